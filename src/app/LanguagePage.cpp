@@ -1,0 +1,18 @@
+#include "app/LanguagePage.h"
+
+#include <QGroupBox>
+#include <QRadioButton>
+
+LanguagePage::LanguagePage(QWidget* parent)
+    : QWidget(parent), m_group(new QGroupBox(QStringLiteral("Language"), this)),
+      m_chinese(new QRadioButton(QStringLiteral("中文"), m_group)),
+      m_english(new QRadioButton(QStringLiteral("English"), m_group))
+{
+    m_group->setObjectName(QStringLiteral("TeEffectGroupBox1"));
+    m_group->setGeometry(16, 12, 300, 110);
+    m_chinese->setObjectName(QStringLiteral("tefxRadioButton5"));
+    m_chinese->setGeometry(20, 32, 200, 24);
+    m_english->setObjectName(QStringLiteral("tefxRadioButton6"));
+    m_english->setGeometry(20, 68, 200, 24);
+    m_chinese->setChecked(true);
+}

@@ -1,0 +1,208 @@
+#include "app/MainWindow.h"
+
+#include "app/ComPortPage.h"
+#include "app/IconButton.h"
+#include "app/LanguagePage.h"
+#include "app/MenuPages.h"
+#include "app/SkinPage.h"
+#include "app/WorkPages.h"
+#include "channels/ChannelPage.h"
+#include "channels/SettingsPage.h"
+#include "link/QtSerialPort.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolButton>
+
+MainWindow::MainWindow(const Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_platform(platform), m_skins(platform.programFolder),
+      m_messenger(*platform.messages, m_workspace, [this](bool enabled) { setEnabled(enabled); }),
+      m_devices(platform.programFolder),
+      m_serialPort(std::make_unique<QtSerialPort>(m_devices))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(ClientSize);
+    setWindowTitle(m_workspace.title());
+    buildControlBar();
+    buildPages();
+    connectActions();
+    FormCreate();
+}
+
+MainWindow::~MainWindow()
+{
+    FormDestroy();
+}
+
+void MainWindow::buildControlBar()
+{
+    m_controlBar = new QWidget(this);
+    m_controlBar->setObjectName(QStringLiteral("controlBar"));
+    m_controlBar->setGeometry(0, 0, ClientSize.width(), ControlBarHeight);
+    m_controlBar->setAttribute(Qt::WA_StyledBackground);
+    m_toolbar = new QWidget(m_controlBar);
+    m_toolbar->setObjectName(QStringLiteral("TeToolBar1"));
+    m_toolbar->setGeometry(ToolbarLeft, 2, 354, 45);
+    const QString names[] = {QStringLiteral("fileMenuButton"), QStringLiteral("progMenuButton"),
+                             QStringLiteral("toolMenuButton"), QStringLiteral("helpMenuButton")};
+    const QString captions[] = {QStringLiteral("文件"), QStringLiteral("编辑"),
+                                QStringLiteral("选项"), QStringLiteral("帮助")};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QToolButton(m_toolbar);
+        button->setObjectName(names[i]);
+        button->setText(captions[i]);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(i * 90, 0, 80, 45);
+        m_menuButtons[i] = button;
+    }
+}
+
+void MainWindow::buildPages()
+{
+    const int pagesTop = ControlBarHeight;
+    const int pagesHeight = 488;
+    m_menuPages = new MenuPages(this);
+    m_menuPages->setGeometry(0, pagesTop, 172, pagesHeight);
+    m_workPages = new WorkPages(this);
+    m_workPages->setGeometry(174, pagesTop, 649, pagesHeight);
+
+    m_channelPage = new ChannelPage(m_workspace.table);
+    m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
+    m_powerPage = new QWidget;
+    m_comPortPage = new ComPortPage(m_devices);
+    m_languagePage = new LanguagePage;
+    m_skinPage = new SkinPage;
+    m_workPages->addPage(QStringLiteral("x1"), m_channelPage);
+    m_workPages->addPage(QStringLiteral("x2"), m_settingsPage);
+    m_workPages->addPage(QStringLiteral("powercha"), m_powerPage);
+    m_workPages->addPage(QStringLiteral("commchang"), m_comPortPage);
+    m_workPages->addPage(QStringLiteral("language"), m_languagePage);
+    m_workPages->addPage(QStringLiteral("skin"), m_skinPage);
+
+    auto* statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("statusBar"));
+    statusBar->setSizeGripEnabled(false);
+    statusBar->setGeometry(0, pagesTop + pagesHeight, ClientSize.width(),
+                           ClientSize.height() - pagesTop - pagesHeight);
+    m_statusPanel = new QLabel(statusBar);
+    m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
+    m_statusPanel->setFixedWidth(500);
+    statusBar->addWidget(m_statusPanel);
+}
+
+void MainWindow::connectActions()
+{
+    connect(&m_workspace, &Workspace::titleChanged, this, &QWidget::setWindowTitle);
+    connect(&m_workspace, &Workspace::themeIndexChanged, this, &MainWindow::applySkin);
+
+    connect(m_menuPages->exitButton(), &IconButton::clicked, this, &QWidget::close);
+    connect(m_menuPages->channelsButton(), &IconButton::clicked, this,
+            [this] { m_workPages->showPage(m_channelPage); });
+    connect(m_menuPages->settingsButton(), &IconButton::clicked, this,
+            [this] { m_workPages->showPage(m_settingsPage); });
+    connect(m_menuPages->powerButton(), &IconButton::clicked, this,
+            [this] { m_workPages->showPage(m_powerPage); });
+    connect(m_menuPages->comPortButton(), &IconButton::clicked, this,
+            [this] { m_workPages->showPage(m_comPortPage); });
+    connect(m_menuPages->languageButton(), &IconButton::clicked, this,
+            [this] { m_workPages->showPage(m_languagePage); });
+    connect(m_menuPages->skinButton(), &IconButton::clicked, this,
+            [this] { m_workPages->showPage(m_skinPage); });
+
+    connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
+    connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
+    connect(m_languagePage->chineseButton(), &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            m_workspace.checkedLanguage = Language::Chinese;
+    });
+    connect(m_languagePage->englishButton(), &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            m_workspace.checkedLanguage = Language::English;
+    });
+}
+
+void MainWindow::FormCreate()
+{
+    EditorState& editor = m_workspace.editor;
+    editor.StartingUp = true;
+    m_menuPages->showPage(m_menuPages->help1());
+    m_workPages->showPage(m_channelPage);
+    applySkin(m_workspace.themeIndex());
+
+    m_settingsFile = std::make_unique<SettingsFile>(m_platform.programFolder);
+    const StoredChoices stored = StoredChoices::read(*m_settingsFile);
+
+    m_workspace.PortNumber = stored.com;
+    m_comPortPage->checkPort(stored.com);
+
+    // A stored skin outside the list keeps the first skin.
+    if (stored.skin >= 0 && stored.skin < Skins::Count && stored.skin != m_workspace.themeIndex())
+        chooseSkin(stored.skin);
+
+    for (const QString& band : stored.bands)
+        m_workspace.bands.append(band);
+    // A stored selection outside the list falls back to the first band, so that typed
+    // frequencies always have a band to be checked against.
+    const int listnow = stored.listnow >= 0 && stored.listnow < m_workspace.bands.count()
+                            ? stored.listnow
+                            : 0;
+    m_workspace.bands.select(listnow);
+
+    editor.StartingUp = false;
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void MainWindow::FormShow()
+{
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    m_menuPages->showPage(m_menuPages->prog1());
+    m_workPages->showPage(m_channelPage);
+}
+
+void MainWindow::FormDestroy()
+{
+    StoredChoices choices;
+    choices.com = m_workspace.PortNumber;
+    choices.skin = m_workspace.themeIndex();
+    choices.listnow = m_workspace.bands.selectedIndex();
+    choices.bands = m_workspace.bands.entries();
+    if (!choices.write(*m_settingsFile))
+        qWarning("Could not write %s", qPrintable(m_settingsFile->path()));
+}
+
+void MainWindow::chooseSkin(int index)
+{
+    m_skinPage->skinList()->setCurrentIndex(index);
+    m_workspace.setThemeIndex(index);
+    m_menuPages->showPage(m_menuPages->tool1());
+}
+
+void MainWindow::applySkin(int index)
+{
+    qApp->setStyleSheet(m_skins.styleSheet(index));
+}
+
+void MainWindow::choosePort(int portNumber)
+{
+    m_workspace.PortNumber = portNumber;
+    m_serialPort->setCommPort(portNumber);
+}

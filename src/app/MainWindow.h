@@ -1,0 +1,93 @@
+#pragma once
+
+#include "app/Messenger.h"
+#include "app/Platform.h"
+#include "app/SettingsFile.h"
+#include "app/Skins.h"
+#include "app/Workspace.h"
+#include "link/ComPortDevices.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class ChannelPage;
+class ComPortPage;
+class LanguagePage;
+class MenuPages;
+class QLabel;
+class QToolButton;
+class SettingsPage;
+class SkinPage;
+class SerialPort;
+class WorkPages;
+
+// The main window "Form1": a control bar with the four menu buttons, the menu pages on the
+// left, the work pages on the right and a status bar. It builds the frame, restores the
+// stored choices when created and writes them back when destroyed; the rules themselves
+// live in the core objects it owns.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize ClientSize{827, 561};
+    static constexpr int ControlBarHeight = 49;
+    static constexpr int ToolbarLeft = 11;
+
+    explicit MainWindow(const Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Workspace& workspace() { return m_workspace; }
+    Messenger& messenger() { return m_messenger; }
+    SerialPort& serialPort() { return *m_serialPort; }
+    const ComPortDevices& devices() const { return m_devices; }
+
+    QWidget* toolbar() const { return m_toolbar; }
+    MenuPages* menuPages() const { return m_menuPages; }
+    WorkPages* workPages() const { return m_workPages; }
+    ChannelPage* channelPage() const { return m_channelPage; }
+    SettingsPage* settingsPage() const { return m_settingsPage; }
+    QWidget* powerPage() const { return m_powerPage; }
+    ComPortPage* comPortPage() const { return m_comPortPage; }
+    LanguagePage* languagePage() const { return m_languagePage; }
+    SkinPage* skinPage() const { return m_skinPage; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControlBar();
+    void buildPages();
+    void connectActions();
+
+    void FormCreate();
+    void FormShow();
+    void FormDestroy();
+
+    void chooseSkin(int index);
+    void applySkin(int index);
+    void choosePort(int portNumber);
+
+    Platform m_platform;
+    Workspace m_workspace;
+    Skins m_skins;
+    Messenger m_messenger;
+    ComPortDevices m_devices;
+    std::unique_ptr<SerialPort> m_serialPort;
+    std::unique_ptr<SettingsFile> m_settingsFile;
+    bool m_shown = false;
+
+    QWidget* m_controlBar = nullptr;
+    QWidget* m_toolbar = nullptr;
+    QToolButton* m_menuButtons[4] = {};
+    MenuPages* m_menuPages = nullptr;
+    WorkPages* m_workPages = nullptr;
+    ChannelPage* m_channelPage = nullptr;
+    SettingsPage* m_settingsPage = nullptr;
+    QWidget* m_powerPage = nullptr;
+    ComPortPage* m_comPortPage = nullptr;
+    LanguagePage* m_languagePage = nullptr;
+    SkinPage* m_skinPage = nullptr;
+    QLabel* m_statusPanel = nullptr;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+class MessageLibrary;
+class Workspace;
+
+// How the rest of the program shows a box: it picks the language and theme from the
+// workspace and, for boxes raised from the main window, disables the main window for as
+// long as the box is up.
+class Messenger
+{
+public:
+    using EnableMainWindow = std::function<void(bool enabled)>;
+
+    Messenger(MessageLibrary& library, const Workspace& workspace,
+              EnableMainWindow enableMainWindow = {});
+
+    void setEnableMainWindow(EnableMainWindow enableMainWindow);
+
+    // From the main window: disabled before the call, enabled after it.
+    bool show(int titleId, int messageId);
+    // From the read/write dialog, while the main window is disabled anyway.
+    bool showFromDialog(int titleId, int messageId);
+
+    void errorBox(const QString& text);
+
+    MessageLibrary& library() { return m_library; }
+
+private:
+    MessageLibrary& m_library;
+    const Workspace& m_workspace;
+    EnableMainWindow m_enableMainWindow;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/IniFile.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// qv3307.ini in the program folder: the few choices that outlive a run (port, skin, band
+// list and selected band). Opened when the main window is created, written when it is
+// destroyed.
+class SettingsFile
+{
+public:
+    static inline const QString FileName = QStringLiteral("qv3307.ini");
+
+    explicit SettingsFile(const QString& programFolder);
+
+    QString path() const { return m_ini.path(); }
+
+    // A missing key, or a value that is not a decimal or "0x" hexadecimal integer, reads
+    // as the default.
+    int readInteger(const QString& section, const QString& key, int fallback) const;
+    QString readText(const QString& section, const QString& key, const QString& fallback) const;
+    bool writeInteger(const QString& section, const QString& key, int value);
+    bool writeText(const QString& section, const QString& key, const QString& value);
+
+    static std::optional<int> parseInteger(const QString& text);
+
+private:
+    IniFile m_ini;
+};
+
+// What the settings file keeps, as a plain value: read once at start-up, written once at
+// exit, in the file's defined key order.
+struct StoredChoices
+{
+    int com = 1;
+    int skin = 0;
+    int listnow = 0;
+    QStringList bands; // the band list; "listcount" is its size minus one
+
+    // A hand-edited listcount is not trusted beyond this many entries, so a huge number
+    // cannot stall the start-up or exhaust memory.
+    static constexpr int MaxBands = 1000;
+
+    static StoredChoices read(const SettingsFile& file);
+    // Returns false when the file could not be written.
+    bool write(SettingsFile& file) const;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/MessageLibrary.h"
+#include "app/Skins.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The message library as dialogs: each box in the language and skin it is given, with
+// Yes and No for the two questions and OK for everything else.
+class ThemedMessageBoxes : public MessageLibrary
+{
+public:
+    explicit ThemedMessageBoxes(const Skins& skins);
+
+    // Boxes are centred over this window.
+    void setParentWindow(QWidget* window) { m_parent = window; }
+
+    bool Fmessage(const QString& language, int theme, int titleId, int messageId) override;
+    void errorBox(const QString& text) override;
+
+    static QString programName() { return QStringLiteral("QV3307"); }
+
+private:
+    const Skins& m_skins;
+    QPointer<QWidget> m_parent;
+};

@@ -1,0 +1,13 @@
+#include "app/WorkPages.h"
+
+WorkPages::WorkPages(QWidget* parent) : PageControl(parent)
+{
+    setObjectName(QStringLiteral("TeSPageControl1"));
+}
+
+QWidget* WorkPages::addPage(const QString& name, QWidget* content)
+{
+    content->setObjectName(name);
+    addWidget(content);
+    return content;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/Language.h"
+#include "channels/BandList.h"
+#include "channels/CellWords.h"
+#include "channels/ChannelTable.h"
+#include "channels/EditorState.h"
+#include "channels/FunctionSettings.h"
+#include "channels/ToneList.h"
+
+#include <QObject>
+#include <QString>
+
+// Everything the main window owns as data: the channels, the function settings, the band,
+// the words of the active language, the editor's state and the few choices of the shell.
+// Each piece has exactly this one owner; widgets observe it and the codecs, the file and
+// the editor read and write it.
+class Workspace : public QObject
+{
+    Q_OBJECT
+
+public:
+    static inline const QString InitialTitle = QStringLiteral("QV3307");
+
+    explicit Workspace(QObject* parent = nullptr) : QObject(parent) {}
+
+    ChannelTable table;
+    FunctionSettings settings;
+    BandList bands;
+    CellWords words;
+    ToneList tones;
+    EditorState editor;
+
+    // The COM port number the radio commands use: 1 to 4 as a rule, though a settings file
+    // may hold any number and it is then used as it stands.
+    int PortNumber = 1;
+
+    // The language whose radio button is checked: message and About boxes speak it.
+    Language checkedLanguage = Language::Chinese;
+    // What the last language switch recorded: 1 Chinese, 2 English, 0 before any.
+    int LanguageCode = 0;
+
+    // The skin list's selected index, also handed to every message and About box.
+    int themeIndex() const { return m_themeIndex; }
+    void setThemeIndex(int index);
+
+    QString title() const { return m_title; }
+    // "RZT3307 [" band "]" once a radio read or a file open has taken a band.
+    void setTitleFromBand();
+
+signals:
+    void titleChanged(const QString& title);
+    void themeIndexChanged(int index);
+
+private:
+    QString m_title = InitialTitle;
+    int m_themeIndex = 0;
+};

@@ -1,0 +1,61 @@
+#include "app/MainWindow.h"
+#include "app/Platform.h"
+#include "app/Skins.h"
+#include "app/ThemedMessageBoxes.h"
+#include "link/ReadWriteDialog.h"
+
+#include <QApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace {
+
+// Turns SIGINT, SIGTERM and SIGHUP into an orderly quit, so that the main window is
+// destroyed and the settings file written on these exits too.
+int quitSignalsDescriptor()
+{
+    sigset_t quitSet;
+    sigemptyset(&quitSet);
+    sigaddset(&quitSet, SIGINT);
+    sigaddset(&quitSet, SIGTERM);
+    sigaddset(&quitSet, SIGHUP);
+    if (pthread_sigmask(SIG_BLOCK, &quitSet, nullptr) != 0)
+        return -1;
+    return signalfd(-1, &quitSet, SFD_CLOEXEC | SFD_NONBLOCK);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int quitSignals = quitSignalsDescriptor();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(ThemedMessageBoxes::programName());
+    QApplication::setApplicationVersion(QStringLiteral(QV3307_VERSION));
+
+    QSocketNotifier quitNotifier(quitSignals, QSocketNotifier::Read);
+    quitNotifier.setEnabled(quitSignals >= 0);
+    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &application, [quitSignals] {
+        signalfd_siginfo info;
+        [[maybe_unused]] const ssize_t ignored = read(quitSignals, &info, sizeof info);
+        QApplication::quit();
+    });
+
+    Platform platform;
+    platform.programFolder = QApplication::applicationDirPath();
+    Skins skins(platform.programFolder);
+    ThemedMessageBoxes messageBoxes(skins);
+    platform.messages = &messageBoxes;
+
+    MainWindow form1(platform);
+    messageBoxes.setParentWindow(&form1);
+    ReadWriteDialog readWrite(&form1);
+    form1.show();
+    const int result = application.exec();
+    if (quitSignals >= 0)
+        close(quitSignals);
+    return result;
+}

@@ -1,0 +1,25 @@
+#include "channels/ChannelPage.h"
+
+#include "channels/ChannelGrid.h"
+
+#include <QPushButton>
+
+ChannelPage::ChannelPage(ChannelTable& table, QWidget* parent)
+    : QWidget(parent), m_grid(new ChannelGrid(table, this)),
+      m_up(new QPushButton(QStringLiteral("信道上移"), this)),
+      m_down(new QPushButton(QStringLiteral("信道下移"), this)),
+      m_delete(new QPushButton(QStringLiteral("删除信道"), this))
+{
+    // The cell editors are placed relative to this page, with the grid 10 pixels in.
+    m_grid->move(10, 10);
+    const int buttonsY = m_grid->geometry().bottom() + 16;
+    m_up->setObjectName(QStringLiteral("tefxButton1"));
+    m_down->setObjectName(QStringLiteral("tefxButton2"));
+    m_delete->setObjectName(QStringLiteral("tefxButton3"));
+    int x = 10;
+    for (QPushButton* button : {m_up, m_down, m_delete}) {
+        button->setGeometry(x, buttonsY, 110, 30);
+        button->setFocusPolicy(Qt::NoFocus);
+        x += 126;
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class ChannelGrid;
+class ChannelTable;
+class QPushButton;
+
+// The work page "x1": the channel grid and, under it, the channel up, channel down and
+// delete buttons.
+class ChannelPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ChannelPage(ChannelTable& table, QWidget* parent = nullptr);
+
+    ChannelGrid* grid() const { return m_grid; }
+    QPushButton* upButton() const { return m_up; }         // tefxButton1
+    QPushButton* downButton() const { return m_down; }     // tefxButton2
+    QPushButton* deleteButton() const { return m_delete; } // tefxButton3
+
+private:
+    ChannelGrid* m_grid;
+    QPushButton* m_up;
+    QPushButton* m_down;
+    QPushButton* m_delete;
+};

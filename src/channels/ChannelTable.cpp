@@ -1,0 +1,76 @@
+#include "channels/ChannelTable.h"
+
+ChannelTable::ChannelTable(QObject* parent) : QAbstractTableModel(parent)
+{
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        m_cells[row][Column::ChannelLabel] = channelLabel(row);
+}
+
+QString ChannelTable::channelLabel(int row)
+{
+    return QStringLiteral("    %1").arg(row, 2, 10, QLatin1Char('0'));
+}
+
+bool ChannelTable::isValidCell(int column, int row) const
+{
+    return column >= 0 && column < Column::Count && row >= 0 && row < Row::Count;
+}
+
+QString ChannelTable::text(int column, int row) const
+{
+    return isValidCell(column, row) ? m_cells[row][column] : QString();
+}
+
+void ChannelTable::setText(int column, int row, const QString& text)
+{
+    if (!isValidCell(column, row) || m_cells[row][column] == text)
+        return;
+    m_cells[row][column] = text;
+    const QModelIndex cell = index(row, column);
+    emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+}
+
+bool ChannelTable::isEmptyChannel(int row) const
+{
+    return text(Column::RxFrequency, row).isEmpty();
+}
+
+void ChannelTable::clearChannel(int row)
+{
+    for (int column = Column::FirstField; column <= Column::LastField; ++column)
+        setText(column, row, QString());
+}
+
+void ChannelTable::clearTable()
+{
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        clearChannel(row);
+}
+
+int ChannelTable::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : Row::Count;
+}
+
+int ChannelTable::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : Column::Count;
+}
+
+QVariant ChannelTable::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return text(index.column(), index.row());
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    return {};
+}
+
+Qt::ItemFlags ChannelTable::flags(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.row() == Row::Captions || index.column() == Column::ChannelLabel)
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "channels/ChannelColumn.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <array>
+
+// The 16 channels as the grid shows them: 17 rows by 9 columns of text. Row 0 holds the
+// column captions, column 0 the labels "    01" to "    16"; the rest are the channel
+// fields. The texts are the data of record: the codecs, the file and the editor read and
+// write them as they stand, and the model itself validates nothing.
+//
+// As a Qt model it exposes the same 17 x 9 cells, so model index (row, column) is the
+// grid cell (column, row); row 0 and column 0 are not selectable.
+class ChannelTable : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit ChannelTable(QObject* parent = nullptr);
+
+    QString text(int column, int row) const;
+    void setText(int column, int row, const QString& text);
+
+    // A channel is empty when its receive frequency is empty.
+    bool isEmptyChannel(int row) const;
+    void clearChannel(int row);
+    void clearTable();
+
+    static QString channelLabel(int row);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    bool isValidCell(int column, int row) const;
+
+    std::array<std::array<QString, Column::Count>, Row::Count> m_cells;
+};

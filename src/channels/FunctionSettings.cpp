@@ -1,0 +1,66 @@
+#include "channels/FunctionSettings.h"
+
+FunctionSettings::FunctionSettings(QObject* parent) : QObject(parent)
+{
+    for (int setting = 0; setting < SettingCount; ++setting)
+        m_entries[setting] = builtInEntries(Setting(setting));
+}
+
+// The lists the settings page is built with, before any language is applied. The voice
+// list is in another order than the one a language builds (its off entry comes last).
+QStringList FunctionSettings::builtInEntries(Setting setting)
+{
+    switch (setting) {
+    case Squelch:
+        return {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    case BatSave:
+    case Tone:
+    case Emg:
+        return {"OFF", "ON"};
+    case TxTOT:
+        return {"禁用", "1分钟", "2分钟", "3分钟", "4分钟", "5分钟", "6分钟", "7分钟"};
+    case Scan:
+        return {"ON", "OFF"};
+    case Voice:
+        return {"Male voice in Chinese", "英文男声", "禁用"};
+    case VoxGainLevel:
+        return {"1", "2", "3", "4", "5", "6", "7", "8"};
+    case VoxDelay:
+        return {"1s", "2s", "3s", "4s"};
+    }
+    return {};
+}
+
+void FunctionSettings::setPosition(Setting setting, int position)
+{
+    if (m_positions[setting] == position)
+        return;
+    m_positions[setting] = position;
+    emit positionChanged(setting, position);
+}
+
+void FunctionSettings::setEntries(Setting setting, const QStringList& entries)
+{
+    m_entries[setting] = entries;
+    emit entriesChanged(setting);
+}
+
+QString FunctionSettings::text(Setting setting) const
+{
+    return m_entries[setting].value(m_positions[setting]);
+}
+
+void FunctionSettings::setVoxInhibit(bool checked)
+{
+    if (m_voxInhibit == checked)
+        return;
+    m_voxInhibit = checked;
+    emit voxInhibitChanged(checked);
+}
+
+void FunctionSettings::reset(const Positions& positions)
+{
+    for (int setting = 0; setting < SettingCount; ++setting)
+        setPosition(Setting(setting), positions[setting]);
+    setVoxInhibit(true);
+}

@@ -1,0 +1,113 @@
+#include "channels/SettingsPage.h"
+
+#include "channels/BandList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace {
+constexpr int RowHeight = 34;
+constexpr int LabelWidth = 150;
+constexpr int BoxWidth = 160;
+} // namespace
+
+SettingsPage::SettingsPage(FunctionSettings& settings, BandList& bands, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_bands(bands)
+{
+    using S = FunctionSettings;
+    m_functionGroup = new QGroupBox(QStringLiteral("功能选项"), this);
+    m_functionGroup->setObjectName(QStringLiteral("functionGroup"));
+    m_functionGroup->setGeometry(16, 12, 350, 7 * RowHeight + 36);
+    addSettingRow(m_functionGroup, S::Squelch, 0, QStringLiteral("TeEffectComboBox2"),
+                  QStringLiteral("静噪电平"));
+    addSettingRow(m_functionGroup, S::BatSave, 1, QStringLiteral("TeEffectComboBox3"),
+                  QStringLiteral("电池省电"));
+    addSettingRow(m_functionGroup, S::TxTOT, 2, QStringLiteral("TeEffectComboBox5"),
+                  QStringLiteral("超时禁发"));
+    addSettingRow(m_functionGroup, S::Tone, 3, QStringLiteral("TeEffectComboBox7"),
+                  QStringLiteral("提示音"));
+    addSettingRow(m_functionGroup, S::Emg, 4, QStringLiteral("TeEffectComboBox8"),
+                  QStringLiteral("报警按键"));
+    addSettingRow(m_functionGroup, S::Scan, 5, QStringLiteral("TeEffectComboBox9"),
+                  QStringLiteral("扫描允许"));
+    addSettingRow(m_functionGroup, S::Voice, 6, QStringLiteral("TeEffectComboBox6"),
+                  QStringLiteral("语音通知"));
+
+    auto* voxGroup = new QGroupBox(QStringLiteral("VOX"), this);
+    voxGroup->setObjectName(QStringLiteral("voxGroup"));
+    voxGroup->setGeometry(16, 12 + 7 * RowHeight + 48, 350, 3 * RowHeight + 36);
+    addSettingRow(voxGroup, S::VoxGainLevel, 0, QStringLiteral("TeEffectComboBox10"),
+                  QStringLiteral("VOX Gain Level"));
+    addSettingRow(voxGroup, S::VoxDelay, 1, QStringLiteral("TeEffectComboBox11"),
+                  QStringLiteral("VOX Delay Time"));
+    m_voxInhibit = new QCheckBox(QStringLiteral("VOX Inhibit on Receive"), voxGroup);
+    m_voxInhibit->setObjectName(QStringLiteral("TeEffectCheckBox1"));
+    m_voxInhibit->setGeometry(16, 24 + 2 * RowHeight, 300, 24);
+    m_voxInhibit->setChecked(settings.voxInhibit());
+    connect(m_voxInhibit, &QCheckBox::toggled, &settings, &FunctionSettings::setVoxInhibit);
+    connect(&settings, &FunctionSettings::voxInhibitChanged, m_voxInhibit, &QCheckBox::setChecked);
+
+    m_bandGroup = new QGroupBox(QStringLiteral("型号"), this);
+    m_bandGroup->setObjectName(QStringLiteral("bandGroup"));
+    m_bandGroup->setGeometry(390, 12, 240, 72);
+    m_bandBox = new QComboBox(m_bandGroup);
+    m_bandBox->setObjectName(QStringLiteral("TeEffectComboBox13"));
+    m_bandBox->setGeometry(16, 28, 200, 26);
+    showBands();
+    connect(m_bandBox, &QComboBox::activated, &bands, &BandList::select);
+    connect(&bands, &BandList::entryAppended, this, &SettingsPage::showBands);
+    connect(&bands, &BandList::selectionChanged, this, &SettingsPage::showBands);
+
+    connect(&settings, &FunctionSettings::entriesChanged, this, &SettingsPage::showEntries);
+    connect(&settings, &FunctionSettings::positionChanged, this,
+            [this](FunctionSettings::Setting setting) { showPosition(setting); });
+}
+
+void SettingsPage::addSettingRow(QGroupBox* group, FunctionSettings::Setting setting, int row,
+                                 const QString& objectName, const QString& caption)
+{
+    auto* label = new QLabel(caption, group);
+    label->setObjectName(objectName + QStringLiteral("Label"));
+    label->setGeometry(16, 26 + row * RowHeight, LabelWidth, 24);
+    auto* box = new QComboBox(group);
+    box->setObjectName(objectName);
+    box->setGeometry(16 + LabelWidth + 8, 26 + row * RowHeight, BoxWidth, 24);
+    label->setBuddy(box);
+    m_labels[setting] = label;
+    m_boxes[setting] = box;
+    showEntries(setting);
+    connect(box, &QComboBox::activated, &m_settings,
+            [this, setting](int index) { m_settings.setPosition(setting, index); });
+}
+
+void SettingsPage::showEntries(FunctionSettings::Setting setting)
+{
+    QComboBox* box = m_boxes[setting];
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItems(m_settings.entries(setting));
+    showPosition(setting);
+}
+
+void SettingsPage::showPosition(FunctionSettings::Setting setting)
+{
+    // A position the radio reported beyond the list shows as an empty box; it is kept
+    // and written back as it is.
+    QComboBox* box = m_boxes[setting];
+    const QSignalBlocker quiet(box);
+    const int position = m_settings.position(setting);
+    box->setCurrentIndex(position < box->count() ? position : -1);
+}
+
+void SettingsPage::showBands()
+{
+    const QSignalBlocker quiet(m_bandBox);
+    if (m_bandBox->count() != m_bands.count()) {
+        m_bandBox->clear();
+        m_bandBox->addItems(m_bands.entries());
+    }
+    m_bandBox->setCurrentIndex(m_bands.selectedIndex());
+}

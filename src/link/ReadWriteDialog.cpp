@@ -1,0 +1,41 @@
+#include "link/ReadWriteDialog.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+ReadWriteDialog::ReadWriteDialog(QWidget* parent)
+    : QDialog(parent), m_percent(new QLabel(QStringLiteral("0%"), this)),
+      m_progress(new QProgressBar(this)), m_start(new QPushButton(this)),
+      m_exit(new QPushButton(QStringLiteral("退出"), this)), m_status(new QStatusBar(this))
+{
+    setObjectName(QStringLiteral("ReadWrite"));
+    setWindowTitle(QStringLiteral("ReadWrite"));
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(377, 192);
+
+    m_percent->setObjectName(QStringLiteral("TeLabel1"));
+    m_percent->setAlignment(Qt::AlignCenter);
+    m_percent->setGeometry(20, 20, 337, 24);
+    m_progress->setObjectName(QStringLiteral("TeProgressBar1"));
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    m_progress->setGeometry(20, 52, 337, 22);
+    m_start->setObjectName(QStringLiteral("tefxButton1"));
+    m_start->setGeometry(70, 100, 100, 30);
+    m_exit->setObjectName(QStringLiteral("tefxButton2"));
+    m_exit->setGeometry(207, 100, 100, 30);
+    m_status->setObjectName(QStringLiteral("TeStatusBar1"));
+    m_status->setSizeGripEnabled(false);
+    m_status->setGeometry(0, 192 - 24, 377, 24);
+}
+
+void ReadWriteDialog::setProgress(int percent)
+{
+    m_progress->setValue(percent);
+    m_percent->setText(QString::number(m_progress->value()) + QLatin1Char('%'));
+}

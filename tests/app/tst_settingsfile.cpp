@@ -1,0 +1,191 @@
+#include "app/SettingsFile.h"
+
+#include "support/TemporaryProgramFolder.h"
+
+#include <QTest>
+
+class TestSettingsFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void integersParse_data();
+    void integersParse();
+    void missingFileReadsDefaults();
+    void storedValuesAreRead_data();
+    void storedValuesAreRead();
+    void sectionsAndKeysIgnoreLetterCase();
+    void firstRunWritesTheDefinedFile();
+    void writeKeepsUnknownKeysAndUpdatesInPlace();
+    void negativeCountWritesNoBandKeys();
+    void learnedBandGetsTheNextKey();
+    void hugeCountIsBounded();
+};
+
+void TestSettingsFile::integersParse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("decimal") << "3" << true << 3;
+    QTest::newRow("negative") << "-1" << true << -1;
+    QTest::newRow("spaces around") << "  7 " << true << 7;
+    QTest::newRow("hexadecimal") << "0x1F" << true << 31;
+    QTest::newRow("hexadecimal upper X") << "0X10" << true << 16;
+    QTest::newRow("negative hexadecimal") << "-0x2" << true << -2;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("word") << "three" << false << 0;
+    QTest::newRow("trailing letters") << "3a" << false << 0;
+    QTest::newRow("bare 0x") << "0x" << false << 0;
+    QTest::newRow("decimal point") << "2.5" << false << 0;
+    QTest::newRow("double sign") << "--5" << false << 0;
+    QTest::newRow("sign after 0x") << "0x-5" << false << 0;
+    QTest::newRow("beyond 32 bits") << "4294967296" << false << 0;
+}
+
+void TestSettingsFile::integersParse()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    const std::optional<int> parsed = SettingsFile::parseInteger(text);
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid)
+        QCOMPARE(*parsed, value);
+}
+
+void TestSettingsFile::missingFileReadsDefaults()
+{
+    TemporaryProgramFolder folder;
+    const StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
+    QCOMPARE(choices.com, 1);
+    QCOMPARE(choices.skin, 0);
+    QCOMPARE(choices.listnow, 0);
+    QCOMPARE(choices.bands, QStringList{"400-470MHz"});
+    QVERIFY(!folder.exists("qv3307.ini")); // reading creates nothing
+}
+
+void TestSettingsFile::storedValuesAreRead_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<int>("com");
+    QTest::addColumn<int>("skin");
+    QTest::addColumn<int>("listnow");
+    QTest::addColumn<QStringList>("bands");
+
+    QTest::newRow("all set") << QByteArray("[open]\ncom=3\n[skin1]\nskintnow=2\n[list1]\n"
+                                           "listnow=1\nlistcount=1\ncombo0=136-174MHz\n"
+                                           "combo1=400-470MHz\n")
+                             << 3 << 2 << 1 << QStringList{"136-174MHz", "400-470MHz"};
+    QTest::newRow("count beyond the keys present")
+        << QByteArray("[list1]\nlistcount=2\ncombo0=136-174MHz\n") << 1 << 0 << 0
+        << QStringList{"136-174MHz", "400-470MHz", "400-470MHz"};
+    QTest::newRow("negative count") << QByteArray("[list1]\nlistcount=-1\ncombo0=136-174MHz\n")
+                                    << 1 << 0 << 0 << QStringList{};
+    QTest::newRow("keys beyond the count are not read")
+        << QByteArray("[list1]\nlistcount=0\ncombo0=350-390MHz\ncombo1=136-174MHz\n") << 1 << 0
+        << 0 << QStringList{"350-390MHz"};
+    QTest::newRow("not integers read as defaults")
+        << QByteArray("[open]\ncom=COM3\n[skin1]\nskintnow=blue\n[list1]\nlistnow=x\n"
+                      "listcount=one\n")
+        << 1 << 0 << 0 << QStringList{"400-470MHz"};
+    QTest::newRow("hexadecimal values") << QByteArray("[open]\ncom=0x4\n[skin1]\nskintnow=0x1\n")
+                                        << 4 << 1 << 0 << QStringList{"400-470MHz"};
+    QTest::newRow("port outside 1 to 4 kept") << QByteArray("[open]\ncom=7\n") << 7 << 0 << 0
+                                              << QStringList{"400-470MHz"};
+    QTest::newRow("Windows line endings")
+        << QByteArray("[open]\r\ncom=2\r\n[list1]\r\ncombo0=136-174MHz\r\n") << 2 << 0 << 0
+        << QStringList{"136-174MHz"};
+}
+
+void TestSettingsFile::storedValuesAreRead()
+{
+    QFETCH(QByteArray, ini);
+    TemporaryProgramFolder folder;
+    folder.writeFile("qv3307.ini", ini);
+    const StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
+    QTEST(choices.com, "com");
+    QTEST(choices.skin, "skin");
+    QTEST(choices.listnow, "listnow");
+    QTEST(choices.bands, "bands");
+}
+
+void TestSettingsFile::sectionsAndKeysIgnoreLetterCase()
+{
+    TemporaryProgramFolder folder;
+    folder.writeFile("qv3307.ini", "[OPEN]\nCom=2\n[List1]\nLISTCOUNT=0\nCOMBO0=136-174MHz\n");
+    SettingsFile file(folder.path());
+    QCOMPARE(file.readInteger("open", "com", 1), 2);
+    QCOMPARE(file.readText("list1", "combo0", "x"), QString("136-174MHz"));
+
+    file.writeInteger("open", "COM", 4);
+    QCOMPARE(SettingsFile(folder.path()).readInteger("Open", "com", 1), 4);
+    // Written into the existing key, not added beside it.
+    QCOMPARE(folder.readFile("qv3307.ini").toLower().count("com="), 1);
+    QVERIFY(folder.readFile("qv3307.ini").contains("Com=4"));
+}
+
+void TestSettingsFile::firstRunWritesTheDefinedFile()
+{
+    TemporaryProgramFolder folder;
+    const StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
+    SettingsFile file(folder.path());
+    QVERIFY(choices.write(file));
+    QCOMPARE(folder.readFile("qv3307.ini"), QByteArray("[open]\ncom=1\n"
+                                                       "[skin1]\nskintnow=0\n"
+                                                       "[list1]\nlistnow=0\nlistcount=0\n"
+                                                       "combo0=400-470MHz\n"));
+}
+
+void TestSettingsFile::writeKeepsUnknownKeysAndUpdatesInPlace()
+{
+    TemporaryProgramFolder folder;
+    folder.writeFile("qv3307.ini", "; written by hand\n[list1]\ncombo5=350-390MHz\nlistnow=3\n"
+                                   "[open]\ncom=2\n\n[other]\nkeep=yes\n");
+    SettingsFile file(folder.path());
+    StoredChoices choices;
+    choices.com = 3;
+    choices.bands = {"400-470MHz"};
+    QVERIFY(choices.write(file));
+    QCOMPARE(folder.readFile("qv3307.ini"),
+             QByteArray("; written by hand\n[list1]\ncombo5=350-390MHz\nlistnow=0\n"
+                        "listcount=0\ncombo0=400-470MHz\n[open]\ncom=3\n\n[other]\nkeep=yes\n"
+                        "[skin1]\nskintnow=0\n"));
+}
+
+void TestSettingsFile::negativeCountWritesNoBandKeys()
+{
+    TemporaryProgramFolder folder;
+    SettingsFile file(folder.path());
+    StoredChoices choices;
+    choices.listnow = -1;
+    QVERIFY(choices.write(file));
+    QCOMPARE(folder.readFile("qv3307.ini"), QByteArray("[open]\ncom=1\n[skin1]\nskintnow=0\n"
+                                                       "[list1]\nlistnow=-1\nlistcount=-1\n"));
+}
+
+void TestSettingsFile::learnedBandGetsTheNextKey()
+{
+    TemporaryProgramFolder folder;
+    folder.writeFile("qv3307.ini", "[list1]\nlistnow=0\nlistcount=0\ncombo0=400-470MHz\n");
+    StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
+    choices.bands << "136-174MHz";
+    choices.listnow = 1;
+    SettingsFile file(folder.path());
+    QVERIFY(choices.write(file));
+    const StoredChoices again = StoredChoices::read(SettingsFile(folder.path()));
+    QCOMPARE(again.bands, (QStringList{"400-470MHz", "136-174MHz"}));
+    QCOMPARE(again.listnow, 1);
+    QCOMPARE(SettingsFile(folder.path()).readInteger("list1", "listcount", 0), 1);
+}
+
+void TestSettingsFile::hugeCountIsBounded()
+{
+    TemporaryProgramFolder folder;
+    folder.writeFile("qv3307.ini", "[list1]\nlistcount=2147483647\n");
+    const StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
+    QCOMPARE(choices.bands.size(), StoredChoices::MaxBands);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settingsfile.moc"

@@ -1,0 +1,31 @@
+#include "support/RecordingMessageLibrary.h"
+
+bool RecordingMessageLibrary::Fmessage(const QString& language, int theme, int titleId,
+                                       int messageId)
+{
+    const Box box{language, theme, titleId, messageId};
+    boxes.append(box);
+    if (onBox)
+        onBox(box);
+    return answers.isEmpty() ? true : answers.takeFirst();
+}
+
+void RecordingMessageLibrary::errorBox(const QString& text)
+{
+    errors.append(text);
+}
+
+QList<int> RecordingMessageLibrary::messageIds() const
+{
+    QList<int> ids;
+    for (const Box& box : boxes)
+        ids.append(box.messageId);
+    return ids;
+}
+
+void RecordingMessageLibrary::clear()
+{
+    boxes.clear();
+    errors.clear();
+    answers.clear();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/MessageLibrary.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Stands in for the message boxes: records every box and answers the questions as the
+// test says (yes unless told otherwise).
+class RecordingMessageLibrary : public MessageLibrary
+{
+public:
+    struct Box
+    {
+        QString language;
+        int theme = 0;
+        int titleId = 0;
+        int messageId = 0;
+    };
+
+    bool Fmessage(const QString& language, int theme, int titleId, int messageId) override;
+    void errorBox(const QString& text) override;
+
+    // Answers for the coming questions, in order; once used up, questions get yes.
+    QList<bool> answers;
+    // Runs while a box is "up", to look at the program's state at that moment.
+    std::function<void(const Box&)> onBox;
+
+    QList<Box> boxes;
+    QStringList errors;
+
+    QList<int> messageIds() const;
+    void clear();
+};
