@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-IconButton::IconButton(const QString& objectName, const QString& iconName,
-                       const QString& caption, QWidget* parent)
+IconButton::IconButton(const QString& objectName, const QString& iconName, const QString& caption,
+                       QWidget* parent)
     : QWidget(parent), m_button(new QToolButton(this)), m_label(new QLabel(caption, this))
 {
     setObjectName(objectName + QStringLiteral("Frame"));
@@ -34,9 +34,9 @@ void IconButton::setCaption(const QString& caption)
 
 bool IconButton::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_label && m_captionClickable && m_button->isEnabled()
-        && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == m_label && m_captionClickable && m_button->isEnabled() &&
+        event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit clicked();
         return true;
     }

@@ -19,12 +19,11 @@
 #include <QToolButton>
 
 MainWindow::MainWindow(const Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_platform(platform), m_skins(platform.programFolder),
       m_messenger(*platform.messages, m_workspace, [this](bool enabled) { setEnabled(enabled); }),
-      m_devices(platform.programFolder),
-      m_serialPort(std::make_unique<QtSerialPort>(m_devices))
+      m_devices(platform.programFolder), m_serialPort(std::make_unique<QtSerialPort>(m_devices))
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(ClientSize);
@@ -150,9 +149,8 @@ void MainWindow::FormCreate()
         m_workspace.bands.append(band);
     // A stored selection outside the list falls back to the first band, so that typed
     // frequencies always have a band to be checked against.
-    const int listnow = stored.listnow >= 0 && stored.listnow < m_workspace.bands.count()
-                            ? stored.listnow
-                            : 0;
+    const int listnow =
+        stored.listnow >= 0 && stored.listnow < m_workspace.bands.count() ? stored.listnow : 0;
     m_workspace.bands.select(listnow);
 
     editor.StartingUp = false;

@@ -18,25 +18,25 @@ public:
     QWidget* tool1() const { return m_tool1; }
     QWidget* help1() const { return m_help1; }
 
-    IconButton* newButton() const { return m_new; }        // tefxSpeedButton5
-    IconButton* openButton() const { return m_open; }      // tefxSpeedButton6
-    IconButton* saveButton() const { return m_save; }      // tefxSpeedButton7
-    IconButton* exitButton() const { return m_exit; }      // tefxSpeedButton8
-    IconButton* readButton() const { return m_read; }      // tefxSpeedButton9
-    IconButton* writeButton() const { return m_write; }    // tefxSpeedButton10
+    IconButton* newButton() const { return m_new; }           // tefxSpeedButton5
+    IconButton* openButton() const { return m_open; }         // tefxSpeedButton6
+    IconButton* saveButton() const { return m_save; }         // tefxSpeedButton7
+    IconButton* exitButton() const { return m_exit; }         // tefxSpeedButton8
+    IconButton* readButton() const { return m_read; }         // tefxSpeedButton9
+    IconButton* writeButton() const { return m_write; }       // tefxSpeedButton10
     IconButton* channelsButton() const { return m_channels; } // tefxSpeedButton11
     IconButton* settingsButton() const { return m_settings; } // tefxSpeedButton12
-    IconButton* powerButton() const { return m_power; }    // tefxSpeedButton18
-    IconButton* comPortButton() const { return m_comPort; } // tefxSpeedButton13
+    IconButton* powerButton() const { return m_power; }       // tefxSpeedButton18
+    IconButton* comPortButton() const { return m_comPort; }   // tefxSpeedButton13
     IconButton* languageButton() const { return m_language; } // tefxSpeedButton14
-    IconButton* skinButton() const { return m_skin; }      // tefxSpeedButton15
-    IconButton* helpButton() const { return m_help; }      // tefxSpeedButton16
-    IconButton* aboutButton() const { return m_about; }    // tefxSpeedButton17
+    IconButton* skinButton() const { return m_skin; }         // tefxSpeedButton15
+    IconButton* helpButton() const { return m_help; }         // tefxSpeedButton16
+    IconButton* aboutButton() const { return m_about; }       // tefxSpeedButton17
 
 private:
     QWidget* addMenuPage(const QString& name);
-    IconButton* addButton(QWidget* page, int slot, const QString& objectName,
-                          const QString& icon, const QString& caption);
+    IconButton* addButton(QWidget* page, int slot, const QString& objectName, const QString& icon,
+                          const QString& caption);
 
     QWidget* m_file1;
     QWidget* m_prog1;

@@ -38,8 +38,7 @@ constexpr Entry Entries[] = {
      "更换型号将把功能选项恢复为默认设置，并清空全部 16 个信道。\n\n是否继续？",
      "Changing the band resets the function settings and clears all 16 channels.\n\n"
      "Do you want to continue?"},
-    {Message::ConfirmNew,
-     "新建将把功能选项恢复为默认设置，并清空全部 16 个信道。\n\n是否继续？",
+    {Message::ConfirmNew, "新建将把功能选项恢复为默认设置，并清空全部 16 个信道。\n\n是否继续？",
      "New resets the function settings and clears all 16 channels.\n\n"
      "Do you want to continue?"},
     {Message::FrequencyOutOfBand,

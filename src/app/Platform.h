@@ -8,6 +8,6 @@ class MessageLibrary;
 // things; tests put their own in its place.
 struct Platform
 {
-    QString programFolder;     // where the executable and its companion files live
+    QString programFolder; // where the executable and its companion files live
     MessageLibrary* messages = nullptr;
 };

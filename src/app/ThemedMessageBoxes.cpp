@@ -8,8 +8,7 @@
 
 ThemedMessageBoxes::ThemedMessageBoxes(const Skins& skins) : m_skins(skins) {}
 
-bool ThemedMessageBoxes::Fmessage(const QString& language, int theme, int titleId,
-                                  int messageId)
+bool ThemedMessageBoxes::Fmessage(const QString& language, int theme, int titleId, int messageId)
 {
     const bool question = Message::isQuestion(messageId);
     QMessageBox box(m_parent);
@@ -17,9 +16,9 @@ bool ThemedMessageBoxes::Fmessage(const QString& language, int theme, int titleI
     box.setStyleSheet(m_skins.styleSheet(theme));
     box.setWindowTitle(MessageTexts::text(language, titleId));
     box.setText(MessageTexts::text(language, messageId));
-    box.setIcon(question ? QMessageBox::Question
-                         : titleId == Message::CommunicationTitle ? QMessageBox::Warning
-                                                                  : QMessageBox::Information);
+    box.setIcon(question                                 ? QMessageBox::Question
+                : titleId == Message::CommunicationTitle ? QMessageBox::Warning
+                                                         : QMessageBox::Information);
     QPushButton* yes = nullptr;
     if (question) {
         yes = box.addButton(MessageTexts::yesButton(language), QMessageBox::YesRole);
@@ -27,8 +26,8 @@ bool ThemedMessageBoxes::Fmessage(const QString& language, int theme, int titleI
         box.setDefaultButton(no);
         box.setEscapeButton(no);
     } else {
-        box.setDefaultButton(box.addButton(MessageTexts::okButton(language),
-                                           QMessageBox::AcceptRole));
+        box.setDefaultButton(
+            box.addButton(MessageTexts::okButton(language), QMessageBox::AcceptRole));
     }
     box.exec();
     return !question || box.clickedButton() == yes;
@@ -36,8 +35,8 @@ bool ThemedMessageBoxes::Fmessage(const QString& language, int theme, int titleI
 
 void ThemedMessageBoxes::errorBox(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, programName(), text + QLatin1Char('.'),
-                    QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::Critical, programName(), text + QLatin1Char('.'), QMessageBox::Ok,
+                    m_parent);
     box.setObjectName(QStringLiteral("errorBox"));
     box.exec();
 }

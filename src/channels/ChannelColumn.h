@@ -18,9 +18,18 @@ constexpr int Count = 9;
 constexpr int FirstField = RxFrequency;
 constexpr int LastField = OptionC;
 
-constexpr bool isFrequency(int column) { return column == RxFrequency || column == TxFrequency; }
-constexpr bool isTone(int column) { return column == RxTone || column == TxTone; }
-constexpr bool isFlag(int column) { return column >= Power && column <= OptionC; }
+constexpr bool isFrequency(int column)
+{
+    return column == RxFrequency || column == TxFrequency;
+}
+constexpr bool isTone(int column)
+{
+    return column == RxTone || column == TxTone;
+}
+constexpr bool isFlag(int column)
+{
+    return column >= Power && column <= OptionC;
+}
 } // namespace Column
 
 namespace Row {
@@ -29,5 +38,8 @@ constexpr int FirstChannel = 1;
 constexpr int LastChannel = 16;
 constexpr int Count = 17;
 
-constexpr bool isChannel(int row) { return row >= FirstChannel && row <= LastChannel; }
+constexpr bool isChannel(int row)
+{
+    return row >= FirstChannel && row <= LastChannel;
+}
 } // namespace Row

@@ -6,8 +6,7 @@
 
 #include <QHeaderView>
 
-ChannelGrid::ChannelGrid(ChannelTable& table, QWidget* parent)
-    : QTableView(parent), m_table(table)
+ChannelGrid::ChannelGrid(ChannelTable& table, QWidget* parent) : QTableView(parent), m_table(table)
 {
     setObjectName(QStringLiteral("TeStringGrid1"));
     setModel(&table);

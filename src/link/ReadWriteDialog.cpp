@@ -12,9 +12,9 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
 {
     setObjectName(QStringLiteral("ReadWrite"));
     setWindowTitle(QStringLiteral("ReadWrite"));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(377, 192);
 
     m_percent->setObjectName(QStringLiteral("TeLabel1"));

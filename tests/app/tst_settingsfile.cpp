@@ -80,19 +80,19 @@ void TestSettingsFile::storedValuesAreRead_data()
     QTest::newRow("count beyond the keys present")
         << QByteArray("[list1]\nlistcount=2\ncombo0=136-174MHz\n") << 1 << 0 << 0
         << QStringList{"136-174MHz", "400-470MHz", "400-470MHz"};
-    QTest::newRow("negative count") << QByteArray("[list1]\nlistcount=-1\ncombo0=136-174MHz\n")
-                                    << 1 << 0 << 0 << QStringList{};
+    QTest::newRow("negative count")
+        << QByteArray("[list1]\nlistcount=-1\ncombo0=136-174MHz\n") << 1 << 0 << 0 << QStringList{};
     QTest::newRow("keys beyond the count are not read")
-        << QByteArray("[list1]\nlistcount=0\ncombo0=350-390MHz\ncombo1=136-174MHz\n") << 1 << 0
-        << 0 << QStringList{"350-390MHz"};
+        << QByteArray("[list1]\nlistcount=0\ncombo0=350-390MHz\ncombo1=136-174MHz\n") << 1 << 0 << 0
+        << QStringList{"350-390MHz"};
     QTest::newRow("not integers read as defaults")
         << QByteArray("[open]\ncom=COM3\n[skin1]\nskintnow=blue\n[list1]\nlistnow=x\n"
                       "listcount=one\n")
         << 1 << 0 << 0 << QStringList{"400-470MHz"};
     QTest::newRow("hexadecimal values") << QByteArray("[open]\ncom=0x4\n[skin1]\nskintnow=0x1\n")
                                         << 4 << 1 << 0 << QStringList{"400-470MHz"};
-    QTest::newRow("port outside 1 to 4 kept") << QByteArray("[open]\ncom=7\n") << 7 << 0 << 0
-                                              << QStringList{"400-470MHz"};
+    QTest::newRow("port outside 1 to 4 kept")
+        << QByteArray("[open]\ncom=7\n") << 7 << 0 << 0 << QStringList{"400-470MHz"};
     QTest::newRow("Windows line endings")
         << QByteArray("[open]\r\ncom=2\r\n[list1]\r\ncombo0=136-174MHz\r\n") << 2 << 0 << 0
         << QStringList{"136-174MHz"};

@@ -197,9 +197,11 @@ void TestStartup::settingsPageShowsTheTenFields()
     SettingsPage* page = program.window->settingsPage();
     using S = FunctionSettings;
     const QList<QPair<S::Setting, QString>> captions = {
-        {S::Squelch, "静噪电平"}, {S::BatSave, "电池省电"},      {S::TxTOT, "超时禁发"},
-        {S::Tone, "提示音"},      {S::Emg, "报警按键"},          {S::Scan, "扫描允许"},
-        {S::Voice, "语音通知"},   {S::VoxGainLevel, "VOX Gain Level"}, {S::VoxDelay, "VOX Delay Time"}};
+        {S::Squelch, "静噪电平"},       {S::BatSave, "电池省电"},
+        {S::TxTOT, "超时禁发"},         {S::Tone, "提示音"},
+        {S::Emg, "报警按键"},           {S::Scan, "扫描允许"},
+        {S::Voice, "语音通知"},         {S::VoxGainLevel, "VOX Gain Level"},
+        {S::VoxDelay, "VOX Delay Time"}};
     for (const auto& [setting, caption] : captions) {
         QCOMPARE(page->settingLabel(setting)->text(), caption);
         QCOMPARE(page->settingBox(setting)->currentIndex(),

@@ -143,9 +143,8 @@ void TestChannelModel::settingsStartWithTheirBuiltInLists_data()
     QTest::newRow("Squelch") << int(S::Squelch)
                              << QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"} << 2;
     QTest::newRow("BatSave") << int(S::BatSave) << QStringList{"OFF", "ON"} << 1;
-    QTest::newRow("TxTOT") << int(S::TxTOT)
-                           << QStringList{"禁用", "1分钟", "2分钟", "3分钟", "4分钟", "5分钟",
-                                          "6分钟", "7分钟"}
+    QTest::newRow("TxTOT") << int(S::TxTOT) << QStringList{"禁用",  "1分钟", "2分钟", "3分钟",
+                                                           "4分钟", "5分钟", "6分钟", "7分钟"}
                            << 3;
     QTest::newRow("Tone") << int(S::Tone) << QStringList{"OFF", "ON"} << 1;
     QTest::newRow("Emg") << int(S::Emg) << QStringList{"OFF", "ON"} << 1;

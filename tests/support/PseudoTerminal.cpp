@@ -30,8 +30,8 @@ PseudoTerminal::~PseudoTerminal()
 
 void PseudoTerminal::write(const QByteArray& bytes)
 {
-    if (m_master >= 0)
-        [[maybe_unused]] const ssize_t written = ::write(m_master, bytes.constData(), bytes.size());
+    if (m_master >= 0) [[maybe_unused]]
+        const ssize_t written = ::write(m_master, bytes.constData(), bytes.size());
 }
 
 QByteArray PseudoTerminal::readAvailable()

@@ -42,9 +42,9 @@ void TemporaryProgramFolder::copyCompanionFiles() const
     while (it.hasNext()) {
         const QString file = it.next();
         const QString relative = source.relativeFilePath(file);
-        const bool ownedByARun = relative == QLatin1String("qv3307")
-                                 || relative == QLatin1String("qv3307.ini")
-                                 || relative.startsWith(QLatin1String("dosdevices/"));
+        const bool ownedByARun = relative == QLatin1String("qv3307") ||
+                                 relative == QLatin1String("qv3307.ini") ||
+                                 relative.startsWith(QLatin1String("dosdevices/"));
         if (ownedByARun)
             continue;
         const QString target = filePath(relative);
