@@ -18,4 +18,8 @@ public:
     // An unexpected failure (file input and output, a number that does not convert):
     // the text, followed by a full stop, in an error box titled with the program's name.
     virtual void errorBox(const QString& text) = 0;
+
+    // The About box: the program's name, version and licence. Returns true once the user
+    // has closed it.
+    virtual bool Bformclose(const QString& language, int theme) = 0;
 };

@@ -18,6 +18,7 @@ public:
 
     bool Fmessage(const QString& language, int theme, int titleId, int messageId) override;
     void errorBox(const QString& text) override;
+    bool Bformclose(const QString& language, int theme) override;
 
     static QString programName() { return QStringLiteral("QV3307"); }
 

@@ -27,5 +27,12 @@ void RecordingMessageLibrary::clear()
 {
     boxes.clear();
     errors.clear();
+    aboutBoxes.clear();
     answers.clear();
+}
+
+bool RecordingMessageLibrary::Bformclose(const QString& language, int theme)
+{
+    aboutBoxes.append({language, theme, 0, 0});
+    return true;
 }

@@ -23,6 +23,7 @@ public:
 
     bool Fmessage(const QString& language, int theme, int titleId, int messageId) override;
     void errorBox(const QString& text) override;
+    bool Bformclose(const QString& language, int theme) override;
 
     // Answers for the coming questions, in order; once used up, questions get yes.
     QList<bool> answers;
@@ -31,6 +32,7 @@ public:
 
     QList<Box> boxes;
     QStringList errors;
+    QList<Box> aboutBoxes; // titleId and messageId unused
 
     QList<int> messageIds() const;
     void clear();
