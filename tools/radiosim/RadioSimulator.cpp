@@ -167,8 +167,6 @@ void RadioSimulator::readLine(Clock::time_point now)
         // On a paced line a byte has arrived only when the line could have carried it.
         m_receiveLine = m_paced ? std::max(now, m_receiveLine) + ByteTime : now;
         m_incoming.append({m_receiveLine, quint8(buffer[i])});
-        const std::lock_guard lock(m_mutex);
-        m_log.append({Direction::Received, quint8(buffer[i]), sinceStart(now)});
     }
 }
 
@@ -181,6 +179,7 @@ void RadioSimulator::takeDueBytes(Clock::time_point now)
         bool hangingUp = false;
         {
             const std::lock_guard lock(m_mutex);
+            m_log.append({Direction::Received, byte.byte, sinceStart(byte.due)});
             const RadioProtocol::Step step = m_protocol.receive(byte.byte);
             if (step.command) {
                 recognised = CommandEntry{*step.command, sinceStart(byte.due)};

@@ -34,8 +34,8 @@ public:
     {
         Direction direction = Direction::Received;
         quint8 byte = 0;
-        // Since the simulator started: when a received byte was read from the line, when a
-        // sent byte was handed to it.
+        // Since the simulator started: when a received byte had arrived (on a paced line,
+        // once the line could have carried it), when a sent byte was handed to the line.
         std::chrono::nanoseconds time{};
     };
 
