@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 
 #include <optional>
@@ -116,10 +117,15 @@ Link::WaitEnd Link::SysDelay(int ms, Wait wait)
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, &loop, [&] { endWith(WaitEnd::Time); });
     connect(this, &Link::quitRequested, &loop, [&] { endWith(WaitEnd::Quit); });
+    connect(this, &QObject::destroyed, &loop, [&] { endWith(WaitEnd::Quit); });
     if (endsOnData)
         connect(this, &Link::dataArrived, &loop, [&] { endWith(WaitEnd::Data); });
     timer.start(ms);
+    const QPointer<Link> alive(this);
     loop.exec();
+    // Whatever ran inside the wait may have destroyed the link: touch nothing of it then.
+    if (!alive)
+        return WaitEnd::Quit;
 
     // Only QCoreApplication::exit() ends the loop without telling why, and once it has
     // been called every new loop returns at once: the application is closing.

@@ -73,7 +73,8 @@ public:
 
     // Waits `ms` milliseconds while events are dispatched. 0 or less returns at once.
     // UntilData entered with DataArrived already set dispatches pending events once and
-    // returns. Once the application is quitting every wait returns Quit at once.
+    // returns. Once the application is quitting every wait returns Quit at once; so does a
+    // wait during which the link itself was destroyed, and the caller must then stop.
     WaitEnd SysDelay(int ms, Wait wait);
 
     // Puts the radio into programming mode: up to six hellos until the exact reply comes,

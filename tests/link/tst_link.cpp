@@ -45,6 +45,7 @@ private slots:
     void dialogWaitEnteredWithDataDispatchesOnceAndReturns();
     void mainWindowWaitRunsItsFullLength();
     void handshakeRetriesUntilTheReply();
+    void linkDestroyedDuringAWaitEndsIt();
 
     // Ends the application's event loop: keep it last.
     void applicationQuitEndsEveryWait();
@@ -239,6 +240,13 @@ void TestLink::handshakeRetriesUntilTheReply()
     QCOMPARE(m_port->output, HelloBytes + HelloBytes + HelloBytes + Ack);
     QCOMPARE(m_port->RThreshold(), Frame::AcknowledgementLength);
     QCOMPARE(m_link->ReceivedBytes(), Ack); // the radio's answer, for the caller to check
+}
+
+void TestLink::linkDestroyedDuringAWaitEndsIt()
+{
+    Link* link = m_link.get();
+    QTimer::singleShot(10, this, [this] { m_link.reset(); });
+    QCOMPARE(link->SysDelay(60'000, Link::Wait::FullLength), Link::WaitEnd::Quit);
 }
 
 void TestLink::applicationQuitEndsEveryWait()
