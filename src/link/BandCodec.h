@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The band block at 03E0: the lower and the upper band edge, each four BCD digits in
+// tenths of a megahertz, low byte first, then four fill bytes. The band text has the form
+// ABC-DEFMHz; only the first three digits of each edge are used.
+namespace BandCodec {
+// What a radio with an unprogrammed band block reports.
+inline const QString NoBand = QStringLiteral("FFF-FFFMHz");
+
+// The band text of a read reply of the block; NoBand for a reply too short to hold it.
+QString decode(QStringView reply);
+// The block's 16 data digits; nothing for a text not of the form ABC-DEFMHz.
+std::optional<QString> encode(const QString& band);
+} // namespace BandCodec

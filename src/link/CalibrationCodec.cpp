@@ -1,0 +1,52 @@
+#include "link/CalibrationCodec.h"
+
+#include "link/HexText.h"
+
+namespace {
+enum ReplyPosition : int {
+    LowPowerHigh = 9,
+    LowPowerLow = 10,
+    HighPowerHigh = 11,
+    HighPowerLow = 12,
+    LowVoltageDigit = 14,
+};
+constexpr int ReplyLengthNeeded = LowVoltageDigit;
+constexpr int MaxPower = 255;
+constexpr int MaxLowVoltage = 2;
+constexpr int UnknownLowVoltagePosition = 1;
+const QString Fill = QStringLiteral("FFFFFFFFFF");
+
+int digitAt(QStringView reply, int position)
+{
+    return HexDigitValue(reply[position - 1]);
+}
+
+// High and low hex digit of a value 0 to 255.
+QString twoDigits(int value)
+{
+    return QString(HexDigit(value / 16)) + HexDigit(value % 16);
+}
+} // namespace
+
+std::optional<PowerCalibrationValues> CalibrationCodec::decode(QStringView reply)
+{
+    if (reply.size() < ReplyLengthNeeded ||
+        !isHexDigits(reply.left(ReplyLengthNeeded), ReplyLengthNeeded))
+        return std::nullopt;
+    PowerCalibrationValues values;
+    values.LowPower = 16 * digitAt(reply, LowPowerHigh) + digitAt(reply, LowPowerLow);
+    values.HighPower = 16 * digitAt(reply, HighPowerHigh) + digitAt(reply, HighPowerLow);
+    const int lowVoltage = digitAt(reply, LowVoltageDigit);
+    values.LowVoltage = lowVoltage <= MaxLowVoltage ? lowVoltage : UnknownLowVoltagePosition;
+    return values;
+}
+
+std::optional<QString> CalibrationCodec::encode(const PowerCalibrationValues& values)
+{
+    const auto inRange = [](int value, int max) { return value >= 0 && value <= max; };
+    if (!inRange(values.LowPower, MaxPower) || !inRange(values.HighPower, MaxPower) ||
+        !inRange(values.LowVoltage, MaxLowVoltage))
+        return std::nullopt;
+    return twoDigits(values.LowPower) + twoDigits(values.HighPower) + QLatin1Char('0') +
+           QString::number(values.LowVoltage) + Fill;
+}

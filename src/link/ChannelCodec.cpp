@@ -1,0 +1,173 @@
+#include "link/ChannelCodec.h"
+
+#include "channels/ChannelTable.h"
+#include "link/HexText.h"
+
+namespace {
+// `count` characters from the 1-based `position`; nothing past the end of the text.
+QStringView at(QStringView text, int position, int count = 1)
+{
+    return text.mid(position - 1, count);
+}
+
+const QString UnprogrammedFrequency = QStringLiteral("FFF.FFFFF");
+const QString UnprogrammedBytes = QStringLiteral("FFFFFFFF");
+const QString NoTone = QStringLiteral("FFFF");
+const QString NoFlags = QStringLiteral("FF");
+const QString Fill = QStringLiteral("FFFFFF");
+
+enum FlagBit : int {
+    OptionBOff = 1,
+    OptionAOn = 2,
+    OptionCOff = 4,
+    PowerHigh = 8,
+};
+
+// The first digit of a tone word says what kind of tone it is.
+enum class ToneKind : char16_t {
+    CtcssBelow100 = u'0',
+    Ctcss100 = u'1',
+    Ctcss200 = u'2',
+    DcsNormal = u'8',
+    DcsInverted = u'C',
+    None = u'F',
+};
+} // namespace
+
+QString ChannelCodec::sendfre(QStringView reply, int position)
+{
+    if (reply.size() < position + 1 || position < 7)
+        return {};
+    QString text;
+    text += at(reply, position, 2);
+    text += at(reply, position - 2);
+    text += QLatin1Char('.');
+    text += at(reply, position - 1);
+    text += at(reply, position - 4, 2);
+    text += at(reply, position - 6, 2);
+    return text == UnprogrammedFrequency ? QString() : text;
+}
+
+std::optional<QString> ChannelCodec::WriteFre(const QString& cell)
+{
+    // The separator is never looked at: the digits around it are the frequency.
+    const QString core = cell.mid(0, 3) + cell.mid(4, 5);
+    if (core.isEmpty())
+        return UnprogrammedBytes;
+    const QString stored = core.mid(6, 2) + core.mid(4, 2) + core.mid(2, 2) + core.mid(0, 2);
+    if (!isHexDigits(stored, 8))
+        return std::nullopt;
+    return stored;
+}
+
+QString ChannelCodec::sendCTC(QStringView stored, const CellWords& words)
+{
+    if (stored.size() < 4)
+        return {};
+    // Swap the bytes back to the word's own order, most significant digit first.
+    const QString word = (stored.mid(2, 2).toString() + stored.mid(0, 2).toString()).toUpper();
+    const QStringView digits = QStringView(word).mid(1, 3);
+    switch (ToneKind(word[0].unicode())) {
+    case ToneKind::CtcssBelow100:
+        return word.mid(1, 2) + QLatin1Char('.') + word[3];
+    case ToneKind::Ctcss100:
+    case ToneKind::Ctcss200:
+        return word.mid(0, 3) + QLatin1Char('.') + word[3];
+    case ToneKind::DcsNormal:
+        return QLatin1Char('D') + digits.toString() + QLatin1Char('N');
+    case ToneKind::DcsInverted:
+        return QLatin1Char('D') + digits.toString() + QLatin1Char('I');
+    case ToneKind::None:
+        return words.OffWord;
+    }
+    return {};
+}
+
+std::optional<QString> ChannelCodec::writeCTC(const QString& cell, const CellWords& words)
+{
+    const QString tone = cell.trimmed();
+    if (tone.isEmpty() || tone == words.OffWord)
+        return NoTone;
+    // t(1) is the tone's first character.
+    const auto t = [&tone](int position) { return tone.mid(position - 1, 1); };
+    QString stored;
+    if (tone.endsWith(QLatin1Char('I')))
+        stored = t(3) + t(4) + u'C' + t(2);
+    else if (tone.endsWith(QLatin1Char('N')))
+        stored = t(3) + t(4) + u'8' + t(2);
+    else if (tone.size() == 5)
+        stored = t(3) + t(5) + t(1) + t(2);
+    else
+        stored = t(2) + t(4) + u'0' + t(1);
+    if (!isHexDigits(stored, 4))
+        return std::nullopt;
+    return stored;
+}
+
+void ChannelCodec::sendcan(QChar digit, ChannelTable& table, int row, const CellWords& words)
+{
+    const int flags = HexDigitValue(digit);
+    if (flags < 0)
+        return;
+    const auto pick = [flags](FlagBit bit, const QString& set, const QString& clear) {
+        return (flags & bit) ? set : clear;
+    };
+    table.setText(Column::Power, row, pick(PowerHigh, words.HighWord, words.LowWord));
+    table.setText(Column::OptionC, row, pick(OptionCOff, words.OffWord, words.OnWord));
+    table.setText(Column::OptionA, row, pick(OptionAOn, words.OnWord, words.OffWord));
+    table.setText(Column::OptionB, row, pick(OptionBOff, words.OffWord, words.OnWord));
+}
+
+QString ChannelCodec::writecan(const ChannelTable& table, int row, const CellWords& words)
+{
+    const QString power = table.text(Column::Power, row);
+    const QString optionA = table.text(Column::OptionA, row);
+    const QString optionB = table.text(Column::OptionB, row);
+    if (power.isEmpty() && optionA.isEmpty() && optionB.isEmpty())
+        return NoFlags;
+    int flags = 0;
+    if (power == words.HighWord)
+        flags |= PowerHigh;
+    if (table.text(Column::OptionC, row) == words.OffWord)
+        flags |= OptionCOff;
+    if (optionA == words.OnWord)
+        flags |= OptionAOn;
+    if (optionB == words.OffWord)
+        flags |= OptionBOff;
+    return QString(QLatin1Char('F')) + HexDigit(flags);
+}
+
+std::optional<QString> ChannelCodec::firstBlock(const ChannelTable& table, int row)
+{
+    const auto rx = WriteFre(table.text(Column::RxFrequency, row));
+    const auto tx = WriteFre(table.text(Column::TxFrequency, row));
+    if (!rx || !tx)
+        return std::nullopt;
+    return *rx + *tx;
+}
+
+std::optional<QString> ChannelCodec::secondBlock(const ChannelTable& table, int row,
+                                                 const CellWords& words)
+{
+    const auto rxTone = writeCTC(table.text(Column::RxTone, row), words);
+    const auto txTone = writeCTC(table.text(Column::TxTone, row), words);
+    if (!rxTone || !txTone)
+        return std::nullopt;
+    return *rxTone + *txTone + writecan(table, row, words) + Fill;
+}
+
+void ChannelCodec::decodeRecord(QStringView firstReply, QStringView secondReply,
+                                ChannelTable& table, int row, const CellWords& words)
+{
+    table.setText(Column::RxFrequency, row, sendfre(firstReply, RxFrequencyPosition));
+    if (table.isEmptyChannel(row)) {
+        table.clearChannel(row);
+        return;
+    }
+    table.setText(Column::TxFrequency, row, sendfre(firstReply, TxFrequencyPosition));
+    table.setText(Column::RxTone, row, sendCTC(at(secondReply, RxTonePosition, 4), words));
+    table.setText(Column::TxTone, row, sendCTC(at(secondReply, TxTonePosition, 4), words));
+    const QStringView flags = at(secondReply, FlagsDigitPosition);
+    if (!flags.isEmpty())
+        sendcan(flags[0], table, row, words);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "channels/CellWords.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+class ChannelTable;
+
+// A channel record as the radio stores it, and the grid texts it stands for. Record
+// offsets: 0 receive frequency, 4 transmit frequency (each four BCD bytes, least
+// significant first), 8 receive tone, 10 transmit tone (each a word, low byte first),
+// 12 flags, 13 three fill bytes.
+//
+// Positions in reply text count characters from 1, as the radio's replies are laid out
+// (see Frame::ReplyHeaderLength). An encoder returns nothing when a cell holds a text it
+// cannot turn into the field's exact number of hex digits: writing it would shift the rest
+// of the request, so the caller must not send it.
+namespace ChannelCodec {
+// Where the last byte of each frequency begins in the reply to a record's first block.
+constexpr int RxFrequencyPosition = 15;
+constexpr int TxFrequencyPosition = 23;
+// Where the tone words and the flags digit stand in the reply to its second block.
+constexpr int RxTonePosition = 9;
+constexpr int TxTonePosition = 13;
+constexpr int FlagsDigitPosition = 18;
+
+// The frequency text of the four bytes whose last begins at `position`; empty for a
+// channel that is not programmed (FF FF FF FF). Any other digits are kept as they are.
+QString sendfre(QStringView reply, int position);
+// 8 hex digits; FFFFFFFF for an empty cell.
+std::optional<QString> WriteFre(const QString& cell);
+
+// The tone text of a stored word (4 hex digits, low byte first); empty for a word this
+// radio does not define.
+QString sendCTC(QStringView stored, const CellWords& words);
+// 4 hex digits in stored order; FFFF for an empty cell or the off word.
+std::optional<QString> writeCTC(const QString& cell, const CellWords& words);
+
+// Sets Power, OptionC, OptionA and OptionB of the row from the low digit of the flags byte.
+void sendcan(QChar digit, ChannelTable& table, int row, const CellWords& words);
+// The flags byte: "FF" when Power, OptionA and OptionB are all empty, else "F" and the bits.
+QString writecan(const ChannelTable& table, int row, const CellWords& words);
+
+// The 16 data digits of the record's first and second block.
+std::optional<QString> firstBlock(const ChannelTable& table, int row);
+std::optional<QString> secondBlock(const ChannelTable& table, int row, const CellWords& words);
+
+// Fills the row from the replies to both blocks. A channel whose receive frequency is not
+// programmed is left empty whatever its other bytes hold.
+void decodeRecord(QStringView firstReply, QStringView secondReply, ChannelTable& table, int row,
+                  const CellWords& words);
+} // namespace ChannelCodec

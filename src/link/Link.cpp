@@ -1,0 +1,158 @@
+#include "link/Link.h"
+
+#include "link/Frames.h"
+#include "link/HexText.h"
+#include "link/QtSerialPort.h"
+#include "link/SerialPort.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+
+#include <optional>
+
+Link::Link(SerialPort& port, ComPortDevices devices, Probe probe, QObject* parent)
+    : QObject(parent), m_port(port), m_devices(std::move(devices)), m_probe(std::move(probe))
+{
+    connect(&m_port, &SerialPort::OnComm, this, &Link::MSComm1Comm);
+    if (auto* application = QCoreApplication::instance())
+        connect(application, &QCoreApplication::aboutToQuit, this, &Link::stopWaiting);
+}
+
+Link::Link(SerialPort& port, ComPortDevices devices, QObject* parent)
+    : Link(port, std::move(devices), &QtSerialPort::probe, parent)
+{
+}
+
+void Link::MSComm1Comm()
+{
+    if (m_port.CommEvent() != SerialPort::Event::Receive)
+        return;
+    m_dataArrived = true;
+    m_receivedBytes = m_port.Input();
+    emit dataArrived();
+}
+
+void Link::stopWaiting()
+{
+    m_quitting = true;
+    emit quitRequested();
+}
+
+bool Link::acknowledged() const
+{
+    return !m_receivedBytes.isEmpty() && quint8(m_receivedBytes.front()) == AckByte;
+}
+
+void Link::clearAcknowledgement()
+{
+    if (!m_receivedBytes.isEmpty())
+        m_receivedBytes[0] = 1;
+}
+
+bool Link::PortProbe(int portNumber) const
+{
+    return m_probe(m_devices.devicePath(portNumber));
+}
+
+bool Link::openPort(int portNumber)
+{
+    m_port.setCommPort(portNumber);
+    return m_port.setPortOpen(true);
+}
+
+void Link::closePort()
+{
+    m_port.setPortOpen(false);
+}
+
+void Link::setRThreshold(int count)
+{
+    m_port.setRThreshold(count);
+}
+
+bool Link::HexToBytes(const QString& text)
+{
+    bool ok = false;
+    m_sendBuffer = ::HexToBytes(text, &ok);
+    return ok;
+}
+
+bool Link::sendFrame(const QString& text)
+{
+    if (!HexToBytes(text))
+        return false;
+    m_port.Output(m_sendBuffer);
+    return true;
+}
+
+void Link::sendAcknowledgement()
+{
+    m_port.Output(QString(QChar(AckByte)));
+}
+
+Link::WaitEnd Link::SysDelay(int ms, Wait wait)
+{
+    if (m_quitting)
+        return WaitEnd::Quit;
+    if (ms <= 0)
+        return WaitEnd::Time;
+    const bool endsOnData = wait == Wait::UntilData;
+    if (endsOnData && m_dataArrived) {
+        QCoreApplication::processEvents();
+        return m_quitting ? WaitEnd::Quit : WaitEnd::Data;
+    }
+
+    QEventLoop loop;
+    std::optional<WaitEnd> end;
+    const auto endWith = [&](WaitEnd reason) {
+        if (!end)
+            end = reason;
+        loop.quit();
+    };
+    QTimer timer;
+    timer.setSingleShot(true);
+    // A coarse timer may fire early; the wait must last at least its length.
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, &loop, [&] { endWith(WaitEnd::Time); });
+    connect(this, &Link::quitRequested, &loop, [&] { endWith(WaitEnd::Quit); });
+    connect(this, &QObject::destroyed, &loop, [&] { endWith(WaitEnd::Quit); });
+    if (endsOnData)
+        connect(this, &Link::dataArrived, &loop, [&] { endWith(WaitEnd::Data); });
+    timer.start(ms);
+    const QPointer<Link> alive(this);
+    loop.exec();
+    // Whatever ran inside the wait may have destroyed the link: touch nothing of it then.
+    if (!alive)
+        return WaitEnd::Quit;
+
+    // Only QCoreApplication::exit() ends the loop without telling why, and once it has
+    // been called every new loop returns at once: the application is closing.
+    if (!end)
+        m_quitting = true;
+    return end.value_or(WaitEnd::Quit);
+}
+
+bool Link::Handshake(Wait wait)
+{
+    bool answered = false;
+    for (int attempt = 0; attempt < HandshakeTries && !answered; ++attempt) {
+        setRThreshold(Frame::HelloReplyLength);
+        sendFrame(Frame::Hello);
+        if (SysDelay(ShortWait, wait) == WaitEnd::Quit)
+            return false;
+        if (m_dataArrived) {
+            m_dataArrived = false;
+            // Exactly the reply, nothing more and nothing less.
+            answered = BytesToHex(m_receivedBytes) == Frame::HelloReply;
+        }
+    }
+    if (!answered)
+        return false;
+    // The radio answers with its own 06, left in ReceivedBytes for the caller to check.
+    setRThreshold(Frame::AcknowledgementLength);
+    sendAcknowledgement();
+    m_dataArrived = false;
+    return SysDelay(ShortWait, wait) != WaitEnd::Quit;
+}

@@ -1,0 +1,107 @@
+#include "link/SettingsCodec.h"
+
+#include "channels/FunctionSettings.h"
+#include "link/HexText.h"
+
+namespace {
+// Characters of a read reply (from 1) that hold each field.
+enum ReplyPosition : int {
+    OptionsDigit = 10,
+    SquelchDigit = 12,
+    VoxGainLevelDigit = 14,
+    TxTOTDigit = 16,
+    VoxDelayDigit = 18,
+    VoiceDigit = 20,
+    ScanByte = 21,
+};
+constexpr int ReplyLengthNeeded = ScanByte + 1;
+
+enum OptionBit : int {
+    EmgOn = 1,
+    ToneOn = 2,
+    BatSaveOn = 4,
+    VoxInhibitOn = 8,
+};
+
+// On/off lists hold OFF at 0 and ON at 1; scan's list is the other way round.
+constexpr int OnPosition = 1;
+constexpr int ScanOffPosition = 1;
+const QString ScanOffByte = QStringLiteral("FF");
+const QString ScanOnByte = QStringLiteral("FE");
+const QString Fill = QStringLiteral("FF");
+
+QChar at(QStringView reply, int position)
+{
+    return reply[position - 1];
+}
+
+bool isOn(const FunctionSettings& settings, FunctionSettings::Setting setting)
+{
+    return settings.position(setting) == OnPosition;
+}
+} // namespace
+
+int SettingsCodec::settingsDigit(QChar digit, int limit)
+{
+    const char16_t c = digit.unicode();
+    const int value = c >= u'0' && c <= u'9' ? c - u'0' : -1;
+    return value >= 0 && value <= limit ? value : OutOfLimitPosition;
+}
+
+void SettingsCodec::sendchan(QChar digit, FunctionSettings& settings)
+{
+    const int options = qMax(HexDigitValue(digit), 0);
+    const auto position = [options](OptionBit bit) { return (options & bit) ? OnPosition : 0; };
+    settings.setPosition(FunctionSettings::BatSave, position(BatSaveOn));
+    settings.setPosition(FunctionSettings::Tone, position(ToneOn));
+    settings.setPosition(FunctionSettings::Emg, position(EmgOn));
+    settings.setVoxInhibit(options & VoxInhibitOn);
+}
+
+QString SettingsCodec::writexuan(const FunctionSettings& settings)
+{
+    int options = 0;
+    if (settings.voxInhibit())
+        options |= VoxInhibitOn;
+    if (isOn(settings, FunctionSettings::BatSave))
+        options |= BatSaveOn;
+    if (isOn(settings, FunctionSettings::Tone))
+        options |= ToneOn;
+    if (isOn(settings, FunctionSettings::Emg))
+        options |= EmgOn;
+    return QString(QLatin1Char('F')) + HexDigit(options);
+}
+
+bool SettingsCodec::decode(QStringView reply, FunctionSettings& settings)
+{
+    if (reply.size() < ReplyLengthNeeded)
+        return false;
+    const auto setDigit = [&](FunctionSettings::Setting setting, int position, int limit) {
+        settings.setPosition(setting, settingsDigit(at(reply, position), limit));
+    };
+    setDigit(FunctionSettings::Squelch, SquelchDigit, SquelchLimit);
+    setDigit(FunctionSettings::TxTOT, TxTOTDigit, TxTOTLimit);
+    setDigit(FunctionSettings::Voice, VoiceDigit, VoiceLimit);
+    setDigit(FunctionSettings::VoxGainLevel, VoxGainLevelDigit, VoxGainLevelLimit);
+    setDigit(FunctionSettings::VoxDelay, VoxDelayDigit, VoxDelayLimit);
+    const bool scanOff = reply.mid(ScanByte - 1, 2) == ScanOffByte;
+    settings.setPosition(FunctionSettings::Scan, scanOff ? ScanOffPosition : 0);
+    sendchan(at(reply, OptionsDigit), settings);
+    return true;
+}
+
+std::optional<QString> SettingsCodec::encode(const FunctionSettings& settings)
+{
+    QString data = writexuan(settings);
+    for (const auto setting :
+         {FunctionSettings::Squelch, FunctionSettings::VoxGainLevel, FunctionSettings::TxTOT,
+          FunctionSettings::VoxDelay, FunctionSettings::Voice}) {
+        const int position = settings.position(setting);
+        if (position < 0 || position > 9)
+            return std::nullopt;
+        data += QLatin1Char('0') + QString::number(position);
+    }
+    const bool scanOff = settings.position(FunctionSettings::Scan) == ScanOffPosition;
+    data += (scanOff ? ScanOffByte : ScanOnByte) + Fill;
+    return data;
+}

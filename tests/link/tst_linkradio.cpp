@@ -1,0 +1,265 @@
+#include "channels/ChannelTable.h"
+#include "link/ChannelCodec.h"
+#include "link/Frames.h"
+#include "link/HexText.h"
+#include "link/Link.h"
+#include "link/MemoryMap.h"
+#include "link/QtSerialPort.h"
+
+#include "RadioSimulator.h"
+#include "support/TemporaryProgramFolder.h"
+
+#include <QProcess>
+#include <QTest>
+
+using Kind = RadioProtocol::CommandKind;
+
+namespace {
+const QByteArray HelloBytes = QByteArray::fromHex("0251584B4D4E72");
+const QByteArray Ack(1, 6);
+
+// The program's serial port on COM1 of a temporary program folder, leading to a simulated
+// radio over a pseudo-terminal.
+struct RadioLine
+{
+    RadioSimulator radio;
+    TemporaryProgramFolder program;
+    std::unique_ptr<QtSerialPort> port;
+    std::unique_ptr<Link> link;
+
+    bool open(const RadioFaults& faults = {}, bool paced = false)
+    {
+        radio.setFaults(faults);
+        radio.setPaced(paced);
+        if (!radio.start())
+            return false;
+        program.mapComPort(1, radio.slavePath());
+        const ComPortDevices devices(program.path());
+        port = std::make_unique<QtSerialPort>(devices);
+        link = std::make_unique<Link>(*port, devices);
+        if (!link->openPort(1))
+            return false;
+        link->setDataArrived(false);
+        return true;
+    }
+
+    ~RadioLine()
+    {
+        link.reset();
+        port.reset(); // lets the last bytes leave before the radio goes
+    }
+};
+
+QByteArray times(const QByteArray& bytes, int count)
+{
+    return bytes.repeated(count);
+}
+} // namespace
+
+// The link over a real line: the program's serial code against the simulated radio.
+class TestLinkRadio : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void handshakeSucceeds_data();
+    void handshakeSucceeds();
+    void silentRadioGetsSixHellosThenFailure_data();
+    void silentRadioGetsSixHellosThenFailure();
+    void helloRepliesThatDoNotCount_data();
+    void helloRepliesThatDoNotCount();
+    void replyAfterItsWaitIsKept();
+    void acknowledgementOtherThan06IsNoAcknowledgement();
+    void writtenBlocksReadBack();
+    void hangUpEndsTheExchange();
+    void portHeldByAnotherProgramFailsTheProbe();
+};
+
+void TestLinkRadio::handshakeSucceeds_data()
+{
+    QTest::addColumn<bool>("paced");
+    QTest::addColumn<Link::Wait>("wait");
+    QTest::newRow("dialog wait") << false << Link::Wait::UntilData;
+    QTest::newRow("main window wait") << false << Link::Wait::FullLength;
+    QTest::newRow("dialog wait, 9600-baud line") << true << Link::Wait::UntilData;
+}
+
+void TestLinkRadio::handshakeSucceeds()
+{
+    QFETCH(bool, paced);
+    QFETCH(Link::Wait, wait);
+    RadioLine line;
+    QVERIFY(line.open({}, paced));
+    QVERIFY(line.link->Handshake(wait));
+    QCOMPARE(line.link->ReceivedBytes(), Ack); // the radio's answer to the acknowledgement
+    QTRY_COMPARE(line.radio.received(), HelloBytes + Ack);
+    QVERIFY(line.radio.inProgrammingMode());
+}
+
+void TestLinkRadio::silentRadioGetsSixHellosThenFailure_data()
+{
+    QTest::addColumn<Link::Wait>("wait");
+    QTest::newRow("dialog wait") << Link::Wait::UntilData;
+    QTest::newRow("main window wait") << Link::Wait::FullLength;
+}
+
+void TestLinkRadio::silentRadioGetsSixHellosThenFailure()
+{
+    QFETCH(Link::Wait, wait);
+    RadioFaults silent;
+    silent.silent = true;
+    RadioLine line;
+    QVERIFY(line.open(silent));
+    QVERIFY(!line.link->Handshake(wait));
+    QTRY_COMPARE(line.radio.received(), times(HelloBytes, Link::HandshakeTries));
+
+    const auto hellos = line.radio.commands(Kind::Hello);
+    QCOMPARE(hellos.size(), Link::HandshakeTries);
+    for (qsizetype i = 1; i < hellos.size(); ++i) {
+        // 250 ms apart; loose bounds, as the machine is shared.
+        const auto gap = std::chrono::duration_cast<std::chrono::milliseconds>(hellos[i].time -
+                                                                               hellos[i - 1].time);
+        QVERIFY2(gap.count() >= 200 && gap.count() <= 600,
+                 qPrintable(QString::number(gap.count())));
+    }
+}
+
+void TestLinkRadio::helloRepliesThatDoNotCount_data()
+{
+    QTest::addColumn<RadioFaults>("faults");
+    RadioFaults longReply;
+    longReply.longHelloReply = true;
+    RadioFaults wrongReply;
+    wrongReply.wrongHelloReply = true;
+    QTest::newRow("9 bytes starting with the reply") << longReply;
+    QTest::newRow("8 wrong bytes") << wrongReply;
+}
+
+void TestLinkRadio::helloRepliesThatDoNotCount()
+{
+    QFETCH(RadioFaults, faults);
+    RadioLine line;
+    QVERIFY(line.open(faults));
+    QVERIFY(!line.link->Handshake(Link::Wait::UntilData));
+    // Every try was answered, none counted, and no acknowledgement followed.
+    QCOMPARE(line.radio.commands(Kind::Hello).size(), Link::HandshakeTries);
+    QCOMPARE(line.radio.received(), times(HelloBytes, Link::HandshakeTries));
+}
+
+void TestLinkRadio::replyAfterItsWaitIsKept()
+{
+    RadioLine line;
+    QVERIFY(line.open());
+    QVERIFY(line.link->Handshake(Link::Wait::UntilData));
+    RadioFaults late;
+    late.replyDelayMs = 400;
+    line.radio.setFaults(late);
+
+    line.link->setDataArrived(false);
+    line.link->setRThreshold(Frame::ReadReplyLength);
+    QVERIFY(line.link->sendFrame(Frame::ReadRequest(MemoryMap::BandBlock)));
+    QCOMPARE(line.link->SysDelay(Link::ShortWait, Link::Wait::UntilData), Link::WaitEnd::Time);
+    QVERIFY(!line.link->DataArrived());
+    QCOMPARE(line.link->ReceivedBytes(), Ack); // older bytes stay until something arrives
+
+    QTRY_VERIFY(line.link->DataArrived());
+    QCOMPARE(BytesToHex(line.link->ReceivedBytes()), "5703E008FFFFFFFFFFFFFFFF");
+}
+
+void TestLinkRadio::acknowledgementOtherThan06IsNoAcknowledgement()
+{
+    RadioFaults nak;
+    nak.acknowledgement = 0x15;
+    RadioLine line;
+    QVERIFY(line.open(nak));
+    QVERIFY(line.link->Handshake(Link::Wait::UntilData)); // it does not look at the answer
+    QCOMPARE(line.link->ReceivedBytes(), QByteArray(1, 0x15));
+    QVERIFY(!line.link->acknowledged());
+}
+
+void TestLinkRadio::writtenBlocksReadBack()
+{
+    const CellWords words{"OFF", "ON", "High", "Low"};
+    ChannelTable table;
+    table.setText(Column::RxFrequency, 3, "435.12500");
+    table.setText(Column::TxFrequency, 3, "436.02500");
+    table.setText(Column::RxTone, 3, "131.8");
+    table.setText(Column::TxTone, 3, "D023N");
+    table.setText(Column::Power, 3, "Low");
+    table.setText(Column::OptionA, 3, "ON");
+    table.setText(Column::OptionB, 3, "ON");
+    table.setText(Column::OptionC, 3, "ON");
+
+    RadioLine line;
+    QVERIFY(line.open({}, true));
+    Link& link = *line.link;
+    QVERIFY(link.Handshake(Link::Wait::UntilData));
+    QVERIFY(link.acknowledged());
+
+    const auto write = [&](int address, const QString& data) {
+        link.setDataArrived(false);
+        link.setRThreshold(Frame::AcknowledgementLength);
+        link.clearAcknowledgement();
+        QVERIFY(link.sendFrame(Frame::WriteRequest(address, data)));
+        link.SysDelay(Link::LongWait, Link::Wait::UntilData);
+        QVERIFY(link.acknowledged());
+    };
+    const auto read = [&](int address, QString& reply) {
+        link.setDataArrived(false);
+        link.setRThreshold(Frame::ReadReplyLength);
+        QVERIFY(link.sendFrame(Frame::ReadRequest(address)));
+        link.SysDelay(Link::LongWait, Link::Wait::UntilData);
+        QVERIFY(link.DataArrived());
+        reply = BytesToHex(link.ReceivedBytes());
+    };
+    write(MemoryMap::ChannelRecord(3), *ChannelCodec::firstBlock(table, 3));
+    write(MemoryMap::ChannelRecordSecondHalf(3), *ChannelCodec::secondBlock(table, 3, words));
+    QString first;
+    QString second;
+    read(MemoryMap::ChannelRecord(3), first);
+    read(MemoryMap::ChannelRecordSecondHalf(3), second);
+    QVERIFY(link.sendFrame(Frame::ExitCommand));
+
+    ChannelTable readBack;
+    ChannelCodec::decodeRecord(first, second, readBack, 3, words);
+    for (int column = Column::FirstField; column <= Column::LastField; ++column)
+        QCOMPARE(readBack.text(column, 3), table.text(column, 3));
+    QCOMPARE(line.radio.memory().read(MemoryMap::ChannelRecord(3), 16),
+             QByteArray::fromHex("002551430025604318132380F2FFFFFF"));
+    QTRY_VERIFY(!line.radio.inProgrammingMode());
+}
+
+void TestLinkRadio::hangUpEndsTheExchange()
+{
+    RadioFaults hangUp;
+    hangUp.hangUpAfter = 3; // in the middle of the first hello
+    RadioLine line;
+    QVERIFY(line.open(hangUp));
+    QVERIFY(!line.link->Handshake(Link::Wait::UntilData));
+    QVERIFY(line.radio.hungUp());
+    QVERIFY(!line.port->PortOpen());
+}
+
+void TestLinkRadio::portHeldByAnotherProgramFailsTheProbe()
+{
+    RadioLine line;
+    QVERIFY(line.radio.start());
+    line.program.mapComPort(1, line.radio.slavePath());
+    const ComPortDevices devices(line.program.path());
+    QtSerialPort port(devices);
+    const Link link(port, devices);
+    QVERIFY(link.PortProbe(1));
+
+    QProcess holder;
+    holder.start(PORT_HOLDER, {line.radio.slavePath()});
+    QVERIFY(holder.waitForReadyRead(10'000));
+    QCOMPARE(holder.readAll().trimmed(), "held");
+    QVERIFY(!link.PortProbe(1));
+
+    holder.closeWriteChannel();
+    QVERIFY(holder.waitForFinished(10'000));
+    QVERIFY(link.PortProbe(1));
+}
+
+QTEST_GUILESS_MAIN(TestLinkRadio)
+#include "tst_linkradio.moc"

@@ -1,0 +1,404 @@
+#include "PortLink.h"
+#include "RadioMemory.h"
+#include "RadioProtocol.h"
+#include "RadioSimulator.h"
+#include "RadioSimulatorOptions.h"
+
+#include "support/TemporaryProgramFolder.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+using Kind = RadioProtocol::CommandKind;
+
+namespace {
+const QByteArray Hello = QByteArray::fromHex("0251584B4D4E72");
+const QByteArray HelloReply = QByteArray::fromHex("06214A7355627177");
+const QByteArray Unprogrammed(8, char(0xFF));
+
+QByteArray hex(const char* text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// Everything the radio answers to these bytes, in order.
+QByteArray answersTo(RadioProtocol& radio, const QByteArray& bytes)
+{
+    QByteArray answers;
+    for (const char byte : bytes)
+        answers += radio.receive(quint8(byte)).reply;
+    return answers;
+}
+
+// The program's end of the line, opened by hand.
+class Terminal
+{
+public:
+    explicit Terminal(const QString& path)
+        : m_fd(::open(qPrintable(path), O_RDWR | O_NOCTTY | O_NONBLOCK))
+    {
+    }
+    ~Terminal()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool isOpen() const { return m_fd >= 0; }
+    void write(const QByteArray& bytes)
+    {
+        [[maybe_unused]] const ssize_t written = ::write(m_fd, bytes.constData(), bytes.size());
+    }
+    // Up to `count` bytes, waiting at most `ms` for them.
+    QByteArray read(qsizetype count, int ms = 5000)
+    {
+        QByteArray bytes;
+        const QDeadlineTimer deadline(ms);
+        while (bytes.size() < count && !deadline.hasExpired()) {
+            pollfd descriptor{m_fd, POLLIN, 0};
+            if (::poll(&descriptor, 1, int(deadline.remainingTime())) <= 0)
+                break;
+            char buffer[256];
+            const ssize_t got =
+                ::read(m_fd, buffer, size_t(qMin<qsizetype>(256, count - bytes.size())));
+            if (got <= 0)
+                break;
+            bytes.append(buffer, got);
+        }
+        return bytes;
+    }
+    // The line is dead once the other end hangs up.
+    bool hungUp()
+    {
+        pollfd descriptor{m_fd, POLLIN, 0};
+        ::poll(&descriptor, 1, 0);
+        char byte = 0;
+        return (descriptor.revents & (POLLHUP | POLLERR)) ||
+               (::read(m_fd, &byte, 1) < 0 && errno == EIO);
+    }
+
+private:
+    int m_fd = -1;
+};
+} // namespace
+
+// The simulated radio: its protocol, memory image, faults, line timing and command line.
+class TestRadioSim : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answers_data();
+    void answers();
+    void agingTestIsRecorded();
+    void faults_data();
+    void faults();
+    void refusedWriteIsNotStored();
+
+    void freshMemoryIsUnprogrammed();
+    void memoryImageRoundTrip();
+    void badImageFileLeavesMemoryAlone_data();
+    void badImageFileLeavesMemoryAlone();
+
+    void answersOnTheLineAndLogsEveryByte();
+    void lateReply();
+    void hangsUpAfterReceivedBytes();
+    void pacedLineTakesTheTimeOfEveryByte();
+
+    void commandLine_data();
+    void commandLine();
+    void badCommandLine_data();
+    void badCommandLine();
+    void portLink();
+};
+
+void TestRadioSim::answers_data()
+{
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::newRow("hello") << Hello << HelloReply;
+    QTest::newRow("requests before a hello are ignored")
+        << hex("5203E008") + hex("06") + Hello << HelloReply;
+    QTest::newRow("acknowledgement") << Hello + hex("06") << HelloReply + hex("06");
+    QTest::newRow("read") << Hello + hex("5203E008") << HelloReply + hex("5703E008") + Unprogrammed;
+    QTest::newRow("write, then read it back")
+        << Hello + hex("57001008 0102030405060708") + hex("52001008")
+        << HelloReply + hex("06") + hex("57001008 0102030405060708");
+    QTest::newRow("exit leaves programming mode")
+        << Hello + hex("646F") + hex("5203E008") << HelloReply;
+    QTest::newRow("hello again") << Hello + Hello << HelloReply + HelloReply;
+    QTest::newRow("stray byte skipped") << Hello + hex("33 06") << HelloReply + hex("06");
+    QTest::newRow("read past the end of memory")
+        << Hello + hex("5203FC08") << HelloReply + hex("5703FC08 FFFFFFFFFFFFFFFF");
+}
+
+void TestRadioSim::answers()
+{
+    QFETCH(QByteArray, sent);
+    QFETCH(QByteArray, answer);
+    RadioProtocol radio;
+    QCOMPARE(answersTo(radio, sent), answer);
+}
+
+void TestRadioSim::agingTestIsRecorded()
+{
+    RadioProtocol radio;
+    QCOMPARE(answersTo(radio, Hello + hex("06 6167")), HelloReply + hex("06"));
+    QVERIFY(radio.agingStarted());
+    QVERIFY(!radio.inProgrammingMode());
+}
+
+void TestRadioSim::faults_data()
+{
+    QTest::addColumn<RadioFaults>("faults");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QByteArray>("answer");
+    RadioFaults faults;
+    faults.silent = true;
+    QTest::newRow("silent") << faults << Hello + hex("06 5203E008") << QByteArray();
+    faults = {};
+    faults.wrongHelloReply = true;
+    QTest::newRow("wrong hello reply") << faults << Hello << hex("06214A7355627176");
+    faults = {};
+    faults.longHelloReply = true;
+    QTest::newRow("9-byte hello reply") << faults << Hello << HelloReply + hex("00");
+    faults = {};
+    faults.noReplyAt = 0x0070;
+    QTest::newRow("no reply at an address") << faults << Hello + hex("52007008 52008008")
+                                            << HelloReply + hex("57008008") + Unprogrammed;
+    faults = {};
+    faults.acknowledgement = 0x15;
+    QTest::newRow("other acknowledgement")
+        << faults << Hello + hex("06 57001008 0000000000000000") << HelloReply + hex("15 15");
+}
+
+void TestRadioSim::faults()
+{
+    QFETCH(RadioFaults, faults);
+    QFETCH(QByteArray, sent);
+    QFETCH(QByteArray, answer);
+    RadioProtocol radio;
+    radio.setFaults(faults);
+    QCOMPARE(answersTo(radio, sent), answer);
+}
+
+void TestRadioSim::refusedWriteIsNotStored()
+{
+    RadioFaults faults;
+    faults.noReplyAt = 0x0070;
+    RadioProtocol radio;
+    radio.setFaults(faults);
+    QCOMPARE(answersTo(radio, Hello + hex("57007008 1111111111111111")), HelloReply);
+    QCOMPARE(radio.memory(), RadioMemory());
+}
+
+void TestRadioSim::freshMemoryIsUnprogrammed()
+{
+    const RadioMemory memory;
+    QCOMPARE(memory.image(), QByteArray(RadioMemory::Size, char(0xFF)));
+}
+
+void TestRadioSim::memoryImageRoundTrip()
+{
+    TemporaryProgramFolder folder;
+    RadioMemory memory;
+    memory.write(0x03E0, hex("00400047"));
+    memory.write(0x03FE, hex("AABBCC")); // the last byte falls off the end
+    QVERIFY(memory.save(folder.filePath("radio.img")));
+    QCOMPARE(QFileInfo(folder.filePath("radio.img")).size(), RadioMemory::Size);
+
+    RadioMemory loaded;
+    QVERIFY(loaded.load(folder.filePath("radio.img")));
+    QCOMPARE(loaded, memory);
+    QCOMPARE(loaded.read(0x03E0, 8), hex("00400047FFFFFFFF"));
+    QCOMPARE(loaded.read(0x03FE, 4), hex("AABBFFFF"));
+}
+
+void TestRadioSim::badImageFileLeavesMemoryAlone_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("too short") << QByteArray(1023, 0) << true;
+    QTest::newRow("too long") << QByteArray(1025, 0) << true;
+}
+
+void TestRadioSim::badImageFileLeavesMemoryAlone()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, exists);
+    TemporaryProgramFolder folder;
+    if (exists)
+        folder.writeFile("radio.img", contents);
+    RadioMemory memory;
+    memory.write(0, hex("12"));
+    const RadioMemory before = memory;
+    QString error;
+    QVERIFY(!memory.load(folder.filePath("radio.img"), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(memory, before);
+}
+
+void TestRadioSim::answersOnTheLineAndLogsEveryByte()
+{
+    RadioSimulator radio;
+    QVERIFY(radio.start());
+    Terminal line(radio.slavePath());
+    QVERIFY(line.isOpen());
+    line.write(Hello);
+    QCOMPARE(line.read(8), HelloReply);
+    line.write(hex("5203C008"));
+    QCOMPARE(line.read(12), hex("5703C008") + Unprogrammed);
+    QCOMPARE(radio.received(), Hello + hex("5203C008"));
+    QCOMPARE(radio.sent(), HelloReply + hex("5703C008") + Unprogrammed);
+    const auto commands = radio.commands();
+    QCOMPARE(commands.size(), 2);
+    QCOMPARE(commands[1].command.kind, Kind::Read);
+    QCOMPARE(commands[1].command.address, 0x03C0);
+}
+
+void TestRadioSim::lateReply()
+{
+    RadioFaults late;
+    late.replyDelayMs = 300;
+    RadioSimulator radio;
+    radio.setFaults(late);
+    QVERIFY(radio.start());
+    Terminal line(radio.slavePath());
+    QElapsedTimer clock;
+    clock.start();
+    line.write(Hello);
+    QCOMPARE(line.read(8), HelloReply);
+    QVERIFY2(clock.elapsed() >= 300, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestRadioSim::hangsUpAfterReceivedBytes()
+{
+    RadioFaults hangUp;
+    hangUp.hangUpAfter = 3;
+    RadioSimulator radio;
+    radio.setFaults(hangUp);
+    QVERIFY(radio.start());
+    Terminal line(radio.slavePath());
+    line.write(Hello);
+    QTRY_VERIFY(radio.hungUp());
+    QCOMPARE(radio.received(), Hello.left(3));
+    QVERIFY(line.hungUp());
+}
+
+void TestRadioSim::pacedLineTakesTheTimeOfEveryByte()
+{
+    RadioSimulator radio;
+    radio.setPaced(true);
+    QVERIFY(radio.start());
+    Terminal line(radio.slavePath());
+    line.write(Hello);
+    QCOMPARE(line.read(8), HelloReply);
+    radio.clearLog();
+
+    line.write(hex("5203E008"));
+    QCOMPARE(line.read(12), hex("5703E008") + Unprogrammed);
+    // The 4 request bytes arrive one byte time apart, then 12 reply bytes leave one byte
+    // time apart: from the first arrival to the last reply byte, at least 15 byte times.
+    const auto log = radio.log();
+    QCOMPARE(log.size(), 16);
+    const auto lineTime = log.last().time - log.first().time;
+    QVERIFY2(lineTime >= 15 * RadioSimulator::ByteTime,
+             qPrintable(QString::number(lineTime.count())));
+}
+
+void TestRadioSim::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<RadioFaults>("faults");
+    QTest::addColumn<bool>("paced");
+    QTest::addColumn<int>("port");
+    RadioFaults faults;
+    QTest::newRow("nothing") << QStringList{} << faults << false << 1;
+    faults.noReplyAt = 0x0070;
+    faults.acknowledgement = 0x15;
+    QTest::newRow("address and byte in hex")
+        << QStringList{"--no-reply-at", "0070", "--ack", "15"} << faults << false << 1;
+    faults = {};
+    faults.replyDelayMs = 600;
+    faults.hangUpAfter = 40;
+    faults.silent = faults.wrongHelloReply = faults.longHelloReply = true;
+    QTest::newRow("everything") << QStringList{"--paced",         "--silent",
+                                               "--wrong-hello",   "--long-hello",
+                                               "--delay",         "600",
+                                               "--hang-up-after", "40",
+                                               "--link",          "/tmp",
+                                               "--port",          "3"}
+                                << faults << true << 3;
+}
+
+void TestRadioSim::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(RadioFaults, faults);
+    QFETCH(bool, paced);
+    QFETCH(int, port);
+    RadioSimulatorOptions options;
+    QVERIFY2(options.parse(QStringList{"qv3307-radiosim"} + arguments),
+             qPrintable(options.error()));
+    QCOMPARE(options.paced, paced);
+    QCOMPARE(options.port, port);
+    QCOMPARE(options.faults.silent, faults.silent);
+    QCOMPARE(options.faults.wrongHelloReply, faults.wrongHelloReply);
+    QCOMPARE(options.faults.longHelloReply, faults.longHelloReply);
+    QCOMPARE(options.faults.noReplyAt, faults.noReplyAt);
+    QCOMPARE(options.faults.acknowledgement, faults.acknowledgement);
+    QCOMPARE(options.faults.replyDelayMs, faults.replyDelayMs);
+    QCOMPARE(options.faults.hangUpAfter, faults.hangUpAfter);
+}
+
+void TestRadioSim::badCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("unknown option") << QStringList{"--loud"};
+    QTest::newRow("address not hex") << QStringList{"--no-reply-at", "zz"};
+    QTest::newRow("byte too big") << QStringList{"--ack", "100"};
+    QTest::newRow("negative delay") << QStringList{"--delay", "-1"};
+    QTest::newRow("port without link") << QStringList{"--port", "2"};
+    QTest::newRow("stray argument") << QStringList{"radio.img"};
+}
+
+void TestRadioSim::badCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    RadioSimulatorOptions options;
+    QVERIFY(!options.parse(QStringList{"qv3307-radiosim"} + arguments));
+    QVERIFY(!options.error().isEmpty());
+}
+
+void TestRadioSim::portLink()
+{
+    TemporaryProgramFolder program;
+    const QString device = program.filePath("device");
+    program.writeFile("device", {});
+    {
+        PortLink link;
+        QVERIFY(link.create(program.path(), 2, device));
+        QCOMPARE(QFileInfo(program.filePath("dosdevices/com2")).symLinkTarget(), device);
+        // An earlier link is replaced.
+        PortLink again;
+        QVERIFY(again.create(program.path(), 2, device));
+    }
+    QVERIFY(!QFileInfo(program.filePath("dosdevices/com2")).isSymLink()); // gone with it
+
+    // Anything else in its place is left alone.
+    program.writeFile("dosdevices/com3", "mine");
+    PortLink refused;
+    QString error;
+    QVERIFY(!refused.create(program.path(), 3, device, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(program.readFile("dosdevices/com3"), "mine");
+}
+
+QTEST_GUILESS_MAIN(TestRadioSim)
+#include "tst_radiosim.moc"

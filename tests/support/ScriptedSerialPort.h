@@ -1,0 +1,46 @@
+#pragma once
+
+#include "link/SerialPort.h"
+
+#include <QByteArray>
+
+#include <functional>
+
+// A serial port in the test's hands: it records what the program sends, and the test
+// plays the radio by delivering bytes (usually from a timer, so that they arrive while the
+// program waits, as a real receive event does).
+class ScriptedSerialPort : public SerialPort
+{
+public:
+    using SerialPort::SerialPort;
+
+    void setCommPort(int portNumber) override { m_commPort = portNumber; }
+    int CommPort() const override { return m_commPort; }
+    bool setPortOpen(bool open) override;
+    bool PortOpen() const override { return m_open; }
+    void setRThreshold(int count) override { m_threshold = count; }
+    int RThreshold() const override { return m_threshold; }
+    void Output(const QByteArray& bytes) override;
+    using SerialPort::Output;
+    QByteArray Input() override;
+    Event CommEvent() const override { return m_event; }
+
+    // The radio's side: bytes arrive, and a receive event follows once enough wait.
+    void deliver(const QByteArray& bytes);
+    // An event that carries no bytes.
+    void raise(Event event);
+
+    // Everything the program has sent, in order.
+    QByteArray output;
+    // Runs after every send, to answer it.
+    std::function<void(const QByteArray& sent)> onOutput;
+    // Whether opening works.
+    bool openSucceeds = true;
+
+private:
+    QByteArray m_waiting;
+    int m_commPort = 1;
+    int m_threshold = 0;
+    bool m_open = false;
+    Event m_event = Event::None;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "RadioFaults.h"
+#include "RadioMemory.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// How the radio answers its programming protocol, one received byte at a time. Until a
+// hello has put it into programming mode it ignores everything else; in programming mode
+// it answers 06 with 06, a read request 52 AH AL LL with a 4-byte header (57 AH AL LL)
+// and the LL bytes of memory, and a write request 57 AH AL LL with LL data bytes by
+// storing them and answering 06. 64 6F leaves programming mode; 61 67 starts the aging
+// test, which leaves it too.
+class RadioProtocol
+{
+public:
+    enum class CommandKind { Hello, Acknowledgement, Read, Write, Exit, Aging };
+
+    struct Command
+    {
+        CommandKind kind = CommandKind::Hello;
+        int address = -1;
+        QByteArray data; // what a write request carried
+    };
+
+    // What one received byte led to: the command it completed, if any, and the answer.
+    struct Step
+    {
+        std::optional<Command> command;
+        QByteArray reply;
+    };
+
+    static const QByteArray Hello;
+    static const QByteArray HelloReply;
+
+    explicit RadioProtocol(RadioMemory memory = {});
+
+    Step receive(quint8 byte);
+
+    void setFaults(const RadioFaults& faults) { m_faults = faults; }
+    const RadioFaults& faults() const { return m_faults; }
+
+    const RadioMemory& memory() const { return m_memory; }
+    void setMemory(const RadioMemory& memory) { m_memory = memory; }
+
+    bool inProgrammingMode() const { return m_programming; }
+    bool agingStarted() const { return m_agingStarted; }
+
+    static QString describe(const Command& command);
+
+private:
+    Step listenForHello(quint8 byte);
+    Step parseCommand();
+    Step hello();
+    Step acknowledgement();
+    Step readRequest(int address, int length);
+    Step writeRequest(int address, const QByteArray& data);
+    Step leaveProgramming(CommandKind kind);
+    QByteArray answer(const QByteArray& reply) const;
+    bool refusesAddress(int address) const;
+
+    RadioMemory m_memory;
+    RadioFaults m_faults;
+    QByteArray m_pending; // the bytes of the command being received
+    bool m_programming = false;
+    bool m_agingStarted = false;
+};
