@@ -11,6 +11,8 @@
 
 #include <memory>
 
+class ChannelEditor;
+class ChannelEditorView;
 class ChannelPage;
 class ComPortPage;
 class LanguagePage;
@@ -40,6 +42,7 @@ public:
 
     Workspace& workspace() { return m_workspace; }
     Messenger& messenger() { return m_messenger; }
+    ChannelEditor& channelEditor() { return *m_channelEditor; }
     SerialPort& serialPort() { return *m_serialPort; }
     const ComPortDevices& devices() const { return m_devices; }
 
@@ -60,6 +63,7 @@ private:
     void buildControlBar();
     void buildPages();
     void connectActions();
+    void createChannelEditor();
 
     void FormCreate();
     void FormShow();
@@ -90,4 +94,9 @@ private:
     LanguagePage* m_languagePage = nullptr;
     SkinPage* m_skinPage = nullptr;
     QLabel* m_statusPanel = nullptr;
+
+    // Goes before the widgets it drives; they hold it through a QPointer, so the focus
+    // events of the window's teardown find it gone rather than dangling.
+    std::unique_ptr<ChannelEditorView> m_channelEditorView;
+    std::unique_ptr<ChannelEditor> m_channelEditor;
 };
