@@ -24,6 +24,7 @@ public:
         Discard, // the character is dropped
         Commit,  // Enter: the typed frequency has been committed
     };
+    Q_ENUM(EditorKey)
 
     ChannelEditor(Workspace& workspace, Messenger& messenger, CellEditorView& view,
                   QObject* parent = nullptr);
