@@ -25,7 +25,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_platform(platform), m_skins(platform.programFolder),
-      m_messenger(*platform.messages, m_workspace, [this](bool enabled) { setEnabled(enabled); }),
+      m_messenger(*platform.messages, m_workspace,
+                  [this](bool enabled) { setEnabledAroundBox(enabled); }),
       m_devices(platform.programFolder), m_serialPort(std::make_unique<QtSerialPort>(m_devices))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -41,6 +42,17 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 MainWindow::~MainWindow()
 {
     FormDestroy();
+}
+
+void MainWindow::setEnabledAroundBox(bool enabled)
+{
+    // Disabling the window takes the keyboard focus away; the control that had it gets it
+    // back, so the grid still takes the arrow keys after a message.
+    if (!enabled)
+        m_focusBeforeBox = focusWidget();
+    setEnabled(enabled);
+    if (enabled && m_focusBeforeBox && m_focusBeforeBox->isVisible())
+        m_focusBeforeBox->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::createChannelEditor()

@@ -7,6 +7,7 @@
 #include "app/Workspace.h"
 #include "link/ComPortDevices.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -64,6 +65,7 @@ private:
     void buildPages();
     void connectActions();
     void createChannelEditor();
+    void setEnabledAroundBox(bool enabled);
 
     void FormCreate();
     void FormShow();
@@ -81,6 +83,7 @@ private:
     std::unique_ptr<SerialPort> m_serialPort;
     std::unique_ptr<SettingsFile> m_settingsFile;
     bool m_shown = false;
+    QPointer<QWidget> m_focusBeforeBox;
 
     QWidget* m_controlBar = nullptr;
     QWidget* m_toolbar = nullptr;
