@@ -98,40 +98,21 @@ void ChannelGrid::moveCurrentRow(int step)
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event)
 {
-    if (!m_editor) {
-        QTableView::mousePressEvent(event);
-        return;
-    }
     // A click asks the editor even on the current cell, so a flag cell toggles on every
     // click.
     if (event->button() == Qt::LeftButton)
         moveCurrentCellTo(indexAt(event->position().toPoint()));
 }
 
-void ChannelGrid::mouseMoveEvent(QMouseEvent* event)
-{
-    // Dragging does not select a range or move the current cell.
-    if (!m_editor)
-        QTableView::mouseMoveEvent(event);
-}
-
-void ChannelGrid::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (!m_editor)
-        QTableView::mouseReleaseEvent(event);
-}
-
-void ChannelGrid::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    // The second press of a double click is no click of its own.
-    if (!m_editor)
-        QTableView::mouseDoubleClickEvent(event);
-}
+// Dragging selects no range, and the second press of a double click is no click of its own.
+void ChannelGrid::mouseMoveEvent(QMouseEvent*) {}
+void ChannelGrid::mouseReleaseEvent(QMouseEvent*) {}
+void ChannelGrid::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event)
 {
     if (!m_editor) {
-        QTableView::keyPressEvent(event);
+        event->ignore();
         return;
     }
     m_editor->gridKeyDown(Qt::Key(event->key()));
@@ -142,7 +123,7 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event)
         return;
     }
     // Characters the grid does not take go on to the window, where letters can act as
-    // shortcuts.
+    // shortcuts, and so do keys such as Ctrl+Tab for the page control.
     const QChar character = typedCharacter(*event);
     if (character.isNull() || !m_editor->gridCharacterKey(character))
         event->ignore();
@@ -150,10 +131,8 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event)
 
 void ChannelGrid::wheelEvent(QWheelEvent* event)
 {
-    if (!m_editor) {
-        QTableView::wheelEvent(event);
+    if (!m_editor)
         return;
-    }
     // The grid does not scroll: each notch moves the current row by one, up or down.
     m_wheelTurn += event->angleDelta().y();
     while (m_wheelTurn >= WheelNotch || m_wheelTurn <= -WheelNotch) {
@@ -162,7 +141,6 @@ void ChannelGrid::wheelEvent(QWheelEvent* event)
         m_editor->gridWheel();
         moveCurrentRow(step);
     }
-    event->accept();
 }
 
 void ChannelGrid::focusInEvent(QFocusEvent* event)

@@ -14,8 +14,6 @@ QChar typedCharacter(const QKeyEvent& event)
         return QLatin1Char('\r');
     case Qt::Key_Escape:
         return QLatin1Char('\x1b');
-    case Qt::Key_Delete:
-        return {};
     default:
         break;
     }

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
@@ -112,6 +113,8 @@ private slots:
     void flagCellsToggleOnClicksButNotOnArrowKeys();
     void wheelMovesTheRowWithoutToggling();
     void chosenToneReachesTheCellWhenThePickerIsLeft();
+    void toneChosenBeforeAMoveMovesWithTheChannel();
+    void textDroppedIntoTheEditorReachesTheCell();
     void channelButtonsMoveAndDelete();
     void bandChange_data();
     void bandChange();
@@ -249,6 +252,9 @@ void TestChannelEditing::flagCellsToggleOnClicksButNotOnArrowKeys()
     program.press(Qt::Key_Left);
     program.press(Qt::Key_Up);
     QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 1));
+    // Keys the grid does not use go on to the page control.
+    QTest::keyClick(program.grid(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(program.window->workPages()->currentWidget(), program.window->settingsPage());
 }
 
 void TestChannelEditing::wheelMovesTheRowWithoutToggling()
@@ -294,6 +300,41 @@ void TestChannelEditing::chosenToneReachesTheCellWhenThePickerIsLeft()
     QVERIFY(!picker->isVisible());
     QVERIFY(program.editor()->isVisible());
     QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 5));
+}
+
+void TestChannelEditing::toneChosenBeforeAMoveMovesWithTheChannel()
+{
+    Program program;
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    program.putChannel(3, "440.00000");
+    program.click(Column::RxTone, 3);
+    program.picker()->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(program.picker(), Qt::Key_Down);
+
+    // The buttons take no focus, so the picker still has it when the move hides it.
+    QTest::mouseClick(program.page()->downButton(), Qt::LeftButton);
+
+    QCOMPARE(program.cell(Column::RxTone, 4), QString("67.0"));
+    QCOMPARE(program.row(3), QStringList(8));
+    QVERIFY(program.picker()->isHidden());
+}
+
+void TestChannelEditing::textDroppedIntoTheEditorReachesTheCell()
+{
+    Program program;
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    program.click(Column::RxFrequency, 4);
+    QMimeData text;
+    text.setText("433");
+    const QPoint middle = program.editor()->rect().center();
+
+    QDragEnterEvent enter(middle, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(program.editor(), &enter);
+    QDropEvent drop(middle, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(program.editor(), &drop);
+
+    QCOMPARE(program.editor()->text(), QString("433"));
+    QCOMPARE(program.cell(Column::RxFrequency, 4), QString("433"));
 }
 
 void TestChannelEditing::channelButtonsMoveAndDelete()
