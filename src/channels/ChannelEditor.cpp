@@ -179,7 +179,7 @@ void ChannelEditor::gridClick(int column, int row)
 {
     if (!Row::isChannel(row) || column < Column::FirstField || column > Column::LastField)
         return;
-    hideTonePicker();
+    closeTonePicker();
     m_view.hideFrequencyEditor();
     state().CurrentColumn = column;
     state().CurrentRow = row;
@@ -293,7 +293,7 @@ void ChannelEditor::handOverTone()
     table().setText(state().CurrentColumn, state().PickerRow, m_view.tonePickerText());
 }
 
-void ChannelEditor::hideTonePicker()
+void ChannelEditor::closeTonePicker()
 {
     // Hiding the picker takes the focus from it, and whenever it loses the focus the
     // user's choice goes into the cell.
@@ -305,7 +305,7 @@ void ChannelEditor::hideTonePicker()
 void ChannelEditor::closeCellEditors()
 {
     if (m_view.isTonePickerShown())
-        hideTonePicker();
+        closeTonePicker();
     if (m_view.isFrequencyEditorShown())
         m_view.hideFrequencyEditor();
 }

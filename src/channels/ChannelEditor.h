@@ -83,7 +83,7 @@ private:
     void openFrequencyEditor(int column, int row);
     void openTonePicker(int column, int row);
     void toggleFlag(int column, int row, const QString& word, const QString& otherWord);
-    void hideTonePicker();
+    void closeTonePicker();
     void handOverTone();
 
     bool currentCellMoves() const;
