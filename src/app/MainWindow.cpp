@@ -6,6 +6,8 @@
 #include "app/MenuPages.h"
 #include "app/SkinPage.h"
 #include "app/WorkPages.h"
+#include "channels/ChannelEditor.h"
+#include "channels/ChannelEditorView.h"
 #include "channels/ChannelPage.h"
 #include "channels/SettingsPage.h"
 #include "link/QtSerialPort.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -22,7 +25,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_platform(platform), m_skins(platform.programFolder),
-      m_messenger(*platform.messages, m_workspace, [this](bool enabled) { setEnabled(enabled); }),
+      m_messenger(*platform.messages, m_workspace,
+                  [this](bool enabled) { setEnabledAroundBox(enabled); }),
       m_devices(platform.programFolder), m_serialPort(std::make_unique<QtSerialPort>(m_devices))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -30,6 +34,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     setWindowTitle(m_workspace.title());
     buildControlBar();
     buildPages();
+    createChannelEditor();
     connectActions();
     FormCreate();
 }
@@ -37,6 +42,33 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 MainWindow::~MainWindow()
 {
     FormDestroy();
+}
+
+void MainWindow::setEnabledAroundBox(bool enabled)
+{
+    // Disabling the window takes the keyboard focus away; the control that had it gets it
+    // back, so the grid still takes the arrow keys after a message.
+    if (!enabled)
+        m_focusBeforeBox = focusWidget();
+    setEnabled(enabled);
+    if (enabled && m_focusBeforeBox && m_focusBeforeBox->isVisible())
+        m_focusBeforeBox->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::createChannelEditor()
+{
+    m_channelEditorView =
+        std::make_unique<ChannelEditorView>(*m_channelPage, *m_settingsPage->bandBox());
+    m_channelEditor =
+        std::make_unique<ChannelEditor>(m_workspace, m_messenger, *m_channelEditorView);
+    m_channelPage->setEditor(m_channelEditor.get());
+    ChannelEditor* editor = m_channelEditor.get();
+    connect(m_channelPage->upButton(), &QPushButton::clicked, editor, &ChannelEditor::channelUp);
+    connect(m_channelPage->downButton(), &QPushButton::clicked, editor,
+            &ChannelEditor::channelDown);
+    connect(m_channelPage->deleteButton(), &QPushButton::clicked, editor,
+            &ChannelEditor::deleteChannel);
+    connect(m_menuPages, &PageControl::pageShown, editor, &ChannelEditor::closeCellEditors);
 }
 
 void MainWindow::buildControlBar()
@@ -72,7 +104,7 @@ void MainWindow::buildPages()
     m_workPages = new WorkPages(this);
     m_workPages->setGeometry(174, pagesTop, 649, pagesHeight);
 
-    m_channelPage = new ChannelPage(m_workspace.table);
+    m_channelPage = new ChannelPage(m_workspace.table, m_workspace.tones);
     m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
     m_powerPage = new QWidget;
     m_comPortPage = new ComPortPage(m_devices);

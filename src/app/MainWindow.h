@@ -7,10 +7,13 @@
 #include "app/Workspace.h"
 #include "link/ComPortDevices.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
+class ChannelEditor;
+class ChannelEditorView;
 class ChannelPage;
 class ComPortPage;
 class LanguagePage;
@@ -40,6 +43,7 @@ public:
 
     Workspace& workspace() { return m_workspace; }
     Messenger& messenger() { return m_messenger; }
+    ChannelEditor& channelEditor() { return *m_channelEditor; }
     SerialPort& serialPort() { return *m_serialPort; }
     const ComPortDevices& devices() const { return m_devices; }
 
@@ -60,6 +64,8 @@ private:
     void buildControlBar();
     void buildPages();
     void connectActions();
+    void createChannelEditor();
+    void setEnabledAroundBox(bool enabled);
 
     void FormCreate();
     void FormShow();
@@ -77,6 +83,7 @@ private:
     std::unique_ptr<SerialPort> m_serialPort;
     std::unique_ptr<SettingsFile> m_settingsFile;
     bool m_shown = false;
+    QPointer<QWidget> m_focusBeforeBox;
 
     QWidget* m_controlBar = nullptr;
     QWidget* m_toolbar = nullptr;
@@ -90,4 +97,9 @@ private:
     LanguagePage* m_languagePage = nullptr;
     SkinPage* m_skinPage = nullptr;
     QLabel* m_statusPanel = nullptr;
+
+    // Goes before the widgets it drives; they hold it through a QPointer, so the focus
+    // events of the window's teardown find it gone rather than dangling.
+    std::unique_ptr<ChannelEditorView> m_channelEditorView;
+    std::unique_ptr<ChannelEditor> m_channelEditor;
 };

@@ -1,12 +1,20 @@
 #pragma once
 
+#include "channels/ChannelEditor.h"
+
+#include <QPointer>
 #include <QTableView>
+
+#include <optional>
 
 class ChannelTable;
 
 // The channel grid: 17 rows of 21 pixels, nine columns of fixed widths, one fixed caption
-// row and one fixed label column, on a grey background. It only shows the table; the
-// editor decides what clicks and keys do.
+// row and one fixed label column, on a grey background. It shows the table and moves its
+// current cell; what clicks, keys and the wheel do to the data the editor decides.
+//
+// Every move of the current cell, by mouse, key or wheel, first asks the editor (which
+// commits the cell being edited and may refuse), then moves, then reports it as a click.
 class ChannelGrid : public QTableView
 {
     Q_OBJECT
@@ -14,16 +22,36 @@ class ChannelGrid : public QTableView
 public:
     static constexpr int RowHeight = 21;
     static constexpr int ColumnWidths[] = {40, 72, 77, 72, 78, 65, 65, 68, 59};
+    // One notch of an ordinary mouse wheel.
+    static constexpr int WheelNotch = 120;
 
     explicit ChannelGrid(ChannelTable& table, QWidget* parent = nullptr);
 
     ChannelTable& table() const { return m_table; }
+    void setEditor(ChannelEditor* editor) { m_editor = editor; }
 
     // The rectangle of cell (column, row) in the grid's own coordinates.
     QRect cellRect(int column, int row) const;
     // Size that shows every cell without scroll bars.
     QSize fullSize() const;
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
+    static bool isDataCell(const QModelIndex& index);
+    // The grid's move for a navigation key; nothing for other keys.
+    static std::optional<CursorAction> cursorAction(int key);
+    void moveCurrentCellTo(const QModelIndex& index);
+    void moveCurrentRow(int step);
+
     ChannelTable& m_table;
+    QPointer<ChannelEditor> m_editor;
+    int m_wheelTurn = 0;
 };

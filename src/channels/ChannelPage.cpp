@@ -1,17 +1,19 @@
 #include "channels/ChannelPage.h"
 
 #include "channels/ChannelGrid.h"
+#include "channels/FrequencyEditor.h"
+#include "channels/TonePicker.h"
 
 #include <QPushButton>
 
-ChannelPage::ChannelPage(ChannelTable& table, QWidget* parent)
+ChannelPage::ChannelPage(ChannelTable& table, const ToneList& tones, QWidget* parent)
     : QWidget(parent), m_grid(new ChannelGrid(table, this)),
+      m_frequencyEditor(new FrequencyEditor(this)), m_tonePicker(new TonePicker(tones, this)),
       m_up(new QPushButton(QStringLiteral("信道上移"), this)),
       m_down(new QPushButton(QStringLiteral("信道下移"), this)),
       m_delete(new QPushButton(QStringLiteral("删除信道"), this))
 {
-    // The cell editors are placed relative to this page, with the grid 10 pixels in.
-    m_grid->move(10, 10);
+    m_grid->move(GridOffset);
     const int buttonsY = m_grid->geometry().bottom() + 16;
     m_up->setObjectName(QStringLiteral("tefxButton1"));
     m_down->setObjectName(QStringLiteral("tefxButton2"));
@@ -22,4 +24,11 @@ ChannelPage::ChannelPage(ChannelTable& table, QWidget* parent)
         button->setFocusPolicy(Qt::NoFocus);
         x += 126;
     }
+}
+
+void ChannelPage::setEditor(ChannelEditor* editor)
+{
+    m_grid->setEditor(editor);
+    m_frequencyEditor->setEditor(editor);
+    m_tonePicker->setEditor(editor);
 }

@@ -2,26 +2,40 @@
 
 #include <QWidget>
 
+class ChannelEditor;
 class ChannelGrid;
 class ChannelTable;
+class FrequencyEditor;
 class QPushButton;
+class TonePicker;
+class ToneList;
 
-// The work page "x1": the channel grid and, under it, the channel up, channel down and
-// delete buttons.
+// The work page "x1": the channel grid, the frequency editor and the tone picker that lie
+// over its cells, and, under it, the channel up, channel down and delete buttons.
 class ChannelPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ChannelPage(ChannelTable& table, QWidget* parent = nullptr);
+    // The grid's place on the page; cell editors are laid over cells by the same offset.
+    static constexpr QPoint GridOffset{10, 10};
+
+    ChannelPage(ChannelTable& table, const ToneList& tones, QWidget* parent = nullptr);
+
+    // The editor the grid, the frequency editor and the tone picker forward their events to.
+    void setEditor(ChannelEditor* editor);
 
     ChannelGrid* grid() const { return m_grid; }
+    FrequencyEditor* frequencyEditor() const { return m_frequencyEditor; }
+    TonePicker* tonePicker() const { return m_tonePicker; }
     QPushButton* upButton() const { return m_up; }         // tefxButton1
     QPushButton* downButton() const { return m_down; }     // tefxButton2
     QPushButton* deleteButton() const { return m_delete; } // tefxButton3
 
 private:
     ChannelGrid* m_grid;
+    FrequencyEditor* m_frequencyEditor;
+    TonePicker* m_tonePicker;
     QPushButton* m_up;
     QPushButton* m_down;
     QPushButton* m_delete;

@@ -1,0 +1,378 @@
+#include "channels/ChannelEditor.h"
+
+#include "app/MessageIds.h"
+#include "app/Messenger.h"
+#include "app/Workspace.h"
+#include "channels/FrequencyNormaliser.h"
+
+namespace {
+
+using Cell = CellEditorView::Cell;
+
+bool isDigit(QChar character)
+{
+    return character >= QLatin1Char('0') && character <= QLatin1Char('9');
+}
+
+bool isEnter(QChar character)
+{
+    return character == QLatin1Char('\r') || character == QLatin1Char('\n');
+}
+
+bool holdsSeparator(const QString& text)
+{
+    return text.contains(QLatin1Char('.')) || text.contains(QLatin1Char(','));
+}
+
+constexpr QChar Backspace = QLatin1Char('\b');
+// The separator may follow three integer digits at the earliest.
+constexpr int DigitsBeforeSeparator = 3;
+
+} // namespace
+
+ChannelEditor::ChannelEditor(Workspace& workspace, Messenger& messenger, CellEditorView& view,
+                             QObject* parent)
+    : QObject(parent), m_workspace(workspace), m_messenger(messenger), m_view(view)
+{
+    connect(&workspace.bands, &BandList::selectionChanged, this, &ChannelEditor::bandChanged);
+}
+
+EditorState& ChannelEditor::state() const
+{
+    return m_workspace.editor;
+}
+
+ChannelTable& ChannelEditor::table() const
+{
+    return m_workspace.table;
+}
+
+// --- Committing ---------------------------------------------------------------------
+
+bool ChannelEditor::sendallcell()
+{
+    const int column = state().CurrentColumn;
+    const int row = state().CurrentRow;
+    if (!Row::isChannel(row))
+        return true;
+    // Only a frequency cell holds anything typed; from any other cell there is nothing to
+    // commit, and reading that cell's word as a number would only fail.
+    const bool typedChannel =
+        !table().isEmptyChannel(row) && table().text(Column::RxTone, row).isEmpty();
+    if (typedChannel && Column::isFrequency(column))
+        return commitNewChannel(column, row);
+    if (Column::isFrequency(column) && !table().text(column, row).isEmpty())
+        return sendcell(column, row);
+    if (table().isEmptyChannel(row)) {
+        // A row without a receive frequency holds nothing.
+        for (int field = Column::RxTone; field <= Column::LastField; ++field)
+            table().setText(field, row, QString());
+    }
+    return true;
+}
+
+bool ChannelEditor::commitNewChannel(int column, int row)
+{
+    if (!sendcell(column, row))
+        return false;
+    table().setText(Column::TxFrequency, row, table().text(Column::RxFrequency, row));
+    writeNewChannelWords(row);
+    return true;
+}
+
+void ChannelEditor::writeNewChannelWords(int row)
+{
+    const CellWords& words = m_workspace.words;
+    table().setText(Column::RxTone, row, words.OffWord);
+    table().setText(Column::TxTone, row, words.OffWord);
+    table().setText(Column::Power, row, words.HighWord);
+    table().setText(Column::OptionA, row, words.OnWord);
+    table().setText(Column::OptionB, row, words.OffWord);
+    table().setText(Column::OptionC, row, words.OffWord);
+}
+
+bool ChannelEditor::sendcell(int column, int row)
+{
+    const QString typed = table().text(column, row);
+    const std::optional<qint64> onStep = FrequencyNormaliser::toChannelStep(typed);
+    if (!onStep)
+        return conversionFailed(typed);
+    qint64 frequency = *onStep;
+    m_view.hideFrequencyEditor();
+
+    // The band is read afresh every time; it is a half-open range, so its upper limit
+    // itself is not a usable frequency.
+    const QString band = m_workspace.bands.selectedText();
+    const QString lowerText = FrequencyNormaliser::lowerLimitText(band);
+    const std::optional<qint64> lower = FrequencyNormaliser::toBandLimit(lowerText);
+    if (!lower)
+        return conversionFailed(lowerText);
+    if (frequency < *lower) {
+        showOutOfBand();
+        frequency = *lower;
+    }
+    const QString upperText = FrequencyNormaliser::upperLimitText(band);
+    const std::optional<qint64> upper = FrequencyNormaliser::toBandLimit(upperText);
+    if (!upper)
+        return conversionFailed(upperText);
+    if (frequency >= *upper) {
+        showOutOfBand();
+        frequency = *upper - FrequencyNormaliser::BelowUpperLimit;
+    }
+    table().setText(column, row,
+                    FrequencyNormaliser::toText(frequency, FrequencyNormaliser::separator()));
+    return true;
+}
+
+bool ChannelEditor::conversionFailed(const QString& text)
+{
+    m_messenger.errorBox(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return false;
+}
+
+void ChannelEditor::showOutOfBand()
+{
+    m_messenger.show(Message::PromptTitle, Message::FrequencyOutOfBand);
+}
+
+// --- The frequency editor -----------------------------------------------------------
+
+ChannelEditor::EditorKey ChannelEditor::editorCharacter(QChar character, const QString& editorText)
+{
+    if (isEnter(character)) {
+        commitFromEditor();
+        return EditorKey::Commit;
+    }
+    if (isDigit(character) || character == Backspace)
+        return EditorKey::Accept;
+    // One separator, the locale's, after the integer digits. A text holding the other
+    // separator (a frequency read from the radio) already has its one.
+    const bool separatorFits = character == FrequencyNormaliser::separator() &&
+                               editorText.size() >= DigitsBeforeSeparator &&
+                               !holdsSeparator(editorText);
+    return separatorFits ? EditorKey::Accept : EditorKey::Discard;
+}
+
+void ChannelEditor::copyEditorText(const QString& text)
+{
+    table().setText(state().CurrentColumn, state().CurrentRow, text);
+}
+
+void ChannelEditor::commitFromEditor()
+{
+    m_view.hideFrequencyEditor();
+    m_view.focusGrid();
+    if (!sendallcell())
+        return;
+    const Cell current = m_view.gridCurrentCell();
+    gridClick(current.column, current.row);
+}
+
+// --- The grid -----------------------------------------------------------------------
+
+bool ChannelEditor::gridSelectCell()
+{
+    return sendallcell();
+}
+
+void ChannelEditor::gridClick(int column, int row)
+{
+    if (!Row::isChannel(row) || column < Column::FirstField || column > Column::LastField)
+        return;
+    closeTonePicker();
+    m_view.hideFrequencyEditor();
+    state().CurrentColumn = column;
+    state().CurrentRow = row;
+
+    // On an empty channel only the receive frequency reacts.
+    if (column != Column::RxFrequency && table().isEmptyChannel(row))
+        return;
+    const CellWords& words = m_workspace.words;
+    switch (column) {
+    case Column::RxFrequency:
+    case Column::TxFrequency:
+        openFrequencyEditor(column, row);
+        break;
+    case Column::RxTone:
+    case Column::TxTone:
+        openTonePicker(column, row);
+        break;
+    case Column::Power:
+        toggleFlag(column, row, words.HighWord, words.LowWord);
+        break;
+    default:
+        toggleFlag(column, row, words.OffWord, words.OnWord);
+        break;
+    }
+}
+
+void ChannelEditor::openFrequencyEditor(int column, int row)
+{
+    m_view.showFrequencyEditor({column, row}, table().text(column, row));
+}
+
+void ChannelEditor::openTonePicker(int column, int row)
+{
+    // A text that is no tone list entry (or an empty cell) leaves the picker where it was.
+    const int entry = int(m_workspace.tones.entries().indexOf(table().text(column, row)));
+    m_view.showTonePicker({column, row}, entry);
+    state().CurrentColumn = column;
+    state().PickerRow = row;
+}
+
+// `word` becomes `otherWord`; anything else, even a word of the other language, becomes
+// `word`. A move onto the cell by key or wheel only uses up SuppressToggle.
+void ChannelEditor::toggleFlag(int column, int row, const QString& word, const QString& otherWord)
+{
+    if (state().SuppressToggle) {
+        state().SuppressToggle = false;
+        return;
+    }
+    table().setText(column, row, table().text(column, row) == word ? otherWord : word);
+}
+
+void ChannelEditor::gridKeyDown(Qt::Key key)
+{
+    // Arrow keys move the current cell, which runs the click handling too; they must not
+    // toggle the flag cell they land on.
+    if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down)
+        state().SuppressToggle = true;
+}
+
+bool ChannelEditor::gridCharacterKey(QChar character)
+{
+    const bool enter = isEnter(character);
+    if (!enter && !isDigit(character))
+        return false;
+    if (!typingGoesToEditor())
+        return true;
+    if (enter) {
+        m_view.focusFrequencyEditor(CellEditorView::Caret::SelectAll);
+        return true;
+    }
+    const QString text(character);
+    m_view.setFrequencyEditorText(text);
+    m_view.focusFrequencyEditor(CellEditorView::Caret::AtEnd);
+    copyEditorText(text);
+    return true;
+}
+
+bool ChannelEditor::typingGoesToEditor() const
+{
+    const int column = state().CurrentColumn;
+    const bool frequencyCell =
+        column == Column::RxFrequency ||
+        (column == Column::TxFrequency && !table().isEmptyChannel(state().CurrentRow));
+    return frequencyCell && m_view.isFrequencyEditorShown();
+}
+
+void ChannelEditor::gridWheel()
+{
+    // The wheel moves the row within the column last handled: only a flag column could
+    // toggle the cell it lands on.
+    if (state().CurrentColumn > Column::TxTone)
+        state().SuppressToggle = true;
+}
+
+void ChannelEditor::gridFocusIn()
+{
+    if (m_view.isTonePickerShown())
+        m_view.hideTonePicker();
+}
+
+// --- The tone picker ----------------------------------------------------------------
+
+void ChannelEditor::pickerExit()
+{
+    handOverTone();
+    m_view.hideTonePicker();
+}
+
+void ChannelEditor::handOverTone()
+{
+    table().setText(state().CurrentColumn, state().PickerRow, m_view.tonePickerText());
+}
+
+void ChannelEditor::closeTonePicker()
+{
+    // Hiding the picker takes the focus from it, and whenever it loses the focus the
+    // user's choice goes into the cell.
+    if (m_view.tonePickerHasFocus())
+        handOverTone();
+    m_view.hideTonePicker();
+}
+
+void ChannelEditor::closeCellEditors()
+{
+    if (m_view.isTonePickerShown())
+        closeTonePicker();
+    if (m_view.isFrequencyEditorShown())
+        m_view.hideFrequencyEditor();
+}
+
+// --- Channel moves ------------------------------------------------------------------
+
+// A channel moves when the cell last handled in it is not empty.
+bool ChannelEditor::currentCellMoves() const
+{
+    return state().CurrentColumn > Column::ChannelLabel &&
+           !table().text(state().CurrentColumn, state().CurrentRow).isEmpty();
+}
+
+void ChannelEditor::swapChannels(int row, int otherRow)
+{
+    for (int column = Column::FirstField; column <= Column::LastField; ++column) {
+        const QString kept = table().text(column, otherRow);
+        table().setText(column, otherRow, table().text(column, row));
+        table().setText(column, row, kept);
+    }
+}
+
+void ChannelEditor::channelUp()
+{
+    if (!sendallcell())
+        return;
+    closeCellEditors();
+    const int row = state().CurrentRow;
+    if (currentCellMoves() && row > Row::FirstChannel) {
+        swapChannels(row, row - 1);
+        state().CurrentRow = row - 1;
+    }
+    if (state().CurrentRow == Row::Captions)
+        state().CurrentRow = Row::FirstChannel;
+}
+
+void ChannelEditor::channelDown()
+{
+    if (!sendallcell())
+        return;
+    closeCellEditors();
+    const int row = state().CurrentRow;
+    if (currentCellMoves() && Row::isChannel(row) && row < Row::LastChannel) {
+        swapChannels(row, row + 1);
+        state().CurrentRow = row + 1;
+    }
+}
+
+void ChannelEditor::deleteChannel()
+{
+    closeCellEditors();
+    if (Row::isChannel(state().CurrentRow))
+        table().clearChannel(state().CurrentRow);
+}
+
+// --- The band -----------------------------------------------------------------------
+
+void ChannelEditor::bandChanged()
+{
+    // The program's own selections (a radio read, a file open) neither ask nor reset.
+    if (state().Loading)
+        return;
+    m_view.setBandBoxEnabled(false);
+    if (!state().StartingUp && m_messenger.show(Message::PromptTitle, Message::ConfirmBandChange)) {
+        m_workspace.settings.reset(FunctionSettings::BandChangePositions);
+        table().clearTable();
+    }
+    m_view.hideFrequencyEditor();
+    m_view.setBandBoxEnabled(true);
+}

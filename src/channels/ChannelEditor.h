@@ -1,0 +1,95 @@
+#pragma once
+
+#include "channels/CellEditorView.h"
+
+#include <QObject>
+#include <QString>
+
+class ChannelTable;
+class Messenger;
+class Workspace;
+struct EditorState;
+
+// Every rule of editing the channel grid: typing and committing frequencies, clicking,
+// toggling and picking tones, moving and deleting channels, and changing the band. It
+// works on the workspace's data and shows the frequency editor and the tone picker through
+// a CellEditorView; the widgets only forward their events here.
+class ChannelEditor : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class EditorKey {
+        Accept,  // the editor takes the character
+        Discard, // the character is dropped
+        Commit,  // Enter: the typed frequency has been committed
+    };
+    Q_ENUM(EditorKey)
+
+    ChannelEditor(Workspace& workspace, Messenger& messenger, CellEditorView& view,
+                  QObject* parent = nullptr);
+
+    // Commits the cell last handled: a newly typed channel gets its normalised frequency
+    // and default words, a typed frequency is normalised, and a row without a receive
+    // frequency is emptied. False when a text did not read as a number (the error box has
+    // been shown and the cell keeps its text): the caller must not go on with its action.
+    bool sendallcell();
+    // Normalises the frequency in a cell against the selected band.
+    bool sendcell(int column, int row);
+
+    // A character typed into the frequency editor, whose text is `editorText` so far.
+    EditorKey editorCharacter(QChar character, const QString& editorText);
+    // The editor's text has changed under the user's hand; the cell shows it as it stands.
+    void copyEditorText(const QString& text);
+
+    // The grid is about to move its current cell; false keeps it where it is.
+    bool gridSelectCell();
+    // A click on a data cell, or the grid's current cell moved there by key or wheel.
+    void gridClick(int column, int row);
+    void gridKeyDown(Qt::Key key);
+    // A character typed while the grid has the focus. True for the characters the grid
+    // takes (Enter and digits), whether or not they started frequency input.
+    bool gridCharacterKey(QChar character);
+    // Before the wheel moves the grid's current row.
+    void gridWheel();
+    void gridFocusIn();
+
+    // The tone picker lost the focus: its choice goes into the cell it was opened for.
+    void pickerExit();
+
+    void channelUp();
+    void channelDown();
+    void deleteChannel();
+
+    // The band box's selection changed, by the user or by the program.
+    void bandChanged();
+
+    // Hides the tone picker and the frequency editor, as leaving the grid for a menu page
+    // or a file command does.
+    void closeCellEditors();
+
+private:
+    EditorState& state() const;
+    ChannelTable& table() const;
+
+    bool commitNewChannel(int column, int row);
+    void writeNewChannelWords(int row);
+    bool conversionFailed(const QString& text);
+    void showOutOfBand();
+
+    void commitFromEditor();
+    bool typingGoesToEditor() const;
+
+    void openFrequencyEditor(int column, int row);
+    void openTonePicker(int column, int row);
+    void toggleFlag(int column, int row, const QString& word, const QString& otherWord);
+    void closeTonePicker();
+    void handOverTone();
+
+    bool currentCellMoves() const;
+    void swapChannels(int row, int otherRow);
+
+    Workspace& m_workspace;
+    Messenger& m_messenger;
+    CellEditorView& m_view;
+};

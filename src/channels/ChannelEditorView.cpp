@@ -1,0 +1,96 @@
+#include "channels/ChannelEditorView.h"
+
+#include "channels/ChannelGrid.h"
+#include "channels/ChannelPage.h"
+#include "channels/FrequencyEditor.h"
+#include "channels/TonePicker.h"
+
+ChannelEditorView::ChannelEditorView(ChannelPage& page, QWidget& bandBox)
+    : m_page(page), m_bandBox(bandBox)
+{
+}
+
+void ChannelEditorView::layOver(QWidget& widget, Cell cell) const
+{
+    widget.move(m_page.grid()->pos() + m_page.grid()->cellRect(cell.column, cell.row).topLeft());
+    widget.raise();
+}
+
+void ChannelEditorView::showFrequencyEditor(Cell cell, const QString& text)
+{
+    FrequencyEditor& editor = *m_page.frequencyEditor();
+    layOver(editor, cell);
+    editor.setText(text);
+    editor.show();
+}
+
+void ChannelEditorView::hideFrequencyEditor()
+{
+    m_page.frequencyEditor()->hide();
+}
+
+bool ChannelEditorView::isFrequencyEditorShown() const
+{
+    return !m_page.frequencyEditor()->isHidden();
+}
+
+void ChannelEditorView::setFrequencyEditorText(const QString& text)
+{
+    m_page.frequencyEditor()->setText(text);
+}
+
+void ChannelEditorView::focusFrequencyEditor(Caret caret)
+{
+    FrequencyEditor& editor = *m_page.frequencyEditor();
+    editor.setFocus(Qt::OtherFocusReason);
+    if (caret == Caret::SelectAll)
+        editor.selectAll();
+    else
+        editor.end(false);
+}
+
+void ChannelEditorView::showTonePicker(Cell cell, int entry)
+{
+    TonePicker& picker = *m_page.tonePicker();
+    picker.showTones();
+    if (entry >= 0)
+        picker.setCurrentIndex(entry);
+    layOver(picker, cell);
+    picker.show();
+}
+
+void ChannelEditorView::hideTonePicker()
+{
+    m_page.tonePicker()->hide();
+}
+
+bool ChannelEditorView::isTonePickerShown() const
+{
+    return !m_page.tonePicker()->isHidden();
+}
+
+bool ChannelEditorView::tonePickerHasFocus() const
+{
+    return m_page.tonePicker()->hasFocus();
+}
+
+QString ChannelEditorView::tonePickerText() const
+{
+    return m_page.tonePicker()->currentText();
+}
+
+CellEditorView::Cell ChannelEditorView::gridCurrentCell() const
+{
+    const QModelIndex current = m_page.grid()->currentIndex();
+    return {current.column(), current.row()};
+}
+
+void ChannelEditorView::focusGrid()
+{
+    m_page.grid()->setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelEditorView::setBandBoxEnabled(bool enabled)
+{
+    m_bandBox.setEnabled(enabled);
+}

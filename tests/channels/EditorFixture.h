@@ -1,0 +1,168 @@
+#pragma once
+
+#include "app/Messenger.h"
+#include "app/Workspace.h"
+#include "channels/CellEditorView.h"
+#include "channels/ChannelEditor.h"
+
+#include "support/RecordingMessageLibrary.h"
+
+#include <QList>
+
+// Stands in for the widgets around the grid: remembers what the editor showed, where, and
+// who has the focus.
+class FakeCellEditorView : public CellEditorView
+{
+public:
+    explicit FakeCellEditorView(const ToneList& tones) : m_tones(tones) {}
+
+    bool editorShown = false;
+    Cell editorCell;
+    QString editorText;
+    bool editorFocused = false;
+    Caret editorCaret = Caret::AtEnd;
+
+    bool pickerShown = false;
+    Cell pickerCell;
+    int pickerEntry = 0;
+    bool pickerFocused = false;
+
+    Cell gridCell{1, 1};
+    bool gridFocused = false;
+    bool bandBoxEnabled = true;
+
+    void showFrequencyEditor(Cell cell, const QString& text) override
+    {
+        editorShown = true;
+        editorCell = cell;
+        editorText = text;
+    }
+    void hideFrequencyEditor() override
+    {
+        editorShown = false;
+        editorFocused = false;
+    }
+    bool isFrequencyEditorShown() const override { return editorShown; }
+    void setFrequencyEditorText(const QString& text) override { editorText = text; }
+    void focusFrequencyEditor(Caret caret) override
+    {
+        editorFocused = true;
+        editorCaret = caret;
+        gridFocused = pickerFocused = false;
+    }
+
+    void showTonePicker(Cell cell, int entry) override
+    {
+        pickerShown = true;
+        pickerCell = cell;
+        if (entry >= 0)
+            pickerEntry = entry;
+    }
+    void hideTonePicker() override
+    {
+        pickerShown = false;
+        pickerFocused = false;
+    }
+    bool isTonePickerShown() const override { return pickerShown; }
+    bool tonePickerHasFocus() const override { return pickerFocused; }
+    QString tonePickerText() const override { return m_tones.entries().value(pickerEntry); }
+
+    Cell gridCurrentCell() const override { return gridCell; }
+    void focusGrid() override
+    {
+        gridFocused = true;
+        editorFocused = pickerFocused = false;
+    }
+    void setBandBoxEnabled(bool enabled) override { bandBoxEnabled = enabled; }
+
+    // The user opens the picker's list and chooses an entry: the picker has the focus.
+    void choose(int entry)
+    {
+        pickerEntry = entry;
+        pickerFocused = true;
+        gridFocused = editorFocused = false;
+    }
+
+private:
+    const ToneList& m_tones;
+};
+
+// A channel editor on a fresh workspace with the band "400-470MHz" selected and the English
+// cell words, its boxes going to a recorder.
+struct EditorFixture
+{
+    RecordingMessageLibrary messages;
+    Workspace workspace;
+    bool mainWindowEnabled = true;
+    Messenger messenger{messages, workspace, [this](bool enabled) { mainWindowEnabled = enabled; }};
+    FakeCellEditorView view{workspace.tones};
+    ChannelEditor editor{workspace, messenger, view};
+
+    static inline const CellWords English{"OFF", "ON", "High", "Low"};
+    static inline const CellWords Chinese{"禁用", "启用", "高功率", "低功率"};
+
+    explicit EditorFixture(const QString& band = QStringLiteral("400-470MHz"))
+    {
+        workspace.words = English;
+        workspace.tones.setOffEntry(English.OffWord);
+        selectBandQuietly(band);
+    }
+
+    void selectBandQuietly(const QString& band)
+    {
+        workspace.editor.Loading = true;
+        int index = workspace.bands.indexOf(band);
+        if (index < 0) {
+            workspace.bands.append(band);
+            index = workspace.bands.count() - 1;
+        }
+        workspace.bands.select(index);
+        workspace.editor.Loading = false;
+    }
+
+    QString cell(int column, int row) const { return workspace.table.text(column, row); }
+
+    // A committed channel: normalised frequencies and the new-channel words.
+    void putChannel(int row, const QString& frequency)
+    {
+        ChannelTable& table = workspace.table;
+        table.setText(Column::RxFrequency, row, frequency);
+        table.setText(Column::RxTone, row, English.OffWord);
+        table.setText(Column::TxFrequency, row, frequency);
+        table.setText(Column::TxTone, row, English.OffWord);
+        table.setText(Column::Power, row, English.HighWord);
+        table.setText(Column::OptionA, row, English.OnWord);
+        table.setText(Column::OptionB, row, English.OffWord);
+        table.setText(Column::OptionC, row, English.OffWord);
+    }
+
+    // Clicks a frequency cell, selects the editor's text and types `text` over it, key by
+    // key.
+    void type(int column, int row, const QString& text)
+    {
+        click(column, row);
+        view.editorText.clear();
+        for (const QChar character : text)
+            editor.copyEditorText(view.editorText += character);
+    }
+
+    // A mouse click on a cell, with its events in the grid's order: the picker loses the
+    // focus, the grid gains it, the grid asks before it moves, then reports the click.
+    // False when the commit refused the move.
+    bool click(int column, int row)
+    {
+        if (view.pickerFocused) {
+            view.pickerFocused = false;
+            editor.pickerExit();
+        }
+        if (!view.gridFocused) {
+            view.focusGrid();
+            editor.gridFocusIn();
+        }
+        if (!editor.gridSelectCell())
+            return false;
+        view.gridCell = {column, row};
+        editor.gridClick(column, row);
+        return true;
+    }
+};

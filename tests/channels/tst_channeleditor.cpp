@@ -1,0 +1,641 @@
+#include "app/MessageIds.h"
+
+#include "EditorFixture.h"
+
+#include <QTest>
+
+namespace {
+
+QStringList row(const EditorFixture& fixture, int row)
+{
+    QStringList texts;
+    for (int column = Column::FirstField; column <= Column::LastField; ++column)
+        texts << fixture.cell(column, row);
+    return texts;
+}
+
+QStringList newChannel(const QString& frequency)
+{
+    return {frequency, "OFF", frequency, "OFF", "High", "ON", "OFF", "OFF"};
+}
+
+const QStringList EmptyRow(8);
+
+// Channel layouts for the move tests: one character per row 1 to 16, "." for an empty
+// row and a letter for a channel ("a" is 401 MHz, "b" 402 MHz and so on).
+constexpr auto StartLayout = "abcd.f.........p";
+
+QString frequencyOf(QChar code)
+{
+    return QStringLiteral("4%1.00000").arg(code.unicode() - 'a' + 1, 2, 10, QChar('0'));
+}
+
+QString layoutOf(const EditorFixture& fixture)
+{
+    QString layout;
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
+        const QString frequency = fixture.cell(Column::RxFrequency, row);
+        layout += frequency.isEmpty() ? QChar('.') : QChar('a' + frequency.mid(1, 2).toInt() - 1);
+    }
+    return layout;
+}
+
+} // namespace
+
+// The editing rules without widgets: committing typed rows, clicks on each kind of cell,
+// the tone picker's hand-over, the grid's keys and wheel, channel moves and band changes.
+class TestChannelEditor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void committingATypedRowMakesAChannel();
+    void committingAChannelKeepsItsOtherFields_data();
+    void committingAChannelKeepsItsOtherFields();
+    void emptiedReceiveFrequencyEmptiesTheRow();
+    void failedCommitKeepsTheGridAndTheChannels();
+    void leavingAFlagCellOfAToneLessChannelCommitsNothing();
+
+    void flagCellsToggle_data();
+    void flagCellsToggle();
+    void clicksOnAnEmptyChannel_data();
+    void clicksOnAnEmptyChannel();
+    void arrowKeyMoveDoesNotToggleTheFlagItLandsOn();
+    void arrowKeySwallowsTheNextFlagClick();
+    void wheelSuppressesTogglesOnlyFromFlagColumns_data();
+    void wheelSuppressesTogglesOnlyFromFlagColumns();
+
+    void tonePickerShowsTheCellsTone_data();
+    void tonePickerShowsTheCellsTone();
+    void pickerHandsItsChoiceOverWhenItLosesTheFocus();
+    void pickerThatNeverHadTheFocusWritesNothing();
+    void pickerHiddenByAChannelMoveKeepsTheChoice();
+
+    void gridCharacterKey_data();
+    void gridCharacterKey();
+    void enterInTheEditorCommitsAndReopensTheEditor();
+    void enterWithTextThatIsNoNumberStopsAfterTheError();
+
+    void channelOperations_data();
+    void channelOperations();
+    void moveCarriesAllEightFieldsAndNotTheLabels();
+    void deleteClearsATypedFrequencyWithoutCommitting();
+
+    void bandChange_data();
+    void bandChange();
+};
+
+void TestChannelEditor::committingATypedRowMakesAChannel()
+{
+    EditorFixture fixture;
+    fixture.type(Column::RxFrequency, 4, "446.00625");
+    QCOMPARE(fixture.cell(Column::RxFrequency, 4), QString("446.00625")); // the live copy
+
+    QVERIFY(fixture.editor.sendallcell());
+
+    QCOMPARE(row(fixture, 4), newChannel("446.00625"));
+    QVERIFY(fixture.messages.boxes.isEmpty());
+}
+
+void TestChannelEditor::committingAChannelKeepsItsOtherFields_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("receive frequency")
+        << int(Column::RxFrequency) << "445"
+        << QStringList{"445.00000", "67.0", "440.00000", "D023N", "Low", "OFF", "ON", "ON"};
+    QTest::newRow("transmit frequency")
+        << int(Column::TxFrequency) << "450.1"
+        << QStringList{"440.00000", "67.0", "450.10000", "D023N", "Low", "OFF", "ON", "ON"};
+}
+
+void TestChannelEditor::committingAChannelKeepsItsOtherFields()
+{
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, expected);
+    EditorFixture fixture;
+    const QStringList channel{"440.00000", "67.0", "440.00000", "D023N", "Low", "OFF", "ON", "ON"};
+    for (int field = 0; field < channel.size(); ++field)
+        fixture.workspace.table.setText(Column::FirstField + field, 2, channel[field]);
+    fixture.type(column, 2, typed);
+
+    QVERIFY(fixture.click(Column::RxFrequency, 7));
+
+    QCOMPARE(row(fixture, 2), expected);
+}
+
+void TestChannelEditor::emptiedReceiveFrequencyEmptiesTheRow()
+{
+    EditorFixture fixture;
+    fixture.putChannel(5, "440.00000");
+    fixture.click(Column::RxFrequency, 5);
+    fixture.editor.copyEditorText(QString());
+
+    QVERIFY(fixture.click(Column::RxFrequency, 6));
+
+    QCOMPARE(row(fixture, 5), EmptyRow);
+}
+
+void TestChannelEditor::failedCommitKeepsTheGridAndTheChannels()
+{
+    EditorFixture fixture;
+    fixture.putChannel(2, "402.00000");
+    fixture.putChannel(3, "403.00000");
+    fixture.click(Column::TxFrequency, 3);
+    fixture.editor.copyEditorText("."); // the digits before the separator deleted
+
+    QVERIFY(!fixture.click(Column::RxFrequency, 4));
+    fixture.editor.channelUp();
+    fixture.editor.channelDown();
+
+    QCOMPARE(fixture.messages.errors.size(), 3);
+    QCOMPARE(fixture.messages.errors.first(), QString("'.' is not a valid floating point value"));
+    QCOMPARE(fixture.view.gridCell.row, 3);
+    QCOMPARE(fixture.workspace.editor.CurrentRow, 3);
+    QCOMPARE(fixture.cell(Column::TxFrequency, 3), QString("."));
+    QCOMPARE(fixture.cell(Column::RxFrequency, 2), QString("402.00000"));
+    QVERIFY(fixture.view.editorShown);
+}
+
+void TestChannelEditor::leavingAFlagCellOfAToneLessChannelCommitsNothing()
+{
+    // A radio read leaves the tone cell empty for a tone word it cannot decode. Leaving a
+    // flag cell of such a channel must neither fail on the flag's word nor treat the
+    // channel as newly typed.
+    EditorFixture fixture;
+    const QStringList channel{"435.12500", "", "436.00000", "88.5", "Low", "OFF", "ON", "ON"};
+    for (int field = 0; field < channel.size(); ++field)
+        fixture.workspace.table.setText(Column::FirstField + field, 6, channel[field]);
+    QVERIFY(fixture.click(Column::Power, 6));
+
+    QVERIFY(fixture.click(Column::RxFrequency, 7));
+
+    QVERIFY(fixture.messages.errors.isEmpty());
+    QStringList toggled = channel;
+    toggled[Column::Power - 1] = "High";
+    QCOMPARE(row(fixture, 6), toggled);
+}
+
+void TestChannelEditor::flagCellsToggle_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("afterEachClick");
+
+    QTest::newRow("power from high")
+        << int(Column::Power) << false << "High" << QStringList{"Low", "High", "Low"};
+    QTest::newRow("power from empty")
+        << int(Column::Power) << false << "" << QStringList{"High", "Low", "High"};
+    QTest::newRow("power in the other language")
+        << int(Column::Power) << false << "低功率" << QStringList{"High", "Low"};
+    QTest::newRow("chinese power")
+        << int(Column::Power) << true << "高功率" << QStringList{"低功率", "高功率"};
+    QTest::newRow("option A from off")
+        << int(Column::OptionA) << false << "OFF" << QStringList{"ON", "OFF", "ON"};
+    QTest::newRow("option B in the other language")
+        << int(Column::OptionB) << false << "禁用" << QStringList{"OFF", "ON"};
+    QTest::newRow("option C from on")
+        << int(Column::OptionC) << false << "ON" << QStringList{"OFF", "ON"};
+    QTest::newRow("chinese option")
+        << int(Column::OptionA) << true << "启用" << QStringList{"禁用", "启用"};
+}
+
+void TestChannelEditor::flagCellsToggle()
+{
+    QFETCH(int, column);
+    QFETCH(bool, chinese);
+    QFETCH(QString, start);
+    QFETCH(QStringList, afterEachClick);
+    EditorFixture fixture;
+    if (chinese)
+        fixture.workspace.words = EditorFixture::Chinese;
+    fixture.putChannel(3, "440.00000");
+    fixture.workspace.table.setText(column, 3, start);
+
+    for (const QString& expected : afterEachClick) {
+        QVERIFY(fixture.click(column, 3));
+        QCOMPARE(fixture.cell(column, 3), expected);
+    }
+    QVERIFY(!fixture.view.editorShown);
+    QVERIFY(!fixture.view.pickerShown);
+}
+
+void TestChannelEditor::clicksOnAnEmptyChannel_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("opensEditor");
+
+    QTest::newRow("receive frequency") << int(Column::RxFrequency) << true;
+    for (int column = Column::RxTone; column <= Column::LastField; ++column)
+        QTest::addRow("column %d", column) << column << false;
+}
+
+void TestChannelEditor::clicksOnAnEmptyChannel()
+{
+    QFETCH(int, column);
+    QFETCH(bool, opensEditor);
+    EditorFixture fixture;
+    // A leftover word in an empty channel's cell stays as it is.
+    if (column != Column::RxFrequency)
+        fixture.workspace.table.setText(column, 5, "High");
+
+    QVERIFY(fixture.click(column, 5));
+
+    QCOMPARE(fixture.view.editorShown, opensEditor);
+    if (opensEditor) {
+        QCOMPARE(fixture.view.editorCell.row, 5);
+        QCOMPARE(fixture.view.editorText, QString());
+        QVERIFY(!fixture.view.editorFocused);
+    } else {
+        QCOMPARE(fixture.cell(column, 5), QString("High"));
+    }
+    QVERIFY(!fixture.view.pickerShown);
+    QCOMPARE(fixture.workspace.editor.CurrentColumn, column);
+    QCOMPARE(fixture.workspace.editor.CurrentRow, 5);
+}
+
+void TestChannelEditor::arrowKeyMoveDoesNotToggleTheFlagItLandsOn()
+{
+    EditorFixture fixture;
+    fixture.putChannel(1, "401.00000");
+    fixture.putChannel(2, "402.00000");
+    fixture.click(Column::OptionA, 1);
+    QCOMPARE(fixture.cell(Column::OptionA, 1), QString("OFF"));
+
+    fixture.editor.gridKeyDown(Qt::Key_Down);
+    QVERIFY(fixture.click(Column::OptionA, 2)); // the grid's move reports a click
+
+    QCOMPARE(fixture.cell(Column::OptionA, 2), QString("ON"));
+    QVERIFY(!fixture.workspace.editor.SuppressToggle);
+}
+
+void TestChannelEditor::arrowKeySwallowsTheNextFlagClick()
+{
+    EditorFixture fixture;
+    fixture.putChannel(1, "401.00000");
+    fixture.putChannel(2, "402.00000");
+    fixture.click(Column::RxFrequency, 1);
+    fixture.editor.gridKeyDown(Qt::Key_Down);
+    fixture.click(Column::RxFrequency, 2); // landing on a frequency keeps the flag
+    QVERIFY(fixture.workspace.editor.SuppressToggle);
+
+    fixture.click(Column::Power, 2);
+    QCOMPARE(fixture.cell(Column::Power, 2), QString("High"));
+    fixture.click(Column::Power, 2);
+    QCOMPARE(fixture.cell(Column::Power, 2), QString("Low"));
+
+    fixture.editor.gridKeyDown(Qt::Key_A);
+    fixture.editor.gridKeyDown(Qt::Key_Return);
+    QVERIFY(!fixture.workspace.editor.SuppressToggle);
+}
+
+void TestChannelEditor::wheelSuppressesTogglesOnlyFromFlagColumns_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("suppresses");
+
+    for (int column = Column::FirstField; column <= Column::LastField; ++column)
+        QTest::addRow("column %d", column) << column << Column::isFlag(column);
+}
+
+void TestChannelEditor::wheelSuppressesTogglesOnlyFromFlagColumns()
+{
+    QFETCH(int, column);
+    QFETCH(bool, suppresses);
+    EditorFixture fixture;
+    fixture.putChannel(1, "401.00000");
+    fixture.putChannel(2, "402.00000");
+    fixture.click(column, 1);
+    fixture.workspace.editor.SuppressToggle = false;
+
+    fixture.editor.gridWheel();
+    QCOMPARE(fixture.workspace.editor.SuppressToggle, suppresses);
+    fixture.click(column, 2); // the wheel moves the row within the column
+
+    const QString before = column == Column::Power     ? "High"
+                           : column == Column::OptionA ? "ON"
+                                                       : "OFF";
+    if (Column::isFlag(column))
+        QCOMPARE(fixture.cell(column, 2), before);
+    QVERIFY(!fixture.workspace.editor.SuppressToggle);
+}
+
+void TestChannelEditor::tonePickerShowsTheCellsTone_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("ctcss") << "88.5"
+                           << "88.5";
+    QTest::newRow("dcs inverted") << "D754I"
+                                  << "D754I";
+    QTest::newRow("no tone") << "OFF"
+                             << "OFF";
+    QTest::newRow("not in the list") << "77.7"
+                                     << "100.0";
+    QTest::newRow("other language's off") << "禁用"
+                                          << "100.0";
+    QTest::newRow("empty") << ""
+                           << "100.0";
+}
+
+void TestChannelEditor::tonePickerShowsTheCellsTone()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    EditorFixture fixture;
+    fixture.view.pickerEntry = int(fixture.workspace.tones.entries().indexOf("100.0"));
+    fixture.putChannel(3, "440.00000");
+    fixture.workspace.table.setText(Column::TxTone, 3, text);
+
+    QVERIFY(fixture.click(Column::TxTone, 3));
+
+    QVERIFY(fixture.view.pickerShown);
+    QVERIFY(!fixture.view.pickerFocused);
+    QCOMPARE(fixture.view.pickerCell.column, int(Column::TxTone));
+    QCOMPARE(fixture.view.pickerCell.row, 3);
+    QCOMPARE(fixture.view.tonePickerText(), shown);
+    QCOMPARE(fixture.workspace.editor.PickerRow, 3);
+    QCOMPARE(fixture.cell(Column::TxTone, 3), text);
+}
+
+void TestChannelEditor::pickerHandsItsChoiceOverWhenItLosesTheFocus()
+{
+    EditorFixture fixture;
+    fixture.putChannel(3, "440.00000");
+    fixture.click(Column::RxTone, 3);
+    fixture.view.choose(int(fixture.workspace.tones.entries().indexOf("D023N")));
+
+    QVERIFY(fixture.click(Column::RxFrequency, 5));
+
+    QCOMPARE(fixture.cell(Column::RxTone, 3), QString("D023N"));
+    QVERIFY(!fixture.view.pickerShown);
+    QCOMPARE(fixture.view.editorCell.row, 5);
+}
+
+void TestChannelEditor::pickerThatNeverHadTheFocusWritesNothing()
+{
+    EditorFixture fixture;
+    fixture.putChannel(3, "440.00000");
+    fixture.click(Column::TxTone, 3);
+    fixture.view.pickerEntry = 7;
+
+    QVERIFY(fixture.click(Column::Power, 3));
+
+    QCOMPARE(fixture.cell(Column::TxTone, 3), QString("OFF"));
+    QVERIFY(!fixture.view.pickerShown);
+}
+
+void TestChannelEditor::pickerHiddenByAChannelMoveKeepsTheChoice()
+{
+    EditorFixture fixture;
+    fixture.putChannel(3, "440.00000");
+    fixture.click(Column::RxTone, 3);
+    fixture.view.choose(int(fixture.workspace.tones.entries().indexOf("67.0")));
+
+    fixture.editor.channelDown();
+
+    QCOMPARE(fixture.cell(Column::RxTone, 4), QString("67.0"));
+    QCOMPARE(fixture.cell(Column::RxTone, 3), QString());
+    QVERIFY(!fixture.view.pickerShown);
+}
+
+void TestChannelEditor::gridCharacterKey_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("hideEditor");
+    QTest::addColumn<QChar>("character");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<bool>("focusesEditor");
+    QTest::addColumn<QString>("cell");
+
+    // Row 2 holds a channel at 440 MHz, row 5 is empty.
+    const int rx = Column::RxFrequency;
+    const int tx = Column::TxFrequency;
+    QTest::newRow("digit, empty row") << rx << 5 << false << QChar('4') << true << true << "4";
+    QTest::newRow("digit, transmit") << tx << 2 << false << QChar('7') << true << true << "7";
+    QTest::newRow("enter") << rx << 2 << false << QChar('\r') << true << true << "440.00000";
+    QTest::newRow("letter") << rx << 2 << false << QChar('r') << false << false << "440.00000";
+    QTest::newRow("separator") << rx << 5 << false << QChar('.') << false << false << "";
+    QTest::newRow("editor hidden") << rx << 2 << true << QChar('4') << true << false << "440.00000";
+    QTest::newRow("tone column") << int(Column::RxTone) << 2 << false << QChar('4') << true << false
+                                 << "440.00000";
+}
+
+void TestChannelEditor::gridCharacterKey()
+{
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(bool, hideEditor);
+    QFETCH(QChar, character);
+    QFETCH(bool, taken);
+    QFETCH(bool, focusesEditor);
+    QFETCH(QString, cell);
+    EditorFixture fixture;
+    fixture.putChannel(2, "440.00000");
+    fixture.click(column, row);
+    if (hideEditor)
+        fixture.view.hideFrequencyEditor();
+
+    QCOMPARE(fixture.editor.gridCharacterKey(character), taken);
+
+    QCOMPARE(fixture.view.editorFocused, focusesEditor);
+    const int editedColumn = Column::isFrequency(column) ? column : int(Column::RxFrequency);
+    QCOMPARE(fixture.cell(editedColumn, row), cell);
+    if (focusesEditor) {
+        QCOMPARE(fixture.view.editorText, cell);
+        QCOMPARE(fixture.view.editorCaret, character == '\r' ? CellEditorView::Caret::SelectAll
+                                                             : CellEditorView::Caret::AtEnd);
+    }
+}
+
+void TestChannelEditor::enterInTheEditorCommitsAndReopensTheEditor()
+{
+    EditorFixture fixture;
+    fixture.type(Column::RxFrequency, 4, "4");
+    fixture.view.focusFrequencyEditor(CellEditorView::Caret::AtEnd);
+
+    QCOMPARE(fixture.editor.editorCharacter('\r', "4"), ChannelEditor::EditorKey::Commit);
+
+    QCOMPARE(row(fixture, 4), newChannel("400.00000"));
+    QCOMPARE(fixture.messages.messageIds(), QList<int>{Message::FrequencyOutOfBand});
+    QVERIFY(fixture.view.editorShown);
+    QCOMPARE(fixture.view.editorText, QString("400.00000"));
+    QCOMPARE(fixture.view.editorCell.row, 4);
+    QVERIFY(!fixture.view.editorFocused);
+    QVERIFY(fixture.view.gridFocused);
+}
+
+void TestChannelEditor::enterWithTextThatIsNoNumberStopsAfterTheError()
+{
+    EditorFixture fixture;
+    fixture.type(Column::RxFrequency, 4, ".");
+
+    QCOMPARE(fixture.editor.editorCharacter('\r', "."), ChannelEditor::EditorKey::Commit);
+
+    QCOMPARE(fixture.messages.errors.size(), 1);
+    QCOMPARE(fixture.cell(Column::RxFrequency, 4), QString("."));
+    QVERIFY(!fixture.view.editorShown);
+    QVERIFY(fixture.view.gridFocused);
+}
+
+void TestChannelEditor::channelOperations_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("operations");
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("currentRow");
+
+    const int rx = Column::RxFrequency;
+    // Start: "abcd.f.........p"
+    QTest::newRow("up twice") << rx << 4 << QStringList{"up", "up"} << "adbc.f.........p" << 2;
+    QTest::newRow("down onto empty row")
+        << rx << 4 << QStringList{"down"} << "abc.df.........p" << 5;
+    QTest::newRow("down past empty row")
+        << rx << 4 << QStringList{"down", "down"} << "abc.fd.........p" << 6;
+    QTest::newRow("up and down") << rx << 2 << QStringList{"up", "down"} << StartLayout << 2;
+    QTest::newRow("up from channel 1") << rx << 1 << QStringList{"up"} << StartLayout << 1;
+    QTest::newRow("down from channel 16") << rx << 16 << QStringList{"down"} << StartLayout << 16;
+    QTest::newRow("moved from a flag cell")
+        << int(Column::OptionC) << 6 << QStringList{"up"} << "abcdf..........p" << 5;
+    QTest::newRow("current cell empty")
+        << int(Column::RxTone) << 4 << QStringList{"up", "down"} << StartLayout << 4;
+    QTest::newRow("nothing clicked, up") << 0 << 0 << QStringList{"up"} << StartLayout << 1;
+    QTest::newRow("nothing clicked, down") << 0 << 0 << QStringList{"down"} << StartLayout << 0;
+    QTest::newRow("nothing clicked, delete") << 0 << 0 << QStringList{"delete"} << StartLayout << 0;
+    QTest::newRow("delete") << rx << 4 << QStringList{"delete"} << "abc..f.........p" << 4;
+    QTest::newRow("delete empty row") << rx << 5 << QStringList{"delete"} << StartLayout << 5;
+}
+
+void TestChannelEditor::channelOperations()
+{
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(QStringList, operations);
+    QFETCH(QString, layout);
+    QFETCH(int, currentRow);
+    EditorFixture fixture;
+    const QString start = StartLayout;
+    for (int channel = 1; channel <= Row::LastChannel; ++channel) {
+        if (start[channel - 1] != '.')
+            fixture.putChannel(channel, frequencyOf(start[channel - 1]));
+    }
+    fixture.workspace.table.setText(Column::RxTone, 4, QString()); // "clicked" and cleared
+    if (row > 0)
+        fixture.click(column, row);
+
+    for (const QString& operation : operations) {
+        if (operation == "up")
+            fixture.editor.channelUp();
+        else if (operation == "down")
+            fixture.editor.channelDown();
+        else
+            fixture.editor.deleteChannel();
+    }
+
+    QCOMPARE(layoutOf(fixture), layout);
+    QCOMPARE(fixture.workspace.editor.CurrentRow, currentRow);
+    QVERIFY(!fixture.view.editorShown);
+    QVERIFY(!fixture.view.pickerShown);
+    QVERIFY(fixture.messages.boxes.isEmpty());
+}
+
+void TestChannelEditor::moveCarriesAllEightFieldsAndNotTheLabels()
+{
+    EditorFixture fixture;
+    const QStringList channel5{"445.00000", "67.0", "446.00000", "D023N", "Low", "OFF", "ON", "ON"};
+    for (int field = 0; field < channel5.size(); ++field)
+        fixture.workspace.table.setText(Column::FirstField + field, 5, channel5[field]);
+    fixture.putChannel(4, "404.00000");
+    fixture.click(Column::TxTone, 5);
+
+    fixture.editor.channelUp();
+
+    QCOMPARE(row(fixture, 4), channel5);
+    QCOMPARE(row(fixture, 5), newChannel("404.00000"));
+    QCOMPARE(fixture.cell(Column::ChannelLabel, 4), QString("    04"));
+    QCOMPARE(fixture.cell(Column::ChannelLabel, 5), QString("    05"));
+    // The highlight stays where it was; the editor follows the channel.
+    QCOMPARE(fixture.view.gridCell.row, 5);
+    QCOMPARE(fixture.workspace.editor.CurrentRow, 4);
+}
+
+void TestChannelEditor::deleteClearsATypedFrequencyWithoutCommitting()
+{
+    EditorFixture fixture;
+    fixture.type(Column::RxFrequency, 3, "4");
+
+    fixture.editor.deleteChannel();
+
+    QCOMPARE(row(fixture, 3), EmptyRow);
+    QVERIFY(fixture.messages.boxes.isEmpty());
+    QVERIFY(!fixture.view.editorShown);
+}
+
+void TestChannelEditor::bandChange_data()
+{
+    QTest::addColumn<bool>("startingUp");
+    QTest::addColumn<bool>("loading");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<bool>("resets");
+
+    QTest::newRow("user accepts") << false << false << true << true << true;
+    QTest::newRow("user declines") << false << false << false << true << false;
+    QTest::newRow("starting up") << true << false << true << false << false;
+    QTest::newRow("loading") << false << true << true << false << false;
+}
+
+void TestChannelEditor::bandChange()
+{
+    QFETCH(bool, startingUp);
+    QFETCH(bool, loading);
+    QFETCH(bool, answer);
+    QFETCH(bool, asks);
+    QFETCH(bool, resets);
+    EditorFixture fixture;
+    Workspace& workspace = fixture.workspace;
+    fixture.putChannel(2, "440.00000");
+    const FunctionSettings::Positions chosen{7, 0, 0, 0, 0, 0, 1, 5, 3};
+    workspace.settings.reset(chosen);
+    workspace.settings.setVoxInhibit(false);
+    workspace.bands.append("136-174MHz");
+    fixture.click(Column::RxFrequency, 2);
+    fixture.messages.answers = {answer};
+    bool bandBoxEnabledDuringQuestion = true;
+    fixture.messages.onBox = [&](const RecordingMessageLibrary::Box&) {
+        bandBoxEnabledDuringQuestion = fixture.view.bandBoxEnabled || fixture.mainWindowEnabled;
+    };
+    workspace.editor.StartingUp = startingUp;
+    workspace.editor.Loading = loading;
+
+    workspace.bands.select(1);
+
+    QCOMPARE(workspace.bands.selectedText(), QString("136-174MHz"));
+    QCOMPARE(fixture.messages.messageIds(),
+             asks ? QList<int>{Message::ConfirmBandChange} : QList<int>{});
+    if (asks) {
+        QCOMPARE(fixture.messages.boxes.first().titleId, int(Message::PromptTitle));
+        QVERIFY(!bandBoxEnabledDuringQuestion);
+    }
+    QVERIFY(fixture.view.bandBoxEnabled);
+    QVERIFY(fixture.mainWindowEnabled);
+    QCOMPARE(fixture.view.editorShown, loading);
+    const FunctionSettings::Positions expected =
+        resets ? FunctionSettings::BandChangePositions : chosen;
+    for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting)
+        QCOMPARE(workspace.settings.position(FunctionSettings::Setting(setting)),
+                 expected[setting]);
+    QCOMPARE(workspace.settings.voxInhibit(), resets);
+    QCOMPARE(row(fixture, 2), resets ? EmptyRow : newChannel("440.00000"));
+    QCOMPARE(fixture.cell(Column::ChannelLabel, 2), QString("    02"));
+}
+
+QTEST_GUILESS_MAIN(TestChannelEditor)
+#include "tst_channeleditor.moc"
