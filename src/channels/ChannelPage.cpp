@@ -1,5 +1,7 @@
 #include "channels/ChannelPage.h"
 
+#include "app/LanguageStrings.h"
+#include "app/LanguageTable.h"
 #include "channels/ChannelGrid.h"
 
 #include <QPushButton>
@@ -22,4 +24,11 @@ ChannelPage::ChannelPage(ChannelTable& table, QWidget* parent)
         button->setFocusPolicy(Qt::NoFocus);
         x += 126;
     }
+}
+
+void ChannelPage::applyCaptions(const LanguageTable& table)
+{
+    m_up->setText(table.string(LanguageString::ChannelUp));
+    m_down->setText(table.string(LanguageString::ChannelDown));
+    m_delete->setText(table.string(LanguageString::DeleteChannel));
 }

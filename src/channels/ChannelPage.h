@@ -4,6 +4,7 @@
 
 class ChannelGrid;
 class ChannelTable;
+class LanguageTable;
 class QPushButton;
 
 // The work page "x1": the channel grid and, under it, the channel up, channel down and
@@ -19,6 +20,8 @@ public:
     QPushButton* upButton() const { return m_up; }         // tefxButton1
     QPushButton* downButton() const { return m_down; }     // tefxButton2
     QPushButton* deleteButton() const { return m_delete; } // tefxButton3
+
+    void applyCaptions(const LanguageTable& table);
 
 private:
     ChannelGrid* m_grid;
