@@ -1,5 +1,6 @@
 #include "files/QtFileDialogs.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -9,6 +10,11 @@ void prepareCommon(QFileDialog& dialog, const QString& folder)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(FileDialogs::Filter);
+    // QFileDialog tidies the two spaces of the filter's name into one; the user is shown
+    // the name as written. Filtering goes by position, not by this text.
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (types && types->count() == 1)
+        types->setItemText(0, FileDialogs::Filter);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
 }
