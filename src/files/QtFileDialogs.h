@@ -20,11 +20,9 @@ public:
     std::optional<QString> openPath() override;
     std::optional<QString> savePath() override;
 
-    // Sets up a dialog as the one openPath() or savePath() shows; for tests to inspect.
+private:
     void prepareOpenDialog(QFileDialog& dialog) const;
     void prepareSaveDialog(QFileDialog& dialog) const;
-
-private:
     std::optional<QString> run(QFileDialog& dialog);
 
     QPointer<QWidget> m_parent;
