@@ -154,7 +154,7 @@ void MainWindow::connectLanguage()
 
 void MainWindow::connectFileCommands(FileDialogs& dialogs)
 {
-    // The cell editors of the channel grid close here before each file command.
+    // Hides the grid's tone picker and frequency editor; the grid has neither yet.
     auto closeCellEditors = [] {};
     m_fileCommands = std::make_unique<FileCommands>(m_workspace, m_localisation, m_messenger,
                                                     dialogs, closeCellEditors);
@@ -257,7 +257,7 @@ void MainWindow::checkLanguageButton(Language language)
 
 void MainWindow::applyCaptions(const LanguageTable& table)
 {
-    for (int menu = 0; menu < 4; ++menu)
+    for (int menu = 0; menu < int(std::size(m_menuButtons)); ++menu)
         m_menuButtons[menu]->setText(table.string(LanguageString::FileMenu + menu));
     m_statusPanel->setText(table.string(LanguageString::StatusLine));
     if (m_readWriteDialog)
