@@ -1,5 +1,8 @@
 #include "app/LanguagePage.h"
 
+#include "app/LanguageStrings.h"
+#include "app/LanguageTable.h"
+
 #include <QGroupBox>
 #include <QRadioButton>
 
@@ -15,4 +18,16 @@ LanguagePage::LanguagePage(QWidget* parent)
     m_english->setObjectName(QStringLiteral("tefxRadioButton6"));
     m_english->setGeometry(20, 68, 200, 24);
     m_chinese->setChecked(true);
+}
+
+void LanguagePage::applyCaptions(const LanguageTable& table)
+{
+    m_group->setTitle(table.string(LanguageString::LanguageTitle));
+    m_chinese->setText(table.string(LanguageString::ChineseButton));
+    m_english->setText(table.string(LanguageString::EnglishButton));
+}
+
+void LanguagePage::check(Language language)
+{
+    (language == Language::English ? m_english : m_chinese)->setChecked(true);
 }

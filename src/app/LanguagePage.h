@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/Language.h"
+
 #include <QWidget>
 
+class LanguageTable;
 class QGroupBox;
 class QRadioButton;
 
@@ -16,6 +19,10 @@ public:
     QGroupBox* group() const { return m_group; }
     QRadioButton* chineseButton() const { return m_chinese; }
     QRadioButton* englishButton() const { return m_english; }
+
+    void applyCaptions(const LanguageTable& table);
+    // Checks the language's button, which runs its switch if it was not checked.
+    void check(Language language);
 
 private:
     QGroupBox* m_group;

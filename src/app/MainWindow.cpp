@@ -3,6 +3,7 @@
 #include "app/ComPortPage.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
+#include "app/LanguageStrings.h"
 #include "app/MenuPages.h"
 #include "app/SkinPage.h"
 #include "app/WorkPages.h"
@@ -10,7 +11,10 @@
 #include "channels/ChannelEditorView.h"
 #include "channels/ChannelPage.h"
 #include "channels/SettingsPage.h"
+#include "files/FileCommands.h"
+#include "files/QtFileDialogs.h"
 #include "link/QtSerialPort.h"
+#include "link/ReadWriteDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,7 +31,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
       m_platform(platform), m_skins(platform.programFolder),
       m_messenger(*platform.messages, m_workspace,
                   [this](bool enabled) { setEnabledAroundBox(enabled); }),
-      m_devices(platform.programFolder), m_serialPort(std::make_unique<QtSerialPort>(m_devices))
+      m_localisation(m_workspace, platform.programFolder), m_devices(platform.programFolder),
+      m_serialPort(std::make_unique<QtSerialPort>(m_devices))
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(ClientSize);
@@ -36,6 +41,10 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     buildPages();
     createChannelEditor();
     connectActions();
+    connectLanguage();
+    if (!platform.fileDialogs)
+        m_ownFileDialogs = std::make_unique<QtFileDialogs>(this);
+    connectFileCommands(platform.fileDialogs ? *platform.fileDialogs : *m_ownFileDialogs);
     FormCreate();
 }
 
@@ -149,14 +158,44 @@ void MainWindow::connectActions()
 
     connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
     connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
+}
+
+void MainWindow::connectLanguage()
+{
     connect(m_languagePage->chineseButton(), &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            m_workspace.checkedLanguage = Language::Chinese;
+            checkLanguageButton(Language::Chinese);
     });
     connect(m_languagePage->englishButton(), &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            m_workspace.checkedLanguage = Language::English;
+            checkLanguageButton(Language::English);
     });
+    connect(&m_localisation, &Localisation::languageChecked, m_languagePage, &LanguagePage::check);
+
+    connect(&m_localisation, &Localisation::languageApplied, this, &MainWindow::applyCaptions);
+    connect(&m_localisation, &Localisation::languageApplied, m_menuPages,
+            &MenuPages::applyCaptions);
+    connect(&m_localisation, &Localisation::languageApplied, m_channelPage,
+            &ChannelPage::applyCaptions);
+    connect(&m_localisation, &Localisation::languageApplied, m_settingsPage,
+            &SettingsPage::applyCaptions);
+    connect(&m_localisation, &Localisation::languageApplied, m_languagePage,
+            &LanguagePage::applyCaptions);
+    connect(&m_localisation, &Localisation::languageApplied, m_skinPage, &SkinPage::applyCaptions);
+}
+
+void MainWindow::connectFileCommands(FileDialogs& dialogs)
+{
+    ChannelEditor* editor = m_channelEditor.get();
+    m_fileCommands = std::make_unique<FileCommands>(m_workspace, m_localisation, m_messenger,
+                                                    dialogs,
+                                                    [editor] { editor->closeCellEditors(); });
+    connect(m_menuPages->newButton(), &IconButton::clicked, this,
+            [this] { m_fileCommands->New(); });
+    connect(m_menuPages->openButton(), &IconButton::clicked, this,
+            [this] { m_fileCommands->Open(); });
+    connect(m_menuPages->saveButton(), &IconButton::clicked, this,
+            [this] { m_fileCommands->Save(); });
 }
 
 void MainWindow::FormCreate()
@@ -204,6 +243,9 @@ void MainWindow::FormShow()
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    // Without a readable installer's log the window stays as creation left it.
+    if (!m_localisation.chooseStartupLanguage(m_messenger))
+        return;
     m_menuPages->showPage(m_menuPages->prog1());
     m_workPages->showPage(m_channelPage);
 }
@@ -235,4 +277,28 @@ void MainWindow::choosePort(int portNumber)
 {
     m_workspace.PortNumber = portNumber;
     m_serialPort->setCommPort(portNumber);
+}
+
+// A language button that becomes checked runs its switch, unless the switch itself
+// checked it.
+void MainWindow::checkLanguageButton(Language language)
+{
+    if (m_workspace.checkedLanguage != language)
+        m_localisation.switchLanguage(language);
+}
+
+void MainWindow::applyCaptions(const LanguageTable& table)
+{
+    for (int menu = 0; menu < int(std::size(m_menuButtons)); ++menu)
+        m_menuButtons[menu]->setText(table.string(LanguageString::FileMenu + menu));
+    m_statusPanel->setText(table.string(LanguageString::StatusLine));
+    if (m_readWriteDialog)
+        m_readWriteDialog->applyCaptions(table);
+}
+
+void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
+{
+    m_readWriteDialog = &dialog;
+    if (m_localisation.hasApplied())
+        dialog.applyCaptions(m_localisation.applied());
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/Localisation.h"
 #include "app/Messenger.h"
 #include "app/Platform.h"
 #include "app/SettingsFile.h"
 #include "app/Skins.h"
 #include "app/Workspace.h"
 #include "link/ComPortDevices.h"
+#include "link/ReadWriteDialog.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,8 +18,11 @@ class ChannelEditor;
 class ChannelEditorView;
 class ChannelPage;
 class ComPortPage;
+class FileCommands;
+class FileDialogs;
 class LanguagePage;
 class MenuPages;
+class LanguageTable;
 class QLabel;
 class QToolButton;
 class SettingsPage;
@@ -44,6 +49,8 @@ public:
     Workspace& workspace() { return m_workspace; }
     Messenger& messenger() { return m_messenger; }
     ChannelEditor& channelEditor() { return *m_channelEditor; }
+    Localisation& localisation() { return m_localisation; }
+    FileCommands& fileCommands() { return *m_fileCommands; }
     SerialPort& serialPort() { return *m_serialPort; }
     const ComPortDevices& devices() const { return m_devices; }
 
@@ -56,6 +63,12 @@ public:
     ComPortPage* comPortPage() const { return m_comPortPage; }
     LanguagePage* languagePage() const { return m_languagePage; }
     SkinPage* skinPage() const { return m_skinPage; }
+    QLabel* statusPanel() const { return m_statusPanel; }
+
+    // The read/write dialog, created after this window, takes its captions from the
+    // language as the pages do.
+    void attachReadWriteDialog(ReadWriteDialog& dialog);
+    ReadWriteDialog* readWriteDialog() const { return m_readWriteDialog; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -66,6 +79,8 @@ private:
     void connectActions();
     void createChannelEditor();
     void setEnabledAroundBox(bool enabled);
+    void connectLanguage();
+    void connectFileCommands(FileDialogs& dialogs);
 
     void FormCreate();
     void FormShow();
@@ -74,14 +89,20 @@ private:
     void chooseSkin(int index);
     void applySkin(int index);
     void choosePort(int portNumber);
+    void checkLanguageButton(Language language);
+    void applyCaptions(const LanguageTable& table);
 
     Platform m_platform;
     Workspace m_workspace;
     Skins m_skins;
     Messenger m_messenger;
+    Localisation m_localisation;
     ComPortDevices m_devices;
     std::unique_ptr<SerialPort> m_serialPort;
     std::unique_ptr<SettingsFile> m_settingsFile;
+    std::unique_ptr<FileDialogs> m_ownFileDialogs;
+    std::unique_ptr<FileCommands> m_fileCommands;
+    QPointer<ReadWriteDialog> m_readWriteDialog;
     bool m_shown = false;
     QPointer<QWidget> m_focusBeforeBox;
 

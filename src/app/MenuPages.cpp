@@ -1,6 +1,8 @@
 #include "app/MenuPages.h"
 
 #include "app/IconButton.h"
+#include "app/LanguageStrings.h"
+#include "app/LanguageTable.h"
 
 namespace {
 // Two 75 x 75 frames per row, rows at y 6, 134 and 262.
@@ -52,6 +54,29 @@ MenuPages::MenuPages(QWidget* parent) : PageControl(parent)
                        QStringLiteral("帮助"));
     m_about = addButton(m_help1, 1, QStringLiteral("tefxSpeedButton17"), QStringLiteral("about"),
                         QStringLiteral("关于"));
+}
+
+void MenuPages::applyCaptions(const LanguageTable& table)
+{
+    using namespace LanguageString;
+    const std::pair<IconButton*, int> captions[] = {
+        {m_new, New},
+        {m_open, Open},
+        {m_save, Save},
+        {m_exit, Exit},
+        {m_read, Read},
+        {m_write, Write},
+        {m_channels, ChannelEditing},
+        {m_settings, FunctionSettingsTitle},
+        {m_power, PowerAdjust},
+        {m_comPort, ComPort},
+        {m_language, LanguageTitle},
+        {m_skin, SkinTitle},
+        {m_help, Help},
+        {m_about, About},
+    };
+    for (const auto& [button, number] : captions)
+        button->setCaption(table.string(number));
 }
 
 QWidget* MenuPages::addMenuPage(const QString& name)

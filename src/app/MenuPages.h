@@ -3,6 +3,7 @@
 #include "app/PageControl.h"
 
 class IconButton;
+class LanguageTable;
 
 // The menu page control "TeSPageControl2" on the left: file1, prog1, tool1 and help1, each
 // with its icon buttons. What the buttons do is wired by the main window.
@@ -32,6 +33,8 @@ public:
     IconButton* skinButton() const { return m_skin; }         // tefxSpeedButton15
     IconButton* helpButton() const { return m_help; }         // tefxSpeedButton16
     IconButton* aboutButton() const { return m_about; }       // tefxSpeedButton17
+
+    void applyCaptions(const LanguageTable& table);
 
 private:
     QWidget* addMenuPage(const QString& name);

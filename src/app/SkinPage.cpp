@@ -1,5 +1,7 @@
 #include "app/SkinPage.h"
 
+#include "app/LanguageStrings.h"
+#include "app/LanguageTable.h"
 #include "app/Skins.h"
 
 #include <QComboBox>
@@ -14,4 +16,9 @@ SkinPage::SkinPage(QWidget* parent)
     m_skins->setObjectName(QStringLiteral("TeEffectComboBox1"));
     m_skins->setGeometry(20, 34, 220, 26);
     m_skins->addItems(Skins::names());
+}
+
+void SkinPage::applyCaptions(const LanguageTable& table)
+{
+    m_group->setTitle(table.string(LanguageString::SkinTitle));
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class LanguageTable;
 class QComboBox;
 class QGroupBox;
 
@@ -15,6 +16,8 @@ public:
 
     QGroupBox* group() const { return m_group; }
     QComboBox* skinList() const { return m_skins; }
+
+    void applyCaptions(const LanguageTable& table);
 
 private:
     QGroupBox* m_group;

@@ -53,6 +53,7 @@ int main(int argc, char* argv[])
     MainWindow form1(platform);
     messageBoxes.setParentWindow(&form1);
     ReadWriteDialog readWrite(&form1);
+    form1.attachReadWriteDialog(readWrite);
     form1.show();
     const int result = application.exec();
     if (quitSignals >= 0)

@@ -1,5 +1,7 @@
 #include "channels/ChannelPage.h"
 
+#include "app/LanguageStrings.h"
+#include "app/LanguageTable.h"
 #include "channels/ChannelGrid.h"
 #include "channels/FrequencyEditor.h"
 #include "channels/TonePicker.h"
@@ -31,4 +33,11 @@ void ChannelPage::setEditor(ChannelEditor* editor)
     m_grid->setEditor(editor);
     m_frequencyEditor->setEditor(editor);
     m_tonePicker->setEditor(editor);
+}
+
+void ChannelPage::applyCaptions(const LanguageTable& table)
+{
+    m_up->setText(table.string(LanguageString::ChannelUp));
+    m_down->setText(table.string(LanguageString::ChannelDown));
+    m_delete->setText(table.string(LanguageString::DeleteChannel));
 }

@@ -6,6 +6,7 @@ class ChannelEditor;
 class ChannelGrid;
 class ChannelTable;
 class FrequencyEditor;
+class LanguageTable;
 class QPushButton;
 class TonePicker;
 class ToneList;
@@ -31,6 +32,8 @@ public:
     QPushButton* upButton() const { return m_up; }         // tefxButton1
     QPushButton* downButton() const { return m_down; }     // tefxButton2
     QPushButton* deleteButton() const { return m_delete; } // tefxButton3
+
+    void applyCaptions(const LanguageTable& table);
 
 private:
     ChannelGrid* m_grid;

@@ -1,5 +1,7 @@
 #include "channels/SettingsPage.h"
 
+#include "app/LanguageStrings.h"
+#include "app/LanguageTable.h"
 #include "channels/BandList.h"
 
 #include <QCheckBox>
@@ -64,6 +66,16 @@ SettingsPage::SettingsPage(FunctionSettings& settings, BandList& bands, QWidget*
     connect(&settings, &FunctionSettings::entriesChanged, this, &SettingsPage::showEntries);
     connect(&settings, &FunctionSettings::positionChanged, this,
             [this](FunctionSettings::Setting setting) { showPosition(setting); });
+}
+
+void SettingsPage::applyCaptions(const LanguageTable& table)
+{
+    for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting)
+        m_labels[setting]->setText(
+            table.string(LanguageString::settingLabel(FunctionSettings::Setting(setting))));
+    m_voxInhibit->setText(table.string(LanguageString::VoxInhibit));
+    m_functionGroup->setTitle(table.string(LanguageString::FunctionSettingsTitle));
+    m_bandGroup->setTitle(table.string(LanguageString::Band));
 }
 
 void SettingsPage::addSettingRow(QGroupBox* group, FunctionSettings::Setting setting, int row,

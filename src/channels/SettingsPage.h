@@ -7,6 +7,7 @@
 #include <array>
 
 class BandList;
+class LanguageTable;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -28,6 +29,8 @@ public:
     QComboBox* bandBox() const { return m_bandBox; }
     QGroupBox* functionGroup() const { return m_functionGroup; }
     QGroupBox* bandGroup() const { return m_bandGroup; }
+
+    void applyCaptions(const LanguageTable& table);
 
 private:
     void addSettingRow(QGroupBox* group, FunctionSettings::Setting setting, int row,

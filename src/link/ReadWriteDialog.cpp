@@ -1,5 +1,8 @@
 #include "link/ReadWriteDialog.h"
 
+#include "app/LanguageStrings.h"
+#include "app/LanguageTable.h"
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -8,7 +11,8 @@
 ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     : QDialog(parent), m_percent(new QLabel(QStringLiteral("0%"), this)),
       m_progress(new QProgressBar(this)), m_start(new QPushButton(this)),
-      m_exit(new QPushButton(QStringLiteral("退出"), this)), m_status(new QStatusBar(this))
+      m_exit(new QPushButton(QStringLiteral("退出"), this)), m_status(new QStatusBar(this)),
+      m_statusPanel(new QLabel(m_status))
 {
     setObjectName(QStringLiteral("ReadWrite"));
     setWindowTitle(QStringLiteral("ReadWrite"));
@@ -32,10 +36,19 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     m_status->setObjectName(QStringLiteral("TeStatusBar1"));
     m_status->setSizeGripEnabled(false);
     m_status->setGeometry(0, 192 - 24, 377, 24);
+    m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
+    m_status->addWidget(m_statusPanel);
 }
 
 void ReadWriteDialog::setProgress(int percent)
 {
     m_progress->setValue(percent);
     m_percent->setText(QString::number(m_progress->value()) + QLatin1Char('%'));
+}
+
+void ReadWriteDialog::applyCaptions(const LanguageTable& table)
+{
+    m_exit->setText(table.string(LanguageString::ReadWriteExit));
+    m_start->setText(table.string(LanguageString::ReadWriteStart));
+    m_statusPanel->setText(table.string(LanguageString::StatusLine));
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class LanguageTable;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -25,9 +26,12 @@ public:
     QPushButton* startButton() const { return m_start; }
     QPushButton* exitButton() const { return m_exit; }
     QStatusBar* statusBar() const { return m_status; }
+    QLabel* statusPanel() const { return m_statusPanel; }
 
     // Sets the bar and the label ("35%").
     void setProgress(int percent);
+
+    void applyCaptions(const LanguageTable& table);
 
 private:
     QLabel* m_percent;
@@ -35,4 +39,5 @@ private:
     QPushButton* m_start;
     QPushButton* m_exit;
     QStatusBar* m_status;
+    QLabel* m_statusPanel;
 };

@@ -98,6 +98,7 @@ void TestStartup::firstRunWritesTheDefinedFileOnExit()
 void TestStartup::firstShowingMovesToTheProgrammingPage()
 {
     Program program;
+    program.folder.copyCompanionFiles(); // the installer's log picks the language first
     program.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
     QCOMPARE(program.window->menuPages()->currentWidget(), program.window->menuPages()->prog1());

@@ -27,22 +27,22 @@ namespace {
 
 const CellWords English{"OFF", "ON", "High", "Low"};
 
-// The program's main window on a temporary program folder, shown and active, with the
-// English cell words in place of an applied language.
+// The program's main window on a temporary program folder with the shipped companion
+// files, shown and active.
 struct Program
 {
     TemporaryProgramFolder folder;
     RecordingMessageLibrary messages;
     std::unique_ptr<MainWindow> window;
 
+    // The shipped install.Log starts the program in English.
     Program()
     {
+        folder.copyCompanionFiles();
         Platform platform;
         platform.programFolder = folder.path();
         platform.messages = &messages;
         window = std::make_unique<MainWindow>(platform);
-        workspace().words = English;
-        workspace().tones.setOffEntry(English.OffWord);
         window->show();
     }
 

@@ -1,0 +1,74 @@
+#include "files/FileCommands.h"
+
+#include "app/MessageIds.h"
+#include "app/Messenger.h"
+#include "app/Workspace.h"
+#include "files/ChannelFileReader.h"
+#include "files/ChannelFileWriter.h"
+#include "files/FileDialogs.h"
+
+namespace {
+
+// Holds the editor's Loading flag for as long as it lives, however the command ends.
+class LoadingHeld
+{
+public:
+    explicit LoadingHeld(EditorState& editor) : m_editor(editor) { m_editor.Loading = true; }
+    ~LoadingHeld() { m_editor.Loading = false; }
+    LoadingHeld(const LoadingHeld&) = delete;
+    LoadingHeld& operator=(const LoadingHeld&) = delete;
+
+private:
+    EditorState& m_editor;
+};
+
+} // namespace
+
+FileCommands::FileCommands(Workspace& workspace, Localisation& localisation, Messenger& messenger,
+                           FileDialogs& dialogs, CloseCellEditors closeCellEditors)
+    : m_workspace(workspace), m_localisation(localisation), m_messenger(messenger),
+      m_dialogs(dialogs), m_closeCellEditors(std::move(closeCellEditors))
+{
+}
+
+void FileCommands::closeCellEditors()
+{
+    if (m_closeCellEditors)
+        m_closeCellEditors();
+}
+
+void FileCommands::New()
+{
+    closeCellEditors();
+    if (m_messenger.show(Message::PromptTitle, Message::ConfirmNew)) {
+        m_workspace.settings.reset(FunctionSettings::StartupPositions);
+        m_workspace.table.clearTable();
+    }
+    closeCellEditors();
+}
+
+void FileCommands::Open()
+{
+    FileResult result = FileResult::done();
+    {
+        const LoadingHeld loading(m_workspace.editor);
+        closeCellEditors();
+        const std::optional<QString> path = m_dialogs.openPath();
+        if (!path)
+            return;
+        result = ChannelFileReader(m_workspace, m_localisation).ReadChannelFile(*path);
+    }
+    if (!result.ok())
+        m_messenger.errorBox(result.errorText());
+}
+
+void FileCommands::Save()
+{
+    closeCellEditors();
+    const std::optional<QString> path = m_dialogs.savePath();
+    if (!path)
+        return;
+    const FileResult result = ChannelFileWriter(m_workspace).WriteChannelFile(*path);
+    if (!result.ok())
+        m_messenger.errorBox(result.errorText());
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+
+class FileDialogs;
+class Localisation;
+class Messenger;
+class Workspace;
+
+// The file page's New, Open and Save. There is no document state: no current file name,
+// no "modified" mark and no question about unsaved data.
+class FileCommands
+{
+public:
+    // Hides the tone picker and the frequency editor where they are showing; the frequency
+    // editor has already copied what was typed into its cell.
+    using CloseCellEditors = std::function<void()>;
+
+    FileCommands(Workspace& workspace, Localisation& localisation, Messenger& messenger,
+                 FileDialogs& dialogs, CloseCellEditors closeCellEditors = {});
+
+    // After the user confirms: the function settings back at their start-up positions and
+    // every channel emptied. The band, the title and the language stay.
+    void New();
+    // Reads a channel file, replacing channels and settings without a question. The band
+    // box stays quiet throughout: Loading is held for the whole command.
+    void Open();
+    // Writes the data as it stands to a channel file.
+    void Save();
+
+private:
+    void closeCellEditors();
+
+    Workspace& m_workspace;
+    Localisation& m_localisation;
+    Messenger& m_messenger;
+    FileDialogs& m_dialogs;
+    CloseCellEditors m_closeCellEditors;
+};

@@ -1,0 +1,11 @@
+#include "files/FileDialogs.h"
+
+#include <QFileInfo>
+
+QString FileDialogs::withDefaultExtension(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.fileName().contains(u'.') || file.exists())
+        return path;
+    return path + Extension;
+}

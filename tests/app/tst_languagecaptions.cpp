@@ -1,0 +1,212 @@
+#include "app/IconButton.h"
+#include "app/LanguagePage.h"
+#include "app/LanguageStrings.h"
+#include "app/MainWindow.h"
+#include "app/MenuPages.h"
+#include "app/SkinPage.h"
+#include "app/WorkPages.h"
+#include "channels/ChannelPage.h"
+#include "channels/SettingsPage.h"
+#include "files/FileCommands.h"
+#include "files/FileDialogs.h"
+#include "link/ReadWriteDialog.h"
+
+#include "support/RecordingMessageLibrary.h"
+#include "support/TemporaryProgramFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+class ScriptedFileDialogs : public FileDialogs
+{
+public:
+    std::optional<QString> path;
+    std::optional<QString> openPath() override { return path; }
+    std::optional<QString> savePath() override { return path; }
+};
+
+struct Program
+{
+    TemporaryProgramFolder folder;
+    RecordingMessageLibrary messages;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ReadWriteDialog> readWrite;
+
+    // Starts as the program does, with the shipped companion files (the installer's log
+    // names English).
+    explicit Program(bool withCompanionFiles = true)
+    {
+        if (withCompanionFiles)
+            folder.copyCompanionFiles();
+        Platform platform;
+        platform.programFolder = folder.path();
+        platform.messages = &messages;
+        platform.fileDialogs = &dialogs;
+        window = std::make_unique<MainWindow>(platform);
+        readWrite = std::make_unique<ReadWriteDialog>(window.get());
+        window->attachReadWriteDialog(*readWrite);
+        window->show();
+    }
+
+    LanguageTable table(const QString& language) const
+    {
+        return *LanguageTable::load(folder.filePath(Localisation::tableFileName(language)));
+    }
+};
+
+// Each caption the language sets, beside the number of its string.
+QList<QPair<QString, int>> captions(const Program& program)
+{
+    using namespace LanguageString;
+    const MainWindow& window = *program.window;
+    const MenuPages& menu = *window.menuPages();
+    const SettingsPage& settings = *window.settingsPage();
+    auto menuButton = [&window](const char* name) {
+        return window.findChild<QToolButton*>(name)->text();
+    };
+    QList<QPair<QString, int>> captions = {
+        {menuButton("fileMenuButton"), FileMenu},
+        {menuButton("progMenuButton"), ProgramMenu},
+        {menuButton("toolMenuButton"), OptionsMenu},
+        {menuButton("helpMenuButton"), Help},
+        {menu.newButton()->label()->text(), New},
+        {menu.openButton()->label()->text(), Open},
+        {menu.saveButton()->label()->text(), Save},
+        {menu.exitButton()->label()->text(), Exit},
+        {menu.readButton()->label()->text(), Read},
+        {menu.writeButton()->label()->text(), Write},
+        {menu.channelsButton()->label()->text(), ChannelEditing},
+        {menu.settingsButton()->label()->text(), FunctionSettingsTitle},
+        {menu.powerButton()->label()->text(), PowerAdjust},
+        {menu.comPortButton()->label()->text(), ComPort},
+        {menu.languageButton()->label()->text(), LanguageTitle},
+        {menu.skinButton()->label()->text(), SkinTitle},
+        {menu.helpButton()->label()->text(), Help},
+        {menu.aboutButton()->label()->text(), About},
+        {window.channelPage()->upButton()->text(), ChannelUp},
+        {window.channelPage()->downButton()->text(), ChannelDown},
+        {window.channelPage()->deleteButton()->text(), DeleteChannel},
+        {settings.voxInhibitBox()->text(), VoxInhibit},
+        {settings.functionGroup()->title(), FunctionSettingsTitle},
+        {settings.bandGroup()->title(), Band},
+        {window.languagePage()->group()->title(), LanguageTitle},
+        {window.languagePage()->chineseButton()->text(), ChineseButton},
+        {window.languagePage()->englishButton()->text(), EnglishButton},
+        {window.skinPage()->group()->title(), SkinTitle},
+        {window.statusPanel()->text(), StatusLine},
+        {program.readWrite->exitButton()->text(), ReadWriteExit},
+        {program.readWrite->startButton()->text(), ReadWriteStart},
+        {program.readWrite->statusPanel()->text(), StatusLine},
+    };
+    for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting) {
+        const auto s = FunctionSettings::Setting(setting);
+        captions.append({settings.settingLabel(s)->text(), settingLabel(s)});
+    }
+    const QAbstractItemModel* grid = &program.window->workspace().table;
+    for (int column = 0; column < Column::Count; ++column)
+        captions.append(
+            {grid->index(Row::Captions, column).data().toString(), columnCaption(column)});
+    return captions;
+}
+
+void verifyCaptions(const Program& program, const LanguageTable& table)
+{
+    for (const auto& [caption, number] : captions(program))
+        QCOMPARE(caption, table.string(number));
+}
+
+} // namespace
+
+class TestLanguageCaptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsInTheLanguageTheLogNames();
+    void switchingRecaptionsEveryPage();
+    void channelFileLanguageMovesTheButtons();
+    void unreadableLogLeavesTheWindowAsCreated();
+};
+
+void TestLanguageCaptions::startsInTheLanguageTheLogNames()
+{
+    Program program;
+    MainWindow& window = *program.window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    verifyCaptions(program, program.table("english"));
+    QVERIFY(window.languagePage()->englishButton()->isChecked());
+    QCOMPARE(window.workspace().LanguageCode, 2);
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->prog1());
+    QVERIFY(program.messages.errors.isEmpty());
+}
+
+void TestLanguageCaptions::switchingRecaptionsEveryPage()
+{
+    Program program;
+    MainWindow& window = *program.window;
+    Workspace& workspace = window.workspace();
+    workspace.settings.setPosition(FunctionSettings::TxTOT, 3);
+    workspace.table.setText(Column::Power, 1, "High");
+    QComboBox* timeOut = window.settingsPage()->settingBox(FunctionSettings::TxTOT);
+
+    window.languagePage()->chineseButton()->click();
+    verifyCaptions(program, program.table("chinese"));
+    QCOMPARE(workspace.LanguageCode, 1);
+    QCOMPARE(timeOut->currentIndex(), 3);
+    QCOMPARE(timeOut->currentText(), QString("3分钟"));
+    QCOMPARE(workspace.table.text(Column::Power, 1), QString("高功率"));
+
+    window.languagePage()->englishButton()->click();
+    verifyCaptions(program, program.table("english"));
+    QCOMPARE(workspace.checkedLanguage, Language::English);
+    QCOMPARE(timeOut->currentText(), QString("3 min"));
+    QCOMPARE(workspace.table.text(Column::Power, 1), QString("High"));
+}
+
+void TestLanguageCaptions::channelFileLanguageMovesTheButtons()
+{
+    Program program;
+    MainWindow& window = *program.window;
+    const QString path = program.folder.filePath("chinese.F19");
+    program.folder.writeFile("chinese.F19", "\r\n\r\n\r\nLanguage 1\r\nBAND 400-470MHz\r\n"
+                                            "Squelch 2\r\nBatSave 1\r\nTxT.O.T 3\r\nTONE 1\r\n"
+                                            "EMG 1\r\nSCAN 1\r\nVOICE 2\r\nVoxGainLevel 2\r\n"
+                                            "VoxDelay 2\r\nVoxInhibit 1\r\n");
+    program.dialogs.path = path;
+
+    window.fileCommands().Open();
+
+    QVERIFY(program.messages.errors.isEmpty());
+    QVERIFY(window.languagePage()->chineseButton()->isChecked());
+    QVERIFY(!window.languagePage()->englishButton()->isChecked());
+    QCOMPARE(window.workspace().checkedLanguage, Language::Chinese);
+    verifyCaptions(program, program.table("chinese"));
+}
+
+void TestLanguageCaptions::unreadableLogLeavesTheWindowAsCreated()
+{
+    Program program(false);
+    MainWindow& window = *program.window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(program.messages.errors, QStringList{"Cannot read install.Log: File not found"});
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->help1());
+    QCOMPARE(window.workPages()->currentWidget(), window.channelPage());
+    QCOMPARE(window.workspace().LanguageCode, 0);
+    QVERIFY(window.languagePage()->chineseButton()->isChecked());
+    QCOMPARE(window.findChild<QToolButton*>("fileMenuButton")->text(), QString("文件"));
+    QCOMPARE(window.menuPages()->newButton()->label()->text(), QString("新建"));
+}
+
+QTEST_MAIN(TestLanguageCaptions)
+#include "tst_languagecaptions.moc"

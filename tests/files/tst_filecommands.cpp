@@ -1,0 +1,290 @@
+#include "app/MessageIds.h"
+#include "app/Messenger.h"
+#include "files/ChannelFileWriter.h"
+#include "files/FileCommands.h"
+#include "files/FileDialogs.h"
+
+#include "support/RecordingMessageLibrary.h"
+#include "support/WorkspaceFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using S = FunctionSettings;
+
+// Answers the file dialogs from a script and notes what the program looked like when
+// each one came up.
+class ScriptedFileDialogs : public FileDialogs
+{
+public:
+    std::optional<QString> openAnswer;
+    std::optional<QString> saveAnswer;
+    std::function<void()> onDialog;
+    int shown = 0;
+
+    std::optional<QString> openPath() override { return answer(openAnswer); }
+    std::optional<QString> savePath() override { return answer(saveAnswer); }
+
+private:
+    std::optional<QString> answer(const std::optional<QString>& scripted)
+    {
+        ++shown;
+        if (onDialog)
+            onDialog();
+        return scripted;
+    }
+};
+
+// The file commands with everything around them recorded: boxes, the main window's
+// enabled state, the cell editors being closed and the dialogs.
+struct Desk
+{
+    WorkspaceFixture fixture;
+    Workspace& workspace = fixture.workspace;
+    RecordingMessageLibrary messages;
+    bool windowEnabled = true;
+    Messenger messenger{messages, workspace, [this](bool enabled) { windowEnabled = enabled; }};
+    ScriptedFileDialogs dialogs;
+    QStringList events;
+    FileCommands commands{workspace, fixture.localisation, messenger, dialogs,
+                          [this] { events << "editors closed"; }};
+    QTemporaryDir dir;
+
+    Desk()
+    {
+        messages.onBox = [this](const RecordingMessageLibrary::Box&) {
+            events << (windowEnabled ? "box, window enabled" : "box, window disabled");
+        };
+        dialogs.onDialog = [this] {
+            events << (workspace.editor.Loading ? "dialog, loading" : "dialog");
+        };
+    }
+
+    // A workspace far from every reset: English, a learned band, settings at 0, VOX
+    // inhibit off and every cell filled.
+    void fillEverything()
+    {
+        fixture.localisation.switchLanguage(Language::English);
+        workspace.bands.append("136-174MHz");
+        workspace.bands.select(1);
+        workspace.setTitleFromBand();
+        workspace.settings.reset({0, 0, 0, 0, 0, 0, 0, 0, 0});
+        workspace.settings.setVoxInhibit(false);
+        for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+            for (int column = Column::FirstField; column <= Column::LastField; ++column)
+                workspace.table.setText(column, row, "x");
+    }
+
+    QString writeFile(const QString& name, const QByteArray& contents)
+    {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(contents);
+        return file.fileName();
+    }
+};
+
+QList<int> positionsOf(const FunctionSettings& settings)
+{
+    QList<int> positions;
+    for (int setting = 0; setting < S::SettingCount; ++setting)
+        positions << settings.position(S::Setting(setting));
+    return positions;
+}
+
+QByteArray channelFile(const QByteArray& squelchLine)
+{
+    QByteArray file = "QV-3307 MEMORY CHANNEL\r\n\r\n\r\nLanguage 2\r\nBAND 220-260MHz\r\n" +
+                      squelchLine +
+                      "\r\nBatSave 0 OFF\r\nTxT.O.T 1 1 min\r\nTONE 0 OFF\r\nEMG 0 OFF\r\n"
+                      "SCAN 0 ON\r\nVOICE 1 English\r\nVoxGainLevel 7 8\r\nVoxDelay 3 4s\r\n"
+                      "VoxInhibit 1\r\n\r\n\r\n";
+    file += "CH01 | 440.00000 | OFF | 440.00000 | OFF | Low | ON | OFF | OFF | \r\n";
+    return file;
+}
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newAsksAndResetsOnlyWhenConfirmed_data();
+    void newAsksAndResetsOnlyWhenConfirmed();
+    void openHoldsLoadingOnEveryPath_data();
+    void openHoldsLoadingOnEveryPath();
+    void saveWritesWhereTheUserChose_data();
+    void saveWritesWhereTheUserChose();
+    void typedNamesGetTheExtension_data();
+    void typedNamesGetTheExtension();
+};
+
+void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed_data()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+}
+
+void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
+{
+    QFETCH(bool, confirmed);
+    Desk desk;
+    desk.fillEverything();
+    Workspace& workspace = desk.workspace;
+    const QList<int> before = positionsOf(workspace.settings);
+    desk.messages.answers = {confirmed};
+
+    desk.commands.New();
+
+    QCOMPARE(desk.events,
+             (QStringList{"editors closed", "box, window disabled", "editors closed"}));
+    QVERIFY(desk.windowEnabled);
+    QCOMPARE(desk.messages.boxes.size(), 1);
+    QCOMPARE(desk.messages.boxes[0].titleId, int(Message::PromptTitle));
+    QCOMPARE(desk.messages.boxes[0].messageId, int(Message::ConfirmNew));
+    QCOMPARE(desk.messages.boxes[0].language, QString("english"));
+
+    const auto expectedPositions =
+        confirmed ? QList<int>(S::StartupPositions.begin(), S::StartupPositions.end()) : before;
+    QCOMPARE(positionsOf(workspace.settings), expectedPositions);
+    QCOMPARE(workspace.settings.voxInhibit(), confirmed);
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
+        QCOMPARE(workspace.table.text(Column::ChannelLabel, row), ChannelTable::channelLabel(row));
+        for (int column = Column::FirstField; column <= Column::LastField; ++column)
+            QCOMPARE(workspace.table.text(column, row), confirmed ? QString() : QString("x"));
+    }
+    // Neither answer touches the band, the title or the language.
+    QCOMPARE(workspace.bands.selectedText(), QString("136-174MHz"));
+    QCOMPARE(workspace.title(), QString("RZT3307 [136-174MHz]"));
+    QCOMPARE(workspace.LanguageCode, 2);
+    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), QString("RX Freq"));
+}
+
+void TestFileCommands::openHoldsLoadingOnEveryPath_data()
+{
+    QTest::addColumn<QByteArray>("contents"); // empty: the dialog names a missing file
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<bool>("bandTaken");
+
+    QTest::newRow("cancelled") << QByteArray() << true << QString() << false;
+    QTest::newRow("a channel file") << channelFile("Squelch 4 4") << false << QString() << true;
+    QTest::newRow("a name that does not exist")
+        << QByteArray() << false << "File not found" << false;
+    QTest::newRow("a letter for a digit")
+        << channelFile("Squelch x 4") << false << "'x' is not a valid integer value" << true;
+}
+
+void TestFileCommands::openHoldsLoadingOnEveryPath()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, cancelled);
+    QFETCH(QString, error);
+    QFETCH(bool, bandTaken);
+
+    Desk desk;
+    desk.fillEverything();
+    Workspace& workspace = desk.workspace;
+    QList<bool> loadingWhenSelected;
+    QObject::connect(&workspace.bands, &BandList::selectionChanged, &workspace.bands,
+                     [&] { loadingWhenSelected << workspace.editor.Loading; });
+    if (!cancelled)
+        desk.dialogs.openAnswer = contents.isEmpty() ? desk.dir.filePath("typed.F19")
+                                                     : desk.writeFile("radio.F19", contents);
+
+    desk.commands.Open();
+
+    QCOMPARE(desk.events, (QStringList{"editors closed", "dialog, loading"}));
+    QVERIFY(!workspace.editor.Loading);
+    QVERIFY(desk.messages.boxes.isEmpty()); // no question, no numbered message
+    QCOMPARE(desk.messages.errors, error.isEmpty() ? QStringList() : QStringList{error});
+    QCOMPARE(workspace.bands.selectedText(),
+             bandTaken ? QString("220-260MHz") : QString("136-174MHz"));
+    QCOMPARE(loadingWhenSelected, bandTaken ? QList<bool>{true} : QList<bool>{});
+
+    const bool read = bandTaken && error.isEmpty();
+    QCOMPARE(workspace.table.text(Column::RxFrequency, 1), read ? QString("440.00000") : "x");
+    QCOMPARE(workspace.table.text(Column::RxFrequency, 2), read ? QString() : "x");
+    QCOMPARE(workspace.settings.position(S::VoxGainLevel), read ? 7 : 0);
+}
+
+void TestFileCommands::saveWritesWhereTheUserChose_data()
+{
+    QTest::addColumn<QString>("name"); // empty: cancelled
+    QTest::addColumn<bool>("existing");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("a new file") << "radio.F19" << false << QString();
+    QTest::newRow("an existing file is replaced") << "radio.F19" << true << QString();
+    QTest::newRow("cancelled") << QString() << false << QString();
+    QTest::newRow("a folder of that name") << "folder" << false << "File access denied";
+}
+
+void TestFileCommands::saveWritesWhereTheUserChose()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, existing);
+    QFETCH(QString, error);
+
+    Desk desk;
+    desk.fillEverything();
+    QVERIFY(QDir(desk.dir.path()).mkdir("folder"));
+    if (existing)
+        desk.writeFile(name, "an older file");
+    if (!name.isEmpty())
+        desk.dialogs.saveAnswer = desk.dir.filePath(name);
+
+    desk.commands.Save();
+
+    QCOMPARE(desk.events, (QStringList{"editors closed", "dialog"}));
+    QVERIFY(desk.messages.boxes.isEmpty());
+    QCOMPARE(desk.messages.errors, error.isEmpty() ? QStringList() : QStringList{error});
+    QCOMPARE(desk.workspace.title(), QString("RZT3307 [136-174MHz]"));
+    QStringList files = QDir(desk.dir.path()).entryList(QDir::Files | QDir::Hidden);
+    if (name.isEmpty() || !error.isEmpty()) {
+        QVERIFY(files.isEmpty());
+        return;
+    }
+    QCOMPARE(files, QStringList{name});
+    QFile file(desk.dir.filePath(name));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), ChannelFileWriter(desk.workspace).contents());
+}
+
+void TestFileCommands::typedNamesGetTheExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+
+    QTest::newRow("no extension") << "radio"
+                                  << "radio.F19";
+    QTest::newRow("the extension") << "radio.F19"
+                                   << "radio.F19";
+    QTest::newRow("another extension") << "radio.txt"
+                                       << "radio.txt";
+    QTest::newRow("an existing file without extension") << "existing"
+                                                        << "existing";
+    QTest::newRow("a dot in the folder only") << "old.d/radio"
+                                              << "old.d/radio.F19";
+}
+
+void TestFileCommands::typedNamesGetTheExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+
+    const QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("old.d"));
+    QFile existing(dir.filePath("existing"));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    QCOMPARE(FileDialogs::withDefaultExtension(dir.filePath(typed)), dir.filePath(saved));
+}
+
+QTEST_GUILESS_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"

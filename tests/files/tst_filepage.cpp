@@ -1,0 +1,169 @@
+#include "app/IconButton.h"
+#include "app/MainWindow.h"
+#include "app/MenuPages.h"
+#include "app/MessageIds.h"
+#include "files/FileDialogs.h"
+#include "files/QtFileDialogs.h"
+
+#include "support/RecordingMessageLibrary.h"
+#include "support/TemporaryProgramFolder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+class ScriptedFileDialogs : public FileDialogs
+{
+public:
+    std::optional<QString> path;
+    std::optional<QString> openPath() override { return path; }
+    std::optional<QString> savePath() override { return path; }
+};
+
+// The filter names the user can pick from.
+QStringList shownFilters(const QFileDialog& dialog)
+{
+    QStringList names;
+    if (const auto* types = dialog.findChild<QComboBox*>("fileTypeCombo"))
+        for (int index = 0; index < types->count(); ++index)
+            names << types->itemText(index);
+    return names;
+}
+
+// Types a name into the dialog's file name box and presses its accept button, as a user
+// does.
+void typeAndAccept(QFileDialog& dialog, const QString& name)
+{
+    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(name);
+    static_cast<QDialog&>(dialog).accept(); // runs the file dialog's own accept
+}
+
+// Acts on the file dialog as soon as it is up. `act` must close it.
+void whenDialogShows(std::function<void(QFileDialog&)> act)
+{
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, qApp, [timer, act] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+    });
+    timer->start();
+}
+
+} // namespace
+
+class TestFilePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void iconButtonsRunTheCommands();
+    void openDialogAcceptsAnyName();
+    void saveDialogAddsTheExtensionAndRemembersTheName();
+};
+
+void TestFilePage::iconButtonsRunTheCommands()
+{
+    TemporaryProgramFolder folder;
+    folder.copyCompanionFiles();
+    RecordingMessageLibrary messages;
+    ScriptedFileDialogs dialogs;
+    Platform platform;
+    platform.programFolder = folder.path();
+    platform.messages = &messages;
+    platform.fileDialogs = &dialogs;
+    auto window = std::make_unique<MainWindow>(platform);
+    MenuPages* menu = window->menuPages();
+    Workspace& workspace = window->workspace();
+    workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+
+    bool enabledDuringQuestion = true;
+    messages.onBox = [&](const RecordingMessageLibrary::Box&) {
+        enabledDuringQuestion = window->isEnabled();
+    };
+    messages.answers = {true};
+    menu->newButton()->button()->click();
+    QCOMPARE(messages.messageIds(), QList<int>{Message::ConfirmNew});
+    QVERIFY(!enabledDuringQuestion);
+    QVERIFY(window->isEnabled());
+    QVERIFY(workspace.table.isEmptyChannel(1));
+
+    const QTemporaryDir dir;
+    dialogs.path = dir.filePath("radio.F19");
+    workspace.table.setText(Column::RxFrequency, 2, "145.20000");
+    menu->saveButton()->button()->click();
+    QVERIFY(QFile::exists(*dialogs.path));
+
+    workspace.table.clearTable();
+    menu->openButton()->button()->click();
+    QCOMPARE(workspace.table.text(Column::RxFrequency, 2), QString("145.20000"));
+    QCOMPARE(window->windowTitle(), QString("RZT3307 [400-470MHz]"));
+    QVERIFY(messages.errors.isEmpty());
+}
+
+void TestFilePage::openDialogAcceptsAnyName()
+{
+    const QTemporaryDir dir;
+    const QString typed = dir.filePath("typed");
+    QtFileDialogs dialogs;
+    QStringList filters;
+    QFileDialog::FileMode mode = QFileDialog::Directory;
+    whenDialogShows([&](QFileDialog& dialog) {
+        filters = shownFilters(dialog);
+        mode = dialog.fileMode();
+        typeAndAccept(dialog, typed);
+    });
+    // Nothing is checked or added: a name that does not exist fails when it is read.
+    QCOMPARE(dialogs.openPath(), std::optional<QString>(typed));
+    QCOMPARE(filters, QStringList{"QV3307  文件 (*.F19)"});
+    QCOMPARE(mode, QFileDialog::AnyFile);
+
+    whenDialogShows([](QFileDialog& dialog) { dialog.reject(); });
+    QCOMPARE(dialogs.openPath(), std::nullopt);
+}
+
+void TestFilePage::saveDialogAddsTheExtensionAndRemembersTheName()
+{
+    const QTemporaryDir dir;
+    QFile existing(dir.filePath("kept.F19"));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    QtFileDialogs dialogs;
+
+    QStringList filters;
+    whenDialogShows([&](QFileDialog& dialog) {
+        filters = shownFilters(dialog);
+        typeAndAccept(dialog, dir.filePath("radio"));
+    });
+    QCOMPARE(dialogs.savePath(), std::optional<QString>(dir.filePath("radio.F19")));
+    QCOMPARE(filters, QStringList{"QV3307  文件 (*.F19)"});
+
+    // The next save proposes that name; an existing file is taken without a question.
+    QStringList proposed;
+    whenDialogShows([&](QFileDialog& dialog) {
+        proposed = dialog.selectedFiles();
+        typeAndAccept(dialog, dir.filePath("kept.F19"));
+    });
+    QCOMPARE(dialogs.savePath(), std::optional<QString>(dir.filePath("kept.F19")));
+    QCOMPARE(proposed, QStringList{dir.filePath("radio.F19")});
+
+    whenDialogShows([](QFileDialog& dialog) { dialog.reject(); });
+    QCOMPARE(dialogs.savePath(), std::nullopt);
+}
+
+QTEST_MAIN(TestFilePage)
+#include "tst_filepage.moc"

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/Localisation.h"
+#include "app/Workspace.h"
+
+#include "support/TemporaryProgramFolder.h"
+
+// What the file and language rules work on, without a window: a program folder holding
+// the shipped companion files (language tables, install.Log), a workspace whose band box
+// holds and shows "400-470MHz", and its localisation.
+struct WorkspaceFixture
+{
+    WorkspaceFixture();
+
+    TemporaryProgramFolder folder;
+    Workspace workspace;
+    Localisation localisation{workspace, folder.path()};
+};
