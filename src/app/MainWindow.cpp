@@ -32,7 +32,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
       m_messenger(*platform.messages, m_workspace,
                   [this](bool enabled) { setEnabledAroundBox(enabled); }),
       m_localisation(m_workspace, platform.programFolder), m_devices(platform.programFolder),
-      m_serialPort(std::make_unique<QtSerialPort>(m_devices))
+      m_serialPort(std::make_unique<QtSerialPort>(m_devices)),
+      m_link(std::make_unique<Link>(*m_serialPort, m_devices))
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(ClientSize);

@@ -7,6 +7,7 @@
 #include "app/Skins.h"
 #include "app/Workspace.h"
 #include "link/ComPortDevices.h"
+#include "link/Link.h"
 #include "link/ReadWriteDialog.h"
 
 #include <QPointer>
@@ -52,6 +53,7 @@ public:
     Localisation& localisation() { return m_localisation; }
     FileCommands& fileCommands() { return *m_fileCommands; }
     SerialPort& serialPort() { return *m_serialPort; }
+    Link& link() { return *m_link; }
     const ComPortDevices& devices() const { return m_devices; }
 
     QWidget* toolbar() const { return m_toolbar; }
@@ -99,6 +101,7 @@ private:
     Localisation m_localisation;
     ComPortDevices m_devices;
     std::unique_ptr<SerialPort> m_serialPort;
+    std::unique_ptr<Link> m_link;
     std::unique_ptr<SettingsFile> m_settingsFile;
     std::unique_ptr<FileDialogs> m_ownFileDialogs;
     std::unique_ptr<FileCommands> m_fileCommands;
