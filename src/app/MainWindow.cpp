@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ComPortPage.h"
+#include "app/ControlBar.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
 #include "app/LanguageStrings.h"
@@ -16,9 +17,13 @@
 #include "link/QtSerialPort.h"
 #include "link/ReadWriteDialog.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -28,7 +33,7 @@
 MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_platform(platform), m_skins(platform.programFolder),
+      m_platform(platform.withDesktopDefaults()), m_skins(platform.programFolder),
       m_messenger(*platform.messages, m_workspace,
                   [this](bool enabled) { setEnabledAroundBox(enabled); }),
       m_localisation(m_workspace, platform.programFolder), m_devices(platform.programFolder),
@@ -38,8 +43,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(ClientSize);
     setWindowTitle(m_workspace.title());
-    buildControlBar();
     buildPages();
+    buildNavigation();
     createChannelEditor();
     connectActions();
     connectLanguage();
@@ -81,33 +86,11 @@ void MainWindow::createChannelEditor()
     connect(m_menuPages, &PageControl::pageShown, editor, &ChannelEditor::closeCellEditors);
 }
 
-void MainWindow::buildControlBar()
-{
-    m_controlBar = new QWidget(this);
-    m_controlBar->setObjectName(QStringLiteral("controlBar"));
-    m_controlBar->setGeometry(0, 0, ClientSize.width(), ControlBarHeight);
-    m_controlBar->setAttribute(Qt::WA_StyledBackground);
-    m_toolbar = new QWidget(m_controlBar);
-    m_toolbar->setObjectName(QStringLiteral("TeToolBar1"));
-    m_toolbar->setGeometry(ToolbarLeft, 2, 354, 45);
-    const QString names[] = {QStringLiteral("fileMenuButton"), QStringLiteral("progMenuButton"),
-                             QStringLiteral("toolMenuButton"), QStringLiteral("helpMenuButton")};
-    const QString captions[] = {QStringLiteral("文件"), QStringLiteral("编辑"),
-                                QStringLiteral("选项"), QStringLiteral("帮助")};
-    for (int i = 0; i < 4; ++i) {
-        auto* button = new QToolButton(m_toolbar);
-        button->setObjectName(names[i]);
-        button->setText(captions[i]);
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setGeometry(i * 90, 0, 80, 45);
-        m_menuButtons[i] = button;
-    }
-}
-
 void MainWindow::buildPages()
 {
-    const int pagesTop = ControlBarHeight;
+    m_controlBar = new ControlBar(this);
+    m_controlBar->setGeometry(0, 0, ClientSize.width(), ControlBar::Height);
+    const int pagesTop = ControlBar::Height;
     const int pagesHeight = 488;
     m_menuPages = new MenuPages(this);
     m_menuPages->setGeometry(0, pagesTop, 172, pagesHeight);
@@ -138,6 +121,33 @@ void MainWindow::buildPages()
     statusBar->addWidget(m_statusPanel);
 }
 
+void MainWindow::buildNavigation()
+{
+    // Edit1 only takes the keyboard focus when the mouse comes to the toolbar, so that a
+    // tone picker with the focus hands its choice over; it lies out of sight.
+    m_edit1 = new QLineEdit(this);
+    m_edit1->setObjectName(QStringLiteral("Edit1"));
+    m_edit1->setReadOnly(true);
+    m_edit1->setGeometry(m_workPages->x() + 10, m_workPages->y() + 10, 0, 0);
+    m_edit1->lower();
+    m_shortcutButtons = new ShortcutButtons(this);
+
+    m_hoverNavigation = std::make_unique<HoverNavigation>(
+        [this] { return mapFromGlobal(m_platform.cursorPosition()); });
+    connect(m_controlBar, &ControlBar::toolbarEntered, this, [this] {
+        m_edit1->setFocus(Qt::MouseFocusReason);
+        m_hoverNavigation->toolbarEntered();
+    });
+    connect(m_hoverNavigation.get(), &HoverNavigation::bandChosen, this,
+            &MainWindow::showBandPages);
+    connect(m_shortcutButtons, &ShortcutButtons::triggered, this, &MainWindow::runShortcut);
+}
+
+QWidget* MainWindow::toolbar() const
+{
+    return m_controlBar->toolbar();
+}
+
 void MainWindow::connectActions()
 {
     connect(&m_workspace, &Workspace::titleChanged, this, &QWidget::setWindowTitle);
@@ -159,6 +169,9 @@ void MainWindow::connectActions()
 
     connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
     connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
+    connect(m_menuPages->helpButton(), &IconButton::clicked, this, &MainWindow::openHelp);
+    connect(m_menuPages->aboutButton(), &IconButton::clicked, this,
+            [this] { m_messenger.showAbout(); });
 }
 
 void MainWindow::connectLanguage()
@@ -174,6 +187,8 @@ void MainWindow::connectLanguage()
     connect(&m_localisation, &Localisation::languageChecked, m_languagePage, &LanguagePage::check);
 
     connect(&m_localisation, &Localisation::languageApplied, this, &MainWindow::applyCaptions);
+    connect(&m_localisation, &Localisation::languageApplied, m_controlBar,
+            &ControlBar::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_menuPages,
             &MenuPages::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_channelPage,
@@ -188,9 +203,9 @@ void MainWindow::connectLanguage()
 void MainWindow::connectFileCommands(FileDialogs& dialogs)
 {
     ChannelEditor* editor = m_channelEditor.get();
-    m_fileCommands = std::make_unique<FileCommands>(m_workspace, m_localisation, m_messenger,
-                                                    dialogs,
-                                                    [editor] { editor->closeCellEditors(); });
+    m_fileCommands =
+        std::make_unique<FileCommands>(m_workspace, m_localisation, m_messenger, dialogs,
+                                       [editor] { editor->closeCellEditors(); });
     connect(m_menuPages->newButton(), &IconButton::clicked, this,
             [this] { m_fileCommands->New(); });
     connect(m_menuPages->openButton(), &IconButton::clicked, this,
@@ -290,8 +305,6 @@ void MainWindow::checkLanguageButton(Language language)
 
 void MainWindow::applyCaptions(const LanguageTable& table)
 {
-    for (int menu = 0; menu < int(std::size(m_menuButtons)); ++menu)
-        m_menuButtons[menu]->setText(table.string(LanguageString::FileMenu + menu));
     m_statusPanel->setText(table.string(LanguageString::StatusLine));
     if (m_readWriteDialog)
         m_readWriteDialog->applyCaptions(table);
@@ -302,4 +315,82 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
     m_readWriteDialog = &dialog;
     if (m_localisation.hasApplied())
         dialog.applyCaptions(m_localisation.applied());
+}
+
+void MainWindow::showBandPages(HoverNavigation::Band band)
+{
+    switch (band) {
+    case HoverNavigation::Band::File:
+        m_menuPages->showPage(m_menuPages->file1());
+        break;
+    case HoverNavigation::Band::Programming:
+        m_menuPages->showPage(m_menuPages->prog1());
+        m_workPages->showPage(m_channelPage);
+        break;
+    case HoverNavigation::Band::Options:
+        m_menuPages->showPage(m_menuPages->tool1());
+        m_workPages->showPage(m_comPortPage);
+        break;
+    case HoverNavigation::Band::Help:
+        m_menuPages->showPage(m_menuPages->help1());
+        break;
+    case HoverNavigation::Band::None:
+        break;
+    }
+}
+
+void MainWindow::runShortcut(ShortcutButtons::Shortcut shortcut)
+{
+    using S = ShortcutButtons::Shortcut;
+    const auto iconButton = [this](S which) -> IconButton* {
+        switch (which) {
+        case S::Read:
+            return m_menuPages->readButton();
+        case S::Write:
+            return m_menuPages->writeButton();
+        case S::Open:
+            return m_menuPages->openButton();
+        case S::New:
+            return m_menuPages->newButton();
+        case S::Save:
+            return m_menuPages->saveButton();
+        case S::Exit:
+            return m_menuPages->exitButton();
+        case S::Channels:
+            return m_menuPages->channelsButton();
+        case S::Settings:
+            return m_menuPages->settingsButton();
+        }
+        return nullptr;
+    };
+    if (IconButton* button = iconButton(shortcut))
+        emit button->clicked();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The letter of a shortcut alone acts like Alt and the letter while the focus is on a
+    // control that takes no typed characters, such as the channel grid; edit boxes and
+    // lists keep their letters.
+    QWidget* focus = focusWidget();
+    const bool takesCharacters = qobject_cast<QLineEdit*>(focus) ||
+                                 qobject_cast<QAbstractSpinBox*>(focus) ||
+                                 qobject_cast<QComboBox*>(focus);
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::ShiftModifier;
+    const QString text = event->text();
+    if (!takesCharacters && modifiers == Qt::NoModifier && text.size() == 1) {
+        if (const auto shortcut = ShortcutButtons::forLetter(text.front())) {
+            m_shortcutButtons->button(*shortcut)->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainWindow::openHelp()
+{
+    const QString name = m_workspace.checkedLanguage == Language::Chinese
+                             ? QStringLiteral("help/qv3307-help.zh.html")
+                             : QStringLiteral("help/qv3307-help.html");
+    m_platform.openUrl(QUrl::fromLocalFile(QDir(m_platform.programFolder).filePath(name)));
 }

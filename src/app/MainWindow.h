@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/HoverNavigation.h"
 #include "app/Localisation.h"
 #include "app/Messenger.h"
 #include "app/Platform.h"
 #include "app/SettingsFile.h"
+#include "app/ShortcutButtons.h"
 #include "app/Skins.h"
 #include "app/Workspace.h"
 #include "link/ComPortDevices.h"
@@ -18,6 +20,9 @@
 class ChannelEditor;
 class ChannelEditorView;
 class ChannelPage;
+class ControlBar;
+class HoverNavigation;
+class QLineEdit;
 class ComPortPage;
 class FileCommands;
 class FileDialogs;
@@ -25,7 +30,6 @@ class LanguagePage;
 class MenuPages;
 class LanguageTable;
 class QLabel;
-class QToolButton;
 class SettingsPage;
 class SkinPage;
 class SerialPort;
@@ -41,8 +45,6 @@ class MainWindow : public QWidget
 
 public:
     static constexpr QSize ClientSize{827, 561};
-    static constexpr int ControlBarHeight = 49;
-    static constexpr int ToolbarLeft = 11;
 
     explicit MainWindow(const Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -56,7 +58,11 @@ public:
     Link& link() { return *m_link; }
     const ComPortDevices& devices() const { return m_devices; }
 
-    QWidget* toolbar() const { return m_toolbar; }
+    ControlBar* controlBar() const { return m_controlBar; }
+    QWidget* toolbar() const;
+    QLineEdit* focusSink() const { return m_edit1; }
+    ShortcutButtons* shortcutButtons() const { return m_shortcutButtons; }
+    HoverNavigation& hoverNavigation() { return *m_hoverNavigation; }
     MenuPages* menuPages() const { return m_menuPages; }
     WorkPages* workPages() const { return m_workPages; }
     ChannelPage* channelPage() const { return m_channelPage; }
@@ -74,9 +80,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildControlBar();
+    void buildNavigation();
     void buildPages();
     void connectActions();
     void createChannelEditor();
@@ -89,6 +96,9 @@ private:
     void FormDestroy();
 
     void chooseSkin(int index);
+    void showBandPages(HoverNavigation::Band band);
+    void runShortcut(ShortcutButtons::Shortcut shortcut);
+    void openHelp();
     void applySkin(int index);
     void choosePort(int portNumber);
     void checkLanguageButton(Language language);
@@ -109,9 +119,10 @@ private:
     bool m_shown = false;
     QPointer<QWidget> m_focusBeforeBox;
 
-    QWidget* m_controlBar = nullptr;
-    QWidget* m_toolbar = nullptr;
-    QToolButton* m_menuButtons[4] = {};
+    ControlBar* m_controlBar = nullptr;
+    QLineEdit* m_edit1 = nullptr;
+    ShortcutButtons* m_shortcutButtons = nullptr;
+    std::unique_ptr<HoverNavigation> m_hoverNavigation;
     MenuPages* m_menuPages = nullptr;
     WorkPages* m_workPages = nullptr;
     ChannelPage* m_channelPage = nullptr;

@@ -34,3 +34,13 @@ void Messenger::errorBox(const QString& text)
 {
     m_library.errorBox(text);
 }
+
+void Messenger::showAbout()
+{
+    if (m_enableMainWindow)
+        m_enableMainWindow(false);
+    const bool closed =
+        m_library.Bformclose(languageName(m_workspace.checkedLanguage), m_workspace.themeIndex());
+    if (closed && m_enableMainWindow)
+        m_enableMainWindow(true);
+}

@@ -27,6 +27,9 @@ public:
 
     void errorBox(const QString& text);
 
+    // The About box, with the main window disabled until the box is closed.
+    void showAbout();
+
     MessageLibrary& library() { return m_library; }
 
 private:

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
+#include <QUrl>
+
+#include <functional>
 
 class FileDialogs;
 class MessageLibrary;
@@ -12,4 +16,11 @@ struct Platform
     QString programFolder; // where the executable and its companion files live
     MessageLibrary* messages = nullptr;
     FileDialogs* fileDialogs = nullptr; // none: the main window shows the toolkit's own
+    // The mouse position on the screen (the hover navigation asks for it).
+    std::function<QPoint()> cursorPosition;
+    // Opens a document with the desktop's viewer (the help); the result is not checked.
+    std::function<void(const QUrl&)> openUrl;
+
+    // The real mouse and desktop, for whatever the caller left empty.
+    Platform withDesktopDefaults() const;
 };
