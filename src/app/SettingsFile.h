@@ -16,6 +16,8 @@ public:
     static inline const QString FileName = QStringLiteral("qv3307.ini");
 
     explicit SettingsFile(const QString& programFolder);
+    // A store already read (the fuzz target hands one over without touching the disk).
+    explicit SettingsFile(IniFile ini) : m_ini(std::move(ini)) {}
 
     QString path() const { return m_ini.path(); }
 

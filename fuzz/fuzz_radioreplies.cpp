@@ -1,0 +1,44 @@
+// Whatever a radio (or a noisy line) sends back, decoded as every kind of reply.
+#include "channels/CellWords.h"
+#include "channels/ChannelTable.h"
+#include "channels/FunctionSettings.h"
+#include "link/BandCodec.h"
+#include "link/CalibrationCodec.h"
+#include "link/ChannelCodec.h"
+#include "link/HexText.h"
+#include "link/SettingsCodec.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    // Replies reach the decoders as the hex text of the received bytes; the raw bytes as
+    // text cover decoders handed text that is not hex at all.
+    const QString hex = BytesToHex(bytes);
+    const QString raw = QString::fromLatin1(bytes);
+    const CellWords words{QStringLiteral("OFF"), QStringLiteral("ON"), QStringLiteral("High"),
+                          QStringLiteral("Low")};
+
+    for (const QString& reply : {hex, raw}) {
+        ChannelTable table;
+        FunctionSettings settings;
+        const qsizetype half = reply.size() / 2;
+        ChannelCodec::decodeRecord(QStringView(reply).left(half), QStringView(reply).mid(half),
+                                   table, 1, words);
+        ChannelCodec::sendfre(reply, 15);
+        ChannelCodec::sendfre(reply, 23);
+        ChannelCodec::sendCTC(QStringView(reply).left(4), words);
+        SettingsCodec::decode(reply, settings);
+        BandCodec::decode(reply);
+        CalibrationCodec::decode(reply);
+        // What was decoded must encode again or be refused, never overrun.
+        ChannelCodec::firstBlock(table, 1);
+        ChannelCodec::secondBlock(table, 1, words);
+        SettingsCodec::encode(settings);
+        bool ok = false;
+        HexToBytes(reply, &ok);
+    }
+    return 0;
+}
