@@ -16,6 +16,8 @@
 #include "files/QtFileDialogs.h"
 #include "link/QtSerialPort.h"
 #include "link/ReadWriteDialog.h"
+#include "service/PowerPage.h"
+#include "service/ServiceCommands.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -38,7 +40,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
                   [this](bool enabled) { setEnabledAroundBox(enabled); }),
       m_localisation(m_workspace, platform.programFolder), m_devices(platform.programFolder),
       m_serialPort(std::make_unique<QtSerialPort>(m_devices)),
-      m_link(std::make_unique<Link>(*m_serialPort, m_devices))
+      m_link(std::make_unique<Link>(*m_serialPort, m_devices)),
+      m_serviceCommands(std::make_unique<ServiceCommands>(*m_link, m_messenger, m_workspace))
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(ClientSize);
@@ -99,7 +102,7 @@ void MainWindow::buildPages()
 
     m_channelPage = new ChannelPage(m_workspace.table, m_workspace.tones);
     m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
-    m_powerPage = new QWidget;
+    m_powerPage = new PowerPage(*m_serviceCommands);
     m_comPortPage = new ComPortPage(m_devices);
     m_languagePage = new LanguagePage;
     m_skinPage = new SkinPage;
@@ -195,6 +198,8 @@ void MainWindow::connectLanguage()
             &ChannelPage::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_settingsPage,
             &SettingsPage::applyCaptions);
+    connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
+            &PowerPage::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_languagePage,
             &LanguagePage::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_skinPage, &SkinPage::applyCaptions);

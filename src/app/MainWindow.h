@@ -28,11 +28,13 @@ class FileCommands;
 class FileDialogs;
 class LanguagePage;
 class MenuPages;
+class PowerPage;
 class LanguageTable;
 class QLabel;
 class SettingsPage;
 class SkinPage;
 class SerialPort;
+class ServiceCommands;
 class WorkPages;
 
 // The main window "Form1": a control bar with the four menu buttons, the menu pages on the
@@ -56,6 +58,7 @@ public:
     FileCommands& fileCommands() { return *m_fileCommands; }
     SerialPort& serialPort() { return *m_serialPort; }
     Link& link() { return *m_link; }
+    ServiceCommands& serviceCommands() { return *m_serviceCommands; }
     const ComPortDevices& devices() const { return m_devices; }
 
     ControlBar* controlBar() const { return m_controlBar; }
@@ -67,7 +70,7 @@ public:
     WorkPages* workPages() const { return m_workPages; }
     ChannelPage* channelPage() const { return m_channelPage; }
     SettingsPage* settingsPage() const { return m_settingsPage; }
-    QWidget* powerPage() const { return m_powerPage; }
+    PowerPage* powerPage() const { return m_powerPage; }
     ComPortPage* comPortPage() const { return m_comPortPage; }
     LanguagePage* languagePage() const { return m_languagePage; }
     SkinPage* skinPage() const { return m_skinPage; }
@@ -112,6 +115,7 @@ private:
     ComPortDevices m_devices;
     std::unique_ptr<SerialPort> m_serialPort;
     std::unique_ptr<Link> m_link;
+    std::unique_ptr<ServiceCommands> m_serviceCommands;
     std::unique_ptr<SettingsFile> m_settingsFile;
     std::unique_ptr<FileDialogs> m_ownFileDialogs;
     std::unique_ptr<FileCommands> m_fileCommands;
@@ -127,7 +131,7 @@ private:
     WorkPages* m_workPages = nullptr;
     ChannelPage* m_channelPage = nullptr;
     SettingsPage* m_settingsPage = nullptr;
-    QWidget* m_powerPage = nullptr;
+    PowerPage* m_powerPage = nullptr;
     ComPortPage* m_comPortPage = nullptr;
     LanguagePage* m_languagePage = nullptr;
     SkinPage* m_skinPage = nullptr;

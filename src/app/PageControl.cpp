@@ -1,11 +1,23 @@
 #include "app/PageControl.h"
 
 #include <QKeyEvent>
+#include <QShortcut>
 
 PageControl::PageControl(QWidget* parent) : QStackedWidget(parent)
 {
     connect(this, &QStackedWidget::currentChanged, this,
             [this](int index) { emit pageShown(widget(index)); });
+    // Some controls keep Ctrl+Tab to themselves (a drop-down list does), so the page keys
+    // are shortcuts too: those come before the focused control sees the key.
+    auto* next = new QShortcut(this);
+    next->setKey(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    next->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(next, &QShortcut::activated, this, [this] { showNextPage(true); });
+    auto* previous = new QShortcut(this);
+    previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+    previous->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(previous, &QShortcut::activated, this, [this] { showNextPage(false); });
 }
 
 void PageControl::showPage(QWidget* page)

@@ -1,0 +1,151 @@
+#include "service/PowerPage.h"
+
+#include "app/LanguageStrings.h"
+#include "app/LanguageTable.h"
+#include "service/PowerSpinBox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+enum Row : int { LowPowerRow, HighPowerRow, LowVoltageRow, ButtonRow };
+
+constexpr int RowHeight = 34;
+constexpr int LabelWidth = 110;
+constexpr int BoxWidth = 120;
+constexpr int ButtonWidth = 100;
+constexpr int ButtonHeight = 30;
+
+int rowTop(int row)
+{
+    return 30 + row * RowHeight;
+}
+
+// A command refused because another one holds the port is answered as a busy control
+// would answer a click. Free, because the page may be gone by the time a command returns.
+void beepWhenRefused(ServiceCommands::Outcome outcome)
+{
+    if (outcome == ServiceCommands::Outcome::Refused)
+        QApplication::beep();
+}
+} // namespace
+
+PowerPage::PowerPage(ServiceCommands& commands, QWidget* parent)
+    : QWidget(parent), m_commands(commands)
+{
+    m_powerGroup = new QGroupBox(QStringLiteral("功率调整"), this);
+    m_powerGroup->setObjectName(QStringLiteral("powerGroup"));
+    m_powerGroup->setGeometry(16, 12, 2 * LabelWidth + BoxWidth, rowTop(ButtonRow) + 50);
+
+    m_lowPowerLabel =
+        addLabel(LowPowerRow, QStringLiteral("TeSpinEdit1Label"), QStringLiteral("低功率"));
+    m_lowPowerBox = addPowerBox(LowPowerRow, QStringLiteral("TeSpinEdit1"));
+    m_lowPowerLabel->setBuddy(m_lowPowerBox);
+    m_highPowerLabel =
+        addLabel(HighPowerRow, QStringLiteral("TeSpinEdit2Label"), QStringLiteral("高功率"));
+    m_highPowerBox = addPowerBox(HighPowerRow, QStringLiteral("TeSpinEdit2"));
+    m_highPowerLabel->setBuddy(m_highPowerBox);
+    m_lowVoltageLabel = addLabel(LowVoltageRow, QStringLiteral("TeEffectComboBox12Label"),
+                                 QStringLiteral("低电压"));
+    m_lowVoltageBox = new QComboBox(m_powerGroup);
+    m_lowVoltageBox->setObjectName(QStringLiteral("TeEffectComboBox12"));
+    m_lowVoltageBox->setGeometry(16 + LabelWidth, rowTop(LowVoltageRow), BoxWidth, 24);
+    m_lowVoltageBox->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")});
+    m_lowVoltageLabel->setBuddy(m_lowVoltageBox);
+
+    m_readButton = addButton(m_powerGroup, QStringLiteral("tefxButton4"), QStringLiteral("读出"),
+                             {16, rowTop(ButtonRow), ButtonWidth, ButtonHeight});
+    m_writeButton = addButton(m_powerGroup, QStringLiteral("tefxButton5"), QStringLiteral("写入"),
+                              {32 + ButtonWidth, rowTop(ButtonRow), ButtonWidth, ButtonHeight});
+    m_agingButton =
+        addButton(this, QStringLiteral("tefxButton6"), QStringLiteral("老化"),
+                  {m_powerGroup->geometry().right() + 24, 20, ButtonWidth, ButtonHeight});
+
+    showValues(commands.calibration().values());
+    showRunning(commands.running());
+    m_writeButton->setEnabled(commands.writeEnabled());
+    connectCommands();
+}
+
+QLabel* PowerPage::addLabel(int row, const QString& objectName, const QString& caption)
+{
+    auto* label = new QLabel(caption, m_powerGroup);
+    label->setObjectName(objectName);
+    label->setGeometry(16, rowTop(row), LabelWidth - 8, 24);
+    return label;
+}
+
+PowerSpinBox* PowerPage::addPowerBox(int row, const QString& objectName)
+{
+    auto* box = new PowerSpinBox(m_powerGroup);
+    box->setObjectName(objectName);
+    box->setGeometry(16 + LabelWidth, rowTop(row), BoxWidth, 24);
+    return box;
+}
+
+QPushButton* PowerPage::addButton(QWidget* parent, const QString& objectName,
+                                  const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void PowerPage::connectCommands()
+{
+    PowerCalibration& calibration = m_commands.calibration();
+    connect(m_lowPowerBox, &QSpinBox::valueChanged, &calibration, &PowerCalibration::setLowPower);
+    connect(m_highPowerBox, &QSpinBox::valueChanged, &calibration, &PowerCalibration::setHighPower);
+    connect(m_lowVoltageBox, &QComboBox::activated, &calibration, &PowerCalibration::setLowVoltage);
+    connect(&calibration, &PowerCalibration::valuesChanged, this, &PowerPage::showValues);
+    connect(&m_commands, &ServiceCommands::runningChanged, this, &PowerPage::showRunning);
+    connect(&m_commands, &ServiceCommands::writeEnabledChanged, m_writeButton,
+            &QPushButton::setEnabled);
+
+    ServiceCommands* commands = &m_commands;
+    connect(m_readButton, &QPushButton::clicked, commands,
+            [commands] { beepWhenRefused(commands->readCalibration()); });
+    connect(m_writeButton, &QPushButton::clicked, this, [this, commands] {
+        commitPowerBoxes();
+        beepWhenRefused(commands->writeCalibration());
+    });
+    connect(m_agingButton, &QPushButton::clicked, commands,
+            [commands] { beepWhenRefused(commands->startAgingTest()); });
+}
+
+void PowerPage::applyCaptions(const LanguageTable& table)
+{
+    m_powerGroup->setTitle(table.string(LanguageString::PowerAdjust));
+    m_lowPowerLabel->setText(table.string(LanguageString::LowPowerLabel));
+    m_highPowerLabel->setText(table.string(LanguageString::HighPowerLabel));
+    m_lowVoltageLabel->setText(table.string(LanguageString::LowVoltage));
+    m_readButton->setText(table.string(LanguageString::PowerRead));
+    m_writeButton->setText(table.string(LanguageString::PowerWrite));
+}
+
+void PowerPage::showValues(const PowerCalibrationValues& values)
+{
+    m_lowPowerBox->showValue(values.LowPower);
+    m_highPowerBox->showValue(values.HighPower);
+    const QSignalBlocker quiet(m_lowVoltageBox);
+    m_lowVoltageBox->setCurrentIndex(values.LowVoltage);
+}
+
+void PowerPage::showRunning(ServiceCommands::Command command)
+{
+    // Only a running read disables its button; the aging button is never disabled.
+    m_readButton->setEnabled(command != ServiceCommands::Command::Read);
+}
+
+void PowerPage::commitPowerBoxes()
+{
+    // A box still being edited counts as left: its value is clamped before anything is
+    // sent.
+    m_lowPowerBox->interpretText();
+    m_highPowerBox->interpretText();
+}

@@ -1,0 +1,149 @@
+#include "service/ServiceCommands.h"
+
+#include "app/MessageIds.h"
+#include "app/Messenger.h"
+#include "app/Workspace.h"
+#include "link/CalibrationCodec.h"
+#include "link/Frames.h"
+#include "link/HexText.h"
+#include "link/Link.h"
+#include "link/MemoryMap.h"
+#include "service/ServiceSession.h"
+
+#include <QPointer>
+
+#include <optional>
+
+// Marks a command as running for as long as it lives. It may outlive the commands object
+// when the window goes during a wait, hence the QPointer.
+class ServiceCommands::Running
+{
+public:
+    Running(ServiceCommands& commands, Command command) : m_commands(&commands)
+    {
+        commands.setRunning(command);
+    }
+    ~Running()
+    {
+        if (m_commands)
+            m_commands->setRunning(Command::None);
+    }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+private:
+    QPointer<ServiceCommands> m_commands;
+};
+
+ServiceCommands::ServiceCommands(Link& link, Messenger& messenger, const Workspace& workspace,
+                                 QObject* parent)
+    : QObject(parent), m_link(link), m_messenger(messenger), m_workspace(workspace)
+{
+}
+
+ServiceCommands::Outcome ServiceCommands::readCalibration()
+{
+    return run(Command::Read, Message::PortUnavailable, [this](ServiceSession& session) {
+        Link& link = session.link();
+        link.setRThreshold(Frame::ReadReplyLength);
+        link.sendFrame(Frame::ReadRequest(MemoryMap::PowerCalibration));
+        link.setDataArrived(false);
+        if (!session.wait())
+            return Outcome::Stopped;
+        // Only a reply to this request counts: the bytes the handshake left behind are no
+        // calibration.
+        const std::optional<PowerCalibrationValues> values =
+            link.DataArrived() ? CalibrationCodec::decode(BytesToHex(link.ReceivedBytes()))
+                               : std::nullopt;
+        if (values)
+            m_calibration.setValues(*values);
+
+        link.sendFrame(Frame::ExitCommand);
+        link.setDataArrived(false);
+        if (!session.wait())
+            return Outcome::Stopped;
+        if (!values)
+            return fail(Message::PortUnavailable);
+        setWriteEnabled(true);
+        return Outcome::Done;
+    });
+}
+
+ServiceCommands::Outcome ServiceCommands::writeCalibration()
+{
+    if (busy())
+        return Outcome::Refused;
+    setWriteEnabled(false);
+    return run(Command::Write, Message::RadioNotAnswering, [this](ServiceSession& session) {
+        Link& link = session.link();
+        link.setRThreshold(Frame::AcknowledgementLength);
+        // The values are kept within a byte each; should the encoder still refuse them,
+        // the radio is let go without a write.
+        const std::optional<QString> data = CalibrationCodec::encode(m_calibration.values());
+        if (!data || !link.sendFrame(Frame::WriteRequest(MemoryMap::PowerCalibration, *data))) {
+            link.sendFrame(Frame::ExitCommand);
+            return fail(Message::RadioNotAnswering);
+        }
+        link.setDataArrived(false);
+        if (!session.wait())
+            return Outcome::Stopped;
+        // The radio's answer to the write is not looked at.
+        link.sendFrame(Frame::ExitCommand);
+        return Outcome::Done;
+    });
+}
+
+ServiceCommands::Outcome ServiceCommands::startAgingTest()
+{
+    return run(Command::Aging, Message::RadioNotAnswering, [](ServiceSession& session) {
+        Link& link = session.link();
+        link.setRThreshold(Frame::AcknowledgementLength);
+        link.setDataArrived(false);
+        if (!session.wait())
+            return Outcome::Stopped;
+        // The aging test takes the radio out of programming mode itself: no exit command.
+        link.sendFrame(Frame::AgingCommand);
+        return Outcome::Done;
+    });
+}
+
+ServiceCommands::Outcome ServiceCommands::run(Command command, int failureMessage,
+                                              const Exchange& exchange)
+{
+    if (busy())
+        return Outcome::Refused;
+    const Running running(*this, command);
+    ServiceSession session(m_link, m_workspace.PortNumber);
+    switch (session.open()) {
+    case ServiceSession::Opening::Ready:
+        return exchange(session);
+    case ServiceSession::Opening::PortUnavailable:
+    case ServiceSession::Opening::NoAnswer:
+        return fail(failureMessage);
+    case ServiceSession::Opening::Stopped:
+        break;
+    }
+    return Outcome::Stopped;
+}
+
+void ServiceCommands::setRunning(Command command)
+{
+    if (command == m_running)
+        return;
+    m_running = command;
+    emit runningChanged(command);
+}
+
+void ServiceCommands::setWriteEnabled(bool enabled)
+{
+    if (enabled == m_writeEnabled)
+        return;
+    m_writeEnabled = enabled;
+    emit writeEnabledChanged(enabled);
+}
+
+ServiceCommands::Outcome ServiceCommands::fail(int messageId)
+{
+    m_messenger.show(Message::CommunicationTitle, messageId);
+    return Outcome::Failed;
+}

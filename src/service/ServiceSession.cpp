@@ -1,0 +1,37 @@
+#include "service/ServiceSession.h"
+
+#include "link/Link.h"
+
+ServiceSession::ServiceSession(Link& link, int portNumber) : m_link(&link), m_portNumber(portNumber)
+{
+}
+
+ServiceSession::~ServiceSession()
+{
+    // Closing lets the last command leave the line first.
+    if (m_portTouched && m_link)
+        m_link->closePort();
+}
+
+ServiceSession::Opening ServiceSession::open()
+{
+    if (!m_link->PortProbe(m_portNumber))
+        return Opening::PortUnavailable;
+    m_portTouched = true;
+    // The port can still be taken between the probe and the open.
+    if (!m_link->openPort(m_portNumber))
+        return Opening::PortUnavailable;
+    m_link->setDataArrived(false);
+    if (!wait())
+        return Opening::Stopped;
+    m_link->setDataArrived(false);
+    if (m_link->Handshake(Link::Wait::FullLength))
+        return Opening::Ready;
+    return !m_link || m_link->quitting() ? Opening::Stopped : Opening::NoAnswer;
+}
+
+bool ServiceSession::wait()
+{
+    return m_link &&
+           m_link->SysDelay(Link::ShortWait, Link::Wait::FullLength) != Link::WaitEnd::Quit;
+}
