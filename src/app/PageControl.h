@@ -17,7 +17,4 @@ public:
 signals:
     // Another page came up (the show event of each page).
     void pageShown(QWidget* page);
-
-protected:
-    bool event(QEvent* event) override;
 };
