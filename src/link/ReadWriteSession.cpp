@@ -8,6 +8,8 @@
 #include "link/ReadWriteView.h"
 #include "link/WriteProcedure.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPointer>
 
 ReadWriteSession::ReadWriteSession(Workspace& workspace, Link& link, Messenger& messenger,
@@ -16,6 +18,15 @@ ReadWriteSession::ReadWriteSession(Workspace& workspace, Link& link, Messenger& 
     : QObject(parent), m_workspace(workspace), m_link(link), m_messenger(messenger), m_view(view),
       m_commitCell(std::move(commitCell)), m_enableMainWindow(std::move(enableMainWindow))
 {
+    if (auto* application = QCoreApplication::instance())
+        application->installEventFilter(this);
+}
+
+bool ReadWriteSession::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit)
+        m_applicationQuitting = true;
+    return QObject::eventFilter(watched, event);
 }
 
 void ReadWriteSession::command(Procedure procedure, const QString& caption,
@@ -41,6 +52,7 @@ void ReadWriteSession::start()
     if (m_running)
         return;
     m_running = true;
+    m_applicationQuitting = false;
     m_view.setStartEnabled(false);
     const QPointer<ReadWriteSession> alive(this);
     const RadioExchange::Result result = run();

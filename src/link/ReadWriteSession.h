@@ -41,10 +41,15 @@ public:
     void start();
 
     bool running() const { return m_running; }
-    // Whether the dialog may close now: never while a run is going.
-    bool canClose() const { return !m_running; }
+    // Whether the dialog may close now: not while a run is going, unless the application
+    // is quitting; its waits then end and the run stops where it is.
+    bool canClose() const { return !m_running || m_applicationQuitting; }
     // The dialog has closed.
     void closed();
+
+protected:
+    // Notes the application's quit, which first asks every window to close.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // A run has ended, however it went (not when the application is closing).
@@ -60,4 +65,5 @@ private:
     CommitCell m_commitCell;
     EnableMainWindow m_enableMainWindow;
     bool m_running = false;
+    bool m_applicationQuitting = false;
 };
