@@ -25,7 +25,8 @@ using Result = RadioExchange::Result;
 namespace {
 const QByteArray Ack(1, 0x06);
 const QStringList Previous = {"111.11111", "OFF", "111.11111", "OFF", "Low", "OFF", "OFF", "OFF"};
-constexpr int LateMs = 700;
+// Well past the longest wait, so that a busy machine does not make it count as in time.
+constexpr int LateMs = 1000;
 
 struct RecordingProgress : ProgressDisplay
 {
