@@ -1,10 +1,21 @@
 #include "BenchmarkList.h"
 
 #include "LinkBenchmarks.h"
+#include "ReadWriteBenchmarks.h"
+
+#include <memory>
 
 QList<Benchmark> benchmarkList()
 {
+    using Procedure = ExchangeMeasurement::Procedure;
+    // Each exchange runs once, however many of its figures are asked for.
+    const auto read = std::make_shared<ExchangeMeasurement>(Procedure::Read);
+    const auto write = std::make_shared<ExchangeMeasurement>(Procedure::Write);
     return {
         {QStringLiteral("handshake_silent_cpu_share"), &handshakeSilentCpuShare},
+        {QStringLiteral("read_time_ratio"), [read] { return read->timeRatio(); }},
+        {QStringLiteral("read_bytes"), [read] { return read->bytes(); }},
+        {QStringLiteral("write_time_ratio"), [write] { return write->timeRatio(); }},
+        {QStringLiteral("write_bytes"), [write] { return write->bytes(); }},
     };
 }

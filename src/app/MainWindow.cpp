@@ -6,6 +6,7 @@
 #include "app/LanguagePage.h"
 #include "app/LanguageStrings.h"
 #include "app/MenuPages.h"
+#include "app/ReadWriteCommands.h"
 #include "app/SkinPage.h"
 #include "app/WorkPages.h"
 #include "channels/ChannelEditor.h"
@@ -320,6 +321,8 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
     m_readWriteDialog = &dialog;
     if (m_localisation.hasApplied())
         dialog.applyCaptions(m_localisation.applied());
+    // Lives with the dialog, which it drives.
+    new ReadWriteCommands(*this, dialog);
 }
 
 void MainWindow::showBandPages(HoverNavigation::Band band)

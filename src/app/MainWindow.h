@@ -77,7 +77,7 @@ public:
     QLabel* statusPanel() const { return m_statusPanel; }
 
     // The read/write dialog, created after this window, takes its captions from the
-    // language as the pages do.
+    // language as the pages do; the read and write icons open it.
     void attachReadWriteDialog(ReadWriteDialog& dialog);
     ReadWriteDialog* readWriteDialog() const { return m_readWriteDialog; }
 

@@ -38,12 +38,56 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     m_status->setGeometry(0, 192 - 24, 377, 24);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
     m_status->addWidget(m_statusPanel);
+
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void ReadWriteDialog::setSession(ReadWriteSession* session)
+{
+    if (m_session)
+        disconnect(m_start, nullptr, m_session, nullptr);
+    m_session = session;
+    if (session)
+        connect(m_start, &QPushButton::clicked, session, &ReadWriteSession::start);
 }
 
 void ReadWriteDialog::setProgress(int percent)
 {
     m_progress->setValue(percent);
     m_percent->setText(QString::number(m_progress->value()) + QLatin1Char('%'));
+}
+
+void ReadWriteDialog::setCaptions(const QString& caption, const QString& startCaption)
+{
+    setWindowTitle(caption);
+    m_start->setText(startCaption);
+}
+
+void ReadWriteDialog::showDialog()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void ReadWriteDialog::setStartEnabled(bool enabled)
+{
+    m_start->setEnabled(enabled);
+}
+
+void ReadWriteDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_start->setFocus(Qt::OtherFocusReason);
+}
+
+void ReadWriteDialog::reject()
+{
+    if (m_session && !m_session->canClose())
+        return;
+    QDialog::reject();
+    if (m_session)
+        m_session->closed();
 }
 
 void ReadWriteDialog::applyCaptions(const LanguageTable& table)

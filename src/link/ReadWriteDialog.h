@@ -1,6 +1,10 @@
 #pragma once
 
+#include "link/ReadWriteSession.h"
+#include "link/ReadWriteView.h"
+
 #include <QDialog>
+#include <QPointer>
 
 class LanguageTable;
 class QLabel;
@@ -9,17 +13,17 @@ class QPushButton;
 class QStatusBar;
 
 // The small window that shows the progress of a read or a write. It lives as long as the
-// program; Tag says which procedure its start button runs (1 read, 2 write).
-class ReadWriteDialog : public QDialog
+// program; its session decides what the start button runs and whether it may close.
+class ReadWriteDialog : public QDialog, public ReadWriteView
 {
     Q_OBJECT
 
 public:
-    enum Procedure : int { ReadProcedure = 1, WriteProcedure = 2 };
-
     explicit ReadWriteDialog(QWidget* parent = nullptr);
 
-    int Tag = 0;
+    // The start button runs the session; closing asks it first and tells it afterwards.
+    void setSession(ReadWriteSession* session);
+    ReadWriteSession* session() const { return m_session; }
 
     QLabel* percentLabel() const { return m_percent; }
     QProgressBar* progressBar() const { return m_progress; }
@@ -29,9 +33,19 @@ public:
     QLabel* statusPanel() const { return m_statusPanel; }
 
     // Sets the bar and the label ("35%").
-    void setProgress(int percent);
+    void setProgress(int percent) override;
+    void setCaptions(const QString& caption, const QString& startCaption) override;
+    void showDialog() override;
+    void setStartEnabled(bool enabled) override;
 
     void applyCaptions(const LanguageTable& table);
+
+    // Every way of closing (exit button, close box, Escape) ends here; while a run is
+    // going the dialog stays.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     QLabel* m_percent;
@@ -40,4 +54,5 @@ private:
     QPushButton* m_exit;
     QStatusBar* m_status;
     QLabel* m_statusPanel;
+    QPointer<ReadWriteSession> m_session;
 };

@@ -1,0 +1,157 @@
+#include "ReadWriteBenchmarks.h"
+
+#include "PortLink.h"
+#include "RadioSimulator.h"
+#include "app/MessageLibrary.h"
+#include "app/Messenger.h"
+#include "app/Workspace.h"
+#include "link/Link.h"
+#include "link/ProgressDisplay.h"
+#include "link/QtSerialPort.h"
+#include "link/RadioExchange.h"
+#include "link/ReadProcedure.h"
+#include "link/WriteProcedure.h"
+
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+using Clock = std::chrono::steady_clock;
+
+namespace {
+constexpr int BenchPort = 1;
+constexpr double BitsPerByte = 10; // start bit, 8 data bits, stop bit
+constexpr double BitsPerSecond = 9600;
+
+std::nullopt_t failed(const QString& why)
+{
+    std::fprintf(stderr, "qv3307-bench: %s\n", qPrintable(why));
+    return std::nullopt;
+}
+
+// Every channel programmed, so that no part of a record is skipped.
+RadioMemory programmedRadio()
+{
+    RadioMemory memory;
+    for (int channel = 1; channel <= 16; ++channel)
+        memory.write(16 * channel, QByteArray::fromHex("002551430025604318132380F2FFFFFF"));
+    memory.write(0x03C0, QByteArray::fromHex("FD0503060301FEFF"));
+    memory.write(0x03E0, QByteArray::fromHex("00400047FFFFFFFF"));
+    return memory;
+}
+
+// A box means the exchange failed; the measurement then says so instead of a figure.
+struct CountingMessages : MessageLibrary
+{
+    bool Fmessage(const QString&, int, int, int) override
+    {
+        ++boxes;
+        return true;
+    }
+    void errorBox(const QString&) override { ++boxes; }
+    bool Bformclose(const QString&, int) override { return true; }
+    int boxes = 0;
+};
+
+struct NoProgress : ProgressDisplay
+{
+    void setProgress(int) override {}
+};
+} // namespace
+
+std::optional<double> ExchangeMeasurement::timeRatio()
+{
+    const std::optional<Figures>& measured = figures();
+    if (!measured)
+        return std::nullopt;
+    const double lineSeconds = measured->bytes * BitsPerByte / BitsPerSecond;
+    return measured->wallSeconds / lineSeconds;
+}
+
+std::optional<double> ExchangeMeasurement::bytes()
+{
+    const std::optional<Figures>& measured = figures();
+    if (!measured)
+        return std::nullopt;
+    return measured->bytes;
+}
+
+const std::optional<ExchangeMeasurement::Figures>& ExchangeMeasurement::figures()
+{
+    if (!m_measured) {
+        m_figures = measure();
+        m_measured = true;
+    }
+    return m_figures;
+}
+
+std::optional<ExchangeMeasurement::Figures> ExchangeMeasurement::measure() const
+{
+    RadioSimulator radio(programmedRadio());
+    // The exchange is over when the radio has the exit command, the last bytes on the line.
+    std::atomic<Clock::rep> exitArrived = 0;
+    radio.onCommand = [&exitArrived](const RadioSimulator::CommandEntry& entry) {
+        if (entry.command.kind == RadioProtocol::CommandKind::Exit)
+            exitArrived = Clock::now().time_since_epoch().count();
+    };
+    if (!radio.start())
+        return failed(radio.errorString());
+
+    QTemporaryDir programFolder;
+    PortLink portLink;
+    QString error;
+    if (!programFolder.isValid() ||
+        !portLink.create(programFolder.path(), BenchPort, radio.slavePath(), &error))
+        return failed(error);
+    const ComPortDevices devices(programFolder.path());
+    QtSerialPort port(devices);
+    Link link(port, devices);
+    if (!link.openPort(BenchPort))
+        return failed(
+            QStringLiteral("cannot open %1: %2").arg(radio.slavePath(), port.errorString()));
+
+    Workspace workspace;
+    workspace.words = {QStringLiteral("OFF"), QStringLiteral("ON"), QStringLiteral("High"),
+                       QStringLiteral("Low")};
+    CountingMessages messages;
+    Messenger messenger(messages, workspace);
+    NoProgress progress;
+    RadioExchange exchange(link, progress, messenger);
+
+    // The serial port hands its bytes to the line from the event loop: closing it lets the
+    // exit command leave, and the exchange is over once the radio has it.
+    const auto exitReached = [&] {
+        link.closePort();
+        const Clock::time_point giveUp = Clock::now() + std::chrono::seconds(2);
+        while (exitArrived == 0 && Clock::now() < giveUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return exitArrived != 0;
+    };
+
+    // A write sends what a read of the radio gave, read at full speed beforehand.
+    if (m_procedure == Procedure::Write) {
+        if (ReadProcedure(workspace, exchange).run() != RadioExchange::Result::Done ||
+            !exitReached())
+            return failed(QStringLiteral("the read before the write failed"));
+        exitArrived = 0;
+        radio.clearLog();
+        link.openPort(BenchPort);
+    }
+    radio.setPaced(true);
+
+    const Clock::time_point start = Clock::now();
+    const RadioExchange::Result result = m_procedure == Procedure::Read
+                                             ? ReadProcedure(workspace, exchange).run()
+                                             : WriteProcedure(workspace, exchange, messenger).run();
+    if (result != RadioExchange::Result::Done || messages.boxes > 0)
+        return failed(QStringLiteral("the simulated radio did not answer every request"));
+    if (!exitReached())
+        return failed(QStringLiteral("the exit command never reached the simulated radio"));
+
+    const Clock::time_point end{Clock::duration(exitArrived.load())};
+    const std::chrono::duration<double> wall = end - start;
+    return Figures{wall.count(), int(radio.received().size() + radio.sent().size())};
+}

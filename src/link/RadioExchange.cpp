@@ -1,0 +1,107 @@
+#include "link/RadioExchange.h"
+
+#include "app/MessageIds.h"
+#include "app/Messenger.h"
+#include "link/Frames.h"
+#include "link/HexText.h"
+#include "link/Link.h"
+#include "link/ProgressDisplay.h"
+
+#include <QPointer>
+
+namespace {
+constexpr int FullProgress = 100;
+} // namespace
+
+RadioExchange::RadioExchange(Link& link, ProgressDisplay& progress, Messenger& messenger)
+    : m_link(link), m_progress(progress), m_messenger(messenger)
+{
+}
+
+void RadioExchange::begin()
+{
+    m_link.setDataArrived(false);
+    m_percent = 0;
+    showProgress();
+}
+
+RadioExchange::Result RadioExchange::handshake()
+{
+    const QPointer<Link> alive(&m_link);
+    if (m_link.Handshake(Link::Wait::UntilData))
+        return Result::Done;
+    return !alive || m_link.quitting() ? Result::Quit : Result::Failed;
+}
+
+bool RadioExchange::send(const QString& frame, int answerLength)
+{
+    m_link.setDataArrived(false);
+    m_link.setRThreshold(answerLength);
+    return m_link.sendFrame(frame);
+}
+
+RadioExchange::Result RadioExchange::awaitReply(int ms)
+{
+    if (m_link.SysDelay(ms, Link::Wait::UntilData) == Link::WaitEnd::Quit)
+        return Result::Quit;
+    return m_link.DataArrived() ? Result::Done : Result::Failed;
+}
+
+RadioExchange::Result RadioExchange::pause(int ms)
+{
+    if (m_link.SysDelay(ms, Link::Wait::UntilData) == Link::WaitEnd::Quit)
+        return Result::Quit;
+    return Result::Done;
+}
+
+RadioExchange::Result RadioExchange::acknowledge()
+{
+    m_link.setDataArrived(false);
+    m_link.setRThreshold(Frame::AcknowledgementLength);
+    m_link.sendAcknowledgement();
+    return pause(Link::ShortWait);
+}
+
+bool RadioExchange::acknowledged() const
+{
+    return m_link.acknowledged();
+}
+
+QString RadioExchange::reply() const
+{
+    return BytesToHex(m_link.ReceivedBytes());
+}
+
+void RadioExchange::advance(int percent)
+{
+    m_percent = qMin(m_percent + percent, FullProgress);
+    showProgress();
+}
+
+void RadioExchange::fillProgress()
+{
+    m_percent = FullProgress;
+    showProgress();
+}
+
+void RadioExchange::showProgress()
+{
+    m_progress.setProgress(m_percent);
+}
+
+RadioExchange::Result RadioExchange::finish(Result result)
+{
+    switch (result) {
+    case Result::Done:
+        // Nothing answers the exit command: the radio simply leaves programming mode.
+        m_link.sendFrame(Frame::ExitCommand);
+        fillProgress();
+        break;
+    case Result::Failed:
+        m_messenger.showFromDialog(Message::CommunicationTitle, Message::RadioNotAnswering);
+        break;
+    case Result::Quit:
+        break;
+    }
+    return result;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "link/RadioExchange.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class Link;
+class Messenger;
+class ReadWriteView;
+class Workspace;
+
+// The read and write commands of the main window and the life of the read/write dialog
+// they open: the command checks the port and shows the dialog with the port open and the
+// main window disabled; the start button runs the read or the write that Tag names, as
+// often as the user presses it; closing, refused while a run is going, enables the main
+// window and releases the port.
+class ReadWriteSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Procedure : int { None = 0, Read = 1, Write = 2 };
+
+    // Commits the cell being edited; false when the command must not go on.
+    using CommitCell = std::function<bool()>;
+    using EnableMainWindow = std::function<void(bool enabled)>;
+
+    ReadWriteSession(Workspace& workspace, Link& link, Messenger& messenger, ReadWriteView& view,
+                     CommitCell commitCell, EnableMainWindow enableMainWindow,
+                     QObject* parent = nullptr);
+
+    // The procedure the start button runs.
+    int Tag = None;
+
+    // The read command (Read) or the write command (Write), with the dialog's captions.
+    void command(Procedure procedure, const QString& caption, const QString& startCaption);
+    // The start button.
+    void start();
+
+    bool running() const { return m_running; }
+    // Whether the dialog may close now: not while a run is going, unless the application
+    // is quitting; its waits then end and the run stops where it is.
+    bool canClose() const { return !m_running || m_applicationQuitting; }
+    // The dialog has closed.
+    void closed();
+
+protected:
+    // Notes the application's quit, which first asks every window to close.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    // A run has ended, however it went (not when the application is closing).
+    void finished(RadioExchange::Result result);
+
+private:
+    RadioExchange::Result run();
+
+    Workspace& m_workspace;
+    Link& m_link;
+    Messenger& m_messenger;
+    ReadWriteView& m_view;
+    CommitCell m_commitCell;
+    EnableMainWindow m_enableMainWindow;
+    bool m_running = false;
+    bool m_applicationQuitting = false;
+};

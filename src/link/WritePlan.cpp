@@ -1,0 +1,91 @@
+#include "link/WritePlan.h"
+
+#include "channels/ChannelTable.h"
+#include "link/BandCodec.h"
+#include "link/ChannelCodec.h"
+#include "link/Frames.h"
+#include "link/MemoryMap.h"
+#include "link/SettingsCodec.h"
+
+namespace {
+constexpr int FrequencyLength = 9;
+constexpr int SeparatorIndex = 3;
+
+// The settings written as one decimal digit each.
+constexpr FunctionSettings::Setting DigitSettings[] = {
+    FunctionSettings::Squelch, FunctionSettings::VoxGainLevel, FunctionSettings::TxTOT,
+    FunctionSettings::VoxDelay, FunctionSettings::Voice};
+
+// Empty, or three digits, the decimal separator and five digits. The encoding skips the
+// separator and takes any other length as it comes, which would shift the request.
+bool frequencyFits(const QString& cell)
+{
+    if (cell.isEmpty())
+        return true;
+    const QChar separator = cell.size() == FrequencyLength ? cell[SeparatorIndex] : QChar();
+    return (separator == QLatin1Char('.') || separator == QLatin1Char(',')) &&
+           ChannelCodec::WriteFre(cell).has_value();
+}
+
+// A tone fits when the radio reads back the very text that was written: every tone of the
+// list does, and so does any other tone a radio was programmed with.
+bool toneFits(const QString& cell, const CellWords& words)
+{
+    const QString tone = cell.trimmed();
+    if (tone.isEmpty() || tone == words.OffWord)
+        return true;
+    const std::optional<QString> stored = ChannelCodec::writeCTC(cell, words);
+    return stored && ChannelCodec::sendCTC(*stored, words) == tone;
+}
+
+bool fieldFits(int column, const QString& cell, const CellWords& words)
+{
+    return Column::isFrequency(column) ? frequencyFits(cell) : toneFits(cell, words);
+}
+
+void checkChannel(const ChannelTable& table, int row, const CellWords& words,
+                  QList<WriteProblem>& problems)
+{
+    for (const int column :
+         {Column::RxFrequency, Column::RxTone, Column::TxFrequency, Column::TxTone}) {
+        const QString cell = table.text(column, row);
+        if (!fieldFits(column, cell, words))
+            problems.append({WriteProblem::Place::Channel, row, column, {}, cell});
+    }
+}
+
+void checkSettings(const FunctionSettings& settings, QList<WriteProblem>& problems)
+{
+    for (const FunctionSettings::Setting setting : DigitSettings) {
+        const int position = settings.position(setting);
+        if (position < 0 || position > 9)
+            problems.append(
+                {WriteProblem::Place::Setting, 0, 0, setting, QString::number(position)});
+    }
+}
+} // namespace
+
+WritePlan WritePlan::compose(const ChannelTable& table, const CellWords& words,
+                             const FunctionSettings& settings, const QString& band)
+{
+    WritePlan plan;
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
+        checkChannel(table, row, words, plan.problems);
+        const auto first = ChannelCodec::firstBlock(table, row);
+        const auto second = ChannelCodec::secondBlock(table, row, words);
+        if (first && second)
+            plan.channels.append(
+                {Frame::WriteRequest(MemoryMap::ChannelRecord(row), *first),
+                 Frame::WriteRequest(MemoryMap::ChannelRecordSecondHalf(row), *second)});
+    }
+
+    checkSettings(settings, plan.problems);
+    if (const auto data = SettingsCodec::encode(settings))
+        plan.settings = Frame::WriteRequest(MemoryMap::SettingsBlock, *data);
+
+    if (const auto data = BandCodec::encode(band))
+        plan.band = Frame::WriteRequest(MemoryMap::BandBlock, *data);
+    else
+        plan.problems.append({WriteProblem::Place::Band, 0, 0, {}, band});
+    return plan;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "channels/CellWords.h"
+#include "channels/FunctionSettings.h"
+
+#include <QList>
+#include <QString>
+
+class ChannelTable;
+
+// A value a write cannot send as it stands: a cell, a setting or the band whose text the
+// radio's encoding cannot carry exactly (a frequency not of the form 435.12500, a tone the
+// radio would read back as another, a setting position that is not one digit, a band not
+// of the form 400-470MHz). Such texts come from hand-edited channel or settings files.
+struct WriteProblem
+{
+    enum class Place { Channel, Setting, Band };
+
+    Place place = Place::Channel;
+    int row = 0;    // the channel's row
+    int column = 0; // the channel's field
+    FunctionSettings::Setting setting = FunctionSettings::Squelch;
+    QString text; // what the cell holds, the setting's position, or the band text
+
+    friend bool operator==(const WriteProblem&, const WriteProblem&) = default;
+};
+
+// Every request of a write, composed before the first byte leaves: either all of them can
+// be sent, or none is and the problems say why. So the radio never gets a request of the
+// wrong length, nor the first half of a programming that the second half cannot follow.
+struct WritePlan
+{
+    struct ChannelRequests
+    {
+        QString firstHalf;
+        QString secondHalf;
+    };
+
+    // One entry per channel, channel 1 first.
+    QList<ChannelRequests> channels;
+    QString settings;
+    QString band;
+    // In the order the write would have reached them.
+    QList<WriteProblem> problems;
+
+    bool sendable() const { return problems.isEmpty(); }
+
+    static WritePlan compose(const ChannelTable& table, const CellWords& words,
+                             const FunctionSettings& settings, const QString& band);
+};

@@ -1,0 +1,82 @@
+#include "link/WriteProcedure.h"
+
+#include "app/Messenger.h"
+#include "app/Workspace.h"
+#include "link/Frames.h"
+#include "link/Link.h"
+#include "link/WriteProblemText.h"
+
+WriteProcedure::WriteProcedure(const Workspace& workspace, RadioExchange& exchange,
+                               Messenger& messenger)
+    : m_workspace(workspace), m_exchange(exchange), m_messenger(messenger)
+{
+}
+
+RadioExchange::Result WriteProcedure::run()
+{
+    m_exchange.begin();
+    const WritePlan plan =
+        WritePlan::compose(m_workspace.table, m_workspace.words, m_workspace.settings,
+                           m_workspace.bands.selectedText());
+    if (!plan.sendable()) {
+        m_messenger.errorBox(writeProblemText(plan.problems, m_workspace.checkedLanguage));
+        return Result::Failed;
+    }
+
+    Result result = m_exchange.handshake();
+    if (result == Result::Done)
+        result = writeChannels(plan);
+    // The radio's answers to the settings and the band are not looked at.
+    if (result == Result::Done) {
+        result = writeUnchecked(plan.settings);
+        if (result == Result::Done)
+            m_exchange.advance(SettingsProgress);
+    }
+    if (result == Result::Done) {
+        result = writeUnchecked(plan.band);
+        if (result == Result::Done)
+            m_exchange.fillProgress();
+    }
+    return m_exchange.finish(result);
+}
+
+RadioExchange::Result WriteProcedure::writeChannels(const WritePlan& plan)
+{
+    for (const WritePlan::ChannelRequests& requests : plan.channels) {
+        if (const Result result = writeChannel(requests); result != Result::Done)
+            return result;
+    }
+    return Result::Done;
+}
+
+RadioExchange::Result WriteProcedure::writeChannel(const WritePlan::ChannelRequests& requests)
+{
+    if (const Result result = writeAcknowledged(requests.firstHalf); result != Result::Done)
+        return result;
+    m_exchange.advance(FirstHalfProgress);
+    if (const Result result = writeAcknowledged(requests.secondHalf); result != Result::Done)
+        return result;
+    m_exchange.advance(SecondHalfProgress);
+    return Result::Done;
+}
+
+RadioExchange::Result WriteProcedure::writeAcknowledged(const QString& request)
+{
+    Link& link = m_exchange.link();
+    link.setDataArrived(false);
+    link.setRThreshold(Frame::AcknowledgementLength);
+    // An 06 kept from an earlier answer must not pass for the answer to this request.
+    link.clearAcknowledgement();
+    if (!link.sendFrame(request))
+        return Result::Failed;
+    if (m_exchange.pause(Link::LongWait) == Result::Quit)
+        return Result::Quit;
+    return m_exchange.acknowledged() ? Result::Done : Result::Failed;
+}
+
+RadioExchange::Result WriteProcedure::writeUnchecked(const QString& request)
+{
+    if (!m_exchange.send(request, Frame::AcknowledgementLength))
+        return Result::Failed;
+    return m_exchange.pause(Link::ShortWait);
+}

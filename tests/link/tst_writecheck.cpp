@@ -1,0 +1,212 @@
+#include "app/MessageIds.h"
+#include "app/Messenger.h"
+#include "app/Workspace.h"
+#include "link/Link.h"
+#include "link/ProgressDisplay.h"
+#include "link/RadioExchange.h"
+#include "link/WritePlan.h"
+#include "link/WriteProcedure.h"
+
+#include "support/RecordingMessageLibrary.h"
+#include "support/SampleRadio.h"
+#include "support/ScriptedSerialPort.h"
+
+#include <QTest>
+
+using Place = WriteProblem::Place;
+
+namespace QTest {
+template <> char* toString(const WriteProblem& problem)
+{
+    return qstrdup(qPrintable(QStringLiteral("{place %1, row %2, column %3, setting %4, \"%5\"}")
+                                  .arg(int(problem.place))
+                                  .arg(problem.row)
+                                  .arg(problem.column)
+                                  .arg(int(problem.setting))
+                                  .arg(problem.text)));
+}
+} // namespace QTest
+
+namespace {
+struct NoProgress : ProgressDisplay
+{
+    void setProgress(int) override {}
+};
+
+// What a test changes in a workspace holding the sample radio's data.
+using Change = std::function<void(Workspace&)>;
+
+Change cell(int column, int row, const QString& text)
+{
+    return [=](Workspace& workspace) { workspace.table.setText(column, row, text); };
+}
+
+Change setting(FunctionSettings::Setting which, int position)
+{
+    return [=](Workspace& workspace) { workspace.settings.setPosition(which, position); };
+}
+
+Change band(const QString& text)
+{
+    return [=](Workspace& workspace) {
+        workspace.bands.append(text);
+        workspace.bands.select(workspace.bands.count() - 1);
+    };
+}
+
+WriteProblem channelProblem(int row, int column, const QString& text)
+{
+    return {Place::Channel, row, column, FunctionSettings::Squelch, text};
+}
+
+WritePlan planFor(Workspace& workspace)
+{
+    return WritePlan::compose(workspace.table, workspace.words, workspace.settings,
+                              workspace.bands.selectedText());
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+// Before a write sends its first byte, every request is composed; a value the radio
+// cannot store exactly stops the write with nothing sent.
+class TestWriteCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valuesTheRadioCannotStore_data();
+    void valuesTheRadioCannotStore();
+    void valuesTheRadioStoresExactly_data();
+    void valuesTheRadioStoresExactly();
+    void refusedWriteSendsNothingAndSaysWhy_data();
+    void refusedWriteSendsNothingAndSaysWhy();
+};
+
+void TestWriteCheck::valuesTheRadioCannotStore_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<WriteProblem>("problem");
+
+    QTest::newRow("receive frequency of four digits")
+        << cell(Column::RxFrequency, 7, "4351") << channelProblem(7, Column::RxFrequency, "4351");
+    QTest::newRow("transmit frequency of ten characters")
+        << cell(Column::TxFrequency, 1, "435.125001")
+        << channelProblem(1, Column::TxFrequency, "435.125001");
+    QTest::newRow("frequency without a separator")
+        << cell(Column::RxFrequency, 2, "435125000")
+        << channelProblem(2, Column::RxFrequency, "435125000");
+    QTest::newRow("frequency with a letter")
+        << cell(Column::TxFrequency, 16, "43x.12500")
+        << channelProblem(16, Column::TxFrequency, "43x.12500");
+    QTest::newRow("tone the radio would read back as another")
+        << cell(Column::RxTone, 4, "X023N") << channelProblem(4, Column::RxTone, "X023N");
+    QTest::newRow("tone in lower case")
+        << cell(Column::TxTone, 7, "d023n") << channelProblem(7, Column::TxTone, "d023n");
+    QTest::newRow("off word of the other language")
+        << cell(Column::TxTone, 2, "禁用") << channelProblem(2, Column::TxTone, "禁用");
+    QTest::newRow("tone of three characters")
+        << cell(Column::RxTone, 12, "885") << channelProblem(12, Column::RxTone, "885");
+    QTest::newRow("voice position of two digits")
+        << setting(FunctionSettings::Voice, 12)
+        << WriteProblem{Place::Setting, 0, 0, FunctionSettings::Voice, "12"};
+    QTest::newRow("squelch position below 0")
+        << setting(FunctionSettings::Squelch, -1)
+        << WriteProblem{Place::Setting, 0, 0, FunctionSettings::Squelch, "-1"};
+    QTest::newRow("band not of the form 400-470MHz")
+        << band("UHF") << WriteProblem{Place::Band, 0, 0, FunctionSettings::Squelch, "UHF"};
+    QTest::newRow("band without its unit")
+        << band("400-470") << WriteProblem{Place::Band, 0, 0, FunctionSettings::Squelch, "400-470"};
+}
+
+void TestWriteCheck::valuesTheRadioCannotStore()
+{
+    QFETCH(Change, change);
+    QFETCH(WriteProblem, problem);
+    Workspace workspace;
+    SampleRadio::fill(workspace);
+    change(workspace);
+    const WritePlan plan = planFor(workspace);
+    QVERIFY(!plan.sendable());
+    QCOMPARE(plan.problems.size(), 1);
+    QCOMPARE(plan.problems[0], problem);
+}
+
+void TestWriteCheck::valuesTheRadioStoresExactly_data()
+{
+    QTest::addColumn<Change>("change");
+
+    QTest::newRow("sample radio as it stands") << Change([](Workspace&) {});
+    QTest::newRow("frequency with a comma") << cell(Column::RxFrequency, 1, "435,12500");
+    QTest::newRow("tone outside the list that reads back the same")
+        << cell(Column::RxTone, 1, "67.5");
+    QTest::newRow("tone with surrounding spaces") << cell(Column::TxTone, 1, " 67.0 ");
+    QTest::newRow("empty tone of a programmed channel") << cell(Column::RxTone, 1, "");
+    QTest::newRow("voice position past the end of its list") << setting(FunctionSettings::Voice, 4);
+    QTest::newRow("band of another range") << band("136-174MHz");
+}
+
+void TestWriteCheck::valuesTheRadioStoresExactly()
+{
+    QFETCH(Change, change);
+    Workspace workspace;
+    SampleRadio::fill(workspace);
+    change(workspace);
+    const WritePlan plan = planFor(workspace);
+    QVERIFY(plan.sendable());
+    QCOMPARE(plan.channels.size(), 16);
+    QVERIFY(!plan.settings.isEmpty());
+    QVERIFY(!plan.band.isEmpty());
+}
+
+void TestWriteCheck::refusedWriteSendsNothingAndSaysWhy_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("english") << Language::English
+                             << "Nothing was written to the radio: these values are not in a "
+                                "form the radio can store:\n"
+                                "Channel 03, receive frequency: \"4351\"\n"
+                                "Channel 09, transmit tone: \"X023N\"\n"
+                                "Setting voice prompt: position 12\n"
+                                "Band: \"UHF\"\n"
+                                "Correct them, then write again";
+    QTest::newRow("chinese") << Language::Chinese
+                             << "未向电台写入任何数据：以下内容的格式电台无法保存：\n"
+                                "第 03 信道，接收频率：“4351”\n"
+                                "第 09 信道，发射亚音：“X023N”\n"
+                                "功能选项 语音通知：位置 12\n"
+                                "型号：“UHF”\n"
+                                "请改正后重新写频";
+}
+
+void TestWriteCheck::refusedWriteSendsNothingAndSaysWhy()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, text);
+
+    Workspace workspace;
+    SampleRadio::fill(workspace);
+    workspace.checkedLanguage = language;
+    cell(Column::RxFrequency, 3, "4351")(workspace);
+    cell(Column::TxTone, 9, "X023N")(workspace);
+    setting(FunctionSettings::Voice, 12)(workspace);
+    band("UHF")(workspace);
+
+    ScriptedSerialPort port;
+    port.setPortOpen(true);
+    Link link(port, ComPortDevices("/nowhere", "/dev-root"), [](const QString&) { return true; });
+    RecordingMessageLibrary messages;
+    Messenger messenger(messages, workspace);
+    NoProgress progress;
+    RadioExchange exchange(link, progress, messenger);
+
+    QCOMPARE(WriteProcedure(workspace, exchange, messenger).run(), RadioExchange::Result::Failed);
+    QCOMPARE(port.output, QByteArray()); // not even the hello
+    QCOMPARE(messages.errors, QStringList{text});
+    QVERIFY(messages.boxes.isEmpty()); // the radio was not asked, so it did not fail to answer
+}
+
+QTEST_GUILESS_MAIN(TestWriteCheck)
+#include "tst_writecheck.moc"
