@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 
 ReadWriteDialog::ReadWriteDialog(QWidget* parent)
@@ -78,6 +79,12 @@ void ReadWriteDialog::setStartEnabled(bool enabled)
 void ReadWriteDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Centred on the screen rather than over the main window.
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
     m_start->setFocus(Qt::OtherFocusReason);
 }
 
