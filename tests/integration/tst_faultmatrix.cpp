@@ -1,0 +1,460 @@
+#include "app/IconButton.h"
+#include "app/MainWindow.h"
+#include "app/MenuPages.h"
+#include "app/MessageIds.h"
+#include "link/MemoryMap.h"
+#include "link/QtSerialPort.h"
+#include "link/ReadWriteDialog.h"
+#include "link/ReadWriteSession.h"
+#include "link/SerialPort.h"
+#include "service/PowerCalibration.h"
+#include "service/ServiceCommands.h"
+
+#include "RadioSimulator.h"
+#include "support/RecordingMessageLibrary.h"
+#include "support/SampleRadio.h"
+#include "support/TemporaryProgramFolder.h"
+
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+// Every fault the simulated radio can play, at every stage of every exchange with the
+// radio, through the real program: each time the right message, the dialog closable, the
+// main window enabled, the port released, and the data exactly as a failure at that stage
+// leaves it.
+
+namespace {
+
+enum class Procedure { Read, Write, CalibrationRead, CalibrationWrite, Aging };
+
+// What a row expects of the data. Read: how many channel rows came from the radio, whether
+// the row after them was emptied, whether the band and settings came. Write: how many
+// channel records reached the radio, whether the first half of the next one did, whether
+// the settings and band blocks did. The service rows use `arrived` alone.
+struct Expected
+{
+    QList<int> messages;
+    int channels = 0;
+    bool nextRowHalf = false;
+    bool settings = false;
+    bool band = false;
+    bool arrived = false;
+};
+
+struct Fault
+{
+    RadioFaults radio;
+    bool portHeld = false;
+};
+
+// The bytes the radio has received when a complete exchange reaches a stage: the hello and
+// the acknowledgement come first.
+constexpr int AfterHandshake = 7 + 1;
+constexpr int ReadBandStage = 4 + 1;          // band request, acknowledgement
+constexpr int ReadChannelStage = 2 * (4 + 1); // two requests and their acknowledgements
+constexpr int WriteChannelStage = 2 * 12;     // two write requests
+
+int readChannelStart(int channel)
+{
+    return AfterHandshake + ReadBandStage + (channel - 1) * ReadChannelStage;
+}
+
+int writeChannelStart(int channel)
+{
+    return AfterHandshake + (channel - 1) * WriteChannelStage;
+}
+
+const QStringList MarkerRow{"145.00000", "OFF", "145.00000", "OFF", "Low", "OFF", "ON", "ON"};
+const QString MarkerBand = QStringLiteral("136-174MHz");
+constexpr FunctionSettings::Positions MarkerSettings = FunctionSettings::StartupPositions;
+const PowerCalibrationValues RadioCalibration{79, 48, 2};
+const PowerCalibrationValues BoxCalibration{100, 200, 0};
+
+QByteArray calibrationBlock(const PowerCalibrationValues& values)
+{
+    return QByteArray::fromHex(QStringLiteral("%1%2%3FFFFFFFFFF")
+                                   .arg(values.LowPower, 2, 16, QLatin1Char('0'))
+                                   .arg(values.HighPower, 2, 16, QLatin1Char('0'))
+                                   .arg(values.LowVoltage, 2, 16, QLatin1Char('0'))
+                                   .toLatin1());
+}
+
+// The program as main() builds it, with COM1 leading to the simulated radio.
+struct Program
+{
+    RadioSimulator radio;
+    TemporaryProgramFolder folder;
+    RecordingMessageLibrary messages;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ReadWriteDialog> dialog;
+
+    Program(const QByteArray& image, const RadioFaults& faults)
+    {
+        RadioMemory memory;
+        memory.write(0, image);
+        radio.setMemory(memory);
+        radio.setFaults(faults);
+        folder.copyCompanionFiles();
+        if (radio.start())
+            folder.mapComPort(1, radio.slavePath());
+        Platform platform;
+        platform.programFolder = folder.path();
+        platform.messages = &messages;
+        window = std::make_unique<MainWindow>(platform);
+        dialog = std::make_unique<ReadWriteDialog>(window.get());
+        window->attachReadWriteDialog(*dialog);
+        window->show();
+    }
+    ~Program()
+    {
+        dialog.reset();
+        window.reset();
+    }
+
+    Workspace& workspace() { return window->workspace(); }
+    ServiceCommands& service() { return window->serviceCommands(); }
+    QStringList row(int row)
+    {
+        QStringList texts;
+        for (int column = Column::FirstField; column <= Column::LastField; ++column)
+            texts << workspace().table.text(column, row);
+        return texts;
+    }
+    FunctionSettings::Positions positions()
+    {
+        FunctionSettings::Positions positions{};
+        for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting)
+            positions[setting] = workspace().settings.position(FunctionSettings::Setting(setting));
+        return positions;
+    }
+    QByteArray memory(int address, int size = MemoryMap::BlockSize)
+    {
+        return radio.memory().read(address, size);
+    }
+
+    // Runs a read or a write the way the user does, then closes the dialog.
+    void readOrWrite(IconButton* command)
+    {
+        emit command->clicked();
+        if (!dialog->isVisible())
+            return; // the command stopped before the dialog (the port was not usable)
+        QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->session()->running(), 30'000);
+        QVERIFY(dialog->startButton()->isEnabled());
+        QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+    }
+};
+
+// Holds COM1's device from another process, as another program would.
+struct PortHolder
+{
+    QProcess process;
+    explicit PortHolder(const QString& device)
+    {
+        process.start(PORT_HOLDER, {device});
+        process.waitForReadyRead(10'000);
+    }
+    bool holding() { return process.readAll().trimmed() == "held"; }
+    ~PortHolder()
+    {
+        process.closeWriteChannel();
+        process.waitForFinished(10'000);
+    }
+};
+
+Fault fault(const RadioFaults& faults = {})
+{
+    return {faults, false};
+}
+
+Fault portHeld()
+{
+    return {{}, true};
+}
+
+RadioFaults silent()
+{
+    RadioFaults faults;
+    faults.silent = true;
+    return faults;
+}
+RadioFaults wrongHello()
+{
+    RadioFaults faults;
+    faults.wrongHelloReply = true;
+    return faults;
+}
+RadioFaults longHello()
+{
+    RadioFaults faults;
+    faults.longHelloReply = true;
+    return faults;
+}
+RadioFaults acknowledgement(quint8 byte)
+{
+    RadioFaults faults;
+    faults.acknowledgement = byte;
+    return faults;
+}
+RadioFaults noReplyAt(int address)
+{
+    RadioFaults faults;
+    faults.noReplyAt = address;
+    return faults;
+}
+// Every answer later than the longest a handshake waits for it.
+RadioFaults late()
+{
+    RadioFaults faults;
+    faults.replyDelayMs = 2000;
+    return faults;
+}
+// The line goes dead once the radio has received this many bytes: a pulled cable.
+RadioFaults hangUpAfter(int bytes)
+{
+    RadioFaults faults;
+    faults.hangUpAfter = bytes;
+    return faults;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Procedure)
+Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(Expected)
+
+class TestFaultMatrix : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyFaultAtEveryStage_data();
+    void everyFaultAtEveryStage();
+};
+
+void TestFaultMatrix::everyFaultAtEveryStage_data()
+{
+    QTest::addColumn<Procedure>("procedure");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<Expected>("expected");
+
+    using P = Procedure;
+    const QList<int> none;
+    const QList<int> portUnavailable{Message::PortUnavailable};
+    const QList<int> notAnswering{Message::RadioNotAnswering};
+
+    // A read: the marker data stays wherever the radio's data did not reach.
+    const auto read = [](const char* name, Fault f, Expected e) {
+        QTest::newRow(qPrintable(QStringLiteral("read: ") + QLatin1String(name)))
+            << P::Read << f << e;
+    };
+    read("prompt radio", fault(), {none, 16, false, true, true});
+    read("port held", portHeld(), {portUnavailable});
+    read("silent", fault(silent()), {notAnswering});
+    read("wrong hello reply", fault(wrongHello()), {notAnswering});
+    read("9-byte hello reply", fault(longHello()), {notAnswering});
+    read("acknowledgement 15", fault(acknowledgement(0x15)), {notAnswering});
+    read("no band reply", fault(noReplyAt(MemoryMap::BandBlock)), {notAnswering});
+    read("no reply at channel 1", fault(noReplyAt(MemoryMap::ChannelRecord(1))),
+         {notAnswering, 0, true, false, true});
+    read("no reply at channel 7, second half",
+         fault(noReplyAt(MemoryMap::ChannelRecordSecondHalf(7))),
+         {notAnswering, 6, true, false, true});
+    read("no reply at channel 16, second half",
+         fault(noReplyAt(MemoryMap::ChannelRecordSecondHalf(16))),
+         {notAnswering, 15, true, false, true});
+    read("no settings reply", fault(noReplyAt(MemoryMap::SettingsBlock)),
+         {notAnswering, 16, false, false, true});
+    read("late replies", fault(late()), {notAnswering});
+    read("hang-up in the hello", fault(hangUpAfter(3)), {notAnswering});
+    read("hang-up at channel 7", fault(hangUpAfter(readChannelStart(7) + 2)),
+         {notAnswering, 6, true, false, true});
+    read("hang-up at the settings", fault(hangUpAfter(readChannelStart(17) + 2)),
+         {notAnswering, 16, false, false, true});
+
+    // A write into a blank radio: what reached it is the sample's, the rest still FF.
+    const auto write = [](const char* name, Fault f, Expected e) {
+        QTest::newRow(qPrintable(QStringLiteral("write: ") + QLatin1String(name)))
+            << P::Write << f << e;
+    };
+    write("prompt radio", fault(), {none, 16, false, true, true});
+    write("port held", portHeld(), {portUnavailable});
+    write("silent", fault(silent()), {notAnswering});
+    write("wrong hello reply", fault(wrongHello()), {notAnswering});
+    write("9-byte hello reply", fault(longHello()), {notAnswering});
+    write("acknowledgement 15", fault(acknowledgement(0x15)), {notAnswering, 0, true});
+    write("no reply at channel 1", fault(noReplyAt(MemoryMap::ChannelRecord(1))), {notAnswering});
+    write("no reply at channel 7, second half",
+          fault(noReplyAt(MemoryMap::ChannelRecordSecondHalf(7))), {notAnswering, 6, true});
+    // The settings and band requests are not acknowledged: a radio that ignores them
+    // still gives a successful write.
+    write("settings ignored", fault(noReplyAt(MemoryMap::SettingsBlock)),
+          {none, 16, false, false, true});
+    write("band ignored", fault(noReplyAt(MemoryMap::BandBlock)), {none, 16, false, true, false});
+    write("late replies", fault(late()), {notAnswering});
+    write("hang-up in the hello", fault(hangUpAfter(3)), {notAnswering});
+    write("hang-up at channel 7", fault(hangUpAfter(writeChannelStart(7) + 6)), {notAnswering, 6});
+
+    const auto service = [](P procedure, const char* name, Fault f, Expected e) {
+        const char* prefix = procedure == P::CalibrationRead    ? "calibration read: "
+                             : procedure == P::CalibrationWrite ? "calibration write: "
+                                                                : "aging: ";
+        QTest::newRow(qPrintable(QLatin1String(prefix) + QLatin1String(name)))
+            << procedure << f << e;
+    };
+    for (const P procedure : {P::CalibrationRead, P::CalibrationWrite, P::Aging}) {
+        const QList<int> failure = procedure == P::CalibrationRead ? portUnavailable : notAnswering;
+        Expected done{none};
+        done.arrived = true;
+        service(procedure, "prompt radio", fault(), done);
+        service(procedure, "port held", portHeld(), {failure});
+        service(procedure, "silent", fault(silent()), {failure});
+        service(procedure, "wrong hello reply", fault(wrongHello()), {failure});
+        service(procedure, "9-byte hello reply", fault(longHello()), {failure});
+        // The radio's answer to the handshake's acknowledgement is never examined here.
+        service(procedure, "acknowledgement 15", fault(acknowledgement(0x15)), done);
+        service(procedure, "late replies", fault(late()), {failure});
+        service(procedure, "hang-up in the hello", fault(hangUpAfter(3)), {failure});
+    }
+    // A calibration read needs its reply; a write is never verified.
+    service(P::CalibrationRead, "no reply", fault(noReplyAt(MemoryMap::PowerCalibration)),
+            {portUnavailable});
+    service(P::CalibrationRead, "hang-up in the request", fault(hangUpAfter(AfterHandshake + 2)),
+            {portUnavailable});
+    service(P::CalibrationWrite, "request ignored", fault(noReplyAt(MemoryMap::PowerCalibration)),
+            {none});
+    service(P::CalibrationWrite, "hang-up in the request", fault(hangUpAfter(AfterHandshake + 6)),
+            {none});
+}
+
+void TestFaultMatrix::everyFaultAtEveryStage()
+{
+    QFETCH(Procedure, procedure);
+    QFETCH(Fault, fault);
+    QFETCH(Expected, expected);
+
+    QByteArray image = SampleRadio::image();
+    image.replace(MemoryMap::PowerCalibration, MemoryMap::BlockSize,
+                  calibrationBlock(RadioCalibration));
+    const QByteArray blank(MemoryMap::ImageSize, char(0xFF));
+    Program program(procedure == Procedure::Write ? blank : image, fault.radio);
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+    QVERIFY(!program.radio.slavePath().isEmpty());
+
+    // What the program holds before: marker data for a read, the sample for a write.
+    Workspace& workspace = program.workspace();
+    if (procedure == Procedure::Write) {
+        SampleRadio::fill(workspace);
+    } else {
+        // Selected as a file open does, without the band-change question.
+        workspace.editor.Loading = true;
+        workspace.bands.append(MarkerBand);
+        workspace.bands.select(workspace.bands.indexOf(MarkerBand));
+        workspace.editor.Loading = false;
+        for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+            for (int column = Column::FirstField; column <= Column::LastField; ++column)
+                workspace.table.setText(column, row, MarkerRow[column - 1]);
+        workspace.settings.reset(MarkerSettings);
+    }
+    program.service().calibration().setValues(BoxCalibration);
+    const QStringList tableBefore = [&] {
+        QStringList texts;
+        for (int row = 1; row <= 16; ++row)
+            texts << program.row(row);
+        return texts;
+    }();
+
+    std::optional<PortHolder> holder;
+    if (fault.portHeld) {
+        holder.emplace(program.radio.slavePath());
+        QVERIFY(holder->holding());
+    }
+
+    MenuPages* menu = program.window->menuPages();
+    switch (procedure) {
+    case Procedure::Read:
+        program.readOrWrite(menu->readButton());
+        break;
+    case Procedure::Write:
+        program.readOrWrite(menu->writeButton());
+        break;
+    case Procedure::CalibrationRead:
+        program.service().readCalibration();
+        break;
+    case Procedure::CalibrationWrite:
+        program.service().writeCalibration();
+        break;
+    case Procedure::Aging:
+        program.service().startAgingTest();
+        break;
+    }
+    if (QTest::currentTestFailed())
+        return;
+
+    // The message, the window enabled, nothing left running, the port released.
+    QCOMPARE(program.messages.messageIds(), expected.messages);
+    QVERIFY(program.messages.errors.isEmpty());
+    QVERIFY(program.window->isEnabled());
+    QVERIFY(!program.dialog->isVisible());
+    QVERIFY(!program.service().busy());
+    QVERIFY(!program.window->serialPort().PortOpen());
+    holder.reset();
+    if (!program.radio.hungUp())
+        QVERIFY(QtSerialPort::probe(program.radio.slavePath()));
+
+    // The data, exactly as a failure at that stage leaves it.
+    switch (procedure) {
+    case Procedure::Read:
+        for (int row = 1; row <= 16; ++row) {
+            QStringList expectedRow = MarkerRow;
+            if (row <= expected.channels)
+                expectedRow = SampleRadio::rowTexts(row);
+            else if (row == expected.channels + 1 && expected.nextRowHalf)
+                expectedRow = QStringList(8, QString());
+            QCOMPARE(program.row(row), expectedRow);
+        }
+        QCOMPARE(program.positions(), expected.settings ? SampleRadio::Settings : MarkerSettings);
+        QCOMPARE(workspace.bands.selectedText(), expected.band ? SampleRadio::Band : MarkerBand);
+        break;
+    case Procedure::Write:
+        for (int channel = 1; channel <= 16; ++channel) {
+            const int address = MemoryMap::ChannelRecord(channel);
+            QByteArray record = blank.mid(address, MemoryMap::ChannelRecordSize);
+            if (channel <= expected.channels)
+                record = image.mid(address, MemoryMap::ChannelRecordSize);
+            else if (channel == expected.channels + 1 && expected.nextRowHalf)
+                record.replace(0, MemoryMap::BlockSize, image.mid(address, MemoryMap::BlockSize));
+            QCOMPARE(program.memory(address, MemoryMap::ChannelRecordSize).toHex(' '),
+                     record.toHex(' '));
+        }
+        QCOMPARE(program.memory(MemoryMap::SettingsBlock),
+                 (expected.settings ? image : blank).mid(MemoryMap::SettingsBlock, 8));
+        QCOMPARE(program.memory(MemoryMap::BandBlock),
+                 (expected.band ? image : blank).mid(MemoryMap::BandBlock, 8));
+        // A write reads the table and changes nothing in it.
+        for (int row = 1; row <= 16; ++row)
+            QCOMPARE(program.row(row), tableBefore.mid((row - 1) * 8, 8));
+        break;
+    case Procedure::CalibrationRead:
+        QCOMPARE(program.service().calibration().values(),
+                 expected.arrived ? RadioCalibration : BoxCalibration);
+        QCOMPARE(program.service().writeEnabled(), expected.arrived);
+        break;
+    case Procedure::CalibrationWrite:
+        QCOMPARE(program.memory(MemoryMap::PowerCalibration),
+                 calibrationBlock(expected.arrived ? BoxCalibration : RadioCalibration));
+        QVERIFY(!program.service().writeEnabled());
+        break;
+    case Procedure::Aging:
+        QCOMPARE(program.radio.agingStarted(), expected.arrived);
+        break;
+    }
+}
+
+QTEST_MAIN(TestFaultMatrix)
+#include "tst_faultmatrix.moc"
