@@ -3,17 +3,25 @@
 #include "app/MessageIds.h"
 #include "app/MessageTexts.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
 ThemedMessageBoxes::ThemedMessageBoxes(const Skins& skins) : m_skins(skins) {}
 
+QWidget* ThemedMessageBoxes::ownerWindow() const
+{
+    // A box raised from the read/write window belongs to it: that window stays on top and
+    // would otherwise hide the box.
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : m_parent.data();
+}
+
 bool ThemedMessageBoxes::Fmessage(const QString& language, int theme, int titleId, int messageId)
 {
     const bool question = Message::isQuestion(messageId);
-    QMessageBox box(m_parent);
+    QMessageBox box(ownerWindow());
     box.setObjectName(QStringLiteral("Fmessage%1").arg(messageId));
     box.setStyleSheet(m_skins.styleSheet(theme));
     box.setWindowTitle(MessageTexts::text(language, titleId));
@@ -38,7 +46,7 @@ bool ThemedMessageBoxes::Fmessage(const QString& language, int theme, int titleI
 void ThemedMessageBoxes::errorBox(const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, programName(), text + QLatin1Char('.'), QMessageBox::Ok,
-                    m_parent);
+                    ownerWindow());
     box.setObjectName(QStringLiteral("errorBox"));
     box.exec();
 }
@@ -60,7 +68,7 @@ bool ThemedMessageBoxes::Bformclose(const QString& language, int theme)
                                  "License, version 3 or later (GPL-3.0-or-later). It comes with "
                                  "no warranty.</p>")
                       .arg(version);
-    QMessageBox box(m_parent);
+    QMessageBox box(ownerWindow());
     box.setObjectName(QStringLiteral("aboutBox"));
     box.setStyleSheet(m_skins.styleSheet(theme));
     box.setWindowTitle(chinese ? QStringLiteral("关于") : QStringLiteral("About"));

@@ -13,7 +13,7 @@ class ThemedMessageBoxes : public MessageLibrary
 public:
     explicit ThemedMessageBoxes(const Skins& skins);
 
-    // Boxes are centred over this window.
+    // Boxes are centred over this window, or over the active window when there is one.
     void setParentWindow(QWidget* window) { m_parent = window; }
 
     bool Fmessage(const QString& language, int theme, int titleId, int messageId) override;
@@ -23,6 +23,8 @@ public:
     static QString programName() { return QStringLiteral("QV3307"); }
 
 private:
+    QWidget* ownerWindow() const;
+
     const Skins& m_skins;
     QPointer<QWidget> m_parent;
 };
