@@ -1,24 +1,8 @@
 #include "LinkBenchmarks.h"
 
-#include "PortLink.h"
+#include "BenchLine.h"
 #include "ProcessClock.h"
 #include "RadioSimulator.h"
-#include "link/Link.h"
-#include "link/QtSerialPort.h"
-
-#include <QTemporaryDir>
-
-#include <cstdio>
-
-namespace {
-std::nullopt_t failed(const QString& why)
-{
-    std::fprintf(stderr, "qv3307-bench: %s\n", qPrintable(why));
-    return std::nullopt;
-}
-
-constexpr int BenchPort = 1;
-} // namespace
 
 std::optional<double> handshakeSilentCpuShare()
 {
@@ -26,22 +10,11 @@ std::optional<double> handshakeSilentCpuShare()
     silent.silent = true;
     RadioSimulator radio;
     radio.setFaults(silent);
-    if (!radio.start())
-        return failed(radio.errorString());
-
-    QTemporaryDir programFolder;
-    PortLink portLink;
+    BenchLine line;
     QString error;
-    if (!programFolder.isValid() ||
-        !portLink.create(programFolder.path(), BenchPort, radio.slavePath(), &error))
-        return failed(error);
-
-    const ComPortDevices devices(programFolder.path());
-    QtSerialPort port(devices);
-    Link link(port, devices);
-    if (!link.openPort(BenchPort))
-        return failed(
-            QStringLiteral("cannot open %1: %2").arg(radio.slavePath(), port.errorString()));
+    if (!line.open(radio, &error))
+        return benchFailed(error);
+    Link& link = line.link();
     link.setDataArrived(false);
 
     const ProcessClock start = ProcessClock::now();
@@ -49,6 +22,6 @@ std::optional<double> handshakeSilentCpuShare()
     const double share = ProcessClock::now().cpuShareSince(start);
     link.closePort();
     if (answered)
-        return failed(QStringLiteral("the silent radio answered the hello"));
+        return benchFailed(QStringLiteral("the silent radio answered the hello"));
     return share;
 }

@@ -1,36 +1,25 @@
 #include "ReadWriteBenchmarks.h"
 
-#include "PortLink.h"
+#include "BenchLine.h"
 #include "RadioSimulator.h"
 #include "app/MessageLibrary.h"
 #include "app/Messenger.h"
 #include "app/Workspace.h"
 #include "link/Link.h"
 #include "link/ProgressDisplay.h"
-#include "link/QtSerialPort.h"
 #include "link/RadioExchange.h"
 #include "link/ReadProcedure.h"
 #include "link/WriteProcedure.h"
 
-#include <QTemporaryDir>
-
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <thread>
 
 using Clock = std::chrono::steady_clock;
 
 namespace {
-constexpr int BenchPort = 1;
 constexpr double BitsPerByte = 10; // start bit, 8 data bits, stop bit
 constexpr double BitsPerSecond = 9600;
-
-std::nullopt_t failed(const QString& why)
-{
-    std::fprintf(stderr, "qv3307-bench: %s\n", qPrintable(why));
-    return std::nullopt;
-}
 
 // Every channel programmed, so that no part of a record is skipped.
 RadioMemory programmedRadio()
@@ -97,21 +86,11 @@ std::optional<ExchangeMeasurement::Figures> ExchangeMeasurement::measure() const
         if (entry.command.kind == RadioProtocol::CommandKind::Exit)
             exitArrived = Clock::now().time_since_epoch().count();
     };
-    if (!radio.start())
-        return failed(radio.errorString());
-
-    QTemporaryDir programFolder;
-    PortLink portLink;
+    BenchLine line;
     QString error;
-    if (!programFolder.isValid() ||
-        !portLink.create(programFolder.path(), BenchPort, radio.slavePath(), &error))
-        return failed(error);
-    const ComPortDevices devices(programFolder.path());
-    QtSerialPort port(devices);
-    Link link(port, devices);
-    if (!link.openPort(BenchPort))
-        return failed(
-            QStringLiteral("cannot open %1: %2").arg(radio.slavePath(), port.errorString()));
+    if (!line.open(radio, &error))
+        return benchFailed(error);
+    Link& link = line.link();
 
     Workspace workspace;
     workspace.words = {QStringLiteral("OFF"), QStringLiteral("ON"), QStringLiteral("High"),
@@ -135,10 +114,10 @@ std::optional<ExchangeMeasurement::Figures> ExchangeMeasurement::measure() const
     if (m_procedure == Procedure::Write) {
         if (ReadProcedure(workspace, exchange).run() != RadioExchange::Result::Done ||
             !exitReached())
-            return failed(QStringLiteral("the read before the write failed"));
+            return benchFailed(QStringLiteral("the read before the write failed"));
         exitArrived = 0;
         radio.clearLog();
-        link.openPort(BenchPort);
+        link.openPort(BenchLine::Port);
     }
     radio.setPaced(true);
 
@@ -147,9 +126,9 @@ std::optional<ExchangeMeasurement::Figures> ExchangeMeasurement::measure() const
                                              ? ReadProcedure(workspace, exchange).run()
                                              : WriteProcedure(workspace, exchange, messenger).run();
     if (result != RadioExchange::Result::Done || messages.boxes > 0)
-        return failed(QStringLiteral("the simulated radio did not answer every request"));
+        return benchFailed(QStringLiteral("the simulated radio did not answer every request"));
     if (!exitReached())
-        return failed(QStringLiteral("the exit command never reached the simulated radio"));
+        return benchFailed(QStringLiteral("the exit command never reached the simulated radio"));
 
     const Clock::time_point end{Clock::duration(exitArrived.load())};
     const std::chrono::duration<double> wall = end - start;

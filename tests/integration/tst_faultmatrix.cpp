@@ -12,6 +12,7 @@
 
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
+#include "support/RunningProgram.h"
 #include "support/SampleRadio.h"
 #include "support/TemporaryProgramFolder.h"
 
@@ -83,47 +84,12 @@ QByteArray calibrationBlock(const PowerCalibrationValues& values)
                                    .toLatin1());
 }
 
-// The program as main() builds it, with COM1 leading to the simulated radio.
-struct Program
+// The program with its read/write dialog; COM1 leads to the simulated radio.
+struct Program : RunningProgram
 {
-    RadioSimulator radio;
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ReadWriteDialog> dialog;
+    Program(const QByteArray& image, const RadioFaults& faults) : RunningProgram(image, faults) {}
 
-    Program(const QByteArray& image, const RadioFaults& faults)
-    {
-        RadioMemory memory;
-        memory.write(0, image);
-        radio.setMemory(memory);
-        radio.setFaults(faults);
-        folder.copyCompanionFiles();
-        if (radio.start())
-            folder.mapComPort(1, radio.slavePath());
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        window = std::make_unique<MainWindow>(platform);
-        dialog = std::make_unique<ReadWriteDialog>(window.get());
-        window->attachReadWriteDialog(*dialog);
-        window->show();
-    }
-    ~Program()
-    {
-        dialog.reset();
-        window.reset();
-    }
-
-    Workspace& workspace() { return window->workspace(); }
     ServiceCommands& service() { return window->serviceCommands(); }
-    QStringList row(int row)
-    {
-        QStringList texts;
-        for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            texts << workspace().table.text(column, row);
-        return texts;
-    }
     FunctionSettings::Positions positions()
     {
         FunctionSettings::Positions positions{};

@@ -7,6 +7,7 @@
 #include "link/QtSerialPort.h"
 
 #include "RadioSimulator.h"
+#include "support/SimulatedLine.h"
 #include "support/TemporaryProgramFolder.h"
 
 #include <QProcess>
@@ -20,33 +21,16 @@ const QByteArray Ack(1, 6);
 
 // The program's serial port on COM1 of a temporary program folder, leading to a simulated
 // radio over a pseudo-terminal.
-struct RadioLine
+struct RadioLine : SimulatedLine
 {
-    RadioSimulator radio;
-    TemporaryProgramFolder program;
-    std::unique_ptr<QtSerialPort> port;
-    std::unique_ptr<Link> link;
-
     bool open(const RadioFaults& faults = {}, bool paced = false)
     {
         radio.setFaults(faults);
         radio.setPaced(paced);
-        if (!radio.start())
-            return false;
-        program.mapComPort(1, radio.slavePath());
-        const ComPortDevices devices(program.path());
-        port = std::make_unique<QtSerialPort>(devices);
-        link = std::make_unique<Link>(*port, devices);
-        if (!link->openPort(1))
+        if (!connect() || !link->openPort(1))
             return false;
         link->setDataArrived(false);
         return true;
-    }
-
-    ~RadioLine()
-    {
-        link.reset();
-        port.reset(); // lets the last bytes leave before the radio goes
     }
 };
 

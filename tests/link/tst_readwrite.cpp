@@ -11,6 +11,7 @@
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
 #include "support/SampleRadio.h"
+#include "support/SimulatedLine.h"
 #include "support/TemporaryProgramFolder.h"
 
 #include <QTest>
@@ -58,12 +59,8 @@ QByteArray imageWithStrayBytes()
 
 // A program's workspace and link, on COM1 of a temporary program folder that leads to a
 // simulated radio over a pseudo-terminal.
-struct RadioRun
+struct RadioRun : SimulatedLine
 {
-    RadioSimulator radio;
-    TemporaryProgramFolder program;
-    std::unique_ptr<QtSerialPort> port;
-    std::unique_ptr<Link> link;
     Workspace workspace;
     RecordingMessageLibrary messages;
     Messenger messenger{messages, workspace};
@@ -74,17 +71,12 @@ struct RadioRun
     int lateNumber = 0;
     std::atomic<int> commandsOfLateKind = 0;
 
-    explicit RadioRun(const QByteArray& image = SampleRadio::image()) : radio(memoryOf(image))
+    explicit RadioRun(const QByteArray& image = SampleRadio::image())
+        : SimulatedLine(memoryOf(image))
     {
         workspace.words = SampleRadio::Words;
         workspace.bands.append(SampleRadio::Band);
         workspace.bands.select(0);
-    }
-
-    ~RadioRun()
-    {
-        link.reset();
-        port.reset(); // lets the last bytes leave before the radio goes
     }
 
     bool open(const RadioFaults& faults = {})
@@ -97,13 +89,7 @@ struct RadioRun
                 radio.setFaults(late);
             }
         };
-        if (!radio.start())
-            return false;
-        program.mapComPort(1, radio.slavePath());
-        const ComPortDevices devices(program.path());
-        port = std::make_unique<QtSerialPort>(devices);
-        link = std::make_unique<Link>(*port, devices);
-        return link->openPort(1);
+        return connect() && link->openPort(1);
     }
 
     Result read()

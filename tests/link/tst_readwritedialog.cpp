@@ -8,6 +8,7 @@
 
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
+#include "support/RunningProgram.h"
 #include "support/SampleRadio.h"
 #include "support/TemporaryProgramFolder.h"
 
@@ -25,47 +26,13 @@ using Kind = RadioProtocol::CommandKind;
 
 namespace {
 
-RadioMemory memoryOf(const QByteArray& image)
+// The program with its read/write dialog; COM1 leads to a simulated radio.
+struct Program : RunningProgram
 {
-    RadioMemory memory;
-    memory.write(0, image);
-    return memory;
-}
-
-// The program as main() builds it, main window and read/write dialog, on a temporary
-// program folder with the shipped companion files; COM1 leads to a simulated radio.
-struct Program
-{
-    RadioSimulator radio;
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ReadWriteDialog> dialog;
-
     explicit Program(Language language = Language::English,
                      const QByteArray& image = SampleRadio::image(), const RadioFaults& faults = {})
-        : radio(memoryOf(image))
+        : RunningProgram(image, faults, language)
     {
-        radio.setFaults(faults);
-        folder.copyCompanionFiles();
-        // The shipped installer's log starts the program in English.
-        if (language == Language::Chinese)
-            folder.writeFile("install.Log", "Installation Log\r\nTitle: QV3307\r\n");
-        if (radio.start())
-            folder.mapComPort(1, radio.slavePath());
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        window = std::make_unique<MainWindow>(platform);
-        dialog = std::make_unique<ReadWriteDialog>(window.get());
-        window->attachReadWriteDialog(*dialog);
-        window->show();
-    }
-
-    ~Program()
-    {
-        dialog.reset();
-        window.reset(); // closes the port, letting the last bytes leave before the radio goes
     }
 
     ReadWriteSession& session() { return *dialog->session(); }
@@ -80,13 +47,6 @@ struct Program
     void clickStart() { QTest::mouseClick(dialog->startButton(), Qt::LeftButton); }
     void clickExit() { QTest::mouseClick(dialog->exitButton(), Qt::LeftButton); }
     bool portOpen() { return window->serialPort().PortOpen(); }
-    QStringList row(int row)
-    {
-        QStringList texts;
-        for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            texts << window->workspace().table.text(column, row);
-        return texts;
-    }
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
 #include "support/ScriptedSerialPort.h"
+#include "support/SimulatedLine.h"
 #include "support/TemporaryProgramFolder.h"
 
 #include <QDir>
@@ -34,26 +35,18 @@ const QByteArray AgingBytes = QByteArray::fromHex("6167");
 const QByteArray Fill = QByteArray::fromHex("FFFFFFFFFF");
 
 // The service commands of a program whose COM1 leads to a simulated radio.
-struct ServiceLine
+struct ServiceLine : SimulatedLine
 {
-    RadioSimulator radio;
-    TemporaryProgramFolder program;
     RecordingMessageLibrary messages;
     Workspace workspace;
     Messenger messenger{messages, workspace};
-    std::unique_ptr<QtSerialPort> port;
-    std::unique_ptr<Link> link;
     std::unique_ptr<ServiceCommands> commands;
 
     bool start(const RadioFaults& faults = {})
     {
         radio.setFaults(faults);
-        if (!radio.start())
+        if (!connect())
             return false;
-        program.mapComPort(1, radio.slavePath());
-        const ComPortDevices devices(program.path());
-        port = std::make_unique<QtSerialPort>(devices);
-        link = std::make_unique<Link>(*port, devices);
         commands = std::make_unique<ServiceCommands>(*link, messenger, workspace);
         return true;
     }
@@ -85,12 +78,7 @@ struct ServiceLine
         return Outcome::Refused;
     }
 
-    ~ServiceLine()
-    {
-        commands.reset();
-        link.reset();
-        port.reset(); // lets the last bytes leave before the radio goes
-    }
+    ~ServiceLine() { commands.reset(); }
 };
 
 PowerCalibrationValues valuesOf(int lowPower, int highPower, int lowVoltage)
