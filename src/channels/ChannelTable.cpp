@@ -30,6 +30,14 @@ void ChannelTable::setText(int column, int row, const QString& text)
     emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
 }
 
+QStringList ChannelTable::fields(int row) const
+{
+    QStringList texts;
+    for (int column = Column::FirstField; column <= Column::LastField; ++column)
+        texts << text(column, row);
+    return texts;
+}
+
 bool ChannelTable::isEmptyChannel(int row) const
 {
     return text(Column::RxFrequency, row).isEmpty();

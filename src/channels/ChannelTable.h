@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -23,6 +24,9 @@ public:
 
     QString text(int column, int row) const;
     void setText(int column, int row, const QString& text);
+
+    // The eight field texts of a row, receive frequency first.
+    QStringList fields(int row) const;
 
     // A channel is empty when its receive frequency is empty.
     bool isEmptyChannel(int row) const;

@@ -37,6 +37,7 @@ public:
     static QStringList builtInEntries(Setting setting);
 
     int position(Setting setting) const { return m_positions[setting]; }
+    const Positions& positions() const { return m_positions; }
     void setPosition(Setting setting, int position);
 
     const QStringList& entries(Setting setting) const { return m_entries[setting]; }

@@ -38,14 +38,6 @@ QList<int> usedNumbers()
     return numbers;
 }
 
-QList<int> positionsOf(const FunctionSettings& settings)
-{
-    QList<int> positions;
-    for (int setting = 0; setting < S::SettingCount; ++setting)
-        positions << settings.position(S::Setting(setting));
-    return positions;
-}
-
 using Grid = QList<QStringList>; // rows 1 to 3, columns 1 to 8
 
 void fillGrid(ChannelTable& table, const Grid& grid)
@@ -159,15 +151,15 @@ void TestLocalisation::applyingKeepsEveryPosition()
     QFETCH(QString, txtot3);
     WorkspaceFixture fixture;
     Workspace& workspace = fixture.workspace;
-    const QList<int> positions = {4, 0, 3, 1, 0, 1, 2, 7, 3};
-    workspace.settings.reset({4, 0, 3, 1, 0, 1, 2, 7, 3});
+    const FunctionSettings::Positions positions = {4, 0, 3, 1, 0, 1, 2, 7, 3};
+    workspace.settings.reset(positions);
     QSignalSpy applied(&fixture.localisation, &Localisation::languageApplied);
 
     fixture.localisation.ApplyLanguage(language);
 
     const LanguageTable table = fixture.localisation.applied();
     QCOMPARE(applied.count(), 1);
-    QCOMPARE(positionsOf(workspace.settings), positions);
+    QCOMPARE(workspace.settings.positions(), positions);
     QCOMPARE(workspace.settings.text(S::TxTOT), txtot3);
 
     const CellWords& words = workspace.words;

@@ -83,13 +83,7 @@ struct Program
         for (int field = 0; field < texts.size(); ++field)
             workspace().table.setText(Column::FirstField + field, row, texts[field]);
     }
-    QStringList row(int row)
-    {
-        QStringList texts;
-        for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            texts << cell(column, row);
-        return texts;
-    }
+    QStringList row(int row) { return workspace().table.fields(row); }
 };
 
 QStringList newChannel(const QString& frequency)

@@ -8,10 +8,7 @@ namespace {
 
 QStringList row(const EditorFixture& fixture, int row)
 {
-    QStringList texts;
-    for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        texts << fixture.cell(column, row);
-    return texts;
+    return fixture.workspace.table.fields(row);
 }
 
 QStringList newChannel(const QString& frequency)

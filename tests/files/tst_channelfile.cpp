@@ -75,22 +75,6 @@ QByteArray fileWithLines(QList<QByteArray> lines)
     return crlfLines(lines);
 }
 
-QStringList cellsOf(const ChannelTable& table, int row)
-{
-    QStringList cells;
-    for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        cells << table.text(column, row);
-    return cells;
-}
-
-QList<int> positionsOf(const FunctionSettings& settings)
-{
-    QList<int> positions;
-    for (int setting = 0; setting < S::SettingCount; ++setting)
-        positions << settings.position(S::Setting(setting));
-    return positions;
-}
-
 void fillTable(ChannelTable& table, const QString& text)
 {
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
@@ -288,8 +272,8 @@ void TestChannelFile::writtenFilesReadBack()
     QVERIFY(ChannelFileReader(read, target.localisation).ReadChannelFile(path).ok());
 
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
-        QCOMPARE(cellsOf(read.table, row), cellsOf(written.table, row));
-    QCOMPARE(positionsOf(read.settings), positionsOf(written.settings));
+        QCOMPARE(read.table.fields(row), written.table.fields(row));
+    QCOMPARE(read.settings.positions(), written.settings.positions());
     QCOMPARE(read.settings.voxInhibit(), false);
     QCOMPARE(read.bands.selectedText(), band);
     QCOMPARE(read.title(), "RZT3307 [" + band + "]");
@@ -354,7 +338,7 @@ void TestChannelFile::channelLinesAreReadByPosition()
     const ChannelTable& table = fixture.workspace.table;
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         const QStringList expected = rows.value(row - 1, QStringList(8));
-        QCOMPARE(cellsOf(table, row), expected);
+        QCOMPARE(table.fields(row), expected);
         QCOMPARE(table.text(Column::ChannelLabel, row), ChannelTable::channelLabel(row));
     }
 }
@@ -418,7 +402,7 @@ void TestChannelFile::settingsAreReadByPosition()
     settings.setVoxInhibit(!voxInhibit);
 
     QVERIFY(readInto(fixture, file).ok());
-    QCOMPARE(positionsOf(settings), positions);
+    QCOMPARE(QList<int>(settings.positions().begin(), settings.positions().end()), positions);
     QCOMPARE(settings.voxInhibit(), voxInhibit);
 }
 

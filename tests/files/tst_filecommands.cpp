@@ -88,14 +88,6 @@ struct Desk
     }
 };
 
-QList<int> positionsOf(const FunctionSettings& settings)
-{
-    QList<int> positions;
-    for (int setting = 0; setting < S::SettingCount; ++setting)
-        positions << settings.position(S::Setting(setting));
-    return positions;
-}
-
 QByteArray channelFile(const QByteArray& squelchLine)
 {
     QByteArray file = "QV-3307 MEMORY CHANNEL\r\n\r\n\r\nLanguage 2\r\nBAND 220-260MHz\r\n" +
@@ -137,7 +129,7 @@ void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
     Desk desk;
     desk.fillEverything();
     Workspace& workspace = desk.workspace;
-    const QList<int> before = positionsOf(workspace.settings);
+    const FunctionSettings::Positions before = workspace.settings.positions();
     desk.messages.answers = {confirmed};
 
     desk.commands.New();
@@ -150,9 +142,7 @@ void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
     QCOMPARE(desk.messages.boxes[0].messageId, int(Message::ConfirmNew));
     QCOMPARE(desk.messages.boxes[0].language, QString("english"));
 
-    const auto expectedPositions =
-        confirmed ? QList<int>(S::StartupPositions.begin(), S::StartupPositions.end()) : before;
-    QCOMPARE(positionsOf(workspace.settings), expectedPositions);
+    QCOMPARE(workspace.settings.positions(), confirmed ? S::StartupPositions : before);
     QCOMPARE(workspace.settings.voxInhibit(), confirmed);
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         QCOMPARE(workspace.table.text(Column::ChannelLabel, row), ChannelTable::channelLabel(row));

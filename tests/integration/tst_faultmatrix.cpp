@@ -90,13 +90,6 @@ struct Program : RunningProgram
     Program(const QByteArray& image, const RadioFaults& faults) : RunningProgram(image, faults) {}
 
     ServiceCommands& service() { return window->serviceCommands(); }
-    FunctionSettings::Positions positions()
-    {
-        FunctionSettings::Positions positions{};
-        for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting)
-            positions[setting] = workspace().settings.position(FunctionSettings::Setting(setting));
-        return positions;
-    }
     QByteArray memory(int address, int size = MemoryMap::BlockSize)
     {
         return radio.memory().read(address, size);
@@ -384,7 +377,8 @@ void TestFaultMatrix::everyFaultAtEveryStage()
                 expectedRow = QStringList(8, QString());
             QCOMPARE(program.row(row), expectedRow);
         }
-        QCOMPARE(program.positions(), expected.settings ? SampleRadio::Settings : MarkerSettings);
+        QCOMPARE(workspace.settings.positions(),
+                 expected.settings ? SampleRadio::Settings : MarkerSettings);
         QCOMPARE(workspace.bands.selectedText(), expected.band ? SampleRadio::Band : MarkerBand);
         break;
     case Procedure::Write:

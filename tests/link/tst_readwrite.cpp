@@ -117,21 +117,9 @@ struct RadioRun : SimulatedLine
             workspace.table.setText(Column::FirstField + field, row, texts[field]);
     }
 
-    QStringList row(int row) const
-    {
-        QStringList texts;
-        for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            texts << workspace.table.text(column, row);
-        return texts;
-    }
+    QStringList row(int row) const { return workspace.table.fields(row); }
 
-    FunctionSettings::Positions positions() const
-    {
-        FunctionSettings::Positions positions{};
-        for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting)
-            positions[setting] = workspace.settings.position(FunctionSettings::Setting(setting));
-        return positions;
-    }
+    FunctionSettings::Positions positions() const { return workspace.settings.positions(); }
 
     bool exitReceived() const { return !radio.commands(Kind::Exit).isEmpty(); }
 };

@@ -37,8 +37,5 @@ RunningProgram::~RunningProgram()
 
 QStringList RunningProgram::row(int row)
 {
-    QStringList texts;
-    for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        texts << window->workspace().table.text(column, row);
-    return texts;
+    return window->workspace().table.fields(row);
 }
