@@ -52,7 +52,6 @@ void ChannelEditorView::focusFrequencyEditor(Caret caret)
 void ChannelEditorView::showTonePicker(Cell cell, int entry)
 {
     TonePicker& picker = *m_page.tonePicker();
-    picker.showTones();
     if (entry >= 0)
         picker.setCurrentIndex(entry);
     layOver(picker, cell);

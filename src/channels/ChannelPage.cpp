@@ -40,4 +40,6 @@ void ChannelPage::applyCaptions(const LanguageTable& table)
     m_up->setText(table.string(LanguageString::ChannelUp));
     m_down->setText(table.string(LanguageString::ChannelDown));
     m_delete->setText(table.string(LanguageString::DeleteChannel));
+    // A language gives the tone list a new off word.
+    m_tonePicker->showOffEntry();
 }

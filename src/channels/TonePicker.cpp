@@ -14,20 +14,9 @@ TonePicker::TonePicker(const ToneList& tones, QWidget* parent) : QComboBox(paren
     hide();
 }
 
-void TonePicker::showTones()
+void TonePicker::showOffEntry()
 {
-    const QStringList& entries = m_tones.entries();
-    if (count() != entries.size()) {
-        const int selected = currentIndex();
-        clear();
-        addItems(entries);
-        setCurrentIndex(selected);
-        return;
-    }
-    for (int entry = 0; entry < count(); ++entry) {
-        if (itemText(entry) != entries[entry])
-            setItemText(entry, entries[entry]);
-    }
+    setItemText(0, m_tones.offEntry());
 }
 
 void TonePicker::focusOutEvent(QFocusEvent* event)

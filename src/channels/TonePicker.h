@@ -20,9 +20,8 @@ public:
 
     void setEditor(ChannelEditor* editor) { m_editor = editor; }
 
-    // Takes over the tone list's current texts (its first entry follows the language),
-    // keeping the selected entry.
-    void showTones();
+    // Takes over the tone list's first entry, the only one that follows the language.
+    void showOffEntry();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
