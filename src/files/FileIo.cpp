@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -35,12 +36,33 @@ int writeAll(int descriptor, const QByteArray& bytes)
     return 0;
 }
 
-// Permissions a newly created file gets: everyone may read and write, less the umask.
-mode_t newFileMode()
+// Creates a file of a fresh name beside `target` for writing. A replacement takes the
+// permissions of the file it replaces; a new file gets the usual ones, which the kernel
+// works out from the process's umask as it creates it.
+int createBeside(const QString& target, const struct stat* existing, QByteArray* name)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    const QString folder = QFileInfo(target).absolutePath();
+    const mode_t mode = existing ? (existing->st_mode & 07777) : 0666;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *name = QFile::encodeName(
+            QStringLiteral("%1/.qv3307-%2")
+                .arg(folder)
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        const int descriptor =
+            ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (descriptor >= 0 || errno != EEXIST) {
+            // open() applies the umask: a replacement's own mode is set in full.
+            if (descriptor >= 0 && existing && ::fchmod(descriptor, mode) != 0) {
+                const int error = errno;
+                ::close(descriptor);
+                ::unlink(name->constData());
+                errno = error;
+                return -1;
+            }
+            return descriptor;
+        }
+    }
+    return -1;
 }
 
 QString followLink(const QString& path)
@@ -96,17 +118,12 @@ int replaceFile(const QString& path, const QByteArray& bytes)
     if (exists && ::access(targetName.constData(), W_OK) != 0)
         return errno;
 
-    QByteArray temporaryName =
-        QFile::encodeName(QFileInfo(target).absolutePath() + QStringLiteral("/.qv3307-XXXXXX"));
-    const int descriptor = ::mkostemp(temporaryName.data(), O_CLOEXEC);
+    QByteArray temporaryName;
+    const int descriptor = createBeside(target, exists ? &existing : nullptr, &temporaryName);
     if (descriptor < 0)
         return errno;
 
-    int error = 0;
-    if (::fchmod(descriptor, exists ? existing.st_mode & 07777 : newFileMode()) != 0)
-        error = errno;
-    if (error == 0)
-        error = writeAll(descriptor, bytes);
+    int error = writeAll(descriptor, bytes);
     if (error == 0 && ::fsync(descriptor) != 0)
         error = errno;
     error = closeKeepingError(descriptor, error);
