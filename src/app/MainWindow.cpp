@@ -234,17 +234,13 @@ void MainWindow::FormCreate()
     m_workspace.PortNumber = stored.com;
     m_comPortPage->checkPort(stored.com);
 
-    // A stored skin outside the list keeps the first skin.
-    if (stored.skin >= 0 && stored.skin < Skins::Count && stored.skin != m_workspace.themeIndex())
-        chooseSkin(stored.skin);
+    const int skin = stored.skinIndex(Skins::Count);
+    if (skin != m_workspace.themeIndex())
+        chooseSkin(skin);
 
     for (const QString& band : stored.bands)
         m_workspace.bands.append(band);
-    // A stored selection outside the list falls back to the first band, so that typed
-    // frequencies always have a band to be checked against.
-    const int listnow =
-        stored.listnow >= 0 && stored.listnow < m_workspace.bands.count() ? stored.listnow : 0;
-    m_workspace.bands.select(listnow);
+    m_workspace.bands.select(stored.bandIndex());
 
     editor.StartingUp = false;
 }

@@ -89,6 +89,18 @@ StoredChoices StoredChoices::read(const SettingsFile& file)
     return choices;
 }
 
+int StoredChoices::skinIndex(int skinCount) const
+{
+    return skin >= 0 && skin < skinCount ? skin : 0;
+}
+
+int StoredChoices::bandIndex() const
+{
+    if (bands.isEmpty())
+        return -1;
+    return listnow >= 0 && listnow < bands.size() ? listnow : 0;
+}
+
 bool StoredChoices::write(SettingsFile& file) const
 {
     bool ok = file.writeInteger(Key::Open, Key::Com, com);

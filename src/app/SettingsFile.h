@@ -48,6 +48,13 @@ struct StoredChoices
     static constexpr int MaxBands = 1000;
 
     static StoredChoices read(const SettingsFile& file);
+
+    // The skin to show: a stored skin outside the list keeps the first one.
+    int skinIndex(int skinCount) const;
+    // The band to select: a stored selection outside the list falls back to the first
+    // band, so that typed frequencies always have a band to be checked against (-1 for an
+    // empty list).
+    int bandIndex() const;
     // Returns false when the file could not be written.
     bool write(SettingsFile& file) const;
 };
