@@ -43,7 +43,6 @@ ControlBar::ControlBar(QWidget* parent) : QWidget(parent), m_toolbar(new QWidget
         spacer->setObjectName(QStringLiteral("toolbarSpacer%1").arg(gap + 1));
         spacer->setGeometry(gap * pitch + ButtonWidth, 0, SpacerWidth, ButtonHeight);
         spacer->installEventFilter(this);
-        m_spacers[gap] = spacer;
     }
 }
 

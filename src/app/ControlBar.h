@@ -23,8 +23,6 @@ public:
 
     QWidget* toolbar() const { return m_toolbar; }
     QToolButton* menuButton(int menu) const { return m_menuButtons[menu]; }
-    // The spacers between the buttons, left to right.
-    QWidget* spacer(int index) const { return m_spacers[index]; }
 
     void applyCaptions(const LanguageTable& table);
 
@@ -37,5 +35,4 @@ protected:
 private:
     QWidget* m_toolbar;
     std::array<QToolButton*, MenuCount> m_menuButtons{};
-    std::array<QWidget*, MenuCount - 1> m_spacers{};
 };

@@ -59,7 +59,6 @@ public:
     SerialPort& serialPort() { return *m_serialPort; }
     Link& link() { return *m_link; }
     ServiceCommands& serviceCommands() { return *m_serviceCommands; }
-    const ComPortDevices& devices() const { return m_devices; }
 
     ControlBar* controlBar() const { return m_controlBar; }
     QWidget* toolbar() const;

@@ -9,11 +9,6 @@ Messenger::Messenger(MessageLibrary& library, const Workspace& workspace,
 {
 }
 
-void Messenger::setEnableMainWindow(EnableMainWindow enableMainWindow)
-{
-    m_enableMainWindow = std::move(enableMainWindow);
-}
-
 bool Messenger::show(int titleId, int messageId)
 {
     if (m_enableMainWindow)

@@ -18,8 +18,6 @@ public:
     Messenger(MessageLibrary& library, const Workspace& workspace,
               EnableMainWindow enableMainWindow = {});
 
-    void setEnableMainWindow(EnableMainWindow enableMainWindow);
-
     // From the main window: disabled before the call, enabled after it.
     bool show(int titleId, int messageId);
     // From the read/write dialog, while the main window is disabled anyway.
@@ -29,8 +27,6 @@ public:
 
     // The About box, with the main window disabled until the box is closed.
     void showAbout();
-
-    MessageLibrary& library() { return m_library; }
 
 private:
     MessageLibrary& m_library;

@@ -30,7 +30,6 @@ public:
     Event CommEvent() const override { return m_event; }
 
     QString errorString() const { return m_port.errorString(); }
-    const ComPortDevices& devices() const { return m_devices; }
 
     // Opens the device exclusively and closes it at once: can the port be used now?
     static bool probe(const QString& devicePath);
