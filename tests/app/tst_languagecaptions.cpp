@@ -7,6 +7,7 @@
 #include "app/WorkPages.h"
 #include "channels/ChannelPage.h"
 #include "channels/SettingsPage.h"
+#include "channels/TonePicker.h"
 #include "files/FileCommands.h"
 #include "files/FileDialogs.h"
 #include "link/ReadWriteDialog.h"
@@ -166,12 +167,16 @@ void TestLanguageCaptions::switchingRecaptionsEveryPage()
     QCOMPARE(timeOut->currentIndex(), 3);
     QCOMPARE(timeOut->currentText(), QString("3分钟"));
     QCOMPARE(workspace.table.text(Column::Power, 1), QString("高功率"));
+    QComboBox* tonePicker = window.channelPage()->tonePicker();
+    QCOMPARE(tonePicker->itemText(0), QString("禁用"));
 
     window.languagePage()->englishButton()->click();
     verifyCaptions(program, program.table("english"));
     QCOMPARE(workspace.checkedLanguage, Language::English);
     QCOMPARE(timeOut->currentText(), QString("3 min"));
     QCOMPARE(workspace.table.text(Column::Power, 1), QString("High"));
+    QCOMPARE(tonePicker->itemText(0), QString("OFF"));
+    QCOMPARE(tonePicker->count(), ToneList::Count);
 }
 
 void TestLanguageCaptions::channelFileLanguageMovesTheButtons()
