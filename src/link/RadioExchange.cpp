@@ -37,14 +37,23 @@ bool RadioExchange::send(const QString& frame, int answerLength)
 {
     m_link.setDataArrived(false);
     m_link.setRThreshold(answerLength);
-    return m_link.sendFrame(frame);
+    m_answerLength = answerLength;
+    return m_link.sendFrame(frame, Link::UnreadInput::Refuse);
+}
+
+bool RadioExchange::sendUnchecked(const QString& frame, int answerLength)
+{
+    m_link.setDataArrived(false);
+    m_link.setRThreshold(answerLength);
+    m_answerLength = answerLength;
+    return m_link.sendFrame(frame, Link::UnreadInput::Discard);
 }
 
 RadioExchange::Result RadioExchange::awaitReply(int ms)
 {
     if (m_link.SysDelay(ms, Link::Wait::UntilData) == Link::WaitEnd::Quit)
         return Result::Quit;
-    return m_link.DataArrived() ? Result::Done : Result::Failed;
+    return m_link.answered(m_answerLength) ? Result::Done : Result::Failed;
 }
 
 RadioExchange::Result RadioExchange::pause(int ms)
@@ -54,12 +63,36 @@ RadioExchange::Result RadioExchange::pause(int ms)
     return Result::Done;
 }
 
-RadioExchange::Result RadioExchange::acknowledge()
+bool RadioExchange::sendAcknowledgement()
 {
     m_link.setDataArrived(false);
     m_link.setRThreshold(Frame::AcknowledgementLength);
-    m_link.sendAcknowledgement();
-    return pause(Link::ShortWait);
+    m_answerLength = Frame::AcknowledgementLength;
+    return m_link.sendAcknowledgement(Link::UnreadInput::Refuse);
+}
+
+RadioExchange::Result RadioExchange::acknowledge()
+{
+    if (!sendAcknowledgement())
+        return Result::Failed;
+    if (const Result waited = pause(Link::ShortWait); waited != Result::Done)
+        return waited;
+    return acknowledged() ? Result::Done : Result::Failed;
+}
+
+RadioExchange::Result RadioExchange::acknowledgeLast()
+{
+    if (!sendAcknowledgement())
+        return Result::Failed;
+    if (const Result waited = pause(Link::ShortWait); waited != Result::Done)
+        return waited;
+    // An answer that never came cannot spoil anything: the next request throws it away.
+    if (!m_link.DataArrived())
+        return Result::Done;
+    // No later request would notice a byte too many, so wait for one here.
+    if (m_link.SysDelay(Link::SettleWait, Link::Wait::FullLength) == Link::WaitEnd::Quit)
+        return Result::Quit;
+    return acknowledged() ? Result::Done : Result::Failed;
 }
 
 bool RadioExchange::acknowledged() const

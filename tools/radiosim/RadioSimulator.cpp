@@ -187,8 +187,6 @@ void RadioSimulator::takeDueBytes(Clock::time_point now)
                 m_commands.append(*recognised);
             }
             reply = step.reply;
-            if (step.command)
-                delayMs = m_protocol.answerDelayMs(*step.command);
             ++m_receivedCount;
             const auto& hangUpAfter = m_protocol.faults().hangUpAfter;
             hangingUp = hangUpAfter && m_receivedCount >= *hangUpAfter;
@@ -198,6 +196,11 @@ void RadioSimulator::takeDueBytes(Clock::time_point now)
         if (hangingUp) {
             hangUp();
             return;
+        }
+        // Asked only now: onCommand may just have changed the faults.
+        if (recognised) {
+            const std::lock_guard lock(m_mutex);
+            delayMs = m_protocol.answerDelayMs(recognised->command);
         }
         answer(byte.due + std::chrono::milliseconds(delayMs), reply);
     }
