@@ -27,9 +27,9 @@ public:
     // The two wait lengths the exchanges use, in milliseconds.
     static constexpr int ShortWait = 250;
     static constexpr int LongWait = 550;
-    // Long enough for a few more bytes of an answer to follow at 9600 baud, short enough
-    // not to slow a prompt radio.
-    static constexpr int SettleWait = 5;
+    // About three byte times at 9600 baud: long enough for a byte that follows an answer
+    // to show, short enough not to slow a prompt radio.
+    static constexpr int SettleWait = 3;
 
     // The two waits: the read/write dialog's ends as soon as data has arrived, the main
     // window's always runs its full length.
