@@ -44,8 +44,8 @@ void Link::stopWaiting()
 bool Link::answered(int length) const
 {
     // Bytes still waiting belong to the same answer: it was longer than `length`.
-    return m_receivedSinceRequest == length && m_receivedBytes.size() == length &&
-           m_port.InBufferCount() == 0;
+    return m_receivedSinceRequest == length && m_port.InBufferCount() == 0 &&
+           (length == 0 || m_receivedBytes.size() == length);
 }
 
 bool Link::acknowledged() const

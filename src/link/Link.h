@@ -27,9 +27,9 @@ public:
     // The two wait lengths the exchanges use, in milliseconds.
     static constexpr int ShortWait = 250;
     static constexpr int LongWait = 550;
-    // About three byte times at 9600 baud: long enough for a byte that follows an answer
-    // to show, short enough not to slow a prompt radio.
-    static constexpr int SettleWait = 3;
+    // About five byte times at 9600 baud: long enough for a byte that follows an answer,
+    // or the radio's answer to one more request, to show.
+    static constexpr int SettleWait = 5;
 
     // The two waits: the read/write dialog's ends as soon as data has arrived, the main
     // window's always runs its full length.
@@ -63,7 +63,7 @@ public:
     void setDataArrived(bool arrived) { m_dataArrived = arrived; }
 
     // Did the answer to the last request come whole: exactly `length` bytes received
-    // since it went out, and nothing more waiting?
+    // since it went out, and nothing more waiting? With 0: has nothing come at all?
     bool answered(int length) const;
     // Did the radio answer the last request with its 06 and nothing else?
     bool acknowledged() const;

@@ -22,6 +22,8 @@ void RadioExchange::begin()
 {
     m_link.setDataArrived(false);
     m_percent = 0;
+    m_settleDue = false;
+    m_exitSent = false;
     showProgress();
 }
 
@@ -86,13 +88,25 @@ RadioExchange::Result RadioExchange::acknowledgeLast()
         return Result::Failed;
     if (const Result waited = pause(Link::ShortWait); waited != Result::Done)
         return waited;
-    // An answer that never came cannot spoil anything: the next request throws it away.
+    // An answer that never came cannot spoil anything: only the exit command follows.
     if (!m_link.DataArrived())
         return Result::Done;
-    // No later request would notice a byte too many, so wait for one here.
+    m_settleDue = true;
+    return acknowledged() ? Result::Done : Result::Failed;
+}
+
+RadioExchange::Result RadioExchange::leaveProgramming()
+{
+    // Nothing answers the exit command: the radio simply leaves programming mode.
+    const auto unread = m_settleDue ? Link::UnreadInput::Refuse : Link::UnreadInput::Discard;
+    if (!m_link.sendFrame(Frame::ExitCommand, unread))
+        return Result::Failed;
+    m_exitSent = true;
+    if (!m_settleDue)
+        return Result::Done;
     if (m_link.SysDelay(Link::SettleWait, Link::Wait::FullLength) == Link::WaitEnd::Quit)
         return Result::Quit;
-    return acknowledged() ? Result::Done : Result::Failed;
+    return m_link.answered(0) ? Result::Done : Result::Failed;
 }
 
 bool RadioExchange::acknowledged() const
@@ -126,8 +140,8 @@ RadioExchange::Result RadioExchange::finish(Result result)
 {
     switch (result) {
     case Result::Done:
-        // Nothing answers the exit command: the radio simply leaves programming mode.
-        m_link.sendFrame(Frame::ExitCommand);
+        if (!m_exitSent)
+            leaveProgramming();
         fillProgress();
         break;
     case Result::Failed:

@@ -45,7 +45,8 @@ public:
     // Failed unless that 06, and nothing else, came.
     Result acknowledge();
     // The program's last 06 of a read: the radio's answer need not come, but whatever
-    // comes must be its 06 alone, and nothing may follow it within a few byte times.
+    // comes must be its 06 alone. As no later answer would show a byte that follows it,
+    // leaveProgramming() then waits a few byte times for one.
     Result acknowledgeLast();
     // Did the radio answer the last request with its 06 alone?
     bool acknowledged() const;
@@ -55,8 +56,14 @@ public:
     void advance(int percent);
     void fillProgress();
 
-    // The end of a run: the exit command and a full bar after success, message 58/60
-    // after a failure, nothing at all once the application is closing.
+    // Sends the exit command, to which nothing answers. After an acknowledgeLast() that
+    // was answered, a byte that comes within a few byte times belongs to the last answer,
+    // which then was not what it seemed: Failed.
+    Result leaveProgramming();
+
+    // The end of a run: the exit command (unless leaveProgramming() sent it) and a full bar
+    // after success, message 58/60 after a failure, nothing at all once the application is
+    // closing.
     Result finish(Result result);
 
 private:
@@ -68,4 +75,6 @@ private:
     Messenger& m_messenger;
     int m_percent = 0;
     int m_answerLength = 0;
+    bool m_settleDue = false;
+    bool m_exitSent = false;
 };

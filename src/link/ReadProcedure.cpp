@@ -25,6 +25,8 @@ RadioExchange::Result ReadProcedure::run()
     if (result == Result::Done)
         result = readSettings(contents);
     if (result == Result::Done)
+        result = m_exchange.leaveProgramming();
+    if (result == Result::Done)
         m_workspace.takeRadioContents(contents);
     return m_exchange.finish(result);
 }
