@@ -167,8 +167,9 @@ void TestFileCommands::openHoldsLoadingOnEveryPath_data()
     QTest::newRow("a channel file") << channelFile("Squelch 4 4") << false << QString() << true;
     QTest::newRow("a name that does not exist")
         << QByteArray() << false << "File not found" << false;
-    QTest::newRow("a letter for a digit")
-        << channelFile("Squelch x 4") << false << "'x' is not a valid integer value" << true;
+    QTest::newRow("a letter for a digit: nothing is taken")
+        << channelFile("Squelch x 4") << false
+        << R"(radio.F19, line 6: "x" is not a squelch level (0–9))" << false;
 }
 
 void TestFileCommands::openHoldsLoadingOnEveryPath()
