@@ -4,6 +4,8 @@
 #include "files/Gbk.h"
 #include "files/IoErrorText.h"
 
+#include "support/PermissionsHonoured.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/WorkspaceFixture.h"
 
 #include <QBuffer>
@@ -16,6 +18,8 @@
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -169,6 +173,9 @@ private slots:
     void fullDeviceIsReported();
     void failedSaveLeavesThePreviousFileWhole();
     void replacingKeepsPermissionsAndFollowsLinks();
+    void savingWhereOnlyTheFileIsWritable_data();
+    void savingWhereOnlyTheFileIsWritable();
+    void aStickyFolderRefusingTheRenameIsWrittenInPlace();
     void iconvFallbackAgreesWithQt();
 };
 
@@ -783,6 +790,108 @@ void TestChannelFile::replacingKeepsPermissionsAndFollowsLinks()
     QFile file(real);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), writer.contents());
+}
+
+void TestChannelFile::savingWhereOnlyTheFileIsWritable_data()
+{
+    QTest::addColumn<QFile::Permissions>("filePermissions"); // none: no file yet
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("error"); // empty: saved
+
+    const QFile::Permissions readWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QTest::newRow("a writable file is written in place") << readWrite << false << QString();
+    QTest::newRow("a read-only file is refused")
+        << (QFile::ReadOwner | QFile::ReadGroup) << false << "File access denied";
+    QTest::newRow("a new file is refused") << QFile::Permissions() << false << "File access denied";
+    QTest::newRow("a full disk stops the save before the file is touched")
+        << readWrite << true << "Disk full";
+}
+
+void TestChannelFile::savingWhereOnlyTheFileIsWritable()
+{
+    QFETCH(QFile::Permissions, filePermissions);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, error);
+
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("radio.F19");
+    const QByteArray previous = "an older, shorter file";
+    if (filePermissions) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(previous);
+        old.close();
+        QVERIFY(QFile::setPermissions(path, filePermissions));
+    }
+    struct stat before = {};
+    ::stat(QFile::encodeName(path).constData(), &before);
+
+    WorkspaceFixture fixture;
+    fixture.workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    const ChannelFileWriter writer(fixture.workspace);
+    FileResult result = FileResult::done();
+    {
+        const ReadOnlyFolder readOnly(dir.path());
+        const PermissionsHonoured permissions;
+        if (!permissions.holds())
+            QSKIP("This process passes over file permissions and cannot stop doing so");
+        std::optional<FileSizeLimit> limit;
+        if (diskFull)
+            limit.emplace(200);
+        result = writer.WriteChannelFile(path);
+    }
+
+    QCOMPARE(result.errorText(), error);
+    QFile file(path);
+    if (!filePermissions) {
+        QVERIFY(!file.exists());
+    } else {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), error.isEmpty() ? writer.contents() : previous);
+        // The same file, its permissions kept, and nothing left beside it.
+        struct stat after = {};
+        ::stat(QFile::encodeName(path).constData(), &after);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), filePermissions);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             filePermissions ? QStringList{"radio.F19"} : QStringList());
+}
+
+void TestChannelFile::aStickyFolderRefusingTheRenameIsWrittenInPlace()
+{
+    // A shared folder with the sticky bit lets only a file's owner replace it; a file the
+    // group may write is then written where it stands.
+    if (::geteuid() != 0)
+        QSKIP("Giving files to another user needs root");
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("theirs.F19");
+    {
+        QFile theirs(path);
+        QVERIFY(theirs.open(QIODevice::WriteOnly));
+        theirs.write("their file");
+    }
+    const uid_t someoneElse = 4242;
+    QCOMPARE(::chown(QFile::encodeName(path).constData(), someoneElse, 0), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0666), 0);
+    QCOMPARE(::chown(QFile::encodeName(dir.path()).constData(), someoneElse, 0), 0);
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 01777), 0);
+
+    WorkspaceFixture fixture;
+    const ChannelFileWriter writer(fixture.workspace);
+    FileResult result = FileResult::done();
+    {
+        const PermissionsHonoured permissions;
+        QVERIFY(permissions.holds());
+        result = writer.WriteChannelFile(path);
+    }
+    QVERIFY2(result.ok(), qPrintable(result.errorText()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), writer.contents());
+    QCOMPARE(QFileInfo(path).ownerId(), someoneElse);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"theirs.F19"});
 }
 
 void TestChannelFile::iconvFallbackAgreesWithQt()

@@ -4,6 +4,8 @@
 #include "files/FileCommands.h"
 #include "files/FileDialogs.h"
 
+#include "support/PermissionsHonoured.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/RecordingMessageLibrary.h"
 #include "support/WorkspaceFixture.h"
 
@@ -112,6 +114,7 @@ private slots:
     void openHoldsLoadingOnEveryPath();
     void saveWritesWhereTheUserChose_data();
     void saveWritesWhereTheUserChose();
+    void savingOverAWritableFileInAReadOnlyFolderShowsNothing();
     void typedNamesGetTheExtension_data();
     void typedNamesGetTheExtension();
 };
@@ -244,6 +247,25 @@ void TestFileCommands::saveWritesWhereTheUserChose()
     }
     QCOMPARE(files, QStringList{name});
     QFile file(desk.dir.filePath(name));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), ChannelFileWriter(desk.workspace).contents());
+}
+
+void TestFileCommands::savingOverAWritableFileInAReadOnlyFolderShowsNothing()
+{
+    Desk desk;
+    desk.fillEverything();
+    desk.dialogs.saveAnswer = desk.writeFile("radio.F19", "an older file");
+    {
+        const ReadOnlyFolder readOnly(desk.dir.path());
+        const PermissionsHonoured permissions;
+        if (!permissions.holds())
+            QSKIP("This process passes over file permissions and cannot stop doing so");
+        desk.commands.Save();
+    }
+    QVERIFY(desk.messages.errors.isEmpty());
+    QVERIFY(desk.messages.boxes.isEmpty());
+    QFile file(*desk.dialogs.saveAnswer);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), ChannelFileWriter(desk.workspace).contents());
 }
