@@ -18,7 +18,7 @@ std::optional<int> stringNumber(QByteArrayView digits)
             return std::nullopt;
     bool ok = false;
     const int number = digits.toInt(&ok);
-    return ok ? std::optional<int>(number) : std::nullopt;
+    return ok && number < LanguageTable::NumberLimit ? std::optional<int>(number) : std::nullopt;
 }
 
 QString cut(const QString& text)
@@ -31,16 +31,24 @@ QString cut(const QString& text)
     return kept;
 }
 
-// The length of the line at the start of `text`, and of the line end after it.
-std::pair<qsizetype, qsizetype> nextLine(QByteArrayView text)
+// Each line of the text: the pieces between LF and CR characters. A CR LF pair leaves an
+// empty piece between its two characters, which is skipped as any empty line is.
+template <typename Function> void forEachLine(QByteArrayView text, Function function)
 {
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        if (text[at] == '\n')
-            return {at, 1};
-        if (text[at] == '\r')
-            return {at, at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1};
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        const QByteArrayView lfLine = text.sliced(start, end - start);
+        qsizetype lineStart = 0;
+        for (qsizetype cr = lfLine.indexOf('\r'); cr >= 0; cr = lfLine.indexOf('\r', lineStart)) {
+            function(lfLine.sliced(lineStart, cr - lineStart));
+            lineStart = cr + 1;
+        }
+        function(lfLine.sliced(lineStart));
+        start = end + 1;
     }
-    return {text.size(), 0};
 }
 
 } // namespace
@@ -52,26 +60,22 @@ LanguageTable LanguageTable::parse(const QByteArray& bytes)
         text = text.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     LanguageTable table;
-    while (!text.isEmpty()) {
-        const auto [length, ending] = nextLine(text);
-        const QByteArrayView line = text.first(length);
-        text = text.sliced(length + ending);
-
+    forEachLine(text, [&table, &utf8](QByteArrayView line) {
         const qsizetype equals = line.indexOf('=');
         if (equals < 0)
-            continue;
+            return;
         const std::optional<int> number = stringNumber(line.first(equals));
         if (!number)
-            continue;
+            return;
         // A line saved in another encoding would show as replacement characters; skipped,
         // the string comes from wherever a missing one comes from.
         const QString string = utf8.decode(line.sliced(equals + 1));
         if (utf8.hasError()) {
             utf8.resetState();
-            continue;
+            return;
         }
-        table.m_strings.insert(*number, cut(string));
-    }
+        table.m_strings[*number] = cut(string);
+    });
     return table;
 }
 
@@ -85,8 +89,9 @@ std::optional<LanguageTable> LanguageTable::load(const QString& path)
 
 LanguageTable LanguageTable::completedFrom(const LanguageTable& fallback) const
 {
-    LanguageTable completed = fallback;
-    for (auto entry = m_strings.cbegin(); entry != m_strings.cend(); ++entry)
-        completed.m_strings.insert(entry.key(), entry.value());
+    LanguageTable completed = *this;
+    for (int number = 0; number < NumberLimit; ++number)
+        if (!completed.m_strings[number])
+            completed.m_strings[number] = fallback.m_strings[number];
     return completed;
 }

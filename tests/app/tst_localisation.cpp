@@ -99,6 +99,8 @@ void TestLocalisation::tablesAreParsed_data()
     QTest::newRow("missing number gives an empty text") << QByteArray("25=x\n") << 26 << "";
     QTest::newRow("comments and malformed lines are skipped")
         << QByteArray("# 27=no\n 27=no\n27 =no\n=27\nx27=no\n") << 27 << "";
+    QTest::newRow("numbers from 100 are not kept") << QByteArray("100=x\n") << 100 << "";
+    QTest::newRow("leading zeros") << QByteArray("034=OFF\n") << 34 << "OFF";
     QTest::newRow("a later line wins") << QByteArray("30=a\n30=b\n") << 30 << "b";
     QTest::newRow("text that is not UTF-8 is skipped")
         << QByteArray("36=\xB8\xDF\xB9\xA6\xC2\xCA\n") << 36 << "";
