@@ -1,10 +1,11 @@
 // A channel file of any content, read into a workspace that already holds channels.
 #include "app/Localisation.h"
 #include "app/Workspace.h"
+#include "files/ChannelFileParser.h"
+#include "files/ChannelFileProblemText.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
@@ -24,18 +25,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     workspace.bands.select(0);
     workspace.table.setText(1, 1, QStringLiteral("400.00000"));
     Localisation localisation(workspace, programFolder.path());
-    ChannelFileReader reader(workspace, localisation);
 
-    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    QBuffer file(&bytes);
-    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const ParsedChannelFile parsed = ChannelFileParser::parse(bytes);
+    if (!parsed.ok()) {
+        channelFileProblemText(QStringLiteral("fuzz.F19"), *parsed.problem, Language::Chinese);
+        channelFileProblemText(QStringLiteral("fuzz.F19"), *parsed.problem, Language::English);
+        return 0;
+    }
+    // Every position converted lies inside its list.
+    for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting) {
+        const int position = parsed.content.positions[setting];
+        if (position < 0 ||
+            position >= FunctionSettings::builtInEntries(FunctionSettings::Setting(setting)).size())
+            __builtin_trap();
+    }
     workspace.editor.Loading = true;
-    reader.read(&file);
+    ChannelFileReader(workspace, localisation).apply(parsed.content);
 
-    // Whatever was read must write out again.
-    QByteArray written;
-    QBuffer out(&written);
-    out.open(QIODevice::WriteOnly);
-    ChannelFileWriter(workspace).write(&out);
+    // Whatever was read writes out again, and reads back the same.
+    const QByteArray written = ChannelFileWriter(workspace).contents();
+    const ParsedChannelFile again = ChannelFileParser::parse(written);
+    if (!again.ok() || again.content.positions != parsed.content.positions)
+        __builtin_trap();
     return 0;
 }

@@ -1,20 +1,25 @@
-// A language table of any content.
+// A language table of any content, completed from the built-in table as the program does.
+#include "app/BuiltInLanguages.h"
 #include "app/LanguageTable.h"
-
-#include <QBuffer>
+#include "app/LanguageWords.h"
 
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    QBuffer file(&bytes);
-    file.open(QIODevice::ReadOnly);
-    const LanguageTable table = LanguageTable::parse(&file);
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    const LanguageTable table =
+        LanguageTable::parse(bytes).completedFrom(BuiltInLanguages::table(Language::English));
     for (int number = 0; number <= 80; ++number) {
         if (table.string(number).size() > LanguageTable::MaxLength)
             __builtin_trap();
     }
+    // Whatever the table holds, the words tell each pair's values apart.
+    const CellWords words = LanguageWords::of(table, Language::English);
+    if (words.OffWord.isEmpty() || words.OnWord.isEmpty() || words.OffWord == words.OnWord ||
+        words.HighWord.isEmpty() || words.LowWord.isEmpty() || words.HighWord == words.LowWord)
+        __builtin_trap();
     return 0;
 }

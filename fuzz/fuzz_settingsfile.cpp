@@ -7,20 +7,43 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace {
+
+StoredChoices readChoices(const QString& path, const QByteArray& bytes)
+{
+    IniFile ini(path);
+    ini.parse(bytes);
+    return StoredChoices::read(SettingsFile(std::move(ini)));
+}
+
+bool operator==(const StoredChoices& a, const StoredChoices& b)
+{
+    return a.com == b.com && a.skin == b.skin && a.listnow == b.listnow && a.bands == b.bands;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static QTemporaryDir folder;
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    // In a folder that does not exist, so every write-through fails at once and the run
+    // stays in memory.
+    const QString path = folder.filePath(QStringLiteral("missing/qv3307.ini"));
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
-    IniFile ini(folder.filePath(QStringLiteral("qv3307.ini")));
-    ini.parse(text);
-    const SettingsFile file(std::move(ini));
+    IniFile ini(path);
+    ini.parse(bytes);
+    // Lines the program does not change come back byte for byte.
+    if (ini.toBytes() != bytes)
+        __builtin_trap();
+
+    // The choices read, written back into the same file, read back the same.
+    SettingsFile file(std::move(ini));
     const StoredChoices choices = StoredChoices::read(file);
+    choices.write(file);
+    if (!(readChoices(path, file.toBytes()) == choices))
+        __builtin_trap();
 
-    IniFile again(folder.filePath(QStringLiteral("unused.ini")));
-    again.parse(text);
-    again.parse(again.toText());
-    SettingsFile::parseInteger(text);
-    (void)choices;
+    SettingsFile::parseInteger(QString::fromLatin1(bytes));
     return 0;
 }

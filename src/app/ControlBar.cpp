@@ -1,5 +1,6 @@
 #include "app/ControlBar.h"
 
+#include "app/BuiltInLanguages.h"
 #include "app/HoverNavigation.h"
 #include "app/LanguageStrings.h"
 #include "app/LanguageTable.h"
@@ -23,13 +24,11 @@ ControlBar::ControlBar(QWidget* parent) : QWidget(parent), m_toolbar(new QWidget
 
     const QString names[] = {QStringLiteral("fileMenuButton"), QStringLiteral("progMenuButton"),
                              QStringLiteral("toolMenuButton"), QStringLiteral("helpMenuButton")};
-    const QString captions[] = {QStringLiteral("文件"), QStringLiteral("编辑"),
-                                QStringLiteral("选项"), QStringLiteral("帮助")};
     const int pitch = ButtonWidth + SpacerWidth;
     for (int menu = 0; menu < MenuCount; ++menu) {
         auto* button = new QToolButton(m_toolbar);
         button->setObjectName(names[menu]);
-        button->setText(captions[menu]);
+        button->setText(BuiltInLanguages::defaultCaption(LanguageString::FileMenu + menu));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(menu * pitch, 0, ButtonWidth, ButtonHeight);

@@ -1,19 +1,57 @@
 #include "app/IniFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "files/FileIo.h"
+
+#include <cerrno>
 
 namespace {
 
-bool sameName(const QString& a, const QString& b)
+// A settings file is a few hundred bytes; one far larger is not ours to rewrite.
+constexpr qint64 MaxFileSize = FileIo::ReadLimit;
+
+bool sameName(const QByteArray& a, const QByteArray& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QString keyOf(const QString& line)
+bool isBlank(char character)
 {
-    const qsizetype equals = line.indexOf(QLatin1Char('='));
-    return equals > 0 ? line.left(equals).trimmed() : QString();
+    return character == ' ' || character == '\t' || character == '\v' || character == '\f';
+}
+
+std::optional<QByteArray> sectionName(const QByteArray& text)
+{
+    const QByteArray trimmed = text.trimmed();
+    if (trimmed.size() < 2 || !trimmed.startsWith('[') || !trimmed.endsWith(']'))
+        return std::nullopt;
+    return trimmed.mid(1, trimmed.size() - 2).trimmed();
+}
+
+// The key of a "key=value" line; empty for comments and every other line.
+QByteArray keyOf(const QByteArray& text)
+{
+    if (text.trimmed().startsWith(';'))
+        return {};
+    const qsizetype equals = text.indexOf('=');
+    return equals > 0 ? text.left(equals).trimmed() : QByteArray();
+}
+
+struct ValueSpan
+{
+    qsizetype begin;
+    qsizetype end;
+};
+
+// Where the value of a "key=value" line stands, without the blanks around it.
+ValueSpan valueSpan(const QByteArray& text)
+{
+    qsizetype begin = text.indexOf('=') + 1;
+    while (begin < text.size() && isBlank(text[begin]))
+        ++begin;
+    qsizetype end = text.size();
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return {begin, end};
 }
 
 } // namespace
@@ -22,103 +60,119 @@ IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
 void IniFile::load()
 {
-    QFile file(m_path);
-    if (file.open(QIODevice::ReadOnly))
-        parse(QString::fromUtf8(file.readAll()));
-    else
-        parse(QString());
+    const FileIo::ReadOutcome file = FileIo::readFile(m_path, MaxFileSize + 1);
+    if (file.error == 0 && file.bytes.size() <= MaxFileSize) {
+        parse(file.bytes);
+        m_onDisk = file.bytes;
+        return;
+    }
+    parse({});
+    m_mayWrite = file.error == ENOENT;
 }
 
-void IniFile::parse(const QString& text)
+void IniFile::parse(const QByteArray& bytes)
 {
-    m_preamble.clear();
-    m_sections.clear();
-    QString normalised = text;
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = normalised.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-
-    for (const QString& line : lines) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))) {
-            m_sections.append({trimmed.mid(1, trimmed.size() - 2).trimmed(), line, {}});
-            continue;
+    m_lines.clear();
+    m_onDisk.reset();
+    m_newLineEnd = "\n";
+    bool lineEndSeen = false;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        qsizetype endLength = 0;
+        if (end < bytes.size())
+            endLength = bytes.mid(end, 2) == "\r\n" ? 2 : 1;
+        m_lines.append({bytes.mid(start, end - start), bytes.mid(end, endLength)});
+        if (endLength > 0 && !lineEndSeen) {
+            m_newLineEnd = bytes.mid(end, endLength);
+            lineEndSeen = true;
         }
-        const bool isComment = trimmed.startsWith(QLatin1Char(';'));
-        const Line entry{isComment ? QString() : keyOf(line), line};
-        if (m_sections.isEmpty())
-            m_preamble.append(entry);
-        else
-            m_sections.last().lines.append(entry);
+        start = end + endLength;
     }
 }
 
-qsizetype IniFile::sectionIndex(const QString& name) const
+std::optional<IniFile::Span> IniFile::sectionBody(const QByteArray& section) const
 {
-    for (qsizetype i = 0; i < m_sections.size(); ++i)
-        if (sameName(m_sections[i].name, name))
-            return i;
-    return -1;
-}
-
-std::optional<QString> IniFile::value(const QString& section, const QString& key) const
-{
-    const qsizetype found = sectionIndex(section);
-    if (found < 0)
-        return std::nullopt;
-    for (const Line& line : m_sections[found].lines) {
-        if (!line.key.isEmpty() && sameName(line.key, key))
-            return line.text.mid(line.text.indexOf(QLatin1Char('=')) + 1).trimmed();
+    for (qsizetype header = 0; header < m_lines.size(); ++header) {
+        const std::optional<QByteArray> name = sectionName(m_lines[header].text);
+        if (!name || !sameName(*name, section))
+            continue;
+        qsizetype end = header + 1;
+        while (end < m_lines.size() && !sectionName(m_lines[end].text))
+            ++end;
+        return Span{header + 1, end};
     }
     return std::nullopt;
 }
 
-bool IniFile::setValue(const QString& section, const QString& key, const QString& value)
+qsizetype IniFile::keyLine(const Span& body, const QByteArray& key) const
 {
-    qsizetype found = sectionIndex(section);
-    if (found < 0) {
-        m_sections.append({section, QLatin1Char('[') + section + QLatin1Char(']'), {}});
-        found = m_sections.size() - 1;
+    for (qsizetype line = body.begin; line < body.end; ++line) {
+        const QByteArray lineKey = keyOf(m_lines[line].text);
+        if (!lineKey.isEmpty() && sameName(lineKey, key))
+            return line;
     }
-    Section* target = &m_sections[found];
-    bool replaced = false;
-    for (Line& line : target->lines) {
-        if (!line.key.isEmpty() && sameName(line.key, key)) {
-            line.text = line.key + QLatin1Char('=') + value; // the key keeps its spelling
-            replaced = true;
-            break;
-        }
+    return -1;
+}
+
+std::optional<QByteArray> IniFile::value(const QByteArray& section, const QByteArray& key) const
+{
+    const std::optional<Span> body = sectionBody(section);
+    if (!body)
+        return std::nullopt;
+    const qsizetype line = keyLine(*body, key);
+    if (line < 0)
+        return std::nullopt;
+    const QByteArray& text = m_lines[line].text;
+    const ValueSpan span = valueSpan(text);
+    return text.mid(span.begin, span.end - span.begin);
+}
+
+bool IniFile::setValue(const QByteArray& section, const QByteArray& key, const QByteArray& value)
+{
+    std::optional<Span> body = sectionBody(section);
+    if (!body) {
+        m_lines.append({'[' + section + ']', m_newLineEnd});
+        body = Span{m_lines.size(), m_lines.size()};
     }
-    if (!replaced) {
-        const QString text = key + QLatin1Char('=') + value;
-        // Keep blank lines that end a section after the new key.
-        qsizetype at = target->lines.size();
-        while (at > 0 && target->lines[at - 1].text.trimmed().isEmpty())
+    if (const qsizetype line = keyLine(*body, key); line >= 0) {
+        // The key keeps its spelling and the blanks around the value stay.
+        QByteArray& text = m_lines[line].text;
+        const ValueSpan span = valueSpan(text);
+        text = text.left(span.begin) + value + text.mid(span.end);
+    } else {
+        // Blank lines that end a section stay after the new key.
+        qsizetype at = body->end;
+        while (at > body->begin && m_lines[at - 1].text.trimmed().isEmpty())
             --at;
-        target->lines.insert(at, {key, text});
+        m_lines.insert(at, {key + '=' + value, m_newLineEnd});
     }
     return save();
 }
 
-QString IniFile::toText() const
+QByteArray IniFile::toBytes() const
 {
-    QString text;
-    for (const Line& line : m_preamble)
-        text += line.text + QLatin1Char('\n');
-    for (const Section& section : m_sections) {
-        text += section.header + QLatin1Char('\n');
-        for (const Line& line : section.lines)
-            text += line.text + QLatin1Char('\n');
+    QByteArray bytes;
+    for (qsizetype line = 0; line < m_lines.size(); ++line) {
+        bytes += m_lines[line].text;
+        // A last line without an end gets one once the store adds lines after it.
+        const bool last = line + 1 == m_lines.size();
+        bytes += m_lines[line].end.isEmpty() && !last ? m_newLineEnd : m_lines[line].end;
     }
-    return text;
+    return bytes;
 }
 
-bool IniFile::save() const
+bool IniFile::save()
 {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!m_mayWrite)
         return false;
-    file.write(toText().toUtf8());
-    return file.commit();
+    const QByteArray bytes = toBytes();
+    if (m_onDisk == bytes)
+        return true;
+    if (FileIo::replaceFile(m_path, bytes) != 0)
+        return false;
+    m_onDisk = bytes;
+    return true;
 }

@@ -1,5 +1,6 @@
 #include "app/LanguagePage.h"
 
+#include "app/BuiltInLanguages.h"
 #include "app/LanguageStrings.h"
 #include "app/LanguageTable.h"
 
@@ -8,8 +9,10 @@
 
 LanguagePage::LanguagePage(QWidget* parent)
     : QWidget(parent), m_group(new QGroupBox(QStringLiteral("Language"), this)),
-      m_chinese(new QRadioButton(QStringLiteral("中文"), m_group)),
-      m_english(new QRadioButton(QStringLiteral("English"), m_group))
+      m_chinese(new QRadioButton(BuiltInLanguages::defaultCaption(LanguageString::ChineseButton),
+                                 m_group)),
+      m_english(new QRadioButton(BuiltInLanguages::defaultCaption(LanguageString::EnglishButton),
+                                 m_group))
 {
     m_group->setObjectName(QStringLiteral("TeEffectGroupBox1"));
     m_group->setGeometry(16, 12, 300, 110);

@@ -1,7 +1,9 @@
 #include "app/Localisation.h"
 
+#include "app/BuiltInLanguages.h"
 #include "app/InstallLog.h"
 #include "app/LanguageStrings.h"
+#include "app/LanguageWords.h"
 #include "app/Messenger.h"
 #include "app/Workspace.h"
 #include "files/FileIo.h"
@@ -10,37 +12,6 @@
 #include <QDir>
 
 namespace {
-
-// The words a switch recognises in the grid, whatever the tables hold: the Chinese and
-// the English form of each.
-const QStringList OffForms = {QStringLiteral("禁用"), QStringLiteral("OFF")};
-const QStringList OnForms = {QStringLiteral("启用"), QStringLiteral("ON")};
-const QStringList HighForms = {QStringLiteral("高功率"), QStringLiteral("High")};
-const QStringList LowForms = {QStringLiteral("低功率"), QStringLiteral("Low")};
-
-// The cell's text in the new language's words. Only a recognised word changes, and never
-// into an empty word (a table that lacks it, or none applied yet): that would wipe the
-// channel's value.
-QString reworded(int column, const QString& text, const CellWords& words)
-{
-    auto replace = [&text](const QStringList& forms, const QString& word) {
-        return forms.contains(text) && !word.isEmpty() ? std::optional<QString>(word)
-                                                       : std::nullopt;
-    };
-    std::optional<QString> word;
-    if (Column::isTone(column)) {
-        word = replace(OffForms, words.OffWord);
-    } else if (column == Column::Power) {
-        word = replace(HighForms, words.HighWord);
-        if (!word)
-            word = replace(LowForms, words.LowWord);
-    } else if (column >= Column::OptionA && column <= Column::OptionC) {
-        word = replace(OffForms, words.OffWord);
-        if (!word)
-            word = replace(OnForms, words.OnWord);
-    }
-    return word.value_or(text);
-}
 
 QString cannotReadLog(const QString& reason)
 {
@@ -59,16 +30,17 @@ QString Localisation::tableFileName(const QString& languageName)
     return languageName + QStringLiteral(".lang");
 }
 
-void Localisation::ApplyLanguage(const QString& name)
+// The table beside the program wins string by string; whatever it lacks, and the whole
+// table when it is missing, comes from the built-in copy of the language.
+void Localisation::ApplyLanguage(Language language)
 {
-    const std::optional<LanguageTable> table =
-        LanguageTable::load(QDir(m_programFolder).filePath(tableFileName(name)));
-    if (!table)
-        return;
-    m_applied = *table;
+    const LanguageTable& builtIn = BuiltInLanguages::table(language);
+    const std::optional<LanguageTable> beside =
+        LanguageTable::load(QDir(m_programFolder).filePath(tableFileName(languageName(language))));
+    m_applied = beside ? beside->completedFrom(builtIn) : builtIn;
     m_hasApplied = true;
     applyCaptionRow(m_applied);
-    applyCellWords(m_applied);
+    m_workspace.words = LanguageWords::of(m_applied, language);
     m_workspace.tones.setOffEntry(m_workspace.words.OffWord);
     rebuildSettingLists(m_applied);
     emit languageApplied(m_applied);
@@ -81,26 +53,14 @@ void Localisation::applyCaptionRow(const LanguageTable& table)
                                   table.string(LanguageString::columnCaption(column)));
 }
 
-void Localisation::applyCellWords(const LanguageTable& table)
-{
-    CellWords& words = m_workspace.words;
-    words.OffWord = table.string(LanguageString::OffWord);
-    words.OnWord = table.string(LanguageString::OnWord);
-    words.HighWord = table.string(LanguageString::HighWord);
-    words.LowWord = table.string(LanguageString::LowWord);
-}
-
 void Localisation::rebuildSettingLists(const LanguageTable& table)
 {
     using S = FunctionSettings;
     const CellWords& words = m_workspace.words;
     FunctionSettings& settings = m_workspace.settings;
 
-    QStringList timeOut{words.OffWord};
-    const QString minutes = table.string(LanguageString::MinutesUnit);
-    for (int minute = 1; minute <= 7; ++minute)
-        timeOut << QString::number(minute) + minutes;
-    settings.setEntries(S::TxTOT, timeOut);
+    settings.setEntries(
+        S::TxTOT, S::timeOutEntries(words.OffWord, table.string(LanguageString::MinutesUnit)));
 
     const QStringList offOn{words.OffWord, words.OnWord};
     settings.setEntries(S::BatSave, offOn);
@@ -113,7 +73,7 @@ void Localisation::rebuildSettingLists(const LanguageTable& table)
 
 void Localisation::switchLanguage(Language language)
 {
-    ApplyLanguage(languageName(language));
+    ApplyLanguage(language);
     rewordGrid();
     m_workspace.LanguageCode = languageCode(language);
     checkButton(language);
@@ -124,8 +84,9 @@ void Localisation::rewordGrid()
     ChannelTable& table = m_workspace.table;
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            table.setText(column, row,
-                          reworded(column, table.text(column, row), m_workspace.words));
+            table.setText(
+                column, row,
+                LanguageWords::reworded(column, table.text(column, row), m_workspace.words));
 }
 
 // Checking a button that was not checked would run its switch once more, which changes
@@ -159,7 +120,7 @@ bool Localisation::chooseStartupLanguage(Messenger& messenger)
         switchLanguage(language);
         return true;
     }
-    ApplyLanguage(languageName(language));
+    ApplyLanguage(language);
     m_workspace.LanguageCode = languageCode(language);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BuiltInLanguages.h"
 #include "app/Language.h"
 #include "app/LanguageTable.h"
 
@@ -23,9 +24,9 @@ public:
     // The table file of a language, "chinese.lang" or "english.lang", beside the program.
     static QString tableFileName(const QString& languageName);
 
-    // Loads the named language's table and applies it. Without the table nothing changes.
-    // Settings lists keep their positions; only their texts change.
-    void ApplyLanguage(const QString& name);
+    // Loads the language's table and applies it, completed from the built-in copy of the
+    // language. Settings lists keep their positions; only their texts change.
+    void ApplyLanguage(Language language);
 
     // What a language button does when it becomes checked, and what a channel file's
     // language code asks for: apply the language, re-word the recognised words in the
@@ -37,8 +38,9 @@ public:
     // `messenger` and nothing is applied; returns whether a language was chosen.
     bool chooseStartupLanguage(Messenger& messenger);
 
-    // The strings of the table applied last (empty before any), for captions set later,
-    // such as the read and write buttons of the read/write dialog.
+    // The strings of the table applied last, for captions set later, such as the read and
+    // write buttons of the read/write dialog. Before any, the built-in Chinese strings the
+    // windows are built with.
     const LanguageTable& applied() const { return m_applied; }
     bool hasApplied() const { return m_hasApplied; }
 
@@ -50,13 +52,12 @@ signals:
 
 private:
     void applyCaptionRow(const LanguageTable& table);
-    void applyCellWords(const LanguageTable& table);
     void rebuildSettingLists(const LanguageTable& table);
     void rewordGrid();
     void checkButton(Language language);
 
     Workspace& m_workspace;
     QString m_programFolder;
-    LanguageTable m_applied;
+    LanguageTable m_applied = BuiltInLanguages::table(Language::Chinese);
     bool m_hasApplied = false;
 };

@@ -1,5 +1,6 @@
 #include "app/MenuPages.h"
 
+#include "app/BuiltInLanguages.h"
 #include "app/IconButton.h"
 #include "app/LanguageStrings.h"
 #include "app/LanguageTable.h"
@@ -12,6 +13,8 @@ constexpr int RowY[] = {6, 134, 262};
 
 MenuPages::MenuPages(QWidget* parent) : PageControl(parent)
 {
+    using BuiltInLanguages::defaultCaption;
+    using namespace LanguageString;
     setObjectName(QStringLiteral("TeSPageControl2"));
     m_file1 = addMenuPage(QStringLiteral("file1"));
     m_prog1 = addMenuPage(QStringLiteral("prog1"));
@@ -19,41 +22,41 @@ MenuPages::MenuPages(QWidget* parent) : PageControl(parent)
     m_help1 = addMenuPage(QStringLiteral("help1"));
 
     m_new = addButton(m_file1, 0, QStringLiteral("tefxSpeedButton5"), QStringLiteral("new"),
-                      QStringLiteral("新建"));
+                      defaultCaption(New));
     m_open = addButton(m_file1, 1, QStringLiteral("tefxSpeedButton6"), QStringLiteral("open"),
-                       QStringLiteral("打开"));
+                       defaultCaption(Open));
     m_save = addButton(m_file1, 2, QStringLiteral("tefxSpeedButton7"), QStringLiteral("save"),
-                       QStringLiteral("保存"));
+                       defaultCaption(Save));
     m_exit = addButton(m_file1, 3, QStringLiteral("tefxSpeedButton8"), QStringLiteral("exit"),
-                       QStringLiteral("退出"));
+                       defaultCaption(Exit));
     m_exit->setCaptionClickable(true);
 
     m_read = addButton(m_prog1, 0, QStringLiteral("tefxSpeedButton9"), QStringLiteral("read"),
-                       QStringLiteral("读频"));
+                       defaultCaption(Read));
     m_write = addButton(m_prog1, 1, QStringLiteral("tefxSpeedButton10"), QStringLiteral("write"),
-                        QStringLiteral("写频"));
+                        defaultCaption(Write));
     m_channels = addButton(m_prog1, 2, QStringLiteral("tefxSpeedButton11"),
-                           QStringLiteral("channels"), QStringLiteral("信道编辑"));
+                           QStringLiteral("channels"), defaultCaption(ChannelEditing));
     m_settings = addButton(m_prog1, 3, QStringLiteral("tefxSpeedButton12"),
-                           QStringLiteral("settings"), QStringLiteral("功能选项"));
+                           QStringLiteral("settings"), defaultCaption(FunctionSettingsTitle));
     m_power = addButton(m_prog1, 4, QStringLiteral("tefxSpeedButton18"), QStringLiteral("power"),
-                        QStringLiteral("功率调整"));
+                        defaultCaption(PowerAdjust));
     // The service page is for workshops: it is reached only with the page keys.
     m_power->button()->setEnabled(false);
 
     m_comPort = addButton(m_tool1, 0, QStringLiteral("tefxSpeedButton13"),
-                          QStringLiteral("comport"), QStringLiteral("通信端口"));
+                          QStringLiteral("comport"), defaultCaption(ComPort));
     m_language = addButton(m_tool1, 1, QStringLiteral("tefxSpeedButton14"),
-                           QStringLiteral("language"), QStringLiteral("语言"));
+                           QStringLiteral("language"), defaultCaption(LanguageTitle));
     m_skin = addButton(m_tool1, 2, QStringLiteral("tefxSpeedButton15"), QStringLiteral("skin"),
-                       QStringLiteral("皮肤"));
+                       defaultCaption(SkinTitle));
     for (IconButton* button : {m_comPort, m_language, m_skin})
         button->setCaptionClickable(true);
 
     m_help = addButton(m_help1, 0, QStringLiteral("tefxSpeedButton16"), QStringLiteral("help"),
-                       QStringLiteral("帮助"));
+                       defaultCaption(Help));
     m_about = addButton(m_help1, 1, QStringLiteral("tefxSpeedButton17"), QStringLiteral("about"),
-                        QStringLiteral("关于"));
+                        defaultCaption(About));
 }
 
 void MenuPages::applyCaptions(const LanguageTable& table)

@@ -47,9 +47,6 @@ void ReadWriteCommands::writeCommand()
 QString ReadWriteCommands::startCaption(ReadWriteSession::Procedure procedure) const
 {
     const bool reading = procedure == ReadWriteSession::Read;
-    const Localisation& localisation = m_window.localisation();
-    if (localisation.hasApplied())
-        return localisation.applied().string(reading ? LanguageString::PowerRead
-                                                     : LanguageString::PowerWrite);
-    return reading ? QStringLiteral("读出") : QStringLiteral("写入");
+    return m_window.localisation().applied().string(reading ? LanguageString::PowerRead
+                                                            : LanguageString::PowerWrite);
 }

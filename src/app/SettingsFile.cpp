@@ -1,6 +1,7 @@
 #include "app/SettingsFile.h"
 
 #include "channels/BandList.h"
+#include "files/Gbk.h"
 
 #include <QDir>
 
@@ -53,26 +54,34 @@ std::optional<int> SettingsFile::parseInteger(const QString& text)
 
 int SettingsFile::readInteger(const QString& section, const QString& key, int fallback) const
 {
-    const std::optional<QString> text = m_ini.value(section, key);
+    const std::optional<QByteArray> text = m_ini.value(section.toLatin1(), key.toLatin1());
     if (!text)
         return fallback;
-    return parseInteger(*text).value_or(fallback);
+    return parseInteger(QString::fromLatin1(*text)).value_or(fallback);
 }
 
 QString SettingsFile::readText(const QString& section, const QString& key,
                                const QString& fallback) const
 {
-    return m_ini.value(section, key).value_or(fallback);
+    const std::optional<QByteArray> text = m_ini.value(section.toLatin1(), key.toLatin1());
+    return text ? Gbk::decode(*text) : fallback;
 }
 
+// A value that reads as the one being written keeps its bytes ("0x4" stays for port 4, a
+// text GBK cannot hold exactly stays as it was), so the line comes back unchanged.
 bool SettingsFile::writeInteger(const QString& section, const QString& key, int value)
 {
-    return m_ini.setValue(section, key, QString::number(value));
+    const std::optional<QByteArray> stored = m_ini.value(section.toLatin1(), key.toLatin1());
+    const bool same = stored && parseInteger(QString::fromLatin1(*stored)) == value;
+    return m_ini.setValue(section.toLatin1(), key.toLatin1(),
+                          same ? *stored : QByteArray::number(value));
 }
 
 bool SettingsFile::writeText(const QString& section, const QString& key, const QString& value)
 {
-    return m_ini.setValue(section, key, value);
+    const std::optional<QByteArray> stored = m_ini.value(section.toLatin1(), key.toLatin1());
+    const bool same = stored && Gbk::decode(*stored) == value;
+    return m_ini.setValue(section.toLatin1(), key.toLatin1(), same ? *stored : Gbk::encode(value));
 }
 
 StoredChoices StoredChoices::read(const SettingsFile& file)

@@ -9,7 +9,7 @@
 
 // qv3307.ini in the program folder: the few choices that outlive a run (port, skin, band
 // list and selected band). Opened when the main window is created, written when it is
-// destroyed.
+// destroyed. Its texts are 8-bit, Chinese in GBK.
 class SettingsFile
 {
 public:
@@ -20,6 +20,8 @@ public:
     explicit SettingsFile(IniFile ini) : m_ini(std::move(ini)) {}
 
     QString path() const { return m_ini.path(); }
+    // The file's bytes as the store holds them.
+    QByteArray toBytes() const { return m_ini.toBytes(); }
 
     // A missing key, or a value that is not a decimal or "0x" hexadecimal integer, reads
     // as the default.

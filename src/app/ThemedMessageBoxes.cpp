@@ -43,9 +43,16 @@ bool ThemedMessageBoxes::Fmessage(const QString& language, int theme, int titleI
     return !question || box.clickedButton() == yes;
 }
 
+QString ThemedMessageBoxes::withFullStop(const QString& text)
+{
+    const char16_t last = text.isEmpty() ? u'.' : text.back().unicode();
+    const bool chinese = (last >= 0x3000 && last <= 0x9FFF) || (last >= 0xFF00 && last <= 0xFFEF);
+    return text + (chinese ? QStringLiteral("。") : QStringLiteral("."));
+}
+
 void ThemedMessageBoxes::errorBox(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, programName(), text + QLatin1Char('.'), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, programName(), withFullStop(text), QMessageBox::Ok,
                     ownerWindow());
     box.setObjectName(QStringLiteral("errorBox"));
     box.exec();

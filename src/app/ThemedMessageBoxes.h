@@ -21,6 +21,8 @@ public:
     bool Bformclose(const QString& language, int theme) override;
 
     static QString programName() { return QStringLiteral("QV3307"); }
+    // An error box's text: the error text and a full stop, a Chinese one after Chinese.
+    static QString withFullStop(const QString& text);
 
 private:
     QWidget* ownerWindow() const;

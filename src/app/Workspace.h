@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BuiltInLanguages.h"
 #include "app/Language.h"
 #include "channels/BandList.h"
 #include "channels/CellWords.h"
@@ -28,7 +29,9 @@ public:
     ChannelTable table;
     FunctionSettings settings;
     BandList bands;
-    CellWords words;
+    // Never empty: until a language is applied, the built-in Chinese words, as the windows
+    // are built in Chinese.
+    CellWords words = BuiltInLanguages::words(Language::Chinese);
     ToneList tones;
     EditorState editor;
 

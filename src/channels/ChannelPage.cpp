@@ -1,5 +1,6 @@
 #include "channels/ChannelPage.h"
 
+#include "app/BuiltInLanguages.h"
 #include "app/LanguageStrings.h"
 #include "app/LanguageTable.h"
 #include "channels/ChannelGrid.h"
@@ -11,9 +12,10 @@
 ChannelPage::ChannelPage(ChannelTable& table, const ToneList& tones, QWidget* parent)
     : QWidget(parent), m_grid(new ChannelGrid(table, this)),
       m_frequencyEditor(new FrequencyEditor(this)), m_tonePicker(new TonePicker(tones, this)),
-      m_up(new QPushButton(QStringLiteral("信道上移"), this)),
-      m_down(new QPushButton(QStringLiteral("信道下移"), this)),
-      m_delete(new QPushButton(QStringLiteral("删除信道"), this))
+      m_up(new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ChannelUp), this)),
+      m_down(new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ChannelDown), this)),
+      m_delete(
+          new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::DeleteChannel), this))
 {
     m_grid->move(GridOffset);
     const int buttonsY = m_grid->geometry().bottom() + 16;

@@ -1,5 +1,8 @@
 #include "channels/FunctionSettings.h"
 
+#include "app/BuiltInLanguages.h"
+#include "app/LanguageStrings.h"
+
 FunctionSettings::FunctionSettings(QObject* parent) : QObject(parent)
 {
     for (int setting = 0; setting < SettingCount; ++setting)
@@ -10,6 +13,7 @@ FunctionSettings::FunctionSettings(QObject* parent) : QObject(parent)
 // list is in another order than the one a language builds (its off entry comes last).
 QStringList FunctionSettings::builtInEntries(Setting setting)
 {
+    const QString off = BuiltInLanguages::defaultCaption(LanguageString::OffWord);
     switch (setting) {
     case Squelch:
         return {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
@@ -18,17 +22,25 @@ QStringList FunctionSettings::builtInEntries(Setting setting)
     case Emg:
         return {"OFF", "ON"};
     case TxTOT:
-        return {"禁用", "1分钟", "2分钟", "3分钟", "4分钟", "5分钟", "6分钟", "7分钟"};
+        return timeOutEntries(off, BuiltInLanguages::defaultCaption(LanguageString::MinutesUnit));
     case Scan:
         return {"ON", "OFF"};
     case Voice:
-        return {"Male voice in Chinese", "英文男声", "禁用"};
+        return {"Male voice in Chinese", "英文男声", off};
     case VoxGainLevel:
         return {"1", "2", "3", "4", "5", "6", "7", "8"};
     case VoxDelay:
         return {"1s", "2s", "3s", "4s"};
     }
     return {};
+}
+
+QStringList FunctionSettings::timeOutEntries(const QString& offWord, const QString& minutesUnit)
+{
+    QStringList entries{offWord};
+    for (int minutes = 1; minutes <= 7; ++minutes)
+        entries << QString::number(minutes) + minutesUnit;
+    return entries;
 }
 
 void FunctionSettings::setPosition(Setting setting, int position)

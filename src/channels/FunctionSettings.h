@@ -35,6 +35,8 @@ public:
     explicit FunctionSettings(QObject* parent = nullptr);
 
     static QStringList builtInEntries(Setting setting);
+    // The time-out list: the off word, then 1 to 7 minutes, each number followed by the unit.
+    static QStringList timeOutEntries(const QString& offWord, const QString& minutesUnit);
 
     int position(Setting setting) const { return m_positions[setting]; }
     const Positions& positions() const { return m_positions; }

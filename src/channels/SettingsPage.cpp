@@ -1,5 +1,6 @@
 #include "channels/SettingsPage.h"
 
+#include "app/BuiltInLanguages.h"
 #include "app/LanguageStrings.h"
 #include "app/LanguageTable.h"
 #include "channels/BandList.h"
@@ -20,39 +21,31 @@ SettingsPage::SettingsPage(FunctionSettings& settings, BandList& bands, QWidget*
     : QWidget(parent), m_settings(settings), m_bands(bands)
 {
     using S = FunctionSettings;
-    m_functionGroup = new QGroupBox(QStringLiteral("功能选项"), this);
+    using BuiltInLanguages::defaultCaption;
+    m_functionGroup = new QGroupBox(defaultCaption(LanguageString::FunctionSettingsTitle), this);
     m_functionGroup->setObjectName(QStringLiteral("functionGroup"));
     m_functionGroup->setGeometry(16, 12, 350, 7 * RowHeight + 36);
-    addSettingRow(m_functionGroup, S::Squelch, 0, QStringLiteral("TeEffectComboBox2"),
-                  QStringLiteral("静噪电平"));
-    addSettingRow(m_functionGroup, S::BatSave, 1, QStringLiteral("TeEffectComboBox3"),
-                  QStringLiteral("电池省电"));
-    addSettingRow(m_functionGroup, S::TxTOT, 2, QStringLiteral("TeEffectComboBox5"),
-                  QStringLiteral("超时禁发"));
-    addSettingRow(m_functionGroup, S::Tone, 3, QStringLiteral("TeEffectComboBox7"),
-                  QStringLiteral("提示音"));
-    addSettingRow(m_functionGroup, S::Emg, 4, QStringLiteral("TeEffectComboBox8"),
-                  QStringLiteral("报警按键"));
-    addSettingRow(m_functionGroup, S::Scan, 5, QStringLiteral("TeEffectComboBox9"),
-                  QStringLiteral("扫描允许"));
-    addSettingRow(m_functionGroup, S::Voice, 6, QStringLiteral("TeEffectComboBox6"),
-                  QStringLiteral("语音通知"));
+    addSettingRow(m_functionGroup, S::Squelch, 0, QStringLiteral("TeEffectComboBox2"));
+    addSettingRow(m_functionGroup, S::BatSave, 1, QStringLiteral("TeEffectComboBox3"));
+    addSettingRow(m_functionGroup, S::TxTOT, 2, QStringLiteral("TeEffectComboBox5"));
+    addSettingRow(m_functionGroup, S::Tone, 3, QStringLiteral("TeEffectComboBox7"));
+    addSettingRow(m_functionGroup, S::Emg, 4, QStringLiteral("TeEffectComboBox8"));
+    addSettingRow(m_functionGroup, S::Scan, 5, QStringLiteral("TeEffectComboBox9"));
+    addSettingRow(m_functionGroup, S::Voice, 6, QStringLiteral("TeEffectComboBox6"));
 
     auto* voxGroup = new QGroupBox(QStringLiteral("VOX"), this);
     voxGroup->setObjectName(QStringLiteral("voxGroup"));
     voxGroup->setGeometry(16, 12 + 7 * RowHeight + 48, 350, 3 * RowHeight + 36);
-    addSettingRow(voxGroup, S::VoxGainLevel, 0, QStringLiteral("TeEffectComboBox10"),
-                  QStringLiteral("VOX Gain Level"));
-    addSettingRow(voxGroup, S::VoxDelay, 1, QStringLiteral("TeEffectComboBox11"),
-                  QStringLiteral("VOX Delay Time"));
-    m_voxInhibit = new QCheckBox(QStringLiteral("VOX Inhibit on Receive"), voxGroup);
+    addSettingRow(voxGroup, S::VoxGainLevel, 0, QStringLiteral("TeEffectComboBox10"));
+    addSettingRow(voxGroup, S::VoxDelay, 1, QStringLiteral("TeEffectComboBox11"));
+    m_voxInhibit = new QCheckBox(defaultCaption(LanguageString::VoxInhibit), voxGroup);
     m_voxInhibit->setObjectName(QStringLiteral("TeEffectCheckBox1"));
     m_voxInhibit->setGeometry(16, 24 + 2 * RowHeight, 300, 24);
     m_voxInhibit->setChecked(settings.voxInhibit());
     connect(m_voxInhibit, &QCheckBox::toggled, &settings, &FunctionSettings::setVoxInhibit);
     connect(&settings, &FunctionSettings::voxInhibitChanged, m_voxInhibit, &QCheckBox::setChecked);
 
-    m_bandGroup = new QGroupBox(QStringLiteral("型号"), this);
+    m_bandGroup = new QGroupBox(defaultCaption(LanguageString::Band), this);
     m_bandGroup->setObjectName(QStringLiteral("bandGroup"));
     m_bandGroup->setGeometry(390, 12, 240, 72);
     m_bandBox = new QComboBox(m_bandGroup);
@@ -79,9 +72,10 @@ void SettingsPage::applyCaptions(const LanguageTable& table)
 }
 
 void SettingsPage::addSettingRow(QGroupBox* group, FunctionSettings::Setting setting, int row,
-                                 const QString& objectName, const QString& caption)
+                                 const QString& objectName)
 {
-    auto* label = new QLabel(caption, group);
+    auto* label =
+        new QLabel(BuiltInLanguages::defaultCaption(LanguageString::settingLabel(setting)), group);
     label->setObjectName(objectName + QStringLiteral("Label"));
     label->setGeometry(16, 26 + row * RowHeight, LabelWidth, 24);
     auto* box = new QComboBox(group);

@@ -34,7 +34,7 @@ public:
 
 private:
     void addSettingRow(QGroupBox* group, FunctionSettings::Setting setting, int row,
-                       const QString& objectName, const QString& caption);
+                       const QString& objectName);
     void showEntries(FunctionSettings::Setting setting);
     void showPosition(FunctionSettings::Setting setting);
     void showBands();

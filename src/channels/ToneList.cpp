@@ -1,5 +1,8 @@
 #include "channels/ToneList.h"
 
+#include "app/BuiltInLanguages.h"
+#include "app/LanguageStrings.h"
+
 namespace {
 
 // CTCSS tones in tenths of a hertz.
@@ -39,7 +42,7 @@ QStringList buildToneTexts()
 
 ToneList::ToneList()
 {
-    m_entries << QStringLiteral("禁用") << toneTexts();
+    m_entries << BuiltInLanguages::defaultCaption(LanguageString::OffWord) << toneTexts();
 }
 
 void ToneList::setOffEntry(const QString& offWord)

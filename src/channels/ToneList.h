@@ -13,7 +13,8 @@ public:
     static constexpr int CtcssCount = 50;
     static constexpr int DcsCodeCount = 104;
 
-    // Before any language has been applied the first entry reads "禁用".
+    // Before any language has been applied the first entry is the built-in Chinese off
+    // word.
     ToneList();
 
     const QStringList& entries() const { return m_entries; }

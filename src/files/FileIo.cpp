@@ -71,6 +71,62 @@ QString followLink(const QString& path)
     return info.isSymLink() ? info.symLinkTarget() : path;
 }
 
+// The atomic way: the bytes go to a temporary file beside the target, reach the disk and
+// are renamed into place. On failure the temporary file is removed and the target is as
+// it was.
+int replaceThroughTemporary(const QString& target, const struct stat* existing,
+                            const QByteArray& bytes)
+{
+    QByteArray temporaryName;
+    const int descriptor = createBeside(target, existing, &temporaryName);
+    if (descriptor < 0)
+        return errno;
+
+    int error = writeAll(descriptor, bytes);
+    if (error == 0 && ::fsync(descriptor) != 0)
+        error = errno;
+    error = closeKeepingError(descriptor, error);
+    if (error == 0 &&
+        ::rename(temporaryName.constData(), QFile::encodeName(target).constData()) != 0)
+        error = errno;
+    if (error != 0)
+        ::unlink(temporaryName.constData());
+    return error;
+}
+
+// Sets aside the disk space for `size` bytes, so that a full disk stops an in-place write
+// before the old contents are touched. Filesystems that cannot set space aside are
+// written without it.
+int reserveSpace(int descriptor, qint64 size)
+{
+    if (size == 0)
+        return 0;
+    int result;
+    do {
+        result = ::fallocate(descriptor, 0, 0, off_t(size));
+    } while (result != 0 && errno == EINTR);
+    if (result == 0 || errno == EOPNOTSUPP || errno == ENOSYS)
+        return 0;
+    return errno;
+}
+
+// The way for a file the user may write in a folder the user may not: the file keeps its
+// place and is written over from the start, then cut to the new length.
+int overwriteInPlace(const QByteArray& name, const QByteArray& bytes)
+{
+    const int descriptor = ::open(name.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0)
+        return errno;
+    int error = reserveSpace(descriptor, bytes.size());
+    if (error == 0)
+        error = writeAll(descriptor, bytes);
+    if (error == 0 && ::ftruncate(descriptor, off_t(bytes.size())) != 0)
+        error = errno;
+    if (error == 0 && ::fsync(descriptor) != 0)
+        error = errno;
+    return closeKeepingError(descriptor, error);
+}
+
 } // namespace
 
 namespace FileIo {
@@ -115,22 +171,16 @@ int replaceFile(const QString& path, const QByteArray& bytes)
     const bool exists = ::stat(targetName.constData(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
         return EISDIR;
-    if (exists && ::access(targetName.constData(), W_OK) != 0)
+    // The rights the program runs with decide, not those of the user who started it.
+    if (exists && ::faccessat(AT_FDCWD, targetName.constData(), W_OK, AT_EACCESS) != 0)
         return errno;
 
-    QByteArray temporaryName;
-    const int descriptor = createBeside(target, exists ? &existing : nullptr, &temporaryName);
-    if (descriptor < 0)
-        return errno;
-
-    int error = writeAll(descriptor, bytes);
-    if (error == 0 && ::fsync(descriptor) != 0)
-        error = errno;
-    error = closeKeepingError(descriptor, error);
-    if (error == 0 && ::rename(temporaryName.constData(), targetName.constData()) != 0)
-        error = errno;
-    if (error != 0)
-        ::unlink(temporaryName.constData());
+    const int error = replaceThroughTemporary(target, exists ? &existing : nullptr, bytes);
+    // A folder the user may not write refuses the temporary file, and a sticky folder
+    // refuses renaming over another user's file; a file the user may write is then
+    // written where it stands.
+    if (exists && (error == EACCES || error == EPERM))
+        return overwriteInPlace(targetName, bytes);
     return error;
 }
 

@@ -24,7 +24,10 @@ ReadOutcome readFile(const QString& path, qint64 limit = ReadLimit);
 // beside it, which is flushed to the disk and renamed into place, so a failure (a full
 // disk, a lost device) leaves the previous file whole. A symbolic link is followed and
 // the file it names replaced; an existing file keeps its permissions, and one the user
-// may not write is refused. Returns 0 when done, else the errno of the failing call.
+// may not write is refused. Where the folder refuses the temporary file or the rename but
+// the file itself may be written, it is written in place instead; the disk space is set
+// aside first, so a full disk still leaves the previous file whole. Returns 0 when done,
+// else the errno of the failing call.
 int replaceFile(const QString& path, const QByteArray& bytes);
 
 } // namespace FileIo

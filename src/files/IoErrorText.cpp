@@ -41,8 +41,3 @@ QString ioErrorText(int error, const QString& path)
         return QStringLiteral("I/O error %1").arg(error);
     }
 }
-
-QString notAnIntegerText(const QString& text)
-{
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
-}

@@ -6,6 +6,3 @@
 // system reported for `path`: "File not found", "File access denied", "Invalid filename",
 // "Disk full", or "I/O error" and the number.
 QString ioErrorText(int error, const QString& path);
-
-// The conversion error for a text that should have been a whole number.
-QString notAnIntegerText(const QString& text);

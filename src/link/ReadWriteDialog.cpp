@@ -1,5 +1,6 @@
 #include "link/ReadWriteDialog.h"
 
+#include "app/BuiltInLanguages.h"
 #include "app/LanguageStrings.h"
 #include "app/LanguageTable.h"
 
@@ -12,8 +13,9 @@
 ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     : QDialog(parent), m_percent(new QLabel(QStringLiteral("0%"), this)),
       m_progress(new QProgressBar(this)), m_start(new QPushButton(this)),
-      m_exit(new QPushButton(QStringLiteral("退出"), this)), m_status(new QStatusBar(this)),
-      m_statusPanel(new QLabel(m_status))
+      m_exit(
+          new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ReadWriteExit), this)),
+      m_status(new QStatusBar(this)), m_statusPanel(new QLabel(m_status))
 {
     setObjectName(QStringLiteral("ReadWrite"));
     setWindowTitle(QStringLiteral("ReadWrite"));

@@ -1,5 +1,6 @@
 #include "link/WritePlan.h"
 
+#include "app/LanguageWords.h"
 #include "channels/ChannelTable.h"
 #include "link/BandCodec.h"
 #include "link/ChannelCodec.h"
@@ -43,6 +44,17 @@ bool fieldFits(int column, const QString& cell, const CellWords& words)
     return Column::isFrequency(column) ? frequencyFits(cell) : toneFits(cell, words);
 }
 
+// The flag cells share one byte, whose bits are set by comparing each cell with one of its
+// column's words; any other text would be sent as the other word without a sign. A row
+// whose four flag cells are all empty has no flags to send (the byte is FF).
+bool flagsUnset(const ChannelTable& table, int row)
+{
+    for (int column = Column::Power; column <= Column::OptionC; ++column)
+        if (!table.text(column, row).isEmpty())
+            return false;
+    return true;
+}
+
 void checkChannel(const ChannelTable& table, int row, const CellWords& words,
                   QList<WriteProblem>& problems)
 {
@@ -52,6 +64,24 @@ void checkChannel(const ChannelTable& table, int row, const CellWords& words,
         if (!fieldFits(column, cell, words))
             problems.append({WriteProblem::Place::Channel, row, column, {}, cell});
     }
+    if (flagsUnset(table, row))
+        return;
+    for (int column = Column::Power; column <= Column::OptionC; ++column) {
+        const QString cell = table.text(column, row);
+        if (!LanguageWords::isColumnWord(column, cell, words))
+            problems.append({WriteProblem::Place::Channel, row, column, {}, cell});
+    }
+}
+
+// The channels as they are sent: a word of either built-in language stands for its meaning,
+// as a language switch would show it, so a channel file opened without one is written as
+// it reads. Only the fields go into the copy.
+void copyInActiveWords(const ChannelTable& table, const CellWords& words, ChannelTable& sent)
+{
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        for (int column = Column::FirstField; column <= Column::LastField; ++column)
+            sent.setText(column, row,
+                         LanguageWords::reworded(column, table.text(column, row), words));
 }
 
 void checkSettings(const FunctionSettings& settings, QList<WriteProblem>& problems)
@@ -68,11 +98,13 @@ void checkSettings(const FunctionSettings& settings, QList<WriteProblem>& proble
 WritePlan WritePlan::compose(const ChannelTable& table, const CellWords& words,
                              const FunctionSettings& settings, const QString& band)
 {
+    ChannelTable sent;
+    copyInActiveWords(table, words, sent);
     WritePlan plan;
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
-        checkChannel(table, row, words, plan.problems);
-        const auto first = ChannelCodec::firstBlock(table, row);
-        const auto second = ChannelCodec::secondBlock(table, row, words);
+        checkChannel(sent, row, words, plan.problems);
+        const auto first = ChannelCodec::firstBlock(sent, row);
+        const auto second = ChannelCodec::secondBlock(sent, row, words);
         if (first && second)
             plan.channels.append(
                 {Frame::WriteRequest(MemoryMap::ChannelRecord(row), *first),

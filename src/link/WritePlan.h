@@ -10,8 +10,10 @@ class ChannelTable;
 
 // A value a write cannot send as it stands: a cell, a setting or the band whose text the
 // radio's encoding cannot carry exactly (a frequency not of the form 435.12500, a tone the
-// radio would read back as another, a setting position that is not one digit, a band not
-// of the form 400-470MHz). Such texts come from hand-edited channel or settings files.
+// radio would read back as another, a power or option cell that holds neither of its
+// column's words, a setting position that is not one digit, a band not of the form
+// 400-470MHz). Such texts come from hand-edited channel or settings files. A word of
+// either built-in language counts as the word of the active language that means the same.
 struct WriteProblem
 {
     enum class Place { Channel, Setting, Band };

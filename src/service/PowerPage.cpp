@@ -1,5 +1,6 @@
 #include "service/PowerPage.h"
 
+#include "app/BuiltInLanguages.h"
 #include "app/LanguageStrings.h"
 #include "app/LanguageTable.h"
 #include "service/PowerSpinBox.h"
@@ -37,29 +38,32 @@ void beepWhenRefused(ServiceCommands::Outcome outcome)
 PowerPage::PowerPage(ServiceCommands& commands, QWidget* parent)
     : QWidget(parent), m_commands(commands)
 {
-    m_powerGroup = new QGroupBox(QStringLiteral("功率调整"), this);
+    using BuiltInLanguages::defaultCaption;
+    m_powerGroup = new QGroupBox(defaultCaption(LanguageString::PowerAdjust), this);
     m_powerGroup->setObjectName(QStringLiteral("powerGroup"));
     m_powerGroup->setGeometry(16, 12, 2 * LabelWidth + BoxWidth, rowTop(ButtonRow) + 50);
 
-    m_lowPowerLabel =
-        addLabel(LowPowerRow, QStringLiteral("TeSpinEdit1Label"), QStringLiteral("低功率"));
+    m_lowPowerLabel = addLabel(LowPowerRow, QStringLiteral("TeSpinEdit1Label"),
+                               defaultCaption(LanguageString::LowPowerLabel));
     m_lowPowerBox = addPowerBox(LowPowerRow, QStringLiteral("TeSpinEdit1"));
     m_lowPowerLabel->setBuddy(m_lowPowerBox);
-    m_highPowerLabel =
-        addLabel(HighPowerRow, QStringLiteral("TeSpinEdit2Label"), QStringLiteral("高功率"));
+    m_highPowerLabel = addLabel(HighPowerRow, QStringLiteral("TeSpinEdit2Label"),
+                                defaultCaption(LanguageString::HighPowerLabel));
     m_highPowerBox = addPowerBox(HighPowerRow, QStringLiteral("TeSpinEdit2"));
     m_highPowerLabel->setBuddy(m_highPowerBox);
     m_lowVoltageLabel = addLabel(LowVoltageRow, QStringLiteral("TeEffectComboBox12Label"),
-                                 QStringLiteral("低电压"));
+                                 defaultCaption(LanguageString::LowVoltage));
     m_lowVoltageBox = new QComboBox(m_powerGroup);
     m_lowVoltageBox->setObjectName(QStringLiteral("TeEffectComboBox12"));
     m_lowVoltageBox->setGeometry(16 + LabelWidth, rowTop(LowVoltageRow), BoxWidth, 24);
     m_lowVoltageBox->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")});
     m_lowVoltageLabel->setBuddy(m_lowVoltageBox);
 
-    m_readButton = addButton(m_powerGroup, QStringLiteral("tefxButton4"), QStringLiteral("读出"),
+    m_readButton = addButton(m_powerGroup, QStringLiteral("tefxButton4"),
+                             defaultCaption(LanguageString::PowerRead),
                              {16, rowTop(ButtonRow), ButtonWidth, ButtonHeight});
-    m_writeButton = addButton(m_powerGroup, QStringLiteral("tefxButton5"), QStringLiteral("写入"),
+    m_writeButton = addButton(m_powerGroup, QStringLiteral("tefxButton5"),
+                              defaultCaption(LanguageString::PowerWrite),
                               {32 + ButtonWidth, rowTop(ButtonRow), ButtonWidth, ButtonHeight});
     m_agingButton =
         addButton(this, QStringLiteral("tefxButton6"), QStringLiteral("老化"),

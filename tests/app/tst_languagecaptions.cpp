@@ -1,3 +1,4 @@
+#include "app/BuiltInLanguages.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
 #include "app/LanguageStrings.h"
@@ -211,6 +212,21 @@ void TestLanguageCaptions::unreadableLogLeavesTheWindowAsCreated()
     QVERIFY(window.languagePage()->chineseButton()->isChecked());
     QCOMPARE(window.findChild<QToolButton*>("fileMenuButton")->text(), QString("文件"));
     QCOMPARE(window.menuPages()->newButton()->label()->text(), QString("新建"));
+
+    // Every other caption the window is built with is the built-in Chinese string, except
+    // the few the window starts without, or with a text of its own.
+    const LanguageTable& chinese = BuiltInLanguages::table(Language::Chinese);
+    const QStringList startsOtherwise = {"Language", "Skin Chang", ""};
+    int fromTheTable = 0;
+    for (const auto& [caption, number] : captions(program)) {
+        if (startsOtherwise.contains(caption))
+            continue;
+        QCOMPARE(caption, chinese.string(number));
+        ++fromTheTable;
+    }
+    // The two group boxes, and empty: the two status panels, the start button and the nine
+    // grid captions.
+    QCOMPARE(fromTheTable, captions(program).size() - 2 - 12);
 }
 
 QTEST_MAIN(TestLanguageCaptions)

@@ -1,3 +1,4 @@
+#include "app/BuiltInLanguages.h"
 #include "app/LanguageStrings.h"
 #include "app/LanguageTable.h"
 #include "app/MessageIds.h"
@@ -7,7 +8,6 @@
 #include "support/RecordingMessageLibrary.h"
 #include "support/WorkspaceFixture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -17,11 +17,9 @@ namespace {
 
 using S = FunctionSettings;
 
-LanguageTable parsed(QByteArray text)
+LanguageTable parsed(const QByteArray& text)
 {
-    QBuffer buffer(&text);
-    buffer.open(QIODevice::ReadOnly);
-    return LanguageTable::parse(&buffer);
+    return LanguageTable::parse(text);
 }
 
 // Every string number the program uses.
@@ -72,7 +70,8 @@ private slots:
     void shippedTablesHoldEveryString();
     void applyingKeepsEveryPosition_data();
     void applyingKeepsEveryPosition();
-    void missingTableChangesNothing();
+    void missingStringsComeFromTheBuiltInTable_data();
+    void missingStringsComeFromTheBuiltInTable();
     void switchesRewordTheGrid_data();
     void switchesRewordTheGrid();
     void switchWithoutItsTable_data();
@@ -89,6 +88,8 @@ void TestLocalisation::tablesAreParsed_data()
 
     QTest::newRow("numbered line") << QByteArray("25=信道\n") << 25 << "信道";
     QTest::newRow("CR LF line ends") << QByteArray("25=CH\r\n26=RX\r\n") << 26 << "RX";
+    QTest::newRow("CR line ends") << QByteArray("25=CH\r26=RX\r27=T\r") << 26 << "RX";
+    QTest::newRow("mixed line ends") << QByteArray("25=CH\r\n\r26=RX\n\n27=T") << 26 << "RX";
     QTest::newRow("no final line end") << QByteArray("69=High\n70=Band") << 70 << "Band";
     QTest::newRow("leading space kept") << QByteArray("48= min\n") << 48 << " min";
     QTest::newRow("equals sign in the text") << QByteArray("61=a=b\n") << 61 << "a=b";
@@ -98,6 +99,13 @@ void TestLocalisation::tablesAreParsed_data()
     QTest::newRow("missing number gives an empty text") << QByteArray("25=x\n") << 26 << "";
     QTest::newRow("comments and malformed lines are skipped")
         << QByteArray("# 27=no\n 27=no\n27 =no\n=27\nx27=no\n") << 27 << "";
+    QTest::newRow("numbers from 100 are not kept") << QByteArray("100=x\n") << 100 << "";
+    QTest::newRow("leading zeros") << QByteArray("034=OFF\n") << 34 << "OFF";
+    QTest::newRow("a later line wins") << QByteArray("30=a\n30=b\n") << 30 << "b";
+    QTest::newRow("text that is not UTF-8 is skipped")
+        << QByteArray("36=\xB8\xDF\xB9\xA6\xC2\xCA\n") << 36 << "";
+    QTest::newRow("lines around a bad one are kept")
+        << QByteArray("35=\xC6\xF4\n36=High\n") << 36 << "High";
     QTest::newRow("cut at 253 characters") << "30=" + QByteArray(300, 'a') + "\n"
                                            << 30 << QString(253, u'a');
 }
@@ -112,42 +120,45 @@ void TestLocalisation::tablesAreParsed()
 
 void TestLocalisation::shippedTablesHoldEveryString_data()
 {
-    QTest::addColumn<QString>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QStringList>("cellWords");
-    QTest::newRow("chinese") << "chinese" << QStringList{"禁用", "启用", "高功率", "低功率"};
-    QTest::newRow("english") << "english" << QStringList{"OFF", "ON", "High", "Low"};
+    QTest::newRow("chinese") << Language::Chinese
+                             << QStringList{"禁用", "启用", "高功率", "低功率"};
+    QTest::newRow("english") << Language::English << QStringList{"OFF", "ON", "High", "Low"};
 }
 
+// The table installed beside the program and the one built into it are the same file.
 void TestLocalisation::shippedTablesHoldEveryString()
 {
-    QFETCH(QString, language);
+    QFETCH(Language, language);
     QFETCH(QStringList, cellWords);
     const TemporaryProgramFolder folder;
     folder.copyCompanionFiles();
     const std::optional<LanguageTable> table =
-        LanguageTable::load(folder.filePath(Localisation::tableFileName(language)));
+        LanguageTable::load(folder.filePath(Localisation::tableFileName(languageName(language))));
     QVERIFY(table);
+    const LanguageTable& builtIn = BuiltInLanguages::table(language);
+    for (int number = 0; number <= 100; ++number)
+        QCOMPARE(builtIn.string(number), table->string(number));
     for (int number : usedNumbers()) {
         QVERIFY2(!table->string(number).isEmpty(), qPrintable(QString::number(number)));
         QVERIFY(table->string(number).size() <= LanguageTable::MaxLength);
     }
-    for (int word = 0; word < cellWords.size(); ++word)
-        QCOMPARE(table->string(LanguageString::OffWord + word), cellWords[word]);
+    const CellWords words = BuiltInLanguages::words(language);
+    QCOMPARE((QStringList{words.OffWord, words.OnWord, words.HighWord, words.LowWord}), cellWords);
 }
 
 void TestLocalisation::applyingKeepsEveryPosition_data()
 {
-    QTest::addColumn<QString>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("txtot3");
-    QTest::newRow("chinese") << "chinese"
-                             << "3分钟";
-    QTest::newRow("english") << "english"
-                             << "3 min";
+    QTest::newRow("chinese") << Language::Chinese << "3分钟";
+    QTest::newRow("english") << Language::English << "3 min";
 }
 
 void TestLocalisation::applyingKeepsEveryPosition()
 {
-    QFETCH(QString, language);
+    QFETCH(Language, language);
     QFETCH(QString, txtot3);
     WorkspaceFixture fixture;
     Workspace& workspace = fixture.workspace;
@@ -190,21 +201,84 @@ void TestLocalisation::applyingKeepsEveryPosition()
                  table.string(LanguageString::columnCaption(column)));
 }
 
-void TestLocalisation::missingTableChangesNothing()
+void TestLocalisation::missingStringsComeFromTheBuiltInTable_data()
 {
+    QTest::addColumn<QByteArray>("table"); // a null array: no english.lang at all
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QString>("rxFrequencyCaption");
+    QTest::addColumn<QString>("minutesUnit");
+
+    const QStringList english = {"OFF", "ON", "High", "Low"};
+    QTest::newRow("no table") << QByteArray() << english << "RX Freq"
+                              << " min";
+    QTest::newRow("empty table") << QByteArray("") << english << "RX Freq"
+                                 << " min";
+    QTest::newRow("a few strings, the rest built in")
+        << QByteArray("26=Receive\n36=Hi\n37=Lo\n") << QStringList{"OFF", "ON", "Hi", "Lo"}
+        << "Receive"
+        << " min";
+    QTest::newRow("lines ending in CR alone")
+        << QByteArray("26=Receive\r34=Aus\r35=An\r") << QStringList{"Aus", "An", "High", "Low"}
+        << "Receive"
+        << " min";
+    QTest::newRow("bad lines") << QByteArray("26 =Receive\n=27\n36=\xB8\xDF\n48\n") << english
+                               << "RX Freq"
+                               << " min";
+    QTest::newRow("an empty caption is kept") << QByteArray("26=\n48=\n") << english << ""
+                                              << "";
+    QTest::newRow("empty words") << QByteArray("34=\n35=An\n36=\n37=\n")
+                                 << QStringList{"OFF", "An", "High", "Low"} << "RX Freq"
+                                 << " min";
+    QTest::newRow("an empty word that the other would equal")
+        << QByteArray("34=ON\n35=\n") << english << "RX Freq"
+        << " min";
+    QTest::newRow("two equal words") << QByteArray("36=Max\n37=Max\n") << english << "RX Freq"
+                                     << " min";
+    QTest::newRow("a word with spaces around it")
+        << QByteArray("34=OFF \n35= Ein\n") << english << "RX Freq"
+        << " min";
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFE"
+                                          "3\x00"
+                                          "6\x00=\x00H\x00i\x00")
+                            << english << "RX Freq"
+                            << " min";
+}
+
+// The table beside the program wins string by string; what it lacks comes from the
+// built-in copy of the same language, and the cell words are never empty.
+void TestLocalisation::missingStringsComeFromTheBuiltInTable()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(QStringList, words);
+    QFETCH(QString, rxFrequencyCaption);
+    QFETCH(QString, minutesUnit);
     WorkspaceFixture fixture;
-    QVERIFY(QFile::remove(fixture.folder.filePath("english.lang")));
+    if (table.isNull())
+        QVERIFY(QFile::remove(fixture.folder.filePath("english.lang")));
+    else
+        fixture.folder.writeFile("english.lang", table);
     Workspace& workspace = fixture.workspace;
     QSignalSpy applied(&fixture.localisation, &Localisation::languageApplied);
 
-    fixture.localisation.ApplyLanguage("english");
+    fixture.localisation.ApplyLanguage(Language::English);
 
-    QCOMPARE(applied.count(), 0);
-    QVERIFY(!fixture.localisation.hasApplied());
-    QVERIFY(workspace.words.OffWord.isEmpty());
-    QCOMPARE(workspace.tones.offEntry(), QString("禁用"));
-    QCOMPARE(workspace.settings.entries(S::Voice), S::builtInEntries(S::Voice));
-    QVERIFY(workspace.table.text(Column::RxFrequency, Row::Captions).isEmpty());
+    QCOMPARE(applied.count(), 1);
+    QVERIFY(fixture.localisation.hasApplied());
+    const CellWords& cellWords = workspace.words;
+    QCOMPARE(
+        (QStringList{cellWords.OffWord, cellWords.OnWord, cellWords.HighWord, cellWords.LowWord}),
+        words);
+    QCOMPARE(workspace.tones.offEntry(), cellWords.OffWord);
+    QCOMPARE(workspace.settings.entries(S::Scan),
+             (QStringList{cellWords.OnWord, cellWords.OffWord}));
+    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), rxFrequencyCaption);
+    QCOMPARE(workspace.settings.entries(S::TxTOT)[3], "3" + minutesUnit);
+    // A string the table does not give at all is the built-in one.
+    const LanguageTable& builtIn = BuiltInLanguages::table(Language::English);
+    QCOMPARE(workspace.table.text(Column::OptionC, Row::Captions),
+             builtIn.string(LanguageString::columnCaption(Column::OptionC)));
+    QCOMPARE(fixture.localisation.applied().string(LanguageString::StatusLine),
+             builtIn.string(LanguageString::StatusLine));
 }
 
 void TestLocalisation::switchesRewordTheGrid_data()
@@ -259,19 +333,14 @@ void TestLocalisation::switchesRewordTheGrid()
 void TestLocalisation::switchWithoutItsTable_data()
 {
     QTest::addColumn<bool>("chineseTable");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("offWord");
-    QTest::newRow("chinese applied before") << true << "接收频率"
-                                            << "禁用";
-    QTest::newRow("no table at all") << false << ""
-                                     << "";
+    QTest::newRow("chinese applied before") << true;
+    QTest::newRow("no table at all") << false;
 }
 
+// Without its table a switch speaks the built-in copy of its language, words included.
 void TestLocalisation::switchWithoutItsTable()
 {
     QFETCH(bool, chineseTable);
-    QFETCH(QString, caption);
-    QFETCH(QString, offWord);
     WorkspaceFixture fixture;
     QFile::remove(fixture.folder.filePath("english.lang"));
     if (!chineseTable)
@@ -283,18 +352,12 @@ void TestLocalisation::switchWithoutItsTable()
 
     fixture.localisation.switchLanguage(Language::English);
 
-    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), caption);
-    QCOMPARE(workspace.words.OffWord, offWord);
+    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), QString("RX Freq"));
+    QCOMPARE(workspace.words.OffWord, QString("OFF"));
     QCOMPARE(workspace.LanguageCode, 2);
     QCOMPARE(workspace.checkedLanguage, Language::English);
-    // The words of the table applied before replace the recognised ones; where there are
-    // none, the cells keep their words rather than lose them.
-    const QStringList row = gridOf(workspace.table, 1).first();
-    if (chineseTable)
-        QCOMPARE(row, (QStringList{"430.12500", "禁用", "430.12500", "禁用", "高功率", "启用",
-                                   "启用", "低功率"}));
-    else
-        QCOMPARE(row, words.first());
+    QCOMPARE(gridOf(workspace.table, 1).first(),
+             (QStringList{"430.12500", "OFF", "430.12500", "OFF", "High", "ON", "ON", "低功率"}));
 
     RecordingMessageLibrary messages;
     Messenger(messages, workspace).show(Message::PromptTitle, Message::ConfirmNew);
@@ -346,8 +409,8 @@ void TestLocalisation::installLogPicksTheStartupLanguage()
     QCOMPARE(messages.errors, error.isEmpty() ? QStringList() : QStringList{error});
     QCOMPARE(workspace.LanguageCode, languageCode);
     QCOMPARE(workspace.checkedLanguage, languageCode == 2 ? Language::English : Language::Chinese);
-    const QString offWord = languageCode == 2 ? "OFF" : languageCode == 1 ? "禁用" : "";
-    QCOMPARE(workspace.words.OffWord, offWord);
+    // Before any language the words are the built-in Chinese ones, as the captions are.
+    QCOMPARE(workspace.words.OffWord, languageCode == 2 ? QString("OFF") : QString("禁用"));
 }
 
 QTEST_GUILESS_MAIN(TestLocalisation)

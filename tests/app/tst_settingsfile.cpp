@@ -1,6 +1,11 @@
 #include "app/SettingsFile.h"
+#include "files/Gbk.h"
 
+#include "support/PermissionsHonoured.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TemporaryProgramFolder.h"
+
+#include <QFile>
 
 #include <QTest>
 
@@ -20,7 +25,32 @@ private slots:
     void negativeCountWritesNoBandKeys();
     void learnedBandGetsTheNextKey();
     void hugeCountIsBounded();
+    void unchangedLinesComeBackByteForByte_data();
+    void unchangedLinesComeBackByteForByte();
+    void changedLinesKeepTheirForm_data();
+    void changedLinesKeepTheirForm();
+    void aFileThatCannotBeReadIsNotReplaced_data();
+    void aFileThatCannotBeReadIsNotReplaced();
+    void writesThroughWhereOnlyTheFileIsWritable();
 };
+
+namespace {
+
+// GBK bytes of Chinese texts.
+const QByteArray Chinese = "\xD6\xD0\xCE\xC4";                  // 中文
+const QByteArray BandList = "\xC6\xB5\xB6\xCE\xC1\xD0\xB1\xED"; // 频段列表
+
+// What an exit writes: the stored choices as they were read.
+QByteArray afterAnUnchangedRun(const TemporaryProgramFolder& folder)
+{
+    const StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
+    SettingsFile file(folder.path());
+    if (!choices.write(file))
+        return "(not written)";
+    return folder.readFile("qv3307.ini");
+}
+
+} // namespace
 
 void TestSettingsFile::integersParse_data()
 {
@@ -185,6 +215,153 @@ void TestSettingsFile::hugeCountIsBounded()
     folder.writeFile("qv3307.ini", "[list1]\nlistcount=2147483647\n");
     const StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
     QCOMPARE(choices.bands.size(), StoredChoices::MaxBands);
+}
+
+void TestSettingsFile::unchangedLinesComeBackByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QStringList>("bands");
+
+    const QByteArray complete = "[open]\r\ncom=1\r\n[skin1]\r\nskintnow=0\r\n[list1]\r\n"
+                                "listnow=1\r\nlistcount=1\r\ncombo0=400-470MHz\r\ncombo1=";
+    QTest::newRow("a GBK band and a GBK comment")
+        << "; " + BandList + "\r\n" + complete + Chinese + "\r\n"
+        << QStringList{"400-470MHz", "中文"};
+    QTest::newRow("bytes that are not GBK")
+        << complete + "\x80\xFF-\xA1\r\n"
+        << QStringList{"400-470MHz", Gbk::decode("\x80\xFF-\xA1")};
+    QTest::newRow("mixed line ends and no last one")
+        << QByteArray("[open]\ncom=1\r[skin1]\r\nskintnow=0\n\r\n[list1]\rlistnow=0\r\n"
+                      "listcount=0\ncombo0=136-174MHz")
+        << QStringList{"136-174MHz"};
+    QTest::newRow("lines it does not understand")
+        << QByteArray("no section yet=1\n[open\n=value only\n[open]\njust words\n com = 0x1 \n"
+                      "[skin1]\nskintnow=0\t\n  ; indented comment\n[list1]\nlistnow=0\n"
+                      "listcount=0\ncombo0=  400-470MHz  \n[other]\nkeep=\xB0\xA1\n")
+        << QStringList{"400-470MHz"};
+}
+
+void TestSettingsFile::unchangedLinesComeBackByteForByte()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QStringList, bands);
+    TemporaryProgramFolder folder;
+    folder.writeFile("qv3307.ini", ini);
+    QCOMPARE(StoredChoices::read(SettingsFile(folder.path())).bands, bands);
+    QCOMPARE(afterAnUnchangedRun(folder), ini);
+}
+
+void TestSettingsFile::changedLinesKeepTheirForm_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<int>("com");
+    QTest::addColumn<QString>("learnedBand"); // appended to the bands read
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("the value changes, the blanks around it stay")
+        << QByteArray("[open]\r\n Com =  1  \r\n") << 3 << QString()
+        << QByteArray("[open]\r\n Com =  3  \r\n[skin1]\r\nskintnow=0\r\n[list1]\r\n"
+                      "listnow=0\r\nlistcount=0\r\ncombo0=400-470MHz\r\n");
+    QTest::newRow("a learned Chinese band is written in GBK with the file's line ends")
+        << "[list1]\r\nlistcount=0\r\ncombo0=" + Chinese + "\r\n\r\n[open]\r\ncom=1\r\n"
+        << 1 << "136-174MHz"
+        << "[list1]\r\nlistcount=1\r\ncombo0=" + Chinese +
+               "\r\nlistnow=0\r\ncombo1=136-174MHz\r\n\r\n[open]\r\ncom=1\r\n[skin1]\r\n"
+               "skintnow=0\r\n";
+    QTest::newRow("a file without a last line end gets one before new lines")
+        << QByteArray("[open]\ncom=2") << 2 << QString()
+        << QByteArray("[open]\ncom=2\n[skin1]\nskintnow=0\n[list1]\nlistnow=0\nlistcount=0\n"
+                      "combo0=400-470MHz\n");
+    QTest::newRow("bare CR line ends are kept and used")
+        << QByteArray("[open]\rcom=1\r") << 4 << QString()
+        << QByteArray("[open]\rcom=4\r[skin1]\rskintnow=0\r[list1]\rlistnow=0\rlistcount=0\r"
+                      "combo0=400-470MHz\r");
+}
+
+void TestSettingsFile::changedLinesKeepTheirForm()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(int, com);
+    QFETCH(QString, learnedBand);
+    TemporaryProgramFolder folder;
+    folder.writeFile("qv3307.ini", ini);
+
+    StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
+    choices.com = com;
+    if (!learnedBand.isEmpty())
+        choices.bands << learnedBand;
+    SettingsFile file(folder.path());
+    QVERIFY(choices.write(file));
+    QTEST(folder.readFile("qv3307.ini"), "written");
+    QCOMPARE(StoredChoices::read(SettingsFile(folder.path())).bands, choices.bands);
+}
+
+void TestSettingsFile::aFileThatCannotBeReadIsNotReplaced_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QFile::Permissions>("permissions");
+
+    const QFile::Permissions readWrite = QFile::ReadOwner | QFile::WriteOwner;
+    QTest::newRow("far too large") << "[open]\ncom=3\n" + QByteArray(1 << 20, ';') << readWrite;
+    QTest::newRow("not readable") << QByteArray("[open]\ncom=3\n")
+                                  << QFile::Permissions(QFile::WriteOwner);
+}
+
+void TestSettingsFile::aFileThatCannotBeReadIsNotReplaced()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QFile::Permissions, permissions);
+    TemporaryProgramFolder folder;
+    folder.writeFile("qv3307.ini", ini);
+    QVERIFY(QFile::setPermissions(folder.filePath("qv3307.ini"), permissions));
+
+    bool written = true;
+    StoredChoices choices;
+    {
+        const PermissionsHonoured honoured;
+        if (!honoured.holds())
+            QSKIP("This process passes over file permissions and cannot stop doing so");
+        SettingsFile file(folder.path());
+        choices = StoredChoices::read(file);
+        written = choices.write(file);
+    }
+    QCOMPARE(choices.com, 1); // read as a missing file
+    QVERIFY(!written);
+    QVERIFY(QFile::setPermissions(folder.filePath("qv3307.ini"), QFile::ReadOwner));
+    QCOMPARE(folder.readFile("qv3307.ini"), ini);
+}
+
+void TestSettingsFile::writesThroughWhereOnlyTheFileIsWritable()
+{
+    // A program folder the user may not write, holding a settings file the user may.
+    TemporaryProgramFolder folder;
+    folder.writeFile("qv3307.ini", "; " + BandList + "\n[open]\ncom=1\n");
+    TemporaryProgramFolder firstRun;
+    bool written = false;
+    bool firstRunWritten = true;
+    {
+        const ReadOnlyFolder readOnly(folder.path());
+        const ReadOnlyFolder firstRunReadOnly(firstRun.path());
+        const PermissionsHonoured honoured;
+        if (!honoured.holds())
+            QSKIP("This process passes over file permissions and cannot stop doing so");
+        SettingsFile file(folder.path());
+        StoredChoices choices = StoredChoices::read(file);
+        choices.com = 2;
+        written = choices.write(file);
+
+        SettingsFile none(firstRun.path());
+        firstRunWritten = StoredChoices::read(none).write(none);
+    }
+    QVERIFY(written);
+    QCOMPARE(folder.readFile("qv3307.ini"),
+             "; " + BandList +
+                 "\n[open]\ncom=2\n[skin1]\nskintnow=0\n[list1]\nlistnow=0\n"
+                 "listcount=0\ncombo0=400-470MHz\n");
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"qv3307.ini"});
+    // Where there is no file yet, there is nothing to write in place.
+    QVERIFY(!firstRunWritten);
+    QVERIFY(!firstRun.exists("qv3307.ini"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

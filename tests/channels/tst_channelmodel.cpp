@@ -26,7 +26,7 @@ private slots:
     void positionBeyondTheListShowsNoText();
     void bandSelectionIsAnnouncedOnlyWhenItChanges();
     void titleShowsTheSelectedBand();
-    void cellWordsAreEmptyUntilALanguageIsApplied();
+    void cellWordsAreChineseUntilALanguageIsApplied();
 };
 
 void TestChannelModel::freshTableHoldsOnlyTheLabels()
@@ -229,13 +229,16 @@ void TestChannelModel::titleShowsTheSelectedBand()
     QCOMPARE(spy.size(), 1);
 }
 
-void TestChannelModel::cellWordsAreEmptyUntilALanguageIsApplied()
+// The words are never empty: a read before any language would otherwise fill the grid
+// with empty words, which a write turns into other flags.
+void TestChannelModel::cellWordsAreChineseUntilALanguageIsApplied()
 {
     Workspace workspace;
-    QVERIFY(workspace.words.OffWord.isEmpty());
-    QVERIFY(workspace.words.OnWord.isEmpty());
-    QVERIFY(workspace.words.HighWord.isEmpty());
-    QVERIFY(workspace.words.LowWord.isEmpty());
+    QCOMPARE(workspace.words.OffWord, QString("禁用"));
+    QCOMPARE(workspace.words.OnWord, QString("启用"));
+    QCOMPARE(workspace.words.HighWord, QString("高功率"));
+    QCOMPARE(workspace.words.LowWord, QString("低功率"));
+    QCOMPARE(workspace.tones.offEntry(), workspace.words.OffWord);
     QCOMPARE(workspace.LanguageCode, 0);
     QCOMPARE(workspace.editor.CurrentRow, 0);
     QVERIFY(!workspace.editor.SuppressToggle);

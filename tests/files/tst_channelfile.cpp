@@ -1,19 +1,25 @@
+#include "files/ChannelFileParser.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
 #include "files/Gbk.h"
 #include "files/IoErrorText.h"
 
+#include "support/PermissionsHonoured.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/WorkspaceFixture.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +30,12 @@ const QByteArray Off = "\xBD\xFB\xD3\xC3";          // 禁用
 const QByteArray On = "\xC6\xF4\xD3\xC3";           // 启用
 const QByteArray High = "\xB8\xDF\xB9\xA6\xC2\xCA"; // 高功率
 const QByteArray Low = "\xB5\xCD\xB9\xA6\xC2\xCA";  // 低功率
+
+// The bytes of a literal that may hold NUL bytes, without its terminating one.
+template <size_t Size> QByteArray bytesOf(const char (&literal)[Size])
+{
+    return QByteArray(literal, Size - 1);
+}
 
 QByteArray crlfLines(const QList<QByteArray>& lines)
 {
@@ -82,11 +94,9 @@ void fillTable(ChannelTable& table, const QString& text)
             table.setText(column, row, text);
 }
 
-FileResult readInto(WorkspaceFixture& fixture, QByteArray file)
+FileResult readInto(WorkspaceFixture& fixture, const QByteArray& file)
 {
-    QBuffer buffer(&file);
-    buffer.open(QIODevice::ReadOnly);
-    return ChannelFileReader(fixture.workspace, fixture.localisation).read(&buffer);
+    return ChannelFileReader(fixture.workspace, fixture.localisation).read(file, "radio.F19");
 }
 
 // A device that takes `capacity` bytes and then no more; a capacity below zero fails
@@ -155,13 +165,17 @@ private slots:
     void languageCodeRunsTheSwitch();
     void bandIsSelectedLearnedOrLeft_data();
     void bandIsSelectedLearnedOrLeft();
-    void anUnreadableDigitStopsReading_data();
-    void anUnreadableDigitStopsReading();
+    void aFileThatDoesNotConvertChangesNothing_data();
+    void aFileThatDoesNotConvertChangesNothing();
+    void theParserNeedsNoWorkspace();
     void fileErrorsUseTheSystemsWords_data();
     void fileErrorsUseTheSystemsWords();
     void fullDeviceIsReported();
     void failedSaveLeavesThePreviousFileWhole();
     void replacingKeepsPermissionsAndFollowsLinks();
+    void savingWhereOnlyTheFileIsWritable_data();
+    void savingWhereOnlyTheFileIsWritable();
+    void aStickyFolderRefusingTheRenameIsWrittenInPlace();
     void iconvFallbackAgreesWithQt();
 };
 
@@ -383,11 +397,6 @@ void TestChannelFile::settingsAreReadByPosition_data()
     QTest::newRow("VoxInhibit in other letters")
         << withLine(15, "voxinhibit 1") << startup << false;
     QTest::newRow("empty VoxInhibit line") << withLine(15, "") << startup << false;
-
-    QList<int> batSaveKept = startup;
-    batSaveKept[S::BatSave] = 0;
-    QTest::newRow("a digit beyond its list keeps the setting")
-        << withLine(7, "BatSave 7 ON") << batSaveKept << true;
 }
 
 void TestChannelFile::settingsAreReadByPosition()
@@ -479,75 +488,204 @@ void TestChannelFile::bandIsSelectedLearnedOrLeft()
     QCOMPARE(fixture.workspace.title(), "RZT3307 [" + selected + "]");
 }
 
-void TestChannelFile::anUnreadableDigitStopsReading_data()
+void TestChannelFile::aFileThatDoesNotConvertChangesNothing_data()
 {
+    QTest::addColumn<Language>("interfaceLanguage");
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("error");
-    QTest::addColumn<int>("languageCode");
-    QTest::addColumn<int>("settingsRead"); // settings taken before the error, in file order
 
-    // Every position differs from the 0 the workspace starts with.
-    QList<QByteArray> lines = {"QV-3307 MEMORY CHANNEL",
-                               "",
-                               "",
-                               "Language 2",
-                               "BAND 136-174MHz",
-                               "Squelch 5 5",
-                               "BatSave 1 ON",
-                               "TxT.O.T 6 6 min",
-                               "TONE 1 ON",
-                               "EMG 1 ON",
-                               "SCAN 1 OFF",
-                               "VOICE 1 English",
-                               "VoxGainLevel 7 8",
-                               "VoxDelay 3 4s",
-                               "VoxInhibit 0"};
+    // Every value differs from what the workspace holds, and the band would be learned.
+    const QList<QByteArray> lines = {"QV-3307 MEMORY CHANNEL",
+                                     "",
+                                     "",
+                                     "Language 1",
+                                     "BAND 136-174MHz",
+                                     "Squelch 5 5",
+                                     "BatSave 1 ON",
+                                     "TxT.O.T 6 6 min",
+                                     "TONE 1 ON",
+                                     "EMG 1 ON",
+                                     "SCAN 1 OFF",
+                                     "VOICE 1 English",
+                                     "VoxGainLevel 7 8",
+                                     "VoxDelay 3 4s",
+                                     "VoxInhibit 1"};
     auto changed = [lines](int number, const QByteArray& text) {
         QList<QByteArray> changedLines = lines;
         changedLines[number - 1] = text;
         return fileWithLines(changedLines);
     };
-    QTest::newRow("x for the squelch digit")
-        << changed(6, "Squelch x 2") << "'x' is not a valid integer value" << 2 << 0;
-    QTest::newRow("empty file") << QByteArray() << "'' is not a valid integer value" << 0 << 0;
+    const Language english = Language::English;
+    const Language chinese = Language::Chinese;
+
+    // Each kind of value, wrong.
     QTest::newRow("letter for the language")
-        << changed(4, "Language E") << "'E' is not a valid integer value" << 0 << 0;
+        << english << changed(4, "Language E")
+        << R"(radio.F19, line 4: "E" is not a language code (1 Chinese, 2 English))";
+    QTest::newRow("x for the squelch digit")
+        << english << changed(6, "Squelch x 2")
+        << R"(radio.F19, line 6: "x" is not a squelch level (0–9))";
+    QTest::newRow("digit beyond the battery save list")
+        << english << changed(7, "BatSave 7 ON")
+        << R"(radio.F19, line 7: "7" is not a battery save setting (0–1))";
+    QTest::newRow("chinese character for the time-out")
+        << english << changed(8, "TxT.O.T " + Off)
+        << R"(radio.F19, line 8: "禁" is not a TX time-out setting (0–7))";
+    QTest::newRow("minus for the prompt tone")
+        << english << changed(9, "TONE -1 OFF")
+        << R"(radio.F19, line 9: "-" is not a prompt tone setting (0–1))";
+    QTest::newRow("digit beyond the alarm key list")
+        << english << changed(10, "EMG 2 ON")
+        << R"(radio.F19, line 10: "2" is not an alarm key setting (0–1))";
+    QTest::newRow("letter for scan") << english << changed(11, "SCAN O ON")
+                                     << R"(radio.F19, line 11: "O" is not a scan setting (0–1))";
     QTest::newRow("voice line too short")
-        << changed(12, "VOICE") << "'' is not a valid integer value" << 2 << 6;
+        << english << changed(12, "VOICE")
+        << "radio.F19, line 12: the line ends before character 7, which should be a voice "
+           "prompt setting (0–2)";
+    QTest::newRow("tab for the vox gain level")
+        << english << changed(13, "VoxGainLevel \t")
+        << "radio.F19, line 13: byte 0x09 is not a VOX gain level (0–7)";
     QTest::newRow("space where the vox delay digit belongs")
-        << changed(14, "VoxDelay  3") << "' ' is not a valid integer value" << 2 << 8;
-    QTest::newRow("file ends after the time-out line")
-        << crlfLines(lines.mid(0, 8)) << "'' is not a valid integer value" << 2 << 3;
+        << english << changed(14, "VoxDelay  3")
+        << R"(radio.F19, line 14: " " is not a VOX delay time (0–3))";
+    QTest::newRow("digit beyond the vox delay list")
+        << english << changed(14, "VoxDelay 4 5s")
+        << R"(radio.F19, line 14: "4" is not a VOX delay time (0–3))";
+
+    // Files that are not whole.
+    QTest::newRow("empty file") << english << QByteArray()
+                                << "radio.F19, line 4: the file is empty; this line should hold "
+                                   "a language code (1 Chinese, 2 English)";
+    QTest::newRow("empty language line")
+        << english << changed(4, "")
+        << "radio.F19, line 4: the line ends before character 10, which should be a language "
+           "code (1 Chinese, 2 English)";
+    QTest::newRow("file ends after line 3")
+        << english << crlfLines(lines.mid(0, 3))
+        << "radio.F19, line 4: the file ends after line 3; this line should hold a language "
+           "code (1 Chinese, 2 English)";
+    QTest::newRow("file ends after line 5")
+        << english << crlfLines(lines.mid(0, 5))
+        << "radio.F19, line 6: the file ends after line 5; this line should hold a squelch "
+           "level (0–9)";
+    QTest::newRow("file ends after line 8, without its line end")
+        << english << crlfLines(lines.mid(0, 8)).chopped(2)
+        << "radio.F19, line 9: the file ends after line 8; this line should hold a prompt tone "
+           "setting (0–1)";
+    QTest::newRow("file ends after line 13")
+        << english << crlfLines(lines.mid(0, 13))
+        << "radio.F19, line 14: the file ends after line 13; this line should hold a VOX delay "
+           "time (0–3)";
+    QTest::newRow("lines ended by CR alone")
+        << english << changed(6, "Squelch 5 5").replace("\r\n", "\r")
+        << "radio.F19, line 4: the file ends after line 1; this line should hold a language "
+           "code (1 Chinese, 2 English). Its lines end in CR alone, which does not end a line: "
+           "only LF or CR LF do";
+    QTest::newRow("a picture")
+        << english << bytesOf("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x20\0\0\0\x20\x08\x06\0\0\0")
+        << "radio.F19, line 4: the file ends after line 3; this line should hold a language "
+           "code (1 Chinese, 2 English). It does not look like a channel file: it holds binary "
+           "data";
+    QTest::newRow("binary bytes where the language belongs")
+        << english << bytesOf("\0\n\0\n\0\nLanguage \xFF\0\n")
+        << "radio.F19, line 4: byte 0xFF is not a language code (1 Chinese, 2 English). It does "
+           "not look like a channel file: it holds binary data";
+
+    // The message speaks the interface's language.
+    QTest::newRow("chinese: x for the squelch digit")
+        << chinese << changed(6, "Squelch x 2")
+        << "radio.F19，第 6 行：“x”不是有效的静噪电平（0–9）";
+    QTest::newRow("chinese: digit beyond the voice list")
+        << chinese << changed(12, "VOICE 3")
+        << "radio.F19，第 12 行：“3”不是有效的语音通知设置（0–2）";
+    QTest::newRow("chinese: empty file")
+        << chinese << QByteArray()
+        << "radio.F19，第 4 行：文件为空，此行应为语言代码（1 中文，2 英文）";
+    QTest::newRow("chinese: line too short")
+        << chinese << changed(7, "BatSave")
+        << "radio.F19，第 7 行：该行在第 9 个字符之前结束，此处应为电池省电设置（0–1）";
+    QTest::newRow("chinese: file ends after line 10")
+        << chinese << crlfLines(lines.mid(0, 10))
+        << "radio.F19，第 11 行：文件在第 10 行后结束，此行应为扫描允许设置（0–1）";
+    QTest::newRow("chinese: lines ended by CR alone")
+        << chinese << changed(6, "Squelch 5 5").replace("\r\n", "\r")
+        << "radio.F19，第 4 行：文件在第 1 行后结束，此行应为语言代码（1 中文，2 英文）。"
+           "该文件的行仅以 CR 结尾，不算换行；只有 LF 或 CR LF 才算换行";
+    QTest::newRow("chinese: binary bytes")
+        << chinese << bytesOf("\0\n\0\n\0\nLanguage \x01\n")
+        << "radio.F19，第 4 行：字节 0x01 不是有效的语言代码（1 中文，2 英文）。"
+           "该文件似乎不是信道文件：其中含有二进制数据";
 }
 
-void TestChannelFile::anUnreadableDigitStopsReading()
+void TestChannelFile::aFileThatDoesNotConvertChangesNothing()
 {
+    QFETCH(Language, interfaceLanguage);
     QFETCH(QByteArray, file);
     QFETCH(QString, error);
-    QFETCH(int, languageCode);
-    QFETCH(int, settingsRead);
 
     WorkspaceFixture fixture;
     Workspace& workspace = fixture.workspace;
+    fixture.localisation.switchLanguage(interfaceLanguage);
+    workspace.bands.append("350-390MHz");
+    workspace.bands.select(1);
     workspace.settings.reset({0, 0, 0, 0, 0, 0, 0, 0, 0});
+    workspace.settings.setVoxInhibit(false);
     fillTable(workspace.table, "old");
+    // With a file asking for the other language, a partial read would switch it.
+    if (interfaceLanguage == Language::Chinese)
+        file.replace("Language 1", "Language 2");
+
+    const QSignalSpy languageApplied(&fixture.localisation, &Localisation::languageApplied);
+    const QSignalSpy bandAppended(&workspace.bands, &BandList::entryAppended);
+    const QSignalSpy bandSelected(&workspace.bands, &BandList::selectionChanged);
+    const QSignalSpy titleChanged(&workspace, &Workspace::titleChanged);
+    const QSignalSpy settingChanged(&workspace.settings, &FunctionSettings::positionChanged);
+    const QSignalSpy voxChanged(&workspace.settings, &FunctionSettings::voxInhibitChanged);
+    const QSignalSpy cellsChanged(&workspace.table, &ChannelTable::dataChanged);
 
     const FileResult result = readInto(fixture, file);
     QVERIFY(!result.ok());
     QCOMPARE(result.errorText(), error);
 
-    QCOMPARE(workspace.LanguageCode, languageCode);
-    if (languageCode != 0) {
-        // Language and band come before the settings and stay applied.
-        QCOMPARE(workspace.bands.selectedText(), QString("136-174MHz"));
-        QCOMPARE(workspace.title(), QString("RZT3307 [136-174MHz]"));
-    }
-    const QList<int> fromFile = {5, 1, 6, 1, 1, 1, 1, 7, 3};
-    for (int setting = 0; setting < S::SettingCount; ++setting)
-        QCOMPARE(workspace.settings.position(S::Setting(setting)),
-                 setting < settingsRead ? fromFile[setting] : 0);
-    QVERIFY(workspace.settings.voxInhibit());
+    for (const QSignalSpy* spy : {&languageApplied, &bandAppended, &bandSelected, &titleChanged,
+                                  &settingChanged, &voxChanged, &cellsChanged})
+        QCOMPARE(spy->count(), 0);
+    QCOMPARE(workspace.LanguageCode, languageCode(interfaceLanguage));
+    QCOMPARE(workspace.bands.entries(), (QStringList{"400-470MHz", "350-390MHz"}));
+    QCOMPARE(workspace.bands.selectedText(), QString("350-390MHz"));
+    QCOMPARE(workspace.title(), Workspace::InitialTitle);
+    QCOMPARE(workspace.settings.positions(), (FunctionSettings::Positions{}));
+    QVERIFY(!workspace.settings.voxInhibit());
+    QCOMPARE(workspace.table.text(Column::RxFrequency, 1), QString("old"));
     QCOMPARE(workspace.table.text(Column::OptionC, 16), QString("old"));
+}
+
+void TestChannelFile::theParserNeedsNoWorkspace()
+{
+    // The file's bytes become a value that says what the file holds; nothing is applied.
+    const QByteArray file = crlfLines(headLines("Language 1", "BAND 220-260MHz")) +
+                            "CH01 | 430.12500 | 67.0 | 430.12500 | D023N | " + High + " | " + On +
+                            " | " + Off + " | " + On + " | \r\n" + emptyChannelLine(2) + "\r\n";
+    const ParsedChannelFile parsed = ChannelFileParser::parse(file);
+    QVERIFY(parsed.ok());
+    const ChannelFileContent& content = parsed.content;
+    QCOMPARE(content.language, std::optional<Language>(Language::Chinese));
+    QCOMPARE(content.band, QString("220-260MHz"));
+    QVERIFY(content.bandLearnable);
+    QCOMPARE(content.positions, FunctionSettings::StartupPositions);
+    QVERIFY(content.voxInhibit);
+    QCOMPARE(content.channels[0], (QStringList{"430.12500", "67.0", "430.12500", "D023N", "高功率",
+                                               "启用", "禁用", "启用"}));
+    for (int row = 1; row < ChannelFileContent::ChannelCount; ++row)
+        QCOMPARE(content.channels[size_t(row)], QStringList(8));
+
+    // A band with a control character in it is not one to learn: kept in the settings
+    // file, it would break its line.
+    const ParsedChannelFile broken =
+        ChannelFileParser::parse(fileWithLines(headLines("Language 2", "BAND 4\r0-470MH")));
+    QVERIFY(broken.ok());
+    QVERIFY(!broken.content.bandLearnable);
 }
 
 void TestChannelFile::fileErrorsUseTheSystemsWords_data()
@@ -652,6 +790,108 @@ void TestChannelFile::replacingKeepsPermissionsAndFollowsLinks()
     QFile file(real);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), writer.contents());
+}
+
+void TestChannelFile::savingWhereOnlyTheFileIsWritable_data()
+{
+    QTest::addColumn<QFile::Permissions>("filePermissions"); // none: no file yet
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("error"); // empty: saved
+
+    const QFile::Permissions readWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QTest::newRow("a writable file is written in place") << readWrite << false << QString();
+    QTest::newRow("a read-only file is refused")
+        << (QFile::ReadOwner | QFile::ReadGroup) << false << "File access denied";
+    QTest::newRow("a new file is refused") << QFile::Permissions() << false << "File access denied";
+    QTest::newRow("a full disk stops the save before the file is touched")
+        << readWrite << true << "Disk full";
+}
+
+void TestChannelFile::savingWhereOnlyTheFileIsWritable()
+{
+    QFETCH(QFile::Permissions, filePermissions);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, error);
+
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("radio.F19");
+    const QByteArray previous = "an older, shorter file";
+    if (filePermissions) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(previous);
+        old.close();
+        QVERIFY(QFile::setPermissions(path, filePermissions));
+    }
+    struct stat before = {};
+    ::stat(QFile::encodeName(path).constData(), &before);
+
+    WorkspaceFixture fixture;
+    fixture.workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    const ChannelFileWriter writer(fixture.workspace);
+    FileResult result = FileResult::done();
+    {
+        const ReadOnlyFolder readOnly(dir.path());
+        const PermissionsHonoured permissions;
+        if (!permissions.holds())
+            QSKIP("This process passes over file permissions and cannot stop doing so");
+        std::optional<FileSizeLimit> limit;
+        if (diskFull)
+            limit.emplace(200);
+        result = writer.WriteChannelFile(path);
+    }
+
+    QCOMPARE(result.errorText(), error);
+    QFile file(path);
+    if (!filePermissions) {
+        QVERIFY(!file.exists());
+    } else {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), error.isEmpty() ? writer.contents() : previous);
+        // The same file, its permissions kept, and nothing left beside it.
+        struct stat after = {};
+        ::stat(QFile::encodeName(path).constData(), &after);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), filePermissions);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             filePermissions ? QStringList{"radio.F19"} : QStringList());
+}
+
+void TestChannelFile::aStickyFolderRefusingTheRenameIsWrittenInPlace()
+{
+    // A shared folder with the sticky bit lets only a file's owner replace it; a file the
+    // group may write is then written where it stands.
+    if (::geteuid() != 0)
+        QSKIP("Giving files to another user needs root");
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("theirs.F19");
+    {
+        QFile theirs(path);
+        QVERIFY(theirs.open(QIODevice::WriteOnly));
+        theirs.write("their file");
+    }
+    const uid_t someoneElse = 4242;
+    QCOMPARE(::chown(QFile::encodeName(path).constData(), someoneElse, 0), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0666), 0);
+    QCOMPARE(::chown(QFile::encodeName(dir.path()).constData(), someoneElse, 0), 0);
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 01777), 0);
+
+    WorkspaceFixture fixture;
+    const ChannelFileWriter writer(fixture.workspace);
+    FileResult result = FileResult::done();
+    {
+        const PermissionsHonoured permissions;
+        QVERIFY(permissions.holds());
+        result = writer.WriteChannelFile(path);
+    }
+    QVERIFY2(result.ok(), qPrintable(result.errorText()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), writer.contents());
+    QCOMPARE(QFileInfo(path).ownerId(), someoneElse);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"theirs.F19"});
 }
 
 void TestChannelFile::iconvFallbackAgreesWithQt()

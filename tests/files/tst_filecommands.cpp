@@ -4,6 +4,8 @@
 #include "files/FileCommands.h"
 #include "files/FileDialogs.h"
 
+#include "support/PermissionsHonoured.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/RecordingMessageLibrary.h"
 #include "support/WorkspaceFixture.h"
 
@@ -112,6 +114,7 @@ private slots:
     void openHoldsLoadingOnEveryPath();
     void saveWritesWhereTheUserChose_data();
     void saveWritesWhereTheUserChose();
+    void savingOverAWritableFileInAReadOnlyFolderShowsNothing();
     void typedNamesGetTheExtension_data();
     void typedNamesGetTheExtension();
 };
@@ -167,8 +170,9 @@ void TestFileCommands::openHoldsLoadingOnEveryPath_data()
     QTest::newRow("a channel file") << channelFile("Squelch 4 4") << false << QString() << true;
     QTest::newRow("a name that does not exist")
         << QByteArray() << false << "File not found" << false;
-    QTest::newRow("a letter for a digit")
-        << channelFile("Squelch x 4") << false << "'x' is not a valid integer value" << true;
+    QTest::newRow("a letter for a digit: nothing is taken")
+        << channelFile("Squelch x 4") << false
+        << R"(radio.F19, line 6: "x" is not a squelch level (0–9))" << false;
 }
 
 void TestFileCommands::openHoldsLoadingOnEveryPath()
@@ -243,6 +247,25 @@ void TestFileCommands::saveWritesWhereTheUserChose()
     }
     QCOMPARE(files, QStringList{name});
     QFile file(desk.dir.filePath(name));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), ChannelFileWriter(desk.workspace).contents());
+}
+
+void TestFileCommands::savingOverAWritableFileInAReadOnlyFolderShowsNothing()
+{
+    Desk desk;
+    desk.fillEverything();
+    desk.dialogs.saveAnswer = desk.writeFile("radio.F19", "an older file");
+    {
+        const ReadOnlyFolder readOnly(desk.dir.path());
+        const PermissionsHonoured permissions;
+        if (!permissions.holds())
+            QSKIP("This process passes over file permissions and cannot stop doing so");
+        desk.commands.Save();
+    }
+    QVERIFY(desk.messages.errors.isEmpty());
+    QVERIFY(desk.messages.boxes.isEmpty());
+    QFile file(*desk.dialogs.saveAnswer);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), ChannelFileWriter(desk.workspace).contents());
 }

@@ -2,6 +2,9 @@
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
 #include "app/MessageIds.h"
+#include "app/Skins.h"
+#include "app/ThemedMessageBoxes.h"
+#include "channels/SettingsPage.h"
 #include "files/FileDialogs.h"
 #include "files/QtFileDialogs.h"
 
@@ -13,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -72,6 +76,8 @@ class TestFilePage : public QObject
 
 private slots:
     void iconButtonsRunTheCommands();
+    void aFileThatDoesNotReadLeavesTheWindowAsItWas_data();
+    void aFileThatDoesNotReadLeavesTheWindowAsItWas();
     void openDialogAcceptsAnyName();
     void saveDialogAddsTheExtensionAndRemembersTheName();
 };
@@ -113,6 +119,87 @@ void TestFilePage::iconButtonsRunTheCommands()
     QCOMPARE(workspace.table.text(Column::RxFrequency, 2), QString("145.20000"));
     QCOMPARE(window->windowTitle(), QString("RZT3307 [400-470MHz]"));
     QVERIFY(messages.errors.isEmpty());
+}
+
+void TestFilePage::aFileThatDoesNotReadLeavesTheWindowAsItWas_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("english") << Language::English
+                             << R"(bad.F19, line 6: "x" is not a squelch level (0–9).)";
+    QTest::newRow("chinese") << Language::Chinese
+                             << "bad.F19，第 6 行：“x”不是有效的静噪电平（0–9）。";
+}
+
+void TestFilePage::aFileThatDoesNotReadLeavesTheWindowAsItWas()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, message);
+
+    // The program as it runs, with its own error box.
+    TemporaryProgramFolder folder;
+    folder.copyCompanionFiles();
+    Skins skins(folder.path());
+    ThemedMessageBoxes boxes(skins);
+    ScriptedFileDialogs dialogs;
+    Platform platform;
+    platform.programFolder = folder.path();
+    platform.messages = &boxes;
+    platform.fileDialogs = &dialogs;
+    auto window = std::make_unique<MainWindow>(platform);
+    boxes.setParentWindow(window.get());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    // A channel set and the language chosen; then a file saved from here is edited by
+    // hand: the other language, a new band and a letter for the squelch digit.
+    Workspace& workspace = window->workspace();
+    workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    window->localisation().switchLanguage(language);
+    const QTemporaryDir dir;
+    dialogs.path = dir.filePath("bad.F19");
+    window->menuPages()->saveButton()->button()->click();
+    QFile bad(*dialogs.path);
+    QVERIFY(bad.open(QIODevice::ReadOnly));
+    QByteArray contents = bad.readAll();
+    bad.close();
+    contents.replace("Language 1", "Language 9").replace("Language 2", "Language 9");
+    contents.replace("Language 9", language == Language::English ? "Language 1" : "Language 2");
+    contents.replace("BAND 400-470MHz", "BAND 136-174MHz");
+    contents.replace("CH01 | 430.12500", "CH01 | 440.00000");
+    contents.replace("Squelch 2", "Squelch x");
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(contents);
+    bad.close();
+
+    const QString title = window->windowTitle();
+    const QStringList channel1 = workspace.table.fields(1);
+    const FunctionSettings::Positions positions = workspace.settings.positions();
+    const QStringList bands = workspace.bands.entries();
+    const QString bandShown = window->settingsPage()->bandBox()->currentText();
+    const QString captions = workspace.table.text(Column::RxFrequency, Row::Captions);
+
+    QString boxTitle;
+    QString boxText;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        boxTitle = box->windowTitle();
+        boxText = box->text();
+        box->accept();
+    });
+    window->menuPages()->openButton()->button()->click();
+
+    QCOMPARE(boxTitle, QString("QV3307"));
+    QCOMPARE(boxText, message);
+    QCOMPARE(window->windowTitle(), title);
+    QCOMPARE(workspace.LanguageCode, languageCode(language));
+    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), captions);
+    QCOMPARE(workspace.table.fields(1), channel1);
+    QCOMPARE(workspace.settings.positions(), positions);
+    QCOMPARE(workspace.bands.entries(), bands);
+    QCOMPARE(window->settingsPage()->bandBox()->currentText(), bandShown);
+    QVERIFY(window->isEnabled());
 }
 
 void TestFilePage::openDialogAcceptsAnyName()

@@ -1,3 +1,4 @@
+#include "app/BuiltInLanguages.h"
 #include "app/MessageIds.h"
 #include "app/Messenger.h"
 #include "app/Workspace.h"
@@ -64,6 +65,15 @@ WritePlan planFor(Workspace& workspace)
     return WritePlan::compose(workspace.table, workspace.words, workspace.settings,
                               workspace.bands.selectedText());
 }
+
+// Both requests of every channel, in hex.
+QStringList channelRequests(const WritePlan& plan)
+{
+    QStringList requests;
+    for (const WritePlan::ChannelRequests& channel : plan.channels)
+        requests << channel.firstHalf << channel.secondHalf;
+    return requests;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
@@ -79,6 +89,8 @@ private slots:
     void valuesTheRadioCannotStore();
     void valuesTheRadioStoresExactly_data();
     void valuesTheRadioStoresExactly();
+    void wordsOfEitherLanguageAreSentAsWhatTheyMean_data();
+    void wordsOfEitherLanguageAreSentAsWhatTheyMean();
     void refusedWriteSendsNothingAndSaysWhy_data();
     void refusedWriteSendsNothingAndSaysWhy();
 };
@@ -103,10 +115,23 @@ void TestWriteCheck::valuesTheRadioCannotStore_data()
         << cell(Column::RxTone, 4, "X023N") << channelProblem(4, Column::RxTone, "X023N");
     QTest::newRow("tone in lower case")
         << cell(Column::TxTone, 7, "d023n") << channelProblem(7, Column::TxTone, "d023n");
-    QTest::newRow("off word of the other language")
-        << cell(Column::TxTone, 2, "禁用") << channelProblem(2, Column::TxTone, "禁用");
     QTest::newRow("tone of three characters")
         << cell(Column::RxTone, 12, "885") << channelProblem(12, Column::RxTone, "885");
+    QTest::newRow("power word of no language")
+        << cell(Column::Power, 1, "Hi") << channelProblem(1, Column::Power, "Hi");
+    QTest::newRow("option word of no language")
+        << cell(Column::OptionA, 2, "X") << channelProblem(2, Column::OptionA, "X");
+    QTest::newRow("option word in lower case")
+        << cell(Column::OptionB, 4, "on") << channelProblem(4, Column::OptionB, "on");
+    QTest::newRow("power word with a space after it")
+        << cell(Column::Power, 7, "High ") << channelProblem(7, Column::Power, "High ");
+    QTest::newRow("on word in the power column")
+        << cell(Column::Power, 12, "ON") << channelProblem(12, Column::Power, "ON");
+    QTest::newRow("power word in an option column")
+        << cell(Column::OptionC, 16, "高功率") << channelProblem(16, Column::OptionC, "高功率");
+    // Today's encoding would send it as off, while the other three say what they are.
+    QTest::newRow("empty option beside set flags")
+        << cell(Column::OptionC, 1, "") << channelProblem(1, Column::OptionC, "");
     QTest::newRow("voice position of two digits")
         << setting(FunctionSettings::Voice, 12)
         << WriteProblem{Place::Setting, 0, 0, FunctionSettings::Voice, "12"};
@@ -144,6 +169,19 @@ void TestWriteCheck::valuesTheRadioStoresExactly_data()
     QTest::newRow("empty tone of a programmed channel") << cell(Column::RxTone, 1, "");
     QTest::newRow("voice position past the end of its list") << setting(FunctionSettings::Voice, 4);
     QTest::newRow("band of another range") << band("136-174MHz");
+    QTest::newRow("off word of the other language in a tone") << cell(Column::TxTone, 2, "禁用");
+    QTest::newRow("power words of the other language") << Change([](Workspace& workspace) {
+        workspace.table.setText(Column::Power, 1, "低功率");
+        workspace.table.setText(Column::Power, 2, "高功率");
+    });
+    QTest::newRow("option words of the other language") << Change([](Workspace& workspace) {
+        workspace.table.setText(Column::OptionA, 1, "启用");
+        workspace.table.setText(Column::OptionB, 2, "禁用");
+    });
+    QTest::newRow("channel whose four flags are empty") << Change([](Workspace& workspace) {
+        for (int column = Column::Power; column <= Column::OptionC; ++column)
+            workspace.table.setText(column, 7, "");
+    });
 }
 
 void TestWriteCheck::valuesTheRadioStoresExactly()
@@ -159,6 +197,44 @@ void TestWriteCheck::valuesTheRadioStoresExactly()
     QVERIFY(!plan.band.isEmpty());
 }
 
+void TestWriteCheck::wordsOfEitherLanguageAreSentAsWhatTheyMean_data()
+{
+    QTest::addColumn<Language>("active");
+    QTest::addColumn<Language>("inCells");
+    QTest::newRow("english words, chinese cells") << Language::English << Language::Chinese;
+    QTest::newRow("chinese words, english cells") << Language::Chinese << Language::English;
+    QTest::newRow("chinese words, chinese cells") << Language::Chinese << Language::Chinese;
+}
+
+// A channel file opened without a language switch holds the other language's words: the
+// radio gets what they mean, exactly as if they were the active language's.
+void TestWriteCheck::wordsOfEitherLanguageAreSentAsWhatTheyMean()
+{
+    QFETCH(Language, active);
+    QFETCH(Language, inCells);
+    Workspace sample;
+    SampleRadio::fill(sample);
+    const QStringList expected = channelRequests(planFor(sample));
+
+    Workspace workspace;
+    SampleRadio::fill(workspace); // English words in English cells
+    const CellWords cellWords = BuiltInLanguages::words(inCells);
+    const QHash<QString, QString> inCellLanguage = {{"OFF", cellWords.OffWord},
+                                                    {"ON", cellWords.OnWord},
+                                                    {"High", cellWords.HighWord},
+                                                    {"Low", cellWords.LowWord}};
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        for (int column = Column::RxTone; column <= Column::LastField; ++column) {
+            const QString text = workspace.table.text(column, row);
+            workspace.table.setText(column, row, inCellLanguage.value(text, text));
+        }
+    workspace.words = BuiltInLanguages::words(active);
+
+    const WritePlan plan = planFor(workspace);
+    QVERIFY(plan.sendable());
+    QCOMPARE(channelRequests(plan), expected);
+}
+
 void TestWriteCheck::refusedWriteSendsNothingAndSaysWhy_data()
 {
     QTest::addColumn<Language>("language");
@@ -167,13 +243,15 @@ void TestWriteCheck::refusedWriteSendsNothingAndSaysWhy_data()
     QTest::newRow("english") << Language::English
                              << "Nothing was written to the radio: these values are not in a "
                                 "form the radio can store:\n"
-                                "Channel 03, receive frequency: \"4351\"\n"
-                                "Channel 09, transmit tone: \"X023N\"\n"
-                                "Setting voice prompt: position 12\n"
+                                "Channel 02, Busy Lock: \"X\"\n"
+                                "Channel 03, RX Freq: \"4351\"\n"
+                                "Channel 09, TX Tone: \"X023N\"\n"
+                                "Setting Voice Prompt: position 12\n"
                                 "Band: \"UHF\"\n"
                                 "Correct them, then write again";
     QTest::newRow("chinese") << Language::Chinese
                              << "未向电台写入任何数据：以下内容的格式电台无法保存：\n"
+                                "第 02 信道，繁忙锁定：“X”\n"
                                 "第 03 信道，接收频率：“4351”\n"
                                 "第 09 信道，发射亚音：“X023N”\n"
                                 "功能选项 语音通知：位置 12\n"
@@ -189,6 +267,7 @@ void TestWriteCheck::refusedWriteSendsNothingAndSaysWhy()
     Workspace workspace;
     SampleRadio::fill(workspace);
     workspace.checkedLanguage = language;
+    cell(Column::OptionB, 2, "X")(workspace);
     cell(Column::RxFrequency, 3, "4351")(workspace);
     cell(Column::TxTone, 9, "X023N")(workspace);
     setting(FunctionSettings::Voice, 12)(workspace);

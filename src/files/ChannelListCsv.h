@@ -1,0 +1,63 @@
+#pragma once
+
+#include "channels/CellWords.h"
+#include "files/ChannelFileContent.h"
+#include "files/ChannelListCsvProblem.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// The 16 channel rows: the eight field texts of each, receive frequency first, as the grid
+// and ChannelFileContent hold them.
+using ChannelRows = std::array<QStringList, ChannelFileContent::ChannelCount>;
+
+struct ExportedChannelList
+{
+    QByteArray bytes; // complete only when there is no problem
+    std::optional<ChannelListCsvExportProblem> problem;
+
+    bool ok() const { return !problem.has_value(); }
+};
+
+struct ImportedChannelList
+{
+    // Channels 1 to 16 in the rows' order, empty after the last row imported. Complete
+    // only when there is no problem.
+    ChannelRows channels;
+    // The rows that did not become channels, in file order. Filled for NothingImported too.
+    QList<SkippedCsvRow> skipped;
+    std::optional<ChannelListCsvProblem> problem;
+
+    bool ok() const { return !problem.has_value(); }
+};
+
+// The channel-list CSV that radio programming tools and spreadsheets exchange: UTF-8, one
+// header line naming the columns, one line per channel.
+//
+// Cell texts are read as the radio reads them, except that the flag and tone words of
+// either language count as what they say, so a channel loaded without a language switch
+// exports as the user sees it. Frequencies are written and read with "." whatever the
+// locale; imported cells use the given words and the program's separator, the texts
+// typing would give.
+namespace ChannelListCsv {
+
+extern const QStringList Header;
+
+// One line per channel that has a receive frequency. A frequency cell must read as a
+// number of 100 to 550 MHz, and goes onto the channel step as committing it would; a tone
+// cell must hold a tone of the radio, the off word or nothing. Otherwise the first such
+// cell is the problem.
+ExportedChannelList write(const ChannelRows& channels, const CellWords& words);
+
+// Reads columns by their header names in any order; unknown columns are ignored, missing
+// ones take their defaults. Rows that hold nothing are passed over. A row whose frequency
+// lies outside `band` (such as "400-470MHz"), or whose tone the radio does not have, is
+// skipped and listed, as are rows once 16 channels are filled.
+ImportedChannelList read(const QByteArray& bytes, const QString& band, const CellWords& words);
+
+} // namespace ChannelListCsv

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+// Why a file is not a channel list at all; nothing of it is imported.
+struct ChannelListCsvProblem
+{
+    enum class Kind {
+        Empty,             // no header line
+        Binary,            // bytes no text file holds
+        NotUtf8,           // text in another encoding
+        NoFrequencyColumn, // the header line has no "Frequency" column
+        UnclosedQuote,     // a quoted field runs to the end of the file
+        BandUnreadable,    // the selected band gives no limits to check frequencies against
+        NothingImported,   // it has channel rows, but not one of them converts
+    };
+
+    Kind kind = Kind::Empty;
+    int row = 0;   // the row at fault, from 1; 0 when no single row is
+    QString found; // the header line, or the band text
+};
+
+// A row of the file that did not become a channel, and why.
+struct SkippedCsvRow
+{
+    enum class Reason {
+        NoReceiveFrequency,  // the Frequency field is empty
+        NotANumber,          // `column`'s `value` does not read as a number
+        ReceiveOutsideBand,  // `value`: the receive frequency, in MHz
+        TransmitOutsideBand, // `value`: the transmit frequency, in MHz
+        UnknownValue,        // `column` does not know `value`
+        ToneNotInList,       // `column`'s `value` is no tone this radio has
+        NoChannelLeft,       // 16 channels were filled by the rows before it
+    };
+
+    int row = 0; // from 1, the header being row 1
+    Reason reason = Reason::NoChannelLeft;
+    QString column; // the header name of the field at fault
+    QString value;
+};
+
+// A channel whose cell cannot be written to a channel list; nothing is written.
+struct ChannelListCsvExportProblem
+{
+    int channel = 0; // 1 to 16
+    int column = 0;  // the grid column of the cell
+    QString text;    // what the cell holds
+};

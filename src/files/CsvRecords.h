@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+// Comma-separated records as spreadsheets write them (RFC 4180): a field may be quoted,
+// and a quoted field may hold commas, line breaks and quotes written twice. A record ends
+// at CR LF, LF or a lone CR outside quotes.
+//
+// Reading is lenient where nothing is lost: a quote inside an unquoted field is an
+// ordinary character, and characters after a closing quote belong to the field.
+namespace CsvRecords {
+
+struct Record
+{
+    // The record's row in the file, from 1: every line break outside quotes starts a new
+    // row, so it is the row a spreadsheet shows and, without line breaks in fields, the
+    // line an editor shows.
+    int row = 0;
+    QStringList fields;
+};
+
+struct Split
+{
+    QList<Record> records;
+    // The row where a quoted field opens that the text never closes: the rest of the text
+    // would have been swallowed into it.
+    std::optional<int> unclosedQuoteRow;
+};
+
+Split split(QStringView text);
+
+// One record's line, fields quoted where they need it, without the line end.
+QString join(const QStringList& fields);
+
+} // namespace CsvRecords
