@@ -4,6 +4,7 @@
 #include "app/Messenger.h"
 #include "app/Workspace.h"
 #include "channels/FrequencyNormaliser.h"
+#include "channels/FrequencyTyping.h"
 
 namespace {
 
@@ -19,14 +20,7 @@ bool isEnter(QChar character)
     return character == QLatin1Char('\r') || character == QLatin1Char('\n');
 }
 
-bool holdsSeparator(const QString& text)
-{
-    return text.contains(QLatin1Char('.')) || text.contains(QLatin1Char(','));
-}
-
 constexpr QChar Backspace = QLatin1Char('\b');
-// The separator may follow three integer digits at the earliest.
-constexpr int DigitsBeforeSeparator = 3;
 
 } // namespace
 
@@ -71,11 +65,15 @@ bool ChannelEditor::sendallcell()
     return true;
 }
 
+// A receive tone is empty in a row just typed, but also in a channel whose tone a radio
+// read could not decode; so the defaults go only into empty cells, and such a channel keeps
+// everything it has.
 bool ChannelEditor::commitNewChannel(int column, int row)
 {
-    if (!sendcell(column, row))
+    // A transmit frequency the user cleared has nothing to normalise; it gets the copy.
+    if (!table().text(column, row).isEmpty() && !sendcell(column, row))
         return false;
-    table().setText(Column::TxFrequency, row, table().text(Column::RxFrequency, row));
+    fillIfEmpty(Column::TxFrequency, row, table().text(Column::RxFrequency, row));
     writeNewChannelWords(row);
     return true;
 }
@@ -83,12 +81,18 @@ bool ChannelEditor::commitNewChannel(int column, int row)
 void ChannelEditor::writeNewChannelWords(int row)
 {
     const CellWords& words = m_workspace.words;
-    table().setText(Column::RxTone, row, words.OffWord);
-    table().setText(Column::TxTone, row, words.OffWord);
-    table().setText(Column::Power, row, words.HighWord);
-    table().setText(Column::OptionA, row, words.OnWord);
-    table().setText(Column::OptionB, row, words.OffWord);
-    table().setText(Column::OptionC, row, words.OffWord);
+    fillIfEmpty(Column::RxTone, row, words.OffWord);
+    fillIfEmpty(Column::TxTone, row, words.OffWord);
+    fillIfEmpty(Column::Power, row, words.HighWord);
+    fillIfEmpty(Column::OptionA, row, words.OnWord);
+    fillIfEmpty(Column::OptionB, row, words.OffWord);
+    fillIfEmpty(Column::OptionC, row, words.OffWord);
+}
+
+void ChannelEditor::fillIfEmpty(int column, int row, const QString& text)
+{
+    if (table().text(column, row).isEmpty())
+        table().setText(column, row, text);
 }
 
 bool ChannelEditor::sendcell(int column, int row)
@@ -143,14 +147,9 @@ ChannelEditor::EditorKey ChannelEditor::editorCharacter(QChar character, const Q
         commitFromEditor();
         return EditorKey::Commit;
     }
-    if (isDigit(character) || character == Backspace)
+    if (character == Backspace || FrequencyTyping::accepts(character, editorText))
         return EditorKey::Accept;
-    // One separator, the locale's, after the integer digits. A text holding the other
-    // separator (a frequency read from the radio) already has its one.
-    const bool separatorFits = character == FrequencyNormaliser::separator() &&
-                               editorText.size() >= DigitsBeforeSeparator &&
-                               !holdsSeparator(editorText);
-    return separatorFits ? EditorKey::Accept : EditorKey::Discard;
+    return EditorKey::Discard;
 }
 
 void ChannelEditor::copyEditorText(const QString& text)
@@ -162,8 +161,15 @@ void ChannelEditor::commitFromEditor()
 {
     m_view.hideFrequencyEditor();
     m_view.focusGrid();
-    if (!sendallcell())
+    if (!sendallcell()) {
+        // The editor comes back over its cell with the text that failed, ready to be
+        // corrected; hidden, it would leave the user only clicks that fail again.
+        const int column = state().CurrentColumn;
+        const int row = state().CurrentRow;
+        m_view.showFrequencyEditor({column, row}, table().text(column, row));
+        m_view.focusFrequencyEditor(CellEditorView::Caret::AtEnd);
         return;
+    }
     const Cell current = m_view.gridCurrentCell();
     gridClick(current.column, current.row);
 }
@@ -233,10 +239,22 @@ void ChannelEditor::toggleFlag(int column, int row, const QString& word, const Q
 
 void ChannelEditor::gridKeyDown(Qt::Key key)
 {
-    // Arrow keys move the current cell, which runs the click handling too; they must not
+    // These keys move the current cell, which runs the click handling too; they must not
     // toggle the flag cell they land on.
-    if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down)
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
         state().SuppressToggle = true;
+        break;
+    default:
+        break;
+    }
 }
 
 bool ChannelEditor::gridCharacterKey(QChar character)

@@ -30,9 +30,10 @@ public:
                   QObject* parent = nullptr);
 
     // Commits the cell last handled: a newly typed channel gets its normalised frequency
-    // and default words, a typed frequency is normalised, and a row without a receive
-    // frequency is emptied. False when a text did not read as a number (the error box has
-    // been shown and the cell keeps its text): the caller must not go on with its action.
+    // and default words in the cells still empty, a typed frequency is normalised, and a
+    // row without a receive frequency is emptied. False when a text did not read as a
+    // number (the error box has been shown and the cell keeps its text): the caller must
+    // not go on with its action.
     bool sendallcell();
     // Normalises the frequency in a cell against the selected band.
     bool sendcell(int column, int row);
@@ -74,6 +75,7 @@ private:
 
     bool commitNewChannel(int column, int row);
     void writeNewChannelWords(int row);
+    void fillIfEmpty(int column, int row, const QString& text);
     bool conversionFailed(const QString& text);
     void showOutOfBand();
 

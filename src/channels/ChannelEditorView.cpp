@@ -20,7 +20,7 @@ void ChannelEditorView::showFrequencyEditor(Cell cell, const QString& text)
 {
     FrequencyEditor& editor = *m_page.frequencyEditor();
     layOver(editor, cell);
-    editor.setText(text);
+    editor.showText(text);
     editor.show();
 }
 
@@ -36,7 +36,7 @@ bool ChannelEditorView::isFrequencyEditorShown() const
 
 void ChannelEditorView::setFrequencyEditorText(const QString& text)
 {
-    m_page.frequencyEditor()->setText(text);
+    m_page.frequencyEditor()->showText(text);
 }
 
 void ChannelEditorView::focusFrequencyEditor(Caret caret)

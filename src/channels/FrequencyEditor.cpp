@@ -1,15 +1,43 @@
 #include "channels/FrequencyEditor.h"
 
 #include "channels/ChannelEditor.h"
+#include "channels/FrequencyTyping.h"
 #include "channels/TypedCharacter.h"
 
 #include <QKeyEvent>
+#include <QValidator>
 
-FrequencyEditor::FrequencyEditor(QWidget* parent) : QLineEdit(parent)
+// The line edit runs every change the user makes through its validator, whichever way the
+// text came in; this one keeps of the change only what the frequency filter lets through.
+class FrequencyEditor::TypingFilter : public QValidator
+{
+public:
+    explicit TypingFilter(QLineEdit* editor) : QValidator(editor)
+    {
+        connect(editor, &QLineEdit::textChanged, this,
+                [this](const QString& text) { m_before = text; });
+    }
+
+    State validate(QString& input, int& caret) const override
+    {
+        const FrequencyTyping::Edit edit = FrequencyTyping::filterEdit(m_before, input, caret);
+        if (edit.text != input) {
+            input = edit.text;
+            caret = edit.caret;
+        }
+        return Acceptable;
+    }
+
+private:
+    QString m_before; // the text before the change being validated
+};
+
+FrequencyEditor::FrequencyEditor(QWidget* parent)
+    : QLineEdit(parent), m_typingFilter(new TypingFilter(this))
 {
     setObjectName(QStringLiteral("TeEdit1"));
     resize(FormSize);
-    setMaxLength(MaxLength);
+    setValidator(m_typingFilter);
     setContextMenuPolicy(Qt::PreventContextMenu);
     hide();
     // Pasting with the mouse or dropping text changes the text without a key release.
@@ -17,6 +45,15 @@ FrequencyEditor::FrequencyEditor(QWidget* parent) : QLineEdit(parent)
         if (m_editor)
             m_editor->copyEditorText(text);
     });
+}
+
+void FrequencyEditor::showText(const QString& text)
+{
+    // The filter and the length limit are for what the user brings in; a longer text
+    // from a file is shown whole, so that a key release does not copy back a cut one.
+    setValidator(nullptr);
+    setText(text);
+    setValidator(m_typingFilter);
 }
 
 bool FrequencyEditor::isClipboardKey(const QKeyEvent& event)

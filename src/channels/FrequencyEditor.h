@@ -5,27 +5,32 @@
 #include <QLineEdit>
 #include <QPointer>
 
-// The in-place editor "TeEdit1" laid over a frequency cell: nine characters at most and no
-// context menu. Typed characters pass the editor's filter; whatever the text becomes,
-// typed or pasted, is copied into the cell at once.
+// The in-place editor "TeEdit1" laid over a frequency cell, with no context menu. Whatever
+// way text comes in (typed, with Alt held, pasted, dropped, from an input method) it passes
+// the frequency filter, which also keeps typing to nine characters; a text the program
+// shows is shown whole. Whatever the text becomes is copied into the cell at once.
 class FrequencyEditor : public QLineEdit
 {
     Q_OBJECT
 
 public:
     static constexpr QSize FormSize{72, 21};
-    static constexpr int MaxLength = 9;
 
     explicit FrequencyEditor(QWidget* parent = nullptr);
 
     void setEditor(ChannelEditor* editor) { m_editor = editor; }
+    // Shows `text` as it stands, unfiltered and uncut.
+    void showText(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    class TypingFilter;
+
     static bool isClipboardKey(const QKeyEvent& event);
 
     QPointer<ChannelEditor> m_editor;
+    TypingFilter* m_typingFilter = nullptr;
 };

@@ -102,12 +102,19 @@ private slots:
     void typingIntoTheGridAndPressingEnterMakesAChannel();
     void editorFiltersWhatIsTyped();
     void outOfBandFrequencyIsPulledInWithAMessage();
-    void pastedTextThatIsNoNumberKeepsTheGridWhereItIs();
+    void textThatIsNoNumberKeepsTheGridWhereItIs();
+    void enterOnTextThatIsNoNumberKeepsTheEditorOnItsCell();
+    void editorFiltersEveryWayTextComesIn_data();
+    void editorFiltersEveryWayTextComesIn();
+    void longerTextIsShownWholeAndKept();
     void enterOnTheGridLetsTheUserTypeOverAFrequency();
     void flagCellsToggleOnClicksButNotOnArrowKeys();
+    void keyMovesNeverToggle_data();
+    void keyMovesNeverToggle();
     void wheelMovesTheRowWithoutToggling();
     void chosenToneReachesTheCellWhenThePickerIsLeft();
     void toneChosenBeforeAMoveMovesWithTheChannel();
+    void channelWithoutReceiveToneIsNotNew();
     void textDroppedIntoTheEditorReachesTheCell();
     void channelButtonsMoveAndDelete();
     void bandChange_data();
@@ -183,25 +190,148 @@ void TestChannelEditing::outOfBandFrequencyIsPulledInWithAMessage()
     QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 2));
 }
 
-void TestChannelEditing::pastedTextThatIsNoNumberKeepsTheGridWhereItIs()
+void TestChannelEditing::textThatIsNoNumberKeepsTheGridWhereItIs()
 {
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(2, "440.00000");
     program.click(Column::RxFrequency, 2);
-    QTest::mouseClick(program.editor(), Qt::LeftButton);
-    QVERIFY(program.editor()->hasFocus());
-    program.editor()->selectAll();
-    QApplication::clipboard()->setText("4a0");
+    program.press(Qt::Key_Return);
+    program.type("400.");
+    program.press(Qt::Key_Home);
+    for (int i = 0; i < 3; ++i)
+        program.press(Qt::Key_Delete);
+    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("."));
 
-    QTest::keyClick(program.editor(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("4a0"));
     program.click(Column::RxFrequency, 6);
 
-    QCOMPARE(program.messages.errors, QStringList{"'4a0' is not a valid floating point value"});
+    QCOMPARE(program.messages.errors, QStringList{"'.' is not a valid floating point value"});
     QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 2));
-    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("4a0"));
+    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("."));
     QCOMPARE(program.workspace().editor.CurrentRow, 2);
+    QVERIFY(program.editor()->isVisible());
+}
+
+// Enter on a separator alone: the error comes once, and the user corrects the text in
+// place instead of meeting the error again on every click.
+void TestChannelEditing::enterOnTextThatIsNoNumberKeepsTheEditorOnItsCell()
+{
+    Program program;
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    program.putChannel(3, "440.00000");
+    program.click(Column::RxFrequency, 3);
+    program.press(Qt::Key_Return);
+    program.type("400.");
+    program.press(Qt::Key_Home);
+    for (int i = 0; i < 3; ++i)
+        program.press(Qt::Key_Delete);
+
+    program.press(Qt::Key_Return);
+
+    QCOMPARE(program.messages.errors, QStringList{"'.' is not a valid floating point value"});
+    FrequencyEditor* editor = program.editor();
+    QVERIFY(editor->isVisible());
+    QVERIFY(editor->hasFocus());
+    QCOMPARE(editor->text(), QString("."));
+    QCOMPARE(editor->pos(),
+             QPoint(10, 10) + program.grid()->cellRect(Column::RxFrequency, 3).topLeft());
+
+    program.press(Qt::Key_Home);
+    program.type("446");
+    program.press(Qt::Key_Return);
+
+    QCOMPARE(program.messages.errors.size(), 1);
+    QCOMPARE(program.row(3),
+             QStringList({"446.00000", "OFF", "440.00000", "OFF", "High", "ON", "OFF", "OFF"}));
+    program.click(Column::RxFrequency, 5);
+    QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 5));
+    QCOMPARE(program.messages.errors.size(), 1);
+}
+
+void TestChannelEditing::editorFiltersEveryWayTextComesIn_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    // The editor holds "4" when the text comes in.
+    QTest::newRow("keys with Alt held") << "alt"
+                                        << "abz."
+                                        << "4";
+    QTest::newRow("input method") << "input method" << QString::fromUtf8("0a。５") << "40";
+    QTest::newRow("paste") << "paste"
+                           << "4a0"
+                           << "440";
+    QTest::newRow("paste with separators") << "paste"
+                                           << "00.5.6"
+                                           << "400.56";
+    QTest::newRow("paste beyond nine characters") << "paste"
+                                                  << "1234567890"
+                                                  << "412345678";
+    QTest::newRow("drop") << "drop"
+                          << "3x3"
+                          << "433";
+}
+
+void TestChannelEditing::editorFiltersEveryWayTextComesIn()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    Program program;
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    program.click(Column::RxFrequency, 4);
+    program.type("4");
+    FrequencyEditor* editor = program.editor();
+    QVERIFY(editor->hasFocus());
+
+    if (route == "alt") {
+        for (const QChar character : text)
+            QTest::keyClick(editor, character.toLatin1(), Qt::AltModifier);
+    } else if (route == "input method") {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(editor, &commit);
+    } else if (route == "paste") {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QMimeData dropped;
+        dropped.setText(text);
+        const QPoint end = editor->rect().center();
+        QDragEnterEvent enter(end, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(editor, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(editor, &drop);
+    }
+
+    QCOMPARE(editor->text(), expected);
+    QCOMPARE(program.cell(Column::RxFrequency, 4), expected);
+}
+
+// A hand-edited file may hold a longer frequency: it is shown whole, and the limit holds
+// only what is typed onto it.
+void TestChannelEditing::longerTextIsShownWholeAndKept()
+{
+    Program program;
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    program.putChannel(2, "440.00000");
+    program.workspace().table.setText(Column::RxFrequency, 2, "400.012500");
+
+    program.click(Column::RxFrequency, 2);
+    QCOMPARE(program.editor()->text(), QString("400.012500"));
+    program.press(Qt::Key_Return);
+    QVERIFY(program.editor()->hasFocus());
+    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("400.012500"));
+    program.press(Qt::Key_End);
+    program.type("9");
+    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("400.012500"));
+
+    program.press(Qt::Key_Backspace);
+    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("400.01250"));
+    program.press(Qt::Key_Return);
+    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("400.01250"));
+    QVERIFY(program.messages.boxes.isEmpty());
 }
 
 void TestChannelEditing::enterOnTheGridLetsTheUserTypeOverAFrequency()
@@ -249,6 +379,61 @@ void TestChannelEditing::flagCellsToggleOnClicksButNotOnArrowKeys()
     // Keys the grid does not use go on to the page control.
     QTest::keyClick(program.grid(), Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(program.window->workPages()->currentWidget(), program.window->settingsPage());
+}
+
+void TestChannelEditing::keyMovesNeverToggle_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const int power = Column::Power;
+    QTest::newRow("Down") << int(Qt::Key_Down) << none << QPoint(power, 8) << QPoint(power, 9);
+    QTest::newRow("Up") << int(Qt::Key_Up) << none << QPoint(power, 8) << QPoint(power, 7);
+    QTest::newRow("Right") << int(Qt::Key_Right) << none << QPoint(power, 8)
+                           << QPoint(Column::OptionA, 8);
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << QPoint(Column::OptionA, 8)
+                          << QPoint(power, 8);
+    QTest::newRow("End") << int(Qt::Key_End) << none << QPoint(power, 8)
+                         << QPoint(Column::OptionC, 8);
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << none << QPoint(power, 8)
+                               << QPoint(power, 16);
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << none << QPoint(Column::OptionB, 8)
+                             << QPoint(Column::OptionB, 1);
+    QTest::newRow("Ctrl+End") << int(Qt::Key_End) << Qt::KeyboardModifiers(Qt::ControlModifier)
+                              << QPoint(power, 8) << QPoint(Column::OptionC, 16);
+    QTest::newRow("Home") << int(Qt::Key_Home) << none << QPoint(Column::OptionC, 8)
+                          << QPoint(Column::RxFrequency, 8);
+    QTest::newRow("Ctrl+Home") << int(Qt::Key_Home) << Qt::KeyboardModifiers(Qt::ControlModifier)
+                               << QPoint(Column::OptionC, 8) << QPoint(Column::RxFrequency, 1);
+}
+
+// Every key that moves the current cell leaves the cells as they were, also when it lands
+// on a power or option cell.
+void TestChannelEditing::keyMovesNeverToggle()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    Program program;
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        program.putChannel(row, QStringLiteral("4%1.00000").arg(row, 2, 10, QChar('0')));
+    program.click(from.x(), from.y());
+    QStringList before;
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        before << program.row(row);
+
+    QTest::keyClick(program.grid(), Qt::Key(key), modifiers);
+
+    QCOMPARE(program.currentCell(), to);
+    QStringList after;
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        after << program.row(row);
+    QCOMPARE(after, before);
 }
 
 void TestChannelEditing::wheelMovesTheRowWithoutToggling()
@@ -311,6 +496,39 @@ void TestChannelEditing::toneChosenBeforeAMoveMovesWithTheChannel()
     QCOMPARE(program.cell(Column::RxTone, 4), QString("67.0"));
     QCOMPARE(program.row(3), QStringList(8));
     QVERIFY(program.picker()->isHidden());
+}
+
+// A radio read leaves the receive tone empty when it cannot decode the radio's tone. Such a
+// channel is no new one: entering and leaving its frequency, or changing it, keeps its
+// transmit frequency, tone, power and options.
+void TestChannelEditing::channelWithoutReceiveToneIsNotNew()
+{
+    Program program;
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    const QStringList channel{"435.12500", "", "436.00000", "88.5", "Low", "OFF", "ON", "ON"};
+    for (int field = 0; field < channel.size(); ++field) {
+        program.workspace().table.setText(Column::FirstField + field, 6, channel[field]);
+        program.workspace().table.setText(Column::FirstField + field, 7, channel[field]);
+    }
+
+    program.click(Column::RxFrequency, 6);
+    program.click(Column::RxFrequency, 9);
+    QCOMPARE(program.row(6),
+             QStringList({"435.12500", "OFF", "436.00000", "88.5", "Low", "OFF", "ON", "ON"}));
+
+    program.click(Column::RxFrequency, 7);
+    program.type("435.5");
+    program.press(Qt::Key_Return);
+    QCOMPARE(program.row(7),
+             QStringList({"435.50000", "OFF", "436.00000", "88.5", "Low", "OFF", "ON", "ON"}));
+
+    // A row typed from empty still becomes a new channel.
+    program.click(Column::RxFrequency, 9);
+    program.type("446");
+    program.press(Qt::Key_Return);
+    QCOMPARE(program.row(9), newChannel("446.00000"));
+    QVERIFY(program.messages.boxes.isEmpty());
+    QVERIFY(program.messages.errors.isEmpty());
 }
 
 void TestChannelEditing::textDroppedIntoTheEditorReachesTheCell()
@@ -377,7 +595,9 @@ void TestChannelEditing::bandChange()
     Workspace& workspace = program.workspace();
     workspace.bands.append("136-174MHz");
     program.putChannel(2, "440.00000");
-    workspace.settings.setPosition(FunctionSettings::Voice, 1);
+    // Every setting away from where the reset puts it.
+    const FunctionSettings::Positions chosen{7, 0, 0, 0, 0, 0, 1, 5, 3};
+    workspace.settings.reset(chosen);
     workspace.settings.setVoxInhibit(false);
     program.click(Column::RxFrequency, 2);
     QComboBox* bandBox = program.window->settingsPage()->bandBox();
@@ -396,17 +616,18 @@ void TestChannelEditing::bandChange()
     QCOMPARE(workspace.bands.selectedText(), QString("136-174MHz"));
     QCOMPARE(bandBox->currentText(), QString("136-174MHz"));
     QVERIFY(program.editor()->isHidden());
-    if (answer) {
-        QCOMPARE(program.row(2), QStringList(8));
-        QCOMPARE(workspace.settings.position(FunctionSettings::Voice), 0);
-        QCOMPARE(workspace.settings.position(FunctionSettings::TxTOT), 4);
-        QCOMPARE(workspace.settings.position(FunctionSettings::VoxDelay), 1);
-        QVERIFY(program.window->settingsPage()->voxInhibitBox()->isChecked());
-    } else {
-        QCOMPARE(program.row(2), newChannel("440.00000"));
-        QCOMPARE(workspace.settings.position(FunctionSettings::Voice), 1);
-        QVERIFY(!workspace.settings.voxInhibit());
-    }
+    // Squelch 2, battery save on, time-out 4 min, tone on, alarm on, scan off, voice off,
+    // VOX gain 3, VOX delay 2 s, VOX inhibit checked.
+    const QList<int> afterReset{2, 1, 4, 1, 1, 1, 0, 2, 1};
+    const QList<int> expected = answer ? afterReset : QList<int>(chosen.begin(), chosen.end());
+    QList<int> shown;
+    for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting)
+        shown << program.window->settingsPage()
+                     ->settingBox(FunctionSettings::Setting(setting))
+                     ->currentIndex();
+    QCOMPARE(shown, expected);
+    QCOMPARE(program.window->settingsPage()->voxInhibitBox()->isChecked(), answer);
+    QCOMPARE(program.row(2), answer ? QStringList(8) : newChannel("440.00000"));
 }
 
 void TestChannelEditing::menuPageHidesTheCellEditors()

@@ -96,25 +96,44 @@ void TestChannelEditor::committingATypedRowMakesAChannel()
 
 void TestChannelEditor::committingAChannelKeepsItsOtherFields_data()
 {
+    QTest::addColumn<QStringList>("channel");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("expected");
 
+    const QStringList channel{"440.00000", "67.0", "440.00000", "D023N", "Low", "OFF", "ON", "ON"};
     QTest::newRow("receive frequency")
-        << int(Column::RxFrequency) << "445"
+        << channel << int(Column::RxFrequency) << "445"
         << QStringList{"445.00000", "67.0", "440.00000", "D023N", "Low", "OFF", "ON", "ON"};
     QTest::newRow("transmit frequency")
-        << int(Column::TxFrequency) << "450.1"
+        << channel << int(Column::TxFrequency) << "450.1"
         << QStringList{"440.00000", "67.0", "450.10000", "D023N", "Low", "OFF", "ON", "ON"};
+
+    // A radio read leaves the receive tone empty when it cannot decode it: the channel is
+    // not new, and only its empty cells get the new-channel words.
+    const QStringList toneLess{"440.00000", "", "450.00000", "D023N", "Low", "OFF", "ON", "ON"};
+    QTest::newRow("receive frequency, receive tone not decoded")
+        << toneLess << int(Column::RxFrequency) << "445"
+        << QStringList{"445.00000", "OFF", "450.00000", "D023N", "Low", "OFF", "ON", "ON"};
+    QTest::newRow("transmit frequency, receive tone not decoded")
+        << toneLess << int(Column::TxFrequency) << "451"
+        << QStringList{"440.00000", "OFF", "451.00000", "D023N", "Low", "OFF", "ON", "ON"};
+    QTest::newRow("only the empty cells get defaults")
+        << QStringList{"440.00000", "", "", "", "Low", "", "", "ON"} << int(Column::RxFrequency)
+        << "445" << QStringList{"445.00000", "OFF", "445.00000", "OFF", "Low", "ON", "OFF", "ON"};
+    QTest::newRow("empty transmit frequency left")
+        << QStringList{"440.00000", "", "", "D023N", "Low", "OFF", "ON", "ON"}
+        << int(Column::TxFrequency) << ""
+        << QStringList{"440.00000", "OFF", "440.00000", "D023N", "Low", "OFF", "ON", "ON"};
 }
 
 void TestChannelEditor::committingAChannelKeepsItsOtherFields()
 {
+    QFETCH(QStringList, channel);
     QFETCH(int, column);
     QFETCH(QString, typed);
     QFETCH(QStringList, expected);
     EditorFixture fixture;
-    const QStringList channel{"440.00000", "67.0", "440.00000", "D023N", "Low", "OFF", "ON", "ON"};
     for (int field = 0; field < channel.size(); ++field)
         fixture.workspace.table.setText(Column::FirstField + field, 2, channel[field]);
     fixture.type(column, 2, typed);
@@ -122,6 +141,7 @@ void TestChannelEditor::committingAChannelKeepsItsOtherFields()
     QVERIFY(fixture.click(Column::RxFrequency, 7));
 
     QCOMPARE(row(fixture, 2), expected);
+    QVERIFY(fixture.messages.errors.isEmpty());
 }
 
 void TestChannelEditor::emptiedReceiveFrequencyEmptiesTheRow()
@@ -477,8 +497,12 @@ void TestChannelEditor::enterWithTextThatIsNoNumberStopsAfterTheError()
 
     QCOMPARE(fixture.messages.errors.size(), 1);
     QCOMPARE(fixture.cell(Column::RxFrequency, 4), QString("."));
-    QVERIFY(!fixture.view.editorShown);
-    QVERIFY(fixture.view.gridFocused);
+    // The editor is back over its cell with the text, to be corrected.
+    QVERIFY(fixture.view.editorShown);
+    QCOMPARE(fixture.view.editorCell.column, int(Column::RxFrequency));
+    QCOMPARE(fixture.view.editorCell.row, 4);
+    QCOMPARE(fixture.view.editorText, QString("."));
+    QVERIFY(fixture.view.editorFocused);
 }
 
 void TestChannelEditor::channelOperations_data()
@@ -624,8 +648,10 @@ void TestChannelEditor::bandChange()
     QVERIFY(fixture.view.bandBoxEnabled);
     QVERIFY(fixture.mainWindowEnabled);
     QCOMPARE(fixture.view.editorShown, loading);
-    const FunctionSettings::Positions expected =
-        resets ? FunctionSettings::BandChangePositions : chosen;
+    // Squelch 2, battery save on, time-out 4 min, tone on, alarm on, scan off, voice off,
+    // VOX gain 3, VOX delay 2 s.
+    const FunctionSettings::Positions afterReset{2, 1, 4, 1, 1, 1, 0, 2, 1};
+    const FunctionSettings::Positions expected = resets ? afterReset : chosen;
     for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting)
         QCOMPARE(workspace.settings.position(FunctionSettings::Setting(setting)),
                  expected[setting]);

@@ -1,5 +1,6 @@
 #include "app/MessageIds.h"
 #include "channels/FrequencyNormaliser.h"
+#include "channels/FrequencyTyping.h"
 
 #include "EditorFixture.h"
 
@@ -25,6 +26,8 @@ private slots:
     void eitherSeparatorIsReadAndTheLocalesIsWritten();
     void editorFilter_data();
     void editorFilter();
+    void everyChangeOfTheEditorIsFiltered_data();
+    void everyChangeOfTheEditorIsFiltered();
 };
 
 void TestFrequencyEntry::normalisesAgainstTheBand_data()
@@ -238,6 +241,51 @@ void TestFrequencyEntry::editorFilter()
     EditorFixture fixture;
 
     QCOMPARE(fixture.editor.editorCharacter(character, text), verdict);
+}
+
+void TestFrequencyEntry::everyChangeOfTheEditorIsFiltered_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("expectedCaret");
+
+    QTest::newRow("digit typed") << "400"
+                                 << "4001" << 4 << "4001" << 4;
+    QTest::newRow("letter typed") << "400"
+                                  << "400a" << 4 << "400" << 3;
+    QTest::newRow("input method text") << "4" << QString::fromUtf8("40a。５") << 5 << "40" << 2;
+    QTest::newRow("pasted in the middle") << "4000"
+                                          << "40a000" << 3 << "40000" << 2;
+    QTest::newRow("separator before three characters") << ""
+                                                       << "4.00" << 4 << "400" << 3;
+    QTest::newRow("second separator") << "400.1"
+                                      << "400.1.5" << 7 << "400.15" << 6;
+    QTest::newRow("pasted over the whole text") << "440.00000"
+                                                << "445.5" << 5 << "445.5" << 5;
+    QTest::newRow("beyond nine characters") << "4"
+                                            << "41234567890" << 11 << "412345678" << 9;
+    QTest::newRow("onto a longer text") << "400.012500"
+                                        << "400.0125009" << 11 << "400.012500" << 10;
+    QTest::newRow("deleting from a longer text") << "400.012500"
+                                                 << "400.01250" << 9 << "400.01250" << 9;
+    QTest::newRow("text that was there stays") << "4a0"
+                                               << "4a05" << 4 << "4a05" << 4;
+    QTest::newRow("caret not after the change") << "400"
+                                                << "x400" << 0 << "400" << 0;
+}
+
+void TestFrequencyEntry::everyChangeOfTheEditorIsFiltered()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, caret);
+
+    const FrequencyTyping::Edit edit = FrequencyTyping::filterEdit(before, after, caret);
+
+    QTEST(edit.text, "expected");
+    QTEST(edit.caret, "expectedCaret");
 }
 
 QTEST_GUILESS_MAIN(TestFrequencyEntry)
