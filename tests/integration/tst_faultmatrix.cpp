@@ -228,8 +228,7 @@ void TestFaultMatrix::everyFaultAtEveryStage_data()
     read("late replies", fault(late()), {notAnswering});
     read("hang-up in the hello", fault(hangUpAfter(3)), {notAnswering});
     read("hang-up at channel 7", fault(hangUpAfter(readChannelStart(7) + 2)), {notAnswering});
-    read("hang-up at the settings", fault(hangUpAfter(readChannelStart(17) + 2)),
-         {notAnswering});
+    read("hang-up at the settings", fault(hangUpAfter(readChannelStart(17) + 2)), {notAnswering});
 
     // A write into a blank radio: what reached it is the sample's, the rest still FF.
     const auto write = [](const char* name, Fault f, Expected e) {
