@@ -1,12 +1,11 @@
 #include "ReadWriteBenchmarks.h"
 
 #include "BenchLine.h"
+#include "BenchProgram.h"
 #include "RadioSimulator.h"
-#include "app/MessageLibrary.h"
 #include "app/Messenger.h"
 #include "app/Workspace.h"
 #include "link/Link.h"
-#include "link/ProgressDisplay.h"
 #include "link/RadioExchange.h"
 #include "link/ReadProcedure.h"
 #include "link/WriteProcedure.h"
@@ -20,35 +19,6 @@ using Clock = std::chrono::steady_clock;
 namespace {
 constexpr double BitsPerByte = 10; // start bit, 8 data bits, stop bit
 constexpr double BitsPerSecond = 9600;
-
-// Every channel programmed, so that no part of a record is skipped.
-RadioMemory programmedRadio()
-{
-    RadioMemory memory;
-    for (int channel = 1; channel <= 16; ++channel)
-        memory.write(16 * channel, QByteArray::fromHex("002551430025604318132380F2FFFFFF"));
-    memory.write(0x03C0, QByteArray::fromHex("FD0503060301FEFF"));
-    memory.write(0x03E0, QByteArray::fromHex("00400047FFFFFFFF"));
-    return memory;
-}
-
-// A box means the exchange failed; the measurement then says so instead of a figure.
-struct CountingMessages : MessageLibrary
-{
-    bool Fmessage(const QString&, int, int, int) override
-    {
-        ++boxes;
-        return true;
-    }
-    void errorBox(const QString&) override { ++boxes; }
-    bool Bformclose(const QString&, int) override { return true; }
-    int boxes = 0;
-};
-
-struct NoProgress : ProgressDisplay
-{
-    void setProgress(int) override {}
-};
 } // namespace
 
 std::optional<double> ExchangeMeasurement::timeRatio()

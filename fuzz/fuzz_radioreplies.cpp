@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ChannelCodec::sendfre(reply, 23);
         ChannelCodec::sendCTC(QStringView(reply).left(4), words);
         SettingsCodec::decode(reply, settings);
-        BandCodec::decode(reply);
+        BandCodec::isBand(BandCodec::decode(reply));
         CalibrationCodec::decode(reply);
         // What was decoded must encode again or be refused, never overrun.
         ChannelCodec::firstBlock(table, 1);

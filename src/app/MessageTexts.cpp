@@ -26,13 +26,16 @@ constexpr Entry Entries[] = {
      "On Linux your user must also be in the dialout group: run "
      "sudo usermod -aG dialout $USER, then log out and in again."},
     {Message::RadioNotAnswering,
-     "电台没有应答，操作未完成。\n\n"
-     "请确认电台已开机、写频线两端已插紧、所选通信端口正确，然后重试。"
-     "如果写入中途失败，请重新写入一次。",
-     "The radio did not answer, so the operation did not finish.\n\n"
+     "电台没有按要求应答，操作未完成。\n\n"
+     "读频未完成时不会改动任何内容：信道、功能选项和型号都保持原样。"
+     "如果写入中途失败，电台只写入了一部分，请重新写入一次。\n\n"
+     "请确认电台已开机、写频线两端已插紧、所选通信端口正确，然后重试。",
+     "The radio did not answer as it should, so the operation did not finish.\n\n"
+     "A read that does not finish changes nothing: the channels, the function settings and "
+     "the band stay as they were. If a write stopped half way, only part of the radio has "
+     "been written: write it again.\n\n"
      "Make sure the radio is switched on, the cable is firmly plugged in at both ends and "
-     "the right communication port is chosen, then try again. If a write stopped half way, "
-     "write the radio again."},
+     "the right communication port is chosen, then try again."},
     {Message::PromptTitle, "提示", "Please confirm"},
     {Message::ConfirmBandChange,
      "更换型号将把功能选项恢复为默认设置，并清空全部 16 个信道。\n\n是否继续？",

@@ -7,6 +7,7 @@
 #include "channels/ChannelTable.h"
 #include "channels/EditorState.h"
 #include "channels/FunctionSettings.h"
+#include "channels/RadioContents.h"
 #include "channels/ToneList.h"
 
 #include <QObject>
@@ -46,6 +47,14 @@ public:
     // The skin list's selected index, also handed to every message and About box.
     int themeIndex() const { return m_themeIndex; }
     void setThemeIndex(int index);
+
+    // The channels, the settings and the selected band, as a radio would take them.
+    RadioContents radioContents() const;
+    // Replaces the channels, the settings and the band with what a complete read of a
+    // radio gave, in one step: the band is selected (a band the list does not hold is added
+    // to it first; a radio without a band keeps the selection) without the band box's
+    // question, and the title shows it.
+    void takeRadioContents(const RadioContents& contents);
 
     QString title() const { return m_title; }
     // "RZT3307 [" band "]" once a radio read or a file open has taken a band.

@@ -2,6 +2,8 @@
 
 #include "link/HexText.h"
 
+#include <algorithm>
+
 namespace {
 const QString Unit = QStringLiteral("MHz");
 const QString Fill = QStringLiteral("FFFFFFFF");
@@ -32,6 +34,18 @@ QString BandCodec::decode(QStringView reply)
     band += at(reply, 13);
     band += Unit;
     return band;
+}
+
+bool BandCodec::isBand(const QString& band)
+{
+    const auto decimalDigits = [](QStringView digits) {
+        return std::all_of(digits.begin(), digits.end(),
+                           [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    };
+    if (band == NoBand)
+        return true;
+    return band.size() == BandTextLength && band[3] == QLatin1Char('-') && band.endsWith(Unit) &&
+           decimalDigits(at(band, 1, 3)) && decimalDigits(at(band, 5, 3));
 }
 
 std::optional<QString> BandCodec::encode(const QString& band)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "channels/RadioContents.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -10,10 +12,13 @@
 // ABC-DEFMHz; only the first three digits of each edge are used.
 namespace BandCodec {
 // What a radio with an unprogrammed band block reports.
-inline const QString NoBand = QStringLiteral("FFF-FFFMHz");
+inline const QString& NoBand = RadioContents::NoBand;
 
 // The band text of a read reply of the block; NoBand for a reply too short to hold it.
 QString decode(QStringView reply);
+// Whether a decoded band text is one a radio holds: three decimal digits, a hyphen, three
+// decimal digits and "MHz", or NoBand. Anything else is no band at all.
+bool isBand(const QString& band);
 // The block's 16 data digits; nothing for a text not of the form ABC-DEFMHz.
 std::optional<QString> encode(const QString& band);
 } // namespace BandCodec

@@ -104,7 +104,11 @@ std::optional<QString> ChannelCodec::writeCTC(const QString& cell, const CellWor
     return stored;
 }
 
-void ChannelCodec::sendcan(QChar digit, ChannelTable& table, int row, const CellWords& words)
+namespace {
+// Sets Power, OptionC, OptionA and OptionB, in that order, from the low digit of the flags
+// byte; a digit that is not hex sets nothing.
+template <typename SetField>
+void decodeFlags(QChar digit, const CellWords& words, SetField setField)
 {
     const int flags = HexDigitValue(digit);
     if (flags < 0)
@@ -112,10 +116,17 @@ void ChannelCodec::sendcan(QChar digit, ChannelTable& table, int row, const Cell
     const auto pick = [flags](FlagBit bit, const QString& set, const QString& clear) {
         return (flags & bit) ? set : clear;
     };
-    table.setText(Column::Power, row, pick(PowerHigh, words.HighWord, words.LowWord));
-    table.setText(Column::OptionC, row, pick(OptionCOff, words.OffWord, words.OnWord));
-    table.setText(Column::OptionA, row, pick(OptionAOn, words.OnWord, words.OffWord));
-    table.setText(Column::OptionB, row, pick(OptionBOff, words.OffWord, words.OnWord));
+    setField(Column::Power, pick(PowerHigh, words.HighWord, words.LowWord));
+    setField(Column::OptionC, pick(OptionCOff, words.OffWord, words.OnWord));
+    setField(Column::OptionA, pick(OptionAOn, words.OnWord, words.OffWord));
+    setField(Column::OptionB, pick(OptionBOff, words.OffWord, words.OnWord));
+}
+} // namespace
+
+void ChannelCodec::sendcan(QChar digit, ChannelTable& table, int row, const CellWords& words)
+{
+    decodeFlags(digit, words,
+                [&](int column, const QString& text) { table.setText(column, row, text); });
 }
 
 QString ChannelCodec::writecan(const ChannelTable& table, int row, const CellWords& words)
@@ -156,18 +167,30 @@ std::optional<QString> ChannelCodec::secondBlock(const ChannelTable& table, int 
     return *rxTone + *txTone + writecan(table, row, words) + Fill;
 }
 
+RadioContents::Channel ChannelCodec::decodeChannel(QStringView firstReply, QStringView secondReply,
+                                                   const CellWords& words)
+{
+    RadioContents::Channel channel;
+    const auto field = [&channel](int column) -> QString& {
+        return channel[RadioContents::fieldIndex(column)];
+    };
+    field(Column::RxFrequency) = sendfre(firstReply, RxFrequencyPosition);
+    if (field(Column::RxFrequency).isEmpty())
+        return channel;
+    field(Column::TxFrequency) = sendfre(firstReply, TxFrequencyPosition);
+    field(Column::RxTone) = sendCTC(at(secondReply, RxTonePosition, 4), words);
+    field(Column::TxTone) = sendCTC(at(secondReply, TxTonePosition, 4), words);
+    const QStringView flags = at(secondReply, FlagsDigitPosition);
+    if (!flags.isEmpty())
+        decodeFlags(flags[0], words,
+                    [&](int column, const QString& text) { field(column) = text; });
+    return channel;
+}
+
 void ChannelCodec::decodeRecord(QStringView firstReply, QStringView secondReply,
                                 ChannelTable& table, int row, const CellWords& words)
 {
-    table.setText(Column::RxFrequency, row, sendfre(firstReply, RxFrequencyPosition));
-    if (table.isEmptyChannel(row)) {
-        table.clearChannel(row);
-        return;
-    }
-    table.setText(Column::TxFrequency, row, sendfre(firstReply, TxFrequencyPosition));
-    table.setText(Column::RxTone, row, sendCTC(at(secondReply, RxTonePosition, 4), words));
-    table.setText(Column::TxTone, row, sendCTC(at(secondReply, TxTonePosition, 4), words));
-    const QStringView flags = at(secondReply, FlagsDigitPosition);
-    if (!flags.isEmpty())
-        sendcan(flags[0], table, row, words);
+    const RadioContents::Channel channel = decodeChannel(firstReply, secondReply, words);
+    for (int column = Column::FirstField; column <= Column::LastField; ++column)
+        table.setText(column, row, channel[RadioContents::fieldIndex(column)]);
 }

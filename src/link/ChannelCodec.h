@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/CellWords.h"
+#include "channels/RadioContents.h"
 
 #include <QChar>
 #include <QString>
@@ -49,8 +50,11 @@ QString writecan(const ChannelTable& table, int row, const CellWords& words);
 std::optional<QString> firstBlock(const ChannelTable& table, int row);
 std::optional<QString> secondBlock(const ChannelTable& table, int row, const CellWords& words);
 
-// Fills the row from the replies to both blocks. A channel whose receive frequency is not
-// programmed is left empty whatever its other bytes hold.
+// The channel in the replies to both blocks. A channel whose receive frequency is not
+// programmed is empty whatever its other bytes hold.
+RadioContents::Channel decodeChannel(QStringView firstReply, QStringView secondReply,
+                                     const CellWords& words);
+// Fills the row with decodeChannel's texts.
 void decodeRecord(QStringView firstReply, QStringView secondReply, ChannelTable& table, int row,
                   const CellWords& words);
 } // namespace ChannelCodec

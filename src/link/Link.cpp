@@ -31,6 +31,7 @@ void Link::MSComm1Comm()
         return;
     m_dataArrived = true;
     m_receivedBytes = m_port.Input();
+    m_receivedSinceRequest += int(m_receivedBytes.size());
     emit dataArrived();
 }
 
@@ -40,15 +41,16 @@ void Link::stopWaiting()
     emit quitRequested();
 }
 
-bool Link::acknowledged() const
+bool Link::answered(int length) const
 {
-    return !m_receivedBytes.isEmpty() && quint8(m_receivedBytes.front()) == AckByte;
+    // Bytes still waiting belong to the same answer: it was longer than `length`.
+    return m_receivedSinceRequest == length && m_port.InBufferCount() == 0 &&
+           (length == 0 || m_receivedBytes.size() == length);
 }
 
-void Link::clearAcknowledgement()
+bool Link::acknowledged() const
 {
-    if (!m_receivedBytes.isEmpty())
-        m_receivedBytes[0] = 1;
+    return answered(Frame::AcknowledgementLength) && quint8(m_receivedBytes.front()) == AckByte;
 }
 
 bool Link::PortProbe(int portNumber) const
@@ -79,17 +81,29 @@ bool Link::HexToBytes(const QString& text)
     return ok;
 }
 
-bool Link::sendFrame(const QString& text)
+bool Link::beginRequest(UnreadInput unread)
 {
-    if (!HexToBytes(text))
+    const bool nothingUnread = m_port.InBufferCount() == 0;
+    m_port.clearInBuffer();
+    m_receivedSinceRequest = 0;
+    m_dataArrived = false;
+    return nothingUnread || unread == UnreadInput::Discard;
+}
+
+bool Link::sendFrame(const QString& text, UnreadInput unread)
+{
+    if (!HexToBytes(text) || !beginRequest(unread))
         return false;
     m_port.Output(m_sendBuffer);
     return true;
 }
 
-void Link::sendAcknowledgement()
+bool Link::sendAcknowledgement(UnreadInput unread)
 {
+    if (!beginRequest(unread))
+        return false;
     m_port.Output(QString(QChar(AckByte)));
+    return true;
 }
 
 Link::WaitEnd Link::SysDelay(int ms, Wait wait)
@@ -145,14 +159,17 @@ bool Link::Handshake(Wait wait)
         if (m_dataArrived) {
             m_dataArrived = false;
             // Exactly the reply, nothing more and nothing less.
-            answered = BytesToHex(m_receivedBytes) == Frame::HelloReply;
+            answered = this->answered(Frame::HelloReplyLength) &&
+                       BytesToHex(m_receivedBytes) == Frame::HelloReply;
         }
     }
     if (!answered)
         return false;
     // The radio answers with its own 06, left in ReceivedBytes for the caller to check.
+    // A byte after the reply means it was longer than it should have been after all.
     setRThreshold(Frame::AcknowledgementLength);
-    sendAcknowledgement();
+    if (!sendAcknowledgement(UnreadInput::Refuse))
+        return false;
     m_dataArrived = false;
     return SysDelay(ShortWait, wait) != WaitEnd::Quit;
 }

@@ -27,6 +27,9 @@ public:
     // The two wait lengths the exchanges use, in milliseconds.
     static constexpr int ShortWait = 250;
     static constexpr int LongWait = 550;
+    // About five byte times at 9600 baud: long enough for a byte that follows an answer,
+    // or the radio's answer to one more request, to show.
+    static constexpr int SettleWait = 5;
 
     // The two waits: the read/write dialog's ends as soon as data has arrived, the main
     // window's always runs its full length.
@@ -41,6 +44,16 @@ public:
     // Probes with the real serial port.
     Link(SerialPort& port, ComPortDevices devices, QObject* parent = nullptr);
 
+    // What to do with bytes that wait unread when a request is about to go out.
+    enum class UnreadInput {
+        // Throw them away: they are a late answer to an earlier request (or noise), and
+        // must not be taken for the answer to this one.
+        Discard,
+        // The last answer was taken as complete, so these bytes say it was longer than it
+        // should have been: throw them away and send nothing; the exchange has failed.
+        Refuse,
+    };
+
     // What the last request sent, rebuilt from scratch by every HexToBytes.
     const QByteArray& SendBuffer() const { return m_sendBuffer; }
     // The bytes of the most recent receive event, replaced whole by the next one.
@@ -49,11 +62,11 @@ public:
     bool DataArrived() const { return m_dataArrived; }
     void setDataArrived(bool arrived) { m_dataArrived = arrived; }
 
-    // Did the last receive event start with the acknowledgement byte?
+    // Did the answer to the last request come whole: exactly `length` bytes received
+    // since it went out, and nothing more waiting? With 0: has nothing come at all?
+    bool answered(int length) const;
+    // Did the radio answer the last request with its 06 and nothing else?
     bool acknowledged() const;
-    // Spoils a kept acknowledgement, so that an earlier 06 cannot pass for the answer to
-    // the next request.
-    void clearAcknowledgement();
 
     // Can COM<portNumber> be opened now?
     bool PortProbe(int portNumber) const;
@@ -66,10 +79,12 @@ public:
     // Fills SendBuffer from hex text. False, with SendBuffer empty, when the text is not
     // hex text.
     bool HexToBytes(const QString& text);
-    // Sends a frame given as hex text. A text that is not hex text sends nothing and
-    // returns false: the caller ends its exchange.
-    bool sendFrame(const QString& text);
-    void sendAcknowledgement();
+    // Sends a frame given as hex text as a new request, after dealing with unread input as
+    // `unread` says. False when nothing was sent: the text is not hex text, or unread
+    // input was refused. The caller then ends its exchange.
+    bool sendFrame(const QString& text, UnreadInput unread = UnreadInput::Discard);
+    // Sends the program's 06 as a new request, as sendFrame does.
+    bool sendAcknowledgement(UnreadInput unread = UnreadInput::Discard);
 
     // Waits `ms` milliseconds while events are dispatched. 0 or less returns at once.
     // UntilData entered with DataArrived already set dispatches pending events once and
@@ -77,9 +92,11 @@ public:
     // wait during which the link itself was destroyed, and the caller must then stop.
     WaitEnd SysDelay(int ms, Wait wait);
 
-    // Puts the radio into programming mode: up to six hellos until the exact reply comes,
-    // then the acknowledgement. The caller has opened the port and cleared DataArrived.
-    // False when the radio never gave the reply, or when the application is quitting.
+    // Puts the radio into programming mode: up to six hellos until the exact reply comes
+    // (those 8 bytes and nothing more), then the acknowledgement; the radio's answer to it
+    // is left for the caller to check with acknowledged(). The caller has opened the port
+    // and cleared DataArrived. False when the radio never gave the reply, or when the
+    // application is quitting.
     bool Handshake(Wait wait);
 
     bool quitting() const { return m_quitting; }
@@ -93,12 +110,17 @@ signals:
 private:
     void MSComm1Comm();
     void stopWaiting();
+    // A new request starts: nothing received before it counts, and DataArrived is cleared.
+    // False when unread input was there to refuse.
+    bool beginRequest(UnreadInput unread);
 
     SerialPort& m_port;
     ComPortDevices m_devices;
     Probe m_probe;
     QByteArray m_sendBuffer;
     QByteArray m_receivedBytes;
+    // How many bytes the receive events have brought since the last request went out.
+    int m_receivedSinceRequest = 0;
     bool m_dataArrived = false;
     bool m_quitting = false;
 };

@@ -1,5 +1,6 @@
 #include "link/QtSerialPort.h"
 
+#include <sys/ioctl.h>
 #include <termios.h>
 
 QtSerialPort::QtSerialPort(ComPortDevices devices, QObject* parent)
@@ -74,6 +75,24 @@ void QtSerialPort::Output(const QByteArray& bytes)
 QByteArray QtSerialPort::Input()
 {
     return m_port.isOpen() ? m_port.readAll() : QByteArray();
+}
+
+int QtSerialPort::InBufferCount() const
+{
+    if (!m_port.isOpen())
+        return 0;
+    // What Qt has taken in already, and what the kernel holds that Qt has not read yet.
+    int inKernel = 0;
+    if (m_port.handle() < 0 || ioctl(m_port.handle(), FIONREAD, &inKernel) != 0)
+        inKernel = 0;
+    return int(m_port.bytesAvailable()) + inKernel;
+}
+
+void QtSerialPort::clearInBuffer()
+{
+    // Both Qt's buffer and the kernel's.
+    if (m_port.isOpen())
+        m_port.clear(QSerialPort::Input);
 }
 
 void QtSerialPort::onReadyRead()

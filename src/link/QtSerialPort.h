@@ -27,6 +27,8 @@ public:
     void Output(const QByteArray& bytes) override;
     using SerialPort::Output;
     QByteArray Input() override;
+    int InBufferCount() const override;
+    void clearInBuffer() override;
     Event CommEvent() const override { return m_event; }
 
     QString errorString() const { return m_port.errorString(); }

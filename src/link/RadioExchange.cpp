@@ -22,6 +22,8 @@ void RadioExchange::begin()
 {
     m_link.setDataArrived(false);
     m_percent = 0;
+    m_settleDue = false;
+    m_exitSent = false;
     showProgress();
 }
 
@@ -37,14 +39,23 @@ bool RadioExchange::send(const QString& frame, int answerLength)
 {
     m_link.setDataArrived(false);
     m_link.setRThreshold(answerLength);
-    return m_link.sendFrame(frame);
+    m_answerLength = answerLength;
+    return m_link.sendFrame(frame, Link::UnreadInput::Refuse);
+}
+
+bool RadioExchange::sendUnchecked(const QString& frame, int answerLength)
+{
+    m_link.setDataArrived(false);
+    m_link.setRThreshold(answerLength);
+    m_answerLength = answerLength;
+    return m_link.sendFrame(frame, Link::UnreadInput::Discard);
 }
 
 RadioExchange::Result RadioExchange::awaitReply(int ms)
 {
     if (m_link.SysDelay(ms, Link::Wait::UntilData) == Link::WaitEnd::Quit)
         return Result::Quit;
-    return m_link.DataArrived() ? Result::Done : Result::Failed;
+    return m_link.answered(m_answerLength) ? Result::Done : Result::Failed;
 }
 
 RadioExchange::Result RadioExchange::pause(int ms)
@@ -54,12 +65,48 @@ RadioExchange::Result RadioExchange::pause(int ms)
     return Result::Done;
 }
 
-RadioExchange::Result RadioExchange::acknowledge()
+bool RadioExchange::sendAcknowledgement()
 {
     m_link.setDataArrived(false);
     m_link.setRThreshold(Frame::AcknowledgementLength);
-    m_link.sendAcknowledgement();
-    return pause(Link::ShortWait);
+    m_answerLength = Frame::AcknowledgementLength;
+    return m_link.sendAcknowledgement(Link::UnreadInput::Refuse);
+}
+
+RadioExchange::Result RadioExchange::acknowledge()
+{
+    if (!sendAcknowledgement())
+        return Result::Failed;
+    if (const Result waited = pause(Link::ShortWait); waited != Result::Done)
+        return waited;
+    return acknowledged() ? Result::Done : Result::Failed;
+}
+
+RadioExchange::Result RadioExchange::acknowledgeLast()
+{
+    if (!sendAcknowledgement())
+        return Result::Failed;
+    if (const Result waited = pause(Link::ShortWait); waited != Result::Done)
+        return waited;
+    // An answer that never came cannot spoil anything: only the exit command follows.
+    if (!m_link.DataArrived())
+        return Result::Done;
+    m_settleDue = true;
+    return acknowledged() ? Result::Done : Result::Failed;
+}
+
+RadioExchange::Result RadioExchange::leaveProgramming()
+{
+    // Nothing answers the exit command: the radio simply leaves programming mode.
+    const auto unread = m_settleDue ? Link::UnreadInput::Refuse : Link::UnreadInput::Discard;
+    if (!m_link.sendFrame(Frame::ExitCommand, unread))
+        return Result::Failed;
+    m_exitSent = true;
+    if (!m_settleDue)
+        return Result::Done;
+    if (m_link.SysDelay(Link::SettleWait, Link::Wait::FullLength) == Link::WaitEnd::Quit)
+        return Result::Quit;
+    return m_link.answered(0) ? Result::Done : Result::Failed;
 }
 
 bool RadioExchange::acknowledged() const
@@ -93,8 +140,8 @@ RadioExchange::Result RadioExchange::finish(Result result)
 {
     switch (result) {
     case Result::Done:
-        // Nothing answers the exit command: the radio simply leaves programming mode.
-        m_link.sendFrame(Frame::ExitCommand);
+        if (!m_exitSent)
+            leaveProgramming();
         fillProgress();
         break;
     case Result::Failed:

@@ -10,6 +10,12 @@ class ProgressDisplay;
 // the wait for its answer, the program's acknowledgement, the progress bar and the end of
 // the run. Each step that waits says how it ended; Quit means the application is closing
 // (or the link has gone), and the procedure must then stop at once and touch nothing more.
+//
+// An answer counts only when it is exactly as long as the request's answer must be. The
+// receive event comes as soon as that many bytes are there, so a byte too many may still
+// be on its way: every request after one whose answer counted refuses to go out while
+// such a byte waits, and the bytes of a radio that is out of step then spoil the answer
+// to the next request instead, which does not count either.
 class RadioExchange
 {
 public:
@@ -25,15 +31,24 @@ public:
     Result handshake();
 
     // Sends a frame, ready for an answer of `answerLength` bytes. False, with nothing
-    // sent, for a frame that is not hex text.
+    // sent, for a frame that is not hex text, or when bytes wait unread after an answer
+    // that counted.
     bool send(const QString& frame, int answerLength);
-    // Waits up to `ms` for the answer; Failed when none came.
+    // The same for a request whose answer is not looked at: whatever waits unread is
+    // thrown away.
+    bool sendUnchecked(const QString& frame, int answerLength);
+    // Waits up to `ms` for the answer; Failed unless exactly the answer's bytes came.
     Result awaitReply(int ms);
     // Waits up to `ms`, whether or not an answer comes.
     Result pause(int ms);
-    // Sends the program's 06 and gives the radio the short wait to answer with its own.
+    // Sends the program's 06 and gives the radio the short wait to answer with its own;
+    // Failed unless that 06, and nothing else, came.
     Result acknowledge();
-    // Did the radio's last answer start with 06?
+    // The program's last 06 of a read: the radio's answer need not come, but whatever
+    // comes must be its 06 alone. As no later answer would show a byte that follows it,
+    // leaveProgramming() then waits a few byte times for one.
+    Result acknowledgeLast();
+    // Did the radio answer the last request with its 06 alone?
     bool acknowledged() const;
     // The last answer as hex text.
     QString reply() const;
@@ -41,15 +56,25 @@ public:
     void advance(int percent);
     void fillProgress();
 
-    // The end of a run: the exit command and a full bar after success, message 58/60
-    // after a failure, nothing at all once the application is closing.
+    // Sends the exit command, to which nothing answers. After an acknowledgeLast() that
+    // was answered, a byte that comes within a few byte times belongs to the last answer,
+    // which then was not what it seemed: Failed.
+    Result leaveProgramming();
+
+    // The end of a run: the exit command (unless leaveProgramming() sent it) and a full bar
+    // after success, message 58/60 after a failure, nothing at all once the application is
+    // closing.
     Result finish(Result result);
 
 private:
+    bool sendAcknowledgement();
     void showProgress();
 
     Link& m_link;
     ProgressDisplay& m_progress;
     Messenger& m_messenger;
     int m_percent = 0;
+    int m_answerLength = 0;
+    bool m_settleDue = false;
+    bool m_exitSent = false;
 };

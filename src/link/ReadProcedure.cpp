@@ -16,106 +16,92 @@ ReadProcedure::ReadProcedure(Workspace& workspace, RadioExchange& exchange)
 RadioExchange::Result ReadProcedure::run()
 {
     m_exchange.begin();
+    RadioContents contents;
     Result result = m_exchange.handshake();
     if (result == Result::Done)
-        result = readBand();
+        result = readBand(contents);
     if (result == Result::Done)
-        result = readChannels();
+        result = readChannels(contents);
     if (result == Result::Done)
-        result = readSettings();
+        result = readSettings(contents);
+    if (result == Result::Done)
+        result = m_exchange.leaveProgramming();
+    if (result == Result::Done)
+        m_workspace.takeRadioContents(contents);
     return m_exchange.finish(result);
 }
 
-RadioExchange::Result ReadProcedure::readBand()
+RadioExchange::Result ReadProcedure::readBand(RadioContents& contents)
 {
-    // The band box's change reaction must neither ask nor reset for the radio's band.
-    m_workspace.editor.Loading = true;
-    const Result result = takeBand();
+    const Result result = takeBand(contents);
     if (result == Result::Quit)
         return result;
-    m_workspace.editor.Loading = false;
     // The radio expects the acknowledgement whether or not the band came.
-    if (m_exchange.acknowledge() == Result::Quit)
-        return Result::Quit;
-    return result;
+    const Result answer = m_exchange.acknowledge();
+    return result == Result::Done ? answer : result;
 }
 
-RadioExchange::Result ReadProcedure::takeBand()
+RadioExchange::Result ReadProcedure::takeBand(RadioContents& contents)
 {
-    // What the handshake left is the radio's answer to the program's 06 (or still the
-    // hello reply, which starts with 06 as well).
+    // The radio must have answered the handshake's 06 with its own, in time and alone: a
+    // late one would be taken for the start of the band block.
     if (!m_exchange.acknowledged())
         return Result::Failed;
     if (!m_exchange.send(Frame::ReadRequest(MemoryMap::BandBlock), Frame::ReadReplyLength))
         return Result::Failed;
     if (const Result reply = m_exchange.awaitReply(Link::LongWait); reply != Result::Done)
         return reply;
-    selectBand(BandCodec::decode(m_exchange.reply()));
-    m_workspace.setTitleFromBand();
+    contents.band = BandCodec::decode(m_exchange.reply());
+    if (!BandCodec::isBand(contents.band))
+        return Result::Failed;
     m_exchange.advance(StageProgress);
     return Result::Done;
 }
 
-void ReadProcedure::selectBand(const QString& band)
-{
-    BandList& bands = m_workspace.bands;
-    int index = bands.indexOf(band);
-    // A radio without a band block keeps the band box as it was.
-    if (index < 0 && band != BandCodec::NoBand) {
-        bands.append(band);
-        index = bands.count() - 1;
-    }
-    if (index >= 0)
-        bands.select(index);
-}
-
-RadioExchange::Result ReadProcedure::readChannels()
+RadioExchange::Result ReadProcedure::readChannels(RadioContents& contents)
 {
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
-        if (const Result result = readChannel(row); result != Result::Done)
+        if (const Result result = readChannel(row, contents.channel(row)); result != Result::Done)
             return result;
     }
     return Result::Done;
 }
 
 // A record comes in two blocks, each answered by the program's 06 and the radio's own.
-RadioExchange::Result ReadProcedure::readChannel(int row)
+RadioExchange::Result ReadProcedure::readChannel(int row, RadioContents::Channel& channel)
 {
-    ChannelTable& table = m_workspace.table;
     if (!m_exchange.send(Frame::ReadRequest(MemoryMap::ChannelRecord(row)), Frame::ReadReplyLength))
         return Result::Failed;
-    // From here on the row shows nothing of what it held before.
-    table.clearChannel(row);
     if (const Result reply = m_exchange.awaitReply(Link::LongWait); reply != Result::Done)
         return reply;
     const QString firstHalf = m_exchange.reply();
-    if (m_exchange.acknowledge() == Result::Quit)
-        return Result::Quit;
-    if (!m_exchange.acknowledged())
-        return Result::Failed;
+    if (const Result answer = m_exchange.acknowledge(); answer != Result::Done)
+        return answer;
 
     if (!m_exchange.send(Frame::ReadRequest(MemoryMap::ChannelRecordSecondHalf(row)),
                          Frame::ReadReplyLength))
         return Result::Failed;
     if (const Result reply = m_exchange.awaitReply(Link::ShortWait); reply != Result::Done)
         return reply;
-    ChannelCodec::decodeRecord(firstHalf, m_exchange.reply(), table, row, m_workspace.words);
-    if (m_exchange.acknowledge() == Result::Quit)
-        return Result::Quit;
+    channel = ChannelCodec::decodeChannel(firstHalf, m_exchange.reply(), m_workspace.words);
+    const Result answer = m_exchange.acknowledge();
+    if (answer == Result::Quit)
+        return answer;
     m_exchange.advance(StageProgress);
-    return m_exchange.acknowledged() ? Result::Done : Result::Failed;
+    return answer;
 }
 
-RadioExchange::Result ReadProcedure::readSettings()
+RadioExchange::Result ReadProcedure::readSettings(RadioContents& contents)
 {
     if (!m_exchange.send(Frame::ReadRequest(MemoryMap::SettingsBlock), Frame::ReadReplyLength))
         return Result::Failed;
     if (const Result reply = m_exchange.awaitReply(Link::ShortWait); reply != Result::Done)
         return reply;
-    SettingsCodec::decode(m_exchange.reply(), m_workspace.settings);
+    const std::optional<SettingsValues> settings = SettingsCodec::decode(m_exchange.reply());
+    if (!settings)
+        return Result::Failed;
+    contents.settings = *settings;
     m_exchange.advance(StageProgress);
-    // The radio's answer to this last 06 is not looked at.
-    if (m_exchange.acknowledge() == Result::Quit)
-        return Result::Quit;
-    return Result::Done;
+    // Nothing needs the radio's answer to this last 06; only a byte too many counts.
+    return m_exchange.acknowledgeLast();
 }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "channels/RadioContents.h"
 #include "link/RadioExchange.h"
 
 class Workspace;
 
-// Reads the radio into the main window's data: the band into the band box (learning a
-// band the list does not hold), the 16 channel records into the grid and the settings
-// block into the settings lists. It stops at the first step the radio does not answer;
-// what was read before that step stays.
+// Reads the radio: the band block, the 16 channel records and the settings block, into a
+// copy of what the main window holds. Only a read that ran to its end hands the copy over,
+// all at once (the band into the band box, learning a band the list does not hold, the
+// channels into the grid, the settings into their lists); a read that stops at any step,
+// or meets a band block that holds no band, changes nothing.
 class ReadProcedure
 {
 public:
@@ -22,12 +24,11 @@ public:
 private:
     using Result = RadioExchange::Result;
 
-    Result readBand();
-    Result takeBand();
-    void selectBand(const QString& band);
-    Result readChannels();
-    Result readChannel(int row);
-    Result readSettings();
+    Result readBand(RadioContents& contents);
+    Result takeBand(RadioContents& contents);
+    Result readChannels(RadioContents& contents);
+    Result readChannel(int row, RadioContents::Channel& channel);
+    Result readSettings(RadioContents& contents);
 
     Workspace& m_workspace;
     RadioExchange& m_exchange;

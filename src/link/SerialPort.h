@@ -37,6 +37,10 @@ public:
 
     // Every waiting byte; the receive buffer is left empty.
     virtual QByteArray Input() = 0;
+    // How many received bytes wait unread, whatever the receive threshold.
+    virtual int InBufferCount() const = 0;
+    // Throws away every received byte that waits unread.
+    virtual void clearInBuffer() = 0;
     virtual Event CommEvent() const = 0;
 
 signals:

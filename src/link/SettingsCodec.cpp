@@ -39,6 +39,17 @@ bool isOn(const FunctionSettings& settings, FunctionSettings::Setting setting)
 {
     return settings.position(setting) == OnPosition;
 }
+
+// BatSave, Tone, Emg and VOX inhibit from the low digit of byte 0.
+void decodeOptions(QChar digit, SettingsValues& values)
+{
+    const int options = qMax(HexDigitValue(digit), 0);
+    const auto position = [options](OptionBit bit) { return (options & bit) ? OnPosition : 0; };
+    values.positions[FunctionSettings::BatSave] = position(BatSaveOn);
+    values.positions[FunctionSettings::Tone] = position(ToneOn);
+    values.positions[FunctionSettings::Emg] = position(EmgOn);
+    values.voxInhibit = options & VoxInhibitOn;
+}
 } // namespace
 
 int SettingsCodec::settingsDigit(QChar digit, int limit)
@@ -50,12 +61,12 @@ int SettingsCodec::settingsDigit(QChar digit, int limit)
 
 void SettingsCodec::sendchan(QChar digit, FunctionSettings& settings)
 {
-    const int options = qMax(HexDigitValue(digit), 0);
-    const auto position = [options](OptionBit bit) { return (options & bit) ? OnPosition : 0; };
-    settings.setPosition(FunctionSettings::BatSave, position(BatSaveOn));
-    settings.setPosition(FunctionSettings::Tone, position(ToneOn));
-    settings.setPosition(FunctionSettings::Emg, position(EmgOn));
-    settings.setVoxInhibit(options & VoxInhibitOn);
+    SettingsValues values;
+    decodeOptions(digit, values);
+    for (const auto setting :
+         {FunctionSettings::BatSave, FunctionSettings::Tone, FunctionSettings::Emg})
+        settings.setPosition(setting, values.positions[setting]);
+    settings.setVoxInhibit(values.voxInhibit);
 }
 
 QString SettingsCodec::writexuan(const FunctionSettings& settings)
@@ -72,12 +83,13 @@ QString SettingsCodec::writexuan(const FunctionSettings& settings)
     return QString(QLatin1Char('F')) + HexDigit(options);
 }
 
-bool SettingsCodec::decode(QStringView reply, FunctionSettings& settings)
+std::optional<SettingsValues> SettingsCodec::decode(QStringView reply)
 {
     if (reply.size() < ReplyLengthNeeded)
-        return false;
+        return std::nullopt;
+    SettingsValues values;
     const auto setDigit = [&](FunctionSettings::Setting setting, int position, int limit) {
-        settings.setPosition(setting, settingsDigit(at(reply, position), limit));
+        values.positions[setting] = settingsDigit(at(reply, position), limit);
     };
     setDigit(FunctionSettings::Squelch, SquelchDigit, SquelchLimit);
     setDigit(FunctionSettings::TxTOT, TxTOTDigit, TxTOTLimit);
@@ -85,8 +97,19 @@ bool SettingsCodec::decode(QStringView reply, FunctionSettings& settings)
     setDigit(FunctionSettings::VoxGainLevel, VoxGainLevelDigit, VoxGainLevelLimit);
     setDigit(FunctionSettings::VoxDelay, VoxDelayDigit, VoxDelayLimit);
     const bool scanOff = reply.mid(ScanByte - 1, 2) == ScanOffByte;
-    settings.setPosition(FunctionSettings::Scan, scanOff ? ScanOffPosition : 0);
-    sendchan(at(reply, OptionsDigit), settings);
+    values.positions[FunctionSettings::Scan] = scanOff ? ScanOffPosition : 0;
+    decodeOptions(at(reply, OptionsDigit), values);
+    return values;
+}
+
+bool SettingsCodec::decode(QStringView reply, FunctionSettings& settings)
+{
+    const std::optional<SettingsValues> values = decode(reply);
+    if (!values)
+        return false;
+    for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting)
+        settings.setPosition(FunctionSettings::Setting(setting), values->positions[setting]);
+    settings.setVoxInhibit(values->voxInhibit);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "channels/RadioContents.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringView>
@@ -29,6 +31,8 @@ void sendchan(QChar digit, FunctionSettings& settings);
 // Byte 0: "F" and the option bits.
 QString writexuan(const FunctionSettings& settings);
 
+// Every setting in a read reply of the block; nothing for a reply too short to hold it.
+std::optional<SettingsValues> decode(QStringView reply);
 // Sets every setting from a read reply of the block. A reply too short to hold the block
 // changes nothing and returns false.
 bool decode(QStringView reply, FunctionSettings& settings);

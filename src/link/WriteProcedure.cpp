@@ -3,7 +3,6 @@
 #include "app/Messenger.h"
 #include "app/Workspace.h"
 #include "link/Frames.h"
-#include "link/Link.h"
 #include "link/WriteProblemText.h"
 
 WriteProcedure::WriteProcedure(const Workspace& workspace, RadioExchange& exchange,
@@ -24,16 +23,20 @@ RadioExchange::Result WriteProcedure::run()
     }
 
     Result result = m_exchange.handshake();
+    // As for a read: a 06 that comes late, or with something else, would pass for the
+    // radio's answer to the first channel block.
+    if (result == Result::Done && !m_exchange.acknowledged())
+        result = Result::Failed;
     if (result == Result::Done)
         result = writeChannels(plan);
     // The radio's answers to the settings and the band are not looked at.
     if (result == Result::Done) {
-        result = writeUnchecked(plan.settings);
+        result = writeUnchecked(plan.settings, Link::UnreadInput::Refuse);
         if (result == Result::Done)
             m_exchange.advance(SettingsProgress);
     }
     if (result == Result::Done) {
-        result = writeUnchecked(plan.band);
+        result = writeUnchecked(plan.band, Link::UnreadInput::Discard);
         if (result == Result::Done)
             m_exchange.fillProgress();
     }
@@ -62,21 +65,21 @@ RadioExchange::Result WriteProcedure::writeChannel(const WritePlan::ChannelReque
 
 RadioExchange::Result WriteProcedure::writeAcknowledged(const QString& request)
 {
-    Link& link = m_exchange.link();
-    link.setDataArrived(false);
-    link.setRThreshold(Frame::AcknowledgementLength);
-    // An 06 kept from an earlier answer must not pass for the answer to this request.
-    link.clearAcknowledgement();
-    if (!link.sendFrame(request))
+    // Only a 06 received after this request, and nothing with it, is its acknowledgement.
+    if (!m_exchange.send(request, Frame::AcknowledgementLength))
         return Result::Failed;
     if (m_exchange.pause(Link::LongWait) == Result::Quit)
         return Result::Quit;
     return m_exchange.acknowledged() ? Result::Done : Result::Failed;
 }
 
-RadioExchange::Result WriteProcedure::writeUnchecked(const QString& request)
+RadioExchange::Result WriteProcedure::writeUnchecked(const QString& request,
+                                                     Link::UnreadInput unread)
 {
-    if (!m_exchange.send(request, Frame::AcknowledgementLength))
+    const bool sent = unread == Link::UnreadInput::Refuse
+                          ? m_exchange.send(request, Frame::AcknowledgementLength)
+                          : m_exchange.sendUnchecked(request, Frame::AcknowledgementLength);
+    if (!sent)
         return Result::Failed;
     return m_exchange.pause(Link::ShortWait);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/Link.h"
 #include "link/RadioExchange.h"
 #include "link/WritePlan.h"
 
@@ -9,7 +10,8 @@ class Workspace;
 // Writes the main window's 16 channels, settings and band into the radio. Every request
 // is composed first: when a value cannot be sent as it stands, nothing is sent and the
 // user learns which one. Otherwise it stops at the first channel request the radio does
-// not acknowledge; what was written before stays written.
+// not acknowledge with its 06 alone (or when the radio did not answer the handshake's 06
+// so); what was written before stays written.
 class WriteProcedure
 {
 public:
@@ -29,7 +31,8 @@ private:
     Result writeChannels(const WritePlan& plan);
     Result writeChannel(const WritePlan::ChannelRequests& requests);
     Result writeAcknowledged(const QString& request);
-    Result writeUnchecked(const QString& request);
+    // `unread`: whether the answer before it counted (Refuse) or was not looked at either.
+    Result writeUnchecked(const QString& request, Link::UnreadInput unread);
 
     const Workspace& m_workspace;
     RadioExchange& m_exchange;

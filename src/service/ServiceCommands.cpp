@@ -46,15 +46,20 @@ ServiceCommands::Outcome ServiceCommands::readCalibration()
     return run(Command::Read, Message::PortUnavailable, [this](ServiceSession& session) {
         Link& link = session.link();
         link.setRThreshold(Frame::ReadReplyLength);
-        link.sendFrame(Frame::ReadRequest(MemoryMap::PowerCalibration));
+        // Bytes still waiting after the handshake answer nothing this read asked: the line
+        // is out of step, and the request is not sent.
+        const bool sent = link.sendFrame(Frame::ReadRequest(MemoryMap::PowerCalibration),
+                                         Link::UnreadInput::Refuse);
         link.setDataArrived(false);
         if (!session.wait())
             return Outcome::Stopped;
-        // Only a reply to this request counts: the bytes the handshake left behind are no
-        // calibration.
+        // Only the whole reply to this request counts: its 12 bytes and nothing before or
+        // after them. The bytes the handshake left behind, or a late 06 glued in front of
+        // the reply, are no calibration.
         const std::optional<PowerCalibrationValues> values =
-            link.DataArrived() ? CalibrationCodec::decode(BytesToHex(link.ReceivedBytes()))
-                               : std::nullopt;
+            sent && link.answered(Frame::ReadReplyLength)
+                ? CalibrationCodec::decode(BytesToHex(link.ReceivedBytes()))
+                : std::nullopt;
         if (values)
             m_calibration.setValues(*values);
 

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
+Q_DECLARE_METATYPE(Link::UnreadInput)
+
 namespace {
 const QByteArray HelloBytes = QByteArray::fromHex("0251584B4D4E72");
 const QByteArray HelloReplyBytes = QByteArray::fromHex("06214A7355627177");
@@ -36,6 +38,10 @@ private slots:
     void framesAreSentAsBytes();
     void frameThatIsNotHexSendsNothing();
     void acknowledgement();
+    void answerCountsOnlyWithItsExactLength_data();
+    void answerCountsOnlyWithItsExactLength();
+    void unreadInputNeverReachesTheNextAnswer_data();
+    void unreadInputNeverReachesTheNextAnswer();
     void probeAndOpenUseTheSamePort();
     void failedOpenIsReported();
 
@@ -45,6 +51,8 @@ private slots:
     void dialogWaitEnteredWithDataDispatchesOnceAndReturns();
     void mainWindowWaitRunsItsFullLength();
     void handshakeRetriesUntilTheReply();
+    void handshakeTakesOnlyTheExactReply_data();
+    void handshakeTakesOnlyTheExactReply();
     void linkDestroyedDuringAWaitEndsIt();
 
     // Ends the application's event loop: keep it last.
@@ -128,21 +136,85 @@ void TestLink::frameThatIsNotHexSendsNothing()
 
 void TestLink::acknowledgement()
 {
-    m_link->sendAcknowledgement();
+    QVERIFY(m_link->sendAcknowledgement());
     QCOMPARE(m_port->output, Ack);
-
-    // Nothing received yet: not acknowledged, and spoiling an empty reply is harmless.
-    QVERIFY(!m_link->acknowledged());
-    m_link->clearAcknowledgement();
-    QCOMPARE(m_link->ReceivedBytes(), QByteArray());
+    QVERIFY(!m_link->acknowledged()); // nothing received yet
 
     m_port->setRThreshold(1);
     m_port->deliver(QByteArray::fromHex("0699"));
+    QVERIFY(!m_link->acknowledged()); // the 06 and something else
+
+    // A 06 received before a request is no answer to it.
+    QVERIFY(m_link->sendAcknowledgement());
+    m_port->deliver(Ack);
     QVERIFY(m_link->acknowledged());
-    // An earlier 06 must not pass for the answer to the next request.
-    m_link->clearAcknowledgement();
+    QVERIFY(m_link->sendAcknowledgement());
     QVERIFY(!m_link->acknowledged());
-    QCOMPARE(m_link->ReceivedBytes(), QByteArray::fromHex("0199"));
+    QCOMPARE(m_link->ReceivedBytes(), Ack); // still there, for whoever wants to see it
+
+    // A byte after the 06 spoils it, in the same receive event or a later one.
+    m_port->deliver(Ack);
+    QVERIFY(m_link->acknowledged());
+    m_port->deliver(Ack);
+    QVERIFY(!m_link->acknowledged());
+}
+
+void TestLink::answerCountsOnlyWithItsExactLength_data()
+{
+    QTest::addColumn<QList<QByteArray>>("deliveries");
+    QTest::addColumn<bool>("answered");
+    const QByteArray reply = QByteArray::fromHex("5703E008004000 47FFFFFFFF");
+    QTest::newRow("12 bytes") << QList<QByteArray>{reply} << true;
+    QTest::newRow("12 bytes in two parts")
+        << QList<QByteArray>{reply.left(5), reply.mid(5)} << true;
+    QTest::newRow("11 bytes") << QList<QByteArray>{reply.chopped(1)} << false;
+    QTest::newRow("13 bytes at once") << QList<QByteArray>{reply + '\0'} << false;
+    // The receive event comes with the 12th byte; the 13th still waits unread.
+    QTest::newRow("12 bytes, then a 13th")
+        << QList<QByteArray>{reply, QByteArray(1, '\0')} << false;
+    QTest::newRow("a stray byte, then 12 bytes")
+        << QList<QByteArray>{QByteArray(1, 6), reply} << false;
+    QTest::newRow("two replies") << QList<QByteArray>{reply, reply} << false;
+}
+
+void TestLink::answerCountsOnlyWithItsExactLength()
+{
+    QFETCH(QList<QByteArray>, deliveries);
+    QFETCH(bool, answered);
+    m_link->setRThreshold(Frame::ReadReplyLength);
+    QVERIFY(m_link->sendFrame(Frame::ReadRequest(0x03E0)));
+    for (const QByteArray& bytes : deliveries)
+        m_port->deliver(bytes);
+    QCOMPARE(m_link->answered(Frame::ReadReplyLength), answered);
+}
+
+void TestLink::unreadInputNeverReachesTheNextAnswer_data()
+{
+    QTest::addColumn<Link::UnreadInput>("unread");
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("discarded") << Link::UnreadInput::Discard << true;
+    QTest::newRow("refused") << Link::UnreadInput::Refuse << false;
+}
+
+void TestLink::unreadInputNeverReachesTheNextAnswer()
+{
+    QFETCH(Link::UnreadInput, unread);
+    QFETCH(bool, sent);
+    m_link->setRThreshold(Frame::ReadReplyLength);
+    m_port->deliver(QByteArray::fromHex("06")); // a late answer, below the threshold
+    QCOMPARE(m_link->sendFrame(Frame::ReadRequest(0x03E0), unread), sent);
+    QCOMPARE(m_port->output, sent ? QByteArray::fromHex("5203E008") : QByteArray());
+    QCOMPARE(m_port->InBufferCount(), 0);
+
+    // Either way the stray byte is gone: the next request's answer is whole.
+    const QByteArray reply = QByteArray::fromHex("5703E008004000 47FFFFFFFF");
+    QVERIFY(m_link->sendFrame(Frame::ReadRequest(0x03E0), unread));
+    m_port->deliver(reply);
+    QVERIFY(m_link->answered(Frame::ReadReplyLength));
+    QCOMPARE(m_link->ReceivedBytes(), reply);
+
+    // Nothing waits now, so a refusing request goes out too.
+    QVERIFY(m_link->sendAcknowledgement(Link::UnreadInput::Refuse));
 }
 
 void TestLink::probeAndOpenUseTheSamePort()
@@ -240,6 +312,38 @@ void TestLink::handshakeRetriesUntilTheReply()
     QCOMPARE(m_port->output, HelloBytes + HelloBytes + HelloBytes + Ack);
     QCOMPARE(m_port->RThreshold(), Frame::AcknowledgementLength);
     QCOMPARE(m_link->ReceivedBytes(), Ack); // the radio's answer, for the caller to check
+}
+
+void TestLink::handshakeTakesOnlyTheExactReply_data()
+{
+    QTest::addColumn<QList<QByteArray>>("answers");
+    QTest::addColumn<QByteArray>("sent");
+    const QByteArray byte(1, '\0');
+    QTest::newRow("a byte too many, at once")
+        << QList<QByteArray>{HelloReplyBytes + byte} << HelloBytes.repeated(Link::HandshakeTries);
+    // The receive event comes with the 8th byte; the 9th still waits when the wait ends.
+    QTest::newRow("a byte too many, after the event")
+        << QList<QByteArray>{HelloReplyBytes, byte} << HelloBytes.repeated(Link::HandshakeTries);
+    QTest::newRow("a stray byte before the reply")
+        << QList<QByteArray>{byte + HelloReplyBytes} << HelloBytes.repeated(Link::HandshakeTries);
+}
+
+void TestLink::handshakeTakesOnlyTheExactReply()
+{
+    QFETCH(QList<QByteArray>, answers);
+    QFETCH(QByteArray, sent);
+    m_port->onOutput = [&](const QByteArray& bytes) {
+        if (bytes != HelloBytes || answers.isEmpty())
+            return;
+        QTimer::singleShot(0, m_port.get(), [this, answers] {
+            m_port->deliver(answers.front());
+            if (answers.size() > 1)
+                m_port->deliver(answers.back());
+        });
+        answers.clear();
+    };
+    QVERIFY(!m_link->Handshake(Link::Wait::FullLength));
+    QCOMPARE(m_port->output, sent);
 }
 
 void TestLink::linkDestroyedDuringAWaitEndsIt()

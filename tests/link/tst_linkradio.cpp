@@ -53,6 +53,7 @@ private slots:
     void helloRepliesThatDoNotCount_data();
     void helloRepliesThatDoNotCount();
     void replyAfterItsWaitIsKept();
+    void lateReplyIsThrownAwayByTheNextRequest();
     void acknowledgementOtherThan06IsNoAcknowledgement();
     void writtenBlocksReadBack();
     void hangUpEndsTheExchange();
@@ -150,6 +151,29 @@ void TestLinkRadio::replyAfterItsWaitIsKept()
     QCOMPARE(BytesToHex(line.link->ReceivedBytes()), "5703E008FFFFFFFFFFFFFFFF");
 }
 
+void TestLinkRadio::lateReplyIsThrownAwayByTheNextRequest()
+{
+    RadioFaults faults;
+    faults.answerFault = AnswerFault{.answerTo = Kind::Read, .address = 0x03E0, .delayMs = 300};
+    RadioLine line;
+    QVERIFY(line.open(faults));
+    QVERIFY(line.link->Handshake(Link::Wait::UntilData));
+    Link& link = *line.link;
+
+    link.setRThreshold(Frame::ReadReplyLength);
+    QVERIFY(link.sendFrame(Frame::ReadRequest(MemoryMap::BandBlock)));
+    QCOMPARE(link.SysDelay(Link::ShortWait, Link::Wait::UntilData), Link::WaitEnd::Time);
+    link.setRThreshold(0); // let the late reply wait unread
+    QTRY_COMPARE(line.port->InBufferCount(), Frame::ReadReplyLength);
+
+    link.setRThreshold(Frame::ReadReplyLength);
+    QVERIFY(link.sendFrame(Frame::ReadRequest(MemoryMap::SettingsBlock)));
+    QCOMPARE(line.port->InBufferCount(), 0);
+    QCOMPARE(link.SysDelay(Link::LongWait, Link::Wait::UntilData), Link::WaitEnd::Data);
+    QVERIFY(link.answered(Frame::ReadReplyLength));
+    QCOMPARE(BytesToHex(link.ReceivedBytes()), "5703C008FFFFFFFFFFFFFFFF");
+}
+
 void TestLinkRadio::acknowledgementOtherThan06IsNoAcknowledgement()
 {
     RadioFaults nak;
@@ -183,7 +207,6 @@ void TestLinkRadio::writtenBlocksReadBack()
     const auto write = [&](int address, const QString& data) {
         link.setDataArrived(false);
         link.setRThreshold(Frame::AcknowledgementLength);
-        link.clearAcknowledgement();
         QVERIFY(link.sendFrame(Frame::WriteRequest(address, data)));
         link.SysDelay(Link::LongWait, Link::Wait::UntilData);
         QVERIFY(link.acknowledged());

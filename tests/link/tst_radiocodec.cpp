@@ -87,6 +87,8 @@ private slots:
     void band_data();
     void band();
     void unprogrammedBand();
+    void bandBlockThatHoldsNoBand_data();
+    void bandBlockThatHoldsNoBand();
     void bandNotOfTheFormIsRefused_data();
     void bandNotOfTheFormIsRefused();
 
@@ -451,12 +453,37 @@ void TestRadioCodec::band()
     QFETCH(QString, data);
     QCOMPARE(BandCodec::encode(band), data);
     QCOMPARE(BandCodec::decode(reply(data)), band);
+    QVERIFY(BandCodec::isBand(band));
 }
 
 void TestRadioCodec::unprogrammedBand()
 {
     QCOMPARE(BandCodec::decode(reply("FFFFFFFFFFFFFFFF")), BandCodec::NoBand);
     QCOMPARE(BandCodec::decode(u"06"), BandCodec::NoBand);
+    QVERIFY(BandCodec::isBand(BandCodec::NoBand));
+}
+
+void TestRadioCodec::bandBlockThatHoldsNoBand_data()
+{
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("decoded");
+    QTest::newRow("letter in the lower edge") << "A0400047FFFFFFFF"
+                                              << "40A-470MHz";
+    QTest::newRow("letter in the upper edge") << "0040B047FFFFFFFF"
+                                              << "400-47BMHz";
+    QTest::newRow("upper edge not programmed") << "0040FFFFFFFFFFFF"
+                                               << "400-FFFMHz";
+    QTest::newRow("lower edge not programmed") << "FFFF0047FFFFFFFF"
+                                               << "FFF-470MHz";
+}
+
+// Such a block decodes, but into no band a radio can hold: a read must not adopt it.
+void TestRadioCodec::bandBlockThatHoldsNoBand()
+{
+    QFETCH(QString, data);
+    QFETCH(QString, decoded);
+    QCOMPARE(BandCodec::decode(reply(data)), decoded);
+    QVERIFY(!BandCodec::isBand(decoded));
 }
 
 void TestRadioCodec::bandNotOfTheFormIsRefused_data()

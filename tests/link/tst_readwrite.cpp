@@ -178,8 +178,17 @@ void TestReadWrite::completeRead()
     const QByteArray image = imageWithStrayBytes();
     RadioRun run(image);
     run.fillWithPrevious();
+    // The window's data changes in one step, once everything has been read.
+    QList<int> progressAtChange;
+    const auto noteChange = [&] { progressAtChange << run.progress.values.last(); };
+    connect(&run.workspace.table, &QAbstractItemModel::dataChanged, this, noteChange);
+    connect(&run.workspace.settings, &FunctionSettings::positionChanged, this, noteChange);
+    connect(&run.workspace.bands, &BandList::entryAppended, this, noteChange);
+    connect(&run.workspace, &Workspace::titleChanged, this, noteChange);
     QVERIFY(run.open({}));
     QCOMPARE(run.read(), Result::Done);
+    QVERIFY(!progressAtChange.isEmpty());
+    QCOMPARE(progressAtChange, QList<int>(progressAtChange.size(), 90));
 
     QTRY_VERIFY(run.exitReceived());
     QCOMPARE(run.radio.received(), SampleRadio::readFromProgram());
@@ -249,10 +258,8 @@ void TestReadWrite::readFailures_data()
 {
     QTest::addColumn<RadioFaults>("faults");
     QTest::addColumn<int>("lateAcknowledgement"); // the radio's n-th acknowledgement comes late
+    QTest::addColumn<QByteArray>("bandBlock");    // in place of the sample's, if not empty
     QTest::addColumn<QByteArray>("sentByProgram");
-    QTest::addColumn<bool>("bandTaken");
-    QTest::addColumn<int>("rowsRead");   // rows that hold the radio's channels afterwards
-    QTest::addColumn<int>("emptiedRow"); // the row being read, left empty; 0 for none
     QTest::addColumn<int>("progress");
 
     const QByteArray full = SampleRadio::readFromProgram();
@@ -263,54 +270,65 @@ void TestReadWrite::readFailures_data()
 
     RadioFaults silent;
     silent.silent = true;
-    QTest::newRow("no radio") << silent << 0 << SampleRadio::hello().repeated(6) << false << 0 << 0
+    QTest::newRow("no radio") << silent << 0 << QByteArray() << SampleRadio::hello().repeated(6)
                               << 0;
     RadioFaults nak;
     nak.acknowledgement = 0x15;
     // The band request is not sent, yet the band stage still ends with the program's 06.
     QTest::newRow("acknowledgement other than 06")
-        << nak << 0 << SampleRadio::hello() + Ack + Ack << false << 0 << 0 << 0;
+        << nak << 0 << QByteArray() << SampleRadio::hello() + Ack + Ack << 0;
     RadioFaults noBand;
     noBand.noReplyAt = 0x3E0;
-    QTest::newRow("band reply missing") << noBand << 0 << full.left(13) << false << 0 << 0 << 0;
+    QTest::newRow("band reply missing") << noBand << 0 << QByteArray() << full.left(13) << 0;
+    // The program's 06 still follows the band block, as the radio expects.
+    QTest::newRow("band block with a letter")
+        << RadioFaults{} << 0 << QByteArray("A0400047FFFFFFFF") << full.left(13) << 0;
+    QTest::newRow("band block half programmed")
+        << RadioFaults{} << 0 << QByteArray("0040FFFFFFFFFFFF") << full.left(13) << 0;
     RadioFaults noChannel7;
     noChannel7.noReplyAt = 0x70;
     QTest::newRow("reply missing at channel 7")
-        << noChannel7 << 0 << upToChannel(7, 4) << true << 6 << 7 << 35;
+        << noChannel7 << 0 << QByteArray() << upToChannel(7, 4) << 35;
     RadioFaults noSecondHalf7;
     noSecondHalf7.noReplyAt = 0x78;
     QTest::newRow("second half missing at channel 7")
-        << noSecondHalf7 << 0 << upToChannel(7, 9) << true << 6 << 7 << 35;
+        << noSecondHalf7 << 0 << QByteArray() << upToChannel(7, 9) << 35;
     // Acknowledgements: the handshake's, the band's, then two per channel.
     QTest::newRow("late acknowledgement at channel 7")
-        << RadioFaults{} << 2 + 2 * 6 + 1 << upToChannel(7, 5) << true << 6 << 7 << 35;
+        << RadioFaults{} << 2 + 2 * 6 + 1 << QByteArray() << upToChannel(7, 5) << 35;
     QTest::newRow("late acknowledgement after channel 7")
-        << RadioFaults{} << 2 + 2 * 7 << upToChannel(8, 0) << true << 7 << 0 << 40;
+        << RadioFaults{} << 2 + 2 * 7 << QByteArray() << upToChannel(8, 0) << 40;
     RadioFaults noSettings;
     noSettings.noReplyAt = 0x3C0;
     QTest::newRow("settings reply missing")
-        << noSettings << 0 << upToChannel(17, 4) << true << 16 << 0 << 85;
+        << noSettings << 0 << QByteArray() << upToChannel(17, 4) << 85;
     RadioFaults hangUp;
     hangUp.hangUpAfter = 13 + 10 * 3 + 4;
     QTest::newRow("radio hangs up at channel 4")
-        << hangUp << 0 << upToChannel(4, 4) << true << 3 << 4 << 20;
+        << hangUp << 0 << QByteArray() << upToChannel(4, 4) << 20;
 }
 
+// Whatever step fails, the read changes nothing: not the band, the band list or the
+// title, not one channel, not the settings.
 void TestReadWrite::readFailures()
 {
     QFETCH(RadioFaults, faults);
     QFETCH(int, lateAcknowledgement);
+    QFETCH(QByteArray, bandBlock);
     QFETCH(QByteArray, sentByProgram);
-    QFETCH(bool, bandTaken);
-    QFETCH(int, rowsRead);
-    QFETCH(int, emptiedRow);
     QFETCH(int, progress);
 
-    RadioRun run;
+    QByteArray image = SampleRadio::image();
+    if (!bandBlock.isEmpty())
+        image.replace(0x3E0, 8, QByteArray::fromHex(bandBlock));
+    RadioRun run(image);
     run.workspace.bands.append("136-174MHz");
     run.workspace.bands.select(1);
     run.fillWithPrevious();
     run.workspace.settings.reset(FunctionSettings::StartupPositions);
+    run.workspace.settings.setVoxInhibit(false);
+    const RadioContents before = run.workspace.radioContents();
+    const QStringList bandsBefore = run.workspace.bands.entries();
     run.lateKind = Kind::Acknowledgement;
     run.lateNumber = lateAcknowledgement;
     QVERIFY(run.open(faults));
@@ -322,16 +340,11 @@ void TestReadWrite::readFailures()
     QTRY_COMPARE(run.radio.received(), sentByProgram);
     QVERIFY(!run.exitReceived());
 
-    QCOMPARE(run.workspace.bands.selectedText(), bandTaken ? "400-470MHz" : "136-174MHz");
-    QCOMPARE(run.workspace.title(), bandTaken ? "RZT3307 [400-470MHz]" : "QV3307");
+    QVERIFY(run.workspace.radioContents() == before);
+    QCOMPARE(run.workspace.bands.entries(), bandsBefore);
+    QCOMPARE(run.workspace.bands.selectedText(), "136-174MHz");
+    QCOMPARE(run.workspace.title(), Workspace::InitialTitle);
     QVERIFY(!run.workspace.editor.Loading);
-    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
-        const QStringList expected = row <= rowsRead     ? SampleRadio::rowTexts(row)
-                                     : row == emptiedRow ? QStringList(8, QString())
-                                                         : Previous;
-        QCOMPARE(run.row(row), expected);
-    }
-    QCOMPARE(run.positions(), FunctionSettings::StartupPositions);
     QCOMPARE(run.progress.values.last(), progress);
 }
 
@@ -379,7 +392,8 @@ void TestReadWrite::writeFailures_data()
     QTest::newRow("no radio") << silent << 0 << -1 << 0;
     RadioFaults nak;
     nak.acknowledgement = 0x15;
-    QTest::newRow("acknowledgement other than 06") << nak << 0 << 1 << 1;
+    // Its answer to the handshake's 06 already tells: nothing is written.
+    QTest::newRow("acknowledgement other than 06") << nak << 0 << 0 << 0;
     QTest::newRow("late acknowledgement at channel 3") << RadioFaults{} << 5 << 5 << 5;
     RadioFaults noSecondHalf7;
     noSecondHalf7.noReplyAt = 0x78;

@@ -21,6 +21,7 @@ private slots:
     void thresholdZeroRaisesNoEvent();
     void outputSendsExactlyTheBytes();
     void inputLeftBeforeOpeningIsDiscarded();
+    void unreadInputIsCountedAndThrownAway();
     void hangUpClosesThePort();
     void probeSeesABusyPort();
 };
@@ -132,6 +133,35 @@ void TestSerialPort::inputLeftBeforeOpeningIsDiscarded()
     radio.write(QByteArray::fromHex("06"));
     QVERIFY(events.wait(2000));
     QCOMPARE(port.Input(), QByteArray::fromHex("06"));
+}
+
+void TestSerialPort::unreadInputIsCountedAndThrownAway()
+{
+    PseudoTerminal radio;
+    TemporaryProgramFolder program;
+    program.mapComPort(1, radio.slavePath());
+    QtSerialPort port{ComPortDevices(program.path())};
+    QCOMPARE(port.InBufferCount(), 0); // closed
+    QVERIFY(port.setPortOpen(true));
+    QSignalSpy events(&port, &SerialPort::OnComm);
+    port.setRThreshold(12);
+
+    // Below the threshold no event comes, yet the bytes are counted wherever they wait.
+    radio.write(QByteArray::fromHex("0657"));
+    QTRY_COMPARE(port.InBufferCount(), 2);
+    QCoreApplication::processEvents(); // Qt takes them into its own buffer
+    radio.write(QByteArray::fromHex("03"));
+    QTRY_COMPARE(port.InBufferCount(), 3);
+    QCOMPARE(events.size(), 0);
+
+    port.clearInBuffer();
+    QCOMPARE(port.InBufferCount(), 0);
+    // What comes afterwards is received as always.
+    port.setRThreshold(1);
+    radio.write(QByteArray::fromHex("06"));
+    QVERIFY(events.wait(2000));
+    QCOMPARE(port.Input(), QByteArray::fromHex("06"));
+    QCOMPARE(port.InBufferCount(), 0);
 }
 
 void TestSerialPort::hangUpClosesThePort()

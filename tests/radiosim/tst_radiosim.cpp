@@ -7,6 +7,7 @@
 #include "support/TemporaryProgramFolder.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -107,6 +108,7 @@ private slots:
 
     void answersOnTheLineAndLogsEveryByte();
     void lateReply();
+    void lateAnswerAtOneStage();
     void hangsUpAfterReceivedBytes();
     void pacedLineTakesTheTimeOfEveryByte();
 
@@ -175,6 +177,45 @@ void TestRadioSim::faults_data()
     faults.acknowledgement = 0x15;
     QTest::newRow("other acknowledgement")
         << faults << Hello + hex("06 57001008 0000000000000000") << HelloReply + hex("15 15");
+
+    // One kind of answer wrong; the same request elsewhere is answered as always.
+    const auto answerFault = [](Kind kind, int address) {
+        RadioFaults faults;
+        faults.answerFault = AnswerFault{.answerTo = kind, .address = address};
+        return faults;
+    };
+    const QByteArray twoReads = Hello + hex("5203C008 5203E008");
+    const QByteArray bandReply = hex("5703E008") + Unprogrammed;
+    const QByteArray settingsReply = hex("5703C008") + Unprogrammed;
+    faults = answerFault(Kind::Read, 0x03E0);
+    faults.answerFault->strayByteBefore = 0x06;
+    QTest::newRow("stray byte before one read reply")
+        << faults << twoReads << HelloReply + settingsReply + hex("06") + bandReply;
+    faults.answerFault->strayByteBefore.reset();
+    faults.answerFault->lengthChange = 1;
+    QTest::newRow("13-byte read reply")
+        << faults << twoReads << HelloReply + settingsReply + bandReply + hex("00");
+    faults.answerFault->lengthChange = -1;
+    QTest::newRow("11-byte read reply")
+        << faults << twoReads << HelloReply + settingsReply + bandReply.chopped(1);
+    faults = answerFault(Kind::Acknowledgement, 0x03E0);
+    faults.answerFault->strayByteBefore = 0x00;
+    QTest::newRow("stray byte before the 06 after the band")
+        << faults << Hello + hex("06 5203E008 06 5203C008 06")
+        << HelloReply + hex("06") + bandReply + hex("00 06") + settingsReply + hex("06");
+    faults = answerFault(Kind::Acknowledgement, -1);
+    faults.answerFault->lengthChange = 1;
+    QTest::newRow("06 after the hello a byte long")
+        << faults << Hello + hex("06 5203E008 06")
+        << HelloReply + hex("06 00") + bandReply + hex("06");
+    faults = answerFault(Kind::Write, 0x0010);
+    faults.answerFault->strayByteBefore = 0x15;
+    QTest::newRow("stray byte before a write's 06")
+        << faults << Hello + hex("57001008 0000000000000000 57001808 0000000000000000")
+        << HelloReply + hex("15 06 06");
+    faults = answerFault(Kind::Hello, -1);
+    faults.answerFault->lengthChange = -1;
+    QTest::newRow("7-byte hello reply") << faults << Hello << HelloReply.chopped(1);
 }
 
 void TestRadioSim::faults()
@@ -277,6 +318,30 @@ void TestRadioSim::lateReply()
     QVERIFY2(clock.elapsed() >= 300, qPrintable(QString::number(clock.elapsed())));
 }
 
+void TestRadioSim::lateAnswerAtOneStage()
+{
+    RadioFaults faults;
+    faults.answerFault = AnswerFault{.answerTo = Kind::Read, .address = 0x03E0, .delayMs = 300};
+    RadioSimulator radio;
+    radio.setFaults(faults);
+    QVERIFY(radio.start());
+    Terminal line(radio.slavePath());
+    line.write(Hello + hex("5203C008"));
+    QCOMPARE(line.read(20), HelloReply + hex("5703C008") + Unprogrammed);
+
+    QElapsedTimer clock;
+    clock.start();
+    line.write(hex("5203E008"));
+    QCOMPARE(line.read(12), hex("5703E008") + Unprogrammed);
+    QVERIFY2(clock.elapsed() >= 300, qPrintable(QString::number(clock.elapsed())));
+    // The 06 after it follows the late answer, never overtakes it.
+    line.write(hex("06"));
+    QCOMPARE(line.read(1), hex("06"));
+    const auto acknowledgements = radio.commands(Kind::Acknowledgement);
+    QCOMPARE(acknowledgements.size(), 1);
+    QCOMPARE(acknowledgements[0].command.address, 0x03E0);
+}
+
 void TestRadioSim::hangsUpAfterReceivedBytes()
 {
     RadioFaults hangUp;
@@ -335,6 +400,22 @@ void TestRadioSim::commandLine_data()
                                                "--link",          "/tmp",
                                                "--port",          "3"}
                                 << faults << true << 3;
+    faults = {};
+    faults.answerFault = AnswerFault{Kind::Acknowledgement, 0x03E0, 300, 0x06, -2};
+    QTest::newRow("one answer wrong")
+        << QStringList{"--fault-at",   "ack:03e0", "--late-by",       "300",
+                       "--stray-byte", "06",       "--length-change", "-2"}
+        << faults << false << 1;
+    faults.answerFault = AnswerFault{.answerTo = Kind::Hello, .delayMs = 260};
+    QTest::newRow("hello late") << QStringList{"--fault-at", "hello", "--late-by", "260"} << faults
+                                << false << 1;
+    faults.answerFault = AnswerFault{.answerTo = Kind::Acknowledgement};
+    faults.answerFault->lengthChange = 1;
+    QTest::newRow("06 after the hello long")
+        << QStringList{"--fault-at", "ack", "--length-change", "1"} << faults << false << 1;
+    faults.answerFault = AnswerFault{.answerTo = Kind::Write, .address = 0x0078};
+    QTest::newRow("write answer") << QStringList{"--fault-at", "write:0078"} << faults << false
+                                  << 1;
 }
 
 void TestRadioSim::commandLine()
@@ -355,6 +436,15 @@ void TestRadioSim::commandLine()
     QCOMPARE(options.faults.acknowledgement, faults.acknowledgement);
     QCOMPARE(options.faults.replyDelayMs, faults.replyDelayMs);
     QCOMPARE(options.faults.hangUpAfter, faults.hangUpAfter);
+    QCOMPARE(options.faults.answerFault.has_value(), faults.answerFault.has_value());
+    if (faults.answerFault) {
+        const AnswerFault& parsed = *options.faults.answerFault;
+        QCOMPARE(parsed.answerTo, faults.answerFault->answerTo);
+        QCOMPARE(parsed.address, faults.answerFault->address);
+        QCOMPARE(parsed.delayMs, faults.answerFault->delayMs);
+        QCOMPARE(parsed.strayByteBefore, faults.answerFault->strayByteBefore);
+        QCOMPARE(parsed.lengthChange, faults.answerFault->lengthChange);
+    }
 }
 
 void TestRadioSim::badCommandLine_data()
@@ -366,6 +456,12 @@ void TestRadioSim::badCommandLine_data()
     QTest::newRow("negative delay") << QStringList{"--delay", "-1"};
     QTest::newRow("port without link") << QStringList{"--port", "2"};
     QTest::newRow("stray argument") << QStringList{"radio.img"};
+    QTest::newRow("no such answer") << QStringList{"--fault-at", "exit"};
+    QTest::newRow("read without address") << QStringList{"--fault-at", "read"};
+    QTest::newRow("answer address not hex") << QStringList{"--fault-at", "read:03x0"};
+    QTest::newRow("late without an answer") << QStringList{"--late-by", "300"};
+    QTest::newRow("length change too big")
+        << QStringList{"--fault-at", "hello", "--length-change", "20"};
 }
 
 void TestRadioSim::badCommandLine()

@@ -23,6 +23,8 @@ public:
     void Output(const QByteArray& bytes) override;
     using SerialPort::Output;
     QByteArray Input() override;
+    int InBufferCount() const override { return int(m_waiting.size()); }
+    void clearInBuffer() override { m_waiting.clear(); }
     Event CommEvent() const override { return m_event; }
 
     // The radio's side: bytes arrive, and a receive event follows once enough wait.

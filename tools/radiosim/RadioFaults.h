@@ -1,8 +1,31 @@
 #pragma once
 
+#include "RadioCommand.h"
+
 #include <QtGlobal>
 
 #include <optional>
+
+// One answer the radio gets wrong. It is the answer to the hello, to the program's 06 sent
+// right after the request at `address` (-1: the 06 right after the hello), or to the read
+// or write request at `address`. Every answer that fits gets the fault.
+struct AnswerFault
+{
+    RadioCommandKind answerTo = RadioCommandKind::Read;
+    int address = -1;
+    // Leaves this much later than it would.
+    int delayMs = 0;
+    // One byte goes out ahead of the answer, as line noise or a stale answer would.
+    std::optional<quint8> strayByteBefore = std::nullopt;
+    // This many bytes more (each 00, after the answer) or, when negative, fewer (the last
+    // ones left out).
+    int lengthChange = 0;
+
+    bool appliesTo(RadioCommandKind kind, int commandAddress) const
+    {
+        return kind == answerTo && (kind == RadioCommandKind::Hello || commandAddress == address);
+    }
+};
 
 // Ways the simulated radio can misbehave, to see how the program copes.
 struct RadioFaults
@@ -21,4 +44,6 @@ struct RadioFaults
     int replyDelayMs = 0;
     // Hangs up (closes its end of the line) once it has received this many bytes.
     std::optional<int> hangUpAfter;
+    // One kind of answer late, preceded by a stray byte, or of the wrong length.
+    std::optional<AnswerFault> answerFault;
 };

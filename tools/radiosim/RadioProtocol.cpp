@@ -28,9 +28,35 @@ RadioProtocol::RadioProtocol(RadioMemory memory) : m_memory(std::move(memory)) {
 RadioProtocol::Step RadioProtocol::receive(quint8 byte)
 {
     if (!m_programming)
-        return listenForHello(byte);
+        return withAnswerFault(listenForHello(byte));
     m_pending.append(char(byte));
-    return parseCommand();
+    return withAnswerFault(parseCommand());
+}
+
+const AnswerFault* RadioProtocol::answerFaultFor(const Command& command) const
+{
+    const std::optional<AnswerFault>& fault = m_faults.answerFault;
+    return fault && fault->appliesTo(command.kind, command.address) ? &*fault : nullptr;
+}
+
+RadioProtocol::Step RadioProtocol::withAnswerFault(Step step) const
+{
+    const AnswerFault* fault = step.command ? answerFaultFor(*step.command) : nullptr;
+    if (!fault || step.reply.isEmpty())
+        return step;
+    if (fault->lengthChange < 0)
+        step.reply.chop(-fault->lengthChange);
+    else
+        step.reply.append(QByteArray(fault->lengthChange, '\0'));
+    if (fault->strayByteBefore)
+        step.reply.prepend(char(*fault->strayByteBefore));
+    return step;
+}
+
+int RadioProtocol::answerDelayMs(const Command& command) const
+{
+    const AnswerFault* fault = answerFaultFor(command);
+    return m_faults.replyDelayMs + (fault ? fault->delayMs : 0);
 }
 
 RadioProtocol::Step RadioProtocol::listenForHello(quint8 byte)
@@ -106,6 +132,7 @@ bool RadioProtocol::refusesAddress(int address) const
 RadioProtocol::Step RadioProtocol::hello()
 {
     m_pending.clear();
+    m_lastRequestAddress = -1;
     Step step{Command{CommandKind::Hello, -1, {}}, {}};
     if (m_faults.silent)
         return step;
@@ -120,12 +147,13 @@ RadioProtocol::Step RadioProtocol::hello()
 
 RadioProtocol::Step RadioProtocol::acknowledgement()
 {
-    return {Command{CommandKind::Acknowledgement, -1, {}},
+    return {Command{CommandKind::Acknowledgement, m_lastRequestAddress, {}},
             answer(QByteArray(1, char(m_faults.acknowledgement)))};
 }
 
 RadioProtocol::Step RadioProtocol::readRequest(int address, int length)
 {
+    m_lastRequestAddress = address;
     Step step{Command{CommandKind::Read, address, {}}, {}};
     if (refusesAddress(address))
         return step;
@@ -139,6 +167,7 @@ RadioProtocol::Step RadioProtocol::readRequest(int address, int length)
 
 RadioProtocol::Step RadioProtocol::writeRequest(int address, const QByteArray& data)
 {
+    m_lastRequestAddress = address;
     Step step{Command{CommandKind::Write, address, data}, {}};
     if (refusesAddress(address))
         return step;

@@ -17,11 +17,13 @@
 class RadioProtocol
 {
 public:
-    enum class CommandKind { Hello, Acknowledgement, Read, Write, Exit, Aging };
+    using CommandKind = RadioCommandKind;
 
     struct Command
     {
         CommandKind kind = CommandKind::Hello;
+        // A request's address; for the program's 06, the address of the request it follows
+        // (-1 right after the hello).
         int address = -1;
         QByteArray data; // what a write request carried
     };
@@ -39,6 +41,8 @@ public:
     explicit RadioProtocol(RadioMemory memory = {});
 
     Step receive(quint8 byte);
+    // How much later than at once the answer to this command leaves.
+    int answerDelayMs(const Command& command) const;
 
     void setFaults(const RadioFaults& faults) { m_faults = faults; }
     const RadioFaults& faults() const { return m_faults; }
@@ -61,10 +65,13 @@ private:
     Step leaveProgramming(CommandKind kind);
     QByteArray answer(const QByteArray& reply) const;
     bool refusesAddress(int address) const;
+    const AnswerFault* answerFaultFor(const Command& command) const;
+    Step withAnswerFault(Step step) const;
 
     RadioMemory m_memory;
     RadioFaults m_faults;
     QByteArray m_pending; // the bytes of the command being received
+    int m_lastRequestAddress = -1;
     bool m_programming = false;
     bool m_agingStarted = false;
 };

@@ -176,6 +176,7 @@ void RadioSimulator::takeDueBytes(Clock::time_point now)
         const Timed byte = m_incoming.takeFirst();
         std::optional<CommandEntry> recognised;
         QByteArray reply;
+        int delayMs = 0;
         bool hangingUp = false;
         {
             const std::lock_guard lock(m_mutex);
@@ -196,20 +197,19 @@ void RadioSimulator::takeDueBytes(Clock::time_point now)
             hangUp();
             return;
         }
-        answer(byte.due, reply);
+        // Asked only now: onCommand may just have changed the faults.
+        if (recognised) {
+            const std::lock_guard lock(m_mutex);
+            delayMs = m_protocol.answerDelayMs(recognised->command);
+        }
+        answer(byte.due + std::chrono::milliseconds(delayMs), reply);
     }
 }
 
-void RadioSimulator::answer(Clock::time_point arrived, const QByteArray& reply)
+void RadioSimulator::answer(Clock::time_point start, const QByteArray& reply)
 {
     if (reply.isEmpty())
         return;
-    int delayMs = 0;
-    {
-        const std::lock_guard lock(m_mutex);
-        delayMs = m_protocol.faults().replyDelayMs;
-    }
-    const Clock::time_point start = arrived + std::chrono::milliseconds(delayMs);
     for (const char byte : reply) {
         m_sendLine = std::max(start, m_sendLine) + (m_paced ? ByteTime : Clock::duration{});
         m_outgoing.append({m_sendLine, quint8(byte)});

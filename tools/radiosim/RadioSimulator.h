@@ -87,7 +87,8 @@ private:
     void run();
     void readLine(Clock::time_point now);
     void takeDueBytes(Clock::time_point now);
-    void answer(Clock::time_point arrived, const QByteArray& reply);
+    // Queues an answer to leave from `start` on, after whatever is queued already.
+    void answer(Clock::time_point start, const QByteArray& reply);
     void writeDueBytes(Clock::time_point now);
     void waitForWork(Clock::time_point now);
     void hangUp();

@@ -12,6 +12,10 @@ const QString NoReplyAt = QStringLiteral("no-reply-at");
 const QString Ack = QStringLiteral("ack");
 const QString Delay = QStringLiteral("delay");
 const QString HangUpAfter = QStringLiteral("hang-up-after");
+const QString FaultAt = QStringLiteral("fault-at");
+const QString LateBy = QStringLiteral("late-by");
+const QString StrayByte = QStringLiteral("stray-byte");
+const QString LengthChange = QStringLiteral("length-change");
 const QString LinkFolder = QStringLiteral("link");
 const QString Port = QStringLiteral("port");
 
@@ -30,12 +34,54 @@ QList<QCommandLineOption> optionList()
         {Ack, "Acknowledge with BYTE (hex) instead of 06.", "BYTE"},
         {Delay, "Answer every request MS milliseconds late.", "MS"},
         {HangUpAfter, "Hang up after receiving N bytes.", "N"},
+        {FaultAt,
+         "Get one kind of answer wrong, as the next three options say: the answer to the "
+         "hello (hello), to the 06 after the hello (ack), to the 06 after the request at "
+         "ADDRESS (ack:ADDRESS), or to the read or write request at ADDRESS "
+         "(read:ADDRESS, write:ADDRESS); ADDRESS in hex, such as 03E0.",
+         "ANSWER"},
+        {LateBy, "Send that answer MS milliseconds late.", "MS"},
+        {StrayByte, "Send the byte BYTE (hex) before that answer.", "BYTE"},
+        {LengthChange,
+         "Send N bytes more (00 each, after it) or, with a negative N, fewer (the last ones "
+         "left out) in that answer.",
+         "N"},
         {LinkFolder,
          "Create FOLDER/dosdevices/comN leading to the simulated radio, so the "
          "program in FOLDER finds it on COMN.",
          "FOLDER"},
         {Port, "The N of --link (default 1).", "N"},
     };
+}
+// "hello", "ack", "ack:ADDRESS", "read:ADDRESS" or "write:ADDRESS".
+std::optional<AnswerFault> answerNamed(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    const QString kind = parts.front();
+    AnswerFault fault;
+    if (kind == QLatin1String("hello") && parts.size() == 1) {
+        fault.answerTo = RadioCommandKind::Hello;
+        return fault;
+    }
+    if (kind == QLatin1String("ack") && parts.size() == 1) {
+        fault.answerTo = RadioCommandKind::Acknowledgement;
+        return fault;
+    }
+    if (parts.size() != 2)
+        return std::nullopt;
+    if (kind == QLatin1String("ack"))
+        fault.answerTo = RadioCommandKind::Acknowledgement;
+    else if (kind == QLatin1String("read"))
+        fault.answerTo = RadioCommandKind::Read;
+    else if (kind == QLatin1String("write"))
+        fault.answerTo = RadioCommandKind::Write;
+    else
+        return std::nullopt;
+    bool ok = false;
+    fault.address = parts[1].toInt(&ok, 16);
+    if (!ok || fault.address < 0 || fault.address > 0xFFFF)
+        return std::nullopt;
+    return fault;
 }
 } // namespace
 
@@ -84,6 +130,28 @@ bool RadioSimulatorOptions::parse(const QStringList& arguments)
         !number(Delay, 10, 0, 3'600'000, faults.replyDelayMs) ||
         !number(HangUpAfter, 10, 0, 1'000'000'000, hangUpAfter) || !number(Port, 10, 1, 99, port))
         return false;
+    int lateBy = 0;
+    int strayByte = -1;
+    int lengthChange = 0;
+    if (!number(LateBy, 10, 0, 3'600'000, lateBy) || !number(StrayByte, 16, 0, 0xFF, strayByte) ||
+        !number(LengthChange, 10, -8, 8, lengthChange))
+        return false;
+    if (parser.isSet(FaultAt)) {
+        faults.answerFault = answerNamed(parser.value(FaultAt));
+        if (!faults.answerFault) {
+            m_error =
+                QStringLiteral("--%1: %2 names no answer").arg(FaultAt, parser.value(FaultAt));
+            return false;
+        }
+        faults.answerFault->delayMs = lateBy;
+        if (strayByte >= 0)
+            faults.answerFault->strayByteBefore = quint8(strayByte);
+        faults.answerFault->lengthChange = lengthChange;
+    } else if (parser.isSet(LateBy) || parser.isSet(StrayByte) || parser.isSet(LengthChange)) {
+        m_error = QStringLiteral("--%1, --%2 and --%3 need --%4")
+                      .arg(LateBy, StrayByte, LengthChange, FaultAt);
+        return false;
+    }
     if (address >= 0)
         faults.noReplyAt = address;
     if (hangUpAfter >= 0)

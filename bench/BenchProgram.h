@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/MessageLibrary.h"
+#include "link/ProgressDisplay.h"
+
+#include "RadioMemory.h"
+
+// What the read and write benchmarks drive the program's procedures with: a radio whose
+// every channel is programmed, message boxes that are only counted, and a progress bar
+// nobody sees.
+
+// Every channel programmed, so that no part of a record is skipped.
+RadioMemory programmedRadio();
+
+// A box means the exchange failed; a measurement then says so instead of a figure.
+struct CountingMessages : MessageLibrary
+{
+    bool Fmessage(const QString&, int, int, int) override
+    {
+        ++boxes;
+        return true;
+    }
+    void errorBox(const QString&) override { ++boxes; }
+    bool Bformclose(const QString&, int) override { return true; }
+    int boxes = 0;
+};
+
+struct NoProgress : ProgressDisplay
+{
+    void setProgress(int) override {}
+};
