@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MessageLibrary.h"
 #include "link/ProgressDisplay.h"
+#include "workspace/MessageLibrary.h"
 
 #include "RadioMemory.h"
 

@@ -3,12 +3,12 @@
 #include "BenchLine.h"
 #include "BenchProgram.h"
 #include "RadioSimulator.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/Link.h"
 #include "link/RadioExchange.h"
 #include "link/ReadProcedure.h"
 #include "link/WriteProcedure.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include <QDir>
 #include <QFile>

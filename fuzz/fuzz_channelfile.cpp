@@ -1,10 +1,10 @@
 // A channel file of any content, read into a workspace that already holds channels.
-#include "app/Localisation.h"
-#include "app/Workspace.h"
 #include "files/ChannelFileParser.h"
 #include "files/ChannelFileProblemText.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
+#include "workspace/Localisation.h"
+#include "workspace/Workspace.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

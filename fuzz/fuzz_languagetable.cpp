@@ -1,7 +1,7 @@
 // A language table of any content, completed from the built-in table as the program does.
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageTable.h"
-#include "app/LanguageWords.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageTable.h"
+#include "workspace/LanguageWords.h"
 
 #include <cstddef>
 #include <cstdint>

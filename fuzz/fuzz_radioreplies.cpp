@@ -1,12 +1,12 @@
 // Whatever a radio (or a noisy line) sends back, decoded as every kind of reply.
-#include "channels/CellWords.h"
-#include "channels/ChannelTable.h"
-#include "channels/FunctionSettings.h"
 #include "link/BandCodec.h"
 #include "link/CalibrationCodec.h"
 #include "link/ChannelCodec.h"
 #include "link/HexText.h"
 #include "link/SettingsCodec.h"
+#include "workspace/CellWords.h"
+#include "workspace/ChannelTable.h"
+#include "workspace/FunctionSettings.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // A settings file of any content: the stored choices read from it and written back.
-#include "app/IniFile.h"
-#include "app/SettingsFile.h"
+#include "workspace/IniFile.h"
+#include "workspace/SettingsFile.h"
 
 #include <QTemporaryDir>
 

@@ -1,9 +1,9 @@
 #include "app/ControlBar.h"
 
-#include "app/BuiltInLanguages.h"
 #include "app/HoverNavigation.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QEvent>
 #include <QToolButton>

@@ -1,8 +1,8 @@
 #include "app/LanguagePage.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

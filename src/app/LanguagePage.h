@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Language.h"
+#include "workspace/Language.h"
 
 #include <QWidget>
 

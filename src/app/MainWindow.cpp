@@ -4,7 +4,6 @@
 #include "app/ControlBar.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
-#include "app/LanguageStrings.h"
 #include "app/MenuPages.h"
 #include "app/ReadWriteCommands.h"
 #include "app/SkinPage.h"
@@ -19,6 +18,7 @@
 #include "link/ReadWriteDialog.h"
 #include "service/PowerPage.h"
 #include "service/ServiceCommands.h"
+#include "workspace/LanguageStrings.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "app/HoverNavigation.h"
-#include "app/Localisation.h"
-#include "app/Messenger.h"
 #include "app/Platform.h"
-#include "app/SettingsFile.h"
 #include "app/ShortcutButtons.h"
 #include "app/Skins.h"
-#include "app/Workspace.h"
 #include "link/ComPortDevices.h"
 #include "link/Link.h"
 #include "link/ReadWriteDialog.h"
+#include "workspace/Localisation.h"
+#include "workspace/Messenger.h"
+#include "workspace/SettingsFile.h"
+#include "workspace/Workspace.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "app/MenuPages.h"
 
-#include "app/BuiltInLanguages.h"
 #include "app/IconButton.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 namespace {
 // Two 75 x 75 frames per row, rows at y 6, 134 and 262.

@@ -1,11 +1,11 @@
 #include "app/ReadWriteCommands.h"
 
 #include "app/IconButton.h"
-#include "app/LanguageStrings.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
 #include "channels/ChannelEditor.h"
 #include "link/ReadWriteDialog.h"
+#include "workspace/LanguageStrings.h"
 
 #include <QLabel>
 

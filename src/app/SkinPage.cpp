@@ -1,8 +1,8 @@
 #include "app/SkinPage.h"
 
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
 #include "app/Skins.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QComboBox>
 #include <QGroupBox>

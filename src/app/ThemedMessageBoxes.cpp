@@ -1,7 +1,7 @@
 #include "app/ThemedMessageBoxes.h"
 
-#include "app/MessageIds.h"
-#include "app/MessageTexts.h"
+#include "workspace/MessageIds.h"
+#include "workspace/MessageTexts.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MessageLibrary.h"
 #include "app/Skins.h"
+#include "workspace/MessageLibrary.h"
 
 #include <QPointer>
 #include <QWidget>

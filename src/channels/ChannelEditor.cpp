@@ -1,10 +1,10 @@
 #include "channels/ChannelEditor.h"
 
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "channels/FrequencyNormaliser.h"
 #include "channels/FrequencyTyping.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 namespace {
 

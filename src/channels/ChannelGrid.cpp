@@ -1,10 +1,10 @@
 #include "channels/ChannelGrid.h"
 
 #include "channels/ChannelCellDelegate.h"
-#include "channels/ChannelColumn.h"
 #include "channels/ChannelEditor.h"
-#include "channels/ChannelTable.h"
 #include "channels/TypedCharacter.h"
+#include "workspace/ChannelColumn.h"
+#include "workspace/ChannelTable.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
 #include "channels/ChannelPage.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
 #include "channels/ChannelGrid.h"
 #include "channels/FrequencyEditor.h"
 #include "channels/TonePicker.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
 #include "channels/SettingsPage.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
-#include "channels/BandList.h"
+#include "workspace/BandList.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "channels/TonePicker.h"
 
 #include "channels/ChannelEditor.h"
-#include "channels/ToneList.h"
+#include "workspace/ToneList.h"
 
 #include <QFocusEvent>
 

@@ -1,8 +1,8 @@
 #include "files/ChannelFileParser.h"
 
-#include "channels/ChannelColumn.h"
 #include "files/ChannelFileLayout.h"
-#include "files/Gbk.h"
+#include "workspace/ChannelColumn.h"
+#include "workspace/Gbk.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "files/ChannelFileProblemText.h"
 
-#include "files/Gbk.h"
+#include "workspace/Gbk.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "files/ChannelFileReader.h"
 
-#include "app/Localisation.h"
-#include "app/Workspace.h"
 #include "files/ChannelFileParser.h"
 #include "files/ChannelFileProblemText.h"
-#include "files/FileIo.h"
-#include "files/IoErrorText.h"
+#include "workspace/FileIo.h"
+#include "workspace/IoErrorText.h"
+#include "workspace/Localisation.h"
+#include "workspace/Workspace.h"
 
 #include <QFileInfo>
 

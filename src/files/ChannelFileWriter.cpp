@@ -1,10 +1,10 @@
 #include "files/ChannelFileWriter.h"
 
-#include "app/Workspace.h"
 #include "files/ChannelFileLayout.h"
-#include "files/FileIo.h"
-#include "files/Gbk.h"
-#include "files/IoErrorText.h"
+#include "workspace/FileIo.h"
+#include "workspace/Gbk.h"
+#include "workspace/IoErrorText.h"
+#include "workspace/Workspace.h"
 
 #include <QIODevice>
 

@@ -1,9 +1,9 @@
 #include "files/ChannelListCsv.h"
 
-#include "channels/ChannelColumn.h"
 #include "channels/FrequencyNormaliser.h"
-#include "channels/ToneList.h"
 #include "files/CsvRecords.h"
+#include "workspace/ChannelColumn.h"
+#include "workspace/ToneList.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -1,11 +1,11 @@
 #include "files/FileCommands.h"
 
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
 #include "files/FileDialogs.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "link/ChannelCodec.h"
 
-#include "channels/ChannelTable.h"
 #include "link/HexText.h"
+#include "workspace/ChannelTable.h"
 
 namespace {
 // `count` characters from the 1-based `position`; nothing past the end of the text.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/CellWords.h"
-#include "channels/RadioContents.h"
+#include "workspace/CellWords.h"
+#include "workspace/RadioContents.h"
 
 #include <QChar>
 #include <QString>

@@ -1,11 +1,11 @@
 #include "link/RadioExchange.h"
 
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
 #include "link/Frames.h"
 #include "link/HexText.h"
 #include "link/Link.h"
 #include "link/ProgressDisplay.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
 
 #include <QPointer>
 

@@ -1,12 +1,12 @@
 #include "link/ReadProcedure.h"
 
-#include "app/Workspace.h"
 #include "link/BandCodec.h"
 #include "link/ChannelCodec.h"
 #include "link/Frames.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
 #include "link/SettingsCodec.h"
+#include "workspace/Workspace.h"
 
 ReadProcedure::ReadProcedure(Workspace& workspace, RadioExchange& exchange)
     : m_workspace(workspace), m_exchange(exchange)

@@ -1,12 +1,12 @@
 #include "link/ReadWriteSession.h"
 
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/Link.h"
 #include "link/ReadProcedure.h"
 #include "link/ReadWriteView.h"
 #include "link/WriteProcedure.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include <QCoreApplication>
 #include <QEvent>

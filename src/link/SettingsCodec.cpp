@@ -1,7 +1,7 @@
 #include "link/SettingsCodec.h"
 
-#include "channels/FunctionSettings.h"
 #include "link/HexText.h"
+#include "workspace/FunctionSettings.h"
 
 namespace {
 // Characters of a read reply (from 1) that hold each field.

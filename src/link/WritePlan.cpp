@@ -1,12 +1,12 @@
 #include "link/WritePlan.h"
 
-#include "app/LanguageWords.h"
-#include "channels/ChannelTable.h"
 #include "link/BandCodec.h"
 #include "link/ChannelCodec.h"
 #include "link/Frames.h"
 #include "link/MemoryMap.h"
 #include "link/SettingsCodec.h"
+#include "workspace/ChannelTable.h"
+#include "workspace/LanguageWords.h"
 
 namespace {
 constexpr int FrequencyLength = 9;

@@ -1,9 +1,9 @@
 #include "service/PowerPage.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
 #include "service/PowerSpinBox.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,14 +1,14 @@
 #include "service/ServiceCommands.h"
 
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/CalibrationCodec.h"
 #include "link/Frames.h"
 #include "link/HexText.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
 #include "service/ServiceSession.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include <QPointer>
 

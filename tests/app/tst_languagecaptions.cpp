@@ -1,7 +1,5 @@
-#include "app/BuiltInLanguages.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
-#include "app/LanguageStrings.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
 #include "app/SkinPage.h"
@@ -12,6 +10,8 @@
 #include "files/FileCommands.h"
 #include "files/FileDialogs.h"
 #include "link/ReadWriteDialog.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
 
 #include "support/RecordingMessageLibrary.h"
 #include "support/TemporaryProgramFolder.h"

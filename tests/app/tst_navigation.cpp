@@ -3,12 +3,12 @@
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
 #include "app/SkinPage.h"
 #include "app/WorkPages.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelPage.h"
 #include "channels/FrequencyEditor.h"
+#include "workspace/MessageIds.h"
 
 #include "support/RecordingMessageLibrary.h"
 #include "support/TemporaryProgramFolder.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "channels/CellEditorView.h"
 #include "channels/ChannelEditor.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include "support/RecordingMessageLibrary.h"
 

@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
 #include "app/WorkPages.h"
 #include "channels/ChannelEditor.h"
 #include "channels/ChannelGrid.h"
@@ -8,6 +7,7 @@
 #include "channels/FrequencyEditor.h"
 #include "channels/SettingsPage.h"
 #include "channels/TonePicker.h"
+#include "workspace/MessageIds.h"
 
 #include "support/RecordingMessageLibrary.h"
 #include "support/TemporaryProgramFolder.h"

@@ -1,4 +1,4 @@
-#include "app/MessageIds.h"
+#include "workspace/MessageIds.h"
 
 #include "EditorFixture.h"
 

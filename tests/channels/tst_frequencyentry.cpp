@@ -1,6 +1,6 @@
-#include "app/MessageIds.h"
 #include "channels/FrequencyNormaliser.h"
 #include "channels/FrequencyTyping.h"
+#include "workspace/MessageIds.h"
 
 #include "EditorFixture.h"
 

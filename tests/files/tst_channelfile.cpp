@@ -1,8 +1,8 @@
 #include "files/ChannelFileParser.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
-#include "files/Gbk.h"
-#include "files/IoErrorText.h"
+#include "workspace/Gbk.h"
+#include "workspace/IoErrorText.h"
 
 #include "support/PermissionsHonoured.h"
 #include "support/ReadOnlyFolder.h"

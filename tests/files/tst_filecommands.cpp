@@ -1,8 +1,8 @@
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
 #include "files/ChannelFileWriter.h"
 #include "files/FileCommands.h"
 #include "files/FileDialogs.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
 
 #include "support/PermissionsHonoured.h"
 #include "support/ReadOnlyFolder.h"

@@ -1,12 +1,12 @@
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
 #include "app/Skins.h"
 #include "app/ThemedMessageBoxes.h"
 #include "channels/SettingsPage.h"
 #include "files/FileDialogs.h"
 #include "files/QtFileDialogs.h"
+#include "workspace/MessageIds.h"
 
 #include "support/RecordingMessageLibrary.h"
 #include "support/TemporaryProgramFolder.h"

@@ -1,7 +1,6 @@
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
 #include "link/MemoryMap.h"
 #include "link/QtSerialPort.h"
 #include "link/ReadWriteDialog.h"
@@ -9,6 +8,7 @@
 #include "link/SerialPort.h"
 #include "service/PowerCalibration.h"
 #include "service/ServiceCommands.h"
+#include "workspace/MessageIds.h"
 
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"

@@ -1,10 +1,10 @@
-#include "channels/ChannelTable.h"
 #include "link/ChannelCodec.h"
 #include "link/Frames.h"
 #include "link/HexText.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
 #include "link/QtSerialPort.h"
+#include "workspace/ChannelTable.h"
 
 #include "RadioSimulator.h"
 #include "support/SimulatedLine.h"

@@ -1,11 +1,11 @@
-#include "channels/ChannelTable.h"
-#include "channels/FunctionSettings.h"
 #include "link/BandCodec.h"
 #include "link/CalibrationCodec.h"
 #include "link/ChannelCodec.h"
 #include "link/Frames.h"
 #include "link/MemoryMap.h"
 #include "link/SettingsCodec.h"
+#include "workspace/ChannelTable.h"
+#include "workspace/FunctionSettings.h"
 
 #include <QSignalSpy>
 #include <QTest>

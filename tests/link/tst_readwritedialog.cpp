@@ -1,10 +1,10 @@
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
 #include "channels/ChannelEditor.h"
 #include "link/ReadWriteDialog.h"
 #include "link/SerialPort.h"
+#include "workspace/MessageIds.h"
 
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"

@@ -1,7 +1,5 @@
 #include "app/LanguagePage.h"
-#include "app/LanguageStrings.h"
 #include "app/MainWindow.h"
-#include "app/MessageIds.h"
 #include "app/WorkPages.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelPage.h"
@@ -10,6 +8,8 @@
 #include "service/PowerPage.h"
 #include "service/PowerSpinBox.h"
 #include "service/ServiceCommands.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/MessageIds.h"
 
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"

@@ -1,10 +1,10 @@
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
 #include "link/QtSerialPort.h"
 #include "service/ServiceCommands.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageLibrary.h"
+#include "workspace/MessageLibrary.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Language.h"
 #include "app/MainWindow.h"
 #include "link/ReadWriteDialog.h"
+#include "workspace/Language.h"
 
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"

@@ -1,4 +1,4 @@
-#include "app/LanguageTable.h"
+#include "workspace/LanguageTable.h"
 
 #include <QByteArrayView>
 #include <QFile>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/BuiltInLanguages.h"
-#include "app/Language.h"
-#include "channels/BandList.h"
-#include "channels/CellWords.h"
-#include "channels/ChannelTable.h"
-#include "channels/EditorState.h"
-#include "channels/FunctionSettings.h"
-#include "channels/RadioContents.h"
-#include "channels/ToneList.h"
+#include "workspace/BandList.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/CellWords.h"
+#include "workspace/ChannelTable.h"
+#include "workspace/EditorState.h"
+#include "workspace/FunctionSettings.h"
+#include "workspace/Language.h"
+#include "workspace/RadioContents.h"
+#include "workspace/ToneList.h"
 
 #include <QObject>
 #include <QString>

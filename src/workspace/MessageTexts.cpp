@@ -1,6 +1,6 @@
-#include "app/MessageTexts.h"
+#include "workspace/MessageTexts.h"
 
-#include "app/MessageIds.h"
+#include "workspace/MessageIds.h"
 
 namespace {
 

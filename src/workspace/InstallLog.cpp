@@ -1,4 +1,4 @@
-#include "app/InstallLog.h"
+#include "workspace/InstallLog.h"
 
 namespace {
 

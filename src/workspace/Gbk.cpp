@@ -1,4 +1,4 @@
-#include "files/Gbk.h"
+#include "workspace/Gbk.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,4 +1,4 @@
-#include "files/FileIo.h"
+#include "workspace/FileIo.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/ChannelColumn.h"
+#include "workspace/ChannelColumn.h"
 
 #include <QAbstractTableModel>
 #include <QString>

@@ -1,5 +1,5 @@
-#include "app/SettingsFile.h"
-#include "files/Gbk.h"
+#include "workspace/Gbk.h"
+#include "workspace/SettingsFile.h"
 
 #include "support/PermissionsHonoured.h"
 #include "support/ReadOnlyFolder.h"

@@ -1,7 +1,7 @@
-#include "app/MessageIds.h"
-#include "app/MessageTexts.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
+#include "workspace/MessageIds.h"
+#include "workspace/MessageTexts.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include "support/RecordingMessageLibrary.h"
 

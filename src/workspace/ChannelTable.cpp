@@ -1,4 +1,4 @@
-#include "channels/ChannelTable.h"
+#include "workspace/ChannelTable.h"
 
 ChannelTable::ChannelTable(QObject* parent) : QAbstractTableModel(parent)
 {

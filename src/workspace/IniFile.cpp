@@ -1,6 +1,6 @@
-#include "app/IniFile.h"
+#include "workspace/IniFile.h"
 
-#include "files/FileIo.h"
+#include "workspace/FileIo.h"
 
 #include <cerrno>
 

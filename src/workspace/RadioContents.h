@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/ChannelColumn.h"
-#include "channels/FunctionSettings.h"
+#include "workspace/ChannelColumn.h"
+#include "workspace/FunctionSettings.h"
 
 #include <QString>
 

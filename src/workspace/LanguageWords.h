@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Language.h"
-#include "app/LanguageTable.h"
-#include "channels/CellWords.h"
+#include "workspace/CellWords.h"
+#include "workspace/Language.h"
+#include "workspace/LanguageTable.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/IniFile.h"
+#include "workspace/IniFile.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "app/Workspace.h"
-#include "channels/BandList.h"
-#include "channels/ChannelTable.h"
-#include "channels/FunctionSettings.h"
-#include "channels/ToneList.h"
+#include "workspace/BandList.h"
+#include "workspace/ChannelTable.h"
+#include "workspace/FunctionSettings.h"
+#include "workspace/ToneList.h"
+#include "workspace/Workspace.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

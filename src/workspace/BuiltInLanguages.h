@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Language.h"
-#include "app/LanguageTable.h"
-#include "channels/CellWords.h"
+#include "workspace/CellWords.h"
+#include "workspace/Language.h"
+#include "workspace/LanguageTable.h"
 
 // The shipped language tables, compiled into the program from the very files that are
 // installed beside it, so each text has one source. A table beside the program is

@@ -1,4 +1,4 @@
-#include "files/IoErrorText.h"
+#include "workspace/IoErrorText.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
-#include "channels/FunctionSettings.h"
+#include "workspace/FunctionSettings.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
 
 FunctionSettings::FunctionSettings(QObject* parent) : QObject(parent)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/BuiltInLanguages.h"
-#include "app/Language.h"
-#include "app/LanguageTable.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/Language.h"
+#include "workspace/LanguageTable.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "channels/BandList.h"
+#include "workspace/BandList.h"
 
 BandList::BandList(QObject* parent) : QObject(parent) {}
 

@@ -1,6 +1,6 @@
-#include "app/BuiltInLanguages.h"
+#include "workspace/BuiltInLanguages.h"
 
-#include "app/LanguageStrings.h"
+#include "workspace/LanguageStrings.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "channels/ToneList.h"
+#include "workspace/ToneList.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
 
 namespace {
 

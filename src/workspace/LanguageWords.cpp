@@ -1,8 +1,8 @@
-#include "app/LanguageWords.h"
+#include "workspace/LanguageWords.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
-#include "channels/ChannelColumn.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/ChannelColumn.h"
+#include "workspace/LanguageStrings.h"
 
 namespace {
 

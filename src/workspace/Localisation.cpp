@@ -1,13 +1,13 @@
-#include "app/Localisation.h"
+#include "workspace/Localisation.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/InstallLog.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageWords.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
-#include "files/FileIo.h"
-#include "files/IoErrorText.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/FileIo.h"
+#include "workspace/InstallLog.h"
+#include "workspace/IoErrorText.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageWords.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
-#include "app/Messenger.h"
+#include "workspace/Messenger.h"
 
-#include "app/MessageLibrary.h"
-#include "app/Workspace.h"
+#include "workspace/MessageLibrary.h"
+#include "workspace/Workspace.h"
 
 Messenger::Messenger(MessageLibrary& library, const Workspace& workspace,
                      EnableMainWindow enableMainWindow)

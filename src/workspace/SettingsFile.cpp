@@ -1,7 +1,7 @@
-#include "app/SettingsFile.h"
+#include "workspace/SettingsFile.h"
 
-#include "channels/BandList.h"
-#include "files/Gbk.h"
+#include "workspace/BandList.h"
+#include "workspace/Gbk.h"
 
 #include <QDir>
 
