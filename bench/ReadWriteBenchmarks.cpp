@@ -87,7 +87,7 @@ std::optional<ExchangeMeasurement::Figures> ExchangeMeasurement::measure() const
             return benchFailed(QStringLiteral("the read before the write failed"));
         exitArrived = 0;
         radio.clearLog();
-        link.openPort(BenchLine::Port);
+        link.openPort();
     }
     radio.setPaced(true);
 

@@ -53,7 +53,7 @@ struct Program
     // What the read/write dialog does: open the port, run, close it.
     Result run(bool reading)
     {
-        if (!link.openPort(BenchLine::Port))
+        if (!link.openPort())
             return Result::Failed;
         const Result result = reading ? ReadProcedure(workspace, exchange).run()
                                       : WriteProcedure(workspace, exchange, messenger).run();

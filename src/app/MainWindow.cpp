@@ -42,7 +42,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
       m_localisation(m_workspace, platform.programFolder), m_devices(platform.programFolder),
       m_serialPort(std::make_unique<QtSerialPort>(m_devices)),
       m_link(std::make_unique<Link>(*m_serialPort, m_devices)),
-      m_serviceCommands(std::make_unique<ServiceCommands>(*m_link, m_messenger, m_workspace))
+      m_serviceCommands(std::make_unique<ServiceCommands>(*m_link, m_messenger))
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(ClientSize);
@@ -231,7 +231,7 @@ void MainWindow::FormCreate()
     m_settingsFile = std::make_unique<SettingsFile>(m_platform.programFolder);
     const StoredChoices stored = StoredChoices::read(*m_settingsFile);
 
-    m_workspace.PortNumber = stored.com;
+    m_link->setPortNumber(stored.com);
     m_comPortPage->checkPort(stored.com);
 
     const int skin = stored.skinIndex(Skins::Count);
@@ -271,7 +271,7 @@ void MainWindow::FormShow()
 void MainWindow::FormDestroy()
 {
     StoredChoices choices;
-    choices.com = m_workspace.PortNumber;
+    choices.com = m_link->portNumber();
     choices.skin = m_workspace.themeIndex();
     choices.listnow = m_workspace.bands.selectedIndex();
     choices.bands = m_workspace.bands.entries();
@@ -293,8 +293,7 @@ void MainWindow::applySkin(int index)
 
 void MainWindow::choosePort(int portNumber)
 {
-    m_workspace.PortNumber = portNumber;
-    m_serialPort->setCommPort(portNumber);
+    m_link->setPortNumber(portNumber);
 }
 
 // A language button that becomes checked runs its switch, unless the switch itself
@@ -318,7 +317,12 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
     if (m_localisation.hasApplied())
         dialog.applyCaptions(m_localisation.applied());
     // Lives with the dialog, which it drives.
-    new ReadWriteCommands(*this, dialog);
+    auto* commands = new ReadWriteCommands(dialog, *this, m_workspace, *m_link, m_messenger,
+                                           *m_channelEditor, m_localisation);
+    connect(m_menuPages->readButton(), &IconButton::clicked, commands,
+            &ReadWriteCommands::readCommand);
+    connect(m_menuPages->writeButton(), &IconButton::clicked, commands,
+            &ReadWriteCommands::writeCommand);
 }
 
 void MainWindow::showBandPages(HoverNavigation::Band band)

@@ -53,14 +53,23 @@ bool Link::acknowledged() const
     return answered(Frame::AcknowledgementLength) && quint8(m_receivedBytes.front()) == AckByte;
 }
 
-bool Link::PortProbe(int portNumber) const
+int Link::portNumber() const
 {
-    return m_probe(m_devices.devicePath(portNumber));
+    return m_port.CommPort();
 }
 
-bool Link::openPort(int portNumber)
+void Link::setPortNumber(int portNumber)
 {
     m_port.setCommPort(portNumber);
+}
+
+bool Link::probePort() const
+{
+    return m_probe(m_devices.devicePath(portNumber()));
+}
+
+bool Link::openPort()
+{
     return m_port.setPortOpen(true);
 }
 

@@ -68,11 +68,14 @@ public:
     // Did the radio answer the last request with its 06 and nothing else?
     bool acknowledged() const;
 
-    // Can COM<portNumber> be opened now?
-    bool PortProbe(int portNumber) const;
-    // Opens COM<portNumber>: always the port that was probed, whatever the serial port
-    // was set to before.
-    bool openPort(int portNumber);
+    // The COM port number the radio commands use: 1 to 4 as a rule, though a settings file
+    // may hold any number and it is then used as it stands.
+    int portNumber() const;
+    void setPortNumber(int portNumber);
+    // Can the chosen port be opened now?
+    bool probePort() const;
+    // Opens the chosen port, the one probePort() looked at.
+    bool openPort();
     void closePort();
     void setRThreshold(int count);
 

@@ -8,7 +8,6 @@
 #include "service/ServiceSession.h"
 #include "workspace/MessageIds.h"
 #include "workspace/Messenger.h"
-#include "workspace/Workspace.h"
 
 #include <QPointer>
 
@@ -35,9 +34,8 @@ private:
     QPointer<ServiceCommands> m_commands;
 };
 
-ServiceCommands::ServiceCommands(Link& link, Messenger& messenger, const Workspace& workspace,
-                                 QObject* parent)
-    : QObject(parent), m_link(link), m_messenger(messenger), m_workspace(workspace)
+ServiceCommands::ServiceCommands(Link& link, Messenger& messenger, QObject* parent)
+    : QObject(parent), m_link(link), m_messenger(messenger)
 {
 }
 
@@ -118,7 +116,7 @@ ServiceCommands::Outcome ServiceCommands::run(Command command, int failureMessag
     if (busy())
         return Outcome::Refused;
     const Running running(*this, command);
-    ServiceSession session(m_link, m_workspace.PortNumber);
+    ServiceSession session(m_link);
     switch (session.open()) {
     case ServiceSession::Opening::Ready:
         return exchange(session);

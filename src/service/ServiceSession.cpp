@@ -2,9 +2,7 @@
 
 #include "link/Link.h"
 
-ServiceSession::ServiceSession(Link& link, int portNumber) : m_link(&link), m_portNumber(portNumber)
-{
-}
+ServiceSession::ServiceSession(Link& link) : m_link(&link) {}
 
 ServiceSession::~ServiceSession()
 {
@@ -15,11 +13,11 @@ ServiceSession::~ServiceSession()
 
 ServiceSession::Opening ServiceSession::open()
 {
-    if (!m_link->PortProbe(m_portNumber))
+    if (!m_link->probePort())
         return Opening::PortUnavailable;
     m_portTouched = true;
     // The port can still be taken between the probe and the open.
-    if (!m_link->openPort(m_portNumber))
+    if (!m_link->openPort())
         return Opening::PortUnavailable;
     m_link->setDataArrived(false);
     if (!wait())

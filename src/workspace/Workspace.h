@@ -35,10 +35,6 @@ public:
     ToneList tones;
     EditorState editor;
 
-    // The COM port number the radio commands use: 1 to 4 as a rule, though a settings file
-    // may hold any number and it is then used as it stands.
-    int PortNumber = 1;
-
     // The language whose radio button is checked: message and About boxes speak it.
     Language checkedLanguage = Language::Chinese;
     // What the last language switch recorded: 1 Chinese, 2 English, 0 before any.

@@ -77,7 +77,7 @@ void TestStartup::firstRunShowsTheDefaults()
     QCOMPARE(window.size(), QSize(827, 561));
     QCOMPARE(window.windowTitle(), QString("QV3307"));
     QVERIFY(window.comPortPage()->portButton(1)->isChecked());
-    QCOMPARE(window.workspace().PortNumber, 1);
+    QCOMPARE(window.link().portNumber(), 1);
     QCOMPARE(window.workspace().themeIndex(), 0);
     QCOMPARE(window.workspace().bands.entries(), QStringList{"400-470MHz"});
     QCOMPARE(window.settingsPage()->bandBox()->currentText(), QString("400-470MHz"));
@@ -111,7 +111,7 @@ void TestStartup::storedPortChecksItsButton()
     MainWindow& window = *program.window;
     QVERIFY(window.comPortPage()->portButton(3)->isChecked());
     QVERIFY(!window.comPortPage()->portButton(1)->isChecked());
-    QCOMPARE(window.workspace().PortNumber, 3);
+    QCOMPARE(window.link().portNumber(), 3);
     QCOMPARE(window.serialPort().CommPort(), 3);
     QVERIFY(program.exitAndReadIni().contains("com=3\n"));
 }
@@ -122,17 +122,17 @@ void TestStartup::portOutsideTheButtonsIsKept()
     MainWindow& window = *program.window;
     ComPortPage* page = window.comPortPage();
     QVERIFY(page->portButton(1)->isChecked());
-    QCOMPARE(window.workspace().PortNumber, 7);
+    QCOMPARE(window.link().portNumber(), 7);
 
     page->portButton(1)->click(); // already checked: nothing happens
-    QCOMPARE(window.workspace().PortNumber, 7);
+    QCOMPARE(window.link().portNumber(), 7);
     QVERIFY(program.exitAndReadIni().contains("com=7\n"));
 
     program.start();
     program.window->comPortPage()->portButton(2)->click();
-    QCOMPARE(program.window->workspace().PortNumber, 2);
+    QCOMPARE(program.window->link().portNumber(), 2);
     program.window->comPortPage()->portButton(1)->click();
-    QCOMPARE(program.window->workspace().PortNumber, 1);
+    QCOMPARE(program.window->link().portNumber(), 1);
     QVERIFY(program.exitAndReadIni().contains("com=1\n"));
 }
 

@@ -219,12 +219,12 @@ void TestLink::unreadInputNeverReachesTheNextAnswer()
 
 void TestLink::probeAndOpenUseTheSamePort()
 {
-    // A stored port number outside 1 to 4 leaves the port on COM1; the command must still
-    // probe and open the same port.
-    m_port->setCommPort(1);
-    QVERIFY(m_link->PortProbe(7));
+    // A stored port number outside 1 to 4 checks no port button; the command must still
+    // probe and open that port.
+    m_link->setPortNumber(7);
+    QVERIFY(m_link->probePort());
     QCOMPARE(m_probed, QStringList{"/dev-root/ttyS6"});
-    QVERIFY(m_link->openPort(7));
+    QVERIFY(m_link->openPort());
     QCOMPARE(m_port->CommPort(), 7);
     QVERIFY(m_port->PortOpen());
     m_link->closePort();
@@ -234,7 +234,8 @@ void TestLink::probeAndOpenUseTheSamePort()
 void TestLink::failedOpenIsReported()
 {
     m_port->openSucceeds = false;
-    QVERIFY(!m_link->openPort(2));
+    m_link->setPortNumber(2);
+    QVERIFY(!m_link->openPort());
     QVERIFY(!m_port->PortOpen());
 }
 

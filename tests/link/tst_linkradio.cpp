@@ -27,7 +27,7 @@ struct RadioLine : SimulatedLine
     {
         radio.setFaults(faults);
         radio.setPaced(paced);
-        if (!connect() || !link->openPort(1))
+        if (!connect() || !link->openPort())
             return false;
         link->setDataArrived(false);
         return true;
@@ -254,18 +254,19 @@ void TestLinkRadio::portHeldByAnotherProgramFailsTheProbe()
     line.program.mapComPort(1, line.radio.slavePath());
     const ComPortDevices devices(line.program.path());
     QtSerialPort port(devices);
-    const Link link(port, devices);
-    QVERIFY(link.PortProbe(1));
+    Link link(port, devices);
+    link.setPortNumber(1);
+    QVERIFY(link.probePort());
 
     QProcess holder;
     holder.start(PORT_HOLDER, {line.radio.slavePath()});
     QVERIFY(holder.waitForReadyRead(10'000));
     QCOMPARE(holder.readAll().trimmed(), "held");
-    QVERIFY(!link.PortProbe(1));
+    QVERIFY(!link.probePort());
 
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(10'000));
-    QVERIFY(link.PortProbe(1));
+    QVERIFY(link.probePort());
 }
 
 QTEST_GUILESS_MAIN(TestLinkRadio)

@@ -89,7 +89,7 @@ struct RadioRun : SimulatedLine
                 radio.setFaults(late);
             }
         };
-        return connect() && link->openPort(1);
+        return connect() && link->openPort();
     }
 
     Result read()

@@ -105,7 +105,7 @@ void TestReadWriteDialog::commandPreparesTheDialog()
     QCOMPARE(dialog.startButton()->text(), startCaption);
     QCOMPARE(dialog.progressBar()->value(), 0);
     QCOMPARE(dialog.percentLabel()->text(), "0%");
-    QCOMPARE(program.session().Tag, procedure);
+    QCOMPARE(program.session().procedure(), procedure);
     QVERIFY(!program.window->isEnabled());
     QVERIFY(dialog.isEnabled());
     QVERIFY(dialog.startButton()->isEnabled());
@@ -218,7 +218,8 @@ void TestReadWriteDialog::closingIsRefusedWhileRunning()
     QVERIFY(!dialog.isVisible());
     QVERIFY(program.window->isEnabled());
     QVERIFY(!program.portOpen());
-    QVERIFY(program.window->link().PortProbe(1));
+    QCOMPARE(program.window->link().portNumber(), 1);
+    QVERIFY(program.window->link().probePort());
 }
 
 void TestReadWriteDialog::quittingDuringARunEndsCleanly()

@@ -47,7 +47,7 @@ struct ServiceLine : SimulatedLine
         radio.setFaults(faults);
         if (!connect())
             return false;
-        commands = std::make_unique<ServiceCommands>(*link, messenger, workspace);
+        commands = std::make_unique<ServiceCommands>(*link, messenger);
         return true;
     }
 
@@ -217,7 +217,7 @@ void TestServiceCommands::readWithoutItsReplyFailsOnAScriptedLine()
     RecordingMessageLibrary messages;
     Workspace workspace;
     Messenger messenger(messages, workspace);
-    ServiceCommands commands(link, messenger, workspace);
+    ServiceCommands commands(link, messenger);
     const PowerCalibrationValues before = commands.calibration().values();
 
     QCOMPARE(commands.readCalibration(), Outcome::Failed);
