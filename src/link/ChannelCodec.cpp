@@ -34,7 +34,7 @@ enum class ToneKind : char16_t {
 };
 } // namespace
 
-QString ChannelCodec::sendfre(QStringView reply, int position)
+QString ChannelCodec::decodeFrequency(QStringView reply, int position)
 {
     if (reply.size() < position + 1 || position < 7)
         return {};
@@ -48,7 +48,7 @@ QString ChannelCodec::sendfre(QStringView reply, int position)
     return text == UnprogrammedFrequency ? QString() : text;
 }
 
-std::optional<QString> ChannelCodec::WriteFre(const QString& cell)
+std::optional<QString> ChannelCodec::encodeFrequency(const QString& cell)
 {
     // The separator is never looked at: the digits around it are the frequency.
     const QString core = cell.mid(0, 3) + cell.mid(4, 5);
@@ -60,7 +60,7 @@ std::optional<QString> ChannelCodec::WriteFre(const QString& cell)
     return stored;
 }
 
-QString ChannelCodec::sendCTC(QStringView stored, const CellWords& words)
+QString ChannelCodec::decodeTone(QStringView stored, const CellWords& words)
 {
     if (stored.size() < 4)
         return {};
@@ -83,7 +83,7 @@ QString ChannelCodec::sendCTC(QStringView stored, const CellWords& words)
     return {};
 }
 
-std::optional<QString> ChannelCodec::writeCTC(const QString& cell, const CellWords& words)
+std::optional<QString> ChannelCodec::encodeTone(const QString& cell, const CellWords& words)
 {
     const QString tone = cell.trimmed();
     if (tone.isEmpty() || tone == words.OffWord)
@@ -108,9 +108,9 @@ namespace {
 // Sets Power, OptionC, OptionA and OptionB, in that order, from the low digit of the flags
 // byte; a digit that is not hex sets nothing.
 template <typename SetField>
-void decodeFlags(QChar digit, const CellWords& words, SetField setField)
+void setFlagFields(QChar digit, const CellWords& words, SetField setField)
 {
-    const int flags = HexDigitValue(digit);
+    const int flags = hexDigitValue(digit);
     if (flags < 0)
         return;
     const auto pick = [flags](FlagBit bit, const QString& set, const QString& clear) {
@@ -123,13 +123,13 @@ void decodeFlags(QChar digit, const CellWords& words, SetField setField)
 }
 } // namespace
 
-void ChannelCodec::sendcan(QChar digit, ChannelTable& table, int row, const CellWords& words)
+void ChannelCodec::decodeFlags(QChar digit, ChannelTable& table, int row, const CellWords& words)
 {
-    decodeFlags(digit, words,
-                [&](int column, const QString& text) { table.setText(column, row, text); });
+    setFlagFields(digit, words,
+                  [&](int column, const QString& text) { table.setText(column, row, text); });
 }
 
-QString ChannelCodec::writecan(const ChannelTable& table, int row, const CellWords& words)
+QString ChannelCodec::encodeFlags(const ChannelTable& table, int row, const CellWords& words)
 {
     const QString power = table.text(Column::Power, row);
     const QString optionA = table.text(Column::OptionA, row);
@@ -145,13 +145,13 @@ QString ChannelCodec::writecan(const ChannelTable& table, int row, const CellWor
         flags |= OptionAOn;
     if (optionB == words.OffWord)
         flags |= OptionBOff;
-    return QString(QLatin1Char('F')) + HexDigit(flags);
+    return QString(QLatin1Char('F')) + hexDigit(flags);
 }
 
 std::optional<QString> ChannelCodec::firstBlock(const ChannelTable& table, int row)
 {
-    const auto rx = WriteFre(table.text(Column::RxFrequency, row));
-    const auto tx = WriteFre(table.text(Column::TxFrequency, row));
+    const auto rx = encodeFrequency(table.text(Column::RxFrequency, row));
+    const auto tx = encodeFrequency(table.text(Column::TxFrequency, row));
     if (!rx || !tx)
         return std::nullopt;
     return *rx + *tx;
@@ -160,11 +160,11 @@ std::optional<QString> ChannelCodec::firstBlock(const ChannelTable& table, int r
 std::optional<QString> ChannelCodec::secondBlock(const ChannelTable& table, int row,
                                                  const CellWords& words)
 {
-    const auto rxTone = writeCTC(table.text(Column::RxTone, row), words);
-    const auto txTone = writeCTC(table.text(Column::TxTone, row), words);
+    const auto rxTone = encodeTone(table.text(Column::RxTone, row), words);
+    const auto txTone = encodeTone(table.text(Column::TxTone, row), words);
     if (!rxTone || !txTone)
         return std::nullopt;
-    return *rxTone + *txTone + writecan(table, row, words) + Fill;
+    return *rxTone + *txTone + encodeFlags(table, row, words) + Fill;
 }
 
 RadioContents::Channel ChannelCodec::decodeChannel(QStringView firstReply, QStringView secondReply,
@@ -174,16 +174,16 @@ RadioContents::Channel ChannelCodec::decodeChannel(QStringView firstReply, QStri
     const auto field = [&channel](int column) -> QString& {
         return channel[RadioContents::fieldIndex(column)];
     };
-    field(Column::RxFrequency) = sendfre(firstReply, RxFrequencyPosition);
+    field(Column::RxFrequency) = decodeFrequency(firstReply, RxFrequencyPosition);
     if (field(Column::RxFrequency).isEmpty())
         return channel;
-    field(Column::TxFrequency) = sendfre(firstReply, TxFrequencyPosition);
-    field(Column::RxTone) = sendCTC(at(secondReply, RxTonePosition, 4), words);
-    field(Column::TxTone) = sendCTC(at(secondReply, TxTonePosition, 4), words);
+    field(Column::TxFrequency) = decodeFrequency(firstReply, TxFrequencyPosition);
+    field(Column::RxTone) = decodeTone(at(secondReply, RxTonePosition, 4), words);
+    field(Column::TxTone) = decodeTone(at(secondReply, TxTonePosition, 4), words);
     const QStringView flags = at(secondReply, FlagsDigitPosition);
     if (!flags.isEmpty())
-        decodeFlags(flags[0], words,
-                    [&](int column, const QString& text) { field(column) = text; });
+        setFlagFields(flags[0], words,
+                      [&](int column, const QString& text) { field(column) = text; });
     return channel;
 }
 

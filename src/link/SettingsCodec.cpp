@@ -41,9 +41,9 @@ bool isOn(const FunctionSettings& settings, FunctionSettings::Setting setting)
 }
 
 // BatSave, Tone, Emg and VOX inhibit from the low digit of byte 0.
-void decodeOptions(QChar digit, SettingsValues& values)
+void setOptionValues(QChar digit, SettingsValues& values)
 {
-    const int options = qMax(HexDigitValue(digit), 0);
+    const int options = qMax(hexDigitValue(digit), 0);
     const auto position = [options](OptionBit bit) { return (options & bit) ? OnPosition : 0; };
     values.positions[FunctionSettings::BatSave] = position(BatSaveOn);
     values.positions[FunctionSettings::Tone] = position(ToneOn);
@@ -59,17 +59,17 @@ int SettingsCodec::settingsDigit(QChar digit, int limit)
     return value >= 0 && value <= limit ? value : OutOfLimitPosition;
 }
 
-void SettingsCodec::sendchan(QChar digit, FunctionSettings& settings)
+void SettingsCodec::decodeOptions(QChar digit, FunctionSettings& settings)
 {
     SettingsValues values;
-    decodeOptions(digit, values);
+    setOptionValues(digit, values);
     for (const auto setting :
          {FunctionSettings::BatSave, FunctionSettings::Tone, FunctionSettings::Emg})
         settings.setPosition(setting, values.positions[setting]);
     settings.setVoxInhibit(values.voxInhibit);
 }
 
-QString SettingsCodec::writexuan(const FunctionSettings& settings)
+QString SettingsCodec::encodeOptions(const FunctionSettings& settings)
 {
     int options = 0;
     if (settings.voxInhibit())
@@ -80,7 +80,7 @@ QString SettingsCodec::writexuan(const FunctionSettings& settings)
         options |= ToneOn;
     if (isOn(settings, FunctionSettings::Emg))
         options |= EmgOn;
-    return QString(QLatin1Char('F')) + HexDigit(options);
+    return QString(QLatin1Char('F')) + hexDigit(options);
 }
 
 std::optional<SettingsValues> SettingsCodec::decode(QStringView reply)
@@ -98,7 +98,7 @@ std::optional<SettingsValues> SettingsCodec::decode(QStringView reply)
     setDigit(FunctionSettings::VoxDelay, VoxDelayDigit, VoxDelayLimit);
     const bool scanOff = reply.mid(ScanByte - 1, 2) == ScanOffByte;
     values.positions[FunctionSettings::Scan] = scanOff ? ScanOffPosition : 0;
-    decodeOptions(at(reply, OptionsDigit), values);
+    setOptionValues(at(reply, OptionsDigit), values);
     return values;
 }
 
@@ -115,7 +115,7 @@ bool SettingsCodec::decode(QStringView reply, FunctionSettings& settings)
 
 std::optional<QString> SettingsCodec::encode(const FunctionSettings& settings)
 {
-    QString data = writexuan(settings);
+    QString data = encodeOptions(settings);
     for (const auto setting :
          {FunctionSettings::Squelch, FunctionSettings::VoxGainLevel, FunctionSettings::TxTOT,
           FunctionSettings::VoxDelay, FunctionSettings::Voice}) {

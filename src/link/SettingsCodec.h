@@ -27,9 +27,9 @@ constexpr int OutOfLimitPosition = 2;
 int settingsDigit(QChar digit, int limit);
 
 // Sets BatSave, Tone, Emg and VOX inhibit from the low digit of byte 0.
-void sendchan(QChar digit, FunctionSettings& settings);
+void decodeOptions(QChar digit, FunctionSettings& settings);
 // Byte 0: "F" and the option bits.
-QString writexuan(const FunctionSettings& settings);
+QString encodeOptions(const FunctionSettings& settings);
 
 // Every setting in a read reply of the block; nothing for a reply too short to hold it.
 std::optional<SettingsValues> decode(QStringView reply);

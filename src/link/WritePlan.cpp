@@ -25,7 +25,7 @@ bool frequencyFits(const QString& cell)
         return true;
     const QChar separator = cell.size() == FrequencyLength ? cell[SeparatorIndex] : QChar();
     return (separator == QLatin1Char('.') || separator == QLatin1Char(',')) &&
-           ChannelCodec::WriteFre(cell).has_value();
+           ChannelCodec::encodeFrequency(cell).has_value();
 }
 
 // A tone fits when the radio reads back the very text that was written: every tone of the
@@ -35,8 +35,8 @@ bool toneFits(const QString& cell, const CellWords& words)
     const QString tone = cell.trimmed();
     if (tone.isEmpty() || tone == words.OffWord)
         return true;
-    const std::optional<QString> stored = ChannelCodec::writeCTC(cell, words);
-    return stored && ChannelCodec::sendCTC(*stored, words) == tone;
+    const std::optional<QString> stored = ChannelCodec::encodeTone(cell, words);
+    return stored && ChannelCodec::decodeTone(*stored, words) == tone;
 }
 
 bool fieldFits(int column, const QString& cell, const CellWords& words)
@@ -107,16 +107,16 @@ WritePlan WritePlan::compose(const ChannelTable& table, const CellWords& words,
         const auto second = ChannelCodec::secondBlock(sent, row, words);
         if (first && second)
             plan.channels.append(
-                {Frame::WriteRequest(MemoryMap::ChannelRecord(row), *first),
-                 Frame::WriteRequest(MemoryMap::ChannelRecordSecondHalf(row), *second)});
+                {Frame::writeRequest(MemoryMap::channelRecord(row), *first),
+                 Frame::writeRequest(MemoryMap::channelRecordSecondHalf(row), *second)});
     }
 
     checkSettings(settings, plan.problems);
     if (const auto data = SettingsCodec::encode(settings))
-        plan.settings = Frame::WriteRequest(MemoryMap::SettingsBlock, *data);
+        plan.settings = Frame::writeRequest(MemoryMap::SettingsBlock, *data);
 
     if (const auto data = BandCodec::encode(band))
-        plan.band = Frame::WriteRequest(MemoryMap::BandBlock, *data);
+        plan.band = Frame::writeRequest(MemoryMap::BandBlock, *data);
     else
         plan.problems.append({WriteProblem::Place::Band, 0, 0, {}, band});
     return plan;

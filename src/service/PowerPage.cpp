@@ -134,10 +134,10 @@ void PowerPage::applyCaptions(const LanguageTable& table)
 
 void PowerPage::showValues(const PowerCalibrationValues& values)
 {
-    m_lowPowerBox->showValue(values.LowPower);
-    m_highPowerBox->showValue(values.HighPower);
+    m_lowPowerBox->showValue(values.lowPower);
+    m_highPowerBox->showValue(values.highPower);
     const QSignalBlocker quiet(m_lowVoltageBox);
-    m_lowVoltageBox->setCurrentIndex(values.LowVoltage);
+    m_lowVoltageBox->setCurrentIndex(values.lowVoltage);
 }
 
 void PowerPage::showRunning(ServiceCommands::Command command)

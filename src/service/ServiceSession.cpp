@@ -23,13 +23,12 @@ ServiceSession::Opening ServiceSession::open()
     if (!wait())
         return Opening::Stopped;
     m_link->setDataArrived(false);
-    if (m_link->Handshake(Link::Wait::FullLength))
+    if (m_link->handshake(Link::Wait::FullLength))
         return Opening::Ready;
     return !m_link || m_link->quitting() ? Opening::Stopped : Opening::NoAnswer;
 }
 
 bool ServiceSession::wait()
 {
-    return m_link &&
-           m_link->SysDelay(Link::ShortWait, Link::Wait::FullLength) != Link::WaitEnd::Quit;
+    return m_link && m_link->wait(Link::ShortWait, Link::Wait::FullLength) != Link::WaitEnd::Quit;
 }

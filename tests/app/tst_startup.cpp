@@ -112,7 +112,7 @@ void TestStartup::storedPortChecksItsButton()
     QVERIFY(window.comPortPage()->portButton(3)->isChecked());
     QVERIFY(!window.comPortPage()->portButton(1)->isChecked());
     QCOMPARE(window.link().portNumber(), 3);
-    QCOMPARE(window.serialPort().CommPort(), 3);
+    QCOMPARE(window.serialPort().portNumber(), 3);
     QVERIFY(program.exitAndReadIni().contains("com=3\n"));
 }
 

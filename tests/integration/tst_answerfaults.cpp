@@ -38,8 +38,8 @@ enum class Outcome { Success, Failure, Either };
 
 using Kind = RadioCommandKind;
 
-constexpr int Channel7 = MemoryMap::ChannelRecord(7);
-constexpr int Channel7SecondHalf = MemoryMap::ChannelRecordSecondHalf(7);
+constexpr int Channel7 = MemoryMap::channelRecord(7);
+constexpr int Channel7SecondHalf = MemoryMap::channelRecordSecondHalf(7);
 constexpr int NoAddress = -1;
 
 const QStringList MarkerRow{"145.00000", "OFF", "145.00000", "OFF", "Low", "OFF", "ON", "ON"};
@@ -50,9 +50,9 @@ const PowerCalibrationValues BoxCalibration{100, 200, 0};
 QByteArray calibrationBlock(const PowerCalibrationValues& values)
 {
     return QByteArray::fromHex(QStringLiteral("%1%2%3FFFFFFFFFF")
-                                   .arg(values.LowPower, 2, 16, QLatin1Char('0'))
-                                   .arg(values.HighPower, 2, 16, QLatin1Char('0'))
-                                   .arg(values.LowVoltage, 2, 16, QLatin1Char('0'))
+                                   .arg(values.lowPower, 2, 16, QLatin1Char('0'))
+                                   .arg(values.highPower, 2, 16, QLatin1Char('0'))
+                                   .arg(values.lowVoltage, 2, 16, QLatin1Char('0'))
                                    .toLatin1());
 }
 
@@ -325,7 +325,7 @@ void TestAnswerFaults::run(Procedure procedure)
     QVERIFY(program.window->isEnabled());
     QVERIFY(!program.dialog->isVisible());
     QVERIFY(!service.busy());
-    QVERIFY(!program.window->serialPort().PortOpen());
+    QVERIFY(!program.window->serialPort().isOpen());
 
     // The program's data: the radio's after a read that worked, as it was otherwise.
     RadioContents expected = before;

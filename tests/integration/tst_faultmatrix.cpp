@@ -78,9 +78,9 @@ const PowerCalibrationValues BoxCalibration{100, 200, 0};
 QByteArray calibrationBlock(const PowerCalibrationValues& values)
 {
     return QByteArray::fromHex(QStringLiteral("%1%2%3FFFFFFFFFF")
-                                   .arg(values.LowPower, 2, 16, QLatin1Char('0'))
-                                   .arg(values.HighPower, 2, 16, QLatin1Char('0'))
-                                   .arg(values.LowVoltage, 2, 16, QLatin1Char('0'))
+                                   .arg(values.lowPower, 2, 16, QLatin1Char('0'))
+                                   .arg(values.highPower, 2, 16, QLatin1Char('0'))
+                                   .arg(values.lowVoltage, 2, 16, QLatin1Char('0'))
                                    .toLatin1());
 }
 
@@ -219,11 +219,11 @@ void TestFaultMatrix::everyFaultAtEveryStage_data()
     read("9-byte hello reply", fault(longHello()), {notAnswering});
     read("acknowledgement 15", fault(acknowledgement(0x15)), {notAnswering});
     read("no band reply", fault(noReplyAt(MemoryMap::BandBlock)), {notAnswering});
-    read("no reply at channel 1", fault(noReplyAt(MemoryMap::ChannelRecord(1))), {notAnswering});
+    read("no reply at channel 1", fault(noReplyAt(MemoryMap::channelRecord(1))), {notAnswering});
     read("no reply at channel 7, second half",
-         fault(noReplyAt(MemoryMap::ChannelRecordSecondHalf(7))), {notAnswering});
+         fault(noReplyAt(MemoryMap::channelRecordSecondHalf(7))), {notAnswering});
     read("no reply at channel 16, second half",
-         fault(noReplyAt(MemoryMap::ChannelRecordSecondHalf(16))), {notAnswering});
+         fault(noReplyAt(MemoryMap::channelRecordSecondHalf(16))), {notAnswering});
     read("no settings reply", fault(noReplyAt(MemoryMap::SettingsBlock)), {notAnswering});
     read("late replies", fault(late()), {notAnswering});
     read("hang-up in the hello", fault(hangUpAfter(3)), {notAnswering});
@@ -242,9 +242,9 @@ void TestFaultMatrix::everyFaultAtEveryStage_data()
     write("9-byte hello reply", fault(longHello()), {notAnswering});
     // Its answer to the handshake's 06 already tells: nothing is written.
     write("acknowledgement 15", fault(acknowledgement(0x15)), {notAnswering});
-    write("no reply at channel 1", fault(noReplyAt(MemoryMap::ChannelRecord(1))), {notAnswering});
+    write("no reply at channel 1", fault(noReplyAt(MemoryMap::channelRecord(1))), {notAnswering});
     write("no reply at channel 7, second half",
-          fault(noReplyAt(MemoryMap::ChannelRecordSecondHalf(7))), {notAnswering, 6, true});
+          fault(noReplyAt(MemoryMap::channelRecordSecondHalf(7))), {notAnswering, 6, true});
     // The settings and band requests are not acknowledged: a radio that ignores them
     // still gives a successful write.
     write("settings ignored", fault(noReplyAt(MemoryMap::SettingsBlock)),
@@ -356,7 +356,7 @@ void TestFaultMatrix::everyFaultAtEveryStage()
     QVERIFY(program.window->isEnabled());
     QVERIFY(!program.dialog->isVisible());
     QVERIFY(!program.service().busy());
-    QVERIFY(!program.window->serialPort().PortOpen());
+    QVERIFY(!program.window->serialPort().isOpen());
     holder.reset();
     if (!program.radio.hungUp())
         QVERIFY(QtSerialPort::probe(program.radio.slavePath()));
@@ -373,7 +373,7 @@ void TestFaultMatrix::everyFaultAtEveryStage()
     }
     case Procedure::Write:
         for (int channel = 1; channel <= 16; ++channel) {
-            const int address = MemoryMap::ChannelRecord(channel);
+            const int address = MemoryMap::channelRecord(channel);
             QByteArray record = blank.mid(address, MemoryMap::ChannelRecordSize);
             if (channel <= expected.channels)
                 record = image.mid(address, MemoryMap::ChannelRecordSize);

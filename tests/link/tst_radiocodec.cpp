@@ -35,9 +35,9 @@ char* toString(const std::optional<QString>& text)
 
 char* toString(const PowerCalibrationValues& values)
 {
-    return qstrdup(QByteArray::number(values.LowPower) + ", " +
-                   QByteArray::number(values.HighPower) + ", " +
-                   QByteArray::number(values.LowVoltage));
+    return qstrdup(QByteArray::number(values.lowPower) + ", " +
+                   QByteArray::number(values.highPower) + ", " +
+                   QByteArray::number(values.lowVoltage));
 }
 
 char* toString(const std::optional<PowerCalibrationValues>& values)
@@ -70,7 +70,7 @@ private slots:
     void flagsOfARowWithoutFlagCells_data();
     void flagsOfARowWithoutFlagCells();
 
-    void channelRecord();
+    void channelRecordRoundTrip();
     void channelWithoutReceiveFrequencyIsEmpty();
     void channelWithoutTransmitFrequencyKeepsTonesAndFlags();
     void channelRecordRefusesCellsThatDoNotFit();
@@ -105,20 +105,20 @@ void TestRadioCodec::frames_data()
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QString>("text");
     using namespace MemoryMap;
-    QTest::newRow("band") << Frame::ReadRequest(BandBlock) << "5203E008";
-    QTest::newRow("settings") << Frame::ReadRequest(SettingsBlock) << "5203C008";
-    QTest::newRow("calibration") << Frame::ReadRequest(PowerCalibration) << "5203C808";
-    QTest::newRow("channel 1") << Frame::ReadRequest(ChannelRecord(1)) << "52001008";
+    QTest::newRow("band") << Frame::readRequest(BandBlock) << "5203E008";
+    QTest::newRow("settings") << Frame::readRequest(SettingsBlock) << "5203C008";
+    QTest::newRow("calibration") << Frame::readRequest(PowerCalibration) << "5203C808";
+    QTest::newRow("channel 1") << Frame::readRequest(channelRecord(1)) << "52001008";
     QTest::newRow("channel 1, second half")
-        << Frame::ReadRequest(ChannelRecordSecondHalf(1)) << "52001808";
-    QTest::newRow("channel 10") << Frame::ReadRequest(ChannelRecord(10)) << "5200A008";
+        << Frame::readRequest(channelRecordSecondHalf(1)) << "52001808";
+    QTest::newRow("channel 10") << Frame::readRequest(channelRecord(10)) << "5200A008";
     QTest::newRow("channel 10, second half")
-        << Frame::ReadRequest(ChannelRecordSecondHalf(10)) << "5200A808";
-    QTest::newRow("channel 16") << Frame::ReadRequest(ChannelRecord(16)) << "52010008";
+        << Frame::readRequest(channelRecordSecondHalf(10)) << "5200A808";
+    QTest::newRow("channel 16") << Frame::readRequest(channelRecord(16)) << "52010008";
     QTest::newRow("channel 16, second half")
-        << Frame::ReadRequest(ChannelRecordSecondHalf(16)) << "52010808";
+        << Frame::readRequest(channelRecordSecondHalf(16)) << "52010808";
     QTest::newRow("write calibration")
-        << Frame::WriteRequest(PowerCalibration, "4F3001FFFFFFFFFF") << "5703C8084F3001FFFFFFFFFF";
+        << Frame::writeRequest(PowerCalibration, "4F3001FFFFFFFFFF") << "5703C8084F3001FFFFFFFFFF";
 }
 
 void TestRadioCodec::frames()
@@ -148,20 +148,23 @@ void TestRadioCodec::frequency()
 {
     QFETCH(QString, cell);
     QFETCH(QString, stored);
-    QCOMPARE(ChannelCodec::WriteFre(cell), stored);
+    QCOMPARE(ChannelCodec::encodeFrequency(cell), stored);
     // As the receive frequency (bytes 0-3) and as the transmit frequency (bytes 4-7).
-    QCOMPARE(ChannelCodec::sendfre(reply(stored + "FFFFFFFF"), ChannelCodec::RxFrequencyPosition),
+    QCOMPARE(ChannelCodec::decodeFrequency(reply(stored + "FFFFFFFF"),
+                                           ChannelCodec::RxFrequencyPosition),
              cell);
-    QCOMPARE(ChannelCodec::sendfre(reply("FFFFFFFF" + stored), ChannelCodec::TxFrequencyPosition),
+    QCOMPARE(ChannelCodec::decodeFrequency(reply("FFFFFFFF" + stored),
+                                           ChannelCodec::TxFrequencyPosition),
              cell);
 }
 
 void TestRadioCodec::frequencyKeepsWhateverDigitsTheRadioHolds()
 {
     // Only the all-FF value means "no frequency"; other digits are shown as they stand.
-    QCOMPARE(ChannelCodec::sendfre(reply("00FF5143FFFFFFFF"), ChannelCodec::RxFrequencyPosition),
-             "435.1FF00");
-    QCOMPARE(ChannelCodec::sendfre(u"5AA5", ChannelCodec::RxFrequencyPosition), QString());
+    QCOMPARE(
+        ChannelCodec::decodeFrequency(reply("00FF5143FFFFFFFF"), ChannelCodec::RxFrequencyPosition),
+        "435.1FF00");
+    QCOMPARE(ChannelCodec::decodeFrequency(u"5AA5", ChannelCodec::RxFrequencyPosition), QString());
 }
 
 void TestRadioCodec::frequencyThatWouldShiftTheRequestIsRefused_data()
@@ -176,7 +179,7 @@ void TestRadioCodec::frequencyThatWouldShiftTheRequestIsRefused_data()
 void TestRadioCodec::frequencyThatWouldShiftTheRequestIsRefused()
 {
     QFETCH(QString, cell);
-    QCOMPARE(ChannelCodec::WriteFre(cell), std::nullopt);
+    QCOMPARE(ChannelCodec::encodeFrequency(cell), std::nullopt);
 }
 
 void TestRadioCodec::tone_data()
@@ -204,8 +207,8 @@ void TestRadioCodec::tone()
     QFETCH(QString, cell);
     QFETCH(QString, stored);
     const CellWords words = englishWords();
-    QCOMPARE(ChannelCodec::writeCTC(cell, words), stored);
-    QCOMPARE(ChannelCodec::sendCTC(stored, words), cell);
+    QCOMPARE(ChannelCodec::encodeTone(cell, words), stored);
+    QCOMPARE(ChannelCodec::decodeTone(stored, words), cell);
 }
 
 void TestRadioCodec::toneEdges_data()
@@ -222,7 +225,7 @@ void TestRadioCodec::toneEdges()
 {
     QFETCH(QString, cell);
     QFETCH(std::optional<QString>, stored);
-    QCOMPARE(ChannelCodec::writeCTC(cell, englishWords()), stored);
+    QCOMPARE(ChannelCodec::encodeTone(cell, englishWords()), stored);
 }
 
 void TestRadioCodec::flags_data()
@@ -243,11 +246,11 @@ void TestRadioCodec::flags()
     QFETCH(QStringList, cells);
     const CellWords words = englishWords();
     ChannelTable table;
-    ChannelCodec::sendcan(digit, table, 3, words);
+    ChannelCodec::decodeFlags(digit, table, 3, words);
     const QStringList decoded{table.text(Column::Power, 3), table.text(Column::OptionA, 3),
                               table.text(Column::OptionB, 3), table.text(Column::OptionC, 3)};
     QCOMPARE(decoded, cells);
-    QCOMPARE(ChannelCodec::writecan(table, 3, words), QString("F") + digit);
+    QCOMPARE(ChannelCodec::encodeFlags(table, 3, words), QString("F") + digit);
 }
 
 void TestRadioCodec::flagsOfARowWithoutFlagCells_data()
@@ -263,10 +266,10 @@ void TestRadioCodec::flagsOfARowWithoutFlagCells()
     QFETCH(QString, optionC);
     ChannelTable table;
     table.setText(Column::OptionC, 5, optionC);
-    QCOMPARE(ChannelCodec::writecan(table, 5, englishWords()), "FF");
+    QCOMPARE(ChannelCodec::encodeFlags(table, 5, englishWords()), "FF");
 }
 
-void TestRadioCodec::channelRecord()
+void TestRadioCodec::channelRecordRoundTrip()
 {
     const CellWords words = englishWords();
     ChannelTable table;
@@ -349,13 +352,13 @@ void TestRadioCodec::options()
     FunctionSettings settings;
     settings.reset({9, 0, 0, 0, 0, 0, 0, 0, 0});
     settings.setVoxInhibit(!voxInhibit);
-    SettingsCodec::sendchan(digit, settings);
+    SettingsCodec::decodeOptions(digit, settings);
     const Positions decoded{settings.position(FunctionSettings::BatSave),
                             settings.position(FunctionSettings::Tone),
                             settings.position(FunctionSettings::Emg)};
     QCOMPARE(decoded, positions);
     QCOMPARE(settings.voxInhibit(), voxInhibit);
-    QCOMPARE(SettingsCodec::writexuan(settings), QString("F") + digit);
+    QCOMPARE(SettingsCodec::encodeOptions(settings), QString("F") + digit);
 }
 
 void TestRadioCodec::settingsDigit_data()
@@ -540,7 +543,7 @@ void TestRadioCodec::calibrationWrite()
     QFETCH(QString, request);
     const auto data = CalibrationCodec::encode(values);
     QVERIFY(data);
-    QCOMPARE(Frame::WriteRequest(MemoryMap::PowerCalibration, *data), request);
+    QCOMPARE(Frame::writeRequest(MemoryMap::PowerCalibration, *data), request);
 }
 
 void TestRadioCodec::calibrationOutOfRangeIsRefused_data()

@@ -426,8 +426,8 @@ void TestReadWrite::writeFailures()
     QCOMPARE(run.radio.memory().image(), writtenImage(image, requestsStored));
     if (lateWrite > 0) {
         // The late answer is not lost: it stays for whatever looks next.
-        QTRY_VERIFY(run.link->DataArrived());
-        QCOMPARE(run.link->ReceivedBytes(), Ack);
+        QTRY_VERIFY(run.link->hasDataArrived());
+        QCOMPARE(run.link->receivedBytes(), Ack);
     }
 }
 

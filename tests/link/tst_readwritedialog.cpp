@@ -46,7 +46,7 @@ struct Program : RunningProgram
     }
     void clickStart() { QTest::mouseClick(dialog->startButton(), Qt::LeftButton); }
     void clickExit() { QTest::mouseClick(dialog->exitButton(), Qt::LeftButton); }
-    bool portOpen() { return window->serialPort().PortOpen(); }
+    bool portOpen() { return window->serialPort().isOpen(); }
 };
 
 } // namespace

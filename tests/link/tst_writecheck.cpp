@@ -274,7 +274,7 @@ void TestWriteCheck::refusedWriteSendsNothingAndSaysWhy()
     band("UHF")(workspace);
 
     ScriptedSerialPort port;
-    port.setPortOpen(true);
+    port.open();
     Link link(port, ComPortDevices("/nowhere", "/dev-root"), [](const QString&) { return true; });
     RecordingMessageLibrary messages;
     Messenger messenger(messages, workspace);

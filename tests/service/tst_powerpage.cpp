@@ -213,13 +213,13 @@ void TestPowerPage::powerBoxTakesDigitsAndClampsWhenLeft()
     QCOMPARE(page.lowPowerBox()->text(), shownWhileTyping);
     page.highPowerBox()->setFocus();
     QCOMPARE(page.lowPowerBox()->text(), QString::number(value));
-    QCOMPARE(program.values().LowPower, value);
+    QCOMPARE(program.values().lowPower, value);
 
     // The other power box follows the same rules.
     program.typeInto(page.highPowerBox(), typed);
     QTest::keyClick(page.highPowerBox(), Qt::Key_Return);
     QCOMPARE(page.highPowerBox()->text(), QString::number(value));
-    QCOMPARE(program.values().HighPower, value);
+    QCOMPARE(program.values().highPower, value);
 }
 
 void TestPowerPage::boxBeingEditedIsClampedBeforeAWrite_data()

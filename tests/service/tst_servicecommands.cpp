@@ -84,9 +84,9 @@ struct ServiceLine : SimulatedLine
 PowerCalibrationValues valuesOf(int lowPower, int highPower, int lowVoltage)
 {
     PowerCalibrationValues values;
-    values.LowPower = lowPower;
-    values.HighPower = highPower;
-    values.LowVoltage = lowVoltage;
+    values.lowPower = lowPower;
+    values.highPower = highPower;
+    values.lowVoltage = lowVoltage;
     return values;
 }
 
@@ -150,7 +150,7 @@ void TestServiceCommands::readTakesTheRadiosValues()
     QCOMPARE(line.commands->calibration().values(), expected);
     QVERIFY(line.commands->writeEnabled());
     QVERIFY(line.messages.boxes.isEmpty());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     QTRY_COMPARE(line.radio.received(), HelloBytes + Ack + ReadRequestBytes + ExitBytes);
     QVERIFY(!line.radio.inProgrammingMode());
 }
@@ -188,7 +188,7 @@ void TestServiceCommands::failedReadKeepsTheValuesAndTheWriteButton()
     QCOMPARE(line.messages.boxes.front().titleId, int(Message::CommunicationTitle));
     QCOMPARE(line.commands->calibration().values(), typed);
     QVERIFY(line.commands->writeEnabled());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     QTRY_COMPARE(line.radio.received(), sentAfterFirstRead);
 }
 
@@ -224,7 +224,7 @@ void TestServiceCommands::readWithoutItsReplyFailsOnAScriptedLine()
     QCOMPARE(messages.messageIds(), QList<int>{Message::PortUnavailable});
     QCOMPARE(commands.calibration().values(), before);
     QVERIFY(!commands.writeEnabled());
-    QVERIFY(!port.PortOpen());
+    QVERIFY(!port.isOpen());
     QCOMPARE(port.output, sent);
 }
 
@@ -247,7 +247,7 @@ void TestServiceCommands::writeSendsTheValues()
 
     QCOMPARE(line.commands->writeCalibration(), Outcome::Done);
     QVERIFY(line.messages.boxes.isEmpty());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     // The exit command leaves the line although the port closes right after it.
     QTRY_COMPARE(line.radio.received(), HelloBytes + Ack + writeRequestBytes(data) + ExitBytes);
     QCOMPARE(line.calibrationInRadio(), data + Fill);
@@ -273,7 +273,7 @@ void TestServiceCommands::writeNeedsAFreshReadWhateverItsOutcome()
     QCOMPARE(line.commands->writeCalibration(), Outcome::Failed);
     QCOMPARE(line.messages.messageIds(), QList<int>{Message::RadioNotAnswering});
     QVERIFY(!line.commands->writeEnabled());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
 }
 
 void TestServiceCommands::agingSendsOnlyItsCommand()
@@ -282,7 +282,7 @@ void TestServiceCommands::agingSendsOnlyItsCommand()
     QVERIFY(line.start());
     QCOMPARE(line.commands->startAgingTest(), Outcome::Done);
     QVERIFY(line.messages.boxes.isEmpty());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     // The command leaves although the port closes right after it; no exit command follows.
     QTRY_VERIFY(line.radio.agingStarted());
     QCOMPARE(line.radio.received(), HelloBytes + Ack + AgingBytes);
@@ -318,7 +318,7 @@ void TestServiceCommands::portHeldByAnotherProgram()
     QCOMPARE(line.messages.messageIds(), QList<int>{message});
     QCOMPARE(line.commands->calibration().values(), before);
     QVERIFY(!line.commands->writeEnabled());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     QVERIFY(!line.commands->busy());
 
     holder.closeWriteChannel();
@@ -361,7 +361,7 @@ void TestServiceCommands::silentRadio()
     QVERIFY2(messageAfter >= (1 + Link::HandshakeTries) * Link::ShortWait - 20,
              qPrintable(QString::number(messageAfter)));
     QCOMPARE(line.radio.received(), HelloBytes.repeated(Link::HandshakeTries));
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     QVERIFY(!line.commands->busy());
 }
 
@@ -439,7 +439,7 @@ void TestServiceCommands::applicationQuitDuringAWaitClosesThePort()
 
     QCOMPARE(outcome, Outcome::Stopped);
     QVERIFY(line.messages.boxes.isEmpty());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     QVERIFY(!line.commands->busy());
     QVERIFY(line.radio.received().size() < HelloBytes.size() * Link::HandshakeTries);
 }
