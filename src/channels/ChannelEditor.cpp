@@ -52,15 +52,15 @@ bool ChannelEditor::sendallcell()
     // Only a frequency cell holds anything typed; from any other cell there is nothing to
     // commit, and reading that cell's word as a number would only fail.
     const bool typedChannel =
-        !table().isEmptyChannel(row) && table().text(Column::RxTone, row).isEmpty();
+        !table().isEmptyChannel(row) && table().text(row, Column::RxTone).isEmpty();
     if (typedChannel && Column::isFrequency(column))
-        return commitNewChannel(column, row);
-    if (Column::isFrequency(column) && !table().text(column, row).isEmpty())
-        return sendcell(column, row);
+        return commitNewChannel(row, column);
+    if (Column::isFrequency(column) && !table().text(row, column).isEmpty())
+        return normaliseFrequency(row, column);
     if (table().isEmptyChannel(row)) {
         // A row without a receive frequency holds nothing.
         for (int field = Column::RxTone; field <= Column::LastField; ++field)
-            table().setText(field, row, QString());
+            table().setText(row, field, QString());
     }
     return true;
 }
@@ -68,12 +68,12 @@ bool ChannelEditor::sendallcell()
 // A receive tone is empty in a row just typed, but also in a channel whose tone a radio
 // read could not decode; so the defaults go only into empty cells, and such a channel keeps
 // everything it has.
-bool ChannelEditor::commitNewChannel(int column, int row)
+bool ChannelEditor::commitNewChannel(int row, int column)
 {
     // A transmit frequency the user cleared has nothing to normalise; it gets the copy.
-    if (!table().text(column, row).isEmpty() && !sendcell(column, row))
+    if (!table().text(row, column).isEmpty() && !normaliseFrequency(row, column))
         return false;
-    fillIfEmpty(Column::TxFrequency, row, table().text(Column::RxFrequency, row));
+    fillIfEmpty(row, Column::TxFrequency, table().text(row, Column::RxFrequency));
     writeNewChannelWords(row);
     return true;
 }
@@ -81,23 +81,23 @@ bool ChannelEditor::commitNewChannel(int column, int row)
 void ChannelEditor::writeNewChannelWords(int row)
 {
     const CellWords& words = m_workspace.words;
-    fillIfEmpty(Column::RxTone, row, words.OffWord);
-    fillIfEmpty(Column::TxTone, row, words.OffWord);
-    fillIfEmpty(Column::Power, row, words.HighWord);
-    fillIfEmpty(Column::OptionA, row, words.OnWord);
-    fillIfEmpty(Column::OptionB, row, words.OffWord);
-    fillIfEmpty(Column::OptionC, row, words.OffWord);
+    fillIfEmpty(row, Column::RxTone, words.OffWord);
+    fillIfEmpty(row, Column::TxTone, words.OffWord);
+    fillIfEmpty(row, Column::Power, words.HighWord);
+    fillIfEmpty(row, Column::OptionA, words.OnWord);
+    fillIfEmpty(row, Column::OptionB, words.OffWord);
+    fillIfEmpty(row, Column::OptionC, words.OffWord);
 }
 
-void ChannelEditor::fillIfEmpty(int column, int row, const QString& text)
+void ChannelEditor::fillIfEmpty(int row, int column, const QString& text)
 {
-    if (table().text(column, row).isEmpty())
-        table().setText(column, row, text);
+    if (table().text(row, column).isEmpty())
+        table().setText(row, column, text);
 }
 
-bool ChannelEditor::sendcell(int column, int row)
+bool ChannelEditor::normaliseFrequency(int row, int column)
 {
-    const QString typed = table().text(column, row);
+    const QString typed = table().text(row, column);
     const std::optional<qint64> onStep = FrequencyNormaliser::toChannelStep(typed);
     if (!onStep)
         return conversionFailed(typed);
@@ -123,7 +123,7 @@ bool ChannelEditor::sendcell(int column, int row)
         showOutOfBand();
         frequency = *upper - FrequencyNormaliser::BelowUpperLimit;
     }
-    table().setText(column, row,
+    table().setText(row, column,
                     FrequencyNormaliser::toText(frequency, FrequencyNormaliser::separator()));
     return true;
 }
@@ -154,7 +154,7 @@ ChannelEditor::EditorKey ChannelEditor::editorCharacter(QChar character, const Q
 
 void ChannelEditor::copyEditorText(const QString& text)
 {
-    table().setText(state().CurrentColumn, state().CurrentRow, text);
+    table().setText(state().CurrentRow, state().CurrentColumn, text);
 }
 
 void ChannelEditor::commitFromEditor()
@@ -166,12 +166,12 @@ void ChannelEditor::commitFromEditor()
         // corrected; hidden, it would leave the user only clicks that fail again.
         const int column = state().CurrentColumn;
         const int row = state().CurrentRow;
-        m_view.showFrequencyEditor({column, row}, table().text(column, row));
+        m_view.showFrequencyEditor({row, column}, table().text(row, column));
         m_view.focusFrequencyEditor(CellEditorView::Caret::AtEnd);
         return;
     }
     const Cell current = m_view.gridCurrentCell();
-    gridClick(current.column, current.row);
+    gridClick(current.row, current.column);
 }
 
 // --- The grid -----------------------------------------------------------------------
@@ -181,7 +181,7 @@ bool ChannelEditor::gridSelectCell()
     return sendallcell();
 }
 
-void ChannelEditor::gridClick(int column, int row)
+void ChannelEditor::gridClick(int row, int column)
 {
     if (!Row::isChannel(row) || column < Column::FirstField || column > Column::LastField)
         return;
@@ -197,44 +197,44 @@ void ChannelEditor::gridClick(int column, int row)
     switch (column) {
     case Column::RxFrequency:
     case Column::TxFrequency:
-        openFrequencyEditor(column, row);
+        openFrequencyEditor(row, column);
         break;
     case Column::RxTone:
     case Column::TxTone:
-        openTonePicker(column, row);
+        openTonePicker(row, column);
         break;
     case Column::Power:
-        toggleFlag(column, row, words.HighWord, words.LowWord);
+        toggleFlag(row, column, words.HighWord, words.LowWord);
         break;
     default:
-        toggleFlag(column, row, words.OffWord, words.OnWord);
+        toggleFlag(row, column, words.OffWord, words.OnWord);
         break;
     }
 }
 
-void ChannelEditor::openFrequencyEditor(int column, int row)
+void ChannelEditor::openFrequencyEditor(int row, int column)
 {
-    m_view.showFrequencyEditor({column, row}, table().text(column, row));
+    m_view.showFrequencyEditor({row, column}, table().text(row, column));
 }
 
-void ChannelEditor::openTonePicker(int column, int row)
+void ChannelEditor::openTonePicker(int row, int column)
 {
     // A text that is no tone list entry (or an empty cell) leaves the picker where it was.
-    const int entry = int(m_workspace.tones.entries().indexOf(table().text(column, row)));
-    m_view.showTonePicker({column, row}, entry);
+    const int entry = int(m_workspace.tones.entries().indexOf(table().text(row, column)));
+    m_view.showTonePicker({row, column}, entry);
     state().CurrentColumn = column;
     state().PickerRow = row;
 }
 
 // `word` becomes `otherWord`; anything else, even a word of the other language, becomes
 // `word`. A move onto the cell by key or wheel only uses up SuppressToggle.
-void ChannelEditor::toggleFlag(int column, int row, const QString& word, const QString& otherWord)
+void ChannelEditor::toggleFlag(int row, int column, const QString& word, const QString& otherWord)
 {
     if (state().SuppressToggle) {
         state().SuppressToggle = false;
         return;
     }
-    table().setText(column, row, table().text(column, row) == word ? otherWord : word);
+    table().setText(row, column, table().text(row, column) == word ? otherWord : word);
 }
 
 void ChannelEditor::gridKeyDown(Qt::Key key)
@@ -308,7 +308,7 @@ void ChannelEditor::pickerExit()
 
 void ChannelEditor::handOverTone()
 {
-    table().setText(state().CurrentColumn, state().PickerRow, m_view.tonePickerText());
+    table().setText(state().PickerRow, state().CurrentColumn, m_view.tonePickerText());
 }
 
 void ChannelEditor::closeTonePicker()
@@ -334,15 +334,15 @@ void ChannelEditor::closeCellEditors()
 bool ChannelEditor::currentCellMoves() const
 {
     return state().CurrentColumn > Column::ChannelLabel &&
-           !table().text(state().CurrentColumn, state().CurrentRow).isEmpty();
+           !table().text(state().CurrentRow, state().CurrentColumn).isEmpty();
 }
 
 void ChannelEditor::swapChannels(int row, int otherRow)
 {
     for (int column = Column::FirstField; column <= Column::LastField; ++column) {
-        const QString kept = table().text(column, otherRow);
-        table().setText(column, otherRow, table().text(column, row));
-        table().setText(column, row, kept);
+        const QString kept = table().text(otherRow, column);
+        table().setText(otherRow, column, table().text(row, column));
+        table().setText(row, column, kept);
     }
 }
 

@@ -40,7 +40,7 @@ ChannelGrid::ChannelGrid(ChannelTable& table, QWidget* parent) : QTableView(pare
     setCurrentIndex(table.index(Row::FirstChannel, Column::FirstField));
 }
 
-QRect ChannelGrid::cellRect(int column, int row) const
+QRect ChannelGrid::cellRect(int row, int column) const
 {
     return visualRect(model()->index(row, column)).translated(viewport()->pos());
 }
@@ -87,7 +87,7 @@ void ChannelGrid::moveCurrentCellTo(const QModelIndex& index)
     if (!m_editor || !isDataCell(index) || !m_editor->gridSelectCell())
         return;
     setCurrentIndex(index);
-    m_editor->gridClick(index.column(), index.row());
+    m_editor->gridClick(index.row(), index.column());
 }
 
 void ChannelGrid::moveCurrentRow(int step)

@@ -43,7 +43,7 @@ void ChannelFileReader::apply(const ChannelFileContent& content)
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         const QStringList& fields = content.channels[size_t(row - Row::FirstChannel)];
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            table.setText(column, row, fields.value(column - Column::FirstField));
+            table.setText(row, column, fields.value(column - Column::FirstField));
     }
 }
 

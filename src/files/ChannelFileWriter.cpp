@@ -61,9 +61,9 @@ QString ChannelFileWriter::channelLine(int row) const
     const ChannelTable& table = m_workspace.table;
     const QString separator = text(Layout::Separator);
     QString line = text(Layout::ChannelPrefix);
-    line += withoutLeadingSpaces(table.text(Column::ChannelLabel, row));
+    line += withoutLeadingSpaces(table.text(row, Column::ChannelLabel));
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        line += separator + table.text(column, row);
+        line += separator + table.text(row, column);
     return line + separator;
 }
 

@@ -126,20 +126,20 @@ void setFlagFields(QChar digit, const CellWords& words, SetField setField)
 void ChannelCodec::decodeFlags(QChar digit, ChannelTable& table, int row, const CellWords& words)
 {
     setFlagFields(digit, words,
-                  [&](int column, const QString& text) { table.setText(column, row, text); });
+                  [&](int column, const QString& text) { table.setText(row, column, text); });
 }
 
 QString ChannelCodec::encodeFlags(const ChannelTable& table, int row, const CellWords& words)
 {
-    const QString power = table.text(Column::Power, row);
-    const QString optionA = table.text(Column::OptionA, row);
-    const QString optionB = table.text(Column::OptionB, row);
+    const QString power = table.text(row, Column::Power);
+    const QString optionA = table.text(row, Column::OptionA);
+    const QString optionB = table.text(row, Column::OptionB);
     if (power.isEmpty() && optionA.isEmpty() && optionB.isEmpty())
         return NoFlags;
     int flags = 0;
     if (power == words.HighWord)
         flags |= PowerHigh;
-    if (table.text(Column::OptionC, row) == words.OffWord)
+    if (table.text(row, Column::OptionC) == words.OffWord)
         flags |= OptionCOff;
     if (optionA == words.OnWord)
         flags |= OptionAOn;
@@ -150,8 +150,8 @@ QString ChannelCodec::encodeFlags(const ChannelTable& table, int row, const Cell
 
 std::optional<QString> ChannelCodec::firstBlock(const ChannelTable& table, int row)
 {
-    const auto rx = encodeFrequency(table.text(Column::RxFrequency, row));
-    const auto tx = encodeFrequency(table.text(Column::TxFrequency, row));
+    const auto rx = encodeFrequency(table.text(row, Column::RxFrequency));
+    const auto tx = encodeFrequency(table.text(row, Column::TxFrequency));
     if (!rx || !tx)
         return std::nullopt;
     return *rx + *tx;
@@ -160,8 +160,8 @@ std::optional<QString> ChannelCodec::firstBlock(const ChannelTable& table, int r
 std::optional<QString> ChannelCodec::secondBlock(const ChannelTable& table, int row,
                                                  const CellWords& words)
 {
-    const auto rxTone = encodeTone(table.text(Column::RxTone, row), words);
-    const auto txTone = encodeTone(table.text(Column::TxTone, row), words);
+    const auto rxTone = encodeTone(table.text(row, Column::RxTone), words);
+    const auto txTone = encodeTone(table.text(row, Column::TxTone), words);
     if (!rxTone || !txTone)
         return std::nullopt;
     return *rxTone + *txTone + encodeFlags(table, row, words) + Fill;
@@ -192,5 +192,5 @@ void ChannelCodec::decodeRecord(QStringView firstReply, QStringView secondReply,
 {
     const RadioContents::Channel channel = decodeChannel(firstReply, secondReply, words);
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        table.setText(column, row, channel[RadioContents::fieldIndex(column)]);
+        table.setText(row, column, channel[RadioContents::fieldIndex(column)]);
 }

@@ -50,7 +50,7 @@ bool fieldFits(int column, const QString& cell, const CellWords& words)
 bool flagsUnset(const ChannelTable& table, int row)
 {
     for (int column = Column::Power; column <= Column::OptionC; ++column)
-        if (!table.text(column, row).isEmpty())
+        if (!table.text(row, column).isEmpty())
             return false;
     return true;
 }
@@ -60,14 +60,14 @@ void checkChannel(const ChannelTable& table, int row, const CellWords& words,
 {
     for (const int column :
          {Column::RxFrequency, Column::RxTone, Column::TxFrequency, Column::TxTone}) {
-        const QString cell = table.text(column, row);
+        const QString cell = table.text(row, column);
         if (!fieldFits(column, cell, words))
             problems.append({WriteProblem::Place::Channel, row, column, {}, cell});
     }
     if (flagsUnset(table, row))
         return;
     for (int column = Column::Power; column <= Column::OptionC; ++column) {
-        const QString cell = table.text(column, row);
+        const QString cell = table.text(row, column);
         if (!LanguageWords::isColumnWord(column, cell, words))
             problems.append({WriteProblem::Place::Channel, row, column, {}, cell});
     }
@@ -80,8 +80,8 @@ void copyInActiveWords(const ChannelTable& table, const CellWords& words, Channe
 {
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            sent.setText(column, row,
-                         LanguageWords::reworded(column, table.text(column, row), words));
+            sent.setText(row, column,
+                         LanguageWords::reworded(column, table.text(row, column), words));
 }
 
 void checkSettings(const FunctionSettings& settings, QList<WriteProblem>& problems)

@@ -11,19 +11,19 @@ QString ChannelTable::channelLabel(int row)
     return QStringLiteral("    %1").arg(row, 2, 10, QLatin1Char('0'));
 }
 
-bool ChannelTable::isValidCell(int column, int row) const
+bool ChannelTable::isValidCell(int row, int column) const
 {
     return column >= 0 && column < Column::Count && row >= 0 && row < Row::Count;
 }
 
-QString ChannelTable::text(int column, int row) const
+QString ChannelTable::text(int row, int column) const
 {
-    return isValidCell(column, row) ? m_cells[row][column] : QString();
+    return isValidCell(row, column) ? m_cells[row][column] : QString();
 }
 
-void ChannelTable::setText(int column, int row, const QString& text)
+void ChannelTable::setText(int row, int column, const QString& text)
 {
-    if (!isValidCell(column, row) || m_cells[row][column] == text)
+    if (!isValidCell(row, column) || m_cells[row][column] == text)
         return;
     m_cells[row][column] = text;
     const QModelIndex cell = index(row, column);
@@ -34,19 +34,19 @@ QStringList ChannelTable::fields(int row) const
 {
     QStringList texts;
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        texts << text(column, row);
+        texts << text(row, column);
     return texts;
 }
 
 bool ChannelTable::isEmptyChannel(int row) const
 {
-    return text(Column::RxFrequency, row).isEmpty();
+    return text(row, Column::RxFrequency).isEmpty();
 }
 
 void ChannelTable::clearChannel(int row)
 {
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        setText(column, row, QString());
+        setText(row, column, QString());
 }
 
 void ChannelTable::clearTable()
@@ -70,7 +70,7 @@ QVariant ChannelTable::data(const QModelIndex& index, int role) const
     if (!index.isValid())
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return text(index.column(), index.row());
+        return text(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
     return {};

@@ -13,8 +13,8 @@
 // fields. The texts are the data of record: the codecs, the file and the editor read and
 // write them as they stand, and the model itself validates nothing.
 //
-// As a Qt model it exposes the same 17 x 9 cells, so model index (row, column) is the
-// grid cell (column, row); row 0 and column 0 are not selectable.
+// As a Qt model it exposes the same 17 x 9 cells, cell (row, column) at model index (row,
+// column); row 0 and column 0 are not selectable.
 class ChannelTable : public QAbstractTableModel
 {
     Q_OBJECT
@@ -22,8 +22,8 @@ class ChannelTable : public QAbstractTableModel
 public:
     explicit ChannelTable(QObject* parent = nullptr);
 
-    QString text(int column, int row) const;
-    void setText(int column, int row, const QString& text);
+    QString text(int row, int column) const;
+    void setText(int row, int column, const QString& text);
 
     // The eight field texts of a row, receive frequency first.
     QStringList fields(int row) const;
@@ -41,7 +41,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    bool isValidCell(int column, int row) const;
+    bool isValidCell(int row, int column) const;
 
     std::array<std::array<QString, Column::Count>, Row::Count> m_cells;
 };

@@ -49,7 +49,7 @@ void Localisation::ApplyLanguage(Language language)
 void Localisation::applyCaptionRow(const LanguageTable& table)
 {
     for (int column = 0; column < Column::Count; ++column)
-        m_workspace.table.setText(column, Row::Captions,
+        m_workspace.table.setText(Row::Captions, column,
                                   table.string(LanguageString::columnCaption(column)));
 }
 
@@ -85,8 +85,8 @@ void Localisation::rewordGrid()
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
             table.setText(
-                column, row,
-                LanguageWords::reworded(column, table.text(column, row), m_workspace.words));
+                row, column,
+                LanguageWords::reworded(column, table.text(row, column), m_workspace.words));
 }
 
 // Checking a button that was not checked would run its switch once more, which changes

@@ -6,7 +6,7 @@ RadioContents Workspace::radioContents() const
     contents.band = bands.selectedText();
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            contents.channel(row)[RadioContents::fieldIndex(column)] = table.text(column, row);
+            contents.channel(row)[RadioContents::fieldIndex(column)] = table.text(row, column);
     }
     contents.settings = {settings.positions(), settings.voxInhibit()};
     return contents;
@@ -16,7 +16,7 @@ void Workspace::takeRadioContents(const RadioContents& contents)
 {
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            table.setText(column, row, contents.channel(row)[RadioContents::fieldIndex(column)]);
+            table.setText(row, column, contents.channel(row)[RadioContents::fieldIndex(column)]);
     }
     settings.reset(contents.settings.positions);
     settings.setVoxInhibit(contents.settings.voxInhibit);

@@ -159,7 +159,7 @@ void TestLanguageCaptions::switchingRecaptionsEveryPage()
     MainWindow& window = *program.window;
     Workspace& workspace = window.workspace();
     workspace.settings.setPosition(FunctionSettings::TxTOT, 3);
-    workspace.table.setText(Column::Power, 1, "High");
+    workspace.table.setText(1, Column::Power, "High");
     QComboBox* timeOut = window.settingsPage()->settingBox(FunctionSettings::TxTOT);
 
     window.languagePage()->chineseButton()->click();
@@ -167,7 +167,7 @@ void TestLanguageCaptions::switchingRecaptionsEveryPage()
     QCOMPARE(workspace.LanguageCode, 1);
     QCOMPARE(timeOut->currentIndex(), 3);
     QCOMPARE(timeOut->currentText(), QString("3分钟"));
-    QCOMPARE(workspace.table.text(Column::Power, 1), QString("高功率"));
+    QCOMPARE(workspace.table.text(1, Column::Power), QString("高功率"));
     QComboBox* tonePicker = window.channelPage()->tonePicker();
     QCOMPARE(tonePicker->itemText(0), QString("禁用"));
 
@@ -175,7 +175,7 @@ void TestLanguageCaptions::switchingRecaptionsEveryPage()
     verifyCaptions(program, program.table("english"));
     QCOMPARE(workspace.checkedLanguage, Language::English);
     QCOMPARE(timeOut->currentText(), QString("3 min"));
-    QCOMPARE(workspace.table.text(Column::Power, 1), QString("High"));
+    QCOMPARE(workspace.table.text(1, Column::Power), QString("High"));
     QCOMPARE(tonePicker->itemText(0), QString("OFF"));
     QCOMPARE(tonePicker->count(), ToneList::Count);
 }

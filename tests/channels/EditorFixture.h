@@ -120,27 +120,27 @@ struct EditorFixture
         workspace.editor.Loading = false;
     }
 
-    QString cell(int column, int row) const { return workspace.table.text(column, row); }
+    QString cell(int row, int column) const { return workspace.table.text(row, column); }
 
     // A committed channel: normalised frequencies and the new-channel words.
     void putChannel(int row, const QString& frequency)
     {
         ChannelTable& table = workspace.table;
-        table.setText(Column::RxFrequency, row, frequency);
-        table.setText(Column::RxTone, row, English.OffWord);
-        table.setText(Column::TxFrequency, row, frequency);
-        table.setText(Column::TxTone, row, English.OffWord);
-        table.setText(Column::Power, row, English.HighWord);
-        table.setText(Column::OptionA, row, English.OnWord);
-        table.setText(Column::OptionB, row, English.OffWord);
-        table.setText(Column::OptionC, row, English.OffWord);
+        table.setText(row, Column::RxFrequency, frequency);
+        table.setText(row, Column::RxTone, English.OffWord);
+        table.setText(row, Column::TxFrequency, frequency);
+        table.setText(row, Column::TxTone, English.OffWord);
+        table.setText(row, Column::Power, English.HighWord);
+        table.setText(row, Column::OptionA, English.OnWord);
+        table.setText(row, Column::OptionB, English.OffWord);
+        table.setText(row, Column::OptionC, English.OffWord);
     }
 
     // Clicks a frequency cell, selects the editor's text and types `text` over it, key by
     // key.
-    void type(int column, int row, const QString& text)
+    void type(int row, int column, const QString& text)
     {
-        click(column, row);
+        click(row, column);
         view.editorText.clear();
         for (const QChar character : text)
             editor.copyEditorText(view.editorText += character);
@@ -149,7 +149,7 @@ struct EditorFixture
     // A mouse click on a cell, with its events in the grid's order: the picker loses the
     // focus, the grid gains it, the grid asks before it moves, then reports the click.
     // False when the commit refused the move.
-    bool click(int column, int row)
+    bool click(int row, int column)
     {
         if (view.pickerFocused) {
             view.pickerFocused = false;
@@ -161,8 +161,8 @@ struct EditorFixture
         }
         if (!editor.gridSelectCell())
             return false;
-        view.gridCell = {column, row};
-        editor.gridClick(column, row);
+        view.gridCell = {row, column};
+        editor.gridClick(row, column);
         return true;
     }
 };

@@ -91,7 +91,7 @@ void fillTable(ChannelTable& table, const QString& text)
 {
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            table.setText(column, row, text);
+            table.setText(row, column, text);
 }
 
 FileResult readInto(WorkspaceFixture& fixture, const QByteArray& file)
@@ -191,8 +191,8 @@ void TestChannelFile::writesTheExampleFileByteForByte()
     const QStringList channel2 = {"445.50000", "禁用", "445.50000", "D023N",
                                   "低功率",    "启用", "禁用",      "启用"};
     for (int column = Column::FirstField; column <= Column::LastField; ++column) {
-        workspace.table.setText(column, 1, channel1[column - 1]);
-        workspace.table.setText(column, 2, channel2[column - 1]);
+        workspace.table.setText(1, column, channel1[column - 1]);
+        workspace.table.setText(2, column, channel2[column - 1]);
     }
 
     QList<QByteArray> expected = {"QV-3307 MEMORY CHANNEL",
@@ -229,9 +229,9 @@ void TestChannelFile::writesCellsAsTheyStand()
     WorkspaceFixture fixture;
     fixture.localisation.switchLanguage(Language::English);
     ChannelTable& table = fixture.workspace.table;
-    table.setText(Column::RxFrequency, 1, "43");
-    table.setText(Column::Power, 1, "高功率");
-    table.setText(Column::RxTone, 2, "67.0");
+    table.setText(1, Column::RxFrequency, "43");
+    table.setText(1, Column::Power, "高功率");
+    table.setText(2, Column::RxTone, "67.0");
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -274,7 +274,7 @@ void TestChannelFile::writtenFilesReadBack()
     };
     for (int row = 0; row < channels.size(); ++row)
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            written.table.setText(column, 2 * row + 3, channels[row][column - 1]);
+            written.table.setText(2 * row + 3, column, channels[row][column - 1]);
 
     const QTemporaryDir dir;
     const QString path = dir.filePath("radio.F19");
@@ -353,7 +353,7 @@ void TestChannelFile::channelLinesAreReadByPosition()
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         const QStringList expected = rows.value(row - 1, QStringList(8));
         QCOMPARE(table.fields(row), expected);
-        QCOMPARE(table.text(Column::ChannelLabel, row), ChannelTable::channelLabel(row));
+        QCOMPARE(table.text(row, Column::ChannelLabel), ChannelTable::channelLabel(row));
     }
 }
 
@@ -446,8 +446,8 @@ void TestChannelFile::languageCodeRunsTheSwitch()
     QCOMPARE(workspace.words.OffWord, offWord);
     QCOMPARE(workspace.settings.entries(S::TxTOT).first(), offWord);
     // The switch runs before the cells are filled, so they stand as the file has them.
-    QCOMPARE(workspace.table.text(Column::RxTone, 1), QString("OFF"));
-    QCOMPARE(workspace.table.text(Column::Power, 1), QString("High"));
+    QCOMPARE(workspace.table.text(1, Column::RxTone), QString("OFF"));
+    QCOMPARE(workspace.table.text(1, Column::Power), QString("High"));
 }
 
 void TestChannelFile::bandIsSelectedLearnedOrLeft_data()
@@ -657,8 +657,8 @@ void TestChannelFile::aFileThatDoesNotConvertChangesNothing()
     QCOMPARE(workspace.title(), Workspace::InitialTitle);
     QCOMPARE(workspace.settings.positions(), (FunctionSettings::Positions{}));
     QVERIFY(!workspace.settings.voxInhibit());
-    QCOMPARE(workspace.table.text(Column::RxFrequency, 1), QString("old"));
-    QCOMPARE(workspace.table.text(Column::OptionC, 16), QString("old"));
+    QCOMPARE(workspace.table.text(1, Column::RxFrequency), QString("old"));
+    QCOMPARE(workspace.table.text(16, Column::OptionC), QString("old"));
 }
 
 void TestChannelFile::theParserNeedsNoWorkspace()
@@ -724,7 +724,7 @@ void TestChannelFile::fileErrorsUseTheSystemsWords()
         saving ? ChannelFileWriter(fixture.workspace).WriteChannelFile(path)
                : ChannelFileReader(fixture.workspace, fixture.localisation).ReadChannelFile(path);
     QCOMPARE(result.errorText(), error);
-    QCOMPARE(fixture.workspace.table.text(Column::RxFrequency, 1), QString("kept"));
+    QCOMPARE(fixture.workspace.table.text(1, Column::RxFrequency), QString("kept"));
     QCOMPARE(fixture.workspace.LanguageCode, 0);
     // Nothing is left behind beside the target.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -754,7 +754,7 @@ void TestChannelFile::failedSaveLeavesThePreviousFileWhole()
     const QByteArray previous = file.readAll();
     file.close();
 
-    fixture.workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    fixture.workspace.table.setText(1, Column::RxFrequency, "430.12500");
     FileResult result = FileResult::done();
     {
         const FileSizeLimit diskFull(200);
@@ -827,7 +827,7 @@ void TestChannelFile::savingWhereOnlyTheFileIsWritable()
     ::stat(QFile::encodeName(path).constData(), &before);
 
     WorkspaceFixture fixture;
-    fixture.workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    fixture.workspace.table.setText(1, Column::RxFrequency, "430.12500");
     const ChannelFileWriter writer(fixture.workspace);
     FileResult result = FileResult::done();
     {

@@ -78,7 +78,7 @@ struct Desk
         workspace.settings.setVoxInhibit(false);
         for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
             for (int column = Column::FirstField; column <= Column::LastField; ++column)
-                workspace.table.setText(column, row, "x");
+                workspace.table.setText(row, column, "x");
     }
 
     QString writeFile(const QString& name, const QByteArray& contents)
@@ -148,15 +148,15 @@ void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
     QCOMPARE(workspace.settings.positions(), confirmed ? S::StartupPositions : before);
     QCOMPARE(workspace.settings.voxInhibit(), confirmed);
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
-        QCOMPARE(workspace.table.text(Column::ChannelLabel, row), ChannelTable::channelLabel(row));
+        QCOMPARE(workspace.table.text(row, Column::ChannelLabel), ChannelTable::channelLabel(row));
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            QCOMPARE(workspace.table.text(column, row), confirmed ? QString() : QString("x"));
+            QCOMPARE(workspace.table.text(row, column), confirmed ? QString() : QString("x"));
     }
     // Neither answer touches the band, the title or the language.
     QCOMPARE(workspace.bands.selectedText(), QString("136-174MHz"));
     QCOMPARE(workspace.title(), QString("RZT3307 [136-174MHz]"));
     QCOMPARE(workspace.LanguageCode, 2);
-    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), QString("RX Freq"));
+    QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), QString("RX Freq"));
 }
 
 void TestFileCommands::openHoldsLoadingOnEveryPath_data()
@@ -203,8 +203,8 @@ void TestFileCommands::openHoldsLoadingOnEveryPath()
     QCOMPARE(loadingWhenSelected, bandTaken ? QList<bool>{true} : QList<bool>{});
 
     const bool read = bandTaken && error.isEmpty();
-    QCOMPARE(workspace.table.text(Column::RxFrequency, 1), read ? QString("440.00000") : "x");
-    QCOMPARE(workspace.table.text(Column::RxFrequency, 2), read ? QString() : "x");
+    QCOMPARE(workspace.table.text(1, Column::RxFrequency), read ? QString("440.00000") : "x");
+    QCOMPARE(workspace.table.text(2, Column::RxFrequency), read ? QString() : "x");
     QCOMPARE(workspace.settings.position(S::VoxGainLevel), read ? 7 : 0);
 }
 

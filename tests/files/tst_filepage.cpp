@@ -95,7 +95,7 @@ void TestFilePage::iconButtonsRunTheCommands()
     auto window = std::make_unique<MainWindow>(platform);
     MenuPages* menu = window->menuPages();
     Workspace& workspace = window->workspace();
-    workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    workspace.table.setText(1, Column::RxFrequency, "430.12500");
 
     bool enabledDuringQuestion = true;
     messages.onBox = [&](const RecordingMessageLibrary::Box&) {
@@ -110,13 +110,13 @@ void TestFilePage::iconButtonsRunTheCommands()
 
     const QTemporaryDir dir;
     dialogs.path = dir.filePath("radio.F19");
-    workspace.table.setText(Column::RxFrequency, 2, "145.20000");
+    workspace.table.setText(2, Column::RxFrequency, "145.20000");
     menu->saveButton()->button()->click();
     QVERIFY(QFile::exists(*dialogs.path));
 
     workspace.table.clearTable();
     menu->openButton()->button()->click();
-    QCOMPARE(workspace.table.text(Column::RxFrequency, 2), QString("145.20000"));
+    QCOMPARE(workspace.table.text(2, Column::RxFrequency), QString("145.20000"));
     QCOMPARE(window->windowTitle(), QString("RZT3307 [400-470MHz]"));
     QVERIFY(messages.errors.isEmpty());
 }
@@ -154,7 +154,7 @@ void TestFilePage::aFileThatDoesNotReadLeavesTheWindowAsItWas()
     // A channel set and the language chosen; then a file saved from here is edited by
     // hand: the other language, a new band and a letter for the squelch digit.
     Workspace& workspace = window->workspace();
-    workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    workspace.table.setText(1, Column::RxFrequency, "430.12500");
     window->localisation().switchLanguage(language);
     const QTemporaryDir dir;
     dialogs.path = dir.filePath("bad.F19");
@@ -177,7 +177,7 @@ void TestFilePage::aFileThatDoesNotReadLeavesTheWindowAsItWas()
     const FunctionSettings::Positions positions = workspace.settings.positions();
     const QStringList bands = workspace.bands.entries();
     const QString bandShown = window->settingsPage()->bandBox()->currentText();
-    const QString captions = workspace.table.text(Column::RxFrequency, Row::Captions);
+    const QString captions = workspace.table.text(Row::Captions, Column::RxFrequency);
 
     QString boxTitle;
     QString boxText;
@@ -194,7 +194,7 @@ void TestFilePage::aFileThatDoesNotReadLeavesTheWindowAsItWas()
     QCOMPARE(boxText, message);
     QCOMPARE(window->windowTitle(), title);
     QCOMPARE(workspace.LanguageCode, languageCode(language));
-    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), captions);
+    QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), captions);
     QCOMPARE(workspace.table.fields(1), channel1);
     QCOMPARE(workspace.settings.positions(), positions);
     QCOMPARE(workspace.bands.entries(), bands);

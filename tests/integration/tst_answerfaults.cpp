@@ -285,7 +285,7 @@ void TestAnswerFaults::run(Procedure procedure)
         workspace.editor.Loading = false;
         for (int channel = Row::FirstChannel; channel <= Row::LastChannel; ++channel)
             for (int column = Column::FirstField; column <= Column::LastField; ++column)
-                workspace.table.setText(column, channel, MarkerRow[column - 1]);
+                workspace.table.setText(channel, column, MarkerRow[column - 1]);
     }
     service.calibration().setValues(BoxCalibration);
     const RadioContents before = workspace.radioContents();

@@ -312,7 +312,7 @@ void TestFaultMatrix::everyFaultAtEveryStage()
         workspace.editor.Loading = false;
         for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
             for (int column = Column::FirstField; column <= Column::LastField; ++column)
-                workspace.table.setText(column, row, MarkerRow[column - 1]);
+                workspace.table.setText(row, column, MarkerRow[column - 1]);
         workspace.settings.reset(MarkerSettings);
     }
     program.service().calibration().setValues(BoxCalibration);

@@ -189,14 +189,14 @@ void TestLinkRadio::writtenBlocksReadBack()
 {
     const CellWords words{"OFF", "ON", "High", "Low"};
     ChannelTable table;
-    table.setText(Column::RxFrequency, 3, "435.12500");
-    table.setText(Column::TxFrequency, 3, "436.02500");
-    table.setText(Column::RxTone, 3, "131.8");
-    table.setText(Column::TxTone, 3, "D023N");
-    table.setText(Column::Power, 3, "Low");
-    table.setText(Column::OptionA, 3, "ON");
-    table.setText(Column::OptionB, 3, "ON");
-    table.setText(Column::OptionC, 3, "ON");
+    table.setText(3, Column::RxFrequency, "435.12500");
+    table.setText(3, Column::TxFrequency, "436.02500");
+    table.setText(3, Column::RxTone, "131.8");
+    table.setText(3, Column::TxTone, "D023N");
+    table.setText(3, Column::Power, "Low");
+    table.setText(3, Column::OptionA, "ON");
+    table.setText(3, Column::OptionB, "ON");
+    table.setText(3, Column::OptionC, "ON");
 
     RadioLine line;
     QVERIFY(line.open({}, true));
@@ -230,7 +230,7 @@ void TestLinkRadio::writtenBlocksReadBack()
     ChannelTable readBack;
     ChannelCodec::decodeRecord(first, second, readBack, 3, words);
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        QCOMPARE(readBack.text(column, 3), table.text(column, 3));
+        QCOMPARE(readBack.text(3, column), table.text(3, column));
     QCOMPARE(line.radio.memory().read(MemoryMap::channelRecord(3), 16),
              QByteArray::fromHex("002551430025604318132380F2FFFFFF"));
     QTRY_VERIFY(!line.radio.inProgrammingMode());

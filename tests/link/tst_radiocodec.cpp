@@ -247,8 +247,8 @@ void TestRadioCodec::flags()
     const CellWords words = englishWords();
     ChannelTable table;
     ChannelCodec::decodeFlags(digit, table, 3, words);
-    const QStringList decoded{table.text(Column::Power, 3), table.text(Column::OptionA, 3),
-                              table.text(Column::OptionB, 3), table.text(Column::OptionC, 3)};
+    const QStringList decoded{table.text(3, Column::Power), table.text(3, Column::OptionA),
+                              table.text(3, Column::OptionB), table.text(3, Column::OptionC)};
     QCOMPARE(decoded, cells);
     QCOMPARE(ChannelCodec::encodeFlags(table, 3, words), QString("F") + digit);
 }
@@ -265,7 +265,7 @@ void TestRadioCodec::flagsOfARowWithoutFlagCells()
 {
     QFETCH(QString, optionC);
     ChannelTable table;
-    table.setText(Column::OptionC, 5, optionC);
+    table.setText(5, Column::OptionC, optionC);
     QCOMPARE(ChannelCodec::encodeFlags(table, 5, englishWords()), "FF");
 }
 
@@ -276,7 +276,7 @@ void TestRadioCodec::channelRecordRoundTrip()
     const int row = 7;
     const QStringList cells{"435.12500", "67.0", "446.00625", "D754I", "High", "ON", "OFF", "OFF"};
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        table.setText(column, row, cells[column - Column::FirstField]);
+        table.setText(row, column, cells[column - Column::FirstField]);
 
     const auto first = ChannelCodec::firstBlock(table, row);
     const auto second = ChannelCodec::secondBlock(table, row, words);
@@ -286,14 +286,14 @@ void TestRadioCodec::channelRecordRoundTrip()
     ChannelTable decoded;
     ChannelCodec::decodeRecord(reply(*first), reply(*second), decoded, row, words);
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        QCOMPARE(decoded.text(column, row), table.text(column, row));
+        QCOMPARE(decoded.text(row, column), table.text(row, column));
 
     // An empty row is 16 bytes of FF; frequencies without tones or flags give FF there.
     ChannelTable empty;
     QCOMPARE(ChannelCodec::firstBlock(empty, row), "FFFFFFFFFFFFFFFF");
     QCOMPARE(ChannelCodec::secondBlock(empty, row, words), "FFFFFFFFFFFFFFFF");
-    empty.setText(Column::RxFrequency, row, "435.12500");
-    empty.setText(Column::TxFrequency, row, "435.12500");
+    empty.setText(row, Column::RxFrequency, "435.12500");
+    empty.setText(row, Column::TxFrequency, "435.12500");
     QCOMPARE(ChannelCodec::secondBlock(empty, row, words), "FFFFFFFFFFFFFFFF");
 }
 
@@ -301,12 +301,12 @@ void TestRadioCodec::channelWithoutReceiveFrequencyIsEmpty()
 {
     ChannelTable table;
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        table.setText(column, 2, "old");
+        table.setText(2, column, "old");
     ChannelCodec::decodeRecord(reply("FFFFFFFF00255143"), reply("700654C7F0FFFFFF"), table, 2,
                                englishWords());
     QVERIFY(table.isEmptyChannel(2));
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        QCOMPARE(table.text(column, 2), QString());
+        QCOMPARE(table.text(2, column), QString());
 }
 
 void TestRadioCodec::channelWithoutTransmitFrequencyKeepsTonesAndFlags()
@@ -314,21 +314,21 @@ void TestRadioCodec::channelWithoutTransmitFrequencyKeepsTonesAndFlags()
     ChannelTable table;
     ChannelCodec::decodeRecord(reply("00255143FFFFFFFF"), reply("70062380F8FFFFFF"), table, 4,
                                englishWords());
-    QCOMPARE(table.text(Column::RxFrequency, 4), "435.12500");
-    QCOMPARE(table.text(Column::TxFrequency, 4), QString());
-    QCOMPARE(table.text(Column::RxTone, 4), "67.0");
-    QCOMPARE(table.text(Column::TxTone, 4), "D023N");
-    QCOMPARE(table.text(Column::Power, 4), "High");
-    QCOMPARE(table.text(Column::OptionB, 4), "ON");
+    QCOMPARE(table.text(4, Column::RxFrequency), "435.12500");
+    QCOMPARE(table.text(4, Column::TxFrequency), QString());
+    QCOMPARE(table.text(4, Column::RxTone), "67.0");
+    QCOMPARE(table.text(4, Column::TxTone), "D023N");
+    QCOMPARE(table.text(4, Column::Power), "High");
+    QCOMPARE(table.text(4, Column::OptionB), "ON");
 }
 
 void TestRadioCodec::channelRecordRefusesCellsThatDoNotFit()
 {
     const CellWords words = englishWords();
     ChannelTable table;
-    table.setText(Column::RxFrequency, 1, "435.125");
+    table.setText(1, Column::RxFrequency, "435.125");
     QCOMPARE(ChannelCodec::firstBlock(table, 1), std::nullopt);
-    table.setText(Column::RxTone, 1, "tone");
+    table.setText(1, Column::RxTone, "tone");
     QCOMPARE(ChannelCodec::secondBlock(table, 1, words), std::nullopt);
 }
 

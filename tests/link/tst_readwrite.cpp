@@ -114,7 +114,7 @@ struct RadioRun : SimulatedLine
     void setRow(int row, const QStringList& texts)
     {
         for (int field = 0; field < texts.size(); ++field)
-            workspace.table.setText(Column::FirstField + field, row, texts[field]);
+            workspace.table.setText(row, Column::FirstField + field, texts[field]);
     }
 
     QStringList row(int row) const { return workspace.table.fields(row); }

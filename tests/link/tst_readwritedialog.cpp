@@ -142,7 +142,7 @@ void TestReadWriteDialog::failedCommitStopsTheCommand()
     // A separator alone, left after deleting the digits before it, is no number.
     workspace.editor.CurrentColumn = Column::RxFrequency;
     workspace.editor.CurrentRow = 1;
-    workspace.table.setText(Column::RxFrequency, 1, ".");
+    workspace.table.setText(1, Column::RxFrequency, ".");
     program.clickRead();
 
     QCOMPARE(program.messages.errors.size(), 1);
@@ -159,7 +159,7 @@ void TestReadWriteDialog::readThroughTheDialog()
     image.replace(0x3E0, 8, QByteArray::fromHex("00350039FFFFFFFF"));
     Program program(Language::English, image);
     Workspace& workspace = program.window->workspace();
-    workspace.table.setText(Column::RxFrequency, 3, "440.00000");
+    workspace.table.setText(3, Column::RxFrequency, "440.00000");
 
     program.clickRead();
     program.clickStart();

@@ -73,36 +73,36 @@ void TestChannelModel::freshTableHoldsOnlyTheLabels()
             const QString expected = (column == Column::ChannelLabel && row > 0)
                                          ? QStringLiteral("    %1").arg(row, 2, 10, QChar('0'))
                                          : QString();
-            QCOMPARE(table.text(column, row), expected);
+            QCOMPARE(table.text(row, column), expected);
         }
         if (row > 0)
             QVERIFY(table.isEmptyChannel(row));
     }
-    QCOMPARE(table.text(0, 1), QString("    01"));
-    QCOMPARE(table.text(0, 16), QString("    16"));
+    QCOMPARE(table.text(1, 0), QString("    01"));
+    QCOMPARE(table.text(16, 0), QString("    16"));
 }
 
 void TestChannelModel::clearingLeavesLabelsAndCaptions()
 {
     ChannelTable table;
     for (int column = 0; column < Column::Count; ++column)
-        table.setText(column, 0, QStringLiteral("caption %1").arg(column));
+        table.setText(0, column, QStringLiteral("caption %1").arg(column));
     for (int row = 1; row <= 16; ++row)
         for (int column = 1; column < Column::Count; ++column)
-            table.setText(column, row, "x");
+            table.setText(row, column, "x");
 
     table.clearChannel(3);
     QVERIFY(table.isEmptyChannel(3));
-    QCOMPARE(table.text(Column::OptionC, 3), QString());
-    QCOMPARE(table.text(Column::OptionC, 4), QString("x"));
+    QCOMPARE(table.text(3, Column::OptionC), QString());
+    QCOMPARE(table.text(4, Column::OptionC), QString("x"));
 
     table.clearTable();
     for (int row = 1; row <= 16; ++row) {
-        QCOMPARE(table.text(0, row), ChannelTable::channelLabel(row));
+        QCOMPARE(table.text(row, 0), ChannelTable::channelLabel(row));
         for (int column = 1; column < Column::Count; ++column)
-            QCOMPARE(table.text(column, row), QString());
+            QCOMPARE(table.text(row, column), QString());
     }
-    QCOMPARE(table.text(Column::TxTone, 0), QString("caption 4"));
+    QCOMPARE(table.text(0, Column::TxTone), QString("caption 4"));
 }
 
 void TestChannelModel::fixedCellsAreNotSelectable()
@@ -119,10 +119,10 @@ void TestChannelModel::modelIsConsistent()
     ChannelTable table;
     QAbstractItemModelTester tester(&table, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy changed(&table, &QAbstractItemModel::dataChanged);
-    table.setText(Column::Power, 4, "High");
+    table.setText(4, Column::Power, "High");
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed[0][0].toModelIndex(), table.index(4, Column::Power));
-    table.setText(Column::Power, 4, "High"); // unchanged text: no repaint needed
+    table.setText(4, Column::Power, "High"); // unchanged text: no repaint needed
     QCOMPARE(changed.size(), 1);
     table.clearTable();
 }

@@ -42,7 +42,7 @@ void fillGrid(ChannelTable& table, const Grid& grid)
 {
     for (int row = 0; row < grid.size(); ++row)
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            table.setText(column, row + 1, grid[row][column - 1]);
+            table.setText(row + 1, column, grid[row][column - 1]);
 }
 
 Grid gridOf(const ChannelTable& table, int rows)
@@ -51,7 +51,7 @@ Grid gridOf(const ChannelTable& table, int rows)
     for (int row = 1; row <= rows; ++row) {
         QStringList cells;
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            cells << table.text(column, row);
+            cells << table.text(row, column);
         grid << cells;
     }
     return grid;
@@ -197,7 +197,7 @@ void TestLocalisation::applyingKeepsEveryPosition()
         QCOMPARE(workspace.settings.entries(fixed), S::builtInEntries(fixed));
 
     for (int column = 0; column < Column::Count; ++column)
-        QCOMPARE(workspace.table.text(column, Row::Captions),
+        QCOMPARE(workspace.table.text(Row::Captions, column),
                  table.string(LanguageString::columnCaption(column)));
 }
 
@@ -271,11 +271,11 @@ void TestLocalisation::missingStringsComeFromTheBuiltInTable()
     QCOMPARE(workspace.tones.offEntry(), cellWords.OffWord);
     QCOMPARE(workspace.settings.entries(S::Scan),
              (QStringList{cellWords.OnWord, cellWords.OffWord}));
-    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), rxFrequencyCaption);
+    QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), rxFrequencyCaption);
     QCOMPARE(workspace.settings.entries(S::TxTOT)[3], "3" + minutesUnit);
     // A string the table does not give at all is the built-in one.
     const LanguageTable& builtIn = BuiltInLanguages::table(Language::English);
-    QCOMPARE(workspace.table.text(Column::OptionC, Row::Captions),
+    QCOMPARE(workspace.table.text(Row::Captions, Column::OptionC),
              builtIn.string(LanguageString::columnCaption(Column::OptionC)));
     QCOMPARE(fixture.localisation.applied().string(LanguageString::StatusLine),
              builtIn.string(LanguageString::StatusLine));
@@ -352,7 +352,7 @@ void TestLocalisation::switchWithoutItsTable()
 
     fixture.localisation.switchLanguage(Language::English);
 
-    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), QString("RX Freq"));
+    QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), QString("RX Freq"));
     QCOMPARE(workspace.words.OffWord, QString("OFF"));
     QCOMPARE(workspace.LanguageCode, 2);
     QCOMPARE(workspace.checkedLanguage, Language::English);
