@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             position >= FunctionSettings::builtInEntries(FunctionSettings::Setting(setting)).size())
             __builtin_trap();
     }
-    workspace.editor.Loading = true;
+    workspace.editor.loading = true;
     ChannelFileReader(workspace, localisation).apply(parsed.content);
 
     // Whatever was read writes out again, and reads back the same.

@@ -223,7 +223,7 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
 void MainWindow::FormCreate()
 {
     EditorState& editor = m_workspace.editor;
-    editor.StartingUp = true;
+    editor.startingUp = true;
     m_menuPages->showPage(m_menuPages->help1());
     m_workPages->showPage(m_channelPage);
     applySkin(m_workspace.themeIndex());
@@ -242,7 +242,7 @@ void MainWindow::FormCreate()
         m_workspace.bands.append(band);
     m_workspace.bands.select(stored.bandIndex());
 
-    editor.StartingUp = false;
+    editor.startingUp = false;
 }
 
 void MainWindow::showEvent(QShowEvent* event)

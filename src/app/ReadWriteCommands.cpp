@@ -27,7 +27,7 @@ ReadWriteCommands::ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindo
         dialog.setEnabled(true);
     };
     m_session = new ReadWriteSession(
-        link, messenger, dialog, read, write, [&editor] { return editor.sendallcell(); },
+        link, messenger, dialog, read, write, [&editor] { return editor.commitEditedCell(); },
         enableMainWindow, this);
     dialog.setSession(m_session);
 }

@@ -43,10 +43,10 @@ ChannelTable& ChannelEditor::table() const
 
 // --- Committing ---------------------------------------------------------------------
 
-bool ChannelEditor::sendallcell()
+bool ChannelEditor::commitEditedCell()
 {
-    const int column = state().CurrentColumn;
-    const int row = state().CurrentRow;
+    const int column = state().currentColumn;
+    const int row = state().currentRow;
     if (!Row::isChannel(row))
         return true;
     // Only a frequency cell holds anything typed; from any other cell there is nothing to
@@ -81,12 +81,12 @@ bool ChannelEditor::commitNewChannel(int row, int column)
 void ChannelEditor::writeNewChannelWords(int row)
 {
     const CellWords& words = m_workspace.words;
-    fillIfEmpty(row, Column::RxTone, words.OffWord);
-    fillIfEmpty(row, Column::TxTone, words.OffWord);
-    fillIfEmpty(row, Column::Power, words.HighWord);
-    fillIfEmpty(row, Column::OptionA, words.OnWord);
-    fillIfEmpty(row, Column::OptionB, words.OffWord);
-    fillIfEmpty(row, Column::OptionC, words.OffWord);
+    fillIfEmpty(row, Column::RxTone, words.offWord);
+    fillIfEmpty(row, Column::TxTone, words.offWord);
+    fillIfEmpty(row, Column::Power, words.highWord);
+    fillIfEmpty(row, Column::OptionA, words.onWord);
+    fillIfEmpty(row, Column::OptionB, words.offWord);
+    fillIfEmpty(row, Column::OptionC, words.offWord);
 }
 
 void ChannelEditor::fillIfEmpty(int row, int column, const QString& text)
@@ -154,18 +154,18 @@ ChannelEditor::EditorKey ChannelEditor::editorCharacter(QChar character, const Q
 
 void ChannelEditor::copyEditorText(const QString& text)
 {
-    table().setText(state().CurrentRow, state().CurrentColumn, text);
+    table().setText(state().currentRow, state().currentColumn, text);
 }
 
 void ChannelEditor::commitFromEditor()
 {
     m_view.hideFrequencyEditor();
     m_view.focusGrid();
-    if (!sendallcell()) {
+    if (!commitEditedCell()) {
         // The editor comes back over its cell with the text that failed, ready to be
         // corrected; hidden, it would leave the user only clicks that fail again.
-        const int column = state().CurrentColumn;
-        const int row = state().CurrentRow;
+        const int column = state().currentColumn;
+        const int row = state().currentRow;
         m_view.showFrequencyEditor({row, column}, table().text(row, column));
         m_view.focusFrequencyEditor(CellEditorView::Caret::AtEnd);
         return;
@@ -176,9 +176,9 @@ void ChannelEditor::commitFromEditor()
 
 // --- The grid -----------------------------------------------------------------------
 
-bool ChannelEditor::gridSelectCell()
+bool ChannelEditor::gridMayMoveCell()
 {
-    return sendallcell();
+    return commitEditedCell();
 }
 
 void ChannelEditor::gridClick(int row, int column)
@@ -187,8 +187,8 @@ void ChannelEditor::gridClick(int row, int column)
         return;
     closeTonePicker();
     m_view.hideFrequencyEditor();
-    state().CurrentColumn = column;
-    state().CurrentRow = row;
+    state().currentColumn = column;
+    state().currentRow = row;
 
     // On an empty channel only the receive frequency reacts.
     if (column != Column::RxFrequency && table().isEmptyChannel(row))
@@ -204,10 +204,10 @@ void ChannelEditor::gridClick(int row, int column)
         openTonePicker(row, column);
         break;
     case Column::Power:
-        toggleFlag(row, column, words.HighWord, words.LowWord);
+        toggleFlag(row, column, words.highWord, words.lowWord);
         break;
     default:
-        toggleFlag(row, column, words.OffWord, words.OnWord);
+        toggleFlag(row, column, words.offWord, words.onWord);
         break;
     }
 }
@@ -222,16 +222,16 @@ void ChannelEditor::openTonePicker(int row, int column)
     // A text that is no tone list entry (or an empty cell) leaves the picker where it was.
     const int entry = int(m_workspace.tones.entries().indexOf(table().text(row, column)));
     m_view.showTonePicker({row, column}, entry);
-    state().CurrentColumn = column;
-    state().PickerRow = row;
+    state().currentColumn = column;
+    state().pickerRow = row;
 }
 
 // `word` becomes `otherWord`; anything else, even a word of the other language, becomes
-// `word`. A move onto the cell by key or wheel only uses up SuppressToggle.
+// `word`. A move onto the cell by key or wheel only uses up suppressToggle.
 void ChannelEditor::toggleFlag(int row, int column, const QString& word, const QString& otherWord)
 {
-    if (state().SuppressToggle) {
-        state().SuppressToggle = false;
+    if (state().suppressToggle) {
+        state().suppressToggle = false;
         return;
     }
     table().setText(row, column, table().text(row, column) == word ? otherWord : word);
@@ -250,7 +250,7 @@ void ChannelEditor::gridKeyDown(Qt::Key key)
     case Qt::Key_End:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        state().SuppressToggle = true;
+        state().suppressToggle = true;
         break;
     default:
         break;
@@ -277,10 +277,10 @@ bool ChannelEditor::gridCharacterKey(QChar character)
 
 bool ChannelEditor::typingGoesToEditor() const
 {
-    const int column = state().CurrentColumn;
+    const int column = state().currentColumn;
     const bool frequencyCell =
         column == Column::RxFrequency ||
-        (column == Column::TxFrequency && !table().isEmptyChannel(state().CurrentRow));
+        (column == Column::TxFrequency && !table().isEmptyChannel(state().currentRow));
     return frequencyCell && m_view.isFrequencyEditorShown();
 }
 
@@ -288,8 +288,8 @@ void ChannelEditor::gridWheel()
 {
     // The wheel moves the row within the column last handled: only a flag column could
     // toggle the cell it lands on.
-    if (state().CurrentColumn > Column::TxTone)
-        state().SuppressToggle = true;
+    if (state().currentColumn > Column::TxTone)
+        state().suppressToggle = true;
 }
 
 void ChannelEditor::gridFocusIn()
@@ -300,7 +300,7 @@ void ChannelEditor::gridFocusIn()
 
 // --- The tone picker ----------------------------------------------------------------
 
-void ChannelEditor::pickerExit()
+void ChannelEditor::tonePickerLeft()
 {
     handOverTone();
     m_view.hideTonePicker();
@@ -308,7 +308,7 @@ void ChannelEditor::pickerExit()
 
 void ChannelEditor::handOverTone()
 {
-    table().setText(state().PickerRow, state().CurrentColumn, m_view.tonePickerText());
+    table().setText(state().pickerRow, state().currentColumn, m_view.tonePickerText());
 }
 
 void ChannelEditor::closeTonePicker()
@@ -333,8 +333,8 @@ void ChannelEditor::closeCellEditors()
 // A channel moves when the cell last handled in it is not empty.
 bool ChannelEditor::currentCellMoves() const
 {
-    return state().CurrentColumn > Column::ChannelLabel &&
-           !table().text(state().CurrentRow, state().CurrentColumn).isEmpty();
+    return state().currentColumn > Column::ChannelLabel &&
+           !table().text(state().currentRow, state().currentColumn).isEmpty();
 }
 
 void ChannelEditor::swapChannels(int row, int otherRow)
@@ -348,35 +348,35 @@ void ChannelEditor::swapChannels(int row, int otherRow)
 
 void ChannelEditor::channelUp()
 {
-    if (!sendallcell())
+    if (!commitEditedCell())
         return;
     closeCellEditors();
-    const int row = state().CurrentRow;
+    const int row = state().currentRow;
     if (currentCellMoves() && row > Row::FirstChannel) {
         swapChannels(row, row - 1);
-        state().CurrentRow = row - 1;
+        state().currentRow = row - 1;
     }
-    if (state().CurrentRow == Row::Captions)
-        state().CurrentRow = Row::FirstChannel;
+    if (state().currentRow == Row::Captions)
+        state().currentRow = Row::FirstChannel;
 }
 
 void ChannelEditor::channelDown()
 {
-    if (!sendallcell())
+    if (!commitEditedCell())
         return;
     closeCellEditors();
-    const int row = state().CurrentRow;
+    const int row = state().currentRow;
     if (currentCellMoves() && Row::isChannel(row) && row < Row::LastChannel) {
         swapChannels(row, row + 1);
-        state().CurrentRow = row + 1;
+        state().currentRow = row + 1;
     }
 }
 
 void ChannelEditor::deleteChannel()
 {
     closeCellEditors();
-    if (Row::isChannel(state().CurrentRow))
-        table().clearChannel(state().CurrentRow);
+    if (Row::isChannel(state().currentRow))
+        table().clearChannel(state().currentRow);
 }
 
 // --- The band -----------------------------------------------------------------------
@@ -384,10 +384,10 @@ void ChannelEditor::deleteChannel()
 void ChannelEditor::bandChanged()
 {
     // The program's own selections (a radio read, a file open) neither ask nor reset.
-    if (state().Loading)
+    if (state().loading)
         return;
     m_view.setBandBoxEnabled(false);
-    if (!state().StartingUp && m_messenger.show(Message::PromptTitle, Message::ConfirmBandChange)) {
+    if (!state().startingUp && m_messenger.show(Message::PromptTitle, Message::ConfirmBandChange)) {
         m_workspace.settings.reset(FunctionSettings::BandChangePositions);
         table().clearTable();
     }

@@ -34,7 +34,7 @@ public:
     // row without a receive frequency is emptied. False when a text did not read as a
     // number (the error box has been shown and the cell keeps its text): the caller must
     // not go on with its action.
-    bool sendallcell();
+    bool commitEditedCell();
     // Normalises the frequency in a cell against the selected band.
     bool normaliseFrequency(int row, int column);
 
@@ -44,7 +44,7 @@ public:
     void copyEditorText(const QString& text);
 
     // The grid is about to move its current cell; false keeps it where it is.
-    bool gridSelectCell();
+    bool gridMayMoveCell();
     // A click on a data cell, or the grid's current cell moved there by key or wheel.
     void gridClick(int row, int column);
     void gridKeyDown(Qt::Key key);
@@ -56,7 +56,7 @@ public:
     void gridFocusIn();
 
     // The tone picker lost the focus: its choice goes into the cell it was opened for.
-    void pickerExit();
+    void tonePickerLeft();
 
     void channelUp();
     void channelDown();

@@ -13,7 +13,7 @@
 
 ChannelGrid::ChannelGrid(ChannelTable& table, QWidget* parent) : QTableView(parent), m_table(table)
 {
-    setObjectName(QStringLiteral("TeStringGrid1"));
+    setObjectName(QStringLiteral("channelGrid"));
     setModel(&table);
     setItemDelegate(new ChannelCellDelegate(this));
     horizontalHeader()->hide();
@@ -84,7 +84,7 @@ bool ChannelGrid::isDataCell(const QModelIndex& index)
 
 void ChannelGrid::moveCurrentCellTo(const QModelIndex& index)
 {
-    if (!m_editor || !isDataCell(index) || !m_editor->gridSelectCell())
+    if (!m_editor || !isDataCell(index) || !m_editor->gridMayMoveCell())
         return;
     setCurrentIndex(index);
     m_editor->gridClick(index.row(), index.column());

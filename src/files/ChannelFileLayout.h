@@ -32,13 +32,13 @@ struct SettingLine
 constexpr int FirstSettingLine = 6;
 constexpr std::array<SettingLine, FunctionSettings::SettingCount> SettingLines = {{
     {FunctionSettings::Squelch, "Squelch "},
-    {FunctionSettings::BatSave, "BatSave "},
-    {FunctionSettings::TxTOT, "TxT.O.T "},
-    {FunctionSettings::Tone, "TONE "},
-    {FunctionSettings::Emg, "EMG "},
+    {FunctionSettings::BatterySave, "BatSave "},
+    {FunctionSettings::TimeOut, "TxT.O.T "},
+    {FunctionSettings::PromptTone, "TONE "},
+    {FunctionSettings::AlarmKey, "EMG "},
     {FunctionSettings::Scan, "SCAN "},
-    {FunctionSettings::Voice, "VOICE "},
-    {FunctionSettings::VoxGainLevel, "VoxGainLevel "},
+    {FunctionSettings::VoicePrompt, "VOICE "},
+    {FunctionSettings::VoxGain, "VoxGainLevel "},
     {FunctionSettings::VoxDelay, "VoxDelay "},
 }};
 

@@ -15,7 +15,7 @@ class Workspace;
 // inhibit and the 16 channel rows. A file that does not convert changes nothing, and the
 // message names the file, the line and what belongs there.
 //
-// The caller holds the editor's Loading flag, so that taking the file's band does not set
+// The caller holds the editor's loading flag, so that taking the file's band does not set
 // off the band-change question.
 class ChannelFileReader
 {

@@ -9,12 +9,12 @@
 
 namespace {
 
-// Holds the editor's Loading flag for as long as it lives, however the command ends.
+// Holds the editor's loading flag for as long as it lives, however the command ends.
 class LoadingHeld
 {
 public:
-    explicit LoadingHeld(EditorState& editor) : m_editor(editor) { m_editor.Loading = true; }
-    ~LoadingHeld() { m_editor.Loading = false; }
+    explicit LoadingHeld(EditorState& editor) : m_editor(editor) { m_editor.loading = true; }
+    ~LoadingHeld() { m_editor.loading = false; }
     LoadingHeld(const LoadingHeld&) = delete;
     LoadingHeld& operator=(const LoadingHeld&) = delete;
 

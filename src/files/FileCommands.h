@@ -24,7 +24,7 @@ public:
     void New();
     // Reads a channel file, replacing channels and settings without a question, once the
     // whole file has converted; a file that does not changes nothing. The band box stays
-    // quiet throughout: Loading is held for the whole command.
+    // quiet throughout: loading is held for the whole command.
     void Open();
     // Writes the data as it stands to a channel file.
     void Save();

@@ -78,7 +78,7 @@ QString ChannelCodec::decodeTone(QStringView stored, const CellWords& words)
     case ToneKind::DcsInverted:
         return QLatin1Char('D') + digits.toString() + QLatin1Char('I');
     case ToneKind::None:
-        return words.OffWord;
+        return words.offWord;
     }
     return {};
 }
@@ -86,7 +86,7 @@ QString ChannelCodec::decodeTone(QStringView stored, const CellWords& words)
 std::optional<QString> ChannelCodec::encodeTone(const QString& cell, const CellWords& words)
 {
     const QString tone = cell.trimmed();
-    if (tone.isEmpty() || tone == words.OffWord)
+    if (tone.isEmpty() || tone == words.offWord)
         return NoTone;
     // t(1) is the tone's first character.
     const auto t = [&tone](int position) { return tone.mid(position - 1, 1); };
@@ -116,10 +116,10 @@ void setFlagFields(QChar digit, const CellWords& words, SetField setField)
     const auto pick = [flags](FlagBit bit, const QString& set, const QString& clear) {
         return (flags & bit) ? set : clear;
     };
-    setField(Column::Power, pick(PowerHigh, words.HighWord, words.LowWord));
-    setField(Column::OptionC, pick(OptionCOff, words.OffWord, words.OnWord));
-    setField(Column::OptionA, pick(OptionAOn, words.OnWord, words.OffWord));
-    setField(Column::OptionB, pick(OptionBOff, words.OffWord, words.OnWord));
+    setField(Column::Power, pick(PowerHigh, words.highWord, words.lowWord));
+    setField(Column::OptionC, pick(OptionCOff, words.offWord, words.onWord));
+    setField(Column::OptionA, pick(OptionAOn, words.onWord, words.offWord));
+    setField(Column::OptionB, pick(OptionBOff, words.offWord, words.onWord));
 }
 } // namespace
 
@@ -137,13 +137,13 @@ QString ChannelCodec::encodeFlags(const ChannelTable& table, int row, const Cell
     if (power.isEmpty() && optionA.isEmpty() && optionB.isEmpty())
         return NoFlags;
     int flags = 0;
-    if (power == words.HighWord)
+    if (power == words.highWord)
         flags |= PowerHigh;
-    if (table.text(row, Column::OptionC) == words.OffWord)
+    if (table.text(row, Column::OptionC) == words.offWord)
         flags |= OptionCOff;
-    if (optionA == words.OnWord)
+    if (optionA == words.onWord)
         flags |= OptionAOn;
-    if (optionB == words.OffWord)
+    if (optionB == words.offWord)
         flags |= OptionBOff;
     return QString(QLatin1Char('F')) + hexDigit(flags);
 }

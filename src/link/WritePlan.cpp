@@ -14,8 +14,8 @@ constexpr int SeparatorIndex = 3;
 
 // The settings written as one decimal digit each.
 constexpr FunctionSettings::Setting DigitSettings[] = {
-    FunctionSettings::Squelch, FunctionSettings::VoxGainLevel, FunctionSettings::TxTOT,
-    FunctionSettings::VoxDelay, FunctionSettings::Voice};
+    FunctionSettings::Squelch, FunctionSettings::VoxGain, FunctionSettings::TimeOut,
+    FunctionSettings::VoxDelay, FunctionSettings::VoicePrompt};
 
 // Empty, or three digits, the decimal separator and five digits. The encoding skips the
 // separator and takes any other length as it comes, which would shift the request.
@@ -33,7 +33,7 @@ bool frequencyFits(const QString& cell)
 bool toneFits(const QString& cell, const CellWords& words)
 {
     const QString tone = cell.trimmed();
-    if (tone.isEmpty() || tone == words.OffWord)
+    if (tone.isEmpty() || tone == words.offWord)
         return true;
     const std::optional<QString> stored = ChannelCodec::encodeTone(cell, words);
     return stored && ChannelCodec::decodeTone(*stored, words) == tone;

@@ -26,8 +26,8 @@ const LanguageTable& BuiltInLanguages::table(Language language)
 CellWords BuiltInLanguages::words(Language language)
 {
     const LanguageTable& builtIn = table(language);
-    return {builtIn.string(LanguageString::OffWord), builtIn.string(LanguageString::OnWord),
-            builtIn.string(LanguageString::HighWord), builtIn.string(LanguageString::LowWord)};
+    return {builtIn.string(LanguageString::offWord), builtIn.string(LanguageString::onWord),
+            builtIn.string(LanguageString::highWord), builtIn.string(LanguageString::lowWord)};
 }
 
 QString BuiltInLanguages::defaultCaption(int number)

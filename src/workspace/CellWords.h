@@ -6,8 +6,8 @@
 // empty until the first language has been applied.
 struct CellWords
 {
-    QString OffWord;
-    QString OnWord;
-    QString HighWord;
-    QString LowWord;
+    QString offWord;
+    QString onWord;
+    QString highWord;
+    QString lowWord;
 };

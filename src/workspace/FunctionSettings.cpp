@@ -13,21 +13,21 @@ FunctionSettings::FunctionSettings(QObject* parent) : QObject(parent)
 // list is in another order than the one a language builds (its off entry comes last).
 QStringList FunctionSettings::builtInEntries(Setting setting)
 {
-    const QString off = BuiltInLanguages::defaultCaption(LanguageString::OffWord);
+    const QString off = BuiltInLanguages::defaultCaption(LanguageString::offWord);
     switch (setting) {
     case Squelch:
         return {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-    case BatSave:
-    case Tone:
-    case Emg:
+    case BatterySave:
+    case PromptTone:
+    case AlarmKey:
         return {"OFF", "ON"};
-    case TxTOT:
+    case TimeOut:
         return timeOutEntries(off, BuiltInLanguages::defaultCaption(LanguageString::MinutesUnit));
     case Scan:
         return {"ON", "OFF"};
-    case Voice:
+    case VoicePrompt:
         return {"Male voice in Chinese", "英文男声", off};
-    case VoxGainLevel:
+    case VoxGain:
         return {"1", "2", "3", "4", "5", "6", "7", "8"};
     case VoxDelay:
         return {"1s", "2s", "3s", "4s"};

@@ -15,13 +15,13 @@ class FunctionSettings : public QObject
 public:
     enum Setting : int {
         Squelch,
-        BatSave,
-        TxTOT,
-        Tone,
-        Emg,
+        BatterySave,
+        TimeOut, // transmit time-out
+        PromptTone,
+        AlarmKey,
         Scan,
-        Voice,
-        VoxGainLevel,
+        VoicePrompt,
+        VoxGain,
         VoxDelay,
     };
     static constexpr int SettingCount = 9;

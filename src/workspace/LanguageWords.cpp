@@ -34,11 +34,11 @@ bool isBuiltInWord(const QString& text, QString CellWords::*word)
 bool LanguageWords::isColumnWord(int column, const QString& text, const CellWords& words)
 {
     if (Column::isTone(column))
-        return text == words.OffWord;
+        return text == words.offWord;
     if (column == Column::Power)
-        return text == words.HighWord || text == words.LowWord;
+        return text == words.highWord || text == words.lowWord;
     if (column >= Column::OptionA && column <= Column::OptionC)
-        return text == words.OffWord || text == words.OnWord;
+        return text == words.offWord || text == words.onWord;
     return false;
 }
 
@@ -46,11 +46,11 @@ CellWords LanguageWords::of(const LanguageTable& table, Language language)
 {
     const CellWords fallback = BuiltInLanguages::words(language);
     const auto [off, on] =
-        pair(table.string(LanguageString::OffWord), table.string(LanguageString::OnWord),
-             fallback.OffWord, fallback.OnWord);
+        pair(table.string(LanguageString::offWord), table.string(LanguageString::onWord),
+             fallback.offWord, fallback.onWord);
     const auto [high, low] =
-        pair(table.string(LanguageString::HighWord), table.string(LanguageString::LowWord),
-             fallback.HighWord, fallback.LowWord);
+        pair(table.string(LanguageString::highWord), table.string(LanguageString::lowWord),
+             fallback.highWord, fallback.lowWord);
     return {off, on, high, low};
 }
 
@@ -69,15 +69,15 @@ QString LanguageWords::reworded(int column, const QString& text, const CellWords
     };
     std::optional<QString> word;
     if (Column::isTone(column)) {
-        word = replace(&CellWords::OffWord, words.OffWord);
+        word = replace(&CellWords::offWord, words.offWord);
     } else if (column == Column::Power) {
-        word = replace(&CellWords::HighWord, words.HighWord);
+        word = replace(&CellWords::highWord, words.highWord);
         if (!word)
-            word = replace(&CellWords::LowWord, words.LowWord);
+            word = replace(&CellWords::lowWord, words.lowWord);
     } else if (column >= Column::OptionA && column <= Column::OptionC) {
-        word = replace(&CellWords::OffWord, words.OffWord);
+        word = replace(&CellWords::offWord, words.offWord);
         if (!word)
-            word = replace(&CellWords::OnWord, words.OnWord);
+            word = replace(&CellWords::onWord, words.onWord);
     }
     return word.value_or(text);
 }

@@ -41,7 +41,7 @@ void Localisation::ApplyLanguage(Language language)
     m_hasApplied = true;
     applyCaptionRow(m_applied);
     m_workspace.words = LanguageWords::of(m_applied, language);
-    m_workspace.tones.setOffEntry(m_workspace.words.OffWord);
+    m_workspace.tones.setOffEntry(m_workspace.words.offWord);
     rebuildSettingLists(m_applied);
     emit languageApplied(m_applied);
 }
@@ -60,15 +60,15 @@ void Localisation::rebuildSettingLists(const LanguageTable& table)
     FunctionSettings& settings = m_workspace.settings;
 
     settings.setEntries(
-        S::TxTOT, S::timeOutEntries(words.OffWord, table.string(LanguageString::MinutesUnit)));
+        S::TimeOut, S::timeOutEntries(words.offWord, table.string(LanguageString::MinutesUnit)));
 
-    const QStringList offOn{words.OffWord, words.OnWord};
-    settings.setEntries(S::BatSave, offOn);
-    settings.setEntries(S::Tone, offOn);
-    settings.setEntries(S::Emg, offOn);
-    settings.setEntries(S::Scan, {words.OnWord, words.OffWord});
-    settings.setEntries(S::Voice, {words.OffWord, table.string(LanguageString::EnglishVoice),
-                                   table.string(LanguageString::ChineseVoice)});
+    const QStringList offOn{words.offWord, words.onWord};
+    settings.setEntries(S::BatterySave, offOn);
+    settings.setEntries(S::PromptTone, offOn);
+    settings.setEntries(S::AlarmKey, offOn);
+    settings.setEntries(S::Scan, {words.onWord, words.offWord});
+    settings.setEntries(S::VoicePrompt, {words.offWord, table.string(LanguageString::EnglishVoice),
+                                         table.string(LanguageString::ChineseVoice)});
 }
 
 void Localisation::switchLanguage(Language language)

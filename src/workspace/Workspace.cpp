@@ -22,7 +22,7 @@ void Workspace::takeRadioContents(const RadioContents& contents)
     settings.setVoxInhibit(contents.settings.voxInhibit);
 
     // The band box's change reaction must neither ask nor reset for the radio's band.
-    editor.Loading = true;
+    editor.loading = true;
     int index = bands.indexOf(contents.band);
     if (index < 0 && contents.band != RadioContents::NoBand) {
         bands.append(contents.band);
@@ -30,7 +30,7 @@ void Workspace::takeRadioContents(const RadioContents& contents)
     }
     if (index >= 0)
         bands.select(index);
-    editor.Loading = false;
+    editor.loading = false;
     setTitleFromBand();
 }
 

@@ -158,9 +158,9 @@ void TestLanguageCaptions::switchingRecaptionsEveryPage()
     Program program;
     MainWindow& window = *program.window;
     Workspace& workspace = window.workspace();
-    workspace.settings.setPosition(FunctionSettings::TxTOT, 3);
+    workspace.settings.setPosition(FunctionSettings::TimeOut, 3);
     workspace.table.setText(1, Column::Power, "High");
-    QComboBox* timeOut = window.settingsPage()->settingBox(FunctionSettings::TxTOT);
+    QComboBox* timeOut = window.settingsPage()->settingBox(FunctionSettings::TimeOut);
 
     window.languagePage()->chineseButton()->click();
     verifyCaptions(program, program.table("chinese"));

@@ -81,7 +81,7 @@ void TestStartup::firstRunShowsTheDefaults()
     QCOMPARE(window.workspace().themeIndex(), 0);
     QCOMPARE(window.workspace().bands.entries(), QStringList{"400-470MHz"});
     QCOMPARE(window.settingsPage()->bandBox()->currentText(), QString("400-470MHz"));
-    QVERIFY(!window.workspace().editor.StartingUp);
+    QVERIFY(!window.workspace().editor.startingUp);
     // Until the window is shown the help menu page is up.
     QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->help1());
     QCOMPARE(window.workPages()->currentWidget(), window.channelPage());
@@ -198,27 +198,27 @@ void TestStartup::settingsPageShowsTheTenFields()
     SettingsPage* page = program.window->settingsPage();
     using S = FunctionSettings;
     const QList<QPair<S::Setting, QString>> captions = {
-        {S::Squelch, "静噪电平"},       {S::BatSave, "电池省电"},
-        {S::TxTOT, "超时禁发"},         {S::Tone, "提示音"},
-        {S::Emg, "报警按键"},           {S::Scan, "扫描允许"},
-        {S::Voice, "语音通知"},         {S::VoxGainLevel, "VOX Gain Level"},
+        {S::Squelch, "静噪电平"},       {S::BatterySave, "电池省电"},
+        {S::TimeOut, "超时禁发"},       {S::PromptTone, "提示音"},
+        {S::AlarmKey, "报警按键"},      {S::Scan, "扫描允许"},
+        {S::VoicePrompt, "语音通知"},   {S::VoxGain, "VOX Gain Level"},
         {S::VoxDelay, "VOX Delay Time"}};
     for (const auto& [setting, caption] : captions) {
         QCOMPARE(page->settingLabel(setting)->text(), caption);
         QCOMPARE(page->settingBox(setting)->currentIndex(),
                  FunctionSettings::StartupPositions[setting]);
     }
-    QCOMPARE(page->settingBox(S::Squelch)->objectName(), QString("TeEffectComboBox2"));
-    QCOMPARE(page->settingBox(S::Voice)->currentText(), QString("禁用"));
+    QCOMPARE(page->settingBox(S::Squelch)->objectName(), QString("squelchBox"));
+    QCOMPARE(page->settingBox(S::VoicePrompt)->currentText(), QString("禁用"));
     QCOMPARE(page->voxInhibitBox()->text(), QString("VOX Inhibit on Receive"));
     QVERIFY(page->voxInhibitBox()->isChecked());
     QCOMPARE(page->functionGroup()->title(), QString("功能选项"));
     QCOMPARE(page->bandGroup()->title(), QString("型号"));
 
     // A choice made in a box goes to the settings; a position set by the program shows.
-    page->settingBox(S::TxTOT)->setCurrentIndex(0);
-    emit page->settingBox(S::TxTOT)->activated(0);
-    QCOMPARE(program.window->workspace().settings.position(S::TxTOT), 0);
+    page->settingBox(S::TimeOut)->setCurrentIndex(0);
+    emit page->settingBox(S::TimeOut)->activated(0);
+    QCOMPARE(program.window->workspace().settings.position(S::TimeOut), 0);
     program.window->workspace().settings.setPosition(S::Scan, 0);
     QCOMPARE(page->settingBox(S::Scan)->currentText(), QString("ON"));
 }

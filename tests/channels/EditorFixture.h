@@ -104,20 +104,20 @@ struct EditorFixture
     explicit EditorFixture(const QString& band = QStringLiteral("400-470MHz"))
     {
         workspace.words = English;
-        workspace.tones.setOffEntry(English.OffWord);
+        workspace.tones.setOffEntry(English.offWord);
         selectBandQuietly(band);
     }
 
     void selectBandQuietly(const QString& band)
     {
-        workspace.editor.Loading = true;
+        workspace.editor.loading = true;
         int index = workspace.bands.indexOf(band);
         if (index < 0) {
             workspace.bands.append(band);
             index = workspace.bands.count() - 1;
         }
         workspace.bands.select(index);
-        workspace.editor.Loading = false;
+        workspace.editor.loading = false;
     }
 
     QString cell(int row, int column) const { return workspace.table.text(row, column); }
@@ -127,13 +127,13 @@ struct EditorFixture
     {
         ChannelTable& table = workspace.table;
         table.setText(row, Column::RxFrequency, frequency);
-        table.setText(row, Column::RxTone, English.OffWord);
+        table.setText(row, Column::RxTone, English.offWord);
         table.setText(row, Column::TxFrequency, frequency);
-        table.setText(row, Column::TxTone, English.OffWord);
-        table.setText(row, Column::Power, English.HighWord);
-        table.setText(row, Column::OptionA, English.OnWord);
-        table.setText(row, Column::OptionB, English.OffWord);
-        table.setText(row, Column::OptionC, English.OffWord);
+        table.setText(row, Column::TxTone, English.offWord);
+        table.setText(row, Column::Power, English.highWord);
+        table.setText(row, Column::OptionA, English.onWord);
+        table.setText(row, Column::OptionB, English.offWord);
+        table.setText(row, Column::OptionC, English.offWord);
     }
 
     // Clicks a frequency cell, selects the editor's text and types `text` over it, key by
@@ -153,13 +153,13 @@ struct EditorFixture
     {
         if (view.pickerFocused) {
             view.pickerFocused = false;
-            editor.pickerExit();
+            editor.tonePickerLeft();
         }
         if (!view.gridFocused) {
             view.focusGrid();
             editor.gridFocusIn();
         }
-        if (!editor.gridSelectCell())
+        if (!editor.gridMayMoveCell())
             return false;
         view.gridCell = {row, column};
         editor.gridClick(row, column);

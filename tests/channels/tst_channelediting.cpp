@@ -208,7 +208,7 @@ void TestChannelEditing::textThatIsNoNumberKeepsTheGridWhereItIs()
     QCOMPARE(program.messages.errors, QStringList{"'.' is not a valid floating point value"});
     QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 2));
     QCOMPARE(program.cell(2, Column::RxFrequency), QString("."));
-    QCOMPARE(program.workspace().editor.CurrentRow, 2);
+    QCOMPARE(program.workspace().editor.currentRow, 2);
     QVERIFY(program.editor()->isVisible());
 }
 

@@ -88,7 +88,7 @@ void TestChannelEditor::committingATypedRowMakesAChannel()
     fixture.type(4, Column::RxFrequency, "446.00625");
     QCOMPARE(fixture.cell(4, Column::RxFrequency), QString("446.00625")); // the live copy
 
-    QVERIFY(fixture.editor.sendallcell());
+    QVERIFY(fixture.editor.commitEditedCell());
 
     QCOMPARE(row(fixture, 4), newChannel("446.00625"));
     QVERIFY(fixture.messages.boxes.isEmpty());
@@ -171,7 +171,7 @@ void TestChannelEditor::failedCommitKeepsTheGridAndTheChannels()
     QCOMPARE(fixture.messages.errors.size(), 3);
     QCOMPARE(fixture.messages.errors.first(), QString("'.' is not a valid floating point value"));
     QCOMPARE(fixture.view.gridCell.row, 3);
-    QCOMPARE(fixture.workspace.editor.CurrentRow, 3);
+    QCOMPARE(fixture.workspace.editor.currentRow, 3);
     QCOMPARE(fixture.cell(3, Column::TxFrequency), QString("."));
     QCOMPARE(fixture.cell(2, Column::RxFrequency), QString("402.00000"));
     QVERIFY(fixture.view.editorShown);
@@ -271,8 +271,8 @@ void TestChannelEditor::clicksOnAnEmptyChannel()
         QCOMPARE(fixture.cell(5, column), QString("High"));
     }
     QVERIFY(!fixture.view.pickerShown);
-    QCOMPARE(fixture.workspace.editor.CurrentColumn, column);
-    QCOMPARE(fixture.workspace.editor.CurrentRow, 5);
+    QCOMPARE(fixture.workspace.editor.currentColumn, column);
+    QCOMPARE(fixture.workspace.editor.currentRow, 5);
 }
 
 void TestChannelEditor::arrowKeyMoveDoesNotToggleTheFlagItLandsOn()
@@ -287,7 +287,7 @@ void TestChannelEditor::arrowKeyMoveDoesNotToggleTheFlagItLandsOn()
     QVERIFY(fixture.click(2, Column::OptionA)); // the grid's move reports a click
 
     QCOMPARE(fixture.cell(2, Column::OptionA), QString("ON"));
-    QVERIFY(!fixture.workspace.editor.SuppressToggle);
+    QVERIFY(!fixture.workspace.editor.suppressToggle);
 }
 
 void TestChannelEditor::arrowKeySwallowsTheNextFlagClick()
@@ -298,7 +298,7 @@ void TestChannelEditor::arrowKeySwallowsTheNextFlagClick()
     fixture.click(1, Column::RxFrequency);
     fixture.editor.gridKeyDown(Qt::Key_Down);
     fixture.click(2, Column::RxFrequency); // landing on a frequency keeps the flag
-    QVERIFY(fixture.workspace.editor.SuppressToggle);
+    QVERIFY(fixture.workspace.editor.suppressToggle);
 
     fixture.click(2, Column::Power);
     QCOMPARE(fixture.cell(2, Column::Power), QString("High"));
@@ -307,7 +307,7 @@ void TestChannelEditor::arrowKeySwallowsTheNextFlagClick()
 
     fixture.editor.gridKeyDown(Qt::Key_A);
     fixture.editor.gridKeyDown(Qt::Key_Return);
-    QVERIFY(!fixture.workspace.editor.SuppressToggle);
+    QVERIFY(!fixture.workspace.editor.suppressToggle);
 }
 
 void TestChannelEditor::wheelSuppressesTogglesOnlyFromFlagColumns_data()
@@ -327,10 +327,10 @@ void TestChannelEditor::wheelSuppressesTogglesOnlyFromFlagColumns()
     fixture.putChannel(1, "401.00000");
     fixture.putChannel(2, "402.00000");
     fixture.click(1, column);
-    fixture.workspace.editor.SuppressToggle = false;
+    fixture.workspace.editor.suppressToggle = false;
 
     fixture.editor.gridWheel();
-    QCOMPARE(fixture.workspace.editor.SuppressToggle, suppresses);
+    QCOMPARE(fixture.workspace.editor.suppressToggle, suppresses);
     fixture.click(2, column); // the wheel moves the row within the column
 
     const QString before = column == Column::Power     ? "High"
@@ -338,7 +338,7 @@ void TestChannelEditor::wheelSuppressesTogglesOnlyFromFlagColumns()
                                                        : "OFF";
     if (Column::isFlag(column))
         QCOMPARE(fixture.cell(2, column), before);
-    QVERIFY(!fixture.workspace.editor.SuppressToggle);
+    QVERIFY(!fixture.workspace.editor.suppressToggle);
 }
 
 void TestChannelEditor::tonePickerShowsTheCellsTone_data()
@@ -376,7 +376,7 @@ void TestChannelEditor::tonePickerShowsTheCellsTone()
     QCOMPARE(fixture.view.pickerCell.column, int(Column::TxTone));
     QCOMPARE(fixture.view.pickerCell.row, 3);
     QCOMPARE(fixture.view.tonePickerText(), shown);
-    QCOMPARE(fixture.workspace.editor.PickerRow, 3);
+    QCOMPARE(fixture.workspace.editor.pickerRow, 3);
     QCOMPARE(fixture.cell(3, Column::TxTone), text);
 }
 
@@ -561,7 +561,7 @@ void TestChannelEditor::channelOperations()
     }
 
     QCOMPARE(layoutOf(fixture), layout);
-    QCOMPARE(fixture.workspace.editor.CurrentRow, currentRow);
+    QCOMPARE(fixture.workspace.editor.currentRow, currentRow);
     QVERIFY(!fixture.view.editorShown);
     QVERIFY(!fixture.view.pickerShown);
     QVERIFY(fixture.messages.boxes.isEmpty());
@@ -584,7 +584,7 @@ void TestChannelEditor::moveCarriesAllEightFieldsAndNotTheLabels()
     QCOMPARE(fixture.cell(5, Column::ChannelLabel), QString("    05"));
     // The highlight stays where it was; the editor follows the channel.
     QCOMPARE(fixture.view.gridCell.row, 5);
-    QCOMPARE(fixture.workspace.editor.CurrentRow, 4);
+    QCOMPARE(fixture.workspace.editor.currentRow, 4);
 }
 
 void TestChannelEditor::deleteClearsATypedFrequencyWithoutCommitting()
@@ -633,8 +633,8 @@ void TestChannelEditor::bandChange()
     fixture.messages.onBox = [&](const RecordingMessageLibrary::Box&) {
         bandBoxEnabledDuringQuestion = fixture.view.bandBoxEnabled || fixture.mainWindowEnabled;
     };
-    workspace.editor.StartingUp = startingUp;
-    workspace.editor.Loading = loading;
+    workspace.editor.startingUp = startingUp;
+    workspace.editor.loading = loading;
 
     workspace.bands.select(1);
 

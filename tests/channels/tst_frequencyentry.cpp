@@ -152,9 +152,9 @@ void TestFrequencyEntry::textThatIsNoNumberKeepsTheCell()
     QFETCH(QList<int>, messagesBefore);
     EditorFixture fixture;
     if (band.isEmpty()) {
-        fixture.workspace.editor.Loading = true;
+        fixture.workspace.editor.loading = true;
         fixture.workspace.bands.select(-1);
-        fixture.workspace.editor.Loading = false;
+        fixture.workspace.editor.loading = false;
     } else {
         fixture.selectBandQuietly(band);
     }

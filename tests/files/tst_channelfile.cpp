@@ -184,8 +184,8 @@ void TestChannelFile::writesTheExampleFileByteForByte()
     WorkspaceFixture fixture;
     Workspace& workspace = fixture.workspace;
     fixture.localisation.switchLanguage(Language::Chinese);
-    workspace.settings.setPosition(S::TxTOT, 0);
-    workspace.settings.setPosition(S::Voice, 0);
+    workspace.settings.setPosition(S::TimeOut, 0);
+    workspace.settings.setPosition(S::VoicePrompt, 0);
     const QStringList channel1 = {"430.12500", "67.0", "430.12500", "67.0",
                                   "高功率",    "启用", "禁用",      "禁用"};
     const QStringList channel2 = {"445.50000", "禁用", "445.50000", "D023N",
@@ -267,10 +267,10 @@ void TestChannelFile::writtenFilesReadBack()
     written.settings.setVoxInhibit(false);
     const CellWords& words = written.words;
     const QList<QStringList> channels = {
-        {"430.12500", "67.0", "430.12500", "D754I", words.HighWord, words.OnWord, words.OffWord,
-         words.OffWord},
-        {"145.20000", words.OffWord, "146.00625", "254.1", words.LowWord, words.OffWord,
-         words.OnWord, words.OnWord},
+        {"430.12500", "67.0", "430.12500", "D754I", words.highWord, words.onWord, words.offWord,
+         words.offWord},
+        {"145.20000", words.offWord, "146.00625", "254.1", words.lowWord, words.offWord,
+         words.onWord, words.onWord},
     };
     for (int row = 0; row < channels.size(); ++row)
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
@@ -293,7 +293,7 @@ void TestChannelFile::writtenFilesReadBack()
     QCOMPARE(read.title(), "RZT3307 [" + band + "]");
     QCOMPARE(read.LanguageCode, written.LanguageCode);
     QCOMPARE(read.checkedLanguage, language);
-    QCOMPARE(read.words.OffWord, written.words.OffWord);
+    QCOMPARE(read.words.offWord, written.words.offWord);
 }
 
 void TestChannelFile::channelLinesAreReadByPosition_data()
@@ -435,7 +435,7 @@ void TestChannelFile::languageCodeRunsTheSwitch()
     WorkspaceFixture fixture;
     Workspace& workspace = fixture.workspace;
     fixture.localisation.switchLanguage(Language::English);
-    workspace.settings.setPosition(S::TxTOT, 5);
+    workspace.settings.setPosition(S::TimeOut, 5);
 
     const QByteArray channel = "CH01 | 430.12500 | OFF | 430.12500 | 67.0 | High | ON | OFF | "
                                "OFF | \r\n";
@@ -443,8 +443,8 @@ void TestChannelFile::languageCodeRunsTheSwitch()
 
     QCOMPARE(workspace.checkedLanguage, language);
     QCOMPARE(workspace.LanguageCode, languageCode(language));
-    QCOMPARE(workspace.words.OffWord, offWord);
-    QCOMPARE(workspace.settings.entries(S::TxTOT).first(), offWord);
+    QCOMPARE(workspace.words.offWord, offWord);
+    QCOMPARE(workspace.settings.entries(S::TimeOut).first(), offWord);
     // The switch runs before the cells are filled, so they stand as the file has them.
     QCOMPARE(workspace.table.text(1, Column::RxTone), QString("OFF"));
     QCOMPARE(workspace.table.text(1, Column::Power), QString("High"));

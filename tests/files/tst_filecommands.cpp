@@ -62,7 +62,7 @@ struct Desk
             events << (windowEnabled ? "box, window enabled" : "box, window disabled");
         };
         dialogs.onDialog = [this] {
-            events << (workspace.editor.Loading ? "dialog, loading" : "dialog");
+            events << (workspace.editor.loading ? "dialog, loading" : "dialog");
         };
     }
 
@@ -187,7 +187,7 @@ void TestFileCommands::openHoldsLoadingOnEveryPath()
     Workspace& workspace = desk.workspace;
     QList<bool> loadingWhenSelected;
     QObject::connect(&workspace.bands, &BandList::selectionChanged, &workspace.bands,
-                     [&] { loadingWhenSelected << workspace.editor.Loading; });
+                     [&] { loadingWhenSelected << workspace.editor.loading; });
     if (!cancelled)
         desk.dialogs.openAnswer = contents.isEmpty() ? desk.dir.filePath("typed.F19")
                                                      : desk.writeFile("radio.F19", contents);
@@ -195,7 +195,7 @@ void TestFileCommands::openHoldsLoadingOnEveryPath()
     desk.commands.Open();
 
     QCOMPARE(desk.events, (QStringList{"editors closed", "dialog, loading"}));
-    QVERIFY(!workspace.editor.Loading);
+    QVERIFY(!workspace.editor.loading);
     QVERIFY(desk.messages.boxes.isEmpty()); // no question, no numbered message
     QCOMPARE(desk.messages.errors, error.isEmpty() ? QStringList() : QStringList{error});
     QCOMPARE(workspace.bands.selectedText(),
@@ -205,7 +205,7 @@ void TestFileCommands::openHoldsLoadingOnEveryPath()
     const bool read = bandTaken && error.isEmpty();
     QCOMPARE(workspace.table.text(1, Column::RxFrequency), read ? QString("440.00000") : "x");
     QCOMPARE(workspace.table.text(2, Column::RxFrequency), read ? QString() : "x");
-    QCOMPARE(workspace.settings.position(S::VoxGainLevel), read ? 7 : 0);
+    QCOMPARE(workspace.settings.position(S::VoxGain), read ? 7 : 0);
 }
 
 void TestFileCommands::saveWritesWhereTheUserChose_data()

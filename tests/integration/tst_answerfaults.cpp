@@ -279,10 +279,10 @@ void TestAnswerFaults::run(Procedure procedure)
     if (writing) {
         SampleRadio::fill(workspace);
     } else {
-        workspace.editor.Loading = true; // selected as a file open does, without a question
+        workspace.editor.loading = true; // selected as a file open does, without a question
         workspace.bands.append(MarkerBand);
         workspace.bands.select(workspace.bands.indexOf(MarkerBand));
-        workspace.editor.Loading = false;
+        workspace.editor.loading = false;
         for (int channel = Row::FirstChannel; channel <= Row::LastChannel; ++channel)
             for (int column = Column::FirstField; column <= Column::LastField; ++column)
                 workspace.table.setText(channel, column, MarkerRow[column - 1]);

@@ -306,10 +306,10 @@ void TestFaultMatrix::everyFaultAtEveryStage()
         SampleRadio::fill(workspace);
     } else {
         // Selected as a file open does, without the band-change question.
-        workspace.editor.Loading = true;
+        workspace.editor.loading = true;
         workspace.bands.append(MarkerBand);
         workspace.bands.select(workspace.bands.indexOf(MarkerBand));
-        workspace.editor.Loading = false;
+        workspace.editor.loading = false;
         for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
             for (int column = Column::FirstField; column <= Column::LastField; ++column)
                 workspace.table.setText(row, column, MarkerRow[column - 1]);

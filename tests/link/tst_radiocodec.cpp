@@ -353,9 +353,9 @@ void TestRadioCodec::options()
     settings.reset({9, 0, 0, 0, 0, 0, 0, 0, 0});
     settings.setVoxInhibit(!voxInhibit);
     SettingsCodec::decodeOptions(digit, settings);
-    const Positions decoded{settings.position(FunctionSettings::BatSave),
-                            settings.position(FunctionSettings::Tone),
-                            settings.position(FunctionSettings::Emg)};
+    const Positions decoded{settings.position(FunctionSettings::BatterySave),
+                            settings.position(FunctionSettings::PromptTone),
+                            settings.position(FunctionSettings::AlarmKey)};
     QCOMPARE(decoded, positions);
     QCOMPARE(settings.voxInhibit(), voxInhibit);
     QCOMPARE(SettingsCodec::encodeOptions(settings), QString("F") + digit);
@@ -369,11 +369,11 @@ void TestRadioCodec::settingsDigit_data()
     QTest::newRow("squelch 0") << QChar('0') << SettingsCodec::SquelchLimit << 0;
     QTest::newRow("squelch 9") << QChar('9') << SettingsCodec::SquelchLimit << 9;
     QTest::newRow("squelch A") << QChar('A') << SettingsCodec::SquelchLimit << 2;
-    QTest::newRow("time-out 7") << QChar('7') << SettingsCodec::TxTOTLimit << 7;
-    QTest::newRow("time-out 8") << QChar('8') << SettingsCodec::TxTOTLimit << 2;
-    QTest::newRow("VOX gain F") << QChar('F') << SettingsCodec::VoxGainLevelLimit << 2;
-    QTest::newRow("voice 4, past its list") << QChar('4') << SettingsCodec::VoiceLimit << 4;
-    QTest::newRow("voice 5") << QChar('5') << SettingsCodec::VoiceLimit << 2;
+    QTest::newRow("time-out 7") << QChar('7') << SettingsCodec::TimeOutLimit << 7;
+    QTest::newRow("time-out 8") << QChar('8') << SettingsCodec::TimeOutLimit << 2;
+    QTest::newRow("VOX gain F") << QChar('F') << SettingsCodec::VoxGainLimit << 2;
+    QTest::newRow("voice 4, past its list") << QChar('4') << SettingsCodec::VoicePromptLimit << 4;
+    QTest::newRow("voice 5") << QChar('5') << SettingsCodec::VoicePromptLimit << 2;
     QTest::newRow("VOX delay 4, past its list") << QChar('4') << SettingsCodec::VoxDelayLimit << 4;
 }
 
@@ -388,7 +388,8 @@ void TestRadioCodec::settingsDigit()
 void TestRadioCodec::settingsBlock_data()
 {
     QTest::addColumn<QString>("data");
-    // Squelch, BatSave, TxTOT, Tone, Emg, Scan, Voice, VoxGainLevel, VoxDelay
+    // Squelch, battery save, time-out, prompt tone, alarm key, scan, voice prompt, VOX gain,
+    // VOX delay
     QTest::addColumn<Positions>("positions");
     QTest::addColumn<bool>("voxInhibit");
     QTest::addColumn<QString>("written");
@@ -426,7 +427,7 @@ void TestRadioCodec::settingsPositionsOutsideOneDigitAreRefused()
     settings.setPosition(FunctionSettings::Squelch, 10);
     QCOMPARE(SettingsCodec::encode(settings), std::nullopt);
     settings.setPosition(FunctionSettings::Squelch, 0);
-    settings.setPosition(FunctionSettings::Voice, -1);
+    settings.setPosition(FunctionSettings::VoicePrompt, -1);
     QCOMPARE(SettingsCodec::encode(settings), std::nullopt);
 }
 

@@ -202,7 +202,7 @@ void TestReadWrite::completeRead()
     QCOMPARE(run.workspace.title(), "RZT3307 [400-470MHz]");
     QCOMPARE(run.progress.values, readProgress());
     QVERIFY(run.messages.boxes.isEmpty());
-    QVERIFY(!run.workspace.editor.Loading);
+    QVERIFY(!run.workspace.editor.loading);
 }
 
 void TestReadWrite::bandFromTheRadio_data()
@@ -238,11 +238,11 @@ void TestReadWrite::bandFromTheRadio()
     for (const QString& band : bands.mid(1))
         bandList.append(band);
     bandList.select(selected);
-    // The band box's change reaction looks at Loading: it must be set whenever the read
+    // The band box's change reaction looks at loading: it must be set whenever the read
     // changes the selection.
     QList<bool> loadingAtChange;
     connect(&bandList, &BandList::selectionChanged, this,
-            [&] { loadingAtChange << run.workspace.editor.Loading; });
+            [&] { loadingAtChange << run.workspace.editor.loading; });
 
     QVERIFY(run.open({}));
     QCOMPARE(run.read(), Result::Done);
@@ -250,7 +250,7 @@ void TestReadWrite::bandFromTheRadio()
     QCOMPARE(bandList.selectedText(), selectedAfter);
     QCOMPARE(run.workspace.title(), "RZT3307 [" + selectedAfter + "]");
     QVERIFY(!loadingAtChange.contains(false));
-    QVERIFY(!run.workspace.editor.Loading);
+    QVERIFY(!run.workspace.editor.loading);
     QCOMPARE(run.row(16), SampleRadio::rowTexts(16)); // the read went on to the end
 }
 
@@ -344,7 +344,7 @@ void TestReadWrite::readFailures()
     QCOMPARE(run.workspace.bands.entries(), bandsBefore);
     QCOMPARE(run.workspace.bands.selectedText(), "136-174MHz");
     QCOMPARE(run.workspace.title(), Workspace::InitialTitle);
-    QVERIFY(!run.workspace.editor.Loading);
+    QVERIFY(!run.workspace.editor.loading);
     QCOMPARE(run.progress.values.last(), progress);
 }
 

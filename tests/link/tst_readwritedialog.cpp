@@ -140,8 +140,8 @@ void TestReadWriteDialog::failedCommitStopsTheCommand()
     Program program;
     Workspace& workspace = program.window->workspace();
     // A separator alone, left after deleting the digits before it, is no number.
-    workspace.editor.CurrentColumn = Column::RxFrequency;
-    workspace.editor.CurrentRow = 1;
+    workspace.editor.currentColumn = Column::RxFrequency;
+    workspace.editor.currentRow = 1;
     workspace.table.setText(1, Column::RxFrequency, ".");
     program.clickRead();
 

@@ -133,8 +133,8 @@ void TestWriteCheck::valuesTheRadioCannotStore_data()
     QTest::newRow("empty option beside set flags")
         << cell(1, Column::OptionC, "") << channelProblem(1, Column::OptionC, "");
     QTest::newRow("voice position of two digits")
-        << setting(FunctionSettings::Voice, 12)
-        << WriteProblem{Place::Setting, 0, 0, FunctionSettings::Voice, "12"};
+        << setting(FunctionSettings::VoicePrompt, 12)
+        << WriteProblem{Place::Setting, 0, 0, FunctionSettings::VoicePrompt, "12"};
     QTest::newRow("squelch position below 0")
         << setting(FunctionSettings::Squelch, -1)
         << WriteProblem{Place::Setting, 0, 0, FunctionSettings::Squelch, "-1"};
@@ -167,7 +167,8 @@ void TestWriteCheck::valuesTheRadioStoresExactly_data()
         << cell(1, Column::RxTone, "67.5");
     QTest::newRow("tone with surrounding spaces") << cell(1, Column::TxTone, " 67.0 ");
     QTest::newRow("empty tone of a programmed channel") << cell(1, Column::RxTone, "");
-    QTest::newRow("voice position past the end of its list") << setting(FunctionSettings::Voice, 4);
+    QTest::newRow("voice position past the end of its list")
+        << setting(FunctionSettings::VoicePrompt, 4);
     QTest::newRow("band of another range") << band("136-174MHz");
     QTest::newRow("off word of the other language in a tone") << cell(2, Column::TxTone, "禁用");
     QTest::newRow("power words of the other language") << Change([](Workspace& workspace) {
@@ -219,10 +220,10 @@ void TestWriteCheck::wordsOfEitherLanguageAreSentAsWhatTheyMean()
     Workspace workspace;
     SampleRadio::fill(workspace); // English words in English cells
     const CellWords cellWords = BuiltInLanguages::words(inCells);
-    const QHash<QString, QString> inCellLanguage = {{"OFF", cellWords.OffWord},
-                                                    {"ON", cellWords.OnWord},
-                                                    {"High", cellWords.HighWord},
-                                                    {"Low", cellWords.LowWord}};
+    const QHash<QString, QString> inCellLanguage = {{"OFF", cellWords.offWord},
+                                                    {"ON", cellWords.onWord},
+                                                    {"High", cellWords.highWord},
+                                                    {"Low", cellWords.lowWord}};
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         for (int column = Column::RxTone; column <= Column::LastField; ++column) {
             const QString text = workspace.table.text(row, column);
@@ -270,7 +271,7 @@ void TestWriteCheck::refusedWriteSendsNothingAndSaysWhy()
     cell(2, Column::OptionB, "X")(workspace);
     cell(3, Column::RxFrequency, "4351")(workspace);
     cell(9, Column::TxTone, "X023N")(workspace);
-    setting(FunctionSettings::Voice, 12)(workspace);
+    setting(FunctionSettings::VoicePrompt, 12)(workspace);
     band("UHF")(workspace);
 
     ScriptedSerialPort port;

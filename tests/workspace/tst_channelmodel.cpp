@@ -157,16 +157,16 @@ void TestChannelModel::settingsStartWithTheirBuiltInLists_data()
     QTest::addColumn<int>("position");
     QTest::newRow("Squelch") << int(S::Squelch)
                              << QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"} << 2;
-    QTest::newRow("BatSave") << int(S::BatSave) << QStringList{"OFF", "ON"} << 1;
-    QTest::newRow("TxTOT") << int(S::TxTOT) << QStringList{"禁用",  "1分钟", "2分钟", "3分钟",
-                                                           "4分钟", "5分钟", "6分钟", "7分钟"}
+    QTest::newRow("BatSave") << int(S::BatterySave) << QStringList{"OFF", "ON"} << 1;
+    QTest::newRow("TxTOT") << int(S::TimeOut) << QStringList{"禁用",  "1分钟", "2分钟", "3分钟",
+                                                             "4分钟", "5分钟", "6分钟", "7分钟"}
                            << 3;
-    QTest::newRow("Tone") << int(S::Tone) << QStringList{"OFF", "ON"} << 1;
-    QTest::newRow("Emg") << int(S::Emg) << QStringList{"OFF", "ON"} << 1;
+    QTest::newRow("Tone") << int(S::PromptTone) << QStringList{"OFF", "ON"} << 1;
+    QTest::newRow("Emg") << int(S::AlarmKey) << QStringList{"OFF", "ON"} << 1;
     QTest::newRow("Scan, ON first") << int(S::Scan) << QStringList{"ON", "OFF"} << 1;
     QTest::newRow("Voice, off last")
-        << int(S::Voice) << QStringList{"Male voice in Chinese", "英文男声", "禁用"} << 2;
-    QTest::newRow("VoxGainLevel") << int(S::VoxGainLevel)
+        << int(S::VoicePrompt) << QStringList{"Male voice in Chinese", "英文男声", "禁用"} << 2;
+    QTest::newRow("VoxGainLevel") << int(S::VoxGain)
                                   << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"} << 2;
     QTest::newRow("VoxDelay") << int(S::VoxDelay) << QStringList{"1s", "2s", "3s", "4s"} << 2;
 }
@@ -211,13 +211,13 @@ void TestChannelModel::positionBeyondTheListShowsNoText()
 {
     FunctionSettings settings;
     QSignalSpy spy(&settings, &FunctionSettings::positionChanged);
-    settings.setPosition(FunctionSettings::Voice, 4);
-    QCOMPARE(settings.position(FunctionSettings::Voice), 4);
-    QCOMPARE(settings.text(FunctionSettings::Voice), QString());
+    settings.setPosition(FunctionSettings::VoicePrompt, 4);
+    QCOMPARE(settings.position(FunctionSettings::VoicePrompt), 4);
+    QCOMPARE(settings.text(FunctionSettings::VoicePrompt), QString());
     QCOMPARE(spy.size(), 1);
     // A new list keeps the position.
-    settings.setEntries(FunctionSettings::Voice, {"OFF", "English", "Chinese"});
-    QCOMPARE(settings.position(FunctionSettings::Voice), 4);
+    settings.setEntries(FunctionSettings::VoicePrompt, {"OFF", "English", "Chinese"});
+    QCOMPARE(settings.position(FunctionSettings::VoicePrompt), 4);
 }
 
 void TestChannelModel::bandSelectionIsAnnouncedOnlyWhenItChanges()
@@ -255,14 +255,14 @@ void TestChannelModel::titleShowsTheSelectedBand()
 void TestChannelModel::cellWordsAreChineseUntilALanguageIsApplied()
 {
     Workspace workspace;
-    QCOMPARE(workspace.words.OffWord, QString("禁用"));
-    QCOMPARE(workspace.words.OnWord, QString("启用"));
-    QCOMPARE(workspace.words.HighWord, QString("高功率"));
-    QCOMPARE(workspace.words.LowWord, QString("低功率"));
-    QCOMPARE(workspace.tones.offEntry(), workspace.words.OffWord);
+    QCOMPARE(workspace.words.offWord, QString("禁用"));
+    QCOMPARE(workspace.words.onWord, QString("启用"));
+    QCOMPARE(workspace.words.highWord, QString("高功率"));
+    QCOMPARE(workspace.words.lowWord, QString("低功率"));
+    QCOMPARE(workspace.tones.offEntry(), workspace.words.offWord);
     QCOMPARE(workspace.LanguageCode, 0);
-    QCOMPARE(workspace.editor.CurrentRow, 0);
-    QVERIFY(!workspace.editor.SuppressToggle);
+    QCOMPARE(workspace.editor.currentRow, 0);
+    QVERIFY(!workspace.editor.suppressToggle);
 }
 
 QTEST_GUILESS_MAIN(TestChannelModel)

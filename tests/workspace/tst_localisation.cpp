@@ -145,7 +145,7 @@ void TestLocalisation::shippedTablesHoldEveryString()
         QVERIFY(table->string(number).size() <= LanguageTable::MaxLength);
     }
     const CellWords words = BuiltInLanguages::words(language);
-    QCOMPARE((QStringList{words.OffWord, words.OnWord, words.HighWord, words.LowWord}), cellWords);
+    QCOMPARE((QStringList{words.offWord, words.onWord, words.highWord, words.lowWord}), cellWords);
 }
 
 void TestLocalisation::applyingKeepsEveryPosition_data()
@@ -171,29 +171,29 @@ void TestLocalisation::applyingKeepsEveryPosition()
     const LanguageTable table = fixture.localisation.applied();
     QCOMPARE(applied.count(), 1);
     QCOMPARE(workspace.settings.positions(), positions);
-    QCOMPARE(workspace.settings.text(S::TxTOT), txtot3);
+    QCOMPARE(workspace.settings.text(S::TimeOut), txtot3);
 
     const CellWords& words = workspace.words;
-    QCOMPARE(words.OffWord, table.string(LanguageString::OffWord));
-    QCOMPARE(words.OnWord, table.string(LanguageString::OnWord));
-    QCOMPARE(words.HighWord, table.string(LanguageString::HighWord));
-    QCOMPARE(words.LowWord, table.string(LanguageString::LowWord));
+    QCOMPARE(words.offWord, table.string(LanguageString::offWord));
+    QCOMPARE(words.onWord, table.string(LanguageString::onWord));
+    QCOMPARE(words.highWord, table.string(LanguageString::highWord));
+    QCOMPARE(words.lowWord, table.string(LanguageString::lowWord));
     QCOMPARE(workspace.tones.entries().size(), ToneList::Count);
-    QCOMPARE(workspace.tones.offEntry(), words.OffWord);
+    QCOMPARE(workspace.tones.offEntry(), words.offWord);
     QCOMPARE(workspace.tones.entries()[1], QString("67.0"));
 
     const QString minutes = table.string(LanguageString::MinutesUnit);
-    QStringList timeOut{words.OffWord};
+    QStringList timeOut{words.offWord};
     for (int minute = 1; minute <= 7; ++minute)
         timeOut << QString::number(minute) + minutes;
-    QCOMPARE(workspace.settings.entries(S::TxTOT), timeOut);
-    for (S::Setting offFirst : {S::BatSave, S::Tone, S::Emg})
-        QCOMPARE(workspace.settings.entries(offFirst), (QStringList{words.OffWord, words.OnWord}));
-    QCOMPARE(workspace.settings.entries(S::Scan), (QStringList{words.OnWord, words.OffWord}));
-    QCOMPARE(workspace.settings.entries(S::Voice),
-             (QStringList{words.OffWord, table.string(LanguageString::EnglishVoice),
+    QCOMPARE(workspace.settings.entries(S::TimeOut), timeOut);
+    for (S::Setting offFirst : {S::BatterySave, S::PromptTone, S::AlarmKey})
+        QCOMPARE(workspace.settings.entries(offFirst), (QStringList{words.offWord, words.onWord}));
+    QCOMPARE(workspace.settings.entries(S::Scan), (QStringList{words.onWord, words.offWord}));
+    QCOMPARE(workspace.settings.entries(S::VoicePrompt),
+             (QStringList{words.offWord, table.string(LanguageString::EnglishVoice),
                           table.string(LanguageString::ChineseVoice)}));
-    for (S::Setting fixed : {S::Squelch, S::VoxGainLevel, S::VoxDelay})
+    for (S::Setting fixed : {S::Squelch, S::VoxGain, S::VoxDelay})
         QCOMPARE(workspace.settings.entries(fixed), S::builtInEntries(fixed));
 
     for (int column = 0; column < Column::Count; ++column)
@@ -266,13 +266,13 @@ void TestLocalisation::missingStringsComeFromTheBuiltInTable()
     QVERIFY(fixture.localisation.hasApplied());
     const CellWords& cellWords = workspace.words;
     QCOMPARE(
-        (QStringList{cellWords.OffWord, cellWords.OnWord, cellWords.HighWord, cellWords.LowWord}),
+        (QStringList{cellWords.offWord, cellWords.onWord, cellWords.highWord, cellWords.lowWord}),
         words);
-    QCOMPARE(workspace.tones.offEntry(), cellWords.OffWord);
+    QCOMPARE(workspace.tones.offEntry(), cellWords.offWord);
     QCOMPARE(workspace.settings.entries(S::Scan),
-             (QStringList{cellWords.OnWord, cellWords.OffWord}));
+             (QStringList{cellWords.onWord, cellWords.offWord}));
     QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), rxFrequencyCaption);
-    QCOMPARE(workspace.settings.entries(S::TxTOT)[3], "3" + minutesUnit);
+    QCOMPARE(workspace.settings.entries(S::TimeOut)[3], "3" + minutesUnit);
     // A string the table does not give at all is the built-in one.
     const LanguageTable& builtIn = BuiltInLanguages::table(Language::English);
     QCOMPARE(workspace.table.text(Row::Captions, Column::OptionC),
@@ -297,7 +297,7 @@ void TestLocalisation::switchesRewordTheGrid()
     WorkspaceFixture fixture;
     Workspace& workspace = fixture.workspace;
     fixture.localisation.switchLanguage(from);
-    workspace.settings.setPosition(S::TxTOT, 3);
+    workspace.settings.setPosition(S::TimeOut, 3);
 
     // Words of both languages stand in the grid, as after opening a file written in the
     // other language.
@@ -327,7 +327,7 @@ void TestLocalisation::switchesRewordTheGrid()
     QCOMPARE(workspace.LanguageCode, languageCode(to));
     QCOMPARE(workspace.checkedLanguage, to);
     QCOMPARE(checked.count(), from == to ? 0 : 1);
-    QCOMPARE(workspace.settings.position(S::TxTOT), 3);
+    QCOMPARE(workspace.settings.position(S::TimeOut), 3);
 }
 
 void TestLocalisation::switchWithoutItsTable_data()
@@ -353,7 +353,7 @@ void TestLocalisation::switchWithoutItsTable()
     fixture.localisation.switchLanguage(Language::English);
 
     QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), QString("RX Freq"));
-    QCOMPARE(workspace.words.OffWord, QString("OFF"));
+    QCOMPARE(workspace.words.offWord, QString("OFF"));
     QCOMPARE(workspace.LanguageCode, 2);
     QCOMPARE(workspace.checkedLanguage, Language::English);
     QCOMPARE(gridOf(workspace.table, 1).first(),
@@ -410,7 +410,7 @@ void TestLocalisation::installLogPicksTheStartupLanguage()
     QCOMPARE(workspace.LanguageCode, languageCode);
     QCOMPARE(workspace.checkedLanguage, languageCode == 2 ? Language::English : Language::Chinese);
     // Before any language the words are the built-in Chinese ones, as the captions are.
-    QCOMPARE(workspace.words.OffWord, languageCode == 2 ? QString("OFF") : QString("禁用"));
+    QCOMPARE(workspace.words.offWord, languageCode == 2 ? QString("OFF") : QString("禁用"));
 }
 
 QTEST_GUILESS_MAIN(TestLocalisation)
