@@ -213,11 +213,11 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
         std::make_unique<FileCommands>(m_workspace, m_localisation, m_messenger, dialogs,
                                        [editor] { editor->closeCellEditors(); });
     connect(m_menuPages->newButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->New(); });
+            [this] { m_fileCommands->newFile(); });
     connect(m_menuPages->openButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->Open(); });
+            [this] { m_fileCommands->openFile(); });
     connect(m_menuPages->saveButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->Save(); });
+            [this] { m_fileCommands->saveFile(); });
 }
 
 void MainWindow::FormCreate()

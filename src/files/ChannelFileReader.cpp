@@ -9,7 +9,7 @@
 
 #include <QFileInfo>
 
-FileResult ChannelFileReader::ReadChannelFile(const QString& path)
+FileResult ChannelFileReader::readFile(const QString& path)
 {
     const FileIo::ReadOutcome file = FileIo::readFile(path);
     if (file.error != 0)

@@ -25,7 +25,7 @@ public:
     {
     }
 
-    FileResult ReadChannelFile(const QString& path);
+    FileResult readFile(const QString& path);
     // The same for a file already read; `fileName` names it in a message, which speaks the
     // interface's current language.
     FileResult read(const QByteArray& bytes, const QString& fileName);

@@ -77,7 +77,7 @@ FileResult ChannelFileWriter::write(QIODevice* device) const
     return FileResult::failed(ioErrorText(written < 0 ? EIO : ENOSPC, QString()));
 }
 
-FileResult ChannelFileWriter::WriteChannelFile(const QString& path) const
+FileResult ChannelFileWriter::writeFile(const QString& path) const
 {
     const int error = FileIo::replaceFile(path, contents());
     return error == 0 ? FileResult::done() : FileResult::failed(ioErrorText(error, path));

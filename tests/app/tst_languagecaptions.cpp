@@ -191,7 +191,7 @@ void TestLanguageCaptions::channelFileLanguageMovesTheButtons()
                                             "VoxDelay 2\r\nVoxInhibit 1\r\n");
     program.dialogs.path = path;
 
-    window.fileCommands().Open();
+    window.fileCommands().openFile();
 
     QVERIFY(program.messages.errors.isEmpty());
     QVERIFY(window.languagePage()->chineseButton()->isChecked());

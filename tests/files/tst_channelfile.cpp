@@ -278,12 +278,12 @@ void TestChannelFile::writtenFilesReadBack()
 
     const QTemporaryDir dir;
     const QString path = dir.filePath("radio.F19");
-    QVERIFY(ChannelFileWriter(written).WriteChannelFile(path).ok());
+    QVERIFY(ChannelFileWriter(written).writeFile(path).ok());
 
     WorkspaceFixture target;
     Workspace& read = target.workspace;
     fillTable(read.table, "old");
-    QVERIFY(ChannelFileReader(read, target.localisation).ReadChannelFile(path).ok());
+    QVERIFY(ChannelFileReader(read, target.localisation).readFile(path).ok());
 
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         QCOMPARE(read.table.fields(row), written.table.fields(row));
@@ -721,8 +721,8 @@ void TestChannelFile::fileErrorsUseTheSystemsWords()
     fillTable(fixture.workspace.table, "kept");
 
     const FileResult result =
-        saving ? ChannelFileWriter(fixture.workspace).WriteChannelFile(path)
-               : ChannelFileReader(fixture.workspace, fixture.localisation).ReadChannelFile(path);
+        saving ? ChannelFileWriter(fixture.workspace).writeFile(path)
+               : ChannelFileReader(fixture.workspace, fixture.localisation).readFile(path);
     QCOMPARE(result.errorText(), error);
     QCOMPARE(fixture.workspace.table.text(1, Column::RxFrequency), QString("kept"));
     QCOMPARE(fixture.workspace.LanguageCode, 0);
@@ -748,7 +748,7 @@ void TestChannelFile::failedSaveLeavesThePreviousFileWhole()
     const QString path = dir.filePath("radio.F19");
     WorkspaceFixture fixture;
     fixture.localisation.switchLanguage(Language::English);
-    QVERIFY(ChannelFileWriter(fixture.workspace).WriteChannelFile(path).ok());
+    QVERIFY(ChannelFileWriter(fixture.workspace).writeFile(path).ok());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray previous = file.readAll();
@@ -758,7 +758,7 @@ void TestChannelFile::failedSaveLeavesThePreviousFileWhole()
     FileResult result = FileResult::done();
     {
         const FileSizeLimit diskFull(200);
-        result = ChannelFileWriter(fixture.workspace).WriteChannelFile(path);
+        result = ChannelFileWriter(fixture.workspace).writeFile(path);
     }
     QCOMPARE(result.errorText(), QString("Disk full"));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -782,7 +782,7 @@ void TestChannelFile::replacingKeepsPermissionsAndFollowsLinks()
 
     WorkspaceFixture fixture;
     const ChannelFileWriter writer(fixture.workspace);
-    QVERIFY(writer.WriteChannelFile(link).ok());
+    QVERIFY(writer.writeFile(link).ok());
 
     QVERIFY(QFileInfo(link).isSymLink());
     const QFile::Permissions currentUser = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
@@ -838,7 +838,7 @@ void TestChannelFile::savingWhereOnlyTheFileIsWritable()
         std::optional<FileSizeLimit> limit;
         if (diskFull)
             limit.emplace(200);
-        result = writer.WriteChannelFile(path);
+        result = writer.writeFile(path);
     }
 
     QCOMPARE(result.errorText(), error);
@@ -883,7 +883,7 @@ void TestChannelFile::aStickyFolderRefusingTheRenameIsWrittenInPlace()
     {
         const PermissionsHonoured permissions;
         QVERIFY(permissions.holds());
-        result = writer.WriteChannelFile(path);
+        result = writer.writeFile(path);
     }
     QVERIFY2(result.ok(), qPrintable(result.errorText()));
     QFile file(path);

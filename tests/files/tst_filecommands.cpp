@@ -135,7 +135,7 @@ void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
     const FunctionSettings::Positions before = workspace.settings.positions();
     desk.messages.answers = {confirmed};
 
-    desk.commands.New();
+    desk.commands.newFile();
 
     QCOMPARE(desk.events,
              (QStringList{"editors closed", "box, window disabled", "editors closed"}));
@@ -192,7 +192,7 @@ void TestFileCommands::openHoldsLoadingOnEveryPath()
         desk.dialogs.openAnswer = contents.isEmpty() ? desk.dir.filePath("typed.F19")
                                                      : desk.writeFile("radio.F19", contents);
 
-    desk.commands.Open();
+    desk.commands.openFile();
 
     QCOMPARE(desk.events, (QStringList{"editors closed", "dialog, loading"}));
     QVERIFY(!workspace.editor.loading);
@@ -234,7 +234,7 @@ void TestFileCommands::saveWritesWhereTheUserChose()
     if (!name.isEmpty())
         desk.dialogs.saveAnswer = desk.dir.filePath(name);
 
-    desk.commands.Save();
+    desk.commands.saveFile();
 
     QCOMPARE(desk.events, (QStringList{"editors closed", "dialog"}));
     QVERIFY(desk.messages.boxes.isEmpty());
@@ -261,7 +261,7 @@ void TestFileCommands::savingOverAWritableFileInAReadOnlyFolderShowsNothing()
         const PermissionsHonoured permissions;
         if (!permissions.holds())
             QSKIP("This process passes over file permissions and cannot stop doing so");
-        desk.commands.Save();
+        desk.commands.saveFile();
     }
     QVERIFY(desk.messages.errors.isEmpty());
     QVERIFY(desk.messages.boxes.isEmpty());
