@@ -18,7 +18,8 @@ StoredChoices readChoices(const QString& path, const QByteArray& bytes)
 
 bool operator==(const StoredChoices& a, const StoredChoices& b)
 {
-    return a.com == b.com && a.skin == b.skin && a.listnow == b.listnow && a.bands == b.bands;
+    return a.port == b.port && a.skin == b.skin && a.selectedBand == b.selectedBand &&
+           a.bands == b.bands;
 }
 
 } // namespace

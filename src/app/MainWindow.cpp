@@ -231,8 +231,8 @@ void MainWindow::FormCreate()
     m_settingsFile = std::make_unique<SettingsFile>(m_platform.programFolder);
     const StoredChoices stored = StoredChoices::read(*m_settingsFile);
 
-    m_link->setPortNumber(stored.com);
-    m_comPortPage->checkPort(stored.com);
+    m_link->setPortNumber(stored.port);
+    m_comPortPage->checkPort(stored.port);
 
     const int skin = stored.skinIndex(Skins::Count);
     if (skin != m_workspace.themeIndex())
@@ -271,9 +271,9 @@ void MainWindow::FormShow()
 void MainWindow::FormDestroy()
 {
     StoredChoices choices;
-    choices.com = m_link->portNumber();
+    choices.port = m_link->portNumber();
     choices.skin = m_workspace.themeIndex();
-    choices.listnow = m_workspace.bands.selectedIndex();
+    choices.selectedBand = m_workspace.bands.selectedIndex();
     choices.bands = m_workspace.bands.entries();
     if (!choices.write(*m_settingsFile))
         qWarning("Could not write %s", qPrintable(m_settingsFile->path()));

@@ -35,7 +35,7 @@ QByteArray ChannelFileWriter::contents() const
     const FunctionSettings& settings = m_workspace.settings;
     QStringList lines;
     lines << text(Layout::Header) << QString() << QString();
-    lines << text(Layout::LanguageLabel) + QString::number(m_workspace.LanguageCode);
+    lines << text(Layout::LanguageLabel) + QString::number(m_workspace.languageCode);
     lines << text(Layout::BandLabel) + m_workspace.bands.selectedText();
     for (int index = 0; index < int(Layout::SettingLines.size()); ++index)
         lines << settingLine(index);

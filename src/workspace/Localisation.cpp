@@ -32,7 +32,7 @@ QString Localisation::tableFileName(const QString& languageName)
 
 // The table beside the program wins string by string; whatever it lacks, and the whole
 // table when it is missing, comes from the built-in copy of the language.
-void Localisation::ApplyLanguage(Language language)
+void Localisation::applyLanguage(Language language)
 {
     const LanguageTable& builtIn = BuiltInLanguages::table(language);
     const std::optional<LanguageTable> beside =
@@ -73,9 +73,9 @@ void Localisation::rebuildSettingLists(const LanguageTable& table)
 
 void Localisation::switchLanguage(Language language)
 {
-    ApplyLanguage(language);
+    applyLanguage(language);
     rewordGrid();
-    m_workspace.LanguageCode = languageCode(language);
+    m_workspace.languageCode = languageCode(language);
     checkButton(language);
 }
 
@@ -120,7 +120,7 @@ bool Localisation::chooseStartupLanguage(Messenger& messenger)
         switchLanguage(language);
         return true;
     }
-    ApplyLanguage(language);
-    m_workspace.LanguageCode = languageCode(language);
+    applyLanguage(language);
+    m_workspace.languageCode = languageCode(language);
     return true;
 }

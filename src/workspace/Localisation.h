@@ -26,7 +26,7 @@ public:
 
     // Loads the language's table and applies it, completed from the built-in copy of the
     // language. Settings lists keep their positions; only their texts change.
-    void ApplyLanguage(Language language);
+    void applyLanguage(Language language);
 
     // What a language button does when it becomes checked, and what a channel file's
     // language code asks for: apply the language, re-word the recognised words in the

@@ -13,7 +13,7 @@ public:
     // Shows message `messageId` under title `titleId` in `language` ("chinese" or
     // "english"), styled by skin `theme`, and returns once the user has dismissed it:
     // true when the user agreed (only the questions 63 and 64 can answer false).
-    virtual bool Fmessage(const QString& language, int theme, int titleId, int messageId) = 0;
+    virtual bool showMessage(const QString& language, int theme, int titleId, int messageId) = 0;
 
     // An unexpected failure (file input and output, a number that does not convert):
     // the text, followed by a full stop, in an error box titled with the program's name.
@@ -21,5 +21,5 @@ public:
 
     // The About box: the program's name, version and licence. Returns true once the user
     // has closed it.
-    virtual bool Bformclose(const QString& language, int theme) = 0;
+    virtual bool showAbout(const QString& language, int theme) = 0;
 };

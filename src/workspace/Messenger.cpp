@@ -21,8 +21,8 @@ bool Messenger::show(int titleId, int messageId)
 
 bool Messenger::showFromDialog(int titleId, int messageId)
 {
-    return m_library.Fmessage(languageName(m_workspace.checkedLanguage), m_workspace.themeIndex(),
-                              titleId, messageId);
+    return m_library.showMessage(languageName(m_workspace.checkedLanguage),
+                                 m_workspace.themeIndex(), titleId, messageId);
 }
 
 void Messenger::errorBox(const QString& text)
@@ -35,7 +35,7 @@ void Messenger::showAbout()
     if (m_enableMainWindow)
         m_enableMainWindow(false);
     const bool closed =
-        m_library.Bformclose(languageName(m_workspace.checkedLanguage), m_workspace.themeIndex());
+        m_library.showAbout(languageName(m_workspace.checkedLanguage), m_workspace.themeIndex());
     if (closed && m_enableMainWindow)
         m_enableMainWindow(true);
 }

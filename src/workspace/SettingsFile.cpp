@@ -87,14 +87,14 @@ bool SettingsFile::writeText(const QString& section, const QString& key, const Q
 StoredChoices StoredChoices::read(const SettingsFile& file)
 {
     StoredChoices choices;
-    choices.com = file.readInteger(Key::Open, Key::Com, 1);
+    choices.port = file.readInteger(Key::Open, Key::Com, 1);
     choices.skin = file.readInteger(Key::Skin, Key::SkinNow, 0);
     // A listcount of n stands for the keys combo0 to comboN; a key that is missing still
     // gives the default band, and a negative count gives an empty list.
     const int last = std::min(file.readInteger(Key::List, Key::ListCount, 0), MaxBands - 1);
     for (int number = 0; number <= last; ++number)
         choices.bands << file.readText(Key::List, Key::band(number), BandList::DefaultBand);
-    choices.listnow = file.readInteger(Key::List, Key::ListNow, 0);
+    choices.selectedBand = file.readInteger(Key::List, Key::ListNow, 0);
     return choices;
 }
 
@@ -107,14 +107,14 @@ int StoredChoices::bandIndex() const
 {
     if (bands.isEmpty())
         return -1;
-    return listnow >= 0 && listnow < bands.size() ? listnow : 0;
+    return selectedBand >= 0 && selectedBand < bands.size() ? selectedBand : 0;
 }
 
 bool StoredChoices::write(SettingsFile& file) const
 {
-    bool ok = file.writeInteger(Key::Open, Key::Com, com);
+    bool ok = file.writeInteger(Key::Open, Key::Com, port);
     ok = file.writeInteger(Key::Skin, Key::SkinNow, skin) && ok;
-    ok = file.writeInteger(Key::List, Key::ListNow, listnow) && ok;
+    ok = file.writeInteger(Key::List, Key::ListNow, selectedBand) && ok;
     ok = file.writeInteger(Key::List, Key::ListCount, int(bands.size()) - 1) && ok;
     for (int number = 0; number < bands.size(); ++number)
         ok = file.writeText(Key::List, Key::band(number), bands[number]) && ok;

@@ -40,10 +40,10 @@ private:
 // exit, in the file's defined key order.
 struct StoredChoices
 {
-    int com = 1;
-    int skin = 0;
-    int listnow = 0;
-    QStringList bands; // the band list; "listcount" is its size minus one
+    int port = 1;         // "com"
+    int skin = 0;         // "skintnow"
+    int selectedBand = 0; // "listnow"
+    QStringList bands;    // "combo0" to "comboN"; "listcount" is its size minus one
 
     // A hand-edited listcount is not trusted beyond this many entries, so a huge number
     // cannot stall the start-up or exhaust memory.

@@ -38,7 +38,7 @@ public:
     // The language whose radio button is checked: message and About boxes speak it.
     Language checkedLanguage = Language::Chinese;
     // What the last language switch recorded: 1 Chinese, 2 English, 0 before any.
-    int LanguageCode = 0;
+    int languageCode = 0;
 
     // The skin list's selected index, also handed to every message and About box.
     int themeIndex() const { return m_themeIndex; }

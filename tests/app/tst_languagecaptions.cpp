@@ -148,7 +148,7 @@ void TestLanguageCaptions::startsInTheLanguageTheLogNames()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     verifyCaptions(program, program.table("english"));
     QVERIFY(window.languagePage()->englishButton()->isChecked());
-    QCOMPARE(window.workspace().LanguageCode, 2);
+    QCOMPARE(window.workspace().languageCode, 2);
     QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->prog1());
     QVERIFY(program.messages.errors.isEmpty());
 }
@@ -164,7 +164,7 @@ void TestLanguageCaptions::switchingRecaptionsEveryPage()
 
     window.languagePage()->chineseButton()->click();
     verifyCaptions(program, program.table("chinese"));
-    QCOMPARE(workspace.LanguageCode, 1);
+    QCOMPARE(workspace.languageCode, 1);
     QCOMPARE(timeOut->currentIndex(), 3);
     QCOMPARE(timeOut->currentText(), QString("3分钟"));
     QCOMPARE(workspace.table.text(1, Column::Power), QString("高功率"));
@@ -208,7 +208,7 @@ void TestLanguageCaptions::unreadableLogLeavesTheWindowAsCreated()
     QCOMPARE(program.messages.errors, QStringList{"Cannot read install.Log: File not found"});
     QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->help1());
     QCOMPARE(window.workPages()->currentWidget(), window.channelPage());
-    QCOMPARE(window.workspace().LanguageCode, 0);
+    QCOMPARE(window.workspace().languageCode, 0);
     QVERIFY(window.languagePage()->chineseButton()->isChecked());
     QCOMPARE(window.findChild<QToolButton*>("fileMenuButton")->text(), QString("文件"));
     QCOMPARE(window.menuPages()->newButton()->label()->text(), QString("新建"));

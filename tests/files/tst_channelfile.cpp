@@ -291,7 +291,7 @@ void TestChannelFile::writtenFilesReadBack()
     QCOMPARE(read.settings.voxInhibit(), false);
     QCOMPARE(read.bands.selectedText(), band);
     QCOMPARE(read.title(), "RZT3307 [" + band + "]");
-    QCOMPARE(read.LanguageCode, written.LanguageCode);
+    QCOMPARE(read.languageCode, written.languageCode);
     QCOMPARE(read.checkedLanguage, language);
     QCOMPARE(read.words.offWord, written.words.offWord);
 }
@@ -442,7 +442,7 @@ void TestChannelFile::languageCodeRunsTheSwitch()
     QVERIFY(readInto(fixture, crlfLines(headLines(languageLine)) + channel).ok());
 
     QCOMPARE(workspace.checkedLanguage, language);
-    QCOMPARE(workspace.LanguageCode, languageCode(language));
+    QCOMPARE(workspace.languageCode, languageCode(language));
     QCOMPARE(workspace.words.offWord, offWord);
     QCOMPARE(workspace.settings.entries(S::TimeOut).first(), offWord);
     // The switch runs before the cells are filled, so they stand as the file has them.
@@ -651,7 +651,7 @@ void TestChannelFile::aFileThatDoesNotConvertChangesNothing()
     for (const QSignalSpy* spy : {&languageApplied, &bandAppended, &bandSelected, &titleChanged,
                                   &settingChanged, &voxChanged, &cellsChanged})
         QCOMPARE(spy->count(), 0);
-    QCOMPARE(workspace.LanguageCode, languageCode(interfaceLanguage));
+    QCOMPARE(workspace.languageCode, languageCode(interfaceLanguage));
     QCOMPARE(workspace.bands.entries(), (QStringList{"400-470MHz", "350-390MHz"}));
     QCOMPARE(workspace.bands.selectedText(), QString("350-390MHz"));
     QCOMPARE(workspace.title(), Workspace::InitialTitle);
@@ -725,7 +725,7 @@ void TestChannelFile::fileErrorsUseTheSystemsWords()
                : ChannelFileReader(fixture.workspace, fixture.localisation).readFile(path);
     QCOMPARE(result.errorText(), error);
     QCOMPARE(fixture.workspace.table.text(1, Column::RxFrequency), QString("kept"));
-    QCOMPARE(fixture.workspace.LanguageCode, 0);
+    QCOMPARE(fixture.workspace.languageCode, 0);
     // Nothing is left behind beside the target.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"folder"});

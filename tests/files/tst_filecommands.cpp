@@ -155,7 +155,7 @@ void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
     // Neither answer touches the band, the title or the language.
     QCOMPARE(workspace.bands.selectedText(), QString("136-174MHz"));
     QCOMPARE(workspace.title(), QString("RZT3307 [136-174MHz]"));
-    QCOMPARE(workspace.LanguageCode, 2);
+    QCOMPARE(workspace.languageCode, 2);
     QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), QString("RX Freq"));
 }
 

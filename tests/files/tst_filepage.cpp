@@ -193,7 +193,7 @@ void TestFilePage::aFileThatDoesNotReadLeavesTheWindowAsItWas()
     QCOMPARE(boxTitle, QString("QV3307"));
     QCOMPARE(boxText, message);
     QCOMPARE(window->windowTitle(), title);
-    QCOMPARE(workspace.LanguageCode, languageCode(language));
+    QCOMPARE(workspace.languageCode, languageCode(language));
     QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), captions);
     QCOMPARE(workspace.table.fields(1), channel1);
     QCOMPARE(workspace.settings.positions(), positions);

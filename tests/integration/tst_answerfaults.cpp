@@ -384,7 +384,7 @@ void TestAnswerFaults::run(Procedure procedure)
     program.window.reset();
     const StoredChoices stored = StoredChoices::read(SettingsFile(program.folder.path()));
     QCOMPARE(stored.bands, bandsExpected);
-    QCOMPARE(stored.listnow, selectedExpected);
+    QCOMPARE(stored.selectedBand, selectedExpected);
 }
 
 QTEST_MAIN(TestAnswerFaults)

@@ -260,7 +260,7 @@ void TestChannelModel::cellWordsAreChineseUntilALanguageIsApplied()
     QCOMPARE(workspace.words.highWord, QString("高功率"));
     QCOMPARE(workspace.words.lowWord, QString("低功率"));
     QCOMPARE(workspace.tones.offEntry(), workspace.words.offWord);
-    QCOMPARE(workspace.LanguageCode, 0);
+    QCOMPARE(workspace.languageCode, 0);
     QCOMPARE(workspace.editor.currentRow, 0);
     QVERIFY(!workspace.editor.suppressToggle);
 }

@@ -166,7 +166,7 @@ void TestLocalisation::applyingKeepsEveryPosition()
     workspace.settings.reset(positions);
     QSignalSpy applied(&fixture.localisation, &Localisation::languageApplied);
 
-    fixture.localisation.ApplyLanguage(language);
+    fixture.localisation.applyLanguage(language);
 
     const LanguageTable table = fixture.localisation.applied();
     QCOMPARE(applied.count(), 1);
@@ -260,7 +260,7 @@ void TestLocalisation::missingStringsComeFromTheBuiltInTable()
     Workspace& workspace = fixture.workspace;
     QSignalSpy applied(&fixture.localisation, &Localisation::languageApplied);
 
-    fixture.localisation.ApplyLanguage(Language::English);
+    fixture.localisation.applyLanguage(Language::English);
 
     QCOMPARE(applied.count(), 1);
     QVERIFY(fixture.localisation.hasApplied());
@@ -324,7 +324,7 @@ void TestLocalisation::switchesRewordTheGrid()
         {"", "ON", "", "启用", "ON", "Low", "高功率 ", "D023N"},
     };
     QCOMPARE(gridOf(workspace.table, 3), expected);
-    QCOMPARE(workspace.LanguageCode, languageCode(to));
+    QCOMPARE(workspace.languageCode, languageCode(to));
     QCOMPARE(workspace.checkedLanguage, to);
     QCOMPARE(checked.count(), from == to ? 0 : 1);
     QCOMPARE(workspace.settings.position(S::TimeOut), 3);
@@ -354,7 +354,7 @@ void TestLocalisation::switchWithoutItsTable()
 
     QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), QString("RX Freq"));
     QCOMPARE(workspace.words.offWord, QString("OFF"));
-    QCOMPARE(workspace.LanguageCode, 2);
+    QCOMPARE(workspace.languageCode, 2);
     QCOMPARE(workspace.checkedLanguage, Language::English);
     QCOMPARE(gridOf(workspace.table, 1).first(),
              (QStringList{"430.12500", "OFF", "430.12500", "OFF", "High", "ON", "ON", "低功率"}));
@@ -407,7 +407,7 @@ void TestLocalisation::installLogPicksTheStartupLanguage()
     const Workspace& workspace = fixture.workspace;
     QCOMPARE(chosen, error.isEmpty());
     QCOMPARE(messages.errors, error.isEmpty() ? QStringList() : QStringList{error});
-    QCOMPARE(workspace.LanguageCode, languageCode);
+    QCOMPARE(workspace.languageCode, languageCode);
     QCOMPARE(workspace.checkedLanguage, languageCode == 2 ? Language::English : Language::Chinese);
     // Before any language the words are the built-in Chinese ones, as the captions are.
     QCOMPARE(workspace.words.offWord, languageCode == 2 ? QString("OFF") : QString("禁用"));

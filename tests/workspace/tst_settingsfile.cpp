@@ -88,9 +88,9 @@ void TestSettingsFile::missingFileReadsDefaults()
 {
     TemporaryProgramFolder folder;
     const StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
-    QCOMPARE(choices.com, 1);
+    QCOMPARE(choices.port, 1);
     QCOMPARE(choices.skin, 0);
-    QCOMPARE(choices.listnow, 0);
+    QCOMPARE(choices.selectedBand, 0);
     QCOMPARE(choices.bands, QStringList{"400-470MHz"});
     QVERIFY(!folder.exists("qv3307.ini")); // reading creates nothing
 }
@@ -134,9 +134,9 @@ void TestSettingsFile::storedValuesAreRead()
     TemporaryProgramFolder folder;
     folder.writeFile("qv3307.ini", ini);
     const StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
-    QTEST(choices.com, "com");
+    QTEST(choices.port, "com");
     QTEST(choices.skin, "skin");
-    QTEST(choices.listnow, "listnow");
+    QTEST(choices.selectedBand, "listnow");
     QTEST(choices.bands, "bands");
 }
 
@@ -174,7 +174,7 @@ void TestSettingsFile::writeKeepsUnknownKeysAndUpdatesInPlace()
                                    "[open]\ncom=2\n\n[other]\nkeep=yes\n");
     SettingsFile file(folder.path());
     StoredChoices choices;
-    choices.com = 3;
+    choices.port = 3;
     choices.bands = {"400-470MHz"};
     QVERIFY(choices.write(file));
     QCOMPARE(folder.readFile("qv3307.ini"),
@@ -188,7 +188,7 @@ void TestSettingsFile::negativeCountWritesNoBandKeys()
     TemporaryProgramFolder folder;
     SettingsFile file(folder.path());
     StoredChoices choices;
-    choices.listnow = -1;
+    choices.selectedBand = -1;
     QVERIFY(choices.write(file));
     QCOMPARE(folder.readFile("qv3307.ini"), QByteArray("[open]\ncom=1\n[skin1]\nskintnow=0\n"
                                                        "[list1]\nlistnow=-1\nlistcount=-1\n"));
@@ -200,12 +200,12 @@ void TestSettingsFile::learnedBandGetsTheNextKey()
     folder.writeFile("qv3307.ini", "[list1]\nlistnow=0\nlistcount=0\ncombo0=400-470MHz\n");
     StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
     choices.bands << "136-174MHz";
-    choices.listnow = 1;
+    choices.selectedBand = 1;
     SettingsFile file(folder.path());
     QVERIFY(choices.write(file));
     const StoredChoices again = StoredChoices::read(SettingsFile(folder.path()));
     QCOMPARE(again.bands, (QStringList{"400-470MHz", "136-174MHz"}));
-    QCOMPARE(again.listnow, 1);
+    QCOMPARE(again.selectedBand, 1);
     QCOMPARE(SettingsFile(folder.path()).readInteger("list1", "listcount", 0), 1);
 }
 
@@ -287,7 +287,7 @@ void TestSettingsFile::changedLinesKeepTheirForm()
     folder.writeFile("qv3307.ini", ini);
 
     StoredChoices choices = StoredChoices::read(SettingsFile(folder.path()));
-    choices.com = com;
+    choices.port = com;
     if (!learnedBand.isEmpty())
         choices.bands << learnedBand;
     SettingsFile file(folder.path());
@@ -325,7 +325,7 @@ void TestSettingsFile::aFileThatCannotBeReadIsNotReplaced()
         choices = StoredChoices::read(file);
         written = choices.write(file);
     }
-    QCOMPARE(choices.com, 1); // read as a missing file
+    QCOMPARE(choices.port, 1); // read as a missing file
     QVERIFY(!written);
     QVERIFY(QFile::setPermissions(folder.filePath("qv3307.ini"), QFile::ReadOwner));
     QCOMPARE(folder.readFile("qv3307.ini"), ini);
@@ -347,7 +347,7 @@ void TestSettingsFile::writesThroughWhereOnlyTheFileIsWritable()
             QSKIP("This process passes over file permissions and cannot stop doing so");
         SettingsFile file(folder.path());
         StoredChoices choices = StoredChoices::read(file);
-        choices.com = 2;
+        choices.port = 2;
         written = choices.write(file);
 
         SettingsFile none(firstRun.path());
