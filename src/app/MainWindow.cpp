@@ -19,6 +19,7 @@
 #include "service/PowerPage.h"
 #include "service/ServiceCommands.h"
 #include "workspace/LanguageStrings.h"
+#include "workspace/WindowPlacement.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -29,7 +30,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -44,7 +44,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
       m_link(std::make_unique<Link>(*m_serialPort, m_devices)),
       m_serviceCommands(std::make_unique<ServiceCommands>(*m_link, m_messenger))
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setFixedSize(ClientSize);
     setWindowTitle(m_workspace.title());
     buildPages();
@@ -55,12 +55,12 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     if (!platform.fileDialogs)
         m_ownFileDialogs = std::make_unique<QtFileDialogs>(this);
     connectFileCommands(platform.fileDialogs ? *platform.fileDialogs : *m_ownFileDialogs);
-    FormCreate();
+    restoreStoredChoices();
 }
 
 MainWindow::~MainWindow()
 {
-    FormDestroy();
+    storeChoices();
 }
 
 void MainWindow::setEnabledAroundBox(bool enabled)
@@ -107,12 +107,12 @@ void MainWindow::buildPages()
     m_comPortPage = new ComPortPage(m_devices);
     m_languagePage = new LanguagePage;
     m_skinPage = new SkinPage;
-    m_workPages->addPage(QStringLiteral("x1"), m_channelPage);
-    m_workPages->addPage(QStringLiteral("x2"), m_settingsPage);
-    m_workPages->addPage(QStringLiteral("powercha"), m_powerPage);
-    m_workPages->addPage(QStringLiteral("commchang"), m_comPortPage);
-    m_workPages->addPage(QStringLiteral("language"), m_languagePage);
-    m_workPages->addPage(QStringLiteral("skin"), m_skinPage);
+    m_workPages->addPage(QStringLiteral("channelPage"), m_channelPage);
+    m_workPages->addPage(QStringLiteral("settingsPage"), m_settingsPage);
+    m_workPages->addPage(QStringLiteral("powerPage"), m_powerPage);
+    m_workPages->addPage(QStringLiteral("comPortPage"), m_comPortPage);
+    m_workPages->addPage(QStringLiteral("languagePage"), m_languagePage);
+    m_workPages->addPage(QStringLiteral("skinPage"), m_skinPage);
 
     auto* statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("statusBar"));
@@ -127,23 +127,23 @@ void MainWindow::buildPages()
 
 void MainWindow::buildNavigation()
 {
-    // Edit1 only takes the keyboard focus when the mouse comes to the toolbar, so that a
-    // tone picker with the focus hands its choice over; it lies out of sight.
-    m_edit1 = new QLineEdit(this);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setReadOnly(true);
-    m_edit1->setGeometry(m_workPages->x() + 10, m_workPages->y() + 10, 0, 0);
-    m_edit1->lower();
+    // The focus sink only takes the keyboard focus when the mouse comes to the toolbar, so
+    // that a tone picker with the focus hands its choice over; it lies out of sight.
+    m_focusSink = new QLineEdit(this);
+    m_focusSink->setObjectName(QStringLiteral("focusSink"));
+    m_focusSink->setReadOnly(true);
+    m_focusSink->setGeometry(m_workPages->x() + 10, m_workPages->y() + 10, 0, 0);
+    m_focusSink->lower();
     m_shortcutButtons = new ShortcutButtons(this);
 
     m_hoverNavigation = std::make_unique<HoverNavigation>(
         [this] { return mapFromGlobal(m_platform.cursorPosition()); });
     connect(m_controlBar, &ControlBar::toolbarEntered, this, [this] {
-        m_edit1->setFocus(Qt::MouseFocusReason);
+        m_focusSink->setFocus(Qt::MouseFocusReason);
         m_hoverNavigation->toolbarEntered();
     });
-    connect(m_hoverNavigation.get(), &HoverNavigation::bandChosen, this,
-            &MainWindow::showBandPages);
+    connect(m_hoverNavigation.get(), &HoverNavigation::menuChosen, this,
+            &MainWindow::showMenuPages);
     connect(m_shortcutButtons, &ShortcutButtons::triggered, this, &MainWindow::runShortcut);
 }
 
@@ -220,11 +220,11 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
             [this] { m_fileCommands->saveFile(); });
 }
 
-void MainWindow::FormCreate()
+void MainWindow::restoreStoredChoices()
 {
     EditorState& editor = m_workspace.editor;
     editor.startingUp = true;
-    m_menuPages->showPage(m_menuPages->help1());
+    m_menuPages->showPage(m_menuPages->helpMenu());
     m_workPages->showPage(m_channelPage);
     applySkin(m_workspace.themeIndex());
 
@@ -250,25 +250,21 @@ void MainWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        showFirstTime();
     }
 }
 
-void MainWindow::FormShow()
+void MainWindow::showFirstTime()
 {
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
     // Without a readable installer's log the window stays as creation left it.
     if (!m_localisation.chooseStartupLanguage(m_messenger))
         return;
-    m_menuPages->showPage(m_menuPages->prog1());
+    m_menuPages->showPage(m_menuPages->programMenu());
     m_workPages->showPage(m_channelPage);
 }
 
-void MainWindow::FormDestroy()
+void MainWindow::storeChoices()
 {
     StoredChoices choices;
     choices.port = m_link->portNumber();
@@ -283,7 +279,7 @@ void MainWindow::chooseSkin(int index)
 {
     m_skinPage->skinList()->setCurrentIndex(index);
     m_workspace.setThemeIndex(index);
-    m_menuPages->showPage(m_menuPages->tool1());
+    m_menuPages->showPage(m_menuPages->optionsMenu());
 }
 
 void MainWindow::applySkin(int index)
@@ -325,24 +321,24 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
             &ReadWriteCommands::writeCommand);
 }
 
-void MainWindow::showBandPages(HoverNavigation::Band band)
+void MainWindow::showMenuPages(HoverNavigation::Menu menu)
 {
-    switch (band) {
-    case HoverNavigation::Band::File:
-        m_menuPages->showPage(m_menuPages->file1());
+    switch (menu) {
+    case HoverNavigation::Menu::File:
+        m_menuPages->showPage(m_menuPages->fileMenu());
         break;
-    case HoverNavigation::Band::Programming:
-        m_menuPages->showPage(m_menuPages->prog1());
+    case HoverNavigation::Menu::Programming:
+        m_menuPages->showPage(m_menuPages->programMenu());
         m_workPages->showPage(m_channelPage);
         break;
-    case HoverNavigation::Band::Options:
-        m_menuPages->showPage(m_menuPages->tool1());
+    case HoverNavigation::Menu::Options:
+        m_menuPages->showPage(m_menuPages->optionsMenu());
         m_workPages->showPage(m_comPortPage);
         break;
-    case HoverNavigation::Band::Help:
-        m_menuPages->showPage(m_menuPages->help1());
+    case HoverNavigation::Menu::Help:
+        m_menuPages->showPage(m_menuPages->helpMenu());
         break;
-    case HoverNavigation::Band::None:
+    case HoverNavigation::Menu::None:
         break;
     }
 }
@@ -372,7 +368,7 @@ void MainWindow::runShortcut(ShortcutButtons::Shortcut shortcut)
         return nullptr;
     };
     if (IconButton* button = iconButton(shortcut))
-        emit button->clicked();
+        button->button()->click();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)

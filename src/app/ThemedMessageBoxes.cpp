@@ -22,7 +22,7 @@ bool ThemedMessageBoxes::showMessage(const QString& language, int theme, int tit
 {
     const bool question = Message::isQuestion(messageId);
     QMessageBox box(ownerWindow());
-    box.setObjectName(QStringLiteral("showMessage%1").arg(messageId));
+    box.setObjectName(QStringLiteral("messageBox%1").arg(messageId));
     box.setStyleSheet(m_skins.styleSheet(theme));
     box.setWindowTitle(MessageTexts::text(language, titleId));
     box.setText(MessageTexts::text(language, messageId));

@@ -3,11 +3,11 @@
 #include "workspace/BuiltInLanguages.h"
 #include "workspace/LanguageStrings.h"
 #include "workspace/LanguageTable.h"
+#include "workspace/WindowPlacement.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 
 ReadWriteDialog::ReadWriteDialog(QWidget* parent)
@@ -82,11 +82,7 @@ void ReadWriteDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // Centred on the screen rather than over the main window.
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
     m_start->setFocus(Qt::OtherFocusReason);
 }
 

@@ -79,8 +79,8 @@ QList<QPair<QString, int>> captions(const Program& program)
     };
     QList<QPair<QString, int>> captions = {
         {menuButton("fileMenuButton"), FileMenu},
-        {menuButton("progMenuButton"), ProgramMenu},
-        {menuButton("toolMenuButton"), OptionsMenu},
+        {menuButton("programMenuButton"), ProgramMenu},
+        {menuButton("optionsMenuButton"), OptionsMenu},
         {menuButton("helpMenuButton"), Help},
         {menu.newButton()->label()->text(), New},
         {menu.openButton()->label()->text(), Open},
@@ -149,7 +149,7 @@ void TestLanguageCaptions::startsInTheLanguageTheLogNames()
     verifyCaptions(program, program.table("english"));
     QVERIFY(window.languagePage()->englishButton()->isChecked());
     QCOMPARE(window.workspace().languageCode, 2);
-    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->prog1());
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->programMenu());
     QVERIFY(program.messages.errors.isEmpty());
 }
 
@@ -206,7 +206,7 @@ void TestLanguageCaptions::unreadableLogLeavesTheWindowAsCreated()
     MainWindow& window = *program.window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(program.messages.errors, QStringList{"Cannot read install.Log: File not found"});
-    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->help1());
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->helpMenu());
     QCOMPARE(window.workPages()->currentWidget(), window.channelPage());
     QCOMPARE(window.workspace().languageCode, 0);
     QVERIFY(window.languagePage()->chineseButton()->isChecked());

@@ -83,7 +83,7 @@ void TestStartup::firstRunShowsTheDefaults()
     QCOMPARE(window.settingsPage()->bandBox()->currentText(), QString("400-470MHz"));
     QVERIFY(!window.workspace().editor.startingUp);
     // Until the window is shown the help menu page is up.
-    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->help1());
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->helpMenu());
     QCOMPARE(window.workPages()->currentWidget(), window.channelPage());
 }
 
@@ -101,7 +101,8 @@ void TestStartup::firstShowingMovesToTheProgrammingPage()
     program.folder.copyCompanionFiles(); // the installer's log picks the language first
     program.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
-    QCOMPARE(program.window->menuPages()->currentWidget(), program.window->menuPages()->prog1());
+    QCOMPARE(program.window->menuPages()->currentWidget(),
+             program.window->menuPages()->programMenu());
     QCOMPARE(program.window->workPages()->currentWidget(), program.window->channelPage());
 }
 
@@ -143,7 +144,7 @@ void TestStartup::storedSkinIsChosen()
     QCOMPARE(window.workspace().themeIndex(), 2);
     QCOMPARE(window.skinPage()->skinList()->currentText(), QString("Watercolor"));
     // Choosing a skin brings up the options page, as the user's own choice does.
-    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->tool1());
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->optionsMenu());
     QVERIFY(program.exitAndReadIni().contains("skintnow=2\n"));
 }
 
@@ -181,13 +182,13 @@ void TestStartup::exitButtonClosesTheWindow()
     Program program;
     program.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
-    program.window->menuPages()->showPage(program.window->menuPages()->file1());
+    program.window->menuPages()->showPage(program.window->menuPages()->fileMenu());
     IconButton* exit = program.window->menuPages()->exitButton();
     QTest::mouseClick(exit->button(), Qt::LeftButton);
     QTRY_VERIFY(!program.window->isVisible());
 
     program.window->show();
-    program.window->menuPages()->showPage(program.window->menuPages()->file1());
+    program.window->menuPages()->showPage(program.window->menuPages()->fileMenu());
     QTest::mouseClick(exit->label(), Qt::LeftButton); // the caption acts too
     QTRY_VERIFY(!program.window->isVisible());
 }

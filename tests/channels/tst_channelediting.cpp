@@ -638,7 +638,7 @@ void TestChannelEditing::menuPageHidesTheCellEditors()
     program.click(3, Column::RxTone);
     QVERIFY(program.picker()->isVisible());
 
-    program.window->menuPages()->showPage(program.window->menuPages()->file1());
+    program.window->menuPages()->showPage(program.window->menuPages()->fileMenu());
 
     QVERIFY(program.picker()->isHidden());
     QVERIFY(program.editor()->isHidden());
