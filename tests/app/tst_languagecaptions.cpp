@@ -13,8 +13,7 @@
 #include "workspace/BuiltInLanguages.h"
 #include "workspace/LanguageStrings.h"
 
-#include "support/RecordingMessageLibrary.h"
-#include "support/TemporaryProgramFolder.h"
+#include "support/RunningProgram.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,36 +28,20 @@
 
 namespace {
 
-class ScriptedFileDialogs : public FileDialogs
+// The program as it starts, shown; with the shipped companion files its installer's log
+// names English.
+struct Program : RunningProgram
 {
-public:
-    std::optional<QString> path;
-    std::optional<QString> openPath() override { return path; }
-    std::optional<QString> savePath() override { return path; }
-};
-
-struct Program
-{
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    ScriptedFileDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ReadWriteDialog> readWrite;
-
-    // Starts as the program does, with the shipped companion files (the installer's log
-    // names English).
     explicit Program(bool withCompanionFiles = true)
+        : RunningProgram(optionsWith(withCompanionFiles))
     {
-        if (withCompanionFiles)
-            folder.copyCompanionFiles();
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        platform.fileDialogs = &dialogs;
-        window = std::make_unique<MainWindow>(platform);
-        readWrite = std::make_unique<ReadWriteDialog>(window.get());
-        window->attachReadWriteDialog(*readWrite);
-        window->show();
+    }
+
+    static ProgramOptions optionsWith(bool withCompanionFiles)
+    {
+        ProgramOptions options;
+        options.companionFiles = withCompanionFiles;
+        return options;
     }
 
     LanguageTable table(const QString& language) const
@@ -107,9 +90,9 @@ QList<QPair<QString, int>> captions(const Program& program)
         {window.languagePage()->englishButton()->text(), EnglishButton},
         {window.skinPage()->group()->title(), SkinTitle},
         {window.statusPanel()->text(), StatusLine},
-        {program.readWrite->exitButton()->text(), ReadWriteExit},
-        {program.readWrite->startButton()->text(), ReadWriteStart},
-        {program.readWrite->statusPanel()->text(), StatusLine},
+        {program.dialog->exitButton()->text(), ReadWriteExit},
+        {program.dialog->startButton()->text(), ReadWriteStart},
+        {program.dialog->statusPanel()->text(), StatusLine},
     };
     for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting) {
         const auto s = FunctionSettings::Setting(setting);
@@ -189,7 +172,7 @@ void TestLanguageCaptions::channelFileLanguageMovesTheButtons()
                                             "Squelch 2\r\nBatSave 1\r\nTxT.O.T 3\r\nTONE 1\r\n"
                                             "EMG 1\r\nSCAN 1\r\nVOICE 2\r\nVoxGainLevel 2\r\n"
                                             "VoxDelay 2\r\nVoxInhibit 1\r\n");
-    program.dialogs.path = path;
+    program.fileDialogs.answerBoth(path);
 
     window.fileCommands().openFile();
 

@@ -10,8 +10,7 @@
 #include "channels/FrequencyEditor.h"
 #include "workspace/MessageIds.h"
 
-#include "support/RecordingMessageLibrary.h"
-#include "support/TemporaryProgramFolder.h"
+#include "support/RunningProgram.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,24 +26,15 @@ namespace {
 
 // The main window with the shipped companion files, shown and active. The test plays the
 // mouse: `mouse` is where the cursor is, in the window's client coordinates.
-struct Program
+struct Program : RunningProgram
 {
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    QPoint mouse;
-    QList<QUrl> openedUrls;
-    std::unique_ptr<MainWindow> window;
+    Program() : RunningProgram(withScriptedMouse()) {}
 
-    Program()
+    static ProgramOptions withScriptedMouse()
     {
-        folder.copyCompanionFiles();
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        platform.cursorPosition = [this] { return window->mapToGlobal(mouse); };
-        platform.openUrl = [this](const QUrl& url) { openedUrls << url; };
-        window = std::make_unique<MainWindow>(platform);
-        window->show();
+        ProgramOptions options;
+        options.scriptedMouse = true;
+        return options;
     }
 
     MenuPages* menu() const { return window->menuPages(); }
@@ -271,8 +261,7 @@ void TestNavigation::chosenSkinIsSavedOnExit()
     QCOMPARE(program.window->workspace().themeIndex(), 2);
     QCOMPARE(program.menu()->currentWidget(), program.menu()->optionsMenu());
     QVERIFY(qApp->styleSheet().contains("Watercolor"));
-    program.window.reset();
-    QVERIFY(program.folder.readFile("qv3307.ini").contains("skintnow=2"));
+    QVERIFY(program.exitAndReadSettingsFile().contains("skintnow=2"));
 }
 
 void TestNavigation::helpOpensTheManualOfTheCheckedLanguage()

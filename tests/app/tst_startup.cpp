@@ -9,8 +9,7 @@
 #include "channels/SettingsPage.h"
 #include "link/SerialPort.h"
 
-#include "support/RecordingMessageLibrary.h"
-#include "support/TemporaryProgramFolder.h"
+#include "support/RunningProgram.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,31 +22,16 @@
 
 namespace {
 
-struct Program
+// The program on a program folder that holds nothing but the settings file given, not
+// shown yet.
+ProgramOptions onEmptyFolder(const QByteArray& settingsFile = {})
 {
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    std::unique_ptr<MainWindow> window;
-
-    explicit Program(const QByteArray& ini = {})
-    {
-        if (!ini.isNull())
-            folder.writeFile("qv3307.ini", ini);
-        start();
-    }
-    void start()
-    {
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        window = std::make_unique<MainWindow>(platform);
-    }
-    QByteArray exitAndReadIni()
-    {
-        window.reset();
-        return folder.readFile("qv3307.ini");
-    }
-};
+    ProgramOptions options;
+    options.companionFiles = false;
+    options.settingsFile = settingsFile;
+    options.show = false;
+    return options;
+}
 
 } // namespace
 
@@ -72,7 +56,7 @@ private slots:
 
 void TestStartup::firstRunShowsTheDefaults()
 {
-    Program program;
+    RunningProgram program(onEmptyFolder());
     MainWindow& window = *program.window;
     QCOMPARE(window.size(), QSize(827, 561));
     QCOMPARE(window.windowTitle(), QString("QV3307"));
@@ -89,15 +73,15 @@ void TestStartup::firstRunShowsTheDefaults()
 
 void TestStartup::firstRunWritesTheDefinedFileOnExit()
 {
-    Program program;
-    QCOMPARE(program.exitAndReadIni(), QByteArray("[open]\ncom=1\n[skin1]\nskintnow=0\n"
-                                                  "[list1]\nlistnow=0\nlistcount=0\n"
-                                                  "combo0=400-470MHz\n"));
+    RunningProgram program(onEmptyFolder());
+    QCOMPARE(program.exitAndReadSettingsFile(), QByteArray("[open]\ncom=1\n[skin1]\nskintnow=0\n"
+                                                           "[list1]\nlistnow=0\nlistcount=0\n"
+                                                           "combo0=400-470MHz\n"));
 }
 
 void TestStartup::firstShowingMovesToTheProgrammingPage()
 {
-    Program program;
+    RunningProgram program(onEmptyFolder());
     program.folder.copyCompanionFiles(); // the installer's log picks the language first
     program.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
@@ -108,18 +92,18 @@ void TestStartup::firstShowingMovesToTheProgrammingPage()
 
 void TestStartup::storedPortChecksItsButton()
 {
-    Program program("[open]\ncom=3\n");
+    RunningProgram program(onEmptyFolder("[open]\ncom=3\n"));
     MainWindow& window = *program.window;
     QVERIFY(window.comPortPage()->portButton(3)->isChecked());
     QVERIFY(!window.comPortPage()->portButton(1)->isChecked());
     QCOMPARE(window.link().portNumber(), 3);
     QCOMPARE(window.serialPort().portNumber(), 3);
-    QVERIFY(program.exitAndReadIni().contains("com=3\n"));
+    QVERIFY(program.exitAndReadSettingsFile().contains("com=3\n"));
 }
 
 void TestStartup::portOutsideTheButtonsIsKept()
 {
-    Program program("[open]\ncom=7\n");
+    RunningProgram program(onEmptyFolder("[open]\ncom=7\n"));
     MainWindow& window = *program.window;
     ComPortPage* page = window.comPortPage();
     QVERIFY(page->portButton(1)->isChecked());
@@ -127,42 +111,42 @@ void TestStartup::portOutsideTheButtonsIsKept()
 
     page->portButton(1)->click(); // already checked: nothing happens
     QCOMPARE(window.link().portNumber(), 7);
-    QVERIFY(program.exitAndReadIni().contains("com=7\n"));
+    QVERIFY(program.exitAndReadSettingsFile().contains("com=7\n"));
 
     program.start();
     program.window->comPortPage()->portButton(2)->click();
     QCOMPARE(program.window->link().portNumber(), 2);
     program.window->comPortPage()->portButton(1)->click();
     QCOMPARE(program.window->link().portNumber(), 1);
-    QVERIFY(program.exitAndReadIni().contains("com=1\n"));
+    QVERIFY(program.exitAndReadSettingsFile().contains("com=1\n"));
 }
 
 void TestStartup::storedSkinIsChosen()
 {
-    Program program("[skin1]\nskintnow=2\n");
+    RunningProgram program(onEmptyFolder("[skin1]\nskintnow=2\n"));
     MainWindow& window = *program.window;
     QCOMPARE(window.workspace().themeIndex(), 2);
     QCOMPARE(window.skinPage()->skinList()->currentText(), QString("Watercolor"));
     // Choosing a skin brings up the options page, as the user's own choice does.
     QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->optionsMenu());
-    QVERIFY(program.exitAndReadIni().contains("skintnow=2\n"));
+    QVERIFY(program.exitAndReadSettingsFile().contains("skintnow=2\n"));
 }
 
 void TestStartup::skinOutsideTheListKeepsTheFirst()
 {
-    Program program("[skin1]\nskintnow=9\n");
+    RunningProgram program(onEmptyFolder("[skin1]\nskintnow=9\n"));
     QCOMPARE(program.window->workspace().themeIndex(), 0);
     QCOMPARE(program.window->skinPage()->skinList()->currentIndex(), 0);
 }
 
 void TestStartup::negativeBandCountLeavesTheBandBoxEmpty()
 {
-    Program program("[list1]\nlistcount=-1\nlistnow=0\ncombo0=136-174MHz\n");
+    RunningProgram program(onEmptyFolder("[list1]\nlistcount=-1\nlistnow=0\ncombo0=136-174MHz\n"));
     MainWindow& window = *program.window;
     QCOMPARE(window.workspace().bands.count(), 0);
     QCOMPARE(window.workspace().bands.selectedIndex(), -1);
     QCOMPARE(window.settingsPage()->bandBox()->count(), 0);
-    const QByteArray ini = program.exitAndReadIni();
+    const QByteArray ini = program.exitAndReadSettingsFile();
     QVERIFY(ini.contains("listnow=-1\n"));
     QVERIFY(ini.contains("listcount=-1\n"));
     QVERIFY(ini.contains("combo0=136-174MHz")); // a key beyond the count is left alone
@@ -170,16 +154,17 @@ void TestStartup::negativeBandCountLeavesTheBandBoxEmpty()
 
 void TestStartup::bandSelectionOutsideTheListFallsBackToTheFirst()
 {
-    Program program("[list1]\nlistcount=1\nlistnow=5\ncombo0=136-174MHz\ncombo1=400-470MHz\n");
+    RunningProgram program(
+        onEmptyFolder("[list1]\nlistcount=1\nlistnow=5\ncombo0=136-174MHz\ncombo1=400-470MHz\n"));
     QCOMPARE(program.window->workspace().bands.selectedText(), QString("136-174MHz"));
     QCOMPARE(program.window->settingsPage()->bandBox()->currentText(), QString("136-174MHz"));
     program.window->workspace().bands.select(1);
-    QVERIFY(program.exitAndReadIni().contains("listnow=1\n"));
+    QVERIFY(program.exitAndReadSettingsFile().contains("listnow=1\n"));
 }
 
 void TestStartup::exitButtonClosesTheWindow()
 {
-    Program program;
+    RunningProgram program(onEmptyFolder());
     program.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
     program.window->menuPages()->showPage(program.window->menuPages()->fileMenu());
@@ -195,7 +180,7 @@ void TestStartup::exitButtonClosesTheWindow()
 
 void TestStartup::settingsPageShowsTheTenFields()
 {
-    Program program;
+    RunningProgram program(onEmptyFolder());
     SettingsPage* page = program.window->settingsPage();
     using S = FunctionSettings;
     const QList<QPair<S::Setting, QString>> captions = {
@@ -226,7 +211,7 @@ void TestStartup::settingsPageShowsTheTenFields()
 
 void TestStartup::gridHasItsGeometry()
 {
-    Program program;
+    RunningProgram program(onEmptyFolder());
     ChannelGrid* grid = program.window->channelPage()->grid();
     const int widths[] = {40, 72, 77, 72, 78, 65, 65, 68, 59};
     for (int column = 0; column < 9; ++column)

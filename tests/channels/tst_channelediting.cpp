@@ -9,8 +9,7 @@
 #include "channels/TonePicker.h"
 #include "workspace/MessageIds.h"
 
-#include "support/RecordingMessageLibrary.h"
-#include "support/TemporaryProgramFolder.h"
+#include "support/RunningProgram.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,26 +26,16 @@ namespace {
 
 const CellWords English{"OFF", "ON", "High", "Low"};
 
-// The program's main window on a temporary program folder with the shipped companion
-// files, shown and active.
-struct Program
+// The eight cells of a channel just typed in English.
+QStringList newChannel(const QString& frequency)
 {
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    std::unique_ptr<MainWindow> window;
+    return {frequency, "OFF", frequency, "OFF", "High", "ON", "OFF", "OFF"};
+}
 
-    // The shipped install.Log starts the program in English.
-    Program()
-    {
-        folder.copyCompanionFiles();
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        window = std::make_unique<MainWindow>(platform);
-        window->show();
-    }
-
-    Workspace& workspace() { return window->workspace(); }
+// The program with the shipped companion files, shown, in English; the test drives its
+// channel grid.
+struct Program : RunningProgram
+{
     ChannelPage* page() { return window->channelPage(); }
     ChannelGrid* grid() { return page()->grid(); }
     FrequencyEditor* editor() { return page()->frequencyEditor(); }
@@ -79,17 +68,11 @@ struct Program
 
     void putChannel(int row, const QString& frequency)
     {
-        const QStringList texts{frequency, "OFF", frequency, "OFF", "High", "ON", "OFF", "OFF"};
+        const QStringList texts = newChannel(frequency);
         for (int field = 0; field < texts.size(); ++field)
             workspace().table.setText(row, Column::FirstField + field, texts[field]);
     }
-    QStringList row(int row) { return workspace().table.fields(row); }
 };
-
-QStringList newChannel(const QString& frequency)
-{
-    return {frequency, "OFF", frequency, "OFF", "High", "ON", "OFF", "OFF"};
-}
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "support/PermissionsHonoured.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/RecordingMessageLibrary.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/WorkspaceFixture.h"
 
 #include <QDir>
@@ -17,29 +18,6 @@
 namespace {
 
 using S = FunctionSettings;
-
-// Answers the file dialogs from a script and notes what the program looked like when
-// each one came up.
-class ScriptedFileDialogs : public FileDialogs
-{
-public:
-    std::optional<QString> openAnswer;
-    std::optional<QString> saveAnswer;
-    std::function<void()> onDialog;
-    int shown = 0;
-
-    std::optional<QString> openPath() override { return answer(openAnswer); }
-    std::optional<QString> savePath() override { return answer(saveAnswer); }
-
-private:
-    std::optional<QString> answer(const std::optional<QString>& scripted)
-    {
-        ++shown;
-        if (onDialog)
-            onDialog();
-        return scripted;
-    }
-};
 
 // The file commands with everything around them recorded: boxes, the main window's
 // enabled state, the cell editors being closed and the dialogs.

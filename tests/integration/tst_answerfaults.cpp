@@ -269,7 +269,7 @@ void TestAnswerFaults::run(Procedure procedure)
     QByteArray radioBefore = writing ? BlankRadio : sampleRadio();
     if (!row.settingsBlock.isEmpty())
         radioBefore.replace(MemoryMap::SettingsBlock, MemoryMap::BlockSize, row.settingsBlock);
-    RunningProgram program(radioBefore, faults);
+    RunningProgram program(ProgramOptions::withRadio(radioBefore, faults));
     program.radio.setPaced(row.paced);
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
     Workspace& workspace = program.workspace();
@@ -380,8 +380,7 @@ void TestAnswerFaults::run(Procedure procedure)
 
     // qv3307.ini, written when the window goes, keeps exactly the band list it had.
     const int selectedExpected = int(bandsExpected.indexOf(expected.band));
-    program.dialog.reset();
-    program.window.reset();
+    program.exitAndReadSettingsFile();
     const StoredChoices stored = StoredChoices::read(SettingsFile(program.folder.path()));
     QCOMPARE(stored.bands, bandsExpected);
     QCOMPARE(stored.selectedBand, selectedExpected);

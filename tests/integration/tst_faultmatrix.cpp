@@ -16,7 +16,7 @@
 #include "support/SampleRadio.h"
 #include "support/TemporaryProgramFolder.h"
 
-#include <QProcess>
+#include "support/HeldPort.h"
 #include <QPushButton>
 #include <QTest>
 
@@ -87,7 +87,10 @@ QByteArray calibrationBlock(const PowerCalibrationValues& values)
 // The program with its read/write dialog; COM1 leads to the simulated radio.
 struct Program : RunningProgram
 {
-    Program(const QByteArray& image, const RadioFaults& faults) : RunningProgram(image, faults) {}
+    Program(const QByteArray& image, const RadioFaults& faults)
+        : RunningProgram(ProgramOptions::withRadio(image, faults))
+    {
+    }
 
     ServiceCommands& service() { return window->serviceCommands(); }
     QByteArray memory(int address, int size = MemoryMap::BlockSize)
@@ -106,23 +109,6 @@ struct Program : RunningProgram
         QVERIFY(dialog->startButton()->isEnabled());
         QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
-    }
-};
-
-// Holds COM1's device from another process, as another program would.
-struct PortHolder
-{
-    QProcess process;
-    explicit PortHolder(const QString& device)
-    {
-        process.start(PORT_HOLDER, {device});
-        process.waitForReadyRead(10'000);
-    }
-    bool holding() { return process.readAll().trimmed() == "held"; }
-    ~PortHolder()
-    {
-        process.closeWriteChannel();
-        process.waitForFinished(10'000);
     }
 };
 
@@ -323,7 +309,7 @@ void TestFaultMatrix::everyFaultAtEveryStage()
         return texts;
     }();
 
-    std::optional<PortHolder> holder;
+    std::optional<HeldPort> holder;
     if (fault.portHeld) {
         holder.emplace(program.radio.slavePath());
         QVERIFY(holder->holding());

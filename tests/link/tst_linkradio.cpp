@@ -10,7 +10,7 @@
 #include "support/SimulatedLine.h"
 #include "support/TemporaryProgramFolder.h"
 
-#include <QProcess>
+#include "support/HeldPort.h"
 #include <QTest>
 
 using Kind = RadioProtocol::CommandKind;
@@ -258,14 +258,11 @@ void TestLinkRadio::portHeldByAnotherProgramFailsTheProbe()
     link.setPortNumber(1);
     QVERIFY(link.probePort());
 
-    QProcess holder;
-    holder.start(PORT_HOLDER, {line.radio.slavePath()});
-    QVERIFY(holder.waitForReadyRead(10'000));
-    QCOMPARE(holder.readAll().trimmed(), "held");
+    HeldPort holder(line.radio.slavePath());
+    QVERIFY(holder.holding());
     QVERIFY(!link.probePort());
 
-    holder.closeWriteChannel();
-    QVERIFY(holder.waitForFinished(10'000));
+    QVERIFY(holder.release());
     QVERIFY(link.probePort());
 }
 

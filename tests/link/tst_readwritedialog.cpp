@@ -31,7 +31,7 @@ struct Program : RunningProgram
 {
     explicit Program(Language language = Language::English,
                      const QByteArray& image = SampleRadio::image(), const RadioFaults& faults = {})
-        : RunningProgram(image, faults, language)
+        : RunningProgram(ProgramOptions::withRadio(image, faults, language))
     {
     }
 

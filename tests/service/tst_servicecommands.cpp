@@ -12,9 +12,9 @@
 #include "support/SimulatedLine.h"
 #include "support/TemporaryProgramFolder.h"
 
+#include "support/HeldPort.h"
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -309,10 +309,8 @@ void TestServiceCommands::portHeldByAnotherProgram()
     ServiceLine line;
     QVERIFY(line.start());
     const PowerCalibrationValues before = line.commands->calibration().values();
-    QProcess holder;
-    holder.start(PORT_HOLDER, {line.radio.slavePath()});
-    QVERIFY(holder.waitForReadyRead(10'000));
-    QCOMPARE(holder.readAll().trimmed(), "held");
+    HeldPort holder(line.radio.slavePath());
+    QVERIFY(holder.holding());
 
     QCOMPARE(line.run(command), Outcome::Failed);
     QCOMPARE(line.messages.messageIds(), QList<int>{message});
@@ -321,8 +319,7 @@ void TestServiceCommands::portHeldByAnotherProgram()
     QVERIFY(!line.port->isOpen());
     QVERIFY(!line.commands->busy());
 
-    holder.closeWriteChannel();
-    QVERIFY(holder.waitForFinished(10'000));
+    QVERIFY(holder.release());
     QVERIFY(line.radio.received().isEmpty());
 }
 
