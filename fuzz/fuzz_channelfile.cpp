@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting) {
         const int position = parsed.content.positions[setting];
         if (position < 0 ||
-            position >= FunctionSettings::builtInEntries(FunctionSettings::Setting(setting)).size())
+            position >= FunctionSettings::entryCount(FunctionSettings::Setting(setting)))
             __builtin_trap();
     }
     workspace.editor.loading = true;

@@ -2,8 +2,6 @@
 
 #include "workspace/FunctionSettings.h"
 
-#include <QByteArray>
-
 #include <array>
 #include <string_view>
 
@@ -57,11 +55,6 @@ constexpr int RxFrequencyPosition = 8; // just after "CH01 | "
 constexpr int valuePosition(std::string_view label)
 {
     return int(label.size()) + 1;
-}
-
-inline QByteArray bytes(std::string_view text)
-{
-    return QByteArray(text.data(), qsizetype(text.size()));
 }
 
 } // namespace ChannelFileLayout

@@ -48,7 +48,7 @@ QString expectedValue(const ChannelFileProblem& problem, Language language)
         return english ? QStringLiteral("a language code (1 Chinese, 2 English)")
                        : QStringLiteral("语言代码（1 中文，2 英文）");
     }
-    const int last = int(FunctionSettings::builtInEntries(*problem.setting).size()) - 1;
+    const int last = FunctionSettings::entryCount(*problem.setting) - 1;
     const QString range = english ? QStringLiteral(" (0–%1)") : QStringLiteral("（0–%1）");
     return settingValue(*problem.setting).in(language) + range.arg(last);
 }

@@ -62,9 +62,12 @@ QString ChannelFileWriter::channelLine(int row) const
     const QString separator = text(Layout::Separator);
     QString line = text(Layout::ChannelPrefix);
     line += withoutLeadingSpaces(table.text(row, Column::ChannelLabel));
-    for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        line += separator + table.text(row, column);
-    return line + separator;
+    for (int column = Column::FirstField; column <= Column::LastField; ++column) {
+        line += separator;
+        line += table.text(row, column);
+    }
+    line += separator;
+    return line;
 }
 
 FileResult ChannelFileWriter::write(QIODevice* device) const

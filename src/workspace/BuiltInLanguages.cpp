@@ -14,6 +14,12 @@ LanguageTable loadResource(Language language)
     Q_UNUSED(opened);
     return LanguageTable::parse(file.readAll());
 }
+
+CellWords wordsOf(const LanguageTable& table)
+{
+    return {table.string(LanguageString::OffWord), table.string(LanguageString::OnWord),
+            table.string(LanguageString::HighWord), table.string(LanguageString::LowWord)};
+}
 } // namespace
 
 const LanguageTable& BuiltInLanguages::table(Language language)
@@ -23,11 +29,11 @@ const LanguageTable& BuiltInLanguages::table(Language language)
     return language == Language::English ? english : chinese;
 }
 
-CellWords BuiltInLanguages::words(Language language)
+const CellWords& BuiltInLanguages::words(Language language)
 {
-    const LanguageTable& builtIn = table(language);
-    return {builtIn.string(LanguageString::offWord), builtIn.string(LanguageString::onWord),
-            builtIn.string(LanguageString::highWord), builtIn.string(LanguageString::lowWord)};
+    static const CellWords chinese = wordsOf(table(Language::Chinese));
+    static const CellWords english = wordsOf(table(Language::English));
+    return language == Language::English ? english : chinese;
 }
 
 QString BuiltInLanguages::defaultCaption(int number)

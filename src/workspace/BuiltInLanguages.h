@@ -11,7 +11,7 @@
 namespace BuiltInLanguages {
 const LanguageTable& table(Language language);
 // Strings 34 to 37 of the built-in table.
-CellWords words(Language language);
+const CellWords& words(Language language);
 // The text a control shows before any language is applied: the built-in Chinese string.
 QString defaultCaption(int number);
 } // namespace BuiltInLanguages

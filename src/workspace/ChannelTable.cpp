@@ -26,8 +26,9 @@ void ChannelTable::setText(int row, int column, const QString& text)
     if (!isValidCell(row, column) || m_cells[row][column] == text)
         return;
     m_cells[row][column] = text;
+    static const QList<int> textRoles{Qt::DisplayRole, Qt::EditRole};
     const QModelIndex cell = index(row, column);
-    emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+    emit dataChanged(cell, cell, textRoles);
 }
 
 QStringList ChannelTable::fields(int row) const

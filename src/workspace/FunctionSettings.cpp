@@ -13,24 +13,25 @@ FunctionSettings::FunctionSettings(QObject* parent) : QObject(parent)
 // list is in another order than the one a language builds (its off entry comes last).
 QStringList FunctionSettings::builtInEntries(Setting setting)
 {
-    const QString off = BuiltInLanguages::defaultCaption(LanguageString::offWord);
+    using namespace Qt::StringLiterals;
+    const QString off = BuiltInLanguages::defaultCaption(LanguageString::OffWord);
     switch (setting) {
     case Squelch:
-        return {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+        return {u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s};
     case BatterySave:
     case PromptTone:
     case AlarmKey:
-        return {"OFF", "ON"};
+        return {u"OFF"_s, u"ON"_s};
     case TimeOut:
         return timeOutEntries(off, BuiltInLanguages::defaultCaption(LanguageString::MinutesUnit));
     case Scan:
-        return {"ON", "OFF"};
+        return {u"ON"_s, u"OFF"_s};
     case VoicePrompt:
-        return {"Male voice in Chinese", "英文男声", off};
+        return {u"Male voice in Chinese"_s, u"英文男声"_s, off};
     case VoxGain:
-        return {"1", "2", "3", "4", "5", "6", "7", "8"};
+        return {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s};
     case VoxDelay:
-        return {"1s", "2s", "3s", "4s"};
+        return {u"1s"_s, u"2s"_s, u"3s"_s, u"4s"_s};
     }
     return {};
 }

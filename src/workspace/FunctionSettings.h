@@ -34,6 +34,10 @@ public:
 
     explicit FunctionSettings(QObject* parent = nullptr);
 
+    // How many entries each setting's list has, whatever the language.
+    static constexpr std::array<int, SettingCount> EntryCounts = {10, 2, 8, 2, 2, 2, 3, 8, 4};
+    static constexpr int entryCount(Setting setting) { return EntryCounts[setting]; }
+
     static QStringList builtInEntries(Setting setting);
     // The time-out list: the off word, then 1 to 7 minutes, each number followed by the unit.
     static QStringList timeOutEntries(const QString& offWord, const QString& minutesUnit);

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -49,20 +50,36 @@ int utf8Length(unsigned char lead)
     return 1;
 }
 
+// GBK keeps ASCII as it is. Most texts of a channel file or the settings file are
+// ASCII, and converting them needs no converter, which is costly to set up.
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+bool isAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 } // namespace
 
 namespace Gbk {
 
 QByteArray encode(const QString& text)
 {
+    if (isAscii(text))
+        return text.toLatin1();
     QStringEncoder encoder("GBK");
     if (!encoder.isValid())
         return encodeWithIconv(text);
     return encoder.encode(text);
 }
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
     QStringDecoder decoder("GBK");
     if (!decoder.isValid())
         return decodeWithIconv(bytes);
@@ -74,10 +91,11 @@ QByteArray encodeWithIconv(const QString& text)
     return convert("GBK", "UTF-8", text.toUtf8(), QByteArrayLiteral("?"), utf8Length);
 }
 
-QString decodeWithIconv(const QByteArray& bytes)
+QString decodeWithIconv(QByteArrayView bytes)
 {
-    const QByteArray utf8 = convert("UTF-8", "GBK", bytes, QByteArrayLiteral("\xEF\xBF\xBD"),
-                                    [](unsigned char) { return 1; });
+    const QByteArray utf8 =
+        convert("UTF-8", "GBK", bytes.toByteArray(), QByteArrayLiteral("\xEF\xBF\xBD"),
+                [](unsigned char) { return 1; });
     return QString::fromUtf8(utf8);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The 8-bit encoding of channel files and the installer's log: ASCII, with Chinese texts
@@ -8,10 +9,10 @@
 namespace Gbk {
 
 QByteArray encode(const QString& text);
-QString decode(const QByteArray& bytes);
+QString decode(QByteArrayView bytes);
 
 // The conversions through iconv, used when Qt was built without a GBK codec.
 QByteArray encodeWithIconv(const QString& text);
-QString decodeWithIconv(const QByteArray& bytes);
+QString decodeWithIconv(QByteArrayView bytes);
 
 } // namespace Gbk

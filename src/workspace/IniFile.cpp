@@ -9,9 +9,12 @@ namespace {
 // A settings file is a few hundred bytes; one far larger is not ours to rewrite.
 constexpr qint64 MaxFileSize = FileIo::ReadLimit;
 
-bool sameName(const QByteArray& a, const QByteArray& b)
+// Names match without regard to the case of ASCII letters. The lookups run over every
+// line for every key read or written, so they look at the lines through views and copy
+// nothing.
+bool sameName(QByteArrayView a, QByteArrayView b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return qstrnicmp(a.data(), a.size(), b.data(), b.size()) == 0;
 }
 
 bool isBlank(char character)
@@ -19,21 +22,21 @@ bool isBlank(char character)
     return character == ' ' || character == '\t' || character == '\v' || character == '\f';
 }
 
-std::optional<QByteArray> sectionName(const QByteArray& text)
+std::optional<QByteArrayView> sectionName(QByteArrayView text)
 {
-    const QByteArray trimmed = text.trimmed();
+    const QByteArrayView trimmed = text.trimmed();
     if (trimmed.size() < 2 || !trimmed.startsWith('[') || !trimmed.endsWith(']'))
         return std::nullopt;
-    return trimmed.mid(1, trimmed.size() - 2).trimmed();
+    return trimmed.sliced(1, trimmed.size() - 2).trimmed();
 }
 
 // The key of a "key=value" line; empty for comments and every other line.
-QByteArray keyOf(const QByteArray& text)
+QByteArrayView keyOf(QByteArrayView text)
 {
     if (text.trimmed().startsWith(';'))
         return {};
     const qsizetype equals = text.indexOf('=');
-    return equals > 0 ? text.left(equals).trimmed() : QByteArray();
+    return equals > 0 ? text.first(equals).trimmed() : QByteArrayView();
 }
 
 struct ValueSpan
@@ -96,7 +99,7 @@ void IniFile::parse(const QByteArray& bytes)
 std::optional<IniFile::Span> IniFile::sectionBody(const QByteArray& section) const
 {
     for (qsizetype header = 0; header < m_lines.size(); ++header) {
-        const std::optional<QByteArray> name = sectionName(m_lines[header].text);
+        const std::optional<QByteArrayView> name = sectionName(m_lines[header].text);
         if (!name || !sameName(*name, section))
             continue;
         qsizetype end = header + 1;
@@ -110,7 +113,7 @@ std::optional<IniFile::Span> IniFile::sectionBody(const QByteArray& section) con
 qsizetype IniFile::keyLine(const Span& body, const QByteArray& key) const
 {
     for (qsizetype line = body.begin; line < body.end; ++line) {
-        const QByteArray lineKey = keyOf(m_lines[line].text);
+        const QByteArrayView lineKey = keyOf(m_lines[line].text);
         if (!lineKey.isEmpty() && sameName(lineKey, key))
             return line;
     }
@@ -166,6 +169,8 @@ QByteArray IniFile::toBytes() const
 
 bool IniFile::save()
 {
+    if (m_path.isEmpty())
+        return true;
     if (!m_mayWrite)
         return false;
     const QByteArray bytes = toBytes();

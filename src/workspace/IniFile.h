@@ -14,9 +14,11 @@
 //
 // Each write goes to disk at once (write-through), replacing the file as one step where
 // its folder allows, and writing it in place where only the file itself may be written.
+// A store made without a path lives in memory alone and writes nothing.
 class IniFile
 {
 public:
+    IniFile() = default;
     explicit IniFile(QString path);
 
     const QString& path() const { return m_path; }

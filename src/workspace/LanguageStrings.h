@@ -26,10 +26,10 @@ enum : int {
     LanguageTitle = 23,      // icon label and group box
     SkinTitle = 24,          // icon label and group box
     FirstColumnCaption = 25, // 25 to 33: the grid's caption row, columns 0 to 8
-    offWord = 34,
-    onWord = 35,
-    highWord = 36,
-    lowWord = 37,
+    OffWord = 34,
+    OnWord = 35,
+    HighWord = 36,
+    LowWord = 37,
     FirstSettingLabel = 38, // 38 to 46: the setting labels, in Setting order
     VoxInhibit = 47,
     MinutesUnit = 48, // follows "1" to "7" in the time-out list

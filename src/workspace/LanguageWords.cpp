@@ -46,10 +46,10 @@ CellWords LanguageWords::of(const LanguageTable& table, Language language)
 {
     const CellWords fallback = BuiltInLanguages::words(language);
     const auto [off, on] =
-        pair(table.string(LanguageString::offWord), table.string(LanguageString::onWord),
+        pair(table.string(LanguageString::OffWord), table.string(LanguageString::OnWord),
              fallback.offWord, fallback.onWord);
     const auto [high, low] =
-        pair(table.string(LanguageString::highWord), table.string(LanguageString::lowWord),
+        pair(table.string(LanguageString::HighWord), table.string(LanguageString::LowWord),
              fallback.highWord, fallback.lowWord);
     return {off, on, high, low};
 }

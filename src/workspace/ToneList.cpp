@@ -42,7 +42,7 @@ QStringList buildToneTexts()
 
 ToneList::ToneList()
 {
-    m_entries << BuiltInLanguages::defaultCaption(LanguageString::offWord) << toneTexts();
+    m_entries << BuiltInLanguages::defaultCaption(LanguageString::OffWord) << toneTexts();
 }
 
 void ToneList::setOffEntry(const QString& offWord)

@@ -174,10 +174,10 @@ void TestLocalisation::applyingKeepsEveryPosition()
     QCOMPARE(workspace.settings.text(S::TimeOut), txtot3);
 
     const CellWords& words = workspace.words;
-    QCOMPARE(words.offWord, table.string(LanguageString::offWord));
-    QCOMPARE(words.onWord, table.string(LanguageString::onWord));
-    QCOMPARE(words.highWord, table.string(LanguageString::highWord));
-    QCOMPARE(words.lowWord, table.string(LanguageString::lowWord));
+    QCOMPARE(words.offWord, table.string(LanguageString::OffWord));
+    QCOMPARE(words.onWord, table.string(LanguageString::OnWord));
+    QCOMPARE(words.highWord, table.string(LanguageString::HighWord));
+    QCOMPARE(words.lowWord, table.string(LanguageString::LowWord));
     QCOMPARE(workspace.tones.entries().size(), ToneList::Count);
     QCOMPARE(workspace.tones.offEntry(), words.offWord);
     QCOMPARE(workspace.tones.entries()[1], QString("67.0"));
@@ -195,6 +195,12 @@ void TestLocalisation::applyingKeepsEveryPosition()
                           table.string(LanguageString::ChineseVoice)}));
     for (S::Setting fixed : {S::Squelch, S::VoxGain, S::VoxDelay})
         QCOMPARE(workspace.settings.entries(fixed), S::builtInEntries(fixed));
+    // A channel file's positions are checked against these lengths, whatever the language.
+    for (int setting = 0; setting < S::SettingCount; ++setting) {
+        const auto which = S::Setting(setting);
+        QCOMPARE(workspace.settings.entries(which).size(), S::entryCount(which));
+        QCOMPARE(S::builtInEntries(which).size(), S::entryCount(which));
+    }
 
     for (int column = 0; column < Column::Count; ++column)
         QCOMPARE(workspace.table.text(Row::Captions, column),

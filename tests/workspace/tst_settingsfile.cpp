@@ -5,6 +5,7 @@
 #include "support/ReadOnlyFolder.h"
 #include "support/TemporaryProgramFolder.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <QTest>
@@ -32,6 +33,7 @@ private slots:
     void aFileThatCannotBeReadIsNotReplaced_data();
     void aFileThatCannotBeReadIsNotReplaced();
     void writesThroughWhereOnlyTheFileIsWritable();
+    void aStoreWithoutAPathStaysInMemory();
 };
 
 namespace {
@@ -362,6 +364,18 @@ void TestSettingsFile::writesThroughWhereOnlyTheFileIsWritable()
     // Where there is no file yet, there is nothing to write in place.
     QVERIFY(!firstRunWritten);
     QVERIFY(!firstRun.exists("qv3307.ini"));
+}
+
+void TestSettingsFile::aStoreWithoutAPathStaysInMemory()
+{
+    const QDir before = QDir::current();
+    const QStringList filesBefore = before.entryList(QDir::Files);
+    IniFile ini;
+    ini.parse("[open]\ncom=1\n");
+    QVERIFY(ini.setValue("open", "com", "3"));
+    QVERIFY(ini.setValue("list1", "combo0", "136-174MHz"));
+    QCOMPARE(ini.toBytes(), QByteArray("[open]\ncom=3\n[list1]\ncombo0=136-174MHz\n"));
+    QCOMPARE(before.entryList(QDir::Files), filesBefore);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
