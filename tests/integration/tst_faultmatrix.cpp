@@ -10,6 +10,7 @@
 #include "service/ServiceCommands.h"
 #include "workspace/MessageIds.h"
 
+#include "MarkerData.h"
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
 #include "support/RunningProgram.h"
@@ -67,21 +68,6 @@ int readChannelStart(int channel)
 int writeChannelStart(int channel)
 {
     return AfterHandshake + (channel - 1) * WriteChannelStage;
-}
-
-const QStringList MarkerRow{"145.00000", "OFF", "145.00000", "OFF", "Low", "OFF", "ON", "ON"};
-const QString MarkerBand = QStringLiteral("136-174MHz");
-constexpr FunctionSettings::Positions MarkerSettings = FunctionSettings::StartupPositions;
-const PowerCalibrationValues RadioCalibration{79, 48, 2};
-const PowerCalibrationValues BoxCalibration{100, 200, 0};
-
-QByteArray calibrationBlock(const PowerCalibrationValues& values)
-{
-    return QByteArray::fromHex(QStringLiteral("%1%2%3FFFFFFFFFF")
-                                   .arg(values.lowPower, 2, 16, QLatin1Char('0'))
-                                   .arg(values.highPower, 2, 16, QLatin1Char('0'))
-                                   .arg(values.lowVoltage, 2, 16, QLatin1Char('0'))
-                                   .toLatin1());
 }
 
 // The program with its read/write dialog; COM1 leads to the simulated radio.
@@ -278,10 +264,8 @@ void TestFaultMatrix::everyFaultAtEveryStage()
     QFETCH(Fault, fault);
     QFETCH(Expected, expected);
 
-    QByteArray image = SampleRadio::image();
-    image.replace(MemoryMap::PowerCalibration, MemoryMap::BlockSize,
-                  calibrationBlock(RadioCalibration));
-    const QByteArray blank(MemoryMap::ImageSize, char(0xFF));
+    const QByteArray image = MarkerData::sampleRadio();
+    const QByteArray& blank = MarkerData::BlankRadio;
     Program program(procedure == Procedure::Write ? blank : image, fault.radio);
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
     QVERIFY(!program.radio.slavePath().isEmpty());
@@ -291,17 +275,9 @@ void TestFaultMatrix::everyFaultAtEveryStage()
     if (procedure == Procedure::Write) {
         SampleRadio::fill(workspace);
     } else {
-        // Selected as a file open does, without the band-change question.
-        workspace.editor.loading = true;
-        workspace.bands.append(MarkerBand);
-        workspace.bands.select(workspace.bands.indexOf(MarkerBand));
-        workspace.editor.loading = false;
-        for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
-            for (int column = Column::FirstField; column <= Column::LastField; ++column)
-                workspace.table.setText(row, column, MarkerRow[column - 1]);
-        workspace.settings.reset(MarkerSettings);
+        MarkerData::fill(workspace);
     }
-    program.service().calibration().setValues(BoxCalibration);
+    program.service().calibration().setValues(MarkerData::BoxCalibration);
     const QStringList tableBefore = [&] {
         QStringList texts;
         for (int row = 1; row <= 16; ++row)
@@ -352,9 +328,10 @@ void TestFaultMatrix::everyFaultAtEveryStage()
     case Procedure::Read: {
         const bool taken = expected.messages.isEmpty();
         for (int row = 1; row <= 16; ++row)
-            QCOMPARE(program.row(row), taken ? SampleRadio::rowTexts(row) : MarkerRow);
-        QCOMPARE(workspace.settings.positions(), taken ? SampleRadio::Settings : MarkerSettings);
-        QCOMPARE(workspace.bands.selectedText(), taken ? SampleRadio::Band : MarkerBand);
+            QCOMPARE(program.row(row), taken ? SampleRadio::rowTexts(row) : MarkerData::Channel);
+        QCOMPARE(workspace.settings.positions(),
+                 taken ? SampleRadio::Settings : MarkerData::Settings);
+        QCOMPARE(workspace.bands.selectedText(), taken ? SampleRadio::Band : MarkerData::Band);
         break;
     }
     case Procedure::Write:
@@ -378,12 +355,13 @@ void TestFaultMatrix::everyFaultAtEveryStage()
         break;
     case Procedure::CalibrationRead:
         QCOMPARE(program.service().calibration().values(),
-                 expected.arrived ? RadioCalibration : BoxCalibration);
+                 expected.arrived ? MarkerData::RadioCalibration : MarkerData::BoxCalibration);
         QCOMPARE(program.service().writeEnabled(), expected.arrived);
         break;
     case Procedure::CalibrationWrite:
         QCOMPARE(program.memory(MemoryMap::PowerCalibration),
-                 calibrationBlock(expected.arrived ? BoxCalibration : RadioCalibration));
+                 MarkerData::calibrationBlock(expected.arrived ? MarkerData::BoxCalibration
+                                                               : MarkerData::RadioCalibration));
         QVERIFY(!program.service().writeEnabled());
         break;
     case Procedure::Aging:
