@@ -16,7 +16,8 @@ bool BenchLine::open(RadioSimulator& radio, QString* error)
     const ComPortDevices devices(m_programFolder.path());
     m_port = std::make_unique<QtSerialPort>(devices);
     m_link = std::make_unique<Link>(*m_port, devices);
-    if (!m_link->openPort(Port)) {
+    m_link->setPortNumber(Port);
+    if (!m_link->openPort()) {
         *error = QStringLiteral("cannot open %1: %2").arg(radio.slavePath(), m_port->errorString());
         return false;
     }

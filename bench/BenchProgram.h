@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MessageLibrary.h"
 #include "link/ProgressDisplay.h"
+#include "workspace/MessageLibrary.h"
 
 #include "RadioMemory.h"
 
@@ -15,13 +15,13 @@ RadioMemory programmedRadio();
 // A box means the exchange failed; a measurement then says so instead of a figure.
 struct CountingMessages : MessageLibrary
 {
-    bool Fmessage(const QString&, int, int, int) override
+    bool showMessage(const QString&, int, int, int) override
     {
         ++boxes;
         return true;
     }
     void errorBox(const QString&) override { ++boxes; }
-    bool Bformclose(const QString&, int) override { return true; }
+    bool showAbout(const QString&, int) override { return true; }
     int boxes = 0;
 };
 

@@ -18,7 +18,7 @@ std::optional<double> handshakeSilentCpuShare()
     link.setDataArrived(false);
 
     const ProcessClock start = ProcessClock::now();
-    const bool answered = link.Handshake(Link::Wait::UntilData);
+    const bool answered = link.handshake(Link::Wait::UntilData);
     const double share = ProcessClock::now().cpuShareSince(start);
     link.closePort();
     if (answered)

@@ -3,12 +3,12 @@
 #include "BenchLine.h"
 #include "BenchProgram.h"
 #include "RadioSimulator.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/Link.h"
 #include "link/RadioExchange.h"
 #include "link/ReadProcedure.h"
 #include "link/WriteProcedure.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include <atomic>
 #include <chrono>
@@ -87,7 +87,7 @@ std::optional<ExchangeMeasurement::Figures> ExchangeMeasurement::measure() const
             return benchFailed(QStringLiteral("the read before the write failed"));
         exitArrived = 0;
         radio.clearLog();
-        link.openPort(BenchLine::Port);
+        link.openPort();
     }
     radio.setPaced(true);
 

@@ -3,12 +3,12 @@
 #include "BenchLine.h"
 #include "BenchProgram.h"
 #include "RadioSimulator.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/Link.h"
 #include "link/RadioExchange.h"
 #include "link/ReadProcedure.h"
 #include "link/WriteProcedure.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +53,7 @@ struct Program
     // What the read/write dialog does: open the port, run, close it.
     Result run(bool reading)
     {
-        if (!link.openPort(BenchLine::Port))
+        if (!link.openPort())
             return Result::Failed;
         const Result result = reading ? ReadProcedure(workspace, exchange).run()
                                       : WriteProcedure(workspace, exchange, messenger).run();

@@ -1,10 +1,10 @@
 // A channel file of any content, read into a workspace that already holds channels.
-#include "app/Localisation.h"
-#include "app/Workspace.h"
 #include "files/ChannelFileParser.h"
 #include "files/ChannelFileProblemText.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
+#include "workspace/Localisation.h"
+#include "workspace/Workspace.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -37,10 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting) {
         const int position = parsed.content.positions[setting];
         if (position < 0 ||
-            position >= FunctionSettings::builtInEntries(FunctionSettings::Setting(setting)).size())
+            position >= FunctionSettings::entryCount(FunctionSettings::Setting(setting)))
             __builtin_trap();
     }
-    workspace.editor.Loading = true;
+    workspace.editor.loading = true;
     ChannelFileReader(workspace, localisation).apply(parsed.content);
 
     // Whatever was read writes out again, and reads back the same.

@@ -1,7 +1,7 @@
 // A language table of any content, completed from the built-in table as the program does.
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageTable.h"
-#include "app/LanguageWords.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageTable.h"
+#include "workspace/LanguageWords.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     // Whatever the table holds, the words tell each pair's values apart.
     const CellWords words = LanguageWords::of(table, Language::English);
-    if (words.OffWord.isEmpty() || words.OnWord.isEmpty() || words.OffWord == words.OnWord ||
-        words.HighWord.isEmpty() || words.LowWord.isEmpty() || words.HighWord == words.LowWord)
+    if (words.offWord.isEmpty() || words.onWord.isEmpty() || words.offWord == words.onWord ||
+        words.highWord.isEmpty() || words.lowWord.isEmpty() || words.highWord == words.lowWord)
         __builtin_trap();
     return 0;
 }

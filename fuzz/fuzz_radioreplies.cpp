@@ -1,12 +1,12 @@
 // Whatever a radio (or a noisy line) sends back, decoded as every kind of reply.
-#include "channels/CellWords.h"
-#include "channels/ChannelTable.h"
-#include "channels/FunctionSettings.h"
 #include "link/BandCodec.h"
 #include "link/CalibrationCodec.h"
 #include "link/ChannelCodec.h"
 #include "link/HexText.h"
 #include "link/SettingsCodec.h"
+#include "workspace/CellWords.h"
+#include "workspace/ChannelTable.h"
+#include "workspace/FunctionSettings.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     // Replies reach the decoders as the hex text of the received bytes; the raw bytes as
     // text cover decoders handed text that is not hex at all.
-    const QString hex = BytesToHex(bytes);
+    const QString hex = bytesToHex(bytes);
     const QString raw = QString::fromLatin1(bytes);
     const CellWords words{QStringLiteral("OFF"), QStringLiteral("ON"), QStringLiteral("High"),
                           QStringLiteral("Low")};
@@ -27,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const qsizetype half = reply.size() / 2;
         ChannelCodec::decodeRecord(QStringView(reply).left(half), QStringView(reply).mid(half),
                                    table, 1, words);
-        ChannelCodec::sendfre(reply, 15);
-        ChannelCodec::sendfre(reply, 23);
-        ChannelCodec::sendCTC(QStringView(reply).left(4), words);
+        ChannelCodec::decodeFrequency(reply, 15);
+        ChannelCodec::decodeFrequency(reply, 23);
+        ChannelCodec::decodeTone(QStringView(reply).left(4), words);
         SettingsCodec::decode(reply, settings);
         BandCodec::isBand(BandCodec::decode(reply));
         CalibrationCodec::decode(reply);
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ChannelCodec::secondBlock(table, 1, words);
         SettingsCodec::encode(settings);
         bool ok = false;
-        HexToBytes(reply, &ok);
+        hexToBytes(reply, &ok);
     }
     return 0;
 }

@@ -15,7 +15,7 @@ ComPortPage::ComPortPage(const ComPortDevices& devices, QWidget* parent)
     group->setGeometry(16, 12, 420, 40 + PortCount * 36);
     for (int port = 1; port <= PortCount; ++port) {
         auto* button = new QRadioButton(QStringLiteral("COM%1").arg(port), group);
-        button->setObjectName(QStringLiteral("tefxRadioButton%1").arg(port));
+        button->setObjectName(QStringLiteral("comPortButton%1").arg(port));
         button->setGeometry(20, 30 + (port - 1) * 36, 90, 24);
         auto* device = new QLabel(group);
         device->setObjectName(QStringLiteral("comDeviceLabel%1").arg(port));

@@ -8,7 +8,7 @@ class ComPortDevices;
 class QLabel;
 class QRadioButton;
 
-// The work page "commchang": the four COM port buttons, each with the device it stands
+// The COM port page: the four COM port buttons, each with the device it stands
 // for on this machine.
 class ComPortPage : public QWidget
 {

@@ -1,9 +1,9 @@
 #include "app/ControlBar.h"
 
-#include "app/BuiltInLanguages.h"
 #include "app/HoverNavigation.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QEvent>
 #include <QToolButton>
@@ -18,12 +18,12 @@ ControlBar::ControlBar(QWidget* parent) : QWidget(parent), m_toolbar(new QWidget
 {
     setObjectName(QStringLiteral("controlBar"));
     setAttribute(Qt::WA_StyledBackground);
-    m_toolbar->setObjectName(QStringLiteral("TeToolBar1"));
+    m_toolbar->setObjectName(QStringLiteral("toolbar"));
     m_toolbar->setGeometry(HoverNavigation::ToolbarLeft, 2, 354, ButtonHeight);
     m_toolbar->installEventFilter(this);
 
-    const QString names[] = {QStringLiteral("fileMenuButton"), QStringLiteral("progMenuButton"),
-                             QStringLiteral("toolMenuButton"), QStringLiteral("helpMenuButton")};
+    const QString names[] = {QStringLiteral("fileMenuButton"), QStringLiteral("programMenuButton"),
+                             QStringLiteral("optionsMenuButton"), QStringLiteral("helpMenuButton")};
     const int pitch = ButtonWidth + SpacerWidth;
     for (int menu = 0; menu < MenuCount; ++menu) {
         auto* button = new QToolButton(m_toolbar);

@@ -7,10 +7,10 @@
 class LanguageTable;
 class QToolButton;
 
-// The bar across the top of the main window with the toolbar "TeToolBar1": four flat menu
-// buttons (file, programming, options, help) with spacers between them. The buttons have
-// no click action; the menus follow the mouse, so the bar reports every time the mouse
-// enters the toolbar, a button or a spacer.
+// The bar across the top of the main window with its toolbar: four flat menu buttons (file,
+// programming, options, help) with spacers between them. The buttons have no click action; the
+// menus follow the mouse, so the bar reports every time the mouse enters the toolbar, a button or a
+// spacer.
 class ControlBar : public QWidget
 {
     Q_OBJECT

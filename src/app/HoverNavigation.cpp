@@ -3,21 +3,21 @@
 HoverNavigation::HoverNavigation(std::function<QPoint()> cursorInWindow, QObject* parent)
     : QObject(parent), m_cursorInWindow(std::move(cursorInWindow))
 {
-    Timer1.setSingleShot(true);
-    Timer1.setInterval(DelayMs);
-    connect(&Timer1, &QTimer::timeout, this, &HoverNavigation::Timer1Timer);
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(DelayMs);
+    connect(&m_timer, &QTimer::timeout, this, &HoverNavigation::hoverTimeElapsed);
 }
 
-HoverNavigation::Band HoverNavigation::bandAt(int toolbarX)
+HoverNavigation::Menu HoverNavigation::menuAt(int toolbarX)
 {
     constexpr int ButtonWidth = 84;
     constexpr int Pitch = 90;
-    for (int band = 0; band < 4; ++band) {
-        const int left = band * Pitch;
+    for (int menu = 0; menu < 4; ++menu) {
+        const int left = menu * Pitch;
         if (toolbarX > left && toolbarX < left + ButtonWidth)
-            return Band(band + 1);
+            return Menu(menu + 1);
     }
-    return Band::None;
+    return Menu::None;
 }
 
 int HoverNavigation::toolbarX() const
@@ -28,22 +28,22 @@ int HoverNavigation::toolbarX() const
 void HoverNavigation::toolbarEntered()
 {
     const int x = toolbarX();
-    if (bandAt(x) == Band::None)
+    if (menuAt(x) == Menu::None)
         return;
-    HoverStartX = x;
+    m_hoverStartX = x;
     // A running timer keeps its time: the menu follows the mouse 200 ms after it first
     // came to rest on the toolbar, wherever it is then.
-    if (!Timer1.isActive())
-        Timer1.start();
+    if (!m_timer.isActive())
+        m_timer.start();
 }
 
-void HoverNavigation::Timer1Timer()
+void HoverNavigation::hoverTimeElapsed()
 {
-    Timer1.stop();
+    m_timer.stop();
     const int y = m_cursorInWindow().y();
     if (y <= 0 || y >= ToolbarHeight)
         return;
-    const Band band = bandAt(toolbarX());
-    if (band != Band::None && band == bandAt(HoverStartX))
-        emit bandChosen(band);
+    const Menu menu = menuAt(toolbarX());
+    if (menu != Menu::None && menu == menuAt(m_hoverStartX))
+        emit menuChosen(menu);
 }

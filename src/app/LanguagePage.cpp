@@ -1,8 +1,8 @@
 #include "app/LanguagePage.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
@@ -14,11 +14,11 @@ LanguagePage::LanguagePage(QWidget* parent)
       m_english(new QRadioButton(BuiltInLanguages::defaultCaption(LanguageString::EnglishButton),
                                  m_group))
 {
-    m_group->setObjectName(QStringLiteral("TeEffectGroupBox1"));
+    m_group->setObjectName(QStringLiteral("languageGroup"));
     m_group->setGeometry(16, 12, 300, 110);
-    m_chinese->setObjectName(QStringLiteral("tefxRadioButton5"));
+    m_chinese->setObjectName(QStringLiteral("chineseButton"));
     m_chinese->setGeometry(20, 32, 200, 24);
-    m_english->setObjectName(QStringLiteral("tefxRadioButton6"));
+    m_english->setObjectName(QStringLiteral("englishButton"));
     m_english->setGeometry(20, 68, 200, 24);
     m_chinese->setChecked(true);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Language.h"
+#include "workspace/Language.h"
 
 #include <QWidget>
 
@@ -8,7 +8,7 @@ class LanguageTable;
 class QGroupBox;
 class QRadioButton;
 
-// The work page "language": the Chinese and English buttons.
+// The language page: the Chinese and English buttons.
 class LanguagePage : public QWidget
 {
     Q_OBJECT

@@ -4,7 +4,6 @@
 #include "app/ControlBar.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
-#include "app/LanguageStrings.h"
 #include "app/MenuPages.h"
 #include "app/ReadWriteCommands.h"
 #include "app/SkinPage.h"
@@ -19,6 +18,8 @@
 #include "link/ReadWriteDialog.h"
 #include "service/PowerPage.h"
 #include "service/ServiceCommands.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/WindowPlacement.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -29,7 +30,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -42,9 +42,9 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
       m_localisation(m_workspace, platform.programFolder), m_devices(platform.programFolder),
       m_serialPort(std::make_unique<QtSerialPort>(m_devices)),
       m_link(std::make_unique<Link>(*m_serialPort, m_devices)),
-      m_serviceCommands(std::make_unique<ServiceCommands>(*m_link, m_messenger, m_workspace))
+      m_serviceCommands(std::make_unique<ServiceCommands>(*m_link, m_messenger))
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setFixedSize(ClientSize);
     setWindowTitle(m_workspace.title());
     buildPages();
@@ -55,12 +55,12 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     if (!platform.fileDialogs)
         m_ownFileDialogs = std::make_unique<QtFileDialogs>(this);
     connectFileCommands(platform.fileDialogs ? *platform.fileDialogs : *m_ownFileDialogs);
-    FormCreate();
+    restoreStoredChoices();
 }
 
 MainWindow::~MainWindow()
 {
-    FormDestroy();
+    storeChoices();
 }
 
 void MainWindow::setEnabledAroundBox(bool enabled)
@@ -107,12 +107,12 @@ void MainWindow::buildPages()
     m_comPortPage = new ComPortPage(m_devices);
     m_languagePage = new LanguagePage;
     m_skinPage = new SkinPage;
-    m_workPages->addPage(QStringLiteral("x1"), m_channelPage);
-    m_workPages->addPage(QStringLiteral("x2"), m_settingsPage);
-    m_workPages->addPage(QStringLiteral("powercha"), m_powerPage);
-    m_workPages->addPage(QStringLiteral("commchang"), m_comPortPage);
-    m_workPages->addPage(QStringLiteral("language"), m_languagePage);
-    m_workPages->addPage(QStringLiteral("skin"), m_skinPage);
+    m_workPages->addPage(QStringLiteral("channelPage"), m_channelPage);
+    m_workPages->addPage(QStringLiteral("settingsPage"), m_settingsPage);
+    m_workPages->addPage(QStringLiteral("powerPage"), m_powerPage);
+    m_workPages->addPage(QStringLiteral("comPortPage"), m_comPortPage);
+    m_workPages->addPage(QStringLiteral("languagePage"), m_languagePage);
+    m_workPages->addPage(QStringLiteral("skinPage"), m_skinPage);
 
     auto* statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("statusBar"));
@@ -127,23 +127,23 @@ void MainWindow::buildPages()
 
 void MainWindow::buildNavigation()
 {
-    // Edit1 only takes the keyboard focus when the mouse comes to the toolbar, so that a
-    // tone picker with the focus hands its choice over; it lies out of sight.
-    m_edit1 = new QLineEdit(this);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setReadOnly(true);
-    m_edit1->setGeometry(m_workPages->x() + 10, m_workPages->y() + 10, 0, 0);
-    m_edit1->lower();
+    // The focus sink only takes the keyboard focus when the mouse comes to the toolbar, so
+    // that a tone picker with the focus hands its choice over; it lies out of sight.
+    m_focusSink = new QLineEdit(this);
+    m_focusSink->setObjectName(QStringLiteral("focusSink"));
+    m_focusSink->setReadOnly(true);
+    m_focusSink->setGeometry(m_workPages->x() + 10, m_workPages->y() + 10, 0, 0);
+    m_focusSink->lower();
     m_shortcutButtons = new ShortcutButtons(this);
 
     m_hoverNavigation = std::make_unique<HoverNavigation>(
         [this] { return mapFromGlobal(m_platform.cursorPosition()); });
     connect(m_controlBar, &ControlBar::toolbarEntered, this, [this] {
-        m_edit1->setFocus(Qt::MouseFocusReason);
+        m_focusSink->setFocus(Qt::MouseFocusReason);
         m_hoverNavigation->toolbarEntered();
     });
-    connect(m_hoverNavigation.get(), &HoverNavigation::bandChosen, this,
-            &MainWindow::showBandPages);
+    connect(m_hoverNavigation.get(), &HoverNavigation::menuChosen, this,
+            &MainWindow::showMenuPages);
     connect(m_shortcutButtons, &ShortcutButtons::triggered, this, &MainWindow::runShortcut);
 }
 
@@ -213,26 +213,26 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
         std::make_unique<FileCommands>(m_workspace, m_localisation, m_messenger, dialogs,
                                        [editor] { editor->closeCellEditors(); });
     connect(m_menuPages->newButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->New(); });
+            [this] { m_fileCommands->newFile(); });
     connect(m_menuPages->openButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->Open(); });
+            [this] { m_fileCommands->openFile(); });
     connect(m_menuPages->saveButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->Save(); });
+            [this] { m_fileCommands->saveFile(); });
 }
 
-void MainWindow::FormCreate()
+void MainWindow::restoreStoredChoices()
 {
     EditorState& editor = m_workspace.editor;
-    editor.StartingUp = true;
-    m_menuPages->showPage(m_menuPages->help1());
+    editor.startingUp = true;
+    m_menuPages->showPage(m_menuPages->helpMenu());
     m_workPages->showPage(m_channelPage);
     applySkin(m_workspace.themeIndex());
 
     m_settingsFile = std::make_unique<SettingsFile>(m_platform.programFolder);
     const StoredChoices stored = StoredChoices::read(*m_settingsFile);
 
-    m_workspace.PortNumber = stored.com;
-    m_comPortPage->checkPort(stored.com);
+    m_link->setPortNumber(stored.port);
+    m_comPortPage->checkPort(stored.port);
 
     const int skin = stored.skinIndex(Skins::Count);
     if (skin != m_workspace.themeIndex())
@@ -242,7 +242,7 @@ void MainWindow::FormCreate()
         m_workspace.bands.append(band);
     m_workspace.bands.select(stored.bandIndex());
 
-    editor.StartingUp = false;
+    editor.startingUp = false;
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -250,30 +250,26 @@ void MainWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        showFirstTime();
     }
 }
 
-void MainWindow::FormShow()
+void MainWindow::showFirstTime()
 {
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
     // Without a readable installer's log the window stays as creation left it.
     if (!m_localisation.chooseStartupLanguage(m_messenger))
         return;
-    m_menuPages->showPage(m_menuPages->prog1());
+    m_menuPages->showPage(m_menuPages->programMenu());
     m_workPages->showPage(m_channelPage);
 }
 
-void MainWindow::FormDestroy()
+void MainWindow::storeChoices()
 {
     StoredChoices choices;
-    choices.com = m_workspace.PortNumber;
+    choices.port = m_link->portNumber();
     choices.skin = m_workspace.themeIndex();
-    choices.listnow = m_workspace.bands.selectedIndex();
+    choices.selectedBand = m_workspace.bands.selectedIndex();
     choices.bands = m_workspace.bands.entries();
     if (!choices.write(*m_settingsFile))
         qWarning("Could not write %s", qPrintable(m_settingsFile->path()));
@@ -283,7 +279,7 @@ void MainWindow::chooseSkin(int index)
 {
     m_skinPage->skinList()->setCurrentIndex(index);
     m_workspace.setThemeIndex(index);
-    m_menuPages->showPage(m_menuPages->tool1());
+    m_menuPages->showPage(m_menuPages->optionsMenu());
 }
 
 void MainWindow::applySkin(int index)
@@ -293,8 +289,7 @@ void MainWindow::applySkin(int index)
 
 void MainWindow::choosePort(int portNumber)
 {
-    m_workspace.PortNumber = portNumber;
-    m_serialPort->setCommPort(portNumber);
+    m_link->setPortNumber(portNumber);
 }
 
 // A language button that becomes checked runs its switch, unless the switch itself
@@ -318,27 +313,32 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
     if (m_localisation.hasApplied())
         dialog.applyCaptions(m_localisation.applied());
     // Lives with the dialog, which it drives.
-    new ReadWriteCommands(*this, dialog);
+    auto* commands = new ReadWriteCommands(dialog, *this, m_workspace, *m_link, m_messenger,
+                                           *m_channelEditor, m_localisation);
+    connect(m_menuPages->readButton(), &IconButton::clicked, commands,
+            &ReadWriteCommands::readCommand);
+    connect(m_menuPages->writeButton(), &IconButton::clicked, commands,
+            &ReadWriteCommands::writeCommand);
 }
 
-void MainWindow::showBandPages(HoverNavigation::Band band)
+void MainWindow::showMenuPages(HoverNavigation::Menu menu)
 {
-    switch (band) {
-    case HoverNavigation::Band::File:
-        m_menuPages->showPage(m_menuPages->file1());
+    switch (menu) {
+    case HoverNavigation::Menu::File:
+        m_menuPages->showPage(m_menuPages->fileMenu());
         break;
-    case HoverNavigation::Band::Programming:
-        m_menuPages->showPage(m_menuPages->prog1());
+    case HoverNavigation::Menu::Programming:
+        m_menuPages->showPage(m_menuPages->programMenu());
         m_workPages->showPage(m_channelPage);
         break;
-    case HoverNavigation::Band::Options:
-        m_menuPages->showPage(m_menuPages->tool1());
+    case HoverNavigation::Menu::Options:
+        m_menuPages->showPage(m_menuPages->optionsMenu());
         m_workPages->showPage(m_comPortPage);
         break;
-    case HoverNavigation::Band::Help:
-        m_menuPages->showPage(m_menuPages->help1());
+    case HoverNavigation::Menu::Help:
+        m_menuPages->showPage(m_menuPages->helpMenu());
         break;
-    case HoverNavigation::Band::None:
+    case HoverNavigation::Menu::None:
         break;
     }
 }
@@ -368,7 +368,7 @@ void MainWindow::runShortcut(ShortcutButtons::Shortcut shortcut)
         return nullptr;
     };
     if (IconButton* button = iconButton(shortcut))
-        emit button->clicked();
+        button->button()->click();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "app/HoverNavigation.h"
-#include "app/Localisation.h"
-#include "app/Messenger.h"
 #include "app/Platform.h"
-#include "app/SettingsFile.h"
 #include "app/ShortcutButtons.h"
 #include "app/Skins.h"
-#include "app/Workspace.h"
 #include "link/ComPortDevices.h"
 #include "link/Link.h"
 #include "link/ReadWriteDialog.h"
+#include "workspace/Localisation.h"
+#include "workspace/Messenger.h"
+#include "workspace/SettingsFile.h"
+#include "workspace/Workspace.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -37,7 +37,7 @@ class SerialPort;
 class ServiceCommands;
 class WorkPages;
 
-// The main window "Form1": a control bar with the four menu buttons, the menu pages on the
+// The main window: a control bar with the four menu buttons, the menu pages on the
 // left, the work pages on the right and a status bar. It builds the frame, restores the
 // stored choices when created and writes them back when destroyed; the rules themselves
 // live in the core objects it owns.
@@ -62,7 +62,7 @@ public:
 
     ControlBar* controlBar() const { return m_controlBar; }
     QWidget* toolbar() const;
-    QLineEdit* focusSink() const { return m_edit1; }
+    QLineEdit* focusSink() const { return m_focusSink; }
     ShortcutButtons* shortcutButtons() const { return m_shortcutButtons; }
     HoverNavigation& hoverNavigation() { return *m_hoverNavigation; }
     MenuPages* menuPages() const { return m_menuPages; }
@@ -93,12 +93,15 @@ private:
     void connectLanguage();
     void connectFileCommands(FileDialogs& dialogs);
 
-    void FormCreate();
-    void FormShow();
-    void FormDestroy();
+    // Restores the port, the skin and the band list when the window is created.
+    void restoreStoredChoices();
+    // The first showing centres the window and lets the installer's log pick the language.
+    void showFirstTime();
+    // Writes the port, the skin and the band list back when the window is destroyed.
+    void storeChoices();
 
     void chooseSkin(int index);
-    void showBandPages(HoverNavigation::Band band);
+    void showMenuPages(HoverNavigation::Menu menu);
     void runShortcut(ShortcutButtons::Shortcut shortcut);
     void openHelp();
     void applySkin(int index);
@@ -123,7 +126,7 @@ private:
     QPointer<QWidget> m_focusBeforeBox;
 
     ControlBar* m_controlBar = nullptr;
-    QLineEdit* m_edit1 = nullptr;
+    QLineEdit* m_focusSink = nullptr;
     ShortcutButtons* m_shortcutButtons = nullptr;
     std::unique_ptr<HoverNavigation> m_hoverNavigation;
     MenuPages* m_menuPages = nullptr;

@@ -1,9 +1,9 @@
 #include "app/MenuPages.h"
 
-#include "app/BuiltInLanguages.h"
 #include "app/IconButton.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 namespace {
 // Two 75 x 75 frames per row, rows at y 6, 134 and 262.
@@ -15,47 +15,47 @@ MenuPages::MenuPages(QWidget* parent) : PageControl(parent)
 {
     using BuiltInLanguages::defaultCaption;
     using namespace LanguageString;
-    setObjectName(QStringLiteral("TeSPageControl2"));
-    m_file1 = addMenuPage(QStringLiteral("file1"));
-    m_prog1 = addMenuPage(QStringLiteral("prog1"));
-    m_tool1 = addMenuPage(QStringLiteral("tool1"));
-    m_help1 = addMenuPage(QStringLiteral("help1"));
+    setObjectName(QStringLiteral("menuPages"));
+    m_fileMenu = addMenuPage(QStringLiteral("fileMenu"));
+    m_programMenu = addMenuPage(QStringLiteral("programMenu"));
+    m_optionsMenu = addMenuPage(QStringLiteral("optionsMenu"));
+    m_helpMenu = addMenuPage(QStringLiteral("helpMenu"));
 
-    m_new = addButton(m_file1, 0, QStringLiteral("tefxSpeedButton5"), QStringLiteral("new"),
+    m_new = addButton(m_fileMenu, 0, QStringLiteral("newButton"), QStringLiteral("new"),
                       defaultCaption(New));
-    m_open = addButton(m_file1, 1, QStringLiteral("tefxSpeedButton6"), QStringLiteral("open"),
+    m_open = addButton(m_fileMenu, 1, QStringLiteral("openButton"), QStringLiteral("open"),
                        defaultCaption(Open));
-    m_save = addButton(m_file1, 2, QStringLiteral("tefxSpeedButton7"), QStringLiteral("save"),
+    m_save = addButton(m_fileMenu, 2, QStringLiteral("saveButton"), QStringLiteral("save"),
                        defaultCaption(Save));
-    m_exit = addButton(m_file1, 3, QStringLiteral("tefxSpeedButton8"), QStringLiteral("exit"),
+    m_exit = addButton(m_fileMenu, 3, QStringLiteral("exitButton"), QStringLiteral("exit"),
                        defaultCaption(Exit));
     m_exit->setCaptionClickable(true);
 
-    m_read = addButton(m_prog1, 0, QStringLiteral("tefxSpeedButton9"), QStringLiteral("read"),
+    m_read = addButton(m_programMenu, 0, QStringLiteral("readButton"), QStringLiteral("read"),
                        defaultCaption(Read));
-    m_write = addButton(m_prog1, 1, QStringLiteral("tefxSpeedButton10"), QStringLiteral("write"),
+    m_write = addButton(m_programMenu, 1, QStringLiteral("writeButton"), QStringLiteral("write"),
                         defaultCaption(Write));
-    m_channels = addButton(m_prog1, 2, QStringLiteral("tefxSpeedButton11"),
+    m_channels = addButton(m_programMenu, 2, QStringLiteral("channelsButton"),
                            QStringLiteral("channels"), defaultCaption(ChannelEditing));
-    m_settings = addButton(m_prog1, 3, QStringLiteral("tefxSpeedButton12"),
+    m_settings = addButton(m_programMenu, 3, QStringLiteral("settingsButton"),
                            QStringLiteral("settings"), defaultCaption(FunctionSettingsTitle));
-    m_power = addButton(m_prog1, 4, QStringLiteral("tefxSpeedButton18"), QStringLiteral("power"),
+    m_power = addButton(m_programMenu, 4, QStringLiteral("powerButton"), QStringLiteral("power"),
                         defaultCaption(PowerAdjust));
     // The service page is for workshops: it is reached only with the page keys.
     m_power->button()->setEnabled(false);
 
-    m_comPort = addButton(m_tool1, 0, QStringLiteral("tefxSpeedButton13"),
+    m_comPort = addButton(m_optionsMenu, 0, QStringLiteral("comPortButton"),
                           QStringLiteral("comport"), defaultCaption(ComPort));
-    m_language = addButton(m_tool1, 1, QStringLiteral("tefxSpeedButton14"),
+    m_language = addButton(m_optionsMenu, 1, QStringLiteral("languageButton"),
                            QStringLiteral("language"), defaultCaption(LanguageTitle));
-    m_skin = addButton(m_tool1, 2, QStringLiteral("tefxSpeedButton15"), QStringLiteral("skin"),
+    m_skin = addButton(m_optionsMenu, 2, QStringLiteral("skinButton"), QStringLiteral("skin"),
                        defaultCaption(SkinTitle));
     for (IconButton* button : {m_comPort, m_language, m_skin})
         button->setCaptionClickable(true);
 
-    m_help = addButton(m_help1, 0, QStringLiteral("tefxSpeedButton16"), QStringLiteral("help"),
+    m_help = addButton(m_helpMenu, 0, QStringLiteral("helpButton"), QStringLiteral("help"),
                        defaultCaption(Help));
-    m_about = addButton(m_help1, 1, QStringLiteral("tefxSpeedButton17"), QStringLiteral("about"),
+    m_about = addButton(m_helpMenu, 1, QStringLiteral("aboutButton"), QStringLiteral("about"),
                         defaultCaption(About));
 }
 

@@ -5,8 +5,8 @@
 class IconButton;
 class LanguageTable;
 
-// The menu page control "TeSPageControl2" on the left: file1, prog1, tool1 and help1, each
-// with its icon buttons. What the buttons do is wired by the main window.
+// The menu pages on the left: the file, programming, options and help menus, each with its
+// icon buttons. What the buttons do is wired by the main window.
 class MenuPages : public PageControl
 {
     Q_OBJECT
@@ -14,25 +14,25 @@ class MenuPages : public PageControl
 public:
     explicit MenuPages(QWidget* parent = nullptr);
 
-    QWidget* file1() const { return m_file1; }
-    QWidget* prog1() const { return m_prog1; }
-    QWidget* tool1() const { return m_tool1; }
-    QWidget* help1() const { return m_help1; }
+    QWidget* fileMenu() const { return m_fileMenu; }
+    QWidget* programMenu() const { return m_programMenu; }
+    QWidget* optionsMenu() const { return m_optionsMenu; }
+    QWidget* helpMenu() const { return m_helpMenu; }
 
-    IconButton* newButton() const { return m_new; }           // tefxSpeedButton5
-    IconButton* openButton() const { return m_open; }         // tefxSpeedButton6
-    IconButton* saveButton() const { return m_save; }         // tefxSpeedButton7
-    IconButton* exitButton() const { return m_exit; }         // tefxSpeedButton8
-    IconButton* readButton() const { return m_read; }         // tefxSpeedButton9
-    IconButton* writeButton() const { return m_write; }       // tefxSpeedButton10
-    IconButton* channelsButton() const { return m_channels; } // tefxSpeedButton11
-    IconButton* settingsButton() const { return m_settings; } // tefxSpeedButton12
-    IconButton* powerButton() const { return m_power; }       // tefxSpeedButton18
-    IconButton* comPortButton() const { return m_comPort; }   // tefxSpeedButton13
-    IconButton* languageButton() const { return m_language; } // tefxSpeedButton14
-    IconButton* skinButton() const { return m_skin; }         // tefxSpeedButton15
-    IconButton* helpButton() const { return m_help; }         // tefxSpeedButton16
-    IconButton* aboutButton() const { return m_about; }       // tefxSpeedButton17
+    IconButton* newButton() const { return m_new; }
+    IconButton* openButton() const { return m_open; }
+    IconButton* saveButton() const { return m_save; }
+    IconButton* exitButton() const { return m_exit; }
+    IconButton* readButton() const { return m_read; }
+    IconButton* writeButton() const { return m_write; }
+    IconButton* channelsButton() const { return m_channels; }
+    IconButton* settingsButton() const { return m_settings; }
+    IconButton* powerButton() const { return m_power; }
+    IconButton* comPortButton() const { return m_comPort; }
+    IconButton* languageButton() const { return m_language; }
+    IconButton* skinButton() const { return m_skin; }
+    IconButton* helpButton() const { return m_help; }
+    IconButton* aboutButton() const { return m_about; }
 
     void applyCaptions(const LanguageTable& table);
 
@@ -41,10 +41,10 @@ private:
     IconButton* addButton(QWidget* page, int slot, const QString& objectName, const QString& icon,
                           const QString& caption);
 
-    QWidget* m_file1;
-    QWidget* m_prog1;
-    QWidget* m_tool1;
-    QWidget* m_help1;
+    QWidget* m_fileMenu;
+    QWidget* m_programMenu;
+    QWidget* m_optionsMenu;
+    QWidget* m_helpMenu;
     IconButton* m_new;
     IconButton* m_open;
     IconButton* m_save;

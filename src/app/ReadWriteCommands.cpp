@@ -1,52 +1,54 @@
 #include "app/ReadWriteCommands.h"
 
-#include "app/IconButton.h"
-#include "app/LanguageStrings.h"
-#include "app/MainWindow.h"
-#include "app/MenuPages.h"
 #include "channels/ChannelEditor.h"
+#include "link/ReadProcedure.h"
 #include "link/ReadWriteDialog.h"
+#include "link/WriteProcedure.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/Localisation.h"
 
-#include <QLabel>
+#include <QWidget>
 
-ReadWriteCommands::ReadWriteCommands(MainWindow& window, ReadWriteDialog& dialog)
-    : QObject(&dialog), m_window(window)
+ReadWriteCommands::ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindow,
+                                     Workspace& workspace, Link& link, Messenger& messenger,
+                                     ChannelEditor& editor, const Localisation& localisation)
+    : QObject(&dialog), m_localisation(localisation)
 {
-    ChannelEditor& editor = window.channelEditor();
-    const auto enableMainWindow = [&window, &dialog](bool enabled) {
-        window.setEnabled(enabled);
+    const auto read = [&workspace](RadioExchange& exchange) {
+        return ReadProcedure(workspace, exchange).run();
+    };
+    const auto write = [&workspace, &messenger](RadioExchange& exchange) {
+        return WriteProcedure(workspace, exchange, messenger).run();
+    };
+    const auto enableMainWindow = [&mainWindow, &dialog](bool enabled) {
+        mainWindow.setEnabled(enabled);
         // The dialog is a child of the main window, and disabling a widget disables its
         // child windows with it.
         dialog.setEnabled(true);
     };
     m_session = new ReadWriteSession(
-        window.workspace(), window.link(), window.messenger(), dialog,
-        [&editor] { return editor.sendallcell(); }, enableMainWindow, this);
+        link, messenger, dialog, read, write, [&editor] { return editor.commitEditedCell(); },
+        enableMainWindow, this);
     dialog.setSession(m_session);
-
-    connect(window.menuPages()->readButton(), &IconButton::clicked, this,
-            &ReadWriteCommands::readCommand);
-    connect(window.menuPages()->writeButton(), &IconButton::clicked, this,
-            &ReadWriteCommands::writeCommand);
 }
 
 void ReadWriteCommands::readCommand()
 {
-    m_session->command(ReadWriteSession::Read, m_window.menuPages()->readButton()->label()->text(),
-                       startCaption(ReadWriteSession::Read));
+    command(ReadWriteSession::Read);
 }
 
 void ReadWriteCommands::writeCommand()
 {
-    m_session->command(ReadWriteSession::Write,
-                       m_window.menuPages()->writeButton()->label()->text(),
-                       startCaption(ReadWriteSession::Write));
+    command(ReadWriteSession::Write);
 }
 
-// The service page's read and write buttons carry these captions.
-QString ReadWriteCommands::startCaption(ReadWriteSession::Procedure procedure) const
+// The window takes the caption of the menu's Read or Write icon, the start button that of
+// the service page's read or write button.
+void ReadWriteCommands::command(ReadWriteSession::Procedure procedure)
 {
+    using namespace LanguageString;
     const bool reading = procedure == ReadWriteSession::Read;
-    return m_window.localisation().applied().string(reading ? LanguageString::PowerRead
-                                                            : LanguageString::PowerWrite);
+    const LanguageTable& captions = m_localisation.applied();
+    m_session->command(procedure, captions.string(reading ? Read : Write),
+                       captions.string(reading ? PowerRead : PowerWrite));
 }

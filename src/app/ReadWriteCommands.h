@@ -3,20 +3,27 @@
 #include "link/ReadWriteSession.h"
 
 #include <QObject>
-#include <QPointer>
 
-class MainWindow;
+class ChannelEditor;
+class Link;
+class Localisation;
+class Messenger;
+class QWidget;
 class ReadWriteDialog;
+class Workspace;
 
-// Wires the main window's read and write icons to the read/write session and hands the
-// session the dialog's captions: the read or write label's caption for the window, the
-// service page's read or write caption for the start button. It lives with the dialog.
+// The main window's read and write commands: they run the read/write session on the
+// dialog, with the read and write procedures on the workspace, and hand the dialog its
+// captions: the Read or Write caption for the window, the service page's read or write
+// caption for the start button. It lives with the dialog.
 class ReadWriteCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    ReadWriteCommands(MainWindow& window, ReadWriteDialog& dialog);
+    ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindow, Workspace& workspace,
+                      Link& link, Messenger& messenger, ChannelEditor& editor,
+                      const Localisation& localisation);
 
     ReadWriteSession& session() { return *m_session; }
 
@@ -24,8 +31,8 @@ public:
     void writeCommand();
 
 private:
-    QString startCaption(ReadWriteSession::Procedure procedure) const;
+    void command(ReadWriteSession::Procedure procedure);
 
-    MainWindow& m_window;
+    const Localisation& m_localisation;
     ReadWriteSession* m_session = nullptr;
 };

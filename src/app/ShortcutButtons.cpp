@@ -14,9 +14,10 @@ struct Accelerator
 
 // In the order of ShortcutButtons::Shortcut.
 constexpr Accelerator Accelerators[ShortcutButtons::Count] = {
-    {"Button1", "(&R)", 'R'},  {"Button2", "(&W)", 'W'},  {"Button3", "&open", 'O'},
-    {"Button4", "&new", 'N'},  {"Button5", "&save", 'S'}, {"Button6", "E&xit", 'X'},
-    {"Button7", "&Edit", 'E'}, {"Button8", "&Tool", 'T'},
+    {"readShortcut", "(&R)", 'R'},      {"writeShortcut", "(&W)", 'W'},
+    {"openShortcut", "&open", 'O'},     {"newShortcut", "&new", 'N'},
+    {"saveShortcut", "&save", 'S'},     {"exitShortcut", "E&xit", 'X'},
+    {"channelsShortcut", "&Edit", 'E'}, {"settingsShortcut", "&Tool", 'T'},
 };
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "app/SkinPage.h"
 
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
 #include "app/Skins.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,7 +13,7 @@ SkinPage::SkinPage(QWidget* parent)
 {
     m_group->setObjectName(QStringLiteral("skinGroup"));
     m_group->setGeometry(16, 12, 300, 80);
-    m_skins->setObjectName(QStringLiteral("TeEffectComboBox1"));
+    m_skins->setObjectName(QStringLiteral("skinList"));
     m_skins->setGeometry(20, 34, 220, 26);
     m_skins->addItems(Skins::names());
 }

@@ -6,7 +6,7 @@ class LanguageTable;
 class QComboBox;
 class QGroupBox;
 
-// The work page "skin": the list of the three skins.
+// The skin page: the list of the three skins.
 class SkinPage : public QWidget
 {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #include "app/ThemedMessageBoxes.h"
 
-#include "app/MessageIds.h"
-#include "app/MessageTexts.h"
+#include "workspace/MessageIds.h"
+#include "workspace/MessageTexts.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,11 +18,11 @@ QWidget* ThemedMessageBoxes::ownerWindow() const
     return active && active->isVisible() ? active : m_parent.data();
 }
 
-bool ThemedMessageBoxes::Fmessage(const QString& language, int theme, int titleId, int messageId)
+bool ThemedMessageBoxes::showMessage(const QString& language, int theme, int titleId, int messageId)
 {
     const bool question = Message::isQuestion(messageId);
     QMessageBox box(ownerWindow());
-    box.setObjectName(QStringLiteral("Fmessage%1").arg(messageId));
+    box.setObjectName(QStringLiteral("messageBox%1").arg(messageId));
     box.setStyleSheet(m_skins.styleSheet(theme));
     box.setWindowTitle(MessageTexts::text(language, titleId));
     box.setText(MessageTexts::text(language, messageId));
@@ -58,7 +58,7 @@ void ThemedMessageBoxes::errorBox(const QString& text)
     box.exec();
 }
 
-bool ThemedMessageBoxes::Bformclose(const QString& language, int theme)
+bool ThemedMessageBoxes::showAbout(const QString& language, int theme)
 {
     const bool chinese = language == QLatin1String("chinese");
     const QString version = QCoreApplication::applicationVersion();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MessageLibrary.h"
 #include "app/Skins.h"
+#include "workspace/MessageLibrary.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,9 +16,9 @@ public:
     // Boxes are centred over this window, or over the active window when there is one.
     void setParentWindow(QWidget* window) { m_parent = window; }
 
-    bool Fmessage(const QString& language, int theme, int titleId, int messageId) override;
+    bool showMessage(const QString& language, int theme, int titleId, int messageId) override;
     void errorBox(const QString& text) override;
-    bool Bformclose(const QString& language, int theme) override;
+    bool showAbout(const QString& language, int theme) override;
 
     static QString programName() { return QStringLiteral("QV3307"); }
     // An error box's text: the error text and a full stop, a Chinese one after Chinese.

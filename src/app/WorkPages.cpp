@@ -2,7 +2,7 @@
 
 WorkPages::WorkPages(QWidget* parent) : PageControl(parent)
 {
-    setObjectName(QStringLiteral("TeSPageControl1"));
+    setObjectName(QStringLiteral("workPages"));
 }
 
 QWidget* WorkPages::addPage(const QString& name, QWidget* content)

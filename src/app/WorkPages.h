@@ -2,9 +2,8 @@
 
 #include "app/PageControl.h"
 
-// The work page control "TeSPageControl1" on the right. Its pages, in cycling order:
-// x1 (channels), x2 (function settings), powercha (service), commchang (COM port),
-// language and skin.
+// The work pages on the right. Their pages, in cycling order: the channels, the function
+// settings, the service page, the COM port, the language and the skin.
 class WorkPages : public PageControl
 {
     Q_OBJECT

@@ -10,8 +10,8 @@ class CellEditorView
 public:
     struct Cell
     {
-        int column = 0;
         int row = 0;
+        int column = 0;
     };
 
     enum class Caret {

@@ -1,6 +1,6 @@
 #include "channels/ChannelCellDelegate.h"
 
-#include "channels/ChannelColumn.h"
+#include "workspace/ChannelColumn.h"
 
 #include <QApplication>
 #include <QPainter>

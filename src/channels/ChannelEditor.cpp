@@ -1,10 +1,10 @@
 #include "channels/ChannelEditor.h"
 
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "channels/FrequencyNormaliser.h"
 #include "channels/FrequencyTyping.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 namespace {
 
@@ -43,24 +43,24 @@ ChannelTable& ChannelEditor::table() const
 
 // --- Committing ---------------------------------------------------------------------
 
-bool ChannelEditor::sendallcell()
+bool ChannelEditor::commitEditedCell()
 {
-    const int column = state().CurrentColumn;
-    const int row = state().CurrentRow;
+    const int column = state().currentColumn;
+    const int row = state().currentRow;
     if (!Row::isChannel(row))
         return true;
     // Only a frequency cell holds anything typed; from any other cell there is nothing to
     // commit, and reading that cell's word as a number would only fail.
     const bool typedChannel =
-        !table().isEmptyChannel(row) && table().text(Column::RxTone, row).isEmpty();
+        !table().isEmptyChannel(row) && table().text(row, Column::RxTone).isEmpty();
     if (typedChannel && Column::isFrequency(column))
-        return commitNewChannel(column, row);
-    if (Column::isFrequency(column) && !table().text(column, row).isEmpty())
-        return sendcell(column, row);
+        return commitNewChannel(row, column);
+    if (Column::isFrequency(column) && !table().text(row, column).isEmpty())
+        return normaliseFrequency(row, column);
     if (table().isEmptyChannel(row)) {
         // A row without a receive frequency holds nothing.
         for (int field = Column::RxTone; field <= Column::LastField; ++field)
-            table().setText(field, row, QString());
+            table().setText(row, field, QString());
     }
     return true;
 }
@@ -68,12 +68,12 @@ bool ChannelEditor::sendallcell()
 // A receive tone is empty in a row just typed, but also in a channel whose tone a radio
 // read could not decode; so the defaults go only into empty cells, and such a channel keeps
 // everything it has.
-bool ChannelEditor::commitNewChannel(int column, int row)
+bool ChannelEditor::commitNewChannel(int row, int column)
 {
     // A transmit frequency the user cleared has nothing to normalise; it gets the copy.
-    if (!table().text(column, row).isEmpty() && !sendcell(column, row))
+    if (!table().text(row, column).isEmpty() && !normaliseFrequency(row, column))
         return false;
-    fillIfEmpty(Column::TxFrequency, row, table().text(Column::RxFrequency, row));
+    fillIfEmpty(row, Column::TxFrequency, table().text(row, Column::RxFrequency));
     writeNewChannelWords(row);
     return true;
 }
@@ -81,23 +81,23 @@ bool ChannelEditor::commitNewChannel(int column, int row)
 void ChannelEditor::writeNewChannelWords(int row)
 {
     const CellWords& words = m_workspace.words;
-    fillIfEmpty(Column::RxTone, row, words.OffWord);
-    fillIfEmpty(Column::TxTone, row, words.OffWord);
-    fillIfEmpty(Column::Power, row, words.HighWord);
-    fillIfEmpty(Column::OptionA, row, words.OnWord);
-    fillIfEmpty(Column::OptionB, row, words.OffWord);
-    fillIfEmpty(Column::OptionC, row, words.OffWord);
+    fillIfEmpty(row, Column::RxTone, words.offWord);
+    fillIfEmpty(row, Column::TxTone, words.offWord);
+    fillIfEmpty(row, Column::Power, words.highWord);
+    fillIfEmpty(row, Column::OptionA, words.onWord);
+    fillIfEmpty(row, Column::OptionB, words.offWord);
+    fillIfEmpty(row, Column::OptionC, words.offWord);
 }
 
-void ChannelEditor::fillIfEmpty(int column, int row, const QString& text)
+void ChannelEditor::fillIfEmpty(int row, int column, const QString& text)
 {
-    if (table().text(column, row).isEmpty())
-        table().setText(column, row, text);
+    if (table().text(row, column).isEmpty())
+        table().setText(row, column, text);
 }
 
-bool ChannelEditor::sendcell(int column, int row)
+bool ChannelEditor::normaliseFrequency(int row, int column)
 {
-    const QString typed = table().text(column, row);
+    const QString typed = table().text(row, column);
     const std::optional<qint64> onStep = FrequencyNormaliser::toChannelStep(typed);
     if (!onStep)
         return conversionFailed(typed);
@@ -123,7 +123,7 @@ bool ChannelEditor::sendcell(int column, int row)
         showOutOfBand();
         frequency = *upper - FrequencyNormaliser::BelowUpperLimit;
     }
-    table().setText(column, row,
+    table().setText(row, column,
                     FrequencyNormaliser::toText(frequency, FrequencyNormaliser::separator()));
     return true;
 }
@@ -154,41 +154,41 @@ ChannelEditor::EditorKey ChannelEditor::editorCharacter(QChar character, const Q
 
 void ChannelEditor::copyEditorText(const QString& text)
 {
-    table().setText(state().CurrentColumn, state().CurrentRow, text);
+    table().setText(state().currentRow, state().currentColumn, text);
 }
 
 void ChannelEditor::commitFromEditor()
 {
     m_view.hideFrequencyEditor();
     m_view.focusGrid();
-    if (!sendallcell()) {
+    if (!commitEditedCell()) {
         // The editor comes back over its cell with the text that failed, ready to be
         // corrected; hidden, it would leave the user only clicks that fail again.
-        const int column = state().CurrentColumn;
-        const int row = state().CurrentRow;
-        m_view.showFrequencyEditor({column, row}, table().text(column, row));
+        const int column = state().currentColumn;
+        const int row = state().currentRow;
+        m_view.showFrequencyEditor({row, column}, table().text(row, column));
         m_view.focusFrequencyEditor(CellEditorView::Caret::AtEnd);
         return;
     }
     const Cell current = m_view.gridCurrentCell();
-    gridClick(current.column, current.row);
+    gridClick(current.row, current.column);
 }
 
 // --- The grid -----------------------------------------------------------------------
 
-bool ChannelEditor::gridSelectCell()
+bool ChannelEditor::gridMayMoveCell()
 {
-    return sendallcell();
+    return commitEditedCell();
 }
 
-void ChannelEditor::gridClick(int column, int row)
+void ChannelEditor::gridClick(int row, int column)
 {
     if (!Row::isChannel(row) || column < Column::FirstField || column > Column::LastField)
         return;
     closeTonePicker();
     m_view.hideFrequencyEditor();
-    state().CurrentColumn = column;
-    state().CurrentRow = row;
+    state().currentColumn = column;
+    state().currentRow = row;
 
     // On an empty channel only the receive frequency reacts.
     if (column != Column::RxFrequency && table().isEmptyChannel(row))
@@ -197,44 +197,44 @@ void ChannelEditor::gridClick(int column, int row)
     switch (column) {
     case Column::RxFrequency:
     case Column::TxFrequency:
-        openFrequencyEditor(column, row);
+        openFrequencyEditor(row, column);
         break;
     case Column::RxTone:
     case Column::TxTone:
-        openTonePicker(column, row);
+        openTonePicker(row, column);
         break;
     case Column::Power:
-        toggleFlag(column, row, words.HighWord, words.LowWord);
+        toggleFlag(row, column, words.highWord, words.lowWord);
         break;
     default:
-        toggleFlag(column, row, words.OffWord, words.OnWord);
+        toggleFlag(row, column, words.offWord, words.onWord);
         break;
     }
 }
 
-void ChannelEditor::openFrequencyEditor(int column, int row)
+void ChannelEditor::openFrequencyEditor(int row, int column)
 {
-    m_view.showFrequencyEditor({column, row}, table().text(column, row));
+    m_view.showFrequencyEditor({row, column}, table().text(row, column));
 }
 
-void ChannelEditor::openTonePicker(int column, int row)
+void ChannelEditor::openTonePicker(int row, int column)
 {
     // A text that is no tone list entry (or an empty cell) leaves the picker where it was.
-    const int entry = int(m_workspace.tones.entries().indexOf(table().text(column, row)));
-    m_view.showTonePicker({column, row}, entry);
-    state().CurrentColumn = column;
-    state().PickerRow = row;
+    const int entry = int(m_workspace.tones.entries().indexOf(table().text(row, column)));
+    m_view.showTonePicker({row, column}, entry);
+    state().currentColumn = column;
+    state().pickerRow = row;
 }
 
 // `word` becomes `otherWord`; anything else, even a word of the other language, becomes
-// `word`. A move onto the cell by key or wheel only uses up SuppressToggle.
-void ChannelEditor::toggleFlag(int column, int row, const QString& word, const QString& otherWord)
+// `word`. A move onto the cell by key or wheel only uses up suppressToggle.
+void ChannelEditor::toggleFlag(int row, int column, const QString& word, const QString& otherWord)
 {
-    if (state().SuppressToggle) {
-        state().SuppressToggle = false;
+    if (state().suppressToggle) {
+        state().suppressToggle = false;
         return;
     }
-    table().setText(column, row, table().text(column, row) == word ? otherWord : word);
+    table().setText(row, column, table().text(row, column) == word ? otherWord : word);
 }
 
 void ChannelEditor::gridKeyDown(Qt::Key key)
@@ -250,7 +250,7 @@ void ChannelEditor::gridKeyDown(Qt::Key key)
     case Qt::Key_End:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        state().SuppressToggle = true;
+        state().suppressToggle = true;
         break;
     default:
         break;
@@ -277,10 +277,10 @@ bool ChannelEditor::gridCharacterKey(QChar character)
 
 bool ChannelEditor::typingGoesToEditor() const
 {
-    const int column = state().CurrentColumn;
+    const int column = state().currentColumn;
     const bool frequencyCell =
         column == Column::RxFrequency ||
-        (column == Column::TxFrequency && !table().isEmptyChannel(state().CurrentRow));
+        (column == Column::TxFrequency && !table().isEmptyChannel(state().currentRow));
     return frequencyCell && m_view.isFrequencyEditorShown();
 }
 
@@ -288,8 +288,8 @@ void ChannelEditor::gridWheel()
 {
     // The wheel moves the row within the column last handled: only a flag column could
     // toggle the cell it lands on.
-    if (state().CurrentColumn > Column::TxTone)
-        state().SuppressToggle = true;
+    if (state().currentColumn > Column::TxTone)
+        state().suppressToggle = true;
 }
 
 void ChannelEditor::gridFocusIn()
@@ -300,7 +300,7 @@ void ChannelEditor::gridFocusIn()
 
 // --- The tone picker ----------------------------------------------------------------
 
-void ChannelEditor::pickerExit()
+void ChannelEditor::tonePickerLeft()
 {
     handOverTone();
     m_view.hideTonePicker();
@@ -308,7 +308,7 @@ void ChannelEditor::pickerExit()
 
 void ChannelEditor::handOverTone()
 {
-    table().setText(state().CurrentColumn, state().PickerRow, m_view.tonePickerText());
+    table().setText(state().pickerRow, state().currentColumn, m_view.tonePickerText());
 }
 
 void ChannelEditor::closeTonePicker()
@@ -333,50 +333,50 @@ void ChannelEditor::closeCellEditors()
 // A channel moves when the cell last handled in it is not empty.
 bool ChannelEditor::currentCellMoves() const
 {
-    return state().CurrentColumn > Column::ChannelLabel &&
-           !table().text(state().CurrentColumn, state().CurrentRow).isEmpty();
+    return state().currentColumn > Column::ChannelLabel &&
+           !table().text(state().currentRow, state().currentColumn).isEmpty();
 }
 
 void ChannelEditor::swapChannels(int row, int otherRow)
 {
     for (int column = Column::FirstField; column <= Column::LastField; ++column) {
-        const QString kept = table().text(column, otherRow);
-        table().setText(column, otherRow, table().text(column, row));
-        table().setText(column, row, kept);
+        const QString kept = table().text(otherRow, column);
+        table().setText(otherRow, column, table().text(row, column));
+        table().setText(row, column, kept);
     }
 }
 
 void ChannelEditor::channelUp()
 {
-    if (!sendallcell())
+    if (!commitEditedCell())
         return;
     closeCellEditors();
-    const int row = state().CurrentRow;
+    const int row = state().currentRow;
     if (currentCellMoves() && row > Row::FirstChannel) {
         swapChannels(row, row - 1);
-        state().CurrentRow = row - 1;
+        state().currentRow = row - 1;
     }
-    if (state().CurrentRow == Row::Captions)
-        state().CurrentRow = Row::FirstChannel;
+    if (state().currentRow == Row::Captions)
+        state().currentRow = Row::FirstChannel;
 }
 
 void ChannelEditor::channelDown()
 {
-    if (!sendallcell())
+    if (!commitEditedCell())
         return;
     closeCellEditors();
-    const int row = state().CurrentRow;
+    const int row = state().currentRow;
     if (currentCellMoves() && Row::isChannel(row) && row < Row::LastChannel) {
         swapChannels(row, row + 1);
-        state().CurrentRow = row + 1;
+        state().currentRow = row + 1;
     }
 }
 
 void ChannelEditor::deleteChannel()
 {
     closeCellEditors();
-    if (Row::isChannel(state().CurrentRow))
-        table().clearChannel(state().CurrentRow);
+    if (Row::isChannel(state().currentRow))
+        table().clearChannel(state().currentRow);
 }
 
 // --- The band -----------------------------------------------------------------------
@@ -384,10 +384,10 @@ void ChannelEditor::deleteChannel()
 void ChannelEditor::bandChanged()
 {
     // The program's own selections (a radio read, a file open) neither ask nor reset.
-    if (state().Loading)
+    if (state().loading)
         return;
     m_view.setBandBoxEnabled(false);
-    if (!state().StartingUp && m_messenger.show(Message::PromptTitle, Message::ConfirmBandChange)) {
+    if (!state().startingUp && m_messenger.show(Message::PromptTitle, Message::ConfirmBandChange)) {
         m_workspace.settings.reset(FunctionSettings::BandChangePositions);
         table().clearTable();
     }

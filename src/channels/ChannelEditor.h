@@ -34,9 +34,9 @@ public:
     // row without a receive frequency is emptied. False when a text did not read as a
     // number (the error box has been shown and the cell keeps its text): the caller must
     // not go on with its action.
-    bool sendallcell();
+    bool commitEditedCell();
     // Normalises the frequency in a cell against the selected band.
-    bool sendcell(int column, int row);
+    bool normaliseFrequency(int row, int column);
 
     // A character typed into the frequency editor, whose text is `editorText` so far.
     EditorKey editorCharacter(QChar character, const QString& editorText);
@@ -44,9 +44,9 @@ public:
     void copyEditorText(const QString& text);
 
     // The grid is about to move its current cell; false keeps it where it is.
-    bool gridSelectCell();
+    bool gridMayMoveCell();
     // A click on a data cell, or the grid's current cell moved there by key or wheel.
-    void gridClick(int column, int row);
+    void gridClick(int row, int column);
     void gridKeyDown(Qt::Key key);
     // A character typed while the grid has the focus. True for the characters the grid
     // takes (Enter and digits), whether or not they started frequency input.
@@ -56,7 +56,7 @@ public:
     void gridFocusIn();
 
     // The tone picker lost the focus: its choice goes into the cell it was opened for.
-    void pickerExit();
+    void tonePickerLeft();
 
     void channelUp();
     void channelDown();
@@ -73,18 +73,18 @@ private:
     EditorState& state() const;
     ChannelTable& table() const;
 
-    bool commitNewChannel(int column, int row);
+    bool commitNewChannel(int row, int column);
     void writeNewChannelWords(int row);
-    void fillIfEmpty(int column, int row, const QString& text);
+    void fillIfEmpty(int row, int column, const QString& text);
     bool conversionFailed(const QString& text);
     void showOutOfBand();
 
     void commitFromEditor();
     bool typingGoesToEditor() const;
 
-    void openFrequencyEditor(int column, int row);
-    void openTonePicker(int column, int row);
-    void toggleFlag(int column, int row, const QString& word, const QString& otherWord);
+    void openFrequencyEditor(int row, int column);
+    void openTonePicker(int row, int column);
+    void toggleFlag(int row, int column, const QString& word, const QString& otherWord);
     void closeTonePicker();
     void handOverTone();
 

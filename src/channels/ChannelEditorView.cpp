@@ -12,7 +12,7 @@ ChannelEditorView::ChannelEditorView(ChannelPage& page, QWidget& bandBox)
 
 void ChannelEditorView::layOver(QWidget& widget, Cell cell) const
 {
-    widget.move(m_page.grid()->pos() + m_page.grid()->cellRect(cell.column, cell.row).topLeft());
+    widget.move(m_page.grid()->pos() + m_page.grid()->cellRect(cell.row, cell.column).topLeft());
     widget.raise();
 }
 
@@ -81,7 +81,7 @@ QString ChannelEditorView::tonePickerText() const
 CellEditorView::Cell ChannelEditorView::gridCurrentCell() const
 {
     const QModelIndex current = m_page.grid()->currentIndex();
-    return {current.column(), current.row()};
+    return {current.row(), current.column()};
 }
 
 void ChannelEditorView::focusGrid()

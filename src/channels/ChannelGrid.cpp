@@ -1,10 +1,10 @@
 #include "channels/ChannelGrid.h"
 
 #include "channels/ChannelCellDelegate.h"
-#include "channels/ChannelColumn.h"
 #include "channels/ChannelEditor.h"
-#include "channels/ChannelTable.h"
 #include "channels/TypedCharacter.h"
+#include "workspace/ChannelColumn.h"
+#include "workspace/ChannelTable.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,7 +13,7 @@
 
 ChannelGrid::ChannelGrid(ChannelTable& table, QWidget* parent) : QTableView(parent), m_table(table)
 {
-    setObjectName(QStringLiteral("TeStringGrid1"));
+    setObjectName(QStringLiteral("channelGrid"));
     setModel(&table);
     setItemDelegate(new ChannelCellDelegate(this));
     horizontalHeader()->hide();
@@ -40,7 +40,7 @@ ChannelGrid::ChannelGrid(ChannelTable& table, QWidget* parent) : QTableView(pare
     setCurrentIndex(table.index(Row::FirstChannel, Column::FirstField));
 }
 
-QRect ChannelGrid::cellRect(int column, int row) const
+QRect ChannelGrid::cellRect(int row, int column) const
 {
     return visualRect(model()->index(row, column)).translated(viewport()->pos());
 }
@@ -84,10 +84,10 @@ bool ChannelGrid::isDataCell(const QModelIndex& index)
 
 void ChannelGrid::moveCurrentCellTo(const QModelIndex& index)
 {
-    if (!m_editor || !isDataCell(index) || !m_editor->gridSelectCell())
+    if (!m_editor || !isDataCell(index) || !m_editor->gridMayMoveCell())
         return;
     setCurrentIndex(index);
-    m_editor->gridClick(index.column(), index.row());
+    m_editor->gridClick(index.row(), index.column());
 }
 
 void ChannelGrid::moveCurrentRow(int step)

@@ -31,7 +31,7 @@ public:
     void setEditor(ChannelEditor* editor) { m_editor = editor; }
 
     // The rectangle of cell (column, row) in the grid's own coordinates.
-    QRect cellRect(int column, int row) const;
+    QRect cellRect(int row, int column) const;
     // Size that shows every cell without scroll bars.
     QSize fullSize() const;
 

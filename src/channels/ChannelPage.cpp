@@ -1,11 +1,11 @@
 #include "channels/ChannelPage.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
 #include "channels/ChannelGrid.h"
 #include "channels/FrequencyEditor.h"
 #include "channels/TonePicker.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QPushButton>
 
@@ -19,9 +19,9 @@ ChannelPage::ChannelPage(ChannelTable& table, const ToneList& tones, QWidget* pa
 {
     m_grid->move(GridOffset);
     const int buttonsY = m_grid->geometry().bottom() + 16;
-    m_up->setObjectName(QStringLiteral("tefxButton1"));
-    m_down->setObjectName(QStringLiteral("tefxButton2"));
-    m_delete->setObjectName(QStringLiteral("tefxButton3"));
+    m_up->setObjectName(QStringLiteral("channelUpButton"));
+    m_down->setObjectName(QStringLiteral("channelDownButton"));
+    m_delete->setObjectName(QStringLiteral("deleteChannelButton"));
     int x = 10;
     for (QPushButton* button : {m_up, m_down, m_delete}) {
         button->setGeometry(x, buttonsY, 110, 30);

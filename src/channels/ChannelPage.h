@@ -11,7 +11,7 @@ class QPushButton;
 class TonePicker;
 class ToneList;
 
-// The work page "x1": the channel grid, the frequency editor and the tone picker that lie
+// The channel page: the channel grid, the frequency editor and the tone picker that lie
 // over its cells, and, under it, the channel up, channel down and delete buttons.
 class ChannelPage : public QWidget
 {
@@ -29,9 +29,9 @@ public:
     ChannelGrid* grid() const { return m_grid; }
     FrequencyEditor* frequencyEditor() const { return m_frequencyEditor; }
     TonePicker* tonePicker() const { return m_tonePicker; }
-    QPushButton* upButton() const { return m_up; }         // tefxButton1
-    QPushButton* downButton() const { return m_down; }     // tefxButton2
-    QPushButton* deleteButton() const { return m_delete; } // tefxButton3
+    QPushButton* upButton() const { return m_up; }
+    QPushButton* downButton() const { return m_down; }
+    QPushButton* deleteButton() const { return m_delete; }
 
     void applyCaptions(const LanguageTable& table);
 

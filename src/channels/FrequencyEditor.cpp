@@ -35,8 +35,8 @@ private:
 FrequencyEditor::FrequencyEditor(QWidget* parent)
     : QLineEdit(parent), m_typingFilter(new TypingFilter(this))
 {
-    setObjectName(QStringLiteral("TeEdit1"));
-    resize(FormSize);
+    setObjectName(QStringLiteral("frequencyEditor"));
+    resize(CellSize);
     setValidator(m_typingFilter);
     setContextMenuPolicy(Qt::PreventContextMenu);
     hide();

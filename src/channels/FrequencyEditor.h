@@ -5,16 +5,16 @@
 #include <QLineEdit>
 #include <QPointer>
 
-// The in-place editor "TeEdit1" laid over a frequency cell, with no context menu. Whatever
-// way text comes in (typed, with Alt held, pasted, dropped, from an input method) it passes
-// the frequency filter, which also keeps typing to nine characters; a text the program
-// shows is shown whole. Whatever the text becomes is copied into the cell at once.
+// The in-place editor laid over a frequency cell, with no context menu. Whatever way text
+// comes in (typed, with Alt held, pasted, dropped, from an input method) it passes the
+// frequency filter, which also keeps typing to nine characters; a text the program shows
+// is shown whole. Whatever the text becomes is copied into the cell at once.
 class FrequencyEditor : public QLineEdit
 {
     Q_OBJECT
 
 public:
-    static constexpr QSize FormSize{72, 21};
+    static constexpr QSize CellSize{72, 21};
 
     explicit FrequencyEditor(QWidget* parent = nullptr);
 

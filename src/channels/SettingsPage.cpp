@@ -1,9 +1,9 @@
 #include "channels/SettingsPage.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
-#include "channels/BandList.h"
+#include "workspace/BandList.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,21 +25,21 @@ SettingsPage::SettingsPage(FunctionSettings& settings, BandList& bands, QWidget*
     m_functionGroup = new QGroupBox(defaultCaption(LanguageString::FunctionSettingsTitle), this);
     m_functionGroup->setObjectName(QStringLiteral("functionGroup"));
     m_functionGroup->setGeometry(16, 12, 350, 7 * RowHeight + 36);
-    addSettingRow(m_functionGroup, S::Squelch, 0, QStringLiteral("TeEffectComboBox2"));
-    addSettingRow(m_functionGroup, S::BatSave, 1, QStringLiteral("TeEffectComboBox3"));
-    addSettingRow(m_functionGroup, S::TxTOT, 2, QStringLiteral("TeEffectComboBox5"));
-    addSettingRow(m_functionGroup, S::Tone, 3, QStringLiteral("TeEffectComboBox7"));
-    addSettingRow(m_functionGroup, S::Emg, 4, QStringLiteral("TeEffectComboBox8"));
-    addSettingRow(m_functionGroup, S::Scan, 5, QStringLiteral("TeEffectComboBox9"));
-    addSettingRow(m_functionGroup, S::Voice, 6, QStringLiteral("TeEffectComboBox6"));
+    addSettingRow(m_functionGroup, S::Squelch, 0, QStringLiteral("squelchBox"));
+    addSettingRow(m_functionGroup, S::BatterySave, 1, QStringLiteral("batterySaveBox"));
+    addSettingRow(m_functionGroup, S::TimeOut, 2, QStringLiteral("timeOutBox"));
+    addSettingRow(m_functionGroup, S::PromptTone, 3, QStringLiteral("promptToneBox"));
+    addSettingRow(m_functionGroup, S::AlarmKey, 4, QStringLiteral("alarmKeyBox"));
+    addSettingRow(m_functionGroup, S::Scan, 5, QStringLiteral("scanBox"));
+    addSettingRow(m_functionGroup, S::VoicePrompt, 6, QStringLiteral("voicePromptBox"));
 
     auto* voxGroup = new QGroupBox(QStringLiteral("VOX"), this);
     voxGroup->setObjectName(QStringLiteral("voxGroup"));
     voxGroup->setGeometry(16, 12 + 7 * RowHeight + 48, 350, 3 * RowHeight + 36);
-    addSettingRow(voxGroup, S::VoxGainLevel, 0, QStringLiteral("TeEffectComboBox10"));
-    addSettingRow(voxGroup, S::VoxDelay, 1, QStringLiteral("TeEffectComboBox11"));
+    addSettingRow(voxGroup, S::VoxGain, 0, QStringLiteral("voxGainBox"));
+    addSettingRow(voxGroup, S::VoxDelay, 1, QStringLiteral("voxDelayBox"));
     m_voxInhibit = new QCheckBox(defaultCaption(LanguageString::VoxInhibit), voxGroup);
-    m_voxInhibit->setObjectName(QStringLiteral("TeEffectCheckBox1"));
+    m_voxInhibit->setObjectName(QStringLiteral("voxInhibitBox"));
     m_voxInhibit->setGeometry(16, 24 + 2 * RowHeight, 300, 24);
     m_voxInhibit->setChecked(settings.voxInhibit());
     connect(m_voxInhibit, &QCheckBox::toggled, &settings, &FunctionSettings::setVoxInhibit);
@@ -49,7 +49,7 @@ SettingsPage::SettingsPage(FunctionSettings& settings, BandList& bands, QWidget*
     m_bandGroup->setObjectName(QStringLiteral("bandGroup"));
     m_bandGroup->setGeometry(390, 12, 240, 72);
     m_bandBox = new QComboBox(m_bandGroup);
-    m_bandBox->setObjectName(QStringLiteral("TeEffectComboBox13"));
+    m_bandBox->setObjectName(QStringLiteral("bandBox"));
     m_bandBox->setGeometry(16, 28, 200, 26);
     showBands();
     connect(m_bandBox, &QComboBox::activated, &bands, &BandList::select);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/FunctionSettings.h"
+#include "workspace/FunctionSettings.h"
 
 #include <QWidget>
 

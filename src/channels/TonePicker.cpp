@@ -1,15 +1,15 @@
 #include "channels/TonePicker.h"
 
 #include "channels/ChannelEditor.h"
-#include "channels/ToneList.h"
+#include "workspace/ToneList.h"
 
 #include <QFocusEvent>
 
 TonePicker::TonePicker(const ToneList& tones, QWidget* parent) : QComboBox(parent), m_tones(tones)
 {
-    setObjectName(QStringLiteral("TeEffectComboBox4"));
+    setObjectName(QStringLiteral("tonePicker"));
     setEditable(false);
-    resize(FormSize);
+    resize(CellSize);
     addItems(tones.entries());
     hide();
 }
@@ -25,5 +25,5 @@ void TonePicker::focusOutEvent(QFocusEvent* event)
     // Opening the list is no exit. While the picker is being hidden the editor has already
     // taken the choice over.
     if (m_editor && event->reason() != Qt::PopupFocusReason && !isHidden())
-        m_editor->pickerExit();
+        m_editor->tonePickerLeft();
 }

@@ -7,14 +7,14 @@
 
 class ToneList;
 
-// The read-only drop-down "TeEffectComboBox4" laid over a tone cell, listing the tone
-// list. The user's choice reaches the cell when the picker loses the focus.
+// The read-only drop-down laid over a tone cell, listing the tone list. The user's choice
+// reaches the cell when the picker loses the focus.
 class TonePicker : public QComboBox
 {
     Q_OBJECT
 
 public:
-    static constexpr QSize FormSize{78, 21};
+    static constexpr QSize CellSize{78, 21};
 
     explicit TonePicker(const ToneList& tones, QWidget* parent = nullptr);
 

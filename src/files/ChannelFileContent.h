@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Language.h"
-#include "channels/FunctionSettings.h"
+#include "workspace/FunctionSettings.h"
+#include "workspace/Language.h"
 
 #include <QString>
 #include <QStringList>

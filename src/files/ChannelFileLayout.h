@@ -1,8 +1,6 @@
 #pragma once
 
-#include "channels/FunctionSettings.h"
-
-#include <QByteArray>
+#include "workspace/FunctionSettings.h"
 
 #include <array>
 #include <string_view>
@@ -32,13 +30,13 @@ struct SettingLine
 constexpr int FirstSettingLine = 6;
 constexpr std::array<SettingLine, FunctionSettings::SettingCount> SettingLines = {{
     {FunctionSettings::Squelch, "Squelch "},
-    {FunctionSettings::BatSave, "BatSave "},
-    {FunctionSettings::TxTOT, "TxT.O.T "},
-    {FunctionSettings::Tone, "TONE "},
-    {FunctionSettings::Emg, "EMG "},
+    {FunctionSettings::BatterySave, "BatSave "},
+    {FunctionSettings::TimeOut, "TxT.O.T "},
+    {FunctionSettings::PromptTone, "TONE "},
+    {FunctionSettings::AlarmKey, "EMG "},
     {FunctionSettings::Scan, "SCAN "},
-    {FunctionSettings::Voice, "VOICE "},
-    {FunctionSettings::VoxGainLevel, "VoxGainLevel "},
+    {FunctionSettings::VoicePrompt, "VOICE "},
+    {FunctionSettings::VoxGain, "VoxGainLevel "},
     {FunctionSettings::VoxDelay, "VoxDelay "},
 }};
 
@@ -57,11 +55,6 @@ constexpr int RxFrequencyPosition = 8; // just after "CH01 | "
 constexpr int valuePosition(std::string_view label)
 {
     return int(label.size()) + 1;
-}
-
-inline QByteArray bytes(std::string_view text)
-{
-    return QByteArray(text.data(), qsizetype(text.size()));
 }
 
 } // namespace ChannelFileLayout

@@ -1,8 +1,8 @@
 #include "files/ChannelFileParser.h"
 
-#include "channels/ChannelColumn.h"
 #include "files/ChannelFileLayout.h"
-#include "files/Gbk.h"
+#include "workspace/ChannelColumn.h"
+#include "workspace/Gbk.h"
 
 #include <QList>
 
@@ -12,26 +12,41 @@ namespace Layout = ChannelFileLayout;
 
 namespace {
 
-QList<QByteArray> splitLines(const QByteArray& bytes, int count)
+// The lines are views into the file's bytes, which outlive the parser.
+QList<QByteArrayView> splitLines(QByteArrayView bytes, int count)
 {
-    QList<QByteArray> lines;
+    QList<QByteArrayView> lines;
+    lines.reserve(count);
     qsizetype start = 0;
     while (lines.size() < count && start < bytes.size()) {
         const qsizetype newline = bytes.indexOf('\n', start);
         if (newline < 0) {
-            lines.append(bytes.mid(start));
+            lines.append(bytes.sliced(start));
             break;
         }
         qsizetype end = newline;
         if (end > start && bytes[end - 1] == '\r')
             --end;
-        lines.append(bytes.mid(start, end - start));
+        lines.append(bytes.sliced(start, end - start));
         start = newline + 1;
     }
     return lines;
 }
 
-bool hasBareCarriageReturn(const QByteArray& bytes)
+// Up to `length` bytes of `text` from `start`; empty where the text is shorter.
+QByteArrayView part(QByteArrayView text, qsizetype start, qsizetype length)
+{
+    if (start >= text.size())
+        return {};
+    return text.sliced(start, qMin(length, text.size() - start));
+}
+
+QByteArrayView view(std::string_view text)
+{
+    return QByteArrayView(text.data(), qsizetype(text.size()));
+}
+
+bool hasBareCarriageReturn(QByteArrayView bytes)
 {
     for (qsizetype at = bytes.indexOf('\r'); at >= 0; at = bytes.indexOf('\r', at + 1)) {
         if (at + 1 == bytes.size() || bytes[at + 1] != '\n')
@@ -41,19 +56,19 @@ bool hasBareCarriageReturn(const QByteArray& bytes)
 }
 
 // The character that starts at `index`: one byte, or the two of a GBK character.
-QByteArray characterStartingAt(const QByteArray& line, qsizetype index)
+QByteArray characterStartingAt(QByteArrayView line, qsizetype index)
 {
     const auto lead = static_cast<unsigned char>(line[index]);
     const bool gbkPair = lead >= 0x81 && lead <= 0xFE && index + 1 < line.size() &&
                          static_cast<unsigned char>(line[index + 1]) >= 0x40;
-    return line.mid(index, gbkPair ? 2 : 1);
+    return line.sliced(index, gbkPair ? 2 : 1).toByteArray();
 }
 
 // Reads the file's values in file order, stopping at the first one that does not convert.
 class Parser
 {
 public:
-    explicit Parser(const QByteArray& bytes)
+    explicit Parser(QByteArrayView bytes)
         : m_bytes(bytes), m_lines(splitLines(bytes, Layout::LineCount))
     {
     }
@@ -67,21 +82,24 @@ public:
             return parsed;
         }
         readBand(content);
-        content.voxInhibit = line(Layout::VoxInhibitLine) == Layout::bytes(Layout::VoxInhibitOn);
+        content.voxInhibit = line(Layout::VoxInhibitLine) == view(Layout::VoxInhibitOn);
         readChannels(content);
         return parsed;
     }
 
 private:
     // Line `number` (from 1) without its line end; a line past the end of the file is empty.
-    QByteArray line(int number) const { return m_lines.value(number - 1); }
+    QByteArrayView line(int number) const
+    {
+        return number - 1 < m_lines.size() ? m_lines[number - 1] : QByteArrayView();
+    }
 
     // The digit at `position` of line `number`, when it is below `limit`; otherwise the
     // problem is noted and nothing returned.
     std::optional<int> digit(int number, int position, int limit,
                              std::optional<FunctionSettings::Setting> setting)
     {
-        const QByteArray text = line(number);
+        const QByteArrayView text = line(number);
         const qsizetype index = position - 1;
         if (index < text.size()) {
             const char character = text[index];
@@ -120,10 +138,9 @@ private:
 
     void readBand(ChannelFileContent& content) const
     {
-        const QByteArray text = line(Layout::BandLine);
         const qsizetype start = Layout::valuePosition(Layout::BandLabel) - 1;
-        content.band = Gbk::decode(text.mid(start, Layout::BandLength));
-        const QByteArray band = text.mid(start, Layout::BandLength);
+        const QByteArrayView band = part(line(Layout::BandLine), start, Layout::BandLength);
+        content.band = Gbk::decode(band);
         const bool controlCharacter =
             std::any_of(band.begin(), band.end(), [](char c) { return uchar(c) < 0x20; });
         // A control character (a bare CR, say) is no band, and would break the settings
@@ -139,7 +156,7 @@ private:
     {
         int number = Layout::FirstSettingLine;
         for (const Layout::SettingLine& setting : Layout::SettingLines) {
-            const int listSize = int(FunctionSettings::builtInEntries(setting.setting).size());
+            const int listSize = FunctionSettings::entryCount(setting.setting);
             const std::optional<int> position =
                 digit(number++, Layout::valuePosition(setting.label), listSize, setting.setting);
             if (!position)
@@ -159,29 +176,30 @@ private:
         }
     }
 
-    static QStringList channelFields(const QByteArray& text)
+    static QStringList channelFields(QByteArrayView text)
     {
-        QStringList fields;
         // A row written without a receive frequency has a space where the frequency
         // starts; it stays empty, whatever its other cells held.
-        if (text.mid(Layout::RxFrequencyPosition - 1, 1) == " ")
+        const qsizetype start = Layout::RxFrequencyPosition - 1;
+        if (part(text, start, 1) == " ")
             return QStringList(8);
         // The cells run up to the line's last character, the space after the final bar.
         // Each ends at its first space, and the bar and space after it are stepped over;
         // once no space is left, this cell and the ones after it are empty.
-        const qsizetype start = Layout::RxFrequencyPosition - 1;
-        QByteArray rest = text.mid(start, qMax<qsizetype>(0, text.size() - start - 1));
+        QByteArrayView rest = part(text, start, text.size() - start - 1);
         const qsizetype separatorLength = qsizetype(Layout::Separator.size());
+        QStringList fields;
+        fields.reserve(Column::LastField - Column::FirstField + 1);
         for (int column = Column::FirstField; column <= Column::LastField; ++column) {
             const qsizetype space = rest.indexOf(' ');
-            fields << (space < 0 ? QString() : Gbk::decode(rest.left(space)));
-            rest = space < 0 ? QByteArray() : rest.mid(space + separatorLength);
+            fields << (space < 0 ? QString() : Gbk::decode(rest.first(space)));
+            rest = space < 0 ? QByteArrayView() : part(rest, space + separatorLength, rest.size());
         }
         return fields;
     }
 
-    const QByteArray& m_bytes;
-    QList<QByteArray> m_lines;
+    QByteArrayView m_bytes;
+    QList<QByteArrayView> m_lines;
     ChannelFileProblem m_problem;
 };
 

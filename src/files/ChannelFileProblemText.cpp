@@ -1,6 +1,6 @@
 #include "files/ChannelFileProblemText.h"
 
-#include "files/Gbk.h"
+#include "workspace/Gbk.h"
 
 namespace {
 
@@ -20,19 +20,19 @@ Words settingValue(FunctionSettings::Setting setting)
     switch (setting) {
     case FunctionSettings::Squelch:
         return {u"静噪电平", u"a squelch level"};
-    case FunctionSettings::BatSave:
+    case FunctionSettings::BatterySave:
         return {u"电池省电设置", u"a battery save setting"};
-    case FunctionSettings::TxTOT:
+    case FunctionSettings::TimeOut:
         return {u"超时禁发设置", u"a TX time-out setting"};
-    case FunctionSettings::Tone:
+    case FunctionSettings::PromptTone:
         return {u"提示音设置", u"a prompt tone setting"};
-    case FunctionSettings::Emg:
+    case FunctionSettings::AlarmKey:
         return {u"报警按键设置", u"an alarm key setting"};
     case FunctionSettings::Scan:
         return {u"扫描允许设置", u"a scan setting"};
-    case FunctionSettings::Voice:
+    case FunctionSettings::VoicePrompt:
         return {u"语音通知设置", u"a voice prompt setting"};
-    case FunctionSettings::VoxGainLevel:
+    case FunctionSettings::VoxGain:
         return {u"VOX Gain Level", u"a VOX gain level"};
     case FunctionSettings::VoxDelay:
         return {u"VOX Delay Time", u"a VOX delay time"};
@@ -48,7 +48,7 @@ QString expectedValue(const ChannelFileProblem& problem, Language language)
         return english ? QStringLiteral("a language code (1 Chinese, 2 English)")
                        : QStringLiteral("语言代码（1 中文，2 英文）");
     }
-    const int last = int(FunctionSettings::builtInEntries(*problem.setting).size()) - 1;
+    const int last = FunctionSettings::entryCount(*problem.setting) - 1;
     const QString range = english ? QStringLiteral(" (0–%1)") : QStringLiteral("（0–%1）");
     return settingValue(*problem.setting).in(language) + range.arg(last);
 }

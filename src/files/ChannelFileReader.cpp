@@ -1,15 +1,15 @@
 #include "files/ChannelFileReader.h"
 
-#include "app/Localisation.h"
-#include "app/Workspace.h"
 #include "files/ChannelFileParser.h"
 #include "files/ChannelFileProblemText.h"
-#include "files/FileIo.h"
-#include "files/IoErrorText.h"
+#include "workspace/FileIo.h"
+#include "workspace/IoErrorText.h"
+#include "workspace/Localisation.h"
+#include "workspace/Workspace.h"
 
 #include <QFileInfo>
 
-FileResult ChannelFileReader::ReadChannelFile(const QString& path)
+FileResult ChannelFileReader::readFile(const QString& path)
 {
     const FileIo::ReadOutcome file = FileIo::readFile(path);
     if (file.error != 0)
@@ -43,7 +43,7 @@ void ChannelFileReader::apply(const ChannelFileContent& content)
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         const QStringList& fields = content.channels[size_t(row - Row::FirstChannel)];
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            table.setText(column, row, fields.value(column - Column::FirstField));
+            table.setText(row, column, fields.value(column - Column::FirstField));
     }
 }
 

@@ -15,7 +15,7 @@ class Workspace;
 // inhibit and the 16 channel rows. A file that does not convert changes nothing, and the
 // message names the file, the line and what belongs there.
 //
-// The caller holds the editor's Loading flag, so that taking the file's band does not set
+// The caller holds the editor's loading flag, so that taking the file's band does not set
 // off the band-change question.
 class ChannelFileReader
 {
@@ -25,7 +25,7 @@ public:
     {
     }
 
-    FileResult ReadChannelFile(const QString& path);
+    FileResult readFile(const QString& path);
     // The same for a file already read; `fileName` names it in a message, which speaks the
     // interface's current language.
     FileResult read(const QByteArray& bytes, const QString& fileName);

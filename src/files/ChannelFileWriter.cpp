@@ -1,10 +1,10 @@
 #include "files/ChannelFileWriter.h"
 
-#include "app/Workspace.h"
 #include "files/ChannelFileLayout.h"
-#include "files/FileIo.h"
-#include "files/Gbk.h"
-#include "files/IoErrorText.h"
+#include "workspace/FileIo.h"
+#include "workspace/Gbk.h"
+#include "workspace/IoErrorText.h"
+#include "workspace/Workspace.h"
 
 #include <QIODevice>
 
@@ -35,7 +35,7 @@ QByteArray ChannelFileWriter::contents() const
     const FunctionSettings& settings = m_workspace.settings;
     QStringList lines;
     lines << text(Layout::Header) << QString() << QString();
-    lines << text(Layout::LanguageLabel) + QString::number(m_workspace.LanguageCode);
+    lines << text(Layout::LanguageLabel) + QString::number(m_workspace.languageCode);
     lines << text(Layout::BandLabel) + m_workspace.bands.selectedText();
     for (int index = 0; index < int(Layout::SettingLines.size()); ++index)
         lines << settingLine(index);
@@ -61,10 +61,13 @@ QString ChannelFileWriter::channelLine(int row) const
     const ChannelTable& table = m_workspace.table;
     const QString separator = text(Layout::Separator);
     QString line = text(Layout::ChannelPrefix);
-    line += withoutLeadingSpaces(table.text(Column::ChannelLabel, row));
-    for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        line += separator + table.text(column, row);
-    return line + separator;
+    line += withoutLeadingSpaces(table.text(row, Column::ChannelLabel));
+    for (int column = Column::FirstField; column <= Column::LastField; ++column) {
+        line += separator;
+        line += table.text(row, column);
+    }
+    line += separator;
+    return line;
 }
 
 FileResult ChannelFileWriter::write(QIODevice* device) const
@@ -77,7 +80,7 @@ FileResult ChannelFileWriter::write(QIODevice* device) const
     return FileResult::failed(ioErrorText(written < 0 ? EIO : ENOSPC, QString()));
 }
 
-FileResult ChannelFileWriter::WriteChannelFile(const QString& path) const
+FileResult ChannelFileWriter::writeFile(const QString& path) const
 {
     const int error = FileIo::replaceFile(path, contents());
     return error == 0 ? FileResult::done() : FileResult::failed(ioErrorText(error, path));

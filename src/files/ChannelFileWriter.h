@@ -21,7 +21,7 @@ public:
 
     FileResult write(QIODevice* device) const;
     // Creates or replaces the file; a failed save leaves the previous file whole.
-    FileResult WriteChannelFile(const QString& path) const;
+    FileResult writeFile(const QString& path) const;
 
 private:
     QString settingLine(int index) const;

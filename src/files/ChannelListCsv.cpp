@@ -1,9 +1,9 @@
 #include "files/ChannelListCsv.h"
 
-#include "channels/ChannelColumn.h"
 #include "channels/FrequencyNormaliser.h"
-#include "channels/ToneList.h"
 #include "files/CsvRecords.h"
+#include "workspace/ChannelColumn.h"
+#include "workspace/ToneList.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -121,7 +121,7 @@ using Tone = std::variant<std::monostate, Ctcss, Dcs>;
 std::optional<Tone> toneOfCell(const QString& cell, const CellWords& words)
 {
     const QString text = cell.trimmed();
-    if (text.isEmpty() || OffForms.matches(text, words.OffWord))
+    if (text.isEmpty() || OffForms.matches(text, words.offWord))
         return Tone{};
     const qsizetype index = ToneList::toneTexts().indexOf(text);
     if (index < 0)
@@ -137,7 +137,7 @@ QString cellOfTone(const Tone& tone, const CellWords& words)
         return ctcss->text;
     if (const auto* dcs = std::get_if<Dcs>(&tone))
         return QLatin1Char('D') + dcs->code + (dcs->inverted ? u'I' : u'N');
-    return OffForms.in(words.OffWord);
+    return OffForms.in(words.offWord);
 }
 
 // The tone columns of one line, the unused ones at their neutral values.
@@ -224,10 +224,10 @@ Flags flagsOfRow(const QStringList& row, const CellWords& words)
     if (power.isEmpty() && optionA.isEmpty() && optionB.isEmpty())
         return {};
     Flags flags;
-    flags.highPower = HighForms.matches(power, words.HighWord);
-    flags.wideband = OnForms.matches(optionA, words.OnWord);
-    flags.busyLock = !OffForms.matches(optionB, words.OffWord);
-    flags.scramble = !OffForms.matches(optionC, words.OffWord);
+    flags.highPower = HighForms.matches(power, words.highWord);
+    flags.wideband = OnForms.matches(optionA, words.onWord);
+    flags.busyLock = !OffForms.matches(optionB, words.offWord);
+    flags.scramble = !OffForms.matches(optionC, words.offWord);
     return flags;
 }
 
@@ -413,7 +413,7 @@ public:
             cellOfTone(receiveTone, m_words),
             transmit ? FrequencyNormaliser::toText(*transmit, separator) : QString(),
             cellOfTone(transmitTone, m_words),
-            *highPower ? HighForms.in(m_words.HighWord) : LowForms.in(m_words.LowWord),
+            *highPower ? HighForms.in(m_words.highWord) : LowForms.in(m_words.lowWord),
             onOffWord(m_row.field(QStringLiteral("Mode"))
                           .compare(QStringLiteral("NFM"), Qt::CaseInsensitive) != 0),
             onOffWord(commentSaysOn(comment, QStringLiteral("BusyLock"))),
@@ -591,7 +591,7 @@ private:
 
     QString onOffWord(bool on) const
     {
-        return on ? OnForms.in(m_words.OnWord) : OffForms.in(m_words.OffWord);
+        return on ? OnForms.in(m_words.onWord) : OffForms.in(m_words.offWord);
     }
 
     std::nullopt_t skip(Reason reason, const QString& column, const QString& value)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "channels/CellWords.h"
 #include "files/ChannelFileContent.h"
 #include "files/ChannelListCsvProblem.h"
+#include "workspace/CellWords.h"
 
 #include <QByteArray>
 #include <QList>

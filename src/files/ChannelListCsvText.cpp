@@ -1,6 +1,6 @@
 #include "files/ChannelListCsvText.h"
 
-#include "channels/ChannelColumn.h"
+#include "workspace/ChannelColumn.h"
 
 namespace {
 

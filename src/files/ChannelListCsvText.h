@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Language.h"
 #include "files/ChannelListCsvProblem.h"
+#include "workspace/Language.h"
 
 #include <QString>
 

@@ -1,20 +1,20 @@
 #include "files/FileCommands.h"
 
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
 #include "files/FileDialogs.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 namespace {
 
-// Holds the editor's Loading flag for as long as it lives, however the command ends.
+// Holds the editor's loading flag for as long as it lives, however the command ends.
 class LoadingHeld
 {
 public:
-    explicit LoadingHeld(EditorState& editor) : m_editor(editor) { m_editor.Loading = true; }
-    ~LoadingHeld() { m_editor.Loading = false; }
+    explicit LoadingHeld(EditorState& editor) : m_editor(editor) { m_editor.loading = true; }
+    ~LoadingHeld() { m_editor.loading = false; }
     LoadingHeld(const LoadingHeld&) = delete;
     LoadingHeld& operator=(const LoadingHeld&) = delete;
 
@@ -37,7 +37,7 @@ void FileCommands::closeCellEditors()
         m_closeCellEditors();
 }
 
-void FileCommands::New()
+void FileCommands::newFile()
 {
     closeCellEditors();
     if (m_messenger.show(Message::PromptTitle, Message::ConfirmNew)) {
@@ -47,7 +47,7 @@ void FileCommands::New()
     closeCellEditors();
 }
 
-void FileCommands::Open()
+void FileCommands::openFile()
 {
     FileResult result = FileResult::done();
     {
@@ -56,19 +56,19 @@ void FileCommands::Open()
         const std::optional<QString> path = m_dialogs.openPath();
         if (!path)
             return;
-        result = ChannelFileReader(m_workspace, m_localisation).ReadChannelFile(*path);
+        result = ChannelFileReader(m_workspace, m_localisation).readFile(*path);
     }
     if (!result.ok())
         m_messenger.errorBox(result.errorText());
 }
 
-void FileCommands::Save()
+void FileCommands::saveFile()
 {
     closeCellEditors();
     const std::optional<QString> path = m_dialogs.savePath();
     if (!path)
         return;
-    const FileResult result = ChannelFileWriter(m_workspace).WriteChannelFile(*path);
+    const FileResult result = ChannelFileWriter(m_workspace).writeFile(*path);
     if (!result.ok())
         m_messenger.errorBox(result.errorText());
 }

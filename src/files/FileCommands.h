@@ -21,13 +21,13 @@ public:
 
     // After the user confirms: the function settings back at their start-up positions and
     // every channel emptied. The band, the title and the language stay.
-    void New();
+    void newFile();
     // Reads a channel file, replacing channels and settings without a question, once the
     // whole file has converted; a file that does not changes nothing. The band box stays
-    // quiet throughout: Loading is held for the whole command.
-    void Open();
+    // quiet throughout: loading is held for the whole command.
+    void openFile();
     // Writes the data as it stands to a channel file.
-    void Save();
+    void saveFile();
 
 private:
     void closeCellEditors();

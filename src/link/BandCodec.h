@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/RadioContents.h"
+#include "workspace/RadioContents.h"
 
 #include <QString>
 #include <QStringView>

@@ -18,13 +18,13 @@ const QString Fill = QStringLiteral("FFFFFFFFFF");
 
 int digitAt(QStringView reply, int position)
 {
-    return HexDigitValue(reply[position - 1]);
+    return hexDigitValue(reply[position - 1]);
 }
 
 // High and low hex digit of a value 0 to 255.
 QString twoDigits(int value)
 {
-    return QString(HexDigit(value / 16)) + HexDigit(value % 16);
+    return QString(hexDigit(value / 16)) + hexDigit(value % 16);
 }
 } // namespace
 
@@ -34,19 +34,19 @@ std::optional<PowerCalibrationValues> CalibrationCodec::decode(QStringView reply
         !isHexDigits(reply.left(ReplyLengthNeeded), ReplyLengthNeeded))
         return std::nullopt;
     PowerCalibrationValues values;
-    values.LowPower = 16 * digitAt(reply, LowPowerHigh) + digitAt(reply, LowPowerLow);
-    values.HighPower = 16 * digitAt(reply, HighPowerHigh) + digitAt(reply, HighPowerLow);
+    values.lowPower = 16 * digitAt(reply, LowPowerHigh) + digitAt(reply, LowPowerLow);
+    values.highPower = 16 * digitAt(reply, HighPowerHigh) + digitAt(reply, HighPowerLow);
     const int lowVoltage = digitAt(reply, LowVoltageDigit);
-    values.LowVoltage = lowVoltage <= MaxLowVoltage ? lowVoltage : UnknownLowVoltagePosition;
+    values.lowVoltage = lowVoltage <= MaxLowVoltage ? lowVoltage : UnknownLowVoltagePosition;
     return values;
 }
 
 std::optional<QString> CalibrationCodec::encode(const PowerCalibrationValues& values)
 {
     const auto inRange = [](int value, int max) { return value >= 0 && value <= max; };
-    if (!inRange(values.LowPower, MaxPower) || !inRange(values.HighPower, MaxPower) ||
-        !inRange(values.LowVoltage, MaxLowVoltage))
+    if (!inRange(values.lowPower, MaxPower) || !inRange(values.highPower, MaxPower) ||
+        !inRange(values.lowVoltage, MaxLowVoltage))
         return std::nullopt;
-    return twoDigits(values.LowPower) + twoDigits(values.HighPower) + QLatin1Char('0') +
-           QString::number(values.LowVoltage) + Fill;
+    return twoDigits(values.lowPower) + twoDigits(values.highPower) + QLatin1Char('0') +
+           QString::number(values.lowVoltage) + Fill;
 }

@@ -9,9 +9,9 @@
 // (each 0 to 255), byte 2 the low voltage position (0 to 2), bytes 3 to 7 fill.
 struct PowerCalibrationValues
 {
-    int LowPower = 79;
-    int HighPower = 48;
-    int LowVoltage = 1;
+    int lowPower = 79;
+    int highPower = 48;
+    int lowVoltage = 1;
 
     friend bool operator==(const PowerCalibrationValues&, const PowerCalibrationValues&) = default;
 };

@@ -1,7 +1,7 @@
 #include "link/ChannelCodec.h"
 
-#include "channels/ChannelTable.h"
 #include "link/HexText.h"
+#include "workspace/ChannelTable.h"
 
 namespace {
 // `count` characters from the 1-based `position`; nothing past the end of the text.
@@ -34,7 +34,7 @@ enum class ToneKind : char16_t {
 };
 } // namespace
 
-QString ChannelCodec::sendfre(QStringView reply, int position)
+QString ChannelCodec::decodeFrequency(QStringView reply, int position)
 {
     if (reply.size() < position + 1 || position < 7)
         return {};
@@ -48,7 +48,7 @@ QString ChannelCodec::sendfre(QStringView reply, int position)
     return text == UnprogrammedFrequency ? QString() : text;
 }
 
-std::optional<QString> ChannelCodec::WriteFre(const QString& cell)
+std::optional<QString> ChannelCodec::encodeFrequency(const QString& cell)
 {
     // The separator is never looked at: the digits around it are the frequency.
     const QString core = cell.mid(0, 3) + cell.mid(4, 5);
@@ -60,7 +60,7 @@ std::optional<QString> ChannelCodec::WriteFre(const QString& cell)
     return stored;
 }
 
-QString ChannelCodec::sendCTC(QStringView stored, const CellWords& words)
+QString ChannelCodec::decodeTone(QStringView stored, const CellWords& words)
 {
     if (stored.size() < 4)
         return {};
@@ -78,15 +78,15 @@ QString ChannelCodec::sendCTC(QStringView stored, const CellWords& words)
     case ToneKind::DcsInverted:
         return QLatin1Char('D') + digits.toString() + QLatin1Char('I');
     case ToneKind::None:
-        return words.OffWord;
+        return words.offWord;
     }
     return {};
 }
 
-std::optional<QString> ChannelCodec::writeCTC(const QString& cell, const CellWords& words)
+std::optional<QString> ChannelCodec::encodeTone(const QString& cell, const CellWords& words)
 {
     const QString tone = cell.trimmed();
-    if (tone.isEmpty() || tone == words.OffWord)
+    if (tone.isEmpty() || tone == words.offWord)
         return NoTone;
     // t(1) is the tone's first character.
     const auto t = [&tone](int position) { return tone.mid(position - 1, 1); };
@@ -108,50 +108,50 @@ namespace {
 // Sets Power, OptionC, OptionA and OptionB, in that order, from the low digit of the flags
 // byte; a digit that is not hex sets nothing.
 template <typename SetField>
-void decodeFlags(QChar digit, const CellWords& words, SetField setField)
+void setFlagFields(QChar digit, const CellWords& words, SetField setField)
 {
-    const int flags = HexDigitValue(digit);
+    const int flags = hexDigitValue(digit);
     if (flags < 0)
         return;
     const auto pick = [flags](FlagBit bit, const QString& set, const QString& clear) {
         return (flags & bit) ? set : clear;
     };
-    setField(Column::Power, pick(PowerHigh, words.HighWord, words.LowWord));
-    setField(Column::OptionC, pick(OptionCOff, words.OffWord, words.OnWord));
-    setField(Column::OptionA, pick(OptionAOn, words.OnWord, words.OffWord));
-    setField(Column::OptionB, pick(OptionBOff, words.OffWord, words.OnWord));
+    setField(Column::Power, pick(PowerHigh, words.highWord, words.lowWord));
+    setField(Column::OptionC, pick(OptionCOff, words.offWord, words.onWord));
+    setField(Column::OptionA, pick(OptionAOn, words.onWord, words.offWord));
+    setField(Column::OptionB, pick(OptionBOff, words.offWord, words.onWord));
 }
 } // namespace
 
-void ChannelCodec::sendcan(QChar digit, ChannelTable& table, int row, const CellWords& words)
+void ChannelCodec::decodeFlags(QChar digit, ChannelTable& table, int row, const CellWords& words)
 {
-    decodeFlags(digit, words,
-                [&](int column, const QString& text) { table.setText(column, row, text); });
+    setFlagFields(digit, words,
+                  [&](int column, const QString& text) { table.setText(row, column, text); });
 }
 
-QString ChannelCodec::writecan(const ChannelTable& table, int row, const CellWords& words)
+QString ChannelCodec::encodeFlags(const ChannelTable& table, int row, const CellWords& words)
 {
-    const QString power = table.text(Column::Power, row);
-    const QString optionA = table.text(Column::OptionA, row);
-    const QString optionB = table.text(Column::OptionB, row);
+    const QString power = table.text(row, Column::Power);
+    const QString optionA = table.text(row, Column::OptionA);
+    const QString optionB = table.text(row, Column::OptionB);
     if (power.isEmpty() && optionA.isEmpty() && optionB.isEmpty())
         return NoFlags;
     int flags = 0;
-    if (power == words.HighWord)
+    if (power == words.highWord)
         flags |= PowerHigh;
-    if (table.text(Column::OptionC, row) == words.OffWord)
+    if (table.text(row, Column::OptionC) == words.offWord)
         flags |= OptionCOff;
-    if (optionA == words.OnWord)
+    if (optionA == words.onWord)
         flags |= OptionAOn;
-    if (optionB == words.OffWord)
+    if (optionB == words.offWord)
         flags |= OptionBOff;
-    return QString(QLatin1Char('F')) + HexDigit(flags);
+    return QString(QLatin1Char('F')) + hexDigit(flags);
 }
 
 std::optional<QString> ChannelCodec::firstBlock(const ChannelTable& table, int row)
 {
-    const auto rx = WriteFre(table.text(Column::RxFrequency, row));
-    const auto tx = WriteFre(table.text(Column::TxFrequency, row));
+    const auto rx = encodeFrequency(table.text(row, Column::RxFrequency));
+    const auto tx = encodeFrequency(table.text(row, Column::TxFrequency));
     if (!rx || !tx)
         return std::nullopt;
     return *rx + *tx;
@@ -160,11 +160,11 @@ std::optional<QString> ChannelCodec::firstBlock(const ChannelTable& table, int r
 std::optional<QString> ChannelCodec::secondBlock(const ChannelTable& table, int row,
                                                  const CellWords& words)
 {
-    const auto rxTone = writeCTC(table.text(Column::RxTone, row), words);
-    const auto txTone = writeCTC(table.text(Column::TxTone, row), words);
+    const auto rxTone = encodeTone(table.text(row, Column::RxTone), words);
+    const auto txTone = encodeTone(table.text(row, Column::TxTone), words);
     if (!rxTone || !txTone)
         return std::nullopt;
-    return *rxTone + *txTone + writecan(table, row, words) + Fill;
+    return *rxTone + *txTone + encodeFlags(table, row, words) + Fill;
 }
 
 RadioContents::Channel ChannelCodec::decodeChannel(QStringView firstReply, QStringView secondReply,
@@ -174,16 +174,16 @@ RadioContents::Channel ChannelCodec::decodeChannel(QStringView firstReply, QStri
     const auto field = [&channel](int column) -> QString& {
         return channel[RadioContents::fieldIndex(column)];
     };
-    field(Column::RxFrequency) = sendfre(firstReply, RxFrequencyPosition);
+    field(Column::RxFrequency) = decodeFrequency(firstReply, RxFrequencyPosition);
     if (field(Column::RxFrequency).isEmpty())
         return channel;
-    field(Column::TxFrequency) = sendfre(firstReply, TxFrequencyPosition);
-    field(Column::RxTone) = sendCTC(at(secondReply, RxTonePosition, 4), words);
-    field(Column::TxTone) = sendCTC(at(secondReply, TxTonePosition, 4), words);
+    field(Column::TxFrequency) = decodeFrequency(firstReply, TxFrequencyPosition);
+    field(Column::RxTone) = decodeTone(at(secondReply, RxTonePosition, 4), words);
+    field(Column::TxTone) = decodeTone(at(secondReply, TxTonePosition, 4), words);
     const QStringView flags = at(secondReply, FlagsDigitPosition);
     if (!flags.isEmpty())
-        decodeFlags(flags[0], words,
-                    [&](int column, const QString& text) { field(column) = text; });
+        setFlagFields(flags[0], words,
+                      [&](int column, const QString& text) { field(column) = text; });
     return channel;
 }
 
@@ -192,5 +192,5 @@ void ChannelCodec::decodeRecord(QStringView firstReply, QStringView secondReply,
 {
     const RadioContents::Channel channel = decodeChannel(firstReply, secondReply, words);
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        table.setText(column, row, channel[RadioContents::fieldIndex(column)]);
+        table.setText(row, column, channel[RadioContents::fieldIndex(column)]);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/CellWords.h"
-#include "channels/RadioContents.h"
+#include "workspace/CellWords.h"
+#include "workspace/RadioContents.h"
 
 #include <QChar>
 #include <QString>
@@ -31,20 +31,20 @@ constexpr int FlagsDigitPosition = 18;
 
 // The frequency text of the four bytes whose last begins at `position`; empty for a
 // channel that is not programmed (FF FF FF FF). Any other digits are kept as they are.
-QString sendfre(QStringView reply, int position);
+QString decodeFrequency(QStringView reply, int position);
 // 8 hex digits; FFFFFFFF for an empty cell.
-std::optional<QString> WriteFre(const QString& cell);
+std::optional<QString> encodeFrequency(const QString& cell);
 
 // The tone text of a stored word (4 hex digits, low byte first); empty for a word this
 // radio does not define.
-QString sendCTC(QStringView stored, const CellWords& words);
+QString decodeTone(QStringView stored, const CellWords& words);
 // 4 hex digits in stored order; FFFF for an empty cell or the off word.
-std::optional<QString> writeCTC(const QString& cell, const CellWords& words);
+std::optional<QString> encodeTone(const QString& cell, const CellWords& words);
 
 // Sets Power, OptionC, OptionA and OptionB of the row from the low digit of the flags byte.
-void sendcan(QChar digit, ChannelTable& table, int row, const CellWords& words);
+void decodeFlags(QChar digit, ChannelTable& table, int row, const CellWords& words);
 // The flags byte: "FF" when Power, OptionA and OptionB are all empty, else "F" and the bits.
-QString writecan(const ChannelTable& table, int row, const CellWords& words);
+QString encodeFlags(const ChannelTable& table, int row, const CellWords& words);
 
 // The 16 data digits of the record's first and second block.
 std::optional<QString> firstBlock(const ChannelTable& table, int row);

@@ -17,12 +17,12 @@ QString Frame::addressText(int address)
     return QStringLiteral("%1").arg(address & 0xFFFF, 4, 16, QLatin1Char('0')).toUpper();
 }
 
-QString Frame::ReadRequest(int address)
+QString Frame::readRequest(int address)
 {
     return ReadCommand + addressText(address) + blockLength();
 }
 
-QString Frame::WriteRequest(int address, const QString& data)
+QString Frame::writeRequest(int address, const QString& data)
 {
     return WriteCommand + addressText(address) + blockLength() + data;
 }

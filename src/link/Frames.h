@@ -25,7 +25,7 @@ constexpr int ReplyHeaderLength = 4;
 // Four upper-case hex digits, high byte first.
 QString addressText(int address);
 // 52, the address, the length 08.
-QString ReadRequest(int address);
+QString readRequest(int address);
 // 57, the address, the length 08, then the 16 hex digits of the data.
-QString WriteRequest(int address, const QString& data);
+QString writeRequest(int address, const QString& data);
 } // namespace Frame

@@ -1,12 +1,12 @@
 #include "link/HexText.h"
 
-QByteArray HexToBytes(QStringView text, bool* ok)
+QByteArray hexToBytes(QStringView text, bool* ok)
 {
     const qsizetype count = text.size() / 2;
     QByteArray bytes(count, '\0');
     for (qsizetype i = 0; i < count; ++i) {
-        const int high = HexDigitValue(text[2 * i]);
-        const int low = HexDigitValue(text[2 * i + 1]);
+        const int high = hexDigitValue(text[2 * i]);
+        const int low = hexDigitValue(text[2 * i + 1]);
         if (high < 0 || low < 0) {
             if (ok)
                 *ok = false;
@@ -19,19 +19,19 @@ QByteArray HexToBytes(QStringView text, bool* ok)
     return bytes;
 }
 
-QString BytesToHex(const QByteArray& bytes)
+QString bytesToHex(const QByteArray& bytes)
 {
     QString text;
     text.reserve(bytes.size() * 2);
     for (const char byte : bytes) {
         const auto value = quint8(byte);
-        text.append(HexDigit(value / 16));
-        text.append(HexDigit(value % 16));
+        text.append(hexDigit(value / 16));
+        text.append(hexDigit(value % 16));
     }
     return text;
 }
 
-int HexDigitValue(QChar digit)
+int hexDigitValue(QChar digit)
 {
     const char16_t c = digit.unicode();
     if (c >= u'0' && c <= u'9')
@@ -43,7 +43,7 @@ int HexDigitValue(QChar digit)
     return -1;
 }
 
-QChar HexDigit(int value)
+QChar hexDigit(int value)
 {
     return QLatin1Char("0123456789ABCDEF"[value & 0xF]);
 }
@@ -53,7 +53,7 @@ bool isHexDigits(QStringView text, qsizetype count)
     if (text.size() != count)
         return false;
     for (const QChar c : text) {
-        if (HexDigitValue(c) < 0)
+        if (hexDigitValue(c) < 0)
             return false;
     }
     return true;

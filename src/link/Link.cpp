@@ -15,7 +15,7 @@
 Link::Link(SerialPort& port, ComPortDevices devices, Probe probe, QObject* parent)
     : QObject(parent), m_port(port), m_devices(std::move(devices)), m_probe(std::move(probe))
 {
-    connect(&m_port, &SerialPort::OnComm, this, &Link::MSComm1Comm);
+    connect(&m_port, &SerialPort::eventOccurred, this, &Link::onPortEvent);
     if (auto* application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &Link::stopWaiting);
 }
@@ -25,12 +25,12 @@ Link::Link(SerialPort& port, ComPortDevices devices, QObject* parent)
 {
 }
 
-void Link::MSComm1Comm()
+void Link::onPortEvent()
 {
-    if (m_port.CommEvent() != SerialPort::Event::Receive)
+    if (m_port.lastEvent() != SerialPort::Event::Receive)
         return;
     m_dataArrived = true;
-    m_receivedBytes = m_port.Input();
+    m_receivedBytes = m_port.readAll();
     m_receivedSinceRequest += int(m_receivedBytes.size());
     emit dataArrived();
 }
@@ -44,7 +44,7 @@ void Link::stopWaiting()
 bool Link::answered(int length) const
 {
     // Bytes still waiting belong to the same answer: it was longer than `length`.
-    return m_receivedSinceRequest == length && m_port.InBufferCount() == 0 &&
+    return m_receivedSinceRequest == length && m_port.bytesAvailable() == 0 &&
            (length == 0 || m_receivedBytes.size() == length);
 }
 
@@ -53,38 +53,40 @@ bool Link::acknowledged() const
     return answered(Frame::AcknowledgementLength) && quint8(m_receivedBytes.front()) == AckByte;
 }
 
-bool Link::PortProbe(int portNumber) const
+int Link::portNumber() const
 {
-    return m_probe(m_devices.devicePath(portNumber));
+    return m_port.portNumber();
 }
 
-bool Link::openPort(int portNumber)
+void Link::setPortNumber(int portNumber)
 {
-    m_port.setCommPort(portNumber);
-    return m_port.setPortOpen(true);
+    m_port.setPortNumber(portNumber);
+}
+
+bool Link::probePort() const
+{
+    return m_probe(m_devices.devicePath(portNumber()));
+}
+
+bool Link::openPort()
+{
+    return m_port.open();
 }
 
 void Link::closePort()
 {
-    m_port.setPortOpen(false);
+    m_port.close();
 }
 
-void Link::setRThreshold(int count)
+void Link::setReceiveThreshold(int count)
 {
-    m_port.setRThreshold(count);
-}
-
-bool Link::HexToBytes(const QString& text)
-{
-    bool ok = false;
-    m_sendBuffer = ::HexToBytes(text, &ok);
-    return ok;
+    m_port.setReceiveThreshold(count);
 }
 
 bool Link::beginRequest(UnreadInput unread)
 {
-    const bool nothingUnread = m_port.InBufferCount() == 0;
-    m_port.clearInBuffer();
+    const bool nothingUnread = m_port.bytesAvailable() == 0;
+    m_port.discardInput();
     m_receivedSinceRequest = 0;
     m_dataArrived = false;
     return nothingUnread || unread == UnreadInput::Discard;
@@ -92,9 +94,11 @@ bool Link::beginRequest(UnreadInput unread)
 
 bool Link::sendFrame(const QString& text, UnreadInput unread)
 {
-    if (!HexToBytes(text) || !beginRequest(unread))
+    bool hexText = false;
+    m_lastRequest = hexToBytes(text, &hexText);
+    if (!hexText || !beginRequest(unread))
         return false;
-    m_port.Output(m_sendBuffer);
+    m_port.send(m_lastRequest);
     return true;
 }
 
@@ -102,17 +106,17 @@ bool Link::sendAcknowledgement(UnreadInput unread)
 {
     if (!beginRequest(unread))
         return false;
-    m_port.Output(QString(QChar(AckByte)));
+    m_port.send(QByteArray(1, char(AckByte)));
     return true;
 }
 
-Link::WaitEnd Link::SysDelay(int ms, Wait wait)
+Link::WaitEnd Link::wait(int ms, Wait kind)
 {
     if (m_quitting)
         return WaitEnd::Quit;
     if (ms <= 0)
         return WaitEnd::Time;
-    const bool endsOnData = wait == Wait::UntilData;
+    const bool endsOnData = kind == Wait::UntilData;
     if (endsOnData && m_dataArrived) {
         QCoreApplication::processEvents();
         return m_quitting ? WaitEnd::Quit : WaitEnd::Data;
@@ -148,28 +152,28 @@ Link::WaitEnd Link::SysDelay(int ms, Wait wait)
     return end.value_or(WaitEnd::Quit);
 }
 
-bool Link::Handshake(Wait wait)
+bool Link::handshake(Wait waitKind)
 {
     bool answered = false;
     for (int attempt = 0; attempt < HandshakeTries && !answered; ++attempt) {
-        setRThreshold(Frame::HelloReplyLength);
+        setReceiveThreshold(Frame::HelloReplyLength);
         sendFrame(Frame::Hello);
-        if (SysDelay(ShortWait, wait) == WaitEnd::Quit)
+        if (wait(ShortWait, waitKind) == WaitEnd::Quit)
             return false;
         if (m_dataArrived) {
             m_dataArrived = false;
             // Exactly the reply, nothing more and nothing less.
             answered = this->answered(Frame::HelloReplyLength) &&
-                       BytesToHex(m_receivedBytes) == Frame::HelloReply;
+                       bytesToHex(m_receivedBytes) == Frame::HelloReply;
         }
     }
     if (!answered)
         return false;
-    // The radio answers with its own 06, left in ReceivedBytes for the caller to check.
+    // The radio answers with its own 06, left in receivedBytes() for the caller to check.
     // A byte after the reply means it was longer than it should have been after all.
-    setRThreshold(Frame::AcknowledgementLength);
+    setReceiveThreshold(Frame::AcknowledgementLength);
     if (!sendAcknowledgement(UnreadInput::Refuse))
         return false;
     m_dataArrived = false;
-    return SysDelay(ShortWait, wait) != WaitEnd::Quit;
+    return wait(ShortWait, waitKind) != WaitEnd::Quit;
 }

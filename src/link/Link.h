@@ -54,12 +54,13 @@ public:
         Refuse,
     };
 
-    // What the last request sent, rebuilt from scratch by every HexToBytes.
-    const QByteArray& SendBuffer() const { return m_sendBuffer; }
+    // The bytes of the last frame sendFrame() was given; empty after one that was not hex
+    // text.
+    const QByteArray& lastRequest() const { return m_lastRequest; }
     // The bytes of the most recent receive event, replaced whole by the next one.
-    const QByteArray& ReceivedBytes() const { return m_receivedBytes; }
+    const QByteArray& receivedBytes() const { return m_receivedBytes; }
     // Set by a receive event; the exchanges clear it before or right after each request.
-    bool DataArrived() const { return m_dataArrived; }
+    bool hasDataArrived() const { return m_dataArrived; }
     void setDataArrived(bool arrived) { m_dataArrived = arrived; }
 
     // Did the answer to the last request come whole: exactly `length` bytes received
@@ -68,17 +69,17 @@ public:
     // Did the radio answer the last request with its 06 and nothing else?
     bool acknowledged() const;
 
-    // Can COM<portNumber> be opened now?
-    bool PortProbe(int portNumber) const;
-    // Opens COM<portNumber>: always the port that was probed, whatever the serial port
-    // was set to before.
-    bool openPort(int portNumber);
+    // The COM port number the radio commands use: 1 to 4 as a rule, though a settings file
+    // may hold any number and it is then used as it stands.
+    int portNumber() const;
+    void setPortNumber(int portNumber);
+    // Can the chosen port be opened now?
+    bool probePort() const;
+    // Opens the chosen port, the one probePort() looked at.
+    bool openPort();
     void closePort();
-    void setRThreshold(int count);
+    void setReceiveThreshold(int count);
 
-    // Fills SendBuffer from hex text. False, with SendBuffer empty, when the text is not
-    // hex text.
-    bool HexToBytes(const QString& text);
     // Sends a frame given as hex text as a new request, after dealing with unread input as
     // `unread` says. False when nothing was sent: the text is not hex text, or unread
     // input was refused. The caller then ends its exchange.
@@ -87,17 +88,17 @@ public:
     bool sendAcknowledgement(UnreadInput unread = UnreadInput::Discard);
 
     // Waits `ms` milliseconds while events are dispatched. 0 or less returns at once.
-    // UntilData entered with DataArrived already set dispatches pending events once and
+    // UntilData entered with data already arrived dispatches pending events once and
     // returns. Once the application is quitting every wait returns Quit at once; so does a
     // wait during which the link itself was destroyed, and the caller must then stop.
-    WaitEnd SysDelay(int ms, Wait wait);
+    WaitEnd wait(int ms, Wait kind);
 
     // Puts the radio into programming mode: up to six hellos until the exact reply comes
     // (those 8 bytes and nothing more), then the acknowledgement; the radio's answer to it
     // is left for the caller to check with acknowledged(). The caller has opened the port
-    // and cleared DataArrived. False when the radio never gave the reply, or when the
+    // and cleared the arrived flag. False when the radio never gave the reply, or when the
     // application is quitting.
-    bool Handshake(Wait wait);
+    bool handshake(Wait waitKind);
 
     bool quitting() const { return m_quitting; }
 
@@ -108,16 +109,17 @@ signals:
     void quitRequested();
 
 private:
-    void MSComm1Comm();
+    void onPortEvent();
     void stopWaiting();
-    // A new request starts: nothing received before it counts, and DataArrived is cleared.
+    // A new request starts: nothing received before it counts, and the arrived flag is
+    // cleared.
     // False when unread input was there to refuse.
     bool beginRequest(UnreadInput unread);
 
     SerialPort& m_port;
     ComPortDevices m_devices;
     Probe m_probe;
-    QByteArray m_sendBuffer;
+    QByteArray m_lastRequest;
     QByteArray m_receivedBytes;
     // How many bytes the receive events have brought since the last request went out.
     int m_receivedSinceRequest = 0;

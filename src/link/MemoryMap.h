@@ -9,13 +9,13 @@ constexpr int ChannelRecordSize = 16;
 constexpr int ImageSize = 1024;
 
 // Channel N (1 to 16) starts at 16 x N; its second block follows 8 bytes on.
-constexpr int ChannelRecord(int channel)
+constexpr int channelRecord(int channel)
 {
     return ChannelRecordSize * channel;
 }
-constexpr int ChannelRecordSecondHalf(int channel)
+constexpr int channelRecordSecondHalf(int channel)
 {
-    return ChannelRecord(channel) + BlockSize;
+    return channelRecord(channel) + BlockSize;
 }
 
 constexpr int SettingsBlock = 0x03C0;

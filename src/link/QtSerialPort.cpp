@@ -12,8 +12,7 @@ QtSerialPort::QtSerialPort(ComPortDevices devices, QObject* parent)
 
 QtSerialPort::~QtSerialPort()
 {
-    if (m_port.isOpen())
-        drainAndClose();
+    close();
 }
 
 void QtSerialPort::configure(QSerialPort& port)
@@ -37,14 +36,10 @@ bool QtSerialPort::probe(const QString& devicePath)
     return true;
 }
 
-bool QtSerialPort::setPortOpen(bool open)
+bool QtSerialPort::open()
 {
-    if (open == m_port.isOpen())
+    if (m_port.isOpen())
         return true;
-    if (!open) {
-        drainAndClose();
-        return true;
-    }
     m_port.setPortName(m_devices.devicePath(m_portNumber));
     configure(m_port);
     if (!m_port.open(QIODevice::ReadWrite))
@@ -54,11 +49,13 @@ bool QtSerialPort::setPortOpen(bool open)
     return true;
 }
 
-void QtSerialPort::drainAndClose()
+void QtSerialPort::close()
 {
-    // close() throws away what Qt has not yet handed to the kernel, and the kernel's own
-    // buffer may still hold bytes: the exit and aging commands are sent right before the
-    // port closes, so let them leave first.
+    if (!m_port.isOpen())
+        return;
+    // QSerialPort::close() throws away what Qt has not yet handed to the kernel, and the kernel's
+    // own buffer may still hold bytes: the exit and aging commands are sent right before the port
+    // closes, so let them leave first.
     while (m_port.bytesToWrite() > 0 && m_port.waitForBytesWritten(1000)) {
     }
     if (m_port.handle() >= 0)
@@ -66,18 +63,18 @@ void QtSerialPort::drainAndClose()
     m_port.close();
 }
 
-void QtSerialPort::Output(const QByteArray& bytes)
+void QtSerialPort::send(const QByteArray& bytes)
 {
     if (m_port.isOpen())
         m_port.write(bytes);
 }
 
-QByteArray QtSerialPort::Input()
+QByteArray QtSerialPort::readAll()
 {
     return m_port.isOpen() ? m_port.readAll() : QByteArray();
 }
 
-int QtSerialPort::InBufferCount() const
+int QtSerialPort::bytesAvailable() const
 {
     if (!m_port.isOpen())
         return 0;
@@ -88,7 +85,7 @@ int QtSerialPort::InBufferCount() const
     return int(m_port.bytesAvailable()) + inKernel;
 }
 
-void QtSerialPort::clearInBuffer()
+void QtSerialPort::discardInput()
 {
     // Both Qt's buffer and the kernel's.
     if (m_port.isOpen())
@@ -100,7 +97,7 @@ void QtSerialPort::onReadyRead()
     if (m_threshold <= 0 || m_port.bytesAvailable() < m_threshold)
         return;
     m_event = Event::Receive;
-    emit OnComm();
+    emit eventOccurred();
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError error)
@@ -114,5 +111,5 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error)
     if (m_port.isOpen())
         m_port.close();
     m_event = Event::Error;
-    emit OnComm();
+    emit eventOccurred();
 }

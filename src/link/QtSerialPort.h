@@ -5,7 +5,7 @@
 
 #include <QSerialPort>
 
-// The serial control over a real device: 9600 baud, 8 data bits, no parity, one stop bit,
+// The serial port over a real device: 9600 baud, 8 data bits, no parity, one stop bit,
 // no flow control.
 class QtSerialPort : public SerialPort
 {
@@ -15,21 +15,21 @@ public:
     explicit QtSerialPort(ComPortDevices devices, QObject* parent = nullptr);
     ~QtSerialPort() override;
 
-    void setCommPort(int portNumber) override { m_portNumber = portNumber; }
-    int CommPort() const override { return m_portNumber; }
+    void setPortNumber(int portNumber) override { m_portNumber = portNumber; }
+    int portNumber() const override { return m_portNumber; }
 
-    bool setPortOpen(bool open) override;
-    bool PortOpen() const override { return m_port.isOpen(); }
+    bool open() override;
+    void close() override;
+    bool isOpen() const override { return m_port.isOpen(); }
 
-    void setRThreshold(int count) override { m_threshold = count; }
-    int RThreshold() const override { return m_threshold; }
+    void setReceiveThreshold(int count) override { m_threshold = count; }
+    int receiveThreshold() const override { return m_threshold; }
 
-    void Output(const QByteArray& bytes) override;
-    using SerialPort::Output;
-    QByteArray Input() override;
-    int InBufferCount() const override;
-    void clearInBuffer() override;
-    Event CommEvent() const override { return m_event; }
+    void send(const QByteArray& bytes) override;
+    QByteArray readAll() override;
+    int bytesAvailable() const override;
+    void discardInput() override;
+    Event lastEvent() const override { return m_event; }
 
     QString errorString() const { return m_port.errorString(); }
 
@@ -40,7 +40,6 @@ public:
 private:
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
-    void drainAndClose();
 
     ComPortDevices m_devices;
     QSerialPort m_port;

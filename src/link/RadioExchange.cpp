@@ -1,11 +1,11 @@
 #include "link/RadioExchange.h"
 
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
 #include "link/Frames.h"
 #include "link/HexText.h"
 #include "link/Link.h"
 #include "link/ProgressDisplay.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
 
 #include <QPointer>
 
@@ -30,7 +30,7 @@ void RadioExchange::begin()
 RadioExchange::Result RadioExchange::handshake()
 {
     const QPointer<Link> alive(&m_link);
-    if (m_link.Handshake(Link::Wait::UntilData))
+    if (m_link.handshake(Link::Wait::UntilData))
         return Result::Done;
     return !alive || m_link.quitting() ? Result::Quit : Result::Failed;
 }
@@ -38,7 +38,7 @@ RadioExchange::Result RadioExchange::handshake()
 bool RadioExchange::send(const QString& frame, int answerLength)
 {
     m_link.setDataArrived(false);
-    m_link.setRThreshold(answerLength);
+    m_link.setReceiveThreshold(answerLength);
     m_answerLength = answerLength;
     return m_link.sendFrame(frame, Link::UnreadInput::Refuse);
 }
@@ -46,21 +46,21 @@ bool RadioExchange::send(const QString& frame, int answerLength)
 bool RadioExchange::sendUnchecked(const QString& frame, int answerLength)
 {
     m_link.setDataArrived(false);
-    m_link.setRThreshold(answerLength);
+    m_link.setReceiveThreshold(answerLength);
     m_answerLength = answerLength;
     return m_link.sendFrame(frame, Link::UnreadInput::Discard);
 }
 
 RadioExchange::Result RadioExchange::awaitReply(int ms)
 {
-    if (m_link.SysDelay(ms, Link::Wait::UntilData) == Link::WaitEnd::Quit)
+    if (m_link.wait(ms, Link::Wait::UntilData) == Link::WaitEnd::Quit)
         return Result::Quit;
     return m_link.answered(m_answerLength) ? Result::Done : Result::Failed;
 }
 
 RadioExchange::Result RadioExchange::pause(int ms)
 {
-    if (m_link.SysDelay(ms, Link::Wait::UntilData) == Link::WaitEnd::Quit)
+    if (m_link.wait(ms, Link::Wait::UntilData) == Link::WaitEnd::Quit)
         return Result::Quit;
     return Result::Done;
 }
@@ -68,7 +68,7 @@ RadioExchange::Result RadioExchange::pause(int ms)
 bool RadioExchange::sendAcknowledgement()
 {
     m_link.setDataArrived(false);
-    m_link.setRThreshold(Frame::AcknowledgementLength);
+    m_link.setReceiveThreshold(Frame::AcknowledgementLength);
     m_answerLength = Frame::AcknowledgementLength;
     return m_link.sendAcknowledgement(Link::UnreadInput::Refuse);
 }
@@ -89,7 +89,7 @@ RadioExchange::Result RadioExchange::acknowledgeLast()
     if (const Result waited = pause(Link::ShortWait); waited != Result::Done)
         return waited;
     // An answer that never came cannot spoil anything: only the exit command follows.
-    if (!m_link.DataArrived())
+    if (!m_link.hasDataArrived())
         return Result::Done;
     m_settleDue = true;
     return acknowledged() ? Result::Done : Result::Failed;
@@ -104,7 +104,7 @@ RadioExchange::Result RadioExchange::leaveProgramming()
     m_exitSent = true;
     if (!m_settleDue)
         return Result::Done;
-    if (m_link.SysDelay(Link::SettleWait, Link::Wait::FullLength) == Link::WaitEnd::Quit)
+    if (m_link.wait(Link::SettleWait, Link::Wait::FullLength) == Link::WaitEnd::Quit)
         return Result::Quit;
     return m_link.answered(0) ? Result::Done : Result::Failed;
 }
@@ -116,7 +116,7 @@ bool RadioExchange::acknowledged() const
 
 QString RadioExchange::reply() const
 {
-    return BytesToHex(m_link.ReceivedBytes());
+    return bytesToHex(m_link.receivedBytes());
 }
 
 void RadioExchange::advance(int percent)

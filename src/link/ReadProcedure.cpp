@@ -1,12 +1,12 @@
 #include "link/ReadProcedure.h"
 
-#include "app/Workspace.h"
 #include "link/BandCodec.h"
 #include "link/ChannelCodec.h"
 #include "link/Frames.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
 #include "link/SettingsCodec.h"
+#include "workspace/Workspace.h"
 
 ReadProcedure::ReadProcedure(Workspace& workspace, RadioExchange& exchange)
     : m_workspace(workspace), m_exchange(exchange)
@@ -47,7 +47,7 @@ RadioExchange::Result ReadProcedure::takeBand(RadioContents& contents)
     // late one would be taken for the start of the band block.
     if (!m_exchange.acknowledged())
         return Result::Failed;
-    if (!m_exchange.send(Frame::ReadRequest(MemoryMap::BandBlock), Frame::ReadReplyLength))
+    if (!m_exchange.send(Frame::readRequest(MemoryMap::BandBlock), Frame::ReadReplyLength))
         return Result::Failed;
     if (const Result reply = m_exchange.awaitReply(Link::LongWait); reply != Result::Done)
         return reply;
@@ -70,7 +70,7 @@ RadioExchange::Result ReadProcedure::readChannels(RadioContents& contents)
 // A record comes in two blocks, each answered by the program's 06 and the radio's own.
 RadioExchange::Result ReadProcedure::readChannel(int row, RadioContents::Channel& channel)
 {
-    if (!m_exchange.send(Frame::ReadRequest(MemoryMap::ChannelRecord(row)), Frame::ReadReplyLength))
+    if (!m_exchange.send(Frame::readRequest(MemoryMap::channelRecord(row)), Frame::ReadReplyLength))
         return Result::Failed;
     if (const Result reply = m_exchange.awaitReply(Link::LongWait); reply != Result::Done)
         return reply;
@@ -78,7 +78,7 @@ RadioExchange::Result ReadProcedure::readChannel(int row, RadioContents::Channel
     if (const Result answer = m_exchange.acknowledge(); answer != Result::Done)
         return answer;
 
-    if (!m_exchange.send(Frame::ReadRequest(MemoryMap::ChannelRecordSecondHalf(row)),
+    if (!m_exchange.send(Frame::readRequest(MemoryMap::channelRecordSecondHalf(row)),
                          Frame::ReadReplyLength))
         return Result::Failed;
     if (const Result reply = m_exchange.awaitReply(Link::ShortWait); reply != Result::Done)
@@ -93,7 +93,7 @@ RadioExchange::Result ReadProcedure::readChannel(int row, RadioContents::Channel
 
 RadioExchange::Result ReadProcedure::readSettings(RadioContents& contents)
 {
-    if (!m_exchange.send(Frame::ReadRequest(MemoryMap::SettingsBlock), Frame::ReadReplyLength))
+    if (!m_exchange.send(Frame::readRequest(MemoryMap::SettingsBlock), Frame::ReadReplyLength))
         return Result::Failed;
     if (const Result reply = m_exchange.awaitReply(Link::ShortWait); reply != Result::Done)
         return reply;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/RadioContents.h"
 #include "link/RadioExchange.h"
+#include "workspace/RadioContents.h"
 
 class Workspace;
 

@@ -1,13 +1,13 @@
 #include "link/ReadWriteDialog.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
+#include "workspace/WindowPlacement.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 
 ReadWriteDialog::ReadWriteDialog(QWidget* parent)
@@ -17,26 +17,26 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
           new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ReadWriteExit), this)),
       m_status(new QStatusBar(this)), m_statusPanel(new QLabel(m_status))
 {
-    setObjectName(QStringLiteral("ReadWrite"));
+    setObjectName(QStringLiteral("readWriteDialog"));
     setWindowTitle(QStringLiteral("ReadWrite"));
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(377, 192);
 
-    m_percent->setObjectName(QStringLiteral("TeLabel1"));
+    m_percent->setObjectName(QStringLiteral("percentLabel"));
     m_percent->setAlignment(Qt::AlignCenter);
     m_percent->setGeometry(20, 20, 337, 24);
-    m_progress->setObjectName(QStringLiteral("TeProgressBar1"));
+    m_progress->setObjectName(QStringLiteral("readWriteProgress"));
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
     m_progress->setGeometry(20, 52, 337, 22);
-    m_start->setObjectName(QStringLiteral("tefxButton1"));
+    m_start->setObjectName(QStringLiteral("startButton"));
     m_start->setGeometry(70, 100, 100, 30);
-    m_exit->setObjectName(QStringLiteral("tefxButton2"));
+    m_exit->setObjectName(QStringLiteral("exitButton"));
     m_exit->setGeometry(207, 100, 100, 30);
-    m_status->setObjectName(QStringLiteral("TeStatusBar1"));
+    m_status->setObjectName(QStringLiteral("statusBar"));
     m_status->setSizeGripEnabled(false);
     m_status->setGeometry(0, 192 - 24, 377, 24);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
@@ -82,11 +82,7 @@ void ReadWriteDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // Centred on the screen rather than over the main window.
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
     m_start->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,22 +1,20 @@
 #include "link/ReadWriteSession.h"
 
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/Link.h"
-#include "link/ReadProcedure.h"
 #include "link/ReadWriteView.h"
-#include "link/WriteProcedure.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
 
-ReadWriteSession::ReadWriteSession(Workspace& workspace, Link& link, Messenger& messenger,
-                                   ReadWriteView& view, CommitCell commitCell,
+ReadWriteSession::ReadWriteSession(Link& link, Messenger& messenger, ReadWriteView& view,
+                                   Transfer read, Transfer write, CommitCell commitCell,
                                    EnableMainWindow enableMainWindow, QObject* parent)
-    : QObject(parent), m_workspace(workspace), m_link(link), m_messenger(messenger), m_view(view),
-      m_commitCell(std::move(commitCell)), m_enableMainWindow(std::move(enableMainWindow))
+    : QObject(parent), m_link(link), m_messenger(messenger), m_view(view), m_read(std::move(read)),
+      m_write(std::move(write)), m_commitCell(std::move(commitCell)),
+      m_enableMainWindow(std::move(enableMainWindow))
 {
     if (auto* application = QCoreApplication::instance())
         application->installEventFilter(this);
@@ -34,17 +32,17 @@ void ReadWriteSession::command(Procedure procedure, const QString& caption,
 {
     if (!m_commitCell())
         return;
-    if (!m_link.PortProbe(m_workspace.PortNumber)) {
+    if (!m_link.probePort()) {
         m_messenger.show(Message::CommunicationTitle, Message::PortUnavailable);
         return;
     }
     m_view.setCaptions(caption, startCaption);
     m_view.setProgress(0);
     m_view.showDialog();
-    Tag = procedure;
+    m_procedure = procedure;
     m_enableMainWindow(false);
     // Should the port have gone since the probe, the run finds no radio and says so.
-    m_link.openPort(m_workspace.PortNumber);
+    m_link.openPort();
 }
 
 void ReadWriteSession::start()
@@ -67,14 +65,15 @@ void ReadWriteSession::start()
 RadioExchange::Result ReadWriteSession::run()
 {
     RadioExchange exchange(m_link, m_view, m_messenger);
-    switch (Tag) {
+    switch (m_procedure) {
     case Read:
-        return ReadProcedure(m_workspace, exchange).run();
+        return m_read(exchange);
     case Write:
-        return WriteProcedure(m_workspace, exchange, m_messenger).run();
-    default:
-        return RadioExchange::Result::Done;
+        return m_write(exchange);
+    case None:
+        break;
     }
+    return RadioExchange::Result::Done;
 }
 
 void ReadWriteSession::closed()

@@ -10,13 +10,12 @@
 class Link;
 class Messenger;
 class ReadWriteView;
-class Workspace;
 
 // The read and write commands of the main window and the life of the read/write dialog
-// they open: the command checks the port and shows the dialog with the port open and the
-// main window disabled; the start button runs the read or the write that Tag names, as
-// often as the user presses it; closing, refused while a run is going, enables the main
-// window and releases the port.
+// they open: the command checks the link's chosen port and shows the dialog with the port
+// open and the main window disabled; the start button runs the read or the write the
+// command chose, as often as the user presses it; closing, refused while a run is going,
+// enables the main window and releases the port.
 class ReadWriteSession : public QObject
 {
     Q_OBJECT
@@ -27,13 +26,15 @@ public:
     // Commits the cell being edited; false when the command must not go on.
     using CommitCell = std::function<bool()>;
     using EnableMainWindow = std::function<void(bool enabled)>;
+    // Runs the read or the write over an exchange the session has prepared.
+    using Transfer = std::function<RadioExchange::Result(RadioExchange& exchange)>;
 
-    ReadWriteSession(Workspace& workspace, Link& link, Messenger& messenger, ReadWriteView& view,
-                     CommitCell commitCell, EnableMainWindow enableMainWindow,
+    ReadWriteSession(Link& link, Messenger& messenger, ReadWriteView& view, Transfer read,
+                     Transfer write, CommitCell commitCell, EnableMainWindow enableMainWindow,
                      QObject* parent = nullptr);
 
     // The procedure the start button runs.
-    int Tag = None;
+    Procedure procedure() const { return m_procedure; }
 
     // The read command (Read) or the write command (Write), with the dialog's captions.
     void command(Procedure procedure, const QString& caption, const QString& startCaption);
@@ -58,12 +59,14 @@ signals:
 private:
     RadioExchange::Result run();
 
-    Workspace& m_workspace;
     Link& m_link;
     Messenger& m_messenger;
     ReadWriteView& m_view;
+    Transfer m_read;
+    Transfer m_write;
     CommitCell m_commitCell;
     EnableMainWindow m_enableMainWindow;
+    Procedure m_procedure = None;
     bool m_running = false;
     bool m_applicationQuitting = false;
 };

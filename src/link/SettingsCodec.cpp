@@ -1,25 +1,25 @@
 #include "link/SettingsCodec.h"
 
-#include "channels/FunctionSettings.h"
 #include "link/HexText.h"
+#include "workspace/FunctionSettings.h"
 
 namespace {
 // Characters of a read reply (from 1) that hold each field.
 enum ReplyPosition : int {
     OptionsDigit = 10,
     SquelchDigit = 12,
-    VoxGainLevelDigit = 14,
-    TxTOTDigit = 16,
+    VoxGainDigit = 14,
+    TimeOutDigit = 16,
     VoxDelayDigit = 18,
-    VoiceDigit = 20,
+    VoicePromptDigit = 20,
     ScanByte = 21,
 };
 constexpr int ReplyLengthNeeded = ScanByte + 1;
 
 enum OptionBit : int {
-    EmgOn = 1,
-    ToneOn = 2,
-    BatSaveOn = 4,
+    AlarmKeyOn = 1,
+    PromptToneOn = 2,
+    BatterySaveOn = 4,
     VoxInhibitOn = 8,
 };
 
@@ -40,14 +40,14 @@ bool isOn(const FunctionSettings& settings, FunctionSettings::Setting setting)
     return settings.position(setting) == OnPosition;
 }
 
-// BatSave, Tone, Emg and VOX inhibit from the low digit of byte 0.
-void decodeOptions(QChar digit, SettingsValues& values)
+// Battery save, prompt tone, alarm key and VOX inhibit from the low digit of byte 0.
+void setOptionValues(QChar digit, SettingsValues& values)
 {
-    const int options = qMax(HexDigitValue(digit), 0);
+    const int options = qMax(hexDigitValue(digit), 0);
     const auto position = [options](OptionBit bit) { return (options & bit) ? OnPosition : 0; };
-    values.positions[FunctionSettings::BatSave] = position(BatSaveOn);
-    values.positions[FunctionSettings::Tone] = position(ToneOn);
-    values.positions[FunctionSettings::Emg] = position(EmgOn);
+    values.positions[FunctionSettings::BatterySave] = position(BatterySaveOn);
+    values.positions[FunctionSettings::PromptTone] = position(PromptToneOn);
+    values.positions[FunctionSettings::AlarmKey] = position(AlarmKeyOn);
     values.voxInhibit = options & VoxInhibitOn;
 }
 } // namespace
@@ -59,28 +59,28 @@ int SettingsCodec::settingsDigit(QChar digit, int limit)
     return value >= 0 && value <= limit ? value : OutOfLimitPosition;
 }
 
-void SettingsCodec::sendchan(QChar digit, FunctionSettings& settings)
+void SettingsCodec::decodeOptions(QChar digit, FunctionSettings& settings)
 {
     SettingsValues values;
-    decodeOptions(digit, values);
+    setOptionValues(digit, values);
     for (const auto setting :
-         {FunctionSettings::BatSave, FunctionSettings::Tone, FunctionSettings::Emg})
+         {FunctionSettings::BatterySave, FunctionSettings::PromptTone, FunctionSettings::AlarmKey})
         settings.setPosition(setting, values.positions[setting]);
     settings.setVoxInhibit(values.voxInhibit);
 }
 
-QString SettingsCodec::writexuan(const FunctionSettings& settings)
+QString SettingsCodec::encodeOptions(const FunctionSettings& settings)
 {
     int options = 0;
     if (settings.voxInhibit())
         options |= VoxInhibitOn;
-    if (isOn(settings, FunctionSettings::BatSave))
-        options |= BatSaveOn;
-    if (isOn(settings, FunctionSettings::Tone))
-        options |= ToneOn;
-    if (isOn(settings, FunctionSettings::Emg))
-        options |= EmgOn;
-    return QString(QLatin1Char('F')) + HexDigit(options);
+    if (isOn(settings, FunctionSettings::BatterySave))
+        options |= BatterySaveOn;
+    if (isOn(settings, FunctionSettings::PromptTone))
+        options |= PromptToneOn;
+    if (isOn(settings, FunctionSettings::AlarmKey))
+        options |= AlarmKeyOn;
+    return QString(QLatin1Char('F')) + hexDigit(options);
 }
 
 std::optional<SettingsValues> SettingsCodec::decode(QStringView reply)
@@ -92,13 +92,13 @@ std::optional<SettingsValues> SettingsCodec::decode(QStringView reply)
         values.positions[setting] = settingsDigit(at(reply, position), limit);
     };
     setDigit(FunctionSettings::Squelch, SquelchDigit, SquelchLimit);
-    setDigit(FunctionSettings::TxTOT, TxTOTDigit, TxTOTLimit);
-    setDigit(FunctionSettings::Voice, VoiceDigit, VoiceLimit);
-    setDigit(FunctionSettings::VoxGainLevel, VoxGainLevelDigit, VoxGainLevelLimit);
+    setDigit(FunctionSettings::TimeOut, TimeOutDigit, TimeOutLimit);
+    setDigit(FunctionSettings::VoicePrompt, VoicePromptDigit, VoicePromptLimit);
+    setDigit(FunctionSettings::VoxGain, VoxGainDigit, VoxGainLimit);
     setDigit(FunctionSettings::VoxDelay, VoxDelayDigit, VoxDelayLimit);
     const bool scanOff = reply.mid(ScanByte - 1, 2) == ScanOffByte;
     values.positions[FunctionSettings::Scan] = scanOff ? ScanOffPosition : 0;
-    decodeOptions(at(reply, OptionsDigit), values);
+    setOptionValues(at(reply, OptionsDigit), values);
     return values;
 }
 
@@ -115,10 +115,10 @@ bool SettingsCodec::decode(QStringView reply, FunctionSettings& settings)
 
 std::optional<QString> SettingsCodec::encode(const FunctionSettings& settings)
 {
-    QString data = writexuan(settings);
+    QString data = encodeOptions(settings);
     for (const auto setting :
-         {FunctionSettings::Squelch, FunctionSettings::VoxGainLevel, FunctionSettings::TxTOT,
-          FunctionSettings::VoxDelay, FunctionSettings::Voice}) {
+         {FunctionSettings::Squelch, FunctionSettings::VoxGain, FunctionSettings::TimeOut,
+          FunctionSettings::VoxDelay, FunctionSettings::VoicePrompt}) {
         const int position = settings.position(setting);
         if (position < 0 || position > 9)
             return std::nullopt;

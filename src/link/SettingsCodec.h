@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/RadioContents.h"
+#include "workspace/RadioContents.h"
 
 #include <QChar>
 #include <QString>
@@ -16,20 +16,20 @@ namespace SettingsCodec {
 // The highest digit the radio may report for each field; the voice and VOX delay limits
 // lie beyond the ends of their lists, so those positions can come back past the end.
 constexpr int SquelchLimit = 9;
-constexpr int VoxGainLevelLimit = 7;
-constexpr int TxTOTLimit = 7;
+constexpr int VoxGainLimit = 7;
+constexpr int TimeOutLimit = 7;
 constexpr int VoxDelayLimit = 4;
-constexpr int VoiceLimit = 4;
+constexpr int VoicePromptLimit = 4;
 // What any digit outside a field's limit reads as.
 constexpr int OutOfLimitPosition = 2;
 
 // A decimal digit not above the limit is the position; any other digit gives 2.
 int settingsDigit(QChar digit, int limit);
 
-// Sets BatSave, Tone, Emg and VOX inhibit from the low digit of byte 0.
-void sendchan(QChar digit, FunctionSettings& settings);
+// Sets battery save, prompt tone, alarm key and VOX inhibit from the low digit of byte 0.
+void decodeOptions(QChar digit, FunctionSettings& settings);
 // Byte 0: "F" and the option bits.
-QString writexuan(const FunctionSettings& settings);
+QString encodeOptions(const FunctionSettings& settings);
 
 // Every setting in a read reply of the block; nothing for a reply too short to hold it.
 std::optional<SettingsValues> decode(QStringView reply);

@@ -1,12 +1,12 @@
 #include "link/WritePlan.h"
 
-#include "app/LanguageWords.h"
-#include "channels/ChannelTable.h"
 #include "link/BandCodec.h"
 #include "link/ChannelCodec.h"
 #include "link/Frames.h"
 #include "link/MemoryMap.h"
 #include "link/SettingsCodec.h"
+#include "workspace/ChannelTable.h"
+#include "workspace/LanguageWords.h"
 
 namespace {
 constexpr int FrequencyLength = 9;
@@ -14,8 +14,8 @@ constexpr int SeparatorIndex = 3;
 
 // The settings written as one decimal digit each.
 constexpr FunctionSettings::Setting DigitSettings[] = {
-    FunctionSettings::Squelch, FunctionSettings::VoxGainLevel, FunctionSettings::TxTOT,
-    FunctionSettings::VoxDelay, FunctionSettings::Voice};
+    FunctionSettings::Squelch, FunctionSettings::VoxGain, FunctionSettings::TimeOut,
+    FunctionSettings::VoxDelay, FunctionSettings::VoicePrompt};
 
 // Empty, or three digits, the decimal separator and five digits. The encoding skips the
 // separator and takes any other length as it comes, which would shift the request.
@@ -25,7 +25,7 @@ bool frequencyFits(const QString& cell)
         return true;
     const QChar separator = cell.size() == FrequencyLength ? cell[SeparatorIndex] : QChar();
     return (separator == QLatin1Char('.') || separator == QLatin1Char(',')) &&
-           ChannelCodec::WriteFre(cell).has_value();
+           ChannelCodec::encodeFrequency(cell).has_value();
 }
 
 // A tone fits when the radio reads back the very text that was written: every tone of the
@@ -33,10 +33,10 @@ bool frequencyFits(const QString& cell)
 bool toneFits(const QString& cell, const CellWords& words)
 {
     const QString tone = cell.trimmed();
-    if (tone.isEmpty() || tone == words.OffWord)
+    if (tone.isEmpty() || tone == words.offWord)
         return true;
-    const std::optional<QString> stored = ChannelCodec::writeCTC(cell, words);
-    return stored && ChannelCodec::sendCTC(*stored, words) == tone;
+    const std::optional<QString> stored = ChannelCodec::encodeTone(cell, words);
+    return stored && ChannelCodec::decodeTone(*stored, words) == tone;
 }
 
 bool fieldFits(int column, const QString& cell, const CellWords& words)
@@ -50,7 +50,7 @@ bool fieldFits(int column, const QString& cell, const CellWords& words)
 bool flagsUnset(const ChannelTable& table, int row)
 {
     for (int column = Column::Power; column <= Column::OptionC; ++column)
-        if (!table.text(column, row).isEmpty())
+        if (!table.text(row, column).isEmpty())
             return false;
     return true;
 }
@@ -60,14 +60,14 @@ void checkChannel(const ChannelTable& table, int row, const CellWords& words,
 {
     for (const int column :
          {Column::RxFrequency, Column::RxTone, Column::TxFrequency, Column::TxTone}) {
-        const QString cell = table.text(column, row);
+        const QString cell = table.text(row, column);
         if (!fieldFits(column, cell, words))
             problems.append({WriteProblem::Place::Channel, row, column, {}, cell});
     }
     if (flagsUnset(table, row))
         return;
     for (int column = Column::Power; column <= Column::OptionC; ++column) {
-        const QString cell = table.text(column, row);
+        const QString cell = table.text(row, column);
         if (!LanguageWords::isColumnWord(column, cell, words))
             problems.append({WriteProblem::Place::Channel, row, column, {}, cell});
     }
@@ -80,8 +80,8 @@ void copyInActiveWords(const ChannelTable& table, const CellWords& words, Channe
 {
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            sent.setText(column, row,
-                         LanguageWords::reworded(column, table.text(column, row), words));
+            sent.setText(row, column,
+                         LanguageWords::reworded(column, table.text(row, column), words));
 }
 
 void checkSettings(const FunctionSettings& settings, QList<WriteProblem>& problems)
@@ -107,16 +107,16 @@ WritePlan WritePlan::compose(const ChannelTable& table, const CellWords& words,
         const auto second = ChannelCodec::secondBlock(sent, row, words);
         if (first && second)
             plan.channels.append(
-                {Frame::WriteRequest(MemoryMap::ChannelRecord(row), *first),
-                 Frame::WriteRequest(MemoryMap::ChannelRecordSecondHalf(row), *second)});
+                {Frame::writeRequest(MemoryMap::channelRecord(row), *first),
+                 Frame::writeRequest(MemoryMap::channelRecordSecondHalf(row), *second)});
     }
 
     checkSettings(settings, plan.problems);
     if (const auto data = SettingsCodec::encode(settings))
-        plan.settings = Frame::WriteRequest(MemoryMap::SettingsBlock, *data);
+        plan.settings = Frame::writeRequest(MemoryMap::SettingsBlock, *data);
 
     if (const auto data = BandCodec::encode(band))
-        plan.band = Frame::WriteRequest(MemoryMap::BandBlock, *data);
+        plan.band = Frame::writeRequest(MemoryMap::BandBlock, *data);
     else
         plan.problems.append({WriteProblem::Place::Band, 0, 0, {}, band});
     return plan;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/CellWords.h"
-#include "channels/FunctionSettings.h"
+#include "workspace/CellWords.h"
+#include "workspace/FunctionSettings.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "link/WriteProblemText.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
 
 #include <QStringList>
 

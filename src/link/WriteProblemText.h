@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Language.h"
 #include "link/WritePlan.h"
+#include "workspace/Language.h"
 
 #include <QList>
 #include <QString>

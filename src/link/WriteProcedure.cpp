@@ -1,9 +1,9 @@
 #include "link/WriteProcedure.h"
 
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/Frames.h"
 #include "link/WriteProblemText.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 WriteProcedure::WriteProcedure(const Workspace& workspace, RadioExchange& exchange,
                                Messenger& messenger)

@@ -28,10 +28,10 @@ int PowerCalibration::clampedPower(QStringView text)
 void PowerCalibration::setValues(const PowerCalibrationValues& values)
 {
     PowerCalibrationValues kept = values;
-    kept.LowPower = clampPower(values.LowPower);
-    kept.HighPower = clampPower(values.HighPower);
-    if (values.LowVoltage < 0 || values.LowVoltage >= LowVoltagePositions)
-        kept.LowVoltage = m_values.LowVoltage;
+    kept.lowPower = clampPower(values.lowPower);
+    kept.highPower = clampPower(values.highPower);
+    if (values.lowVoltage < 0 || values.lowVoltage >= LowVoltagePositions)
+        kept.lowVoltage = m_values.lowVoltage;
     if (kept == m_values)
         return;
     m_values = kept;
@@ -41,20 +41,20 @@ void PowerCalibration::setValues(const PowerCalibrationValues& values)
 void PowerCalibration::setLowPower(int value)
 {
     PowerCalibrationValues values = m_values;
-    values.LowPower = value;
+    values.lowPower = value;
     setValues(values);
 }
 
 void PowerCalibration::setHighPower(int value)
 {
     PowerCalibrationValues values = m_values;
-    values.HighPower = value;
+    values.highPower = value;
     setValues(values);
 }
 
 void PowerCalibration::setLowVoltage(int position)
 {
     PowerCalibrationValues values = m_values;
-    values.LowVoltage = position;
+    values.lowVoltage = position;
     setValues(values);
 }

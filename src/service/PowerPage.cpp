@@ -1,9 +1,9 @@
 #include "service/PowerPage.h"
 
-#include "app/BuiltInLanguages.h"
-#include "app/LanguageStrings.h"
-#include "app/LanguageTable.h"
 #include "service/PowerSpinBox.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageTable.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,30 +43,30 @@ PowerPage::PowerPage(ServiceCommands& commands, QWidget* parent)
     m_powerGroup->setObjectName(QStringLiteral("powerGroup"));
     m_powerGroup->setGeometry(16, 12, 2 * LabelWidth + BoxWidth, rowTop(ButtonRow) + 50);
 
-    m_lowPowerLabel = addLabel(LowPowerRow, QStringLiteral("TeSpinEdit1Label"),
+    m_lowPowerLabel = addLabel(LowPowerRow, QStringLiteral("lowPowerLabel"),
                                defaultCaption(LanguageString::LowPowerLabel));
-    m_lowPowerBox = addPowerBox(LowPowerRow, QStringLiteral("TeSpinEdit1"));
+    m_lowPowerBox = addPowerBox(LowPowerRow, QStringLiteral("lowPowerBox"));
     m_lowPowerLabel->setBuddy(m_lowPowerBox);
-    m_highPowerLabel = addLabel(HighPowerRow, QStringLiteral("TeSpinEdit2Label"),
+    m_highPowerLabel = addLabel(HighPowerRow, QStringLiteral("highPowerLabel"),
                                 defaultCaption(LanguageString::HighPowerLabel));
-    m_highPowerBox = addPowerBox(HighPowerRow, QStringLiteral("TeSpinEdit2"));
+    m_highPowerBox = addPowerBox(HighPowerRow, QStringLiteral("highPowerBox"));
     m_highPowerLabel->setBuddy(m_highPowerBox);
-    m_lowVoltageLabel = addLabel(LowVoltageRow, QStringLiteral("TeEffectComboBox12Label"),
+    m_lowVoltageLabel = addLabel(LowVoltageRow, QStringLiteral("lowVoltageLabel"),
                                  defaultCaption(LanguageString::LowVoltage));
     m_lowVoltageBox = new QComboBox(m_powerGroup);
-    m_lowVoltageBox->setObjectName(QStringLiteral("TeEffectComboBox12"));
+    m_lowVoltageBox->setObjectName(QStringLiteral("lowVoltageBox"));
     m_lowVoltageBox->setGeometry(16 + LabelWidth, rowTop(LowVoltageRow), BoxWidth, 24);
     m_lowVoltageBox->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")});
     m_lowVoltageLabel->setBuddy(m_lowVoltageBox);
 
-    m_readButton = addButton(m_powerGroup, QStringLiteral("tefxButton4"),
+    m_readButton = addButton(m_powerGroup, QStringLiteral("readButton"),
                              defaultCaption(LanguageString::PowerRead),
                              {16, rowTop(ButtonRow), ButtonWidth, ButtonHeight});
-    m_writeButton = addButton(m_powerGroup, QStringLiteral("tefxButton5"),
+    m_writeButton = addButton(m_powerGroup, QStringLiteral("writeButton"),
                               defaultCaption(LanguageString::PowerWrite),
                               {32 + ButtonWidth, rowTop(ButtonRow), ButtonWidth, ButtonHeight});
     m_agingButton =
-        addButton(this, QStringLiteral("tefxButton6"), QStringLiteral("老化"),
+        addButton(this, QStringLiteral("agingButton"), QStringLiteral("老化"),
                   {m_powerGroup->geometry().right() + 24, 20, ButtonWidth, ButtonHeight});
 
     showValues(commands.calibration().values());
@@ -134,10 +134,10 @@ void PowerPage::applyCaptions(const LanguageTable& table)
 
 void PowerPage::showValues(const PowerCalibrationValues& values)
 {
-    m_lowPowerBox->showValue(values.LowPower);
-    m_highPowerBox->showValue(values.HighPower);
+    m_lowPowerBox->showValue(values.lowPower);
+    m_highPowerBox->showValue(values.highPower);
     const QSignalBlocker quiet(m_lowVoltageBox);
-    m_lowVoltageBox->setCurrentIndex(values.LowVoltage);
+    m_lowVoltageBox->setCurrentIndex(values.lowVoltage);
 }
 
 void PowerPage::showRunning(ServiceCommands::Command command)

@@ -12,7 +12,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-// The power adjustment page "powercha": the low and high power boxes and the low voltage
+// The power adjustment page: the low and high power boxes and the low voltage
 // list in the group "功率调整" with the read and write buttons, and the aging button beside
 // the group. The boxes show the values ServiceCommands holds and hand the user's changes
 // back; the buttons run its commands.

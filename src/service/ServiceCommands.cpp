@@ -1,14 +1,13 @@
 #include "service/ServiceCommands.h"
 
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/CalibrationCodec.h"
 #include "link/Frames.h"
 #include "link/HexText.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
 #include "service/ServiceSession.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
 
 #include <QPointer>
 
@@ -35,9 +34,8 @@ private:
     QPointer<ServiceCommands> m_commands;
 };
 
-ServiceCommands::ServiceCommands(Link& link, Messenger& messenger, const Workspace& workspace,
-                                 QObject* parent)
-    : QObject(parent), m_link(link), m_messenger(messenger), m_workspace(workspace)
+ServiceCommands::ServiceCommands(Link& link, Messenger& messenger, QObject* parent)
+    : QObject(parent), m_link(link), m_messenger(messenger)
 {
 }
 
@@ -45,10 +43,10 @@ ServiceCommands::Outcome ServiceCommands::readCalibration()
 {
     return run(Command::Read, Message::PortUnavailable, [this](ServiceSession& session) {
         Link& link = session.link();
-        link.setRThreshold(Frame::ReadReplyLength);
+        link.setReceiveThreshold(Frame::ReadReplyLength);
         // Bytes still waiting after the handshake answer nothing this read asked: the line
         // is out of step, and the request is not sent.
-        const bool sent = link.sendFrame(Frame::ReadRequest(MemoryMap::PowerCalibration),
+        const bool sent = link.sendFrame(Frame::readRequest(MemoryMap::PowerCalibration),
                                          Link::UnreadInput::Refuse);
         link.setDataArrived(false);
         if (!session.wait())
@@ -58,7 +56,7 @@ ServiceCommands::Outcome ServiceCommands::readCalibration()
         // the reply, are no calibration.
         const std::optional<PowerCalibrationValues> values =
             sent && link.answered(Frame::ReadReplyLength)
-                ? CalibrationCodec::decode(BytesToHex(link.ReceivedBytes()))
+                ? CalibrationCodec::decode(bytesToHex(link.receivedBytes()))
                 : std::nullopt;
         if (values)
             m_calibration.setValues(*values);
@@ -81,11 +79,11 @@ ServiceCommands::Outcome ServiceCommands::writeCalibration()
     setWriteEnabled(false);
     return run(Command::Write, Message::RadioNotAnswering, [this](ServiceSession& session) {
         Link& link = session.link();
-        link.setRThreshold(Frame::AcknowledgementLength);
+        link.setReceiveThreshold(Frame::AcknowledgementLength);
         // The values are kept within a byte each; should the encoder still refuse them,
         // the radio is let go without a write.
         const std::optional<QString> data = CalibrationCodec::encode(m_calibration.values());
-        if (!data || !link.sendFrame(Frame::WriteRequest(MemoryMap::PowerCalibration, *data))) {
+        if (!data || !link.sendFrame(Frame::writeRequest(MemoryMap::PowerCalibration, *data))) {
             link.sendFrame(Frame::ExitCommand);
             return fail(Message::RadioNotAnswering);
         }
@@ -102,7 +100,7 @@ ServiceCommands::Outcome ServiceCommands::startAgingTest()
 {
     return run(Command::Aging, Message::RadioNotAnswering, [](ServiceSession& session) {
         Link& link = session.link();
-        link.setRThreshold(Frame::AcknowledgementLength);
+        link.setReceiveThreshold(Frame::AcknowledgementLength);
         link.setDataArrived(false);
         if (!session.wait())
             return Outcome::Stopped;
@@ -118,7 +116,7 @@ ServiceCommands::Outcome ServiceCommands::run(Command command, int failureMessag
     if (busy())
         return Outcome::Refused;
     const Running running(*this, command);
-    ServiceSession session(m_link, m_workspace.PortNumber);
+    ServiceSession session(m_link);
     switch (session.open()) {
     case ServiceSession::Opening::Ready:
         return exchange(session);

@@ -9,7 +9,6 @@
 class Link;
 class Messenger;
 class ServiceSession;
-class Workspace;
 
 // The service page's commands: read and write the radio's power calibration, and start its
 // aging test. Each is one short exchange over the link, run straight from its button with
@@ -32,8 +31,8 @@ public:
     };
     Q_ENUM(Outcome)
 
-    ServiceCommands(Link& link, Messenger& messenger, const Workspace& workspace,
-                    QObject* parent = nullptr);
+    // The commands use the port the link has chosen.
+    ServiceCommands(Link& link, Messenger& messenger, QObject* parent = nullptr);
 
     PowerCalibration& calibration() { return m_calibration; }
     const PowerCalibration& calibration() const { return m_calibration; }
@@ -70,7 +69,6 @@ private:
 
     Link& m_link;
     Messenger& m_messenger;
-    const Workspace& m_workspace;
     PowerCalibration m_calibration;
     Command m_running = Command::None;
     bool m_writeEnabled = false;

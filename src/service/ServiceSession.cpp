@@ -2,9 +2,7 @@
 
 #include "link/Link.h"
 
-ServiceSession::ServiceSession(Link& link, int portNumber) : m_link(&link), m_portNumber(portNumber)
-{
-}
+ServiceSession::ServiceSession(Link& link) : m_link(&link) {}
 
 ServiceSession::~ServiceSession()
 {
@@ -15,23 +13,22 @@ ServiceSession::~ServiceSession()
 
 ServiceSession::Opening ServiceSession::open()
 {
-    if (!m_link->PortProbe(m_portNumber))
+    if (!m_link->probePort())
         return Opening::PortUnavailable;
     m_portTouched = true;
     // The port can still be taken between the probe and the open.
-    if (!m_link->openPort(m_portNumber))
+    if (!m_link->openPort())
         return Opening::PortUnavailable;
     m_link->setDataArrived(false);
     if (!wait())
         return Opening::Stopped;
     m_link->setDataArrived(false);
-    if (m_link->Handshake(Link::Wait::FullLength))
+    if (m_link->handshake(Link::Wait::FullLength))
         return Opening::Ready;
     return !m_link || m_link->quitting() ? Opening::Stopped : Opening::NoAnswer;
 }
 
 bool ServiceSession::wait()
 {
-    return m_link &&
-           m_link->SysDelay(Link::ShortWait, Link::Wait::FullLength) != Link::WaitEnd::Quit;
+    return m_link && m_link->wait(Link::ShortWait, Link::Wait::FullLength) != Link::WaitEnd::Quit;
 }

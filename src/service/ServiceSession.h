@@ -5,7 +5,7 @@
 class Link;
 
 // One service command's hold on the radio: the opening every service command starts with
-// (probe the port, open it, let the line settle, greet the radio), the main window's
+// (probe the link's chosen port, open it, let the line settle, greet the radio), the main window's
 // full-length waits, and the port closed again when the session ends, whichever way the
 // command leaves. The session may outlive the link when the window goes during a wait;
 // it then touches nothing.
@@ -19,7 +19,7 @@ public:
         Stopped,         // the application is closing: stop at once
     };
 
-    ServiceSession(Link& link, int portNumber);
+    explicit ServiceSession(Link& link);
     ~ServiceSession();
     ServiceSession(const ServiceSession&) = delete;
     ServiceSession& operator=(const ServiceSession&) = delete;
@@ -36,6 +36,5 @@ public:
 
 private:
     QPointer<Link> m_link;
-    int m_portNumber = 0;
     bool m_portTouched = false;
 };

@@ -10,18 +10,18 @@ class TestHoverNavigation : public QObject
     Q_OBJECT
 
 private slots:
-    void bandsAreOpenIntervals_data();
-    void bandsAreOpenIntervals();
-    void restingOverAButtonChoosesItsBand_data();
-    void restingOverAButtonChoosesItsBand();
+    void menusAreOpenIntervals_data();
+    void menusAreOpenIntervals();
+    void restingOverAButtonChoosesItsMenu_data();
+    void restingOverAButtonChoosesItsMenu();
     void movingOnWithinTheDelayKeepsTheFirstTime();
-    void enteringOutsideABandStartsNothing();
+    void enteringOutsideAMenuStartsNothing();
 };
 
-void TestHoverNavigation::bandsAreOpenIntervals_data()
+void TestHoverNavigation::menusAreOpenIntervals_data()
 {
     QTest::addColumn<int>("x");
-    QTest::addColumn<int>("band");
+    QTest::addColumn<int>("menu");
     QTest::newRow("left edge of file") << 0 << 0;
     QTest::newRow("file") << 1 << 1;
     QTest::newRow("last of file") << 83 << 1;
@@ -35,13 +35,13 @@ void TestHoverNavigation::bandsAreOpenIntervals_data()
     QTest::newRow("left of the toolbar") << -5 << 0;
 }
 
-void TestHoverNavigation::bandsAreOpenIntervals()
+void TestHoverNavigation::menusAreOpenIntervals()
 {
     QFETCH(int, x);
-    QTEST(int(HoverNavigation::bandAt(x)), "band");
+    QTEST(int(HoverNavigation::menuAt(x)), "menu");
 }
 
-void TestHoverNavigation::restingOverAButtonChoosesItsBand_data()
+void TestHoverNavigation::restingOverAButtonChoosesItsMenu_data()
 {
     QTest::addColumn<QPoint>("entry");
     QTest::addColumn<QPoint>("atTimer");
@@ -57,14 +57,14 @@ void TestHoverNavigation::restingOverAButtonChoosesItsBand_data()
         << QPoint(toolbar + 40, 20) << QPoint(toolbar + 120, 20) << 0;
 }
 
-void TestHoverNavigation::restingOverAButtonChoosesItsBand()
+void TestHoverNavigation::restingOverAButtonChoosesItsMenu()
 {
     QFETCH(QPoint, entry);
     QFETCH(QPoint, atTimer);
     QFETCH(int, chosen);
     QPoint mouse = entry;
     HoverNavigation navigation([&] { return mouse; });
-    QSignalSpy spy(&navigation, &HoverNavigation::bandChosen);
+    QSignalSpy spy(&navigation, &HoverNavigation::menuChosen);
 
     navigation.toolbarEntered();
     QVERIFY(navigation.isTimerRunning());
@@ -74,7 +74,7 @@ void TestHoverNavigation::restingOverAButtonChoosesItsBand()
         QCOMPARE(spy.size(), 0);
     } else {
         QCOMPARE(spy.size(), 1);
-        QCOMPARE(int(spy[0][0].value<HoverNavigation::Band>()), chosen);
+        QCOMPARE(int(spy[0][0].value<HoverNavigation::Menu>()), chosen);
     }
 }
 
@@ -82,21 +82,21 @@ void TestHoverNavigation::movingOnWithinTheDelayKeepsTheFirstTime()
 {
     QPoint mouse(HoverNavigation::ToolbarLeft + 40, 20);
     HoverNavigation navigation([&] { return mouse; });
-    QSignalSpy spy(&navigation, &HoverNavigation::bandChosen);
+    QSignalSpy spy(&navigation, &HoverNavigation::menuChosen);
     navigation.toolbarEntered();
     QTest::qWait(50);
     mouse = QPoint(HoverNavigation::ToolbarLeft + 120, 20); // onto the programming button
     navigation.toolbarEntered();
     // The second entry moved the start point but did not restart the timer.
-    QCOMPARE(navigation.HoverStartX, 120);
+    QCOMPARE(navigation.hoverStartX(), 120);
     QVERIFY(navigation.remainingMs() < HoverNavigation::DelayMs - 25);
     QVERIFY(spy.wait(1000));
-    QCOMPARE(spy[0][0].value<HoverNavigation::Band>(), HoverNavigation::Band::Programming);
+    QCOMPARE(spy[0][0].value<HoverNavigation::Menu>(), HoverNavigation::Menu::Programming);
     QTest::qWait(300);
     QCOMPARE(spy.size(), 1);
 }
 
-void TestHoverNavigation::enteringOutsideABandStartsNothing()
+void TestHoverNavigation::enteringOutsideAMenuStartsNothing()
 {
     QPoint mouse(HoverNavigation::ToolbarLeft + 84, 20);
     HoverNavigation navigation([&] { return mouse; });

@@ -1,7 +1,5 @@
-#include "app/BuiltInLanguages.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
-#include "app/LanguageStrings.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
 #include "app/SkinPage.h"
@@ -12,9 +10,10 @@
 #include "files/FileCommands.h"
 #include "files/FileDialogs.h"
 #include "link/ReadWriteDialog.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/LanguageStrings.h"
 
-#include "support/RecordingMessageLibrary.h"
-#include "support/TemporaryProgramFolder.h"
+#include "support/RunningProgram.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,36 +28,20 @@
 
 namespace {
 
-class ScriptedFileDialogs : public FileDialogs
+// The program as it starts, shown; with the shipped companion files its installer's log
+// names English.
+struct Program : RunningProgram
 {
-public:
-    std::optional<QString> path;
-    std::optional<QString> openPath() override { return path; }
-    std::optional<QString> savePath() override { return path; }
-};
-
-struct Program
-{
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    ScriptedFileDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ReadWriteDialog> readWrite;
-
-    // Starts as the program does, with the shipped companion files (the installer's log
-    // names English).
     explicit Program(bool withCompanionFiles = true)
+        : RunningProgram(optionsWith(withCompanionFiles))
     {
-        if (withCompanionFiles)
-            folder.copyCompanionFiles();
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        platform.fileDialogs = &dialogs;
-        window = std::make_unique<MainWindow>(platform);
-        readWrite = std::make_unique<ReadWriteDialog>(window.get());
-        window->attachReadWriteDialog(*readWrite);
-        window->show();
+    }
+
+    static ProgramOptions optionsWith(bool withCompanionFiles)
+    {
+        ProgramOptions options;
+        options.companionFiles = withCompanionFiles;
+        return options;
     }
 
     LanguageTable table(const QString& language) const
@@ -79,8 +62,8 @@ QList<QPair<QString, int>> captions(const Program& program)
     };
     QList<QPair<QString, int>> captions = {
         {menuButton("fileMenuButton"), FileMenu},
-        {menuButton("progMenuButton"), ProgramMenu},
-        {menuButton("toolMenuButton"), OptionsMenu},
+        {menuButton("programMenuButton"), ProgramMenu},
+        {menuButton("optionsMenuButton"), OptionsMenu},
         {menuButton("helpMenuButton"), Help},
         {menu.newButton()->label()->text(), New},
         {menu.openButton()->label()->text(), Open},
@@ -107,9 +90,9 @@ QList<QPair<QString, int>> captions(const Program& program)
         {window.languagePage()->englishButton()->text(), EnglishButton},
         {window.skinPage()->group()->title(), SkinTitle},
         {window.statusPanel()->text(), StatusLine},
-        {program.readWrite->exitButton()->text(), ReadWriteExit},
-        {program.readWrite->startButton()->text(), ReadWriteStart},
-        {program.readWrite->statusPanel()->text(), StatusLine},
+        {program.dialog->exitButton()->text(), ReadWriteExit},
+        {program.dialog->startButton()->text(), ReadWriteStart},
+        {program.dialog->statusPanel()->text(), StatusLine},
     };
     for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting) {
         const auto s = FunctionSettings::Setting(setting);
@@ -148,8 +131,8 @@ void TestLanguageCaptions::startsInTheLanguageTheLogNames()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     verifyCaptions(program, program.table("english"));
     QVERIFY(window.languagePage()->englishButton()->isChecked());
-    QCOMPARE(window.workspace().LanguageCode, 2);
-    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->prog1());
+    QCOMPARE(window.workspace().languageCode, 2);
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->programMenu());
     QVERIFY(program.messages.errors.isEmpty());
 }
 
@@ -158,16 +141,16 @@ void TestLanguageCaptions::switchingRecaptionsEveryPage()
     Program program;
     MainWindow& window = *program.window;
     Workspace& workspace = window.workspace();
-    workspace.settings.setPosition(FunctionSettings::TxTOT, 3);
-    workspace.table.setText(Column::Power, 1, "High");
-    QComboBox* timeOut = window.settingsPage()->settingBox(FunctionSettings::TxTOT);
+    workspace.settings.setPosition(FunctionSettings::TimeOut, 3);
+    workspace.table.setText(1, Column::Power, "High");
+    QComboBox* timeOut = window.settingsPage()->settingBox(FunctionSettings::TimeOut);
 
     window.languagePage()->chineseButton()->click();
     verifyCaptions(program, program.table("chinese"));
-    QCOMPARE(workspace.LanguageCode, 1);
+    QCOMPARE(workspace.languageCode, 1);
     QCOMPARE(timeOut->currentIndex(), 3);
     QCOMPARE(timeOut->currentText(), QString("3分钟"));
-    QCOMPARE(workspace.table.text(Column::Power, 1), QString("高功率"));
+    QCOMPARE(workspace.table.text(1, Column::Power), QString("高功率"));
     QComboBox* tonePicker = window.channelPage()->tonePicker();
     QCOMPARE(tonePicker->itemText(0), QString("禁用"));
 
@@ -175,7 +158,7 @@ void TestLanguageCaptions::switchingRecaptionsEveryPage()
     verifyCaptions(program, program.table("english"));
     QCOMPARE(workspace.checkedLanguage, Language::English);
     QCOMPARE(timeOut->currentText(), QString("3 min"));
-    QCOMPARE(workspace.table.text(Column::Power, 1), QString("High"));
+    QCOMPARE(workspace.table.text(1, Column::Power), QString("High"));
     QCOMPARE(tonePicker->itemText(0), QString("OFF"));
     QCOMPARE(tonePicker->count(), ToneList::Count);
 }
@@ -189,9 +172,9 @@ void TestLanguageCaptions::channelFileLanguageMovesTheButtons()
                                             "Squelch 2\r\nBatSave 1\r\nTxT.O.T 3\r\nTONE 1\r\n"
                                             "EMG 1\r\nSCAN 1\r\nVOICE 2\r\nVoxGainLevel 2\r\n"
                                             "VoxDelay 2\r\nVoxInhibit 1\r\n");
-    program.dialogs.path = path;
+    program.fileDialogs.answerBoth(path);
 
-    window.fileCommands().Open();
+    window.fileCommands().openFile();
 
     QVERIFY(program.messages.errors.isEmpty());
     QVERIFY(window.languagePage()->chineseButton()->isChecked());
@@ -206,9 +189,9 @@ void TestLanguageCaptions::unreadableLogLeavesTheWindowAsCreated()
     MainWindow& window = *program.window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(program.messages.errors, QStringList{"Cannot read install.Log: File not found"});
-    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->help1());
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->helpMenu());
     QCOMPARE(window.workPages()->currentWidget(), window.channelPage());
-    QCOMPARE(window.workspace().LanguageCode, 0);
+    QCOMPARE(window.workspace().languageCode, 0);
     QVERIFY(window.languagePage()->chineseButton()->isChecked());
     QCOMPARE(window.findChild<QToolButton*>("fileMenuButton")->text(), QString("文件"));
     QCOMPARE(window.menuPages()->newButton()->label()->text(), QString("新建"));

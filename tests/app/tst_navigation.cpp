@@ -3,15 +3,14 @@
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
 #include "app/SkinPage.h"
 #include "app/WorkPages.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelPage.h"
 #include "channels/FrequencyEditor.h"
+#include "workspace/MessageIds.h"
 
-#include "support/RecordingMessageLibrary.h"
-#include "support/TemporaryProgramFolder.h"
+#include "support/RunningProgram.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,24 +26,15 @@ namespace {
 
 // The main window with the shipped companion files, shown and active. The test plays the
 // mouse: `mouse` is where the cursor is, in the window's client coordinates.
-struct Program
+struct Program : RunningProgram
 {
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    QPoint mouse;
-    QList<QUrl> openedUrls;
-    std::unique_ptr<MainWindow> window;
+    Program() : RunningProgram(withScriptedMouse()) {}
 
-    Program()
+    static ProgramOptions withScriptedMouse()
     {
-        folder.copyCompanionFiles();
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        platform.cursorPosition = [this] { return window->mapToGlobal(mouse); };
-        platform.openUrl = [this](const QUrl& url) { openedUrls << url; };
-        window = std::make_unique<MainWindow>(platform);
-        window->show();
+        ProgramOptions options;
+        options.scriptedMouse = true;
+        return options;
     }
 
     MenuPages* menu() const { return window->menuPages(); }
@@ -103,21 +93,22 @@ void TestNavigation::restingOverAMenuButtonShowsItsPages_data()
     QTest::addColumn<QPoint>("atTimer");
     QTest::addColumn<QString>("menuPage");
     QTest::addColumn<QString>("workPage");
-    // The programme starts on prog1 and x1; the work page is put on x2 first.
-    QTest::newRow("file") << overToolbar(40) << overToolbar(40) << "file1"
-                          << "x2";
-    QTest::newRow("programming") << overToolbar(130) << overToolbar(130) << "prog1"
-                                 << "x1";
-    QTest::newRow("options") << overToolbar(220) << overToolbar(220) << "tool1"
-                             << "commchang";
-    QTest::newRow("help") << overToolbar(310) << overToolbar(310) << "help1"
-                          << "x2";
-    QTest::newRow("edge 84: no timer") << overToolbar(84) << overToolbar(40) << "prog1"
-                                       << "x2";
-    QTest::newRow("edge 90: no timer") << overToolbar(90) << overToolbar(130) << "prog1"
-                                       << "x2";
-    QTest::newRow("left downward") << overToolbar(220) << overToolbar(220, 80) << "prog1"
-                                   << "x2";
+    // The program starts on the programming menu and the channel page; the work page is put
+    // on the settings page first.
+    QTest::newRow("file") << overToolbar(40) << overToolbar(40) << "fileMenu"
+                          << "settingsPage";
+    QTest::newRow("programming") << overToolbar(130) << overToolbar(130) << "programMenu"
+                                 << "channelPage";
+    QTest::newRow("options") << overToolbar(220) << overToolbar(220) << "optionsMenu"
+                             << "comPortPage";
+    QTest::newRow("help") << overToolbar(310) << overToolbar(310) << "helpMenu"
+                          << "settingsPage";
+    QTest::newRow("edge 84: no timer") << overToolbar(84) << overToolbar(40) << "programMenu"
+                                       << "settingsPage";
+    QTest::newRow("edge 90: no timer") << overToolbar(90) << overToolbar(130) << "programMenu"
+                                       << "settingsPage";
+    QTest::newRow("left downward") << overToolbar(220) << overToolbar(220, 80) << "programMenu"
+                                   << "settingsPage";
 }
 
 void TestNavigation::restingOverAMenuButtonShowsItsPages()
@@ -126,7 +117,7 @@ void TestNavigation::restingOverAMenuButtonShowsItsPages()
     QFETCH(QPoint, atTimer);
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
-    QCOMPARE(program.menu()->currentWidget()->objectName(), QString("prog1"));
+    QCOMPARE(program.menu()->currentWidget()->objectName(), QString("programMenu"));
     program.work()->setCurrentIndex(1);
 
     program.enterToolbar(entry);
@@ -147,7 +138,7 @@ void TestNavigation::movingToAnotherButtonWithinTheDelayShowsThatOne()
     program.enterToolbar(overToolbar(85)); // the spacer: a new entry, but in no band
     program.enterToolbar(overToolbar(130));
     program.waitForTheHoverTimer();
-    QCOMPARE(program.menu()->currentWidget(), program.menu()->prog1());
+    QCOMPARE(program.menu()->currentWidget(), program.menu()->programMenu());
     QCOMPARE(program.work()->currentWidget(), program.window->channelPage());
 }
 
@@ -171,16 +162,22 @@ void TestNavigation::shortcuts_data()
     QTest::addColumn<bool>("alt");
     QTest::addColumn<QString>("workPage");
     QTest::addColumn<QList<int>>("messages");
-    // Starting on x1; E shows x1 again, T shows x2, N asks the New question.
-    QTest::newRow("Alt+T on the grid") << true << int(Qt::Key_T) << true << "x2" << QList<int>{};
-    QTest::newRow("T on the grid") << true << int(Qt::Key_T) << false << "x2" << QList<int>{};
-    QTest::newRow("Alt+T on Edit1") << false << int(Qt::Key_T) << true << "x2" << QList<int>{};
-    QTest::newRow("T on Edit1") << false << int(Qt::Key_T) << false << "x1" << QList<int>{};
+    // Starting on the channel page; E shows it again, T shows the settings page, N asks the
+    // New question.
+    QTest::newRow("Alt+T on the grid")
+        << true << int(Qt::Key_T) << true << "settingsPage" << QList<int>{};
+    QTest::newRow("T on the grid")
+        << true << int(Qt::Key_T) << false << "settingsPage" << QList<int>{};
+    QTest::newRow("Alt+T on the focus sink")
+        << false << int(Qt::Key_T) << true << "settingsPage" << QList<int>{};
+    QTest::newRow("T on the focus sink")
+        << false << int(Qt::Key_T) << false << "channelPage" << QList<int>{};
     QTest::newRow("N on the grid")
-        << true << int(Qt::Key_N) << false << "x1" << QList<int>{Message::ConfirmNew};
-    QTest::newRow("Alt+N on Edit1")
-        << false << int(Qt::Key_N) << true << "x1" << QList<int>{Message::ConfirmNew};
-    QTest::newRow("N on Edit1") << false << int(Qt::Key_N) << false << "x1" << QList<int>{};
+        << true << int(Qt::Key_N) << false << "channelPage" << QList<int>{Message::ConfirmNew};
+    QTest::newRow("Alt+N on the focus sink")
+        << false << int(Qt::Key_N) << true << "channelPage" << QList<int>{Message::ConfirmNew};
+    QTest::newRow("N on the focus sink")
+        << false << int(Qt::Key_N) << false << "channelPage" << QList<int>{};
 }
 
 void TestNavigation::shortcuts()
@@ -241,17 +238,17 @@ void TestNavigation::ctrlTabReachesTheServicePageInTwoSteps()
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.focusGrid();
     QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(program.work()->currentWidget()->objectName(), QString("x2"));
+    QCOMPARE(program.work()->currentWidget()->objectName(), QString("settingsPage"));
     QTest::keyClick(program.work()->currentWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(program.work()->currentWidget()->objectName(), QString("powercha"));
+    QCOMPARE(program.work()->currentWidget()->objectName(), QString("powerPage"));
     QTest::keyClick(program.work()->currentWidget(), Qt::Key_Backtab,
                     Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(program.work()->currentWidget()->objectName(), QString("x2"));
+    QCOMPARE(program.work()->currentWidget()->objectName(), QString("settingsPage"));
     // Cycling wraps: back from the first page comes the last.
     program.work()->setCurrentIndex(0);
     QTest::keyClick(program.work()->currentWidget(), Qt::Key_Backtab,
                     Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(program.work()->currentWidget()->objectName(), QString("skin"));
+    QCOMPARE(program.work()->currentWidget()->objectName(), QString("skinPage"));
 }
 
 void TestNavigation::chosenSkinIsSavedOnExit()
@@ -262,10 +259,9 @@ void TestNavigation::chosenSkinIsSavedOnExit()
     skins->setCurrentIndex(2);
     emit skins->activated(2);
     QCOMPARE(program.window->workspace().themeIndex(), 2);
-    QCOMPARE(program.menu()->currentWidget(), program.menu()->tool1());
+    QCOMPARE(program.menu()->currentWidget(), program.menu()->optionsMenu());
     QVERIFY(qApp->styleSheet().contains("Watercolor"));
-    program.window.reset();
-    QVERIFY(program.folder.readFile("qv3307.ini").contains("skintnow=2"));
+    QVERIFY(program.exitAndReadSettingsFile().contains("skintnow=2"));
 }
 
 void TestNavigation::helpOpensTheManualOfTheCheckedLanguage()

@@ -9,8 +9,7 @@
 #include "channels/SettingsPage.h"
 #include "link/SerialPort.h"
 
-#include "support/RecordingMessageLibrary.h"
-#include "support/TemporaryProgramFolder.h"
+#include "support/RunningProgram.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,31 +22,16 @@
 
 namespace {
 
-struct Program
+// The program on a program folder that holds nothing but the settings file given, not
+// shown yet.
+ProgramOptions onEmptyFolder(const QByteArray& settingsFile = {})
 {
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    std::unique_ptr<MainWindow> window;
-
-    explicit Program(const QByteArray& ini = {})
-    {
-        if (!ini.isNull())
-            folder.writeFile("qv3307.ini", ini);
-        start();
-    }
-    void start()
-    {
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        window = std::make_unique<MainWindow>(platform);
-    }
-    QByteArray exitAndReadIni()
-    {
-        window.reset();
-        return folder.readFile("qv3307.ini");
-    }
-};
+    ProgramOptions options;
+    options.companionFiles = false;
+    options.settingsFile = settingsFile;
+    options.show = false;
+    return options;
+}
 
 } // namespace
 
@@ -72,96 +56,97 @@ private slots:
 
 void TestStartup::firstRunShowsTheDefaults()
 {
-    Program program;
+    RunningProgram program(onEmptyFolder());
     MainWindow& window = *program.window;
     QCOMPARE(window.size(), QSize(827, 561));
     QCOMPARE(window.windowTitle(), QString("QV3307"));
     QVERIFY(window.comPortPage()->portButton(1)->isChecked());
-    QCOMPARE(window.workspace().PortNumber, 1);
+    QCOMPARE(window.link().portNumber(), 1);
     QCOMPARE(window.workspace().themeIndex(), 0);
     QCOMPARE(window.workspace().bands.entries(), QStringList{"400-470MHz"});
     QCOMPARE(window.settingsPage()->bandBox()->currentText(), QString("400-470MHz"));
-    QVERIFY(!window.workspace().editor.StartingUp);
+    QVERIFY(!window.workspace().editor.startingUp);
     // Until the window is shown the help menu page is up.
-    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->help1());
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->helpMenu());
     QCOMPARE(window.workPages()->currentWidget(), window.channelPage());
 }
 
 void TestStartup::firstRunWritesTheDefinedFileOnExit()
 {
-    Program program;
-    QCOMPARE(program.exitAndReadIni(), QByteArray("[open]\ncom=1\n[skin1]\nskintnow=0\n"
-                                                  "[list1]\nlistnow=0\nlistcount=0\n"
-                                                  "combo0=400-470MHz\n"));
+    RunningProgram program(onEmptyFolder());
+    QCOMPARE(program.exitAndReadSettingsFile(), QByteArray("[open]\ncom=1\n[skin1]\nskintnow=0\n"
+                                                           "[list1]\nlistnow=0\nlistcount=0\n"
+                                                           "combo0=400-470MHz\n"));
 }
 
 void TestStartup::firstShowingMovesToTheProgrammingPage()
 {
-    Program program;
+    RunningProgram program(onEmptyFolder());
     program.folder.copyCompanionFiles(); // the installer's log picks the language first
     program.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
-    QCOMPARE(program.window->menuPages()->currentWidget(), program.window->menuPages()->prog1());
+    QCOMPARE(program.window->menuPages()->currentWidget(),
+             program.window->menuPages()->programMenu());
     QCOMPARE(program.window->workPages()->currentWidget(), program.window->channelPage());
 }
 
 void TestStartup::storedPortChecksItsButton()
 {
-    Program program("[open]\ncom=3\n");
+    RunningProgram program(onEmptyFolder("[open]\ncom=3\n"));
     MainWindow& window = *program.window;
     QVERIFY(window.comPortPage()->portButton(3)->isChecked());
     QVERIFY(!window.comPortPage()->portButton(1)->isChecked());
-    QCOMPARE(window.workspace().PortNumber, 3);
-    QCOMPARE(window.serialPort().CommPort(), 3);
-    QVERIFY(program.exitAndReadIni().contains("com=3\n"));
+    QCOMPARE(window.link().portNumber(), 3);
+    QCOMPARE(window.serialPort().portNumber(), 3);
+    QVERIFY(program.exitAndReadSettingsFile().contains("com=3\n"));
 }
 
 void TestStartup::portOutsideTheButtonsIsKept()
 {
-    Program program("[open]\ncom=7\n");
+    RunningProgram program(onEmptyFolder("[open]\ncom=7\n"));
     MainWindow& window = *program.window;
     ComPortPage* page = window.comPortPage();
     QVERIFY(page->portButton(1)->isChecked());
-    QCOMPARE(window.workspace().PortNumber, 7);
+    QCOMPARE(window.link().portNumber(), 7);
 
     page->portButton(1)->click(); // already checked: nothing happens
-    QCOMPARE(window.workspace().PortNumber, 7);
-    QVERIFY(program.exitAndReadIni().contains("com=7\n"));
+    QCOMPARE(window.link().portNumber(), 7);
+    QVERIFY(program.exitAndReadSettingsFile().contains("com=7\n"));
 
     program.start();
     program.window->comPortPage()->portButton(2)->click();
-    QCOMPARE(program.window->workspace().PortNumber, 2);
+    QCOMPARE(program.window->link().portNumber(), 2);
     program.window->comPortPage()->portButton(1)->click();
-    QCOMPARE(program.window->workspace().PortNumber, 1);
-    QVERIFY(program.exitAndReadIni().contains("com=1\n"));
+    QCOMPARE(program.window->link().portNumber(), 1);
+    QVERIFY(program.exitAndReadSettingsFile().contains("com=1\n"));
 }
 
 void TestStartup::storedSkinIsChosen()
 {
-    Program program("[skin1]\nskintnow=2\n");
+    RunningProgram program(onEmptyFolder("[skin1]\nskintnow=2\n"));
     MainWindow& window = *program.window;
     QCOMPARE(window.workspace().themeIndex(), 2);
     QCOMPARE(window.skinPage()->skinList()->currentText(), QString("Watercolor"));
     // Choosing a skin brings up the options page, as the user's own choice does.
-    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->tool1());
-    QVERIFY(program.exitAndReadIni().contains("skintnow=2\n"));
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->optionsMenu());
+    QVERIFY(program.exitAndReadSettingsFile().contains("skintnow=2\n"));
 }
 
 void TestStartup::skinOutsideTheListKeepsTheFirst()
 {
-    Program program("[skin1]\nskintnow=9\n");
+    RunningProgram program(onEmptyFolder("[skin1]\nskintnow=9\n"));
     QCOMPARE(program.window->workspace().themeIndex(), 0);
     QCOMPARE(program.window->skinPage()->skinList()->currentIndex(), 0);
 }
 
 void TestStartup::negativeBandCountLeavesTheBandBoxEmpty()
 {
-    Program program("[list1]\nlistcount=-1\nlistnow=0\ncombo0=136-174MHz\n");
+    RunningProgram program(onEmptyFolder("[list1]\nlistcount=-1\nlistnow=0\ncombo0=136-174MHz\n"));
     MainWindow& window = *program.window;
     QCOMPARE(window.workspace().bands.count(), 0);
     QCOMPARE(window.workspace().bands.selectedIndex(), -1);
     QCOMPARE(window.settingsPage()->bandBox()->count(), 0);
-    const QByteArray ini = program.exitAndReadIni();
+    const QByteArray ini = program.exitAndReadSettingsFile();
     QVERIFY(ini.contains("listnow=-1\n"));
     QVERIFY(ini.contains("listcount=-1\n"));
     QVERIFY(ini.contains("combo0=136-174MHz")); // a key beyond the count is left alone
@@ -169,63 +154,64 @@ void TestStartup::negativeBandCountLeavesTheBandBoxEmpty()
 
 void TestStartup::bandSelectionOutsideTheListFallsBackToTheFirst()
 {
-    Program program("[list1]\nlistcount=1\nlistnow=5\ncombo0=136-174MHz\ncombo1=400-470MHz\n");
+    RunningProgram program(
+        onEmptyFolder("[list1]\nlistcount=1\nlistnow=5\ncombo0=136-174MHz\ncombo1=400-470MHz\n"));
     QCOMPARE(program.window->workspace().bands.selectedText(), QString("136-174MHz"));
     QCOMPARE(program.window->settingsPage()->bandBox()->currentText(), QString("136-174MHz"));
     program.window->workspace().bands.select(1);
-    QVERIFY(program.exitAndReadIni().contains("listnow=1\n"));
+    QVERIFY(program.exitAndReadSettingsFile().contains("listnow=1\n"));
 }
 
 void TestStartup::exitButtonClosesTheWindow()
 {
-    Program program;
+    RunningProgram program(onEmptyFolder());
     program.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
-    program.window->menuPages()->showPage(program.window->menuPages()->file1());
+    program.window->menuPages()->showPage(program.window->menuPages()->fileMenu());
     IconButton* exit = program.window->menuPages()->exitButton();
     QTest::mouseClick(exit->button(), Qt::LeftButton);
     QTRY_VERIFY(!program.window->isVisible());
 
     program.window->show();
-    program.window->menuPages()->showPage(program.window->menuPages()->file1());
+    program.window->menuPages()->showPage(program.window->menuPages()->fileMenu());
     QTest::mouseClick(exit->label(), Qt::LeftButton); // the caption acts too
     QTRY_VERIFY(!program.window->isVisible());
 }
 
 void TestStartup::settingsPageShowsTheTenFields()
 {
-    Program program;
+    RunningProgram program(onEmptyFolder());
     SettingsPage* page = program.window->settingsPage();
     using S = FunctionSettings;
     const QList<QPair<S::Setting, QString>> captions = {
-        {S::Squelch, "静噪电平"},       {S::BatSave, "电池省电"},
-        {S::TxTOT, "超时禁发"},         {S::Tone, "提示音"},
-        {S::Emg, "报警按键"},           {S::Scan, "扫描允许"},
-        {S::Voice, "语音通知"},         {S::VoxGainLevel, "VOX Gain Level"},
+        {S::Squelch, "静噪电平"},       {S::BatterySave, "电池省电"},
+        {S::TimeOut, "超时禁发"},       {S::PromptTone, "提示音"},
+        {S::AlarmKey, "报警按键"},      {S::Scan, "扫描允许"},
+        {S::VoicePrompt, "语音通知"},   {S::VoxGain, "VOX Gain Level"},
         {S::VoxDelay, "VOX Delay Time"}};
     for (const auto& [setting, caption] : captions) {
         QCOMPARE(page->settingLabel(setting)->text(), caption);
         QCOMPARE(page->settingBox(setting)->currentIndex(),
                  FunctionSettings::StartupPositions[setting]);
     }
-    QCOMPARE(page->settingBox(S::Squelch)->objectName(), QString("TeEffectComboBox2"));
-    QCOMPARE(page->settingBox(S::Voice)->currentText(), QString("禁用"));
+    QCOMPARE(page->settingBox(S::Squelch)->objectName(), QString("squelchBox"));
+    QCOMPARE(page->settingBox(S::VoicePrompt)->currentText(), QString("禁用"));
     QCOMPARE(page->voxInhibitBox()->text(), QString("VOX Inhibit on Receive"));
     QVERIFY(page->voxInhibitBox()->isChecked());
     QCOMPARE(page->functionGroup()->title(), QString("功能选项"));
     QCOMPARE(page->bandGroup()->title(), QString("型号"));
 
     // A choice made in a box goes to the settings; a position set by the program shows.
-    page->settingBox(S::TxTOT)->setCurrentIndex(0);
-    emit page->settingBox(S::TxTOT)->activated(0);
-    QCOMPARE(program.window->workspace().settings.position(S::TxTOT), 0);
+    page->settingBox(S::TimeOut)->setCurrentIndex(0);
+    emit page->settingBox(S::TimeOut)->activated(0);
+    QCOMPARE(program.window->workspace().settings.position(S::TimeOut), 0);
     program.window->workspace().settings.setPosition(S::Scan, 0);
     QCOMPARE(page->settingBox(S::Scan)->currentText(), QString("ON"));
 }
 
 void TestStartup::gridHasItsGeometry()
 {
-    Program program;
+    RunningProgram program(onEmptyFolder());
     ChannelGrid* grid = program.window->channelPage()->grid();
     const int widths[] = {40, 72, 77, 72, 78, 65, 65, 68, 59};
     for (int column = 0; column < 9; ++column)

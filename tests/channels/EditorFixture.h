@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "channels/CellEditorView.h"
 #include "channels/ChannelEditor.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include "support/RecordingMessageLibrary.h"
 
@@ -104,43 +104,43 @@ struct EditorFixture
     explicit EditorFixture(const QString& band = QStringLiteral("400-470MHz"))
     {
         workspace.words = English;
-        workspace.tones.setOffEntry(English.OffWord);
+        workspace.tones.setOffEntry(English.offWord);
         selectBandQuietly(band);
     }
 
     void selectBandQuietly(const QString& band)
     {
-        workspace.editor.Loading = true;
+        workspace.editor.loading = true;
         int index = workspace.bands.indexOf(band);
         if (index < 0) {
             workspace.bands.append(band);
             index = workspace.bands.count() - 1;
         }
         workspace.bands.select(index);
-        workspace.editor.Loading = false;
+        workspace.editor.loading = false;
     }
 
-    QString cell(int column, int row) const { return workspace.table.text(column, row); }
+    QString cell(int row, int column) const { return workspace.table.text(row, column); }
 
     // A committed channel: normalised frequencies and the new-channel words.
     void putChannel(int row, const QString& frequency)
     {
         ChannelTable& table = workspace.table;
-        table.setText(Column::RxFrequency, row, frequency);
-        table.setText(Column::RxTone, row, English.OffWord);
-        table.setText(Column::TxFrequency, row, frequency);
-        table.setText(Column::TxTone, row, English.OffWord);
-        table.setText(Column::Power, row, English.HighWord);
-        table.setText(Column::OptionA, row, English.OnWord);
-        table.setText(Column::OptionB, row, English.OffWord);
-        table.setText(Column::OptionC, row, English.OffWord);
+        table.setText(row, Column::RxFrequency, frequency);
+        table.setText(row, Column::RxTone, English.offWord);
+        table.setText(row, Column::TxFrequency, frequency);
+        table.setText(row, Column::TxTone, English.offWord);
+        table.setText(row, Column::Power, English.highWord);
+        table.setText(row, Column::OptionA, English.onWord);
+        table.setText(row, Column::OptionB, English.offWord);
+        table.setText(row, Column::OptionC, English.offWord);
     }
 
     // Clicks a frequency cell, selects the editor's text and types `text` over it, key by
     // key.
-    void type(int column, int row, const QString& text)
+    void type(int row, int column, const QString& text)
     {
-        click(column, row);
+        click(row, column);
         view.editorText.clear();
         for (const QChar character : text)
             editor.copyEditorText(view.editorText += character);
@@ -149,20 +149,20 @@ struct EditorFixture
     // A mouse click on a cell, with its events in the grid's order: the picker loses the
     // focus, the grid gains it, the grid asks before it moves, then reports the click.
     // False when the commit refused the move.
-    bool click(int column, int row)
+    bool click(int row, int column)
     {
         if (view.pickerFocused) {
             view.pickerFocused = false;
-            editor.pickerExit();
+            editor.tonePickerLeft();
         }
         if (!view.gridFocused) {
             view.focusGrid();
             editor.gridFocusIn();
         }
-        if (!editor.gridSelectCell())
+        if (!editor.gridMayMoveCell())
             return false;
-        view.gridCell = {column, row};
-        editor.gridClick(column, row);
+        view.gridCell = {row, column};
+        editor.gridClick(row, column);
         return true;
     }
 };

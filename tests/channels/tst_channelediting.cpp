@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
 #include "app/WorkPages.h"
 #include "channels/ChannelEditor.h"
 #include "channels/ChannelGrid.h"
@@ -8,9 +7,9 @@
 #include "channels/FrequencyEditor.h"
 #include "channels/SettingsPage.h"
 #include "channels/TonePicker.h"
+#include "workspace/MessageIds.h"
 
-#include "support/RecordingMessageLibrary.h"
-#include "support/TemporaryProgramFolder.h"
+#include "support/RunningProgram.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,46 +26,36 @@ namespace {
 
 const CellWords English{"OFF", "ON", "High", "Low"};
 
-// The program's main window on a temporary program folder with the shipped companion
-// files, shown and active.
-struct Program
+// The eight cells of a channel just typed in English.
+QStringList newChannel(const QString& frequency)
 {
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    std::unique_ptr<MainWindow> window;
+    return {frequency, "OFF", frequency, "OFF", "High", "ON", "OFF", "OFF"};
+}
 
-    // The shipped install.Log starts the program in English.
-    Program()
-    {
-        folder.copyCompanionFiles();
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        window = std::make_unique<MainWindow>(platform);
-        window->show();
-    }
-
-    Workspace& workspace() { return window->workspace(); }
+// The program with the shipped companion files, shown, in English; the test drives its
+// channel grid.
+struct Program : RunningProgram
+{
     ChannelPage* page() { return window->channelPage(); }
     ChannelGrid* grid() { return page()->grid(); }
     FrequencyEditor* editor() { return page()->frequencyEditor(); }
     TonePicker* picker() { return page()->tonePicker(); }
-    QString cell(int column, int row) { return workspace().table.text(column, row); }
+    QString cell(int row, int column) { return workspace().table.text(row, column); }
 
-    QPoint cellCentre(int column, int row)
+    QPoint cellCentre(int row, int column)
     {
         return grid()->visualRect(workspace().table.index(row, column)).center();
     }
-    void click(int column, int row)
+    void click(int row, int column)
     {
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cellCentre(column, row));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
     }
     // Keys go where the keyboard focus is, as the user's keys do.
     void type(const QString& keys) { QTest::keyClicks(static_cast<QWidget*>(nullptr), keys); }
     void press(Qt::Key key) { QTest::keyClick(static_cast<QWidget*>(nullptr), key); }
     void turnWheel(int notches)
     {
-        const QPoint at = cellCentre(Column::RxFrequency, 1);
+        const QPoint at = cellCentre(1, Column::RxFrequency);
         QWheelEvent event(at, grid()->viewport()->mapToGlobal(at), {}, {0, notches * 120},
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(grid()->viewport(), &event);
@@ -79,17 +68,11 @@ struct Program
 
     void putChannel(int row, const QString& frequency)
     {
-        const QStringList texts{frequency, "OFF", frequency, "OFF", "High", "ON", "OFF", "OFF"};
+        const QStringList texts = newChannel(frequency);
         for (int field = 0; field < texts.size(); ++field)
-            workspace().table.setText(Column::FirstField + field, row, texts[field]);
+            workspace().table.setText(row, Column::FirstField + field, texts[field]);
     }
-    QStringList row(int row) { return workspace().table.fields(row); }
 };
-
-QStringList newChannel(const QString& frequency)
-{
-    return {frequency, "OFF", frequency, "OFF", "High", "ON", "OFF", "OFF"};
-}
 
 } // namespace
 
@@ -127,19 +110,19 @@ void TestChannelEditing::typingIntoTheGridAndPressingEnterMakesAChannel()
 {
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
-    program.click(Column::RxFrequency, 3);
+    program.click(3, Column::RxFrequency);
     FrequencyEditor* editor = program.editor();
     QVERIFY(editor->isVisible());
     QVERIFY(!editor->hasFocus());
     QCOMPARE(editor->geometry(),
-             QRect(QPoint(10, 10) + program.grid()->cellRect(Column::RxFrequency, 3).topLeft(),
+             QRect(QPoint(10, 10) + program.grid()->cellRect(3, Column::RxFrequency).topLeft(),
                    QSize(72, 21)));
 
     program.type("4");
     QVERIFY(editor->hasFocus());
-    QCOMPARE(program.cell(Column::RxFrequency, 3), QString("4"));
+    QCOMPARE(program.cell(3, Column::RxFrequency), QString("4"));
     program.type("46.00625");
-    QCOMPARE(program.cell(Column::RxFrequency, 3), QString("446.00625"));
+    QCOMPARE(program.cell(3, Column::RxFrequency), QString("446.00625"));
     program.press(Qt::Key_Return);
 
     QCOMPARE(program.row(3), newChannel("446.00625"));
@@ -153,7 +136,7 @@ void TestChannelEditing::editorFiltersWhatIsTyped()
 {
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
-    program.click(Column::RxFrequency, 5);
+    program.click(5, Column::RxFrequency);
 
     program.type("4.00.5.1x-");
     QCOMPARE(program.editor()->text(), QString("400.51"));
@@ -163,7 +146,7 @@ void TestChannelEditing::editorFiltersWhatIsTyped()
     program.press(Qt::Key_Left);
     program.press(Qt::Key_Delete);
     QCOMPARE(program.editor()->text(), QString("400.512"));
-    QCOMPARE(program.cell(Column::RxFrequency, 5), QString("400.512"));
+    QCOMPARE(program.cell(5, Column::RxFrequency), QString("400.512"));
 }
 
 void TestChannelEditing::outOfBandFrequencyIsPulledInWithAMessage()
@@ -174,7 +157,7 @@ void TestChannelEditing::outOfBandFrequencyIsPulledInWithAMessage()
     program.messages.onBox = [&](const RecordingMessageLibrary::Box&) {
         windowEnabledDuringBox = program.window->isEnabled();
     };
-    program.click(Column::RxFrequency, 1);
+    program.click(1, Column::RxFrequency);
 
     program.type("470");
     program.press(Qt::Key_Enter);
@@ -195,20 +178,20 @@ void TestChannelEditing::textThatIsNoNumberKeepsTheGridWhereItIs()
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(2, "440.00000");
-    program.click(Column::RxFrequency, 2);
+    program.click(2, Column::RxFrequency);
     program.press(Qt::Key_Return);
     program.type("400.");
     program.press(Qt::Key_Home);
     for (int i = 0; i < 3; ++i)
         program.press(Qt::Key_Delete);
-    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("."));
+    QCOMPARE(program.cell(2, Column::RxFrequency), QString("."));
 
-    program.click(Column::RxFrequency, 6);
+    program.click(6, Column::RxFrequency);
 
     QCOMPARE(program.messages.errors, QStringList{"'.' is not a valid floating point value"});
     QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 2));
-    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("."));
-    QCOMPARE(program.workspace().editor.CurrentRow, 2);
+    QCOMPARE(program.cell(2, Column::RxFrequency), QString("."));
+    QCOMPARE(program.workspace().editor.currentRow, 2);
     QVERIFY(program.editor()->isVisible());
 }
 
@@ -219,7 +202,7 @@ void TestChannelEditing::enterOnTextThatIsNoNumberKeepsTheEditorOnItsCell()
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(3, "440.00000");
-    program.click(Column::RxFrequency, 3);
+    program.click(3, Column::RxFrequency);
     program.press(Qt::Key_Return);
     program.type("400.");
     program.press(Qt::Key_Home);
@@ -234,7 +217,7 @@ void TestChannelEditing::enterOnTextThatIsNoNumberKeepsTheEditorOnItsCell()
     QVERIFY(editor->hasFocus());
     QCOMPARE(editor->text(), QString("."));
     QCOMPARE(editor->pos(),
-             QPoint(10, 10) + program.grid()->cellRect(Column::RxFrequency, 3).topLeft());
+             QPoint(10, 10) + program.grid()->cellRect(3, Column::RxFrequency).topLeft());
 
     program.press(Qt::Key_Home);
     program.type("446");
@@ -243,7 +226,7 @@ void TestChannelEditing::enterOnTextThatIsNoNumberKeepsTheEditorOnItsCell()
     QCOMPARE(program.messages.errors.size(), 1);
     QCOMPARE(program.row(3),
              QStringList({"446.00000", "OFF", "440.00000", "OFF", "High", "ON", "OFF", "OFF"}));
-    program.click(Column::RxFrequency, 5);
+    program.click(5, Column::RxFrequency);
     QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 5));
     QCOMPARE(program.messages.errors.size(), 1);
 }
@@ -280,7 +263,7 @@ void TestChannelEditing::editorFiltersEveryWayTextComesIn()
     QFETCH(QString, expected);
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
-    program.click(Column::RxFrequency, 4);
+    program.click(4, Column::RxFrequency);
     program.type("4");
     FrequencyEditor* editor = program.editor();
     QVERIFY(editor->hasFocus());
@@ -306,7 +289,7 @@ void TestChannelEditing::editorFiltersEveryWayTextComesIn()
     }
 
     QCOMPARE(editor->text(), expected);
-    QCOMPARE(program.cell(Column::RxFrequency, 4), expected);
+    QCOMPARE(program.cell(4, Column::RxFrequency), expected);
 }
 
 // A hand-edited file may hold a longer frequency: it is shown whole, and the limit holds
@@ -316,21 +299,21 @@ void TestChannelEditing::longerTextIsShownWholeAndKept()
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(2, "440.00000");
-    program.workspace().table.setText(Column::RxFrequency, 2, "400.012500");
+    program.workspace().table.setText(2, Column::RxFrequency, "400.012500");
 
-    program.click(Column::RxFrequency, 2);
+    program.click(2, Column::RxFrequency);
     QCOMPARE(program.editor()->text(), QString("400.012500"));
     program.press(Qt::Key_Return);
     QVERIFY(program.editor()->hasFocus());
-    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("400.012500"));
+    QCOMPARE(program.cell(2, Column::RxFrequency), QString("400.012500"));
     program.press(Qt::Key_End);
     program.type("9");
-    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("400.012500"));
+    QCOMPARE(program.cell(2, Column::RxFrequency), QString("400.012500"));
 
     program.press(Qt::Key_Backspace);
-    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("400.01250"));
+    QCOMPARE(program.cell(2, Column::RxFrequency), QString("400.01250"));
     program.press(Qt::Key_Return);
-    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("400.01250"));
+    QCOMPARE(program.cell(2, Column::RxFrequency), QString("400.01250"));
     QVERIFY(program.messages.boxes.isEmpty());
 }
 
@@ -339,7 +322,7 @@ void TestChannelEditing::enterOnTheGridLetsTheUserTypeOverAFrequency()
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(2, "440.00000");
-    program.click(Column::TxFrequency, 2);
+    program.click(2, Column::TxFrequency);
 
     program.press(Qt::Key_Return);
     QVERIFY(program.editor()->hasFocus());
@@ -347,8 +330,8 @@ void TestChannelEditing::enterOnTheGridLetsTheUserTypeOverAFrequency()
     program.type("445.5");
     program.press(Qt::Key_Return);
 
-    QCOMPARE(program.cell(Column::TxFrequency, 2), QString("445.50000"));
-    QCOMPARE(program.cell(Column::RxFrequency, 2), QString("440.00000"));
+    QCOMPARE(program.cell(2, Column::TxFrequency), QString("445.50000"));
+    QCOMPARE(program.cell(2, Column::RxFrequency), QString("440.00000"));
 }
 
 void TestChannelEditing::flagCellsToggleOnClicksButNotOnArrowKeys()
@@ -358,21 +341,21 @@ void TestChannelEditing::flagCellsToggleOnClicksButNotOnArrowKeys()
     program.putChannel(1, "401.00000");
     program.putChannel(2, "402.00000");
 
-    program.click(Column::Power, 1);
-    QCOMPARE(program.cell(Column::Power, 1), QString("Low"));
-    program.click(Column::Power, 1);
-    QCOMPARE(program.cell(Column::Power, 1), QString("High"));
+    program.click(1, Column::Power);
+    QCOMPARE(program.cell(1, Column::Power), QString("Low"));
+    program.click(1, Column::Power);
+    QCOMPARE(program.cell(1, Column::Power), QString("High"));
 
     program.press(Qt::Key_Down);
     QCOMPARE(program.currentCell(), QPoint(Column::Power, 2));
-    QCOMPARE(program.cell(Column::Power, 2), QString("High"));
+    QCOMPARE(program.cell(2, Column::Power), QString("High"));
     program.press(Qt::Key_Right);
-    QCOMPARE(program.cell(Column::OptionA, 2), QString("ON"));
+    QCOMPARE(program.cell(2, Column::OptionA), QString("ON"));
 
-    program.click(Column::OptionA, 2);
-    QCOMPARE(program.cell(Column::OptionA, 2), QString("OFF"));
+    program.click(2, Column::OptionA);
+    QCOMPARE(program.cell(2, Column::OptionA), QString("OFF"));
     // The fixed label column and caption row are never reached.
-    program.click(Column::RxFrequency, 1);
+    program.click(1, Column::RxFrequency);
     program.press(Qt::Key_Left);
     program.press(Qt::Key_Up);
     QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 1));
@@ -422,7 +405,7 @@ void TestChannelEditing::keyMovesNeverToggle()
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         program.putChannel(row, QStringLiteral("4%1.00000").arg(row, 2, 10, QChar('0')));
-    program.click(from.x(), from.y());
+    program.click(from.y(), from.x());
     QStringList before;
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         before << program.row(row);
@@ -442,15 +425,15 @@ void TestChannelEditing::wheelMovesTheRowWithoutToggling()
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(1, "401.00000");
     program.putChannel(2, "402.00000");
-    program.click(Column::OptionA, 1);
-    QCOMPARE(program.cell(Column::OptionA, 1), QString("OFF"));
+    program.click(1, Column::OptionA);
+    QCOMPARE(program.cell(1, Column::OptionA), QString("OFF"));
 
     program.turnWheel(-1);
     QCOMPARE(program.currentCell(), QPoint(Column::OptionA, 2));
-    QCOMPARE(program.cell(Column::OptionA, 2), QString("ON"));
+    QCOMPARE(program.cell(2, Column::OptionA), QString("ON"));
     program.turnWheel(1);
     QCOMPARE(program.currentCell(), QPoint(Column::OptionA, 1));
-    QCOMPARE(program.cell(Column::OptionA, 1), QString("OFF"));
+    QCOMPARE(program.cell(1, Column::OptionA), QString("OFF"));
     program.turnWheel(1); // already on the first channel
     QCOMPARE(program.currentCell(), QPoint(Column::OptionA, 1));
 }
@@ -460,22 +443,22 @@ void TestChannelEditing::chosenToneReachesTheCellWhenThePickerIsLeft()
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(3, "440.00000");
-    program.workspace().table.setText(Column::TxTone, 3, "D023N");
+    program.workspace().table.setText(3, Column::TxTone, "D023N");
 
-    program.click(Column::TxTone, 3);
+    program.click(3, Column::TxTone);
     TonePicker* picker = program.picker();
     QVERIFY(picker->isVisible());
     QVERIFY(!picker->hasFocus());
     QCOMPARE(picker->currentText(), QString("D023N"));
     QCOMPARE(picker->count(), 259);
-    QCOMPARE(picker->pos(), QPoint(10, 10) + program.grid()->cellRect(Column::TxTone, 3).topLeft());
+    QCOMPARE(picker->pos(), QPoint(10, 10) + program.grid()->cellRect(3, Column::TxTone).topLeft());
 
     picker->setFocus(Qt::MouseFocusReason); // the user opens the list
     QTest::keyClick(picker, Qt::Key_Down);  // and chooses the next entry
-    QCOMPARE(program.cell(Column::TxTone, 3), QString("D023N"));
-    program.click(Column::RxFrequency, 5);
+    QCOMPARE(program.cell(3, Column::TxTone), QString("D023N"));
+    program.click(5, Column::RxFrequency);
 
-    QCOMPARE(program.cell(Column::TxTone, 3), QString("D025N"));
+    QCOMPARE(program.cell(3, Column::TxTone), QString("D025N"));
     QVERIFY(!picker->isVisible());
     QVERIFY(program.editor()->isVisible());
     QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 5));
@@ -486,14 +469,14 @@ void TestChannelEditing::toneChosenBeforeAMoveMovesWithTheChannel()
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(3, "440.00000");
-    program.click(Column::RxTone, 3);
+    program.click(3, Column::RxTone);
     program.picker()->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(program.picker(), Qt::Key_Down);
 
     // The buttons take no focus, so the picker still has it when the move hides it.
     QTest::mouseClick(program.page()->downButton(), Qt::LeftButton);
 
-    QCOMPARE(program.cell(Column::RxTone, 4), QString("67.0"));
+    QCOMPARE(program.cell(4, Column::RxTone), QString("67.0"));
     QCOMPARE(program.row(3), QStringList(8));
     QVERIFY(program.picker()->isHidden());
 }
@@ -507,23 +490,23 @@ void TestChannelEditing::channelWithoutReceiveToneIsNotNew()
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     const QStringList channel{"435.12500", "", "436.00000", "88.5", "Low", "OFF", "ON", "ON"};
     for (int field = 0; field < channel.size(); ++field) {
-        program.workspace().table.setText(Column::FirstField + field, 6, channel[field]);
-        program.workspace().table.setText(Column::FirstField + field, 7, channel[field]);
+        program.workspace().table.setText(6, Column::FirstField + field, channel[field]);
+        program.workspace().table.setText(7, Column::FirstField + field, channel[field]);
     }
 
-    program.click(Column::RxFrequency, 6);
-    program.click(Column::RxFrequency, 9);
+    program.click(6, Column::RxFrequency);
+    program.click(9, Column::RxFrequency);
     QCOMPARE(program.row(6),
              QStringList({"435.12500", "OFF", "436.00000", "88.5", "Low", "OFF", "ON", "ON"}));
 
-    program.click(Column::RxFrequency, 7);
+    program.click(7, Column::RxFrequency);
     program.type("435.5");
     program.press(Qt::Key_Return);
     QCOMPARE(program.row(7),
              QStringList({"435.50000", "OFF", "436.00000", "88.5", "Low", "OFF", "ON", "ON"}));
 
     // A row typed from empty still becomes a new channel.
-    program.click(Column::RxFrequency, 9);
+    program.click(9, Column::RxFrequency);
     program.type("446");
     program.press(Qt::Key_Return);
     QCOMPARE(program.row(9), newChannel("446.00000"));
@@ -535,7 +518,7 @@ void TestChannelEditing::textDroppedIntoTheEditorReachesTheCell()
 {
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
-    program.click(Column::RxFrequency, 4);
+    program.click(4, Column::RxFrequency);
     QMimeData text;
     text.setText("433");
     const QPoint middle = program.editor()->rect().center();
@@ -546,7 +529,7 @@ void TestChannelEditing::textDroppedIntoTheEditorReachesTheCell()
     QApplication::sendEvent(program.editor(), &drop);
 
     QCOMPARE(program.editor()->text(), QString("433"));
-    QCOMPARE(program.cell(Column::RxFrequency, 4), QString("433"));
+    QCOMPARE(program.cell(4, Column::RxFrequency), QString("433"));
 }
 
 void TestChannelEditing::channelButtonsMoveAndDelete()
@@ -557,21 +540,21 @@ void TestChannelEditing::channelButtonsMoveAndDelete()
     program.putChannel(5, "405.00000");
     ChannelPage* page = program.page();
 
-    program.click(Column::RxFrequency, 5);
+    program.click(5, Column::RxFrequency);
     QTest::mouseClick(page->upButton(), Qt::LeftButton);
-    QCOMPARE(program.cell(Column::RxFrequency, 4), QString("405.00000"));
-    QCOMPARE(program.cell(Column::RxFrequency, 5), QString("404.00000"));
-    QCOMPARE(program.cell(Column::ChannelLabel, 4), QString("    04"));
+    QCOMPARE(program.cell(4, Column::RxFrequency), QString("405.00000"));
+    QCOMPARE(program.cell(5, Column::RxFrequency), QString("404.00000"));
+    QCOMPARE(program.cell(4, Column::ChannelLabel), QString("    04"));
     QCOMPARE(program.currentCell(), QPoint(Column::RxFrequency, 5)); // the highlight stays
     QVERIFY(!program.editor()->isVisible());
 
     QTest::mouseClick(page->upButton(), Qt::LeftButton); // the same channel again
-    QCOMPARE(program.cell(Column::RxFrequency, 3), QString("405.00000"));
+    QCOMPARE(program.cell(3, Column::RxFrequency), QString("405.00000"));
     QTest::mouseClick(page->deleteButton(), Qt::LeftButton);
     QCOMPARE(program.row(3), QStringList(8));
 
     // A frequency still being typed is committed before the move.
-    program.click(Column::RxFrequency, 7);
+    program.click(7, Column::RxFrequency);
     program.type("4");
     QTest::mouseClick(page->downButton(), Qt::LeftButton);
     QCOMPARE(program.messages.messageIds(), QList<int>{Message::FrequencyOutOfBand});
@@ -599,7 +582,7 @@ void TestChannelEditing::bandChange()
     const FunctionSettings::Positions chosen{7, 0, 0, 0, 0, 0, 1, 5, 3};
     workspace.settings.reset(chosen);
     workspace.settings.setVoxInhibit(false);
-    program.click(Column::RxFrequency, 2);
+    program.click(2, Column::RxFrequency);
     QComboBox* bandBox = program.window->settingsPage()->bandBox();
     program.window->workPages()->showPage(program.window->settingsPage());
     program.messages.answers = {answer};
@@ -635,10 +618,10 @@ void TestChannelEditing::menuPageHidesTheCellEditors()
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(3, "440.00000");
-    program.click(Column::RxTone, 3);
+    program.click(3, Column::RxTone);
     QVERIFY(program.picker()->isVisible());
 
-    program.window->menuPages()->showPage(program.window->menuPages()->file1());
+    program.window->menuPages()->showPage(program.window->menuPages()->fileMenu());
 
     QVERIFY(program.picker()->isHidden());
     QVERIFY(program.editor()->isHidden());
@@ -647,8 +630,8 @@ void TestChannelEditing::menuPageHidesTheCellEditors()
 void TestChannelEditing::dataCellTextIsCentredAndCutAtTheCellEdges()
 {
     Program program;
-    program.workspace().table.setText(Column::TxTone, 5, "88");
-    program.workspace().table.setText(Column::Power, 5, QString(40, QChar('8')));
+    program.workspace().table.setText(5, Column::TxTone, "88");
+    program.workspace().table.setText(5, Column::Power, QString(40, QChar('8')));
     const QImage grid = program.grid()->grab().toImage();
     const QColor background(200, 200, 200);
     const auto inkIn = [&](const QRect& area) {
@@ -660,15 +643,15 @@ void TestChannelEditing::dataCellTextIsCentredAndCutAtTheCellEdges()
         return ink;
     };
 
-    const QRect tone = program.grid()->cellRect(Column::TxTone, 5);
+    const QRect tone = program.grid()->cellRect(5, Column::TxTone);
     const QRect text = inkIn(tone);
     QVERIFY(!text.isEmpty());
     QVERIFY(qAbs(text.center().x() - tone.center().x()) <= 2);
     QVERIFY(qAbs(text.center().y() - tone.center().y()) <= 2);
     // The long text fills its own cell and stops at its edges.
-    QVERIFY(!inkIn(program.grid()->cellRect(Column::Power, 5)).isEmpty());
-    QVERIFY(inkIn(program.grid()->cellRect(Column::TxTone, 6)).isEmpty());
-    QVERIFY(inkIn(program.grid()->cellRect(Column::OptionA, 5)).isEmpty());
+    QVERIFY(!inkIn(program.grid()->cellRect(5, Column::Power)).isEmpty());
+    QVERIFY(inkIn(program.grid()->cellRect(6, Column::TxTone)).isEmpty());
+    QVERIFY(inkIn(program.grid()->cellRect(5, Column::OptionA)).isEmpty());
 }
 
 QTEST_MAIN(TestChannelEditing)

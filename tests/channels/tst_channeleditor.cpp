@@ -1,4 +1,4 @@
-#include "app/MessageIds.h"
+#include "workspace/MessageIds.h"
 
 #include "EditorFixture.h"
 
@@ -31,7 +31,7 @@ QString layoutOf(const EditorFixture& fixture)
 {
     QString layout;
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
-        const QString frequency = fixture.cell(Column::RxFrequency, row);
+        const QString frequency = fixture.cell(row, Column::RxFrequency);
         layout += frequency.isEmpty() ? QChar('.') : QChar('a' + frequency.mid(1, 2).toInt() - 1);
     }
     return layout;
@@ -85,10 +85,10 @@ private slots:
 void TestChannelEditor::committingATypedRowMakesAChannel()
 {
     EditorFixture fixture;
-    fixture.type(Column::RxFrequency, 4, "446.00625");
-    QCOMPARE(fixture.cell(Column::RxFrequency, 4), QString("446.00625")); // the live copy
+    fixture.type(4, Column::RxFrequency, "446.00625");
+    QCOMPARE(fixture.cell(4, Column::RxFrequency), QString("446.00625")); // the live copy
 
-    QVERIFY(fixture.editor.sendallcell());
+    QVERIFY(fixture.editor.commitEditedCell());
 
     QCOMPARE(row(fixture, 4), newChannel("446.00625"));
     QVERIFY(fixture.messages.boxes.isEmpty());
@@ -135,10 +135,10 @@ void TestChannelEditor::committingAChannelKeepsItsOtherFields()
     QFETCH(QStringList, expected);
     EditorFixture fixture;
     for (int field = 0; field < channel.size(); ++field)
-        fixture.workspace.table.setText(Column::FirstField + field, 2, channel[field]);
-    fixture.type(column, 2, typed);
+        fixture.workspace.table.setText(2, Column::FirstField + field, channel[field]);
+    fixture.type(2, column, typed);
 
-    QVERIFY(fixture.click(Column::RxFrequency, 7));
+    QVERIFY(fixture.click(7, Column::RxFrequency));
 
     QCOMPARE(row(fixture, 2), expected);
     QVERIFY(fixture.messages.errors.isEmpty());
@@ -148,10 +148,10 @@ void TestChannelEditor::emptiedReceiveFrequencyEmptiesTheRow()
 {
     EditorFixture fixture;
     fixture.putChannel(5, "440.00000");
-    fixture.click(Column::RxFrequency, 5);
+    fixture.click(5, Column::RxFrequency);
     fixture.editor.copyEditorText(QString());
 
-    QVERIFY(fixture.click(Column::RxFrequency, 6));
+    QVERIFY(fixture.click(6, Column::RxFrequency));
 
     QCOMPARE(row(fixture, 5), EmptyRow);
 }
@@ -161,19 +161,19 @@ void TestChannelEditor::failedCommitKeepsTheGridAndTheChannels()
     EditorFixture fixture;
     fixture.putChannel(2, "402.00000");
     fixture.putChannel(3, "403.00000");
-    fixture.click(Column::TxFrequency, 3);
+    fixture.click(3, Column::TxFrequency);
     fixture.editor.copyEditorText("."); // the digits before the separator deleted
 
-    QVERIFY(!fixture.click(Column::RxFrequency, 4));
+    QVERIFY(!fixture.click(4, Column::RxFrequency));
     fixture.editor.channelUp();
     fixture.editor.channelDown();
 
     QCOMPARE(fixture.messages.errors.size(), 3);
     QCOMPARE(fixture.messages.errors.first(), QString("'.' is not a valid floating point value"));
     QCOMPARE(fixture.view.gridCell.row, 3);
-    QCOMPARE(fixture.workspace.editor.CurrentRow, 3);
-    QCOMPARE(fixture.cell(Column::TxFrequency, 3), QString("."));
-    QCOMPARE(fixture.cell(Column::RxFrequency, 2), QString("402.00000"));
+    QCOMPARE(fixture.workspace.editor.currentRow, 3);
+    QCOMPARE(fixture.cell(3, Column::TxFrequency), QString("."));
+    QCOMPARE(fixture.cell(2, Column::RxFrequency), QString("402.00000"));
     QVERIFY(fixture.view.editorShown);
 }
 
@@ -185,10 +185,10 @@ void TestChannelEditor::leavingAFlagCellOfAToneLessChannelCommitsNothing()
     EditorFixture fixture;
     const QStringList channel{"435.12500", "", "436.00000", "88.5", "Low", "OFF", "ON", "ON"};
     for (int field = 0; field < channel.size(); ++field)
-        fixture.workspace.table.setText(Column::FirstField + field, 6, channel[field]);
-    QVERIFY(fixture.click(Column::Power, 6));
+        fixture.workspace.table.setText(6, Column::FirstField + field, channel[field]);
+    QVERIFY(fixture.click(6, Column::Power));
 
-    QVERIFY(fixture.click(Column::RxFrequency, 7));
+    QVERIFY(fixture.click(7, Column::RxFrequency));
 
     QVERIFY(fixture.messages.errors.isEmpty());
     QStringList toggled = channel;
@@ -231,11 +231,11 @@ void TestChannelEditor::flagCellsToggle()
     if (chinese)
         fixture.workspace.words = EditorFixture::Chinese;
     fixture.putChannel(3, "440.00000");
-    fixture.workspace.table.setText(column, 3, start);
+    fixture.workspace.table.setText(3, column, start);
 
     for (const QString& expected : afterEachClick) {
-        QVERIFY(fixture.click(column, 3));
-        QCOMPARE(fixture.cell(column, 3), expected);
+        QVERIFY(fixture.click(3, column));
+        QCOMPARE(fixture.cell(3, column), expected);
     }
     QVERIFY(!fixture.view.editorShown);
     QVERIFY(!fixture.view.pickerShown);
@@ -258,9 +258,9 @@ void TestChannelEditor::clicksOnAnEmptyChannel()
     EditorFixture fixture;
     // A leftover word in an empty channel's cell stays as it is.
     if (column != Column::RxFrequency)
-        fixture.workspace.table.setText(column, 5, "High");
+        fixture.workspace.table.setText(5, column, "High");
 
-    QVERIFY(fixture.click(column, 5));
+    QVERIFY(fixture.click(5, column));
 
     QCOMPARE(fixture.view.editorShown, opensEditor);
     if (opensEditor) {
@@ -268,11 +268,11 @@ void TestChannelEditor::clicksOnAnEmptyChannel()
         QCOMPARE(fixture.view.editorText, QString());
         QVERIFY(!fixture.view.editorFocused);
     } else {
-        QCOMPARE(fixture.cell(column, 5), QString("High"));
+        QCOMPARE(fixture.cell(5, column), QString("High"));
     }
     QVERIFY(!fixture.view.pickerShown);
-    QCOMPARE(fixture.workspace.editor.CurrentColumn, column);
-    QCOMPARE(fixture.workspace.editor.CurrentRow, 5);
+    QCOMPARE(fixture.workspace.editor.currentColumn, column);
+    QCOMPARE(fixture.workspace.editor.currentRow, 5);
 }
 
 void TestChannelEditor::arrowKeyMoveDoesNotToggleTheFlagItLandsOn()
@@ -280,14 +280,14 @@ void TestChannelEditor::arrowKeyMoveDoesNotToggleTheFlagItLandsOn()
     EditorFixture fixture;
     fixture.putChannel(1, "401.00000");
     fixture.putChannel(2, "402.00000");
-    fixture.click(Column::OptionA, 1);
-    QCOMPARE(fixture.cell(Column::OptionA, 1), QString("OFF"));
+    fixture.click(1, Column::OptionA);
+    QCOMPARE(fixture.cell(1, Column::OptionA), QString("OFF"));
 
     fixture.editor.gridKeyDown(Qt::Key_Down);
-    QVERIFY(fixture.click(Column::OptionA, 2)); // the grid's move reports a click
+    QVERIFY(fixture.click(2, Column::OptionA)); // the grid's move reports a click
 
-    QCOMPARE(fixture.cell(Column::OptionA, 2), QString("ON"));
-    QVERIFY(!fixture.workspace.editor.SuppressToggle);
+    QCOMPARE(fixture.cell(2, Column::OptionA), QString("ON"));
+    QVERIFY(!fixture.workspace.editor.suppressToggle);
 }
 
 void TestChannelEditor::arrowKeySwallowsTheNextFlagClick()
@@ -295,19 +295,19 @@ void TestChannelEditor::arrowKeySwallowsTheNextFlagClick()
     EditorFixture fixture;
     fixture.putChannel(1, "401.00000");
     fixture.putChannel(2, "402.00000");
-    fixture.click(Column::RxFrequency, 1);
+    fixture.click(1, Column::RxFrequency);
     fixture.editor.gridKeyDown(Qt::Key_Down);
-    fixture.click(Column::RxFrequency, 2); // landing on a frequency keeps the flag
-    QVERIFY(fixture.workspace.editor.SuppressToggle);
+    fixture.click(2, Column::RxFrequency); // landing on a frequency keeps the flag
+    QVERIFY(fixture.workspace.editor.suppressToggle);
 
-    fixture.click(Column::Power, 2);
-    QCOMPARE(fixture.cell(Column::Power, 2), QString("High"));
-    fixture.click(Column::Power, 2);
-    QCOMPARE(fixture.cell(Column::Power, 2), QString("Low"));
+    fixture.click(2, Column::Power);
+    QCOMPARE(fixture.cell(2, Column::Power), QString("High"));
+    fixture.click(2, Column::Power);
+    QCOMPARE(fixture.cell(2, Column::Power), QString("Low"));
 
     fixture.editor.gridKeyDown(Qt::Key_A);
     fixture.editor.gridKeyDown(Qt::Key_Return);
-    QVERIFY(!fixture.workspace.editor.SuppressToggle);
+    QVERIFY(!fixture.workspace.editor.suppressToggle);
 }
 
 void TestChannelEditor::wheelSuppressesTogglesOnlyFromFlagColumns_data()
@@ -326,19 +326,19 @@ void TestChannelEditor::wheelSuppressesTogglesOnlyFromFlagColumns()
     EditorFixture fixture;
     fixture.putChannel(1, "401.00000");
     fixture.putChannel(2, "402.00000");
-    fixture.click(column, 1);
-    fixture.workspace.editor.SuppressToggle = false;
+    fixture.click(1, column);
+    fixture.workspace.editor.suppressToggle = false;
 
     fixture.editor.gridWheel();
-    QCOMPARE(fixture.workspace.editor.SuppressToggle, suppresses);
-    fixture.click(column, 2); // the wheel moves the row within the column
+    QCOMPARE(fixture.workspace.editor.suppressToggle, suppresses);
+    fixture.click(2, column); // the wheel moves the row within the column
 
     const QString before = column == Column::Power     ? "High"
                            : column == Column::OptionA ? "ON"
                                                        : "OFF";
     if (Column::isFlag(column))
-        QCOMPARE(fixture.cell(column, 2), before);
-    QVERIFY(!fixture.workspace.editor.SuppressToggle);
+        QCOMPARE(fixture.cell(2, column), before);
+    QVERIFY(!fixture.workspace.editor.suppressToggle);
 }
 
 void TestChannelEditor::tonePickerShowsTheCellsTone_data()
@@ -367,29 +367,29 @@ void TestChannelEditor::tonePickerShowsTheCellsTone()
     EditorFixture fixture;
     fixture.view.pickerEntry = int(fixture.workspace.tones.entries().indexOf("100.0"));
     fixture.putChannel(3, "440.00000");
-    fixture.workspace.table.setText(Column::TxTone, 3, text);
+    fixture.workspace.table.setText(3, Column::TxTone, text);
 
-    QVERIFY(fixture.click(Column::TxTone, 3));
+    QVERIFY(fixture.click(3, Column::TxTone));
 
     QVERIFY(fixture.view.pickerShown);
     QVERIFY(!fixture.view.pickerFocused);
     QCOMPARE(fixture.view.pickerCell.column, int(Column::TxTone));
     QCOMPARE(fixture.view.pickerCell.row, 3);
     QCOMPARE(fixture.view.tonePickerText(), shown);
-    QCOMPARE(fixture.workspace.editor.PickerRow, 3);
-    QCOMPARE(fixture.cell(Column::TxTone, 3), text);
+    QCOMPARE(fixture.workspace.editor.pickerRow, 3);
+    QCOMPARE(fixture.cell(3, Column::TxTone), text);
 }
 
 void TestChannelEditor::pickerHandsItsChoiceOverWhenItLosesTheFocus()
 {
     EditorFixture fixture;
     fixture.putChannel(3, "440.00000");
-    fixture.click(Column::RxTone, 3);
+    fixture.click(3, Column::RxTone);
     fixture.view.choose(int(fixture.workspace.tones.entries().indexOf("D023N")));
 
-    QVERIFY(fixture.click(Column::RxFrequency, 5));
+    QVERIFY(fixture.click(5, Column::RxFrequency));
 
-    QCOMPARE(fixture.cell(Column::RxTone, 3), QString("D023N"));
+    QCOMPARE(fixture.cell(3, Column::RxTone), QString("D023N"));
     QVERIFY(!fixture.view.pickerShown);
     QCOMPARE(fixture.view.editorCell.row, 5);
 }
@@ -398,12 +398,12 @@ void TestChannelEditor::pickerThatNeverHadTheFocusWritesNothing()
 {
     EditorFixture fixture;
     fixture.putChannel(3, "440.00000");
-    fixture.click(Column::TxTone, 3);
+    fixture.click(3, Column::TxTone);
     fixture.view.pickerEntry = 7;
 
-    QVERIFY(fixture.click(Column::Power, 3));
+    QVERIFY(fixture.click(3, Column::Power));
 
-    QCOMPARE(fixture.cell(Column::TxTone, 3), QString("OFF"));
+    QCOMPARE(fixture.cell(3, Column::TxTone), QString("OFF"));
     QVERIFY(!fixture.view.pickerShown);
 }
 
@@ -411,13 +411,13 @@ void TestChannelEditor::pickerHiddenByAChannelMoveKeepsTheChoice()
 {
     EditorFixture fixture;
     fixture.putChannel(3, "440.00000");
-    fixture.click(Column::RxTone, 3);
+    fixture.click(3, Column::RxTone);
     fixture.view.choose(int(fixture.workspace.tones.entries().indexOf("67.0")));
 
     fixture.editor.channelDown();
 
-    QCOMPARE(fixture.cell(Column::RxTone, 4), QString("67.0"));
-    QCOMPARE(fixture.cell(Column::RxTone, 3), QString());
+    QCOMPARE(fixture.cell(4, Column::RxTone), QString("67.0"));
+    QCOMPARE(fixture.cell(3, Column::RxTone), QString());
     QVERIFY(!fixture.view.pickerShown);
 }
 
@@ -455,7 +455,7 @@ void TestChannelEditor::gridCharacterKey()
     QFETCH(QString, cell);
     EditorFixture fixture;
     fixture.putChannel(2, "440.00000");
-    fixture.click(column, row);
+    fixture.click(row, column);
     if (hideEditor)
         fixture.view.hideFrequencyEditor();
 
@@ -463,7 +463,7 @@ void TestChannelEditor::gridCharacterKey()
 
     QCOMPARE(fixture.view.editorFocused, focusesEditor);
     const int editedColumn = Column::isFrequency(column) ? column : int(Column::RxFrequency);
-    QCOMPARE(fixture.cell(editedColumn, row), cell);
+    QCOMPARE(fixture.cell(row, editedColumn), cell);
     if (focusesEditor) {
         QCOMPARE(fixture.view.editorText, cell);
         QCOMPARE(fixture.view.editorCaret, character == '\r' ? CellEditorView::Caret::SelectAll
@@ -474,7 +474,7 @@ void TestChannelEditor::gridCharacterKey()
 void TestChannelEditor::enterInTheEditorCommitsAndReopensTheEditor()
 {
     EditorFixture fixture;
-    fixture.type(Column::RxFrequency, 4, "4");
+    fixture.type(4, Column::RxFrequency, "4");
     fixture.view.focusFrequencyEditor(CellEditorView::Caret::AtEnd);
 
     QCOMPARE(fixture.editor.editorCharacter('\r', "4"), ChannelEditor::EditorKey::Commit);
@@ -491,12 +491,12 @@ void TestChannelEditor::enterInTheEditorCommitsAndReopensTheEditor()
 void TestChannelEditor::enterWithTextThatIsNoNumberStopsAfterTheError()
 {
     EditorFixture fixture;
-    fixture.type(Column::RxFrequency, 4, ".");
+    fixture.type(4, Column::RxFrequency, ".");
 
     QCOMPARE(fixture.editor.editorCharacter('\r', "."), ChannelEditor::EditorKey::Commit);
 
     QCOMPARE(fixture.messages.errors.size(), 1);
-    QCOMPARE(fixture.cell(Column::RxFrequency, 4), QString("."));
+    QCOMPARE(fixture.cell(4, Column::RxFrequency), QString("."));
     // The editor is back over its cell with the text, to be corrected.
     QVERIFY(fixture.view.editorShown);
     QCOMPARE(fixture.view.editorCell.column, int(Column::RxFrequency));
@@ -547,9 +547,9 @@ void TestChannelEditor::channelOperations()
         if (start[channel - 1] != '.')
             fixture.putChannel(channel, frequencyOf(start[channel - 1]));
     }
-    fixture.workspace.table.setText(Column::RxTone, 4, QString()); // "clicked" and cleared
+    fixture.workspace.table.setText(4, Column::RxTone, QString()); // "clicked" and cleared
     if (row > 0)
-        fixture.click(column, row);
+        fixture.click(row, column);
 
     for (const QString& operation : operations) {
         if (operation == "up")
@@ -561,7 +561,7 @@ void TestChannelEditor::channelOperations()
     }
 
     QCOMPARE(layoutOf(fixture), layout);
-    QCOMPARE(fixture.workspace.editor.CurrentRow, currentRow);
+    QCOMPARE(fixture.workspace.editor.currentRow, currentRow);
     QVERIFY(!fixture.view.editorShown);
     QVERIFY(!fixture.view.pickerShown);
     QVERIFY(fixture.messages.boxes.isEmpty());
@@ -572,25 +572,25 @@ void TestChannelEditor::moveCarriesAllEightFieldsAndNotTheLabels()
     EditorFixture fixture;
     const QStringList channel5{"445.00000", "67.0", "446.00000", "D023N", "Low", "OFF", "ON", "ON"};
     for (int field = 0; field < channel5.size(); ++field)
-        fixture.workspace.table.setText(Column::FirstField + field, 5, channel5[field]);
+        fixture.workspace.table.setText(5, Column::FirstField + field, channel5[field]);
     fixture.putChannel(4, "404.00000");
-    fixture.click(Column::TxTone, 5);
+    fixture.click(5, Column::TxTone);
 
     fixture.editor.channelUp();
 
     QCOMPARE(row(fixture, 4), channel5);
     QCOMPARE(row(fixture, 5), newChannel("404.00000"));
-    QCOMPARE(fixture.cell(Column::ChannelLabel, 4), QString("    04"));
-    QCOMPARE(fixture.cell(Column::ChannelLabel, 5), QString("    05"));
+    QCOMPARE(fixture.cell(4, Column::ChannelLabel), QString("    04"));
+    QCOMPARE(fixture.cell(5, Column::ChannelLabel), QString("    05"));
     // The highlight stays where it was; the editor follows the channel.
     QCOMPARE(fixture.view.gridCell.row, 5);
-    QCOMPARE(fixture.workspace.editor.CurrentRow, 4);
+    QCOMPARE(fixture.workspace.editor.currentRow, 4);
 }
 
 void TestChannelEditor::deleteClearsATypedFrequencyWithoutCommitting()
 {
     EditorFixture fixture;
-    fixture.type(Column::RxFrequency, 3, "4");
+    fixture.type(3, Column::RxFrequency, "4");
 
     fixture.editor.deleteChannel();
 
@@ -627,14 +627,14 @@ void TestChannelEditor::bandChange()
     workspace.settings.reset(chosen);
     workspace.settings.setVoxInhibit(false);
     workspace.bands.append("136-174MHz");
-    fixture.click(Column::RxFrequency, 2);
+    fixture.click(2, Column::RxFrequency);
     fixture.messages.answers = {answer};
     bool bandBoxEnabledDuringQuestion = true;
     fixture.messages.onBox = [&](const RecordingMessageLibrary::Box&) {
         bandBoxEnabledDuringQuestion = fixture.view.bandBoxEnabled || fixture.mainWindowEnabled;
     };
-    workspace.editor.StartingUp = startingUp;
-    workspace.editor.Loading = loading;
+    workspace.editor.startingUp = startingUp;
+    workspace.editor.loading = loading;
 
     workspace.bands.select(1);
 
@@ -657,7 +657,7 @@ void TestChannelEditor::bandChange()
                  expected[setting]);
     QCOMPARE(workspace.settings.voxInhibit(), resets);
     QCOMPARE(row(fixture, 2), resets ? EmptyRow : newChannel("440.00000"));
-    QCOMPARE(fixture.cell(Column::ChannelLabel, 2), QString("    02"));
+    QCOMPARE(fixture.cell(2, Column::ChannelLabel), QString("    02"));
 }
 
 QTEST_GUILESS_MAIN(TestChannelEditor)

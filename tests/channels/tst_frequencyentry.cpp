@@ -1,6 +1,6 @@
-#include "app/MessageIds.h"
 #include "channels/FrequencyNormaliser.h"
 #include "channels/FrequencyTyping.h"
+#include "workspace/MessageIds.h"
 
 #include "EditorFixture.h"
 
@@ -99,12 +99,12 @@ void TestFrequencyEntry::normalisesAgainstTheBand()
     QFETCH(QString, expected);
     QFETCH(bool, outOfBand);
     EditorFixture fixture(band);
-    fixture.workspace.table.setText(Column::TxFrequency, 3, typed);
+    fixture.workspace.table.setText(3, Column::TxFrequency, typed);
     fixture.view.editorShown = true;
 
-    QVERIFY(fixture.editor.sendcell(Column::TxFrequency, 3));
+    QVERIFY(fixture.editor.normaliseFrequency(3, Column::TxFrequency));
 
-    QCOMPARE(fixture.cell(Column::TxFrequency, 3), expected);
+    QCOMPARE(fixture.cell(3, Column::TxFrequency), expected);
     QCOMPARE(fixture.messages.messageIds(),
              outOfBand ? QList<int>{Message::FrequencyOutOfBand} : QList<int>{});
     if (outOfBand)
@@ -152,17 +152,17 @@ void TestFrequencyEntry::textThatIsNoNumberKeepsTheCell()
     QFETCH(QList<int>, messagesBefore);
     EditorFixture fixture;
     if (band.isEmpty()) {
-        fixture.workspace.editor.Loading = true;
+        fixture.workspace.editor.loading = true;
         fixture.workspace.bands.select(-1);
-        fixture.workspace.editor.Loading = false;
+        fixture.workspace.editor.loading = false;
     } else {
         fixture.selectBandQuietly(band);
     }
-    fixture.workspace.table.setText(Column::RxFrequency, 2, text);
+    fixture.workspace.table.setText(2, Column::RxFrequency, text);
 
-    QVERIFY(!fixture.editor.sendcell(Column::RxFrequency, 2));
+    QVERIFY(!fixture.editor.normaliseFrequency(2, Column::RxFrequency));
 
-    QCOMPARE(fixture.cell(Column::RxFrequency, 2), text);
+    QCOMPARE(fixture.cell(2, Column::RxFrequency), text);
     QCOMPARE(
         fixture.messages.errors,
         QStringList{QStringLiteral("'%1' is not a valid floating point value").arg(wrongText)});
@@ -193,11 +193,11 @@ void TestFrequencyEntry::eitherSeparatorIsReadAndTheLocalesIsWritten()
     QFETCH(QString, expected);
     QLocale::setDefault(locale);
     EditorFixture fixture;
-    fixture.workspace.table.setText(Column::RxFrequency, 1, text);
+    fixture.workspace.table.setText(1, Column::RxFrequency, text);
 
-    QVERIFY(fixture.editor.sendcell(Column::RxFrequency, 1));
+    QVERIFY(fixture.editor.normaliseFrequency(1, Column::RxFrequency));
 
-    QCOMPARE(fixture.cell(Column::RxFrequency, 1), expected);
+    QCOMPARE(fixture.cell(1, Column::RxFrequency), expected);
     QVERIFY(fixture.messages.errors.isEmpty());
 }
 

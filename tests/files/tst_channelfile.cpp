@@ -1,8 +1,8 @@
 #include "files/ChannelFileParser.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
-#include "files/Gbk.h"
-#include "files/IoErrorText.h"
+#include "workspace/Gbk.h"
+#include "workspace/IoErrorText.h"
 
 #include "support/PermissionsHonoured.h"
 #include "support/ReadOnlyFolder.h"
@@ -91,7 +91,7 @@ void fillTable(ChannelTable& table, const QString& text)
 {
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            table.setText(column, row, text);
+            table.setText(row, column, text);
 }
 
 FileResult readInto(WorkspaceFixture& fixture, const QByteArray& file)
@@ -184,15 +184,15 @@ void TestChannelFile::writesTheExampleFileByteForByte()
     WorkspaceFixture fixture;
     Workspace& workspace = fixture.workspace;
     fixture.localisation.switchLanguage(Language::Chinese);
-    workspace.settings.setPosition(S::TxTOT, 0);
-    workspace.settings.setPosition(S::Voice, 0);
+    workspace.settings.setPosition(S::TimeOut, 0);
+    workspace.settings.setPosition(S::VoicePrompt, 0);
     const QStringList channel1 = {"430.12500", "67.0", "430.12500", "67.0",
                                   "高功率",    "启用", "禁用",      "禁用"};
     const QStringList channel2 = {"445.50000", "禁用", "445.50000", "D023N",
                                   "低功率",    "启用", "禁用",      "启用"};
     for (int column = Column::FirstField; column <= Column::LastField; ++column) {
-        workspace.table.setText(column, 1, channel1[column - 1]);
-        workspace.table.setText(column, 2, channel2[column - 1]);
+        workspace.table.setText(1, column, channel1[column - 1]);
+        workspace.table.setText(2, column, channel2[column - 1]);
     }
 
     QList<QByteArray> expected = {"QV-3307 MEMORY CHANNEL",
@@ -229,9 +229,9 @@ void TestChannelFile::writesCellsAsTheyStand()
     WorkspaceFixture fixture;
     fixture.localisation.switchLanguage(Language::English);
     ChannelTable& table = fixture.workspace.table;
-    table.setText(Column::RxFrequency, 1, "43");
-    table.setText(Column::Power, 1, "高功率");
-    table.setText(Column::RxTone, 2, "67.0");
+    table.setText(1, Column::RxFrequency, "43");
+    table.setText(1, Column::Power, "高功率");
+    table.setText(2, Column::RxTone, "67.0");
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -267,23 +267,23 @@ void TestChannelFile::writtenFilesReadBack()
     written.settings.setVoxInhibit(false);
     const CellWords& words = written.words;
     const QList<QStringList> channels = {
-        {"430.12500", "67.0", "430.12500", "D754I", words.HighWord, words.OnWord, words.OffWord,
-         words.OffWord},
-        {"145.20000", words.OffWord, "146.00625", "254.1", words.LowWord, words.OffWord,
-         words.OnWord, words.OnWord},
+        {"430.12500", "67.0", "430.12500", "D754I", words.highWord, words.onWord, words.offWord,
+         words.offWord},
+        {"145.20000", words.offWord, "146.00625", "254.1", words.lowWord, words.offWord,
+         words.onWord, words.onWord},
     };
     for (int row = 0; row < channels.size(); ++row)
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            written.table.setText(column, 2 * row + 3, channels[row][column - 1]);
+            written.table.setText(2 * row + 3, column, channels[row][column - 1]);
 
     const QTemporaryDir dir;
     const QString path = dir.filePath("radio.F19");
-    QVERIFY(ChannelFileWriter(written).WriteChannelFile(path).ok());
+    QVERIFY(ChannelFileWriter(written).writeFile(path).ok());
 
     WorkspaceFixture target;
     Workspace& read = target.workspace;
     fillTable(read.table, "old");
-    QVERIFY(ChannelFileReader(read, target.localisation).ReadChannelFile(path).ok());
+    QVERIFY(ChannelFileReader(read, target.localisation).readFile(path).ok());
 
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         QCOMPARE(read.table.fields(row), written.table.fields(row));
@@ -291,9 +291,9 @@ void TestChannelFile::writtenFilesReadBack()
     QCOMPARE(read.settings.voxInhibit(), false);
     QCOMPARE(read.bands.selectedText(), band);
     QCOMPARE(read.title(), "RZT3307 [" + band + "]");
-    QCOMPARE(read.LanguageCode, written.LanguageCode);
+    QCOMPARE(read.languageCode, written.languageCode);
     QCOMPARE(read.checkedLanguage, language);
-    QCOMPARE(read.words.OffWord, written.words.OffWord);
+    QCOMPARE(read.words.offWord, written.words.offWord);
 }
 
 void TestChannelFile::channelLinesAreReadByPosition_data()
@@ -353,7 +353,7 @@ void TestChannelFile::channelLinesAreReadByPosition()
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         const QStringList expected = rows.value(row - 1, QStringList(8));
         QCOMPARE(table.fields(row), expected);
-        QCOMPARE(table.text(Column::ChannelLabel, row), ChannelTable::channelLabel(row));
+        QCOMPARE(table.text(row, Column::ChannelLabel), ChannelTable::channelLabel(row));
     }
 }
 
@@ -435,19 +435,19 @@ void TestChannelFile::languageCodeRunsTheSwitch()
     WorkspaceFixture fixture;
     Workspace& workspace = fixture.workspace;
     fixture.localisation.switchLanguage(Language::English);
-    workspace.settings.setPosition(S::TxTOT, 5);
+    workspace.settings.setPosition(S::TimeOut, 5);
 
     const QByteArray channel = "CH01 | 430.12500 | OFF | 430.12500 | 67.0 | High | ON | OFF | "
                                "OFF | \r\n";
     QVERIFY(readInto(fixture, crlfLines(headLines(languageLine)) + channel).ok());
 
     QCOMPARE(workspace.checkedLanguage, language);
-    QCOMPARE(workspace.LanguageCode, languageCode(language));
-    QCOMPARE(workspace.words.OffWord, offWord);
-    QCOMPARE(workspace.settings.entries(S::TxTOT).first(), offWord);
+    QCOMPARE(workspace.languageCode, languageCode(language));
+    QCOMPARE(workspace.words.offWord, offWord);
+    QCOMPARE(workspace.settings.entries(S::TimeOut).first(), offWord);
     // The switch runs before the cells are filled, so they stand as the file has them.
-    QCOMPARE(workspace.table.text(Column::RxTone, 1), QString("OFF"));
-    QCOMPARE(workspace.table.text(Column::Power, 1), QString("High"));
+    QCOMPARE(workspace.table.text(1, Column::RxTone), QString("OFF"));
+    QCOMPARE(workspace.table.text(1, Column::Power), QString("High"));
 }
 
 void TestChannelFile::bandIsSelectedLearnedOrLeft_data()
@@ -651,14 +651,14 @@ void TestChannelFile::aFileThatDoesNotConvertChangesNothing()
     for (const QSignalSpy* spy : {&languageApplied, &bandAppended, &bandSelected, &titleChanged,
                                   &settingChanged, &voxChanged, &cellsChanged})
         QCOMPARE(spy->count(), 0);
-    QCOMPARE(workspace.LanguageCode, languageCode(interfaceLanguage));
+    QCOMPARE(workspace.languageCode, languageCode(interfaceLanguage));
     QCOMPARE(workspace.bands.entries(), (QStringList{"400-470MHz", "350-390MHz"}));
     QCOMPARE(workspace.bands.selectedText(), QString("350-390MHz"));
     QCOMPARE(workspace.title(), Workspace::InitialTitle);
     QCOMPARE(workspace.settings.positions(), (FunctionSettings::Positions{}));
     QVERIFY(!workspace.settings.voxInhibit());
-    QCOMPARE(workspace.table.text(Column::RxFrequency, 1), QString("old"));
-    QCOMPARE(workspace.table.text(Column::OptionC, 16), QString("old"));
+    QCOMPARE(workspace.table.text(1, Column::RxFrequency), QString("old"));
+    QCOMPARE(workspace.table.text(16, Column::OptionC), QString("old"));
 }
 
 void TestChannelFile::theParserNeedsNoWorkspace()
@@ -721,11 +721,11 @@ void TestChannelFile::fileErrorsUseTheSystemsWords()
     fillTable(fixture.workspace.table, "kept");
 
     const FileResult result =
-        saving ? ChannelFileWriter(fixture.workspace).WriteChannelFile(path)
-               : ChannelFileReader(fixture.workspace, fixture.localisation).ReadChannelFile(path);
+        saving ? ChannelFileWriter(fixture.workspace).writeFile(path)
+               : ChannelFileReader(fixture.workspace, fixture.localisation).readFile(path);
     QCOMPARE(result.errorText(), error);
-    QCOMPARE(fixture.workspace.table.text(Column::RxFrequency, 1), QString("kept"));
-    QCOMPARE(fixture.workspace.LanguageCode, 0);
+    QCOMPARE(fixture.workspace.table.text(1, Column::RxFrequency), QString("kept"));
+    QCOMPARE(fixture.workspace.languageCode, 0);
     // Nothing is left behind beside the target.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"folder"});
@@ -748,17 +748,17 @@ void TestChannelFile::failedSaveLeavesThePreviousFileWhole()
     const QString path = dir.filePath("radio.F19");
     WorkspaceFixture fixture;
     fixture.localisation.switchLanguage(Language::English);
-    QVERIFY(ChannelFileWriter(fixture.workspace).WriteChannelFile(path).ok());
+    QVERIFY(ChannelFileWriter(fixture.workspace).writeFile(path).ok());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray previous = file.readAll();
     file.close();
 
-    fixture.workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    fixture.workspace.table.setText(1, Column::RxFrequency, "430.12500");
     FileResult result = FileResult::done();
     {
         const FileSizeLimit diskFull(200);
-        result = ChannelFileWriter(fixture.workspace).WriteChannelFile(path);
+        result = ChannelFileWriter(fixture.workspace).writeFile(path);
     }
     QCOMPARE(result.errorText(), QString("Disk full"));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -782,7 +782,7 @@ void TestChannelFile::replacingKeepsPermissionsAndFollowsLinks()
 
     WorkspaceFixture fixture;
     const ChannelFileWriter writer(fixture.workspace);
-    QVERIFY(writer.WriteChannelFile(link).ok());
+    QVERIFY(writer.writeFile(link).ok());
 
     QVERIFY(QFileInfo(link).isSymLink());
     const QFile::Permissions currentUser = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
@@ -827,7 +827,7 @@ void TestChannelFile::savingWhereOnlyTheFileIsWritable()
     ::stat(QFile::encodeName(path).constData(), &before);
 
     WorkspaceFixture fixture;
-    fixture.workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    fixture.workspace.table.setText(1, Column::RxFrequency, "430.12500");
     const ChannelFileWriter writer(fixture.workspace);
     FileResult result = FileResult::done();
     {
@@ -838,7 +838,7 @@ void TestChannelFile::savingWhereOnlyTheFileIsWritable()
         std::optional<FileSizeLimit> limit;
         if (diskFull)
             limit.emplace(200);
-        result = writer.WriteChannelFile(path);
+        result = writer.writeFile(path);
     }
 
     QCOMPARE(result.errorText(), error);
@@ -883,7 +883,7 @@ void TestChannelFile::aStickyFolderRefusingTheRenameIsWrittenInPlace()
     {
         const PermissionsHonoured permissions;
         QVERIFY(permissions.holds());
-        result = writer.WriteChannelFile(path);
+        result = writer.writeFile(path);
     }
     QVERIFY2(result.ok(), qPrintable(result.errorText()));
     QFile file(path);

@@ -1,6 +1,6 @@
-#include "channels/ChannelColumn.h"
 #include "files/ChannelListCsv.h"
 #include "files/ChannelListCsvText.h"
+#include "workspace/ChannelColumn.h"
 
 #include <QLocale>
 #include <QTest>

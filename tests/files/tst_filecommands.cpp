@@ -1,12 +1,13 @@
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
 #include "files/ChannelFileWriter.h"
 #include "files/FileCommands.h"
 #include "files/FileDialogs.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
 
 #include "support/PermissionsHonoured.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/RecordingMessageLibrary.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/WorkspaceFixture.h"
 
 #include <QDir>
@@ -17,29 +18,6 @@
 namespace {
 
 using S = FunctionSettings;
-
-// Answers the file dialogs from a script and notes what the program looked like when
-// each one came up.
-class ScriptedFileDialogs : public FileDialogs
-{
-public:
-    std::optional<QString> openAnswer;
-    std::optional<QString> saveAnswer;
-    std::function<void()> onDialog;
-    int shown = 0;
-
-    std::optional<QString> openPath() override { return answer(openAnswer); }
-    std::optional<QString> savePath() override { return answer(saveAnswer); }
-
-private:
-    std::optional<QString> answer(const std::optional<QString>& scripted)
-    {
-        ++shown;
-        if (onDialog)
-            onDialog();
-        return scripted;
-    }
-};
 
 // The file commands with everything around them recorded: boxes, the main window's
 // enabled state, the cell editors being closed and the dialogs.
@@ -62,7 +40,7 @@ struct Desk
             events << (windowEnabled ? "box, window enabled" : "box, window disabled");
         };
         dialogs.onDialog = [this] {
-            events << (workspace.editor.Loading ? "dialog, loading" : "dialog");
+            events << (workspace.editor.loading ? "dialog, loading" : "dialog");
         };
     }
 
@@ -78,7 +56,7 @@ struct Desk
         workspace.settings.setVoxInhibit(false);
         for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
             for (int column = Column::FirstField; column <= Column::LastField; ++column)
-                workspace.table.setText(column, row, "x");
+                workspace.table.setText(row, column, "x");
     }
 
     QString writeFile(const QString& name, const QByteArray& contents)
@@ -135,7 +113,7 @@ void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
     const FunctionSettings::Positions before = workspace.settings.positions();
     desk.messages.answers = {confirmed};
 
-    desk.commands.New();
+    desk.commands.newFile();
 
     QCOMPARE(desk.events,
              (QStringList{"editors closed", "box, window disabled", "editors closed"}));
@@ -148,15 +126,15 @@ void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
     QCOMPARE(workspace.settings.positions(), confirmed ? S::StartupPositions : before);
     QCOMPARE(workspace.settings.voxInhibit(), confirmed);
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
-        QCOMPARE(workspace.table.text(Column::ChannelLabel, row), ChannelTable::channelLabel(row));
+        QCOMPARE(workspace.table.text(row, Column::ChannelLabel), ChannelTable::channelLabel(row));
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            QCOMPARE(workspace.table.text(column, row), confirmed ? QString() : QString("x"));
+            QCOMPARE(workspace.table.text(row, column), confirmed ? QString() : QString("x"));
     }
     // Neither answer touches the band, the title or the language.
     QCOMPARE(workspace.bands.selectedText(), QString("136-174MHz"));
     QCOMPARE(workspace.title(), QString("RZT3307 [136-174MHz]"));
-    QCOMPARE(workspace.LanguageCode, 2);
-    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), QString("RX Freq"));
+    QCOMPARE(workspace.languageCode, 2);
+    QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), QString("RX Freq"));
 }
 
 void TestFileCommands::openHoldsLoadingOnEveryPath_data()
@@ -187,15 +165,15 @@ void TestFileCommands::openHoldsLoadingOnEveryPath()
     Workspace& workspace = desk.workspace;
     QList<bool> loadingWhenSelected;
     QObject::connect(&workspace.bands, &BandList::selectionChanged, &workspace.bands,
-                     [&] { loadingWhenSelected << workspace.editor.Loading; });
+                     [&] { loadingWhenSelected << workspace.editor.loading; });
     if (!cancelled)
         desk.dialogs.openAnswer = contents.isEmpty() ? desk.dir.filePath("typed.F19")
                                                      : desk.writeFile("radio.F19", contents);
 
-    desk.commands.Open();
+    desk.commands.openFile();
 
     QCOMPARE(desk.events, (QStringList{"editors closed", "dialog, loading"}));
-    QVERIFY(!workspace.editor.Loading);
+    QVERIFY(!workspace.editor.loading);
     QVERIFY(desk.messages.boxes.isEmpty()); // no question, no numbered message
     QCOMPARE(desk.messages.errors, error.isEmpty() ? QStringList() : QStringList{error});
     QCOMPARE(workspace.bands.selectedText(),
@@ -203,9 +181,9 @@ void TestFileCommands::openHoldsLoadingOnEveryPath()
     QCOMPARE(loadingWhenSelected, bandTaken ? QList<bool>{true} : QList<bool>{});
 
     const bool read = bandTaken && error.isEmpty();
-    QCOMPARE(workspace.table.text(Column::RxFrequency, 1), read ? QString("440.00000") : "x");
-    QCOMPARE(workspace.table.text(Column::RxFrequency, 2), read ? QString() : "x");
-    QCOMPARE(workspace.settings.position(S::VoxGainLevel), read ? 7 : 0);
+    QCOMPARE(workspace.table.text(1, Column::RxFrequency), read ? QString("440.00000") : "x");
+    QCOMPARE(workspace.table.text(2, Column::RxFrequency), read ? QString() : "x");
+    QCOMPARE(workspace.settings.position(S::VoxGain), read ? 7 : 0);
 }
 
 void TestFileCommands::saveWritesWhereTheUserChose_data()
@@ -234,7 +212,7 @@ void TestFileCommands::saveWritesWhereTheUserChose()
     if (!name.isEmpty())
         desk.dialogs.saveAnswer = desk.dir.filePath(name);
 
-    desk.commands.Save();
+    desk.commands.saveFile();
 
     QCOMPARE(desk.events, (QStringList{"editors closed", "dialog"}));
     QVERIFY(desk.messages.boxes.isEmpty());
@@ -261,7 +239,7 @@ void TestFileCommands::savingOverAWritableFileInAReadOnlyFolderShowsNothing()
         const PermissionsHonoured permissions;
         if (!permissions.holds())
             QSKIP("This process passes over file permissions and cannot stop doing so");
-        desk.commands.Save();
+        desk.commands.saveFile();
     }
     QVERIFY(desk.messages.errors.isEmpty());
     QVERIFY(desk.messages.boxes.isEmpty());

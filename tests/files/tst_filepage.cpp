@@ -1,15 +1,14 @@
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
 #include "app/Skins.h"
 #include "app/ThemedMessageBoxes.h"
 #include "channels/SettingsPage.h"
 #include "files/FileDialogs.h"
 #include "files/QtFileDialogs.h"
+#include "workspace/MessageIds.h"
 
-#include "support/RecordingMessageLibrary.h"
-#include "support/TemporaryProgramFolder.h"
+#include "support/RunningProgram.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,13 +25,14 @@
 
 namespace {
 
-class ScriptedFileDialogs : public FileDialogs
+// The program as it starts, not shown yet; with its own message boxes when `themed`.
+ProgramOptions hiddenProgram(bool themed = false)
 {
-public:
-    std::optional<QString> path;
-    std::optional<QString> openPath() override { return path; }
-    std::optional<QString> savePath() override { return path; }
-};
+    ProgramOptions options;
+    options.show = false;
+    options.themedMessageBoxes = themed;
+    return options;
+}
 
 // The filter names the user can pick from.
 QStringList shownFilters(const QFileDialog& dialog)
@@ -84,18 +84,13 @@ private slots:
 
 void TestFilePage::iconButtonsRunTheCommands()
 {
-    TemporaryProgramFolder folder;
-    folder.copyCompanionFiles();
-    RecordingMessageLibrary messages;
-    ScriptedFileDialogs dialogs;
-    Platform platform;
-    platform.programFolder = folder.path();
-    platform.messages = &messages;
-    platform.fileDialogs = &dialogs;
-    auto window = std::make_unique<MainWindow>(platform);
+    RunningProgram program(hiddenProgram());
+    MainWindow* window = program.window.get();
+    RecordingMessageLibrary& messages = program.messages;
+    ScriptedFileDialogs& dialogs = program.fileDialogs;
     MenuPages* menu = window->menuPages();
     Workspace& workspace = window->workspace();
-    workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    workspace.table.setText(1, Column::RxFrequency, "430.12500");
 
     bool enabledDuringQuestion = true;
     messages.onBox = [&](const RecordingMessageLibrary::Box&) {
@@ -109,14 +104,14 @@ void TestFilePage::iconButtonsRunTheCommands()
     QVERIFY(workspace.table.isEmptyChannel(1));
 
     const QTemporaryDir dir;
-    dialogs.path = dir.filePath("radio.F19");
-    workspace.table.setText(Column::RxFrequency, 2, "145.20000");
+    dialogs.answerBoth(dir.filePath("radio.F19"));
+    workspace.table.setText(2, Column::RxFrequency, "145.20000");
     menu->saveButton()->button()->click();
-    QVERIFY(QFile::exists(*dialogs.path));
+    QVERIFY(QFile::exists(*dialogs.saveAnswer));
 
     workspace.table.clearTable();
     menu->openButton()->button()->click();
-    QCOMPARE(workspace.table.text(Column::RxFrequency, 2), QString("145.20000"));
+    QCOMPARE(workspace.table.text(2, Column::RxFrequency), QString("145.20000"));
     QCOMPARE(window->windowTitle(), QString("RZT3307 [400-470MHz]"));
     QVERIFY(messages.errors.isEmpty());
 }
@@ -137,29 +132,21 @@ void TestFilePage::aFileThatDoesNotReadLeavesTheWindowAsItWas()
     QFETCH(QString, message);
 
     // The program as it runs, with its own error box.
-    TemporaryProgramFolder folder;
-    folder.copyCompanionFiles();
-    Skins skins(folder.path());
-    ThemedMessageBoxes boxes(skins);
-    ScriptedFileDialogs dialogs;
-    Platform platform;
-    platform.programFolder = folder.path();
-    platform.messages = &boxes;
-    platform.fileDialogs = &dialogs;
-    auto window = std::make_unique<MainWindow>(platform);
-    boxes.setParentWindow(window.get());
+    RunningProgram program(hiddenProgram(true));
+    MainWindow* window = program.window.get();
+    ScriptedFileDialogs& dialogs = program.fileDialogs;
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
 
     // A channel set and the language chosen; then a file saved from here is edited by
     // hand: the other language, a new band and a letter for the squelch digit.
     Workspace& workspace = window->workspace();
-    workspace.table.setText(Column::RxFrequency, 1, "430.12500");
+    workspace.table.setText(1, Column::RxFrequency, "430.12500");
     window->localisation().switchLanguage(language);
     const QTemporaryDir dir;
-    dialogs.path = dir.filePath("bad.F19");
+    dialogs.answerBoth(dir.filePath("bad.F19"));
     window->menuPages()->saveButton()->button()->click();
-    QFile bad(*dialogs.path);
+    QFile bad(*dialogs.saveAnswer);
     QVERIFY(bad.open(QIODevice::ReadOnly));
     QByteArray contents = bad.readAll();
     bad.close();
@@ -177,11 +164,11 @@ void TestFilePage::aFileThatDoesNotReadLeavesTheWindowAsItWas()
     const FunctionSettings::Positions positions = workspace.settings.positions();
     const QStringList bands = workspace.bands.entries();
     const QString bandShown = window->settingsPage()->bandBox()->currentText();
-    const QString captions = workspace.table.text(Column::RxFrequency, Row::Captions);
+    const QString captions = workspace.table.text(Row::Captions, Column::RxFrequency);
 
     QString boxTitle;
     QString boxText;
-    QTimer::singleShot(0, window.get(), [&] {
+    QTimer::singleShot(0, window, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         boxTitle = box->windowTitle();
@@ -193,8 +180,8 @@ void TestFilePage::aFileThatDoesNotReadLeavesTheWindowAsItWas()
     QCOMPARE(boxTitle, QString("QV3307"));
     QCOMPARE(boxText, message);
     QCOMPARE(window->windowTitle(), title);
-    QCOMPARE(workspace.LanguageCode, languageCode(language));
-    QCOMPARE(workspace.table.text(Column::RxFrequency, Row::Captions), captions);
+    QCOMPARE(workspace.languageCode, languageCode(language));
+    QCOMPARE(workspace.table.text(Row::Captions, Column::RxFrequency), captions);
     QCOMPARE(workspace.table.fields(1), channel1);
     QCOMPARE(workspace.settings.positions(), positions);
     QCOMPARE(workspace.bands.entries(), bands);

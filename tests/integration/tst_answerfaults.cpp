@@ -1,15 +1,16 @@
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
-#include "app/SettingsFile.h"
 #include "link/MemoryMap.h"
 #include "link/ReadWriteDialog.h"
 #include "link/ReadWriteSession.h"
 #include "link/SerialPort.h"
 #include "service/PowerCalibration.h"
 #include "service/ServiceCommands.h"
+#include "workspace/MessageIds.h"
+#include "workspace/SettingsFile.h"
 
+#include "MarkerData.h"
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
 #include "support/RunningProgram.h"
@@ -38,34 +39,9 @@ enum class Outcome { Success, Failure, Either };
 
 using Kind = RadioCommandKind;
 
-constexpr int Channel7 = MemoryMap::ChannelRecord(7);
-constexpr int Channel7SecondHalf = MemoryMap::ChannelRecordSecondHalf(7);
+constexpr int Channel7 = MemoryMap::channelRecord(7);
+constexpr int Channel7SecondHalf = MemoryMap::channelRecordSecondHalf(7);
 constexpr int NoAddress = -1;
-
-const QStringList MarkerRow{"145.00000", "OFF", "145.00000", "OFF", "Low", "OFF", "ON", "ON"};
-const QString MarkerBand = QStringLiteral("136-174MHz");
-const PowerCalibrationValues RadioCalibration{79, 48, 2};
-const PowerCalibrationValues BoxCalibration{100, 200, 0};
-
-QByteArray calibrationBlock(const PowerCalibrationValues& values)
-{
-    return QByteArray::fromHex(QStringLiteral("%1%2%3FFFFFFFFFF")
-                                   .arg(values.LowPower, 2, 16, QLatin1Char('0'))
-                                   .arg(values.HighPower, 2, 16, QLatin1Char('0'))
-                                   .arg(values.LowVoltage, 2, 16, QLatin1Char('0'))
-                                   .toLatin1());
-}
-
-// The radio a read takes its data from: the sample, with a calibration.
-QByteArray sampleRadio()
-{
-    QByteArray image = SampleRadio::image();
-    image.replace(MemoryMap::PowerCalibration, MemoryMap::BlockSize,
-                  calibrationBlock(RadioCalibration));
-    return image;
-}
-
-const QByteArray BlankRadio(MemoryMap::ImageSize, char(0xFF));
 
 AnswerFault late(Kind kind, int address, int ms)
 {
@@ -266,10 +242,10 @@ void TestAnswerFaults::run(Procedure procedure)
     RadioFaults faults;
     faults.answerFault = row.fault;
     const bool writing = procedure == Procedure::Write;
-    QByteArray radioBefore = writing ? BlankRadio : sampleRadio();
+    QByteArray radioBefore = writing ? MarkerData::BlankRadio : MarkerData::sampleRadio();
     if (!row.settingsBlock.isEmpty())
         radioBefore.replace(MemoryMap::SettingsBlock, MemoryMap::BlockSize, row.settingsBlock);
-    RunningProgram program(radioBefore, faults);
+    RunningProgram program(ProgramOptions::withRadio(radioBefore, faults));
     program.radio.setPaced(row.paced);
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
     Workspace& workspace = program.workspace();
@@ -279,15 +255,9 @@ void TestAnswerFaults::run(Procedure procedure)
     if (writing) {
         SampleRadio::fill(workspace);
     } else {
-        workspace.editor.Loading = true; // selected as a file open does, without a question
-        workspace.bands.append(MarkerBand);
-        workspace.bands.select(workspace.bands.indexOf(MarkerBand));
-        workspace.editor.Loading = false;
-        for (int channel = Row::FirstChannel; channel <= Row::LastChannel; ++channel)
-            for (int column = Column::FirstField; column <= Column::LastField; ++column)
-                workspace.table.setText(column, channel, MarkerRow[column - 1]);
+        MarkerData::fill(workspace);
     }
-    service.calibration().setValues(BoxCalibration);
+    service.calibration().setValues(MarkerData::BoxCalibration);
     const RadioContents before = workspace.radioContents();
     const QStringList bandsBefore = workspace.bands.entries();
     const QString titleBefore = workspace.title();
@@ -325,7 +295,7 @@ void TestAnswerFaults::run(Procedure procedure)
     QVERIFY(program.window->isEnabled());
     QVERIFY(!program.dialog->isVisible());
     QVERIFY(!service.busy());
-    QVERIFY(!program.window->serialPort().PortOpen());
+    QVERIFY(!program.window->serialPort().isOpen());
 
     // The program's data: the radio's after a read that worked, as it was otherwise.
     RadioContents expected = before;
@@ -342,7 +312,8 @@ void TestAnswerFaults::run(Procedure procedure)
     QCOMPARE(workspace.bands.entries(), bandsExpected);
     QCOMPARE(workspace.title(), titleExpected);
     const bool calibrationTaken = procedure == Procedure::CalibrationRead && succeeded;
-    QCOMPARE(service.calibration().values(), calibrationTaken ? RadioCalibration : BoxCalibration);
+    QCOMPARE(service.calibration().values(),
+             calibrationTaken ? MarkerData::RadioCalibration : MarkerData::BoxCalibration);
     QCOMPARE(service.writeEnabled(), calibrationTaken);
 
     // The radio: changed only by a write, and only ever to what was to be written. The
@@ -355,7 +326,7 @@ void TestAnswerFaults::run(Procedure procedure)
         } else {
             for (int address = 0; address < MemoryMap::ImageSize; address += MemoryMap::BlockSize) {
                 const QByteArray block = radioAfter.mid(address, MemoryMap::BlockSize);
-                QVERIFY2(block == BlankRadio.mid(address, MemoryMap::BlockSize) ||
+                QVERIFY2(block == MarkerData::BlankRadio.mid(address, MemoryMap::BlockSize) ||
                              block == SampleRadio::block(SampleRadio::image(), address),
                          qPrintable(QString::number(address, 16)));
             }
@@ -364,7 +335,7 @@ void TestAnswerFaults::run(Procedure procedure)
     case Procedure::CalibrationWrite: {
         QByteArray written = radioBefore;
         written.replace(MemoryMap::PowerCalibration, MemoryMap::BlockSize,
-                        calibrationBlock(BoxCalibration));
+                        MarkerData::calibrationBlock(MarkerData::BoxCalibration));
         QTRY_COMPARE(program.radio.memory().image(), succeeded ? written : radioBefore);
         break;
     }
@@ -380,11 +351,10 @@ void TestAnswerFaults::run(Procedure procedure)
 
     // qv3307.ini, written when the window goes, keeps exactly the band list it had.
     const int selectedExpected = int(bandsExpected.indexOf(expected.band));
-    program.dialog.reset();
-    program.window.reset();
+    program.exitAndReadSettingsFile();
     const StoredChoices stored = StoredChoices::read(SettingsFile(program.folder.path()));
     QCOMPARE(stored.bands, bandsExpected);
-    QCOMPARE(stored.listnow, selectedExpected);
+    QCOMPARE(stored.selectedBand, selectedExpected);
 }
 
 QTEST_MAIN(TestAnswerFaults)

@@ -1,7 +1,6 @@
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
 #include "link/MemoryMap.h"
 #include "link/QtSerialPort.h"
 #include "link/ReadWriteDialog.h"
@@ -9,14 +8,16 @@
 #include "link/SerialPort.h"
 #include "service/PowerCalibration.h"
 #include "service/ServiceCommands.h"
+#include "workspace/MessageIds.h"
 
+#include "MarkerData.h"
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
 #include "support/RunningProgram.h"
 #include "support/SampleRadio.h"
 #include "support/TemporaryProgramFolder.h"
 
-#include <QProcess>
+#include "support/HeldPort.h"
 #include <QPushButton>
 #include <QTest>
 
@@ -69,25 +70,13 @@ int writeChannelStart(int channel)
     return AfterHandshake + (channel - 1) * WriteChannelStage;
 }
 
-const QStringList MarkerRow{"145.00000", "OFF", "145.00000", "OFF", "Low", "OFF", "ON", "ON"};
-const QString MarkerBand = QStringLiteral("136-174MHz");
-constexpr FunctionSettings::Positions MarkerSettings = FunctionSettings::StartupPositions;
-const PowerCalibrationValues RadioCalibration{79, 48, 2};
-const PowerCalibrationValues BoxCalibration{100, 200, 0};
-
-QByteArray calibrationBlock(const PowerCalibrationValues& values)
-{
-    return QByteArray::fromHex(QStringLiteral("%1%2%3FFFFFFFFFF")
-                                   .arg(values.LowPower, 2, 16, QLatin1Char('0'))
-                                   .arg(values.HighPower, 2, 16, QLatin1Char('0'))
-                                   .arg(values.LowVoltage, 2, 16, QLatin1Char('0'))
-                                   .toLatin1());
-}
-
 // The program with its read/write dialog; COM1 leads to the simulated radio.
 struct Program : RunningProgram
 {
-    Program(const QByteArray& image, const RadioFaults& faults) : RunningProgram(image, faults) {}
+    Program(const QByteArray& image, const RadioFaults& faults)
+        : RunningProgram(ProgramOptions::withRadio(image, faults))
+    {
+    }
 
     ServiceCommands& service() { return window->serviceCommands(); }
     QByteArray memory(int address, int size = MemoryMap::BlockSize)
@@ -106,23 +95,6 @@ struct Program : RunningProgram
         QVERIFY(dialog->startButton()->isEnabled());
         QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
-    }
-};
-
-// Holds COM1's device from another process, as another program would.
-struct PortHolder
-{
-    QProcess process;
-    explicit PortHolder(const QString& device)
-    {
-        process.start(PORT_HOLDER, {device});
-        process.waitForReadyRead(10'000);
-    }
-    bool holding() { return process.readAll().trimmed() == "held"; }
-    ~PortHolder()
-    {
-        process.closeWriteChannel();
-        process.waitForFinished(10'000);
     }
 };
 
@@ -219,11 +191,11 @@ void TestFaultMatrix::everyFaultAtEveryStage_data()
     read("9-byte hello reply", fault(longHello()), {notAnswering});
     read("acknowledgement 15", fault(acknowledgement(0x15)), {notAnswering});
     read("no band reply", fault(noReplyAt(MemoryMap::BandBlock)), {notAnswering});
-    read("no reply at channel 1", fault(noReplyAt(MemoryMap::ChannelRecord(1))), {notAnswering});
+    read("no reply at channel 1", fault(noReplyAt(MemoryMap::channelRecord(1))), {notAnswering});
     read("no reply at channel 7, second half",
-         fault(noReplyAt(MemoryMap::ChannelRecordSecondHalf(7))), {notAnswering});
+         fault(noReplyAt(MemoryMap::channelRecordSecondHalf(7))), {notAnswering});
     read("no reply at channel 16, second half",
-         fault(noReplyAt(MemoryMap::ChannelRecordSecondHalf(16))), {notAnswering});
+         fault(noReplyAt(MemoryMap::channelRecordSecondHalf(16))), {notAnswering});
     read("no settings reply", fault(noReplyAt(MemoryMap::SettingsBlock)), {notAnswering});
     read("late replies", fault(late()), {notAnswering});
     read("hang-up in the hello", fault(hangUpAfter(3)), {notAnswering});
@@ -242,9 +214,9 @@ void TestFaultMatrix::everyFaultAtEveryStage_data()
     write("9-byte hello reply", fault(longHello()), {notAnswering});
     // Its answer to the handshake's 06 already tells: nothing is written.
     write("acknowledgement 15", fault(acknowledgement(0x15)), {notAnswering});
-    write("no reply at channel 1", fault(noReplyAt(MemoryMap::ChannelRecord(1))), {notAnswering});
+    write("no reply at channel 1", fault(noReplyAt(MemoryMap::channelRecord(1))), {notAnswering});
     write("no reply at channel 7, second half",
-          fault(noReplyAt(MemoryMap::ChannelRecordSecondHalf(7))), {notAnswering, 6, true});
+          fault(noReplyAt(MemoryMap::channelRecordSecondHalf(7))), {notAnswering, 6, true});
     // The settings and band requests are not acknowledged: a radio that ignores them
     // still gives a successful write.
     write("settings ignored", fault(noReplyAt(MemoryMap::SettingsBlock)),
@@ -292,10 +264,8 @@ void TestFaultMatrix::everyFaultAtEveryStage()
     QFETCH(Fault, fault);
     QFETCH(Expected, expected);
 
-    QByteArray image = SampleRadio::image();
-    image.replace(MemoryMap::PowerCalibration, MemoryMap::BlockSize,
-                  calibrationBlock(RadioCalibration));
-    const QByteArray blank(MemoryMap::ImageSize, char(0xFF));
+    const QByteArray image = MarkerData::sampleRadio();
+    const QByteArray& blank = MarkerData::BlankRadio;
     Program program(procedure == Procedure::Write ? blank : image, fault.radio);
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
     QVERIFY(!program.radio.slavePath().isEmpty());
@@ -305,17 +275,9 @@ void TestFaultMatrix::everyFaultAtEveryStage()
     if (procedure == Procedure::Write) {
         SampleRadio::fill(workspace);
     } else {
-        // Selected as a file open does, without the band-change question.
-        workspace.editor.Loading = true;
-        workspace.bands.append(MarkerBand);
-        workspace.bands.select(workspace.bands.indexOf(MarkerBand));
-        workspace.editor.Loading = false;
-        for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
-            for (int column = Column::FirstField; column <= Column::LastField; ++column)
-                workspace.table.setText(column, row, MarkerRow[column - 1]);
-        workspace.settings.reset(MarkerSettings);
+        MarkerData::fill(workspace);
     }
-    program.service().calibration().setValues(BoxCalibration);
+    program.service().calibration().setValues(MarkerData::BoxCalibration);
     const QStringList tableBefore = [&] {
         QStringList texts;
         for (int row = 1; row <= 16; ++row)
@@ -323,7 +285,7 @@ void TestFaultMatrix::everyFaultAtEveryStage()
         return texts;
     }();
 
-    std::optional<PortHolder> holder;
+    std::optional<HeldPort> holder;
     if (fault.portHeld) {
         holder.emplace(program.radio.slavePath());
         QVERIFY(holder->holding());
@@ -356,7 +318,7 @@ void TestFaultMatrix::everyFaultAtEveryStage()
     QVERIFY(program.window->isEnabled());
     QVERIFY(!program.dialog->isVisible());
     QVERIFY(!program.service().busy());
-    QVERIFY(!program.window->serialPort().PortOpen());
+    QVERIFY(!program.window->serialPort().isOpen());
     holder.reset();
     if (!program.radio.hungUp())
         QVERIFY(QtSerialPort::probe(program.radio.slavePath()));
@@ -366,14 +328,15 @@ void TestFaultMatrix::everyFaultAtEveryStage()
     case Procedure::Read: {
         const bool taken = expected.messages.isEmpty();
         for (int row = 1; row <= 16; ++row)
-            QCOMPARE(program.row(row), taken ? SampleRadio::rowTexts(row) : MarkerRow);
-        QCOMPARE(workspace.settings.positions(), taken ? SampleRadio::Settings : MarkerSettings);
-        QCOMPARE(workspace.bands.selectedText(), taken ? SampleRadio::Band : MarkerBand);
+            QCOMPARE(program.row(row), taken ? SampleRadio::rowTexts(row) : MarkerData::Channel);
+        QCOMPARE(workspace.settings.positions(),
+                 taken ? SampleRadio::Settings : MarkerData::Settings);
+        QCOMPARE(workspace.bands.selectedText(), taken ? SampleRadio::Band : MarkerData::Band);
         break;
     }
     case Procedure::Write:
         for (int channel = 1; channel <= 16; ++channel) {
-            const int address = MemoryMap::ChannelRecord(channel);
+            const int address = MemoryMap::channelRecord(channel);
             QByteArray record = blank.mid(address, MemoryMap::ChannelRecordSize);
             if (channel <= expected.channels)
                 record = image.mid(address, MemoryMap::ChannelRecordSize);
@@ -392,12 +355,13 @@ void TestFaultMatrix::everyFaultAtEveryStage()
         break;
     case Procedure::CalibrationRead:
         QCOMPARE(program.service().calibration().values(),
-                 expected.arrived ? RadioCalibration : BoxCalibration);
+                 expected.arrived ? MarkerData::RadioCalibration : MarkerData::BoxCalibration);
         QCOMPARE(program.service().writeEnabled(), expected.arrived);
         break;
     case Procedure::CalibrationWrite:
         QCOMPARE(program.memory(MemoryMap::PowerCalibration),
-                 calibrationBlock(expected.arrived ? BoxCalibration : RadioCalibration));
+                 MarkerData::calibrationBlock(expected.arrived ? MarkerData::BoxCalibration
+                                                               : MarkerData::RadioCalibration));
         QVERIFY(!program.service().writeEnabled());
         break;
     case Procedure::Aging:

@@ -75,7 +75,7 @@ void TestReadWriteWords::readAndWrittenBackKeepsEveryFlag()
     const QByteArray image = SampleRadio::image();
     // Starts in the other language, so that choosing this one applies its table.
     const Language other = language == Language::English ? Language::Chinese : Language::English;
-    RunningProgram program(image, {}, other);
+    RunningProgram program(ProgramOptions::withRadio(image, {}, other));
     const QString tableFile = languageName(language) + ".lang";
     if (table.isNull())
         QVERIFY(QFile::remove(program.folder.filePath(tableFile)));

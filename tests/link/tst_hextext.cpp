@@ -8,15 +8,15 @@ class TestHexText : public QObject
     Q_OBJECT
 
 private slots:
-    void hexToBytes_data();
-    void hexToBytes();
+    void readsPairsOfDigits_data();
+    void readsPairsOfDigits();
     void notHexIsRefusedWhole_data();
     void notHexIsRefusedWhole();
-    void bytesToHex_data();
-    void bytesToHex();
+    void writesUpperCaseDigits_data();
+    void writesUpperCaseDigits();
 };
 
-void TestHexText::hexToBytes_data()
+void TestHexText::readsPairsOfDigits_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
@@ -29,12 +29,12 @@ void TestHexText::hexToBytes_data()
     QTest::newRow("zero byte kept") << "000600" << QByteArray("\x00\x06\x00", 3);
 }
 
-void TestHexText::hexToBytes()
+void TestHexText::readsPairsOfDigits()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     bool ok = false;
-    QCOMPARE(HexToBytes(text, &ok), bytes);
+    QCOMPARE(hexToBytes(text, &ok), bytes);
     QVERIFY(ok);
 }
 
@@ -52,11 +52,11 @@ void TestHexText::notHexIsRefusedWhole()
 {
     QFETCH(QString, text);
     bool ok = true;
-    QCOMPARE(HexToBytes(text, &ok), QByteArray());
+    QCOMPARE(hexToBytes(text, &ok), QByteArray());
     QVERIFY(!ok);
 }
 
-void TestHexText::bytesToHex_data()
+void TestHexText::writesUpperCaseDigits_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
@@ -67,12 +67,12 @@ void TestHexText::bytesToHex_data()
     QTest::newRow("high bytes") << QByteArray::fromHex("00ff80") << "00FF80";
 }
 
-void TestHexText::bytesToHex()
+void TestHexText::writesUpperCaseDigits()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
-    QCOMPARE(BytesToHex(bytes), text);
-    QCOMPARE(HexToBytes(text), bytes);
+    QCOMPARE(bytesToHex(bytes), text);
+    QCOMPARE(hexToBytes(text), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestHexText)

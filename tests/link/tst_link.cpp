@@ -83,16 +83,16 @@ void TestLink::cleanup()
 
 void TestLink::receiveEventReplacesReceivedBytesWhole()
 {
-    QCOMPARE(m_link->ReceivedBytes(), QByteArray());
-    QVERIFY(!m_link->DataArrived());
-    m_port->setRThreshold(1);
+    QCOMPARE(m_link->receivedBytes(), QByteArray());
+    QVERIFY(!m_link->hasDataArrived());
+    m_port->setReceiveThreshold(1);
     m_port->deliver(QByteArray::fromHex("0102"));
-    QVERIFY(m_link->DataArrived());
-    QCOMPARE(m_link->ReceivedBytes(), QByteArray::fromHex("0102"));
+    QVERIFY(m_link->hasDataArrived());
+    QCOMPARE(m_link->receivedBytes(), QByteArray::fromHex("0102"));
     m_link->setDataArrived(false);
     m_port->deliver(QByteArray::fromHex("03"));
-    QVERIFY(m_link->DataArrived());
-    QCOMPARE(m_link->ReceivedBytes(), QByteArray::fromHex("03"));
+    QVERIFY(m_link->hasDataArrived());
+    QCOMPARE(m_link->receivedBytes(), QByteArray::fromHex("03"));
 }
 
 void TestLink::otherEventsChangeNothing_data()
@@ -105,15 +105,15 @@ void TestLink::otherEventsChangeNothing_data()
 void TestLink::otherEventsChangeNothing()
 {
     QFETCH(SerialPort::Event, event);
-    m_port->setRThreshold(1);
+    m_port->setReceiveThreshold(1);
     m_port->deliver(Ack);
     m_link->setDataArrived(false);
-    m_port->setRThreshold(8); // bytes wait below the threshold: no receive event
+    m_port->setReceiveThreshold(8); // bytes wait below the threshold: no receive event
     m_port->deliver(QByteArray::fromHex("0707"));
     QSignalSpy arrivals(m_link.get(), &Link::dataArrived);
     m_port->raise(event);
-    QVERIFY(!m_link->DataArrived());
-    QCOMPARE(m_link->ReceivedBytes(), Ack);
+    QVERIFY(!m_link->hasDataArrived());
+    QCOMPARE(m_link->receivedBytes(), Ack);
     QCOMPARE(arrivals.size(), 0);
 }
 
@@ -123,14 +123,14 @@ void TestLink::framesAreSentAsBytes()
     QVERIFY(m_link->sendFrame("5203e008")); // either case is read
     QVERIFY(m_link->sendFrame(Frame::ExitCommand));
     QCOMPARE(m_port->output, HelloBytes + QByteArray::fromHex("5203E008646F"));
-    QCOMPARE(m_link->SendBuffer(), QByteArray::fromHex("646F"));
+    QCOMPARE(m_link->lastRequest(), QByteArray::fromHex("646F"));
 }
 
 void TestLink::frameThatIsNotHexSendsNothing()
 {
     QVERIFY(m_link->sendFrame(Frame::Hello));
     QVERIFY(!m_link->sendFrame("5700100843X.12500FFFFFFFF"));
-    QCOMPARE(m_link->SendBuffer(), QByteArray());
+    QCOMPARE(m_link->lastRequest(), QByteArray());
     QCOMPARE(m_port->output, HelloBytes);
 }
 
@@ -140,7 +140,7 @@ void TestLink::acknowledgement()
     QCOMPARE(m_port->output, Ack);
     QVERIFY(!m_link->acknowledged()); // nothing received yet
 
-    m_port->setRThreshold(1);
+    m_port->setReceiveThreshold(1);
     m_port->deliver(QByteArray::fromHex("0699"));
     QVERIFY(!m_link->acknowledged()); // the 06 and something else
 
@@ -150,7 +150,7 @@ void TestLink::acknowledgement()
     QVERIFY(m_link->acknowledged());
     QVERIFY(m_link->sendAcknowledgement());
     QVERIFY(!m_link->acknowledged());
-    QCOMPARE(m_link->ReceivedBytes(), Ack); // still there, for whoever wants to see it
+    QCOMPARE(m_link->receivedBytes(), Ack); // still there, for whoever wants to see it
 
     // A byte after the 06 spoils it, in the same receive event or a later one.
     m_port->deliver(Ack);
@@ -181,8 +181,8 @@ void TestLink::answerCountsOnlyWithItsExactLength()
 {
     QFETCH(QList<QByteArray>, deliveries);
     QFETCH(bool, answered);
-    m_link->setRThreshold(Frame::ReadReplyLength);
-    QVERIFY(m_link->sendFrame(Frame::ReadRequest(0x03E0)));
+    m_link->setReceiveThreshold(Frame::ReadReplyLength);
+    QVERIFY(m_link->sendFrame(Frame::readRequest(0x03E0)));
     for (const QByteArray& bytes : deliveries)
         m_port->deliver(bytes);
     QCOMPARE(m_link->answered(Frame::ReadReplyLength), answered);
@@ -200,18 +200,18 @@ void TestLink::unreadInputNeverReachesTheNextAnswer()
 {
     QFETCH(Link::UnreadInput, unread);
     QFETCH(bool, sent);
-    m_link->setRThreshold(Frame::ReadReplyLength);
+    m_link->setReceiveThreshold(Frame::ReadReplyLength);
     m_port->deliver(QByteArray::fromHex("06")); // a late answer, below the threshold
-    QCOMPARE(m_link->sendFrame(Frame::ReadRequest(0x03E0), unread), sent);
+    QCOMPARE(m_link->sendFrame(Frame::readRequest(0x03E0), unread), sent);
     QCOMPARE(m_port->output, sent ? QByteArray::fromHex("5203E008") : QByteArray());
-    QCOMPARE(m_port->InBufferCount(), 0);
+    QCOMPARE(m_port->bytesAvailable(), 0);
 
     // Either way the stray byte is gone: the next request's answer is whole.
     const QByteArray reply = QByteArray::fromHex("5703E008004000 47FFFFFFFF");
-    QVERIFY(m_link->sendFrame(Frame::ReadRequest(0x03E0), unread));
+    QVERIFY(m_link->sendFrame(Frame::readRequest(0x03E0), unread));
     m_port->deliver(reply);
     QVERIFY(m_link->answered(Frame::ReadReplyLength));
-    QCOMPARE(m_link->ReceivedBytes(), reply);
+    QCOMPARE(m_link->receivedBytes(), reply);
 
     // Nothing waits now, so a refusing request goes out too.
     QVERIFY(m_link->sendAcknowledgement(Link::UnreadInput::Refuse));
@@ -219,23 +219,24 @@ void TestLink::unreadInputNeverReachesTheNextAnswer()
 
 void TestLink::probeAndOpenUseTheSamePort()
 {
-    // A stored port number outside 1 to 4 leaves the port on COM1; the command must still
-    // probe and open the same port.
-    m_port->setCommPort(1);
-    QVERIFY(m_link->PortProbe(7));
+    // A stored port number outside 1 to 4 checks no port button; the command must still
+    // probe and open that port.
+    m_link->setPortNumber(7);
+    QVERIFY(m_link->probePort());
     QCOMPARE(m_probed, QStringList{"/dev-root/ttyS6"});
-    QVERIFY(m_link->openPort(7));
-    QCOMPARE(m_port->CommPort(), 7);
-    QVERIFY(m_port->PortOpen());
+    QVERIFY(m_link->openPort());
+    QCOMPARE(m_port->portNumber(), 7);
+    QVERIFY(m_port->isOpen());
     m_link->closePort();
-    QVERIFY(!m_port->PortOpen());
+    QVERIFY(!m_port->isOpen());
 }
 
 void TestLink::failedOpenIsReported()
 {
     m_port->openSucceeds = false;
-    QVERIFY(!m_link->openPort(2));
-    QVERIFY(!m_port->PortOpen());
+    m_link->setPortNumber(2);
+    QVERIFY(!m_link->openPort());
+    QVERIFY(!m_port->isOpen());
 }
 
 void TestLink::zeroOrLessReturnsAtOnce_data()
@@ -255,21 +256,21 @@ void TestLink::zeroOrLessReturnsAtOnce()
     bool dispatched = false;
     QMetaObject::invokeMethod(
         this, [&] { dispatched = true; }, Qt::QueuedConnection);
-    QCOMPARE(m_link->SysDelay(ms, wait), Link::WaitEnd::Time);
+    QCOMPARE(m_link->wait(ms, wait), Link::WaitEnd::Time);
     QVERIFY(!dispatched); // returned without dispatching
     QCoreApplication::processEvents();
 }
 
 void TestLink::dialogWaitEndsWhenDataArrives()
 {
-    m_port->setRThreshold(1);
+    m_port->setReceiveThreshold(1);
     deliverLater(*m_port, Ack, 20);
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(m_link->SysDelay(60'000, Link::Wait::UntilData), Link::WaitEnd::Data);
+    QCOMPARE(m_link->wait(60'000, Link::Wait::UntilData), Link::WaitEnd::Data);
     QVERIFY(clock.elapsed() < 30'000);
     // The wait does not clear the flag: the caller does.
-    QVERIFY(m_link->DataArrived());
+    QVERIFY(m_link->hasDataArrived());
 }
 
 void TestLink::dialogWaitEnteredWithDataDispatchesOnceAndReturns()
@@ -280,23 +281,23 @@ void TestLink::dialogWaitEnteredWithDataDispatchesOnceAndReturns()
         this, [&] { dispatched = true; }, Qt::QueuedConnection);
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(m_link->SysDelay(60'000, Link::Wait::UntilData), Link::WaitEnd::Data);
+    QCOMPARE(m_link->wait(60'000, Link::Wait::UntilData), Link::WaitEnd::Data);
     QVERIFY(clock.elapsed() < 30'000);
     QVERIFY(dispatched);
-    QVERIFY(m_link->DataArrived());
+    QVERIFY(m_link->hasDataArrived());
 }
 
 void TestLink::mainWindowWaitRunsItsFullLength()
 {
-    m_port->setRThreshold(1);
+    m_port->setReceiveThreshold(1);
     deliverLater(*m_port, Ack, 10);
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(m_link->SysDelay(300, Link::Wait::FullLength), Link::WaitEnd::Time);
+    QCOMPARE(m_link->wait(300, Link::Wait::FullLength), Link::WaitEnd::Time);
     QVERIFY2(clock.elapsed() >= 300, qPrintable(QString::number(clock.elapsed())));
     // The reply was received during the wait, which went on regardless.
-    QVERIFY(m_link->DataArrived());
-    QCOMPARE(m_link->ReceivedBytes(), Ack);
+    QVERIFY(m_link->hasDataArrived());
+    QCOMPARE(m_link->receivedBytes(), Ack);
 }
 
 void TestLink::handshakeRetriesUntilTheReply()
@@ -308,10 +309,10 @@ void TestLink::handshakeRetriesUntilTheReply()
         else if (sent == Ack)
             deliverLater(*m_port, Ack);
     };
-    QVERIFY(m_link->Handshake(Link::Wait::UntilData));
+    QVERIFY(m_link->handshake(Link::Wait::UntilData));
     QCOMPARE(m_port->output, HelloBytes + HelloBytes + HelloBytes + Ack);
-    QCOMPARE(m_port->RThreshold(), Frame::AcknowledgementLength);
-    QCOMPARE(m_link->ReceivedBytes(), Ack); // the radio's answer, for the caller to check
+    QCOMPARE(m_port->receiveThreshold(), Frame::AcknowledgementLength);
+    QCOMPARE(m_link->receivedBytes(), Ack); // the radio's answer, for the caller to check
 }
 
 void TestLink::handshakeTakesOnlyTheExactReply_data()
@@ -342,7 +343,7 @@ void TestLink::handshakeTakesOnlyTheExactReply()
         });
         answers.clear();
     };
-    QVERIFY(!m_link->Handshake(Link::Wait::FullLength));
+    QVERIFY(!m_link->handshake(Link::Wait::FullLength));
     QCOMPARE(m_port->output, sent);
 }
 
@@ -350,7 +351,7 @@ void TestLink::linkDestroyedDuringAWaitEndsIt()
 {
     Link* link = m_link.get();
     QTimer::singleShot(10, this, [this] { m_link.reset(); });
-    QCOMPARE(link->SysDelay(60'000, Link::Wait::FullLength), Link::WaitEnd::Quit);
+    QCOMPARE(link->wait(60'000, Link::Wait::FullLength), Link::WaitEnd::Quit);
 }
 
 void TestLink::applicationQuitEndsEveryWait()
@@ -359,7 +360,7 @@ void TestLink::applicationQuitEndsEveryWait()
     QElapsedTimer clock;
     QTimer::singleShot(0, this, [&] {
         clock.start();
-        end = m_link->SysDelay(60'000, Link::Wait::FullLength);
+        end = m_link->wait(60'000, Link::Wait::FullLength);
     });
     QTimer::singleShot(50, this, [] { QCoreApplication::quit(); });
     QCoreApplication::exec();
@@ -369,8 +370,8 @@ void TestLink::applicationQuitEndsEveryWait()
 
     // A procedure that goes on after the quit finds every wait, and so the handshake, over
     // at once, and sends nothing more after its first hello.
-    QCOMPARE(m_link->SysDelay(60'000, Link::Wait::UntilData), Link::WaitEnd::Quit);
-    QVERIFY(!m_link->Handshake(Link::Wait::FullLength));
+    QCOMPARE(m_link->wait(60'000, Link::Wait::UntilData), Link::WaitEnd::Quit);
+    QVERIFY(!m_link->handshake(Link::Wait::FullLength));
     QCOMPARE(m_port->output, HelloBytes);
 }
 

@@ -1,16 +1,16 @@
-#include "channels/ChannelTable.h"
 #include "link/ChannelCodec.h"
 #include "link/Frames.h"
 #include "link/HexText.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
 #include "link/QtSerialPort.h"
+#include "workspace/ChannelTable.h"
 
 #include "RadioSimulator.h"
 #include "support/SimulatedLine.h"
 #include "support/TemporaryProgramFolder.h"
 
-#include <QProcess>
+#include "support/HeldPort.h"
 #include <QTest>
 
 using Kind = RadioProtocol::CommandKind;
@@ -27,7 +27,7 @@ struct RadioLine : SimulatedLine
     {
         radio.setFaults(faults);
         radio.setPaced(paced);
-        if (!connect() || !link->openPort(1))
+        if (!connect() || !link->openPort())
             return false;
         link->setDataArrived(false);
         return true;
@@ -75,8 +75,8 @@ void TestLinkRadio::handshakeSucceeds()
     QFETCH(Link::Wait, wait);
     RadioLine line;
     QVERIFY(line.open({}, paced));
-    QVERIFY(line.link->Handshake(wait));
-    QCOMPARE(line.link->ReceivedBytes(), Ack); // the radio's answer to the acknowledgement
+    QVERIFY(line.link->handshake(wait));
+    QCOMPARE(line.link->receivedBytes(), Ack); // the radio's answer to the acknowledgement
     QTRY_COMPARE(line.radio.received(), HelloBytes + Ack);
     QVERIFY(line.radio.inProgrammingMode());
 }
@@ -95,7 +95,7 @@ void TestLinkRadio::silentRadioGetsSixHellosThenFailure()
     silent.silent = true;
     RadioLine line;
     QVERIFY(line.open(silent));
-    QVERIFY(!line.link->Handshake(wait));
+    QVERIFY(!line.link->handshake(wait));
     QTRY_COMPARE(line.radio.received(), times(HelloBytes, Link::HandshakeTries));
 
     const auto hellos = line.radio.commands(Kind::Hello);
@@ -125,7 +125,7 @@ void TestLinkRadio::helloRepliesThatDoNotCount()
     QFETCH(RadioFaults, faults);
     RadioLine line;
     QVERIFY(line.open(faults));
-    QVERIFY(!line.link->Handshake(Link::Wait::UntilData));
+    QVERIFY(!line.link->handshake(Link::Wait::UntilData));
     // Every try was answered, none counted, and no acknowledgement followed.
     QCOMPARE(line.radio.commands(Kind::Hello).size(), Link::HandshakeTries);
     QCOMPARE(line.radio.received(), times(HelloBytes, Link::HandshakeTries));
@@ -135,20 +135,20 @@ void TestLinkRadio::replyAfterItsWaitIsKept()
 {
     RadioLine line;
     QVERIFY(line.open());
-    QVERIFY(line.link->Handshake(Link::Wait::UntilData));
+    QVERIFY(line.link->handshake(Link::Wait::UntilData));
     RadioFaults late;
     late.replyDelayMs = 400;
     line.radio.setFaults(late);
 
     line.link->setDataArrived(false);
-    line.link->setRThreshold(Frame::ReadReplyLength);
-    QVERIFY(line.link->sendFrame(Frame::ReadRequest(MemoryMap::BandBlock)));
-    QCOMPARE(line.link->SysDelay(Link::ShortWait, Link::Wait::UntilData), Link::WaitEnd::Time);
-    QVERIFY(!line.link->DataArrived());
-    QCOMPARE(line.link->ReceivedBytes(), Ack); // older bytes stay until something arrives
+    line.link->setReceiveThreshold(Frame::ReadReplyLength);
+    QVERIFY(line.link->sendFrame(Frame::readRequest(MemoryMap::BandBlock)));
+    QCOMPARE(line.link->wait(Link::ShortWait, Link::Wait::UntilData), Link::WaitEnd::Time);
+    QVERIFY(!line.link->hasDataArrived());
+    QCOMPARE(line.link->receivedBytes(), Ack); // older bytes stay until something arrives
 
-    QTRY_VERIFY(line.link->DataArrived());
-    QCOMPARE(BytesToHex(line.link->ReceivedBytes()), "5703E008FFFFFFFFFFFFFFFF");
+    QTRY_VERIFY(line.link->hasDataArrived());
+    QCOMPARE(bytesToHex(line.link->receivedBytes()), "5703E008FFFFFFFFFFFFFFFF");
 }
 
 void TestLinkRadio::lateReplyIsThrownAwayByTheNextRequest()
@@ -157,21 +157,21 @@ void TestLinkRadio::lateReplyIsThrownAwayByTheNextRequest()
     faults.answerFault = AnswerFault{.answerTo = Kind::Read, .address = 0x03E0, .delayMs = 300};
     RadioLine line;
     QVERIFY(line.open(faults));
-    QVERIFY(line.link->Handshake(Link::Wait::UntilData));
+    QVERIFY(line.link->handshake(Link::Wait::UntilData));
     Link& link = *line.link;
 
-    link.setRThreshold(Frame::ReadReplyLength);
-    QVERIFY(link.sendFrame(Frame::ReadRequest(MemoryMap::BandBlock)));
-    QCOMPARE(link.SysDelay(Link::ShortWait, Link::Wait::UntilData), Link::WaitEnd::Time);
-    link.setRThreshold(0); // let the late reply wait unread
-    QTRY_COMPARE(line.port->InBufferCount(), Frame::ReadReplyLength);
+    link.setReceiveThreshold(Frame::ReadReplyLength);
+    QVERIFY(link.sendFrame(Frame::readRequest(MemoryMap::BandBlock)));
+    QCOMPARE(link.wait(Link::ShortWait, Link::Wait::UntilData), Link::WaitEnd::Time);
+    link.setReceiveThreshold(0); // let the late reply wait unread
+    QTRY_COMPARE(line.port->bytesAvailable(), Frame::ReadReplyLength);
 
-    link.setRThreshold(Frame::ReadReplyLength);
-    QVERIFY(link.sendFrame(Frame::ReadRequest(MemoryMap::SettingsBlock)));
-    QCOMPARE(line.port->InBufferCount(), 0);
-    QCOMPARE(link.SysDelay(Link::LongWait, Link::Wait::UntilData), Link::WaitEnd::Data);
+    link.setReceiveThreshold(Frame::ReadReplyLength);
+    QVERIFY(link.sendFrame(Frame::readRequest(MemoryMap::SettingsBlock)));
+    QCOMPARE(line.port->bytesAvailable(), 0);
+    QCOMPARE(link.wait(Link::LongWait, Link::Wait::UntilData), Link::WaitEnd::Data);
     QVERIFY(link.answered(Frame::ReadReplyLength));
-    QCOMPARE(BytesToHex(link.ReceivedBytes()), "5703C008FFFFFFFFFFFFFFFF");
+    QCOMPARE(bytesToHex(link.receivedBytes()), "5703C008FFFFFFFFFFFFFFFF");
 }
 
 void TestLinkRadio::acknowledgementOtherThan06IsNoAcknowledgement()
@@ -180,8 +180,8 @@ void TestLinkRadio::acknowledgementOtherThan06IsNoAcknowledgement()
     nak.acknowledgement = 0x15;
     RadioLine line;
     QVERIFY(line.open(nak));
-    QVERIFY(line.link->Handshake(Link::Wait::UntilData)); // it does not look at the answer
-    QCOMPARE(line.link->ReceivedBytes(), QByteArray(1, 0x15));
+    QVERIFY(line.link->handshake(Link::Wait::UntilData)); // it does not look at the answer
+    QCOMPARE(line.link->receivedBytes(), QByteArray(1, 0x15));
     QVERIFY(!line.link->acknowledged());
 }
 
@@ -189,49 +189,49 @@ void TestLinkRadio::writtenBlocksReadBack()
 {
     const CellWords words{"OFF", "ON", "High", "Low"};
     ChannelTable table;
-    table.setText(Column::RxFrequency, 3, "435.12500");
-    table.setText(Column::TxFrequency, 3, "436.02500");
-    table.setText(Column::RxTone, 3, "131.8");
-    table.setText(Column::TxTone, 3, "D023N");
-    table.setText(Column::Power, 3, "Low");
-    table.setText(Column::OptionA, 3, "ON");
-    table.setText(Column::OptionB, 3, "ON");
-    table.setText(Column::OptionC, 3, "ON");
+    table.setText(3, Column::RxFrequency, "435.12500");
+    table.setText(3, Column::TxFrequency, "436.02500");
+    table.setText(3, Column::RxTone, "131.8");
+    table.setText(3, Column::TxTone, "D023N");
+    table.setText(3, Column::Power, "Low");
+    table.setText(3, Column::OptionA, "ON");
+    table.setText(3, Column::OptionB, "ON");
+    table.setText(3, Column::OptionC, "ON");
 
     RadioLine line;
     QVERIFY(line.open({}, true));
     Link& link = *line.link;
-    QVERIFY(link.Handshake(Link::Wait::UntilData));
+    QVERIFY(link.handshake(Link::Wait::UntilData));
     QVERIFY(link.acknowledged());
 
     const auto write = [&](int address, const QString& data) {
         link.setDataArrived(false);
-        link.setRThreshold(Frame::AcknowledgementLength);
-        QVERIFY(link.sendFrame(Frame::WriteRequest(address, data)));
-        link.SysDelay(Link::LongWait, Link::Wait::UntilData);
+        link.setReceiveThreshold(Frame::AcknowledgementLength);
+        QVERIFY(link.sendFrame(Frame::writeRequest(address, data)));
+        link.wait(Link::LongWait, Link::Wait::UntilData);
         QVERIFY(link.acknowledged());
     };
     const auto read = [&](int address, QString& reply) {
         link.setDataArrived(false);
-        link.setRThreshold(Frame::ReadReplyLength);
-        QVERIFY(link.sendFrame(Frame::ReadRequest(address)));
-        link.SysDelay(Link::LongWait, Link::Wait::UntilData);
-        QVERIFY(link.DataArrived());
-        reply = BytesToHex(link.ReceivedBytes());
+        link.setReceiveThreshold(Frame::ReadReplyLength);
+        QVERIFY(link.sendFrame(Frame::readRequest(address)));
+        link.wait(Link::LongWait, Link::Wait::UntilData);
+        QVERIFY(link.hasDataArrived());
+        reply = bytesToHex(link.receivedBytes());
     };
-    write(MemoryMap::ChannelRecord(3), *ChannelCodec::firstBlock(table, 3));
-    write(MemoryMap::ChannelRecordSecondHalf(3), *ChannelCodec::secondBlock(table, 3, words));
+    write(MemoryMap::channelRecord(3), *ChannelCodec::firstBlock(table, 3));
+    write(MemoryMap::channelRecordSecondHalf(3), *ChannelCodec::secondBlock(table, 3, words));
     QString first;
     QString second;
-    read(MemoryMap::ChannelRecord(3), first);
-    read(MemoryMap::ChannelRecordSecondHalf(3), second);
+    read(MemoryMap::channelRecord(3), first);
+    read(MemoryMap::channelRecordSecondHalf(3), second);
     QVERIFY(link.sendFrame(Frame::ExitCommand));
 
     ChannelTable readBack;
     ChannelCodec::decodeRecord(first, second, readBack, 3, words);
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        QCOMPARE(readBack.text(column, 3), table.text(column, 3));
-    QCOMPARE(line.radio.memory().read(MemoryMap::ChannelRecord(3), 16),
+        QCOMPARE(readBack.text(3, column), table.text(3, column));
+    QCOMPARE(line.radio.memory().read(MemoryMap::channelRecord(3), 16),
              QByteArray::fromHex("002551430025604318132380F2FFFFFF"));
     QTRY_VERIFY(!line.radio.inProgrammingMode());
 }
@@ -242,9 +242,9 @@ void TestLinkRadio::hangUpEndsTheExchange()
     hangUp.hangUpAfter = 3; // in the middle of the first hello
     RadioLine line;
     QVERIFY(line.open(hangUp));
-    QVERIFY(!line.link->Handshake(Link::Wait::UntilData));
+    QVERIFY(!line.link->handshake(Link::Wait::UntilData));
     QVERIFY(line.radio.hungUp());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
 }
 
 void TestLinkRadio::portHeldByAnotherProgramFailsTheProbe()
@@ -254,18 +254,16 @@ void TestLinkRadio::portHeldByAnotherProgramFailsTheProbe()
     line.program.mapComPort(1, line.radio.slavePath());
     const ComPortDevices devices(line.program.path());
     QtSerialPort port(devices);
-    const Link link(port, devices);
-    QVERIFY(link.PortProbe(1));
+    Link link(port, devices);
+    link.setPortNumber(1);
+    QVERIFY(link.probePort());
 
-    QProcess holder;
-    holder.start(PORT_HOLDER, {line.radio.slavePath()});
-    QVERIFY(holder.waitForReadyRead(10'000));
-    QCOMPARE(holder.readAll().trimmed(), "held");
-    QVERIFY(!link.PortProbe(1));
+    HeldPort holder(line.radio.slavePath());
+    QVERIFY(holder.holding());
+    QVERIFY(!link.probePort());
 
-    holder.closeWriteChannel();
-    QVERIFY(holder.waitForFinished(10'000));
-    QVERIFY(link.PortProbe(1));
+    QVERIFY(holder.release());
+    QVERIFY(link.probePort());
 }
 
 QTEST_GUILESS_MAIN(TestLinkRadio)

@@ -1,11 +1,11 @@
-#include "channels/ChannelTable.h"
-#include "channels/FunctionSettings.h"
 #include "link/BandCodec.h"
 #include "link/CalibrationCodec.h"
 #include "link/ChannelCodec.h"
 #include "link/Frames.h"
 #include "link/MemoryMap.h"
 #include "link/SettingsCodec.h"
+#include "workspace/ChannelTable.h"
+#include "workspace/FunctionSettings.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -35,9 +35,9 @@ char* toString(const std::optional<QString>& text)
 
 char* toString(const PowerCalibrationValues& values)
 {
-    return qstrdup(QByteArray::number(values.LowPower) + ", " +
-                   QByteArray::number(values.HighPower) + ", " +
-                   QByteArray::number(values.LowVoltage));
+    return qstrdup(QByteArray::number(values.lowPower) + ", " +
+                   QByteArray::number(values.highPower) + ", " +
+                   QByteArray::number(values.lowVoltage));
 }
 
 char* toString(const std::optional<PowerCalibrationValues>& values)
@@ -70,7 +70,7 @@ private slots:
     void flagsOfARowWithoutFlagCells_data();
     void flagsOfARowWithoutFlagCells();
 
-    void channelRecord();
+    void channelRecordRoundTrip();
     void channelWithoutReceiveFrequencyIsEmpty();
     void channelWithoutTransmitFrequencyKeepsTonesAndFlags();
     void channelRecordRefusesCellsThatDoNotFit();
@@ -105,20 +105,20 @@ void TestRadioCodec::frames_data()
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QString>("text");
     using namespace MemoryMap;
-    QTest::newRow("band") << Frame::ReadRequest(BandBlock) << "5203E008";
-    QTest::newRow("settings") << Frame::ReadRequest(SettingsBlock) << "5203C008";
-    QTest::newRow("calibration") << Frame::ReadRequest(PowerCalibration) << "5203C808";
-    QTest::newRow("channel 1") << Frame::ReadRequest(ChannelRecord(1)) << "52001008";
+    QTest::newRow("band") << Frame::readRequest(BandBlock) << "5203E008";
+    QTest::newRow("settings") << Frame::readRequest(SettingsBlock) << "5203C008";
+    QTest::newRow("calibration") << Frame::readRequest(PowerCalibration) << "5203C808";
+    QTest::newRow("channel 1") << Frame::readRequest(channelRecord(1)) << "52001008";
     QTest::newRow("channel 1, second half")
-        << Frame::ReadRequest(ChannelRecordSecondHalf(1)) << "52001808";
-    QTest::newRow("channel 10") << Frame::ReadRequest(ChannelRecord(10)) << "5200A008";
+        << Frame::readRequest(channelRecordSecondHalf(1)) << "52001808";
+    QTest::newRow("channel 10") << Frame::readRequest(channelRecord(10)) << "5200A008";
     QTest::newRow("channel 10, second half")
-        << Frame::ReadRequest(ChannelRecordSecondHalf(10)) << "5200A808";
-    QTest::newRow("channel 16") << Frame::ReadRequest(ChannelRecord(16)) << "52010008";
+        << Frame::readRequest(channelRecordSecondHalf(10)) << "5200A808";
+    QTest::newRow("channel 16") << Frame::readRequest(channelRecord(16)) << "52010008";
     QTest::newRow("channel 16, second half")
-        << Frame::ReadRequest(ChannelRecordSecondHalf(16)) << "52010808";
+        << Frame::readRequest(channelRecordSecondHalf(16)) << "52010808";
     QTest::newRow("write calibration")
-        << Frame::WriteRequest(PowerCalibration, "4F3001FFFFFFFFFF") << "5703C8084F3001FFFFFFFFFF";
+        << Frame::writeRequest(PowerCalibration, "4F3001FFFFFFFFFF") << "5703C8084F3001FFFFFFFFFF";
 }
 
 void TestRadioCodec::frames()
@@ -148,20 +148,23 @@ void TestRadioCodec::frequency()
 {
     QFETCH(QString, cell);
     QFETCH(QString, stored);
-    QCOMPARE(ChannelCodec::WriteFre(cell), stored);
+    QCOMPARE(ChannelCodec::encodeFrequency(cell), stored);
     // As the receive frequency (bytes 0-3) and as the transmit frequency (bytes 4-7).
-    QCOMPARE(ChannelCodec::sendfre(reply(stored + "FFFFFFFF"), ChannelCodec::RxFrequencyPosition),
+    QCOMPARE(ChannelCodec::decodeFrequency(reply(stored + "FFFFFFFF"),
+                                           ChannelCodec::RxFrequencyPosition),
              cell);
-    QCOMPARE(ChannelCodec::sendfre(reply("FFFFFFFF" + stored), ChannelCodec::TxFrequencyPosition),
+    QCOMPARE(ChannelCodec::decodeFrequency(reply("FFFFFFFF" + stored),
+                                           ChannelCodec::TxFrequencyPosition),
              cell);
 }
 
 void TestRadioCodec::frequencyKeepsWhateverDigitsTheRadioHolds()
 {
     // Only the all-FF value means "no frequency"; other digits are shown as they stand.
-    QCOMPARE(ChannelCodec::sendfre(reply("00FF5143FFFFFFFF"), ChannelCodec::RxFrequencyPosition),
-             "435.1FF00");
-    QCOMPARE(ChannelCodec::sendfre(u"5AA5", ChannelCodec::RxFrequencyPosition), QString());
+    QCOMPARE(
+        ChannelCodec::decodeFrequency(reply("00FF5143FFFFFFFF"), ChannelCodec::RxFrequencyPosition),
+        "435.1FF00");
+    QCOMPARE(ChannelCodec::decodeFrequency(u"5AA5", ChannelCodec::RxFrequencyPosition), QString());
 }
 
 void TestRadioCodec::frequencyThatWouldShiftTheRequestIsRefused_data()
@@ -176,7 +179,7 @@ void TestRadioCodec::frequencyThatWouldShiftTheRequestIsRefused_data()
 void TestRadioCodec::frequencyThatWouldShiftTheRequestIsRefused()
 {
     QFETCH(QString, cell);
-    QCOMPARE(ChannelCodec::WriteFre(cell), std::nullopt);
+    QCOMPARE(ChannelCodec::encodeFrequency(cell), std::nullopt);
 }
 
 void TestRadioCodec::tone_data()
@@ -204,8 +207,8 @@ void TestRadioCodec::tone()
     QFETCH(QString, cell);
     QFETCH(QString, stored);
     const CellWords words = englishWords();
-    QCOMPARE(ChannelCodec::writeCTC(cell, words), stored);
-    QCOMPARE(ChannelCodec::sendCTC(stored, words), cell);
+    QCOMPARE(ChannelCodec::encodeTone(cell, words), stored);
+    QCOMPARE(ChannelCodec::decodeTone(stored, words), cell);
 }
 
 void TestRadioCodec::toneEdges_data()
@@ -222,7 +225,7 @@ void TestRadioCodec::toneEdges()
 {
     QFETCH(QString, cell);
     QFETCH(std::optional<QString>, stored);
-    QCOMPARE(ChannelCodec::writeCTC(cell, englishWords()), stored);
+    QCOMPARE(ChannelCodec::encodeTone(cell, englishWords()), stored);
 }
 
 void TestRadioCodec::flags_data()
@@ -243,11 +246,11 @@ void TestRadioCodec::flags()
     QFETCH(QStringList, cells);
     const CellWords words = englishWords();
     ChannelTable table;
-    ChannelCodec::sendcan(digit, table, 3, words);
-    const QStringList decoded{table.text(Column::Power, 3), table.text(Column::OptionA, 3),
-                              table.text(Column::OptionB, 3), table.text(Column::OptionC, 3)};
+    ChannelCodec::decodeFlags(digit, table, 3, words);
+    const QStringList decoded{table.text(3, Column::Power), table.text(3, Column::OptionA),
+                              table.text(3, Column::OptionB), table.text(3, Column::OptionC)};
     QCOMPARE(decoded, cells);
-    QCOMPARE(ChannelCodec::writecan(table, 3, words), QString("F") + digit);
+    QCOMPARE(ChannelCodec::encodeFlags(table, 3, words), QString("F") + digit);
 }
 
 void TestRadioCodec::flagsOfARowWithoutFlagCells_data()
@@ -262,18 +265,18 @@ void TestRadioCodec::flagsOfARowWithoutFlagCells()
 {
     QFETCH(QString, optionC);
     ChannelTable table;
-    table.setText(Column::OptionC, 5, optionC);
-    QCOMPARE(ChannelCodec::writecan(table, 5, englishWords()), "FF");
+    table.setText(5, Column::OptionC, optionC);
+    QCOMPARE(ChannelCodec::encodeFlags(table, 5, englishWords()), "FF");
 }
 
-void TestRadioCodec::channelRecord()
+void TestRadioCodec::channelRecordRoundTrip()
 {
     const CellWords words = englishWords();
     ChannelTable table;
     const int row = 7;
     const QStringList cells{"435.12500", "67.0", "446.00625", "D754I", "High", "ON", "OFF", "OFF"};
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        table.setText(column, row, cells[column - Column::FirstField]);
+        table.setText(row, column, cells[column - Column::FirstField]);
 
     const auto first = ChannelCodec::firstBlock(table, row);
     const auto second = ChannelCodec::secondBlock(table, row, words);
@@ -283,14 +286,14 @@ void TestRadioCodec::channelRecord()
     ChannelTable decoded;
     ChannelCodec::decodeRecord(reply(*first), reply(*second), decoded, row, words);
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        QCOMPARE(decoded.text(column, row), table.text(column, row));
+        QCOMPARE(decoded.text(row, column), table.text(row, column));
 
     // An empty row is 16 bytes of FF; frequencies without tones or flags give FF there.
     ChannelTable empty;
     QCOMPARE(ChannelCodec::firstBlock(empty, row), "FFFFFFFFFFFFFFFF");
     QCOMPARE(ChannelCodec::secondBlock(empty, row, words), "FFFFFFFFFFFFFFFF");
-    empty.setText(Column::RxFrequency, row, "435.12500");
-    empty.setText(Column::TxFrequency, row, "435.12500");
+    empty.setText(row, Column::RxFrequency, "435.12500");
+    empty.setText(row, Column::TxFrequency, "435.12500");
     QCOMPARE(ChannelCodec::secondBlock(empty, row, words), "FFFFFFFFFFFFFFFF");
 }
 
@@ -298,12 +301,12 @@ void TestRadioCodec::channelWithoutReceiveFrequencyIsEmpty()
 {
     ChannelTable table;
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        table.setText(column, 2, "old");
+        table.setText(2, column, "old");
     ChannelCodec::decodeRecord(reply("FFFFFFFF00255143"), reply("700654C7F0FFFFFF"), table, 2,
                                englishWords());
     QVERIFY(table.isEmptyChannel(2));
     for (int column = Column::FirstField; column <= Column::LastField; ++column)
-        QCOMPARE(table.text(column, 2), QString());
+        QCOMPARE(table.text(2, column), QString());
 }
 
 void TestRadioCodec::channelWithoutTransmitFrequencyKeepsTonesAndFlags()
@@ -311,21 +314,21 @@ void TestRadioCodec::channelWithoutTransmitFrequencyKeepsTonesAndFlags()
     ChannelTable table;
     ChannelCodec::decodeRecord(reply("00255143FFFFFFFF"), reply("70062380F8FFFFFF"), table, 4,
                                englishWords());
-    QCOMPARE(table.text(Column::RxFrequency, 4), "435.12500");
-    QCOMPARE(table.text(Column::TxFrequency, 4), QString());
-    QCOMPARE(table.text(Column::RxTone, 4), "67.0");
-    QCOMPARE(table.text(Column::TxTone, 4), "D023N");
-    QCOMPARE(table.text(Column::Power, 4), "High");
-    QCOMPARE(table.text(Column::OptionB, 4), "ON");
+    QCOMPARE(table.text(4, Column::RxFrequency), "435.12500");
+    QCOMPARE(table.text(4, Column::TxFrequency), QString());
+    QCOMPARE(table.text(4, Column::RxTone), "67.0");
+    QCOMPARE(table.text(4, Column::TxTone), "D023N");
+    QCOMPARE(table.text(4, Column::Power), "High");
+    QCOMPARE(table.text(4, Column::OptionB), "ON");
 }
 
 void TestRadioCodec::channelRecordRefusesCellsThatDoNotFit()
 {
     const CellWords words = englishWords();
     ChannelTable table;
-    table.setText(Column::RxFrequency, 1, "435.125");
+    table.setText(1, Column::RxFrequency, "435.125");
     QCOMPARE(ChannelCodec::firstBlock(table, 1), std::nullopt);
-    table.setText(Column::RxTone, 1, "tone");
+    table.setText(1, Column::RxTone, "tone");
     QCOMPARE(ChannelCodec::secondBlock(table, 1, words), std::nullopt);
 }
 
@@ -349,13 +352,13 @@ void TestRadioCodec::options()
     FunctionSettings settings;
     settings.reset({9, 0, 0, 0, 0, 0, 0, 0, 0});
     settings.setVoxInhibit(!voxInhibit);
-    SettingsCodec::sendchan(digit, settings);
-    const Positions decoded{settings.position(FunctionSettings::BatSave),
-                            settings.position(FunctionSettings::Tone),
-                            settings.position(FunctionSettings::Emg)};
+    SettingsCodec::decodeOptions(digit, settings);
+    const Positions decoded{settings.position(FunctionSettings::BatterySave),
+                            settings.position(FunctionSettings::PromptTone),
+                            settings.position(FunctionSettings::AlarmKey)};
     QCOMPARE(decoded, positions);
     QCOMPARE(settings.voxInhibit(), voxInhibit);
-    QCOMPARE(SettingsCodec::writexuan(settings), QString("F") + digit);
+    QCOMPARE(SettingsCodec::encodeOptions(settings), QString("F") + digit);
 }
 
 void TestRadioCodec::settingsDigit_data()
@@ -366,11 +369,11 @@ void TestRadioCodec::settingsDigit_data()
     QTest::newRow("squelch 0") << QChar('0') << SettingsCodec::SquelchLimit << 0;
     QTest::newRow("squelch 9") << QChar('9') << SettingsCodec::SquelchLimit << 9;
     QTest::newRow("squelch A") << QChar('A') << SettingsCodec::SquelchLimit << 2;
-    QTest::newRow("time-out 7") << QChar('7') << SettingsCodec::TxTOTLimit << 7;
-    QTest::newRow("time-out 8") << QChar('8') << SettingsCodec::TxTOTLimit << 2;
-    QTest::newRow("VOX gain F") << QChar('F') << SettingsCodec::VoxGainLevelLimit << 2;
-    QTest::newRow("voice 4, past its list") << QChar('4') << SettingsCodec::VoiceLimit << 4;
-    QTest::newRow("voice 5") << QChar('5') << SettingsCodec::VoiceLimit << 2;
+    QTest::newRow("time-out 7") << QChar('7') << SettingsCodec::TimeOutLimit << 7;
+    QTest::newRow("time-out 8") << QChar('8') << SettingsCodec::TimeOutLimit << 2;
+    QTest::newRow("VOX gain F") << QChar('F') << SettingsCodec::VoxGainLimit << 2;
+    QTest::newRow("voice 4, past its list") << QChar('4') << SettingsCodec::VoicePromptLimit << 4;
+    QTest::newRow("voice 5") << QChar('5') << SettingsCodec::VoicePromptLimit << 2;
     QTest::newRow("VOX delay 4, past its list") << QChar('4') << SettingsCodec::VoxDelayLimit << 4;
 }
 
@@ -385,7 +388,8 @@ void TestRadioCodec::settingsDigit()
 void TestRadioCodec::settingsBlock_data()
 {
     QTest::addColumn<QString>("data");
-    // Squelch, BatSave, TxTOT, Tone, Emg, Scan, Voice, VoxGainLevel, VoxDelay
+    // Squelch, battery save, time-out, prompt tone, alarm key, scan, voice prompt, VOX gain,
+    // VOX delay
     QTest::addColumn<Positions>("positions");
     QTest::addColumn<bool>("voxInhibit");
     QTest::addColumn<QString>("written");
@@ -423,7 +427,7 @@ void TestRadioCodec::settingsPositionsOutsideOneDigitAreRefused()
     settings.setPosition(FunctionSettings::Squelch, 10);
     QCOMPARE(SettingsCodec::encode(settings), std::nullopt);
     settings.setPosition(FunctionSettings::Squelch, 0);
-    settings.setPosition(FunctionSettings::Voice, -1);
+    settings.setPosition(FunctionSettings::VoicePrompt, -1);
     QCOMPARE(SettingsCodec::encode(settings), std::nullopt);
 }
 
@@ -540,7 +544,7 @@ void TestRadioCodec::calibrationWrite()
     QFETCH(QString, request);
     const auto data = CalibrationCodec::encode(values);
     QVERIFY(data);
-    QCOMPARE(Frame::WriteRequest(MemoryMap::PowerCalibration, *data), request);
+    QCOMPARE(Frame::writeRequest(MemoryMap::PowerCalibration, *data), request);
 }
 
 void TestRadioCodec::calibrationOutOfRangeIsRefused_data()

@@ -1,12 +1,12 @@
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/Link.h"
 #include "link/ProgressDisplay.h"
 #include "link/QtSerialPort.h"
 #include "link/RadioExchange.h"
 #include "link/ReadProcedure.h"
 #include "link/WriteProcedure.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
@@ -89,7 +89,7 @@ struct RadioRun : SimulatedLine
                 radio.setFaults(late);
             }
         };
-        return connect() && link->openPort(1);
+        return connect() && link->openPort();
     }
 
     Result read()
@@ -114,7 +114,7 @@ struct RadioRun : SimulatedLine
     void setRow(int row, const QStringList& texts)
     {
         for (int field = 0; field < texts.size(); ++field)
-            workspace.table.setText(Column::FirstField + field, row, texts[field]);
+            workspace.table.setText(row, Column::FirstField + field, texts[field]);
     }
 
     QStringList row(int row) const { return workspace.table.fields(row); }
@@ -202,7 +202,7 @@ void TestReadWrite::completeRead()
     QCOMPARE(run.workspace.title(), "RZT3307 [400-470MHz]");
     QCOMPARE(run.progress.values, readProgress());
     QVERIFY(run.messages.boxes.isEmpty());
-    QVERIFY(!run.workspace.editor.Loading);
+    QVERIFY(!run.workspace.editor.loading);
 }
 
 void TestReadWrite::bandFromTheRadio_data()
@@ -238,11 +238,11 @@ void TestReadWrite::bandFromTheRadio()
     for (const QString& band : bands.mid(1))
         bandList.append(band);
     bandList.select(selected);
-    // The band box's change reaction looks at Loading: it must be set whenever the read
+    // The band box's change reaction looks at loading: it must be set whenever the read
     // changes the selection.
     QList<bool> loadingAtChange;
     connect(&bandList, &BandList::selectionChanged, this,
-            [&] { loadingAtChange << run.workspace.editor.Loading; });
+            [&] { loadingAtChange << run.workspace.editor.loading; });
 
     QVERIFY(run.open({}));
     QCOMPARE(run.read(), Result::Done);
@@ -250,7 +250,7 @@ void TestReadWrite::bandFromTheRadio()
     QCOMPARE(bandList.selectedText(), selectedAfter);
     QCOMPARE(run.workspace.title(), "RZT3307 [" + selectedAfter + "]");
     QVERIFY(!loadingAtChange.contains(false));
-    QVERIFY(!run.workspace.editor.Loading);
+    QVERIFY(!run.workspace.editor.loading);
     QCOMPARE(run.row(16), SampleRadio::rowTexts(16)); // the read went on to the end
 }
 
@@ -344,7 +344,7 @@ void TestReadWrite::readFailures()
     QCOMPARE(run.workspace.bands.entries(), bandsBefore);
     QCOMPARE(run.workspace.bands.selectedText(), "136-174MHz");
     QCOMPARE(run.workspace.title(), Workspace::InitialTitle);
-    QVERIFY(!run.workspace.editor.Loading);
+    QVERIFY(!run.workspace.editor.loading);
     QCOMPARE(run.progress.values.last(), progress);
 }
 
@@ -426,8 +426,8 @@ void TestReadWrite::writeFailures()
     QCOMPARE(run.radio.memory().image(), writtenImage(image, requestsStored));
     if (lateWrite > 0) {
         // The late answer is not lost: it stays for whatever looks next.
-        QTRY_VERIFY(run.link->DataArrived());
-        QCOMPARE(run.link->ReceivedBytes(), Ack);
+        QTRY_VERIFY(run.link->hasDataArrived());
+        QCOMPARE(run.link->receivedBytes(), Ack);
     }
 }
 

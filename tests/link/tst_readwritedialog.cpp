@@ -1,10 +1,10 @@
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
-#include "app/MessageIds.h"
 #include "channels/ChannelEditor.h"
 #include "link/ReadWriteDialog.h"
 #include "link/SerialPort.h"
+#include "workspace/MessageIds.h"
 
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
@@ -31,7 +31,7 @@ struct Program : RunningProgram
 {
     explicit Program(Language language = Language::English,
                      const QByteArray& image = SampleRadio::image(), const RadioFaults& faults = {})
-        : RunningProgram(image, faults, language)
+        : RunningProgram(ProgramOptions::withRadio(image, faults, language))
     {
     }
 
@@ -46,7 +46,7 @@ struct Program : RunningProgram
     }
     void clickStart() { QTest::mouseClick(dialog->startButton(), Qt::LeftButton); }
     void clickExit() { QTest::mouseClick(dialog->exitButton(), Qt::LeftButton); }
-    bool portOpen() { return window->serialPort().PortOpen(); }
+    bool portOpen() { return window->serialPort().isOpen(); }
 };
 
 } // namespace
@@ -105,7 +105,7 @@ void TestReadWriteDialog::commandPreparesTheDialog()
     QCOMPARE(dialog.startButton()->text(), startCaption);
     QCOMPARE(dialog.progressBar()->value(), 0);
     QCOMPARE(dialog.percentLabel()->text(), "0%");
-    QCOMPARE(program.session().Tag, procedure);
+    QCOMPARE(program.session().procedure(), procedure);
     QVERIFY(!program.window->isEnabled());
     QVERIFY(dialog.isEnabled());
     QVERIFY(dialog.startButton()->isEnabled());
@@ -140,9 +140,9 @@ void TestReadWriteDialog::failedCommitStopsTheCommand()
     Program program;
     Workspace& workspace = program.window->workspace();
     // A separator alone, left after deleting the digits before it, is no number.
-    workspace.editor.CurrentColumn = Column::RxFrequency;
-    workspace.editor.CurrentRow = 1;
-    workspace.table.setText(Column::RxFrequency, 1, ".");
+    workspace.editor.currentColumn = Column::RxFrequency;
+    workspace.editor.currentRow = 1;
+    workspace.table.setText(1, Column::RxFrequency, ".");
     program.clickRead();
 
     QCOMPARE(program.messages.errors.size(), 1);
@@ -159,7 +159,7 @@ void TestReadWriteDialog::readThroughTheDialog()
     image.replace(0x3E0, 8, QByteArray::fromHex("00350039FFFFFFFF"));
     Program program(Language::English, image);
     Workspace& workspace = program.window->workspace();
-    workspace.table.setText(Column::RxFrequency, 3, "440.00000");
+    workspace.table.setText(3, Column::RxFrequency, "440.00000");
 
     program.clickRead();
     program.clickStart();
@@ -218,7 +218,8 @@ void TestReadWriteDialog::closingIsRefusedWhileRunning()
     QVERIFY(!dialog.isVisible());
     QVERIFY(program.window->isEnabled());
     QVERIFY(!program.portOpen());
-    QVERIFY(program.window->link().PortProbe(1));
+    QCOMPARE(program.window->link().portNumber(), 1);
+    QVERIFY(program.window->link().probePort());
 }
 
 void TestReadWriteDialog::quittingDuringARunEndsCleanly()

@@ -19,7 +19,7 @@ private slots:
     void opensAtNineThousandSixHundredBaud();
     void receiveEventWaitsForTheThreshold();
     void thresholdZeroRaisesNoEvent();
-    void outputSendsExactlyTheBytes();
+    void sendSendsExactlyTheBytes();
     void inputLeftBeforeOpeningIsDiscarded();
     void unreadInputIsCountedAndThrownAway();
     void hangUpClosesThePort();
@@ -51,16 +51,16 @@ void TestSerialPort::opensAtNineThousandSixHundredBaud()
     TemporaryProgramFolder program;
     program.mapComPort(1, radio.slavePath());
     QtSerialPort port{ComPortDevices(program.path())};
-    port.setCommPort(1);
-    QVERIFY(port.setPortOpen(true));
-    QVERIFY(port.PortOpen());
+    port.setPortNumber(1);
+    QVERIFY(port.open());
+    QVERIFY(port.isOpen());
 
     termios attributes{};
     QCOMPARE(tcgetattr(radio.masterDescriptor(), &attributes), 0);
     QCOMPARE(cfgetospeed(&attributes), speed_t(B9600));
     QCOMPARE(attributes.c_cflag & CSIZE, tcflag_t(CS8));
-    QVERIFY(port.setPortOpen(false));
-    QVERIFY(!port.PortOpen());
+    port.close();
+    QVERIFY(!port.isOpen());
 }
 
 void TestSerialPort::receiveEventWaitsForTheThreshold()
@@ -69,26 +69,26 @@ void TestSerialPort::receiveEventWaitsForTheThreshold()
     TemporaryProgramFolder program;
     program.mapComPort(2, radio.slavePath());
     QtSerialPort port{ComPortDevices(program.path())};
-    port.setCommPort(2);
-    QVERIFY(port.setPortOpen(true));
-    QSignalSpy events(&port, &SerialPort::OnComm);
+    port.setPortNumber(2);
+    QVERIFY(port.open());
+    QSignalSpy events(&port, &SerialPort::eventOccurred);
 
-    port.setRThreshold(12);
+    port.setReceiveThreshold(12);
     radio.write(QByteArray::fromHex("5203e008aabb"));
     QTest::qWait(100);
     QCOMPARE(events.size(), 0); // 6 of 12 bytes: no event yet
 
     radio.write(QByteArray::fromHex("0040004700ff"));
     QVERIFY(events.wait(2000));
-    QCOMPARE(port.CommEvent(), SerialPort::Event::Receive);
+    QCOMPARE(port.lastEvent(), SerialPort::Event::Receive);
     // Every waiting byte is read, and the buffer is left empty.
-    QCOMPARE(port.Input(), QByteArray::fromHex("5203e008aabb0040004700ff"));
-    QCOMPARE(port.Input(), QByteArray());
+    QCOMPARE(port.readAll(), QByteArray::fromHex("5203e008aabb0040004700ff"));
+    QCOMPARE(port.readAll(), QByteArray());
 
-    port.setRThreshold(1);
+    port.setReceiveThreshold(1);
     radio.write(QByteArray::fromHex("06"));
     QVERIFY(events.wait(2000));
-    QCOMPARE(port.Input(), QByteArray::fromHex("06"));
+    QCOMPARE(port.readAll(), QByteArray::fromHex("06"));
 }
 
 void TestSerialPort::thresholdZeroRaisesNoEvent()
@@ -97,25 +97,25 @@ void TestSerialPort::thresholdZeroRaisesNoEvent()
     TemporaryProgramFolder program;
     program.mapComPort(1, radio.slavePath());
     QtSerialPort port{ComPortDevices(program.path())};
-    QVERIFY(port.setPortOpen(true));
-    QSignalSpy events(&port, &SerialPort::OnComm);
-    port.setRThreshold(0);
+    QVERIFY(port.open());
+    QSignalSpy events(&port, &SerialPort::eventOccurred);
+    port.setReceiveThreshold(0);
     radio.write("abc");
     QTest::qWait(150);
     QCOMPARE(events.size(), 0);
 }
 
-void TestSerialPort::outputSendsExactlyTheBytes()
+void TestSerialPort::sendSendsExactlyTheBytes()
 {
     PseudoTerminal radio;
     TemporaryProgramFolder program;
     program.mapComPort(1, radio.slavePath());
     QtSerialPort port{ComPortDevices(program.path())};
-    QVERIFY(port.setPortOpen(true));
-    port.Output(QByteArray::fromHex("0251584b4d4e72"));
-    port.Output(QString(QChar(6))); // the acknowledgement, sent as a one-character text
-    port.Output(QByteArray::fromHex("0d0a00ff"));
-    QVERIFY(port.setPortOpen(false)); // closing lets everything leave first
+    QVERIFY(port.open());
+    port.send(QByteArray::fromHex("0251584b4d4e72"));
+    port.send(QByteArray(1, 6)); // the acknowledgement
+    port.send(QByteArray::fromHex("0d0a00ff"));
+    port.close(); // closing lets everything leave first
     QCOMPARE(radio.readAvailable(), QByteArray::fromHex("0251584b4d4e72060d0a00ff"));
 }
 
@@ -127,12 +127,12 @@ void TestSerialPort::inputLeftBeforeOpeningIsDiscarded()
     QtSerialPort port{ComPortDevices(program.path())};
     radio.write("stale");
     QTest::qWait(50);
-    QVERIFY(port.setPortOpen(true));
-    QSignalSpy events(&port, &SerialPort::OnComm);
-    port.setRThreshold(1);
+    QVERIFY(port.open());
+    QSignalSpy events(&port, &SerialPort::eventOccurred);
+    port.setReceiveThreshold(1);
     radio.write(QByteArray::fromHex("06"));
     QVERIFY(events.wait(2000));
-    QCOMPARE(port.Input(), QByteArray::fromHex("06"));
+    QCOMPARE(port.readAll(), QByteArray::fromHex("06"));
 }
 
 void TestSerialPort::unreadInputIsCountedAndThrownAway()
@@ -141,27 +141,27 @@ void TestSerialPort::unreadInputIsCountedAndThrownAway()
     TemporaryProgramFolder program;
     program.mapComPort(1, radio.slavePath());
     QtSerialPort port{ComPortDevices(program.path())};
-    QCOMPARE(port.InBufferCount(), 0); // closed
-    QVERIFY(port.setPortOpen(true));
-    QSignalSpy events(&port, &SerialPort::OnComm);
-    port.setRThreshold(12);
+    QCOMPARE(port.bytesAvailable(), 0); // closed
+    QVERIFY(port.open());
+    QSignalSpy events(&port, &SerialPort::eventOccurred);
+    port.setReceiveThreshold(12);
 
     // Below the threshold no event comes, yet the bytes are counted wherever they wait.
     radio.write(QByteArray::fromHex("0657"));
-    QTRY_COMPARE(port.InBufferCount(), 2);
+    QTRY_COMPARE(port.bytesAvailable(), 2);
     QCoreApplication::processEvents(); // Qt takes them into its own buffer
     radio.write(QByteArray::fromHex("03"));
-    QTRY_COMPARE(port.InBufferCount(), 3);
+    QTRY_COMPARE(port.bytesAvailable(), 3);
     QCOMPARE(events.size(), 0);
 
-    port.clearInBuffer();
-    QCOMPARE(port.InBufferCount(), 0);
+    port.discardInput();
+    QCOMPARE(port.bytesAvailable(), 0);
     // What comes afterwards is received as always.
-    port.setRThreshold(1);
+    port.setReceiveThreshold(1);
     radio.write(QByteArray::fromHex("06"));
     QVERIFY(events.wait(2000));
-    QCOMPARE(port.Input(), QByteArray::fromHex("06"));
-    QCOMPARE(port.InBufferCount(), 0);
+    QCOMPARE(port.readAll(), QByteArray::fromHex("06"));
+    QCOMPARE(port.bytesAvailable(), 0);
 }
 
 void TestSerialPort::hangUpClosesThePort()
@@ -170,12 +170,12 @@ void TestSerialPort::hangUpClosesThePort()
     TemporaryProgramFolder program;
     program.mapComPort(1, radio->slavePath());
     QtSerialPort port{ComPortDevices(program.path())};
-    QVERIFY(port.setPortOpen(true));
-    port.setRThreshold(1);
-    QSignalSpy events(&port, &SerialPort::OnComm);
+    QVERIFY(port.open());
+    port.setReceiveThreshold(1);
+    QSignalSpy events(&port, &SerialPort::eventOccurred);
     radio.reset(); // the cable is pulled
-    QTRY_VERIFY_WITH_TIMEOUT(!port.PortOpen(), 3000);
-    QCOMPARE(port.CommEvent(), SerialPort::Event::Error);
+    QTRY_VERIFY_WITH_TIMEOUT(!port.isOpen(), 3000);
+    QCOMPARE(port.lastEvent(), SerialPort::Event::Error);
     QVERIFY(events.size() < 5); // no flood of events
 }
 

@@ -1,12 +1,12 @@
-#include "app/BuiltInLanguages.h"
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/Link.h"
 #include "link/ProgressDisplay.h"
 #include "link/RadioExchange.h"
 #include "link/WritePlan.h"
 #include "link/WriteProcedure.h"
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include "support/RecordingMessageLibrary.h"
 #include "support/SampleRadio.h"
@@ -37,9 +37,9 @@ struct NoProgress : ProgressDisplay
 // What a test changes in a workspace holding the sample radio's data.
 using Change = std::function<void(Workspace&)>;
 
-Change cell(int column, int row, const QString& text)
+Change cell(int row, int column, const QString& text)
 {
-    return [=](Workspace& workspace) { workspace.table.setText(column, row, text); };
+    return [=](Workspace& workspace) { workspace.table.setText(row, column, text); };
 }
 
 Change setting(FunctionSettings::Setting which, int position)
@@ -101,40 +101,40 @@ void TestWriteCheck::valuesTheRadioCannotStore_data()
     QTest::addColumn<WriteProblem>("problem");
 
     QTest::newRow("receive frequency of four digits")
-        << cell(Column::RxFrequency, 7, "4351") << channelProblem(7, Column::RxFrequency, "4351");
+        << cell(7, Column::RxFrequency, "4351") << channelProblem(7, Column::RxFrequency, "4351");
     QTest::newRow("transmit frequency of ten characters")
-        << cell(Column::TxFrequency, 1, "435.125001")
+        << cell(1, Column::TxFrequency, "435.125001")
         << channelProblem(1, Column::TxFrequency, "435.125001");
     QTest::newRow("frequency without a separator")
-        << cell(Column::RxFrequency, 2, "435125000")
+        << cell(2, Column::RxFrequency, "435125000")
         << channelProblem(2, Column::RxFrequency, "435125000");
     QTest::newRow("frequency with a letter")
-        << cell(Column::TxFrequency, 16, "43x.12500")
+        << cell(16, Column::TxFrequency, "43x.12500")
         << channelProblem(16, Column::TxFrequency, "43x.12500");
     QTest::newRow("tone the radio would read back as another")
-        << cell(Column::RxTone, 4, "X023N") << channelProblem(4, Column::RxTone, "X023N");
+        << cell(4, Column::RxTone, "X023N") << channelProblem(4, Column::RxTone, "X023N");
     QTest::newRow("tone in lower case")
-        << cell(Column::TxTone, 7, "d023n") << channelProblem(7, Column::TxTone, "d023n");
+        << cell(7, Column::TxTone, "d023n") << channelProblem(7, Column::TxTone, "d023n");
     QTest::newRow("tone of three characters")
-        << cell(Column::RxTone, 12, "885") << channelProblem(12, Column::RxTone, "885");
+        << cell(12, Column::RxTone, "885") << channelProblem(12, Column::RxTone, "885");
     QTest::newRow("power word of no language")
-        << cell(Column::Power, 1, "Hi") << channelProblem(1, Column::Power, "Hi");
+        << cell(1, Column::Power, "Hi") << channelProblem(1, Column::Power, "Hi");
     QTest::newRow("option word of no language")
-        << cell(Column::OptionA, 2, "X") << channelProblem(2, Column::OptionA, "X");
+        << cell(2, Column::OptionA, "X") << channelProblem(2, Column::OptionA, "X");
     QTest::newRow("option word in lower case")
-        << cell(Column::OptionB, 4, "on") << channelProblem(4, Column::OptionB, "on");
+        << cell(4, Column::OptionB, "on") << channelProblem(4, Column::OptionB, "on");
     QTest::newRow("power word with a space after it")
-        << cell(Column::Power, 7, "High ") << channelProblem(7, Column::Power, "High ");
+        << cell(7, Column::Power, "High ") << channelProblem(7, Column::Power, "High ");
     QTest::newRow("on word in the power column")
-        << cell(Column::Power, 12, "ON") << channelProblem(12, Column::Power, "ON");
+        << cell(12, Column::Power, "ON") << channelProblem(12, Column::Power, "ON");
     QTest::newRow("power word in an option column")
-        << cell(Column::OptionC, 16, "高功率") << channelProblem(16, Column::OptionC, "高功率");
+        << cell(16, Column::OptionC, "高功率") << channelProblem(16, Column::OptionC, "高功率");
     // Today's encoding would send it as off, while the other three say what they are.
     QTest::newRow("empty option beside set flags")
-        << cell(Column::OptionC, 1, "") << channelProblem(1, Column::OptionC, "");
+        << cell(1, Column::OptionC, "") << channelProblem(1, Column::OptionC, "");
     QTest::newRow("voice position of two digits")
-        << setting(FunctionSettings::Voice, 12)
-        << WriteProblem{Place::Setting, 0, 0, FunctionSettings::Voice, "12"};
+        << setting(FunctionSettings::VoicePrompt, 12)
+        << WriteProblem{Place::Setting, 0, 0, FunctionSettings::VoicePrompt, "12"};
     QTest::newRow("squelch position below 0")
         << setting(FunctionSettings::Squelch, -1)
         << WriteProblem{Place::Setting, 0, 0, FunctionSettings::Squelch, "-1"};
@@ -162,25 +162,26 @@ void TestWriteCheck::valuesTheRadioStoresExactly_data()
     QTest::addColumn<Change>("change");
 
     QTest::newRow("sample radio as it stands") << Change([](Workspace&) {});
-    QTest::newRow("frequency with a comma") << cell(Column::RxFrequency, 1, "435,12500");
+    QTest::newRow("frequency with a comma") << cell(1, Column::RxFrequency, "435,12500");
     QTest::newRow("tone outside the list that reads back the same")
-        << cell(Column::RxTone, 1, "67.5");
-    QTest::newRow("tone with surrounding spaces") << cell(Column::TxTone, 1, " 67.0 ");
-    QTest::newRow("empty tone of a programmed channel") << cell(Column::RxTone, 1, "");
-    QTest::newRow("voice position past the end of its list") << setting(FunctionSettings::Voice, 4);
+        << cell(1, Column::RxTone, "67.5");
+    QTest::newRow("tone with surrounding spaces") << cell(1, Column::TxTone, " 67.0 ");
+    QTest::newRow("empty tone of a programmed channel") << cell(1, Column::RxTone, "");
+    QTest::newRow("voice position past the end of its list")
+        << setting(FunctionSettings::VoicePrompt, 4);
     QTest::newRow("band of another range") << band("136-174MHz");
-    QTest::newRow("off word of the other language in a tone") << cell(Column::TxTone, 2, "禁用");
+    QTest::newRow("off word of the other language in a tone") << cell(2, Column::TxTone, "禁用");
     QTest::newRow("power words of the other language") << Change([](Workspace& workspace) {
-        workspace.table.setText(Column::Power, 1, "低功率");
-        workspace.table.setText(Column::Power, 2, "高功率");
+        workspace.table.setText(1, Column::Power, "低功率");
+        workspace.table.setText(2, Column::Power, "高功率");
     });
     QTest::newRow("option words of the other language") << Change([](Workspace& workspace) {
-        workspace.table.setText(Column::OptionA, 1, "启用");
-        workspace.table.setText(Column::OptionB, 2, "禁用");
+        workspace.table.setText(1, Column::OptionA, "启用");
+        workspace.table.setText(2, Column::OptionB, "禁用");
     });
     QTest::newRow("channel whose four flags are empty") << Change([](Workspace& workspace) {
         for (int column = Column::Power; column <= Column::OptionC; ++column)
-            workspace.table.setText(column, 7, "");
+            workspace.table.setText(7, column, "");
     });
 }
 
@@ -219,14 +220,14 @@ void TestWriteCheck::wordsOfEitherLanguageAreSentAsWhatTheyMean()
     Workspace workspace;
     SampleRadio::fill(workspace); // English words in English cells
     const CellWords cellWords = BuiltInLanguages::words(inCells);
-    const QHash<QString, QString> inCellLanguage = {{"OFF", cellWords.OffWord},
-                                                    {"ON", cellWords.OnWord},
-                                                    {"High", cellWords.HighWord},
-                                                    {"Low", cellWords.LowWord}};
+    const QHash<QString, QString> inCellLanguage = {{"OFF", cellWords.offWord},
+                                                    {"ON", cellWords.onWord},
+                                                    {"High", cellWords.highWord},
+                                                    {"Low", cellWords.lowWord}};
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
         for (int column = Column::RxTone; column <= Column::LastField; ++column) {
-            const QString text = workspace.table.text(column, row);
-            workspace.table.setText(column, row, inCellLanguage.value(text, text));
+            const QString text = workspace.table.text(row, column);
+            workspace.table.setText(row, column, inCellLanguage.value(text, text));
         }
     workspace.words = BuiltInLanguages::words(active);
 
@@ -267,14 +268,14 @@ void TestWriteCheck::refusedWriteSendsNothingAndSaysWhy()
     Workspace workspace;
     SampleRadio::fill(workspace);
     workspace.checkedLanguage = language;
-    cell(Column::OptionB, 2, "X")(workspace);
-    cell(Column::RxFrequency, 3, "4351")(workspace);
-    cell(Column::TxTone, 9, "X023N")(workspace);
-    setting(FunctionSettings::Voice, 12)(workspace);
+    cell(2, Column::OptionB, "X")(workspace);
+    cell(3, Column::RxFrequency, "4351")(workspace);
+    cell(9, Column::TxTone, "X023N")(workspace);
+    setting(FunctionSettings::VoicePrompt, 12)(workspace);
     band("UHF")(workspace);
 
     ScriptedSerialPort port;
-    port.setPortOpen(true);
+    port.open();
     Link link(port, ComPortDevices("/nowhere", "/dev-root"), [](const QString&) { return true; });
     RecordingMessageLibrary messages;
     Messenger messenger(messages, workspace);

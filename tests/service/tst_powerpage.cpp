@@ -1,7 +1,5 @@
 #include "app/LanguagePage.h"
-#include "app/LanguageStrings.h"
 #include "app/MainWindow.h"
-#include "app/MessageIds.h"
 #include "app/WorkPages.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelPage.h"
@@ -10,10 +8,11 @@
 #include "service/PowerPage.h"
 #include "service/PowerSpinBox.h"
 #include "service/ServiceCommands.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/MessageIds.h"
 
 #include "RadioSimulator.h"
-#include "support/RecordingMessageLibrary.h"
-#include "support/TemporaryProgramFolder.h"
+#include "support/RunningProgram.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -32,33 +31,19 @@ const QByteArray HelloBytes = QByteArray::fromHex("0251584B4D4E72");
 const QByteArray Ack(1, 6);
 const QByteArray Fill = QByteArray::fromHex("FFFFFFFFFF");
 
-// The program's main window, shown and active, with its COM1 leading to a simulated radio
-// and the power adjustment page in front.
-struct Program
+// The program's main window, shown, with its COM1 leading to a simulated radio.
+struct Program : RunningProgram
 {
-    RadioSimulator radio;
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    std::unique_ptr<MainWindow> window;
+    Program() : RunningProgram(ProgramOptions::withRadio({})) {}
 
-    bool start()
+    // The window active with the power adjustment page in front, and the radio there.
+    bool showPowerPage()
     {
-        if (!radio.start())
-            return false;
-        folder.copyCompanionFiles();
-        folder.mapComPort(1, radio.slavePath());
-        Platform platform;
-        platform.programFolder = folder.path();
-        platform.messages = &messages;
-        window = std::make_unique<MainWindow>(platform);
-        window->show();
-        if (!QTest::qWaitForWindowActive(window.get()))
+        if (!radioStarted() || !QTest::qWaitForWindowActive(window.get()))
             return false;
         window->workPages()->showPage(page());
         return true;
     }
-
-    ~Program() { window.reset(); } // closes the port before the radio goes
 
     PowerPage* page() const { return window->powerPage(); }
     ServiceCommands& commands() const { return window->serviceCommands(); }
@@ -149,7 +134,7 @@ private slots:
 void TestPowerPage::pageKeysReachThePageFromTheGrid()
 {
     Program program;
-    QVERIFY(program.start());
+    QVERIFY(program.showPowerPage());
     WorkPages* pages = program.window->workPages();
     pages->showPage(program.window->channelPage());
     ChannelGrid* grid = program.window->channelPage()->grid();
@@ -168,7 +153,7 @@ void TestPowerPage::pageKeysReachThePageFromTheGrid()
 void TestPowerPage::startsWithTheDefaultValues()
 {
     Program program;
-    QVERIFY(program.start());
+    QVERIFY(program.showPowerPage());
     const PowerPage& page = *program.page();
     QCOMPARE(page.lowPowerBox()->text(), QString("79"));
     QCOMPARE(page.highPowerBox()->text(), QString("48"));
@@ -206,20 +191,20 @@ void TestPowerPage::powerBoxTakesDigitsAndClampsWhenLeft()
     QFETCH(QString, shownWhileTyping);
     QFETCH(int, value);
     Program program;
-    QVERIFY(program.start());
+    QVERIFY(program.showPowerPage());
     PowerPage& page = *program.page();
 
     program.typeInto(page.lowPowerBox(), typed);
     QCOMPARE(page.lowPowerBox()->text(), shownWhileTyping);
     page.highPowerBox()->setFocus();
     QCOMPARE(page.lowPowerBox()->text(), QString::number(value));
-    QCOMPARE(program.values().LowPower, value);
+    QCOMPARE(program.values().lowPower, value);
 
     // The other power box follows the same rules.
     program.typeInto(page.highPowerBox(), typed);
     QTest::keyClick(page.highPowerBox(), Qt::Key_Return);
     QCOMPARE(page.highPowerBox()->text(), QString::number(value));
-    QCOMPARE(program.values().HighPower, value);
+    QCOMPARE(program.values().highPower, value);
 }
 
 void TestPowerPage::boxBeingEditedIsClampedBeforeAWrite_data()
@@ -237,7 +222,7 @@ void TestPowerPage::boxBeingEditedIsClampedBeforeAWrite()
     QFETCH(QString, typed);
     QFETCH(QByteArray, data);
     Program program;
-    QVERIFY(program.start());
+    QVERIFY(program.showPowerPage());
     PowerPage& page = *program.page();
     QVERIFY(program.readOnce());
 
@@ -251,7 +236,7 @@ void TestPowerPage::boxBeingEditedIsClampedBeforeAWrite()
 void TestPowerPage::buttonsFollowTheCommands()
 {
     Program program;
-    QVERIFY(program.start());
+    QVERIFY(program.showPowerPage());
     PowerPage& page = *program.page();
     program.radio.setMemory([] {
         RadioMemory memory;
@@ -284,7 +269,7 @@ void TestPowerPage::buttonsFollowTheCommands()
 void TestPowerPage::buttonsOfOtherCommandsAreRefusedDuringAWait()
 {
     Program program;
-    QVERIFY(program.start());
+    QVERIFY(program.showPowerPage());
     PowerPage& page = *program.page();
     QVERIFY(program.readOnce());
 
@@ -312,7 +297,7 @@ void TestPowerPage::captionsFollowTheLanguage()
 {
     QFETCH(QString, language);
     Program program;
-    QVERIFY(program.start());
+    QVERIFY(program.showPowerPage());
     LanguagePage* languages = program.window->languagePage();
     (language == "english" ? languages->englishButton() : languages->chineseButton())->click();
     const auto table =

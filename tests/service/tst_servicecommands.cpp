@@ -1,10 +1,10 @@
-#include "app/MessageIds.h"
-#include "app/Messenger.h"
-#include "app/Workspace.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
 #include "link/QtSerialPort.h"
 #include "service/ServiceCommands.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
 
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
@@ -12,9 +12,9 @@
 #include "support/SimulatedLine.h"
 #include "support/TemporaryProgramFolder.h"
 
+#include "support/HeldPort.h"
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -47,7 +47,7 @@ struct ServiceLine : SimulatedLine
         radio.setFaults(faults);
         if (!connect())
             return false;
-        commands = std::make_unique<ServiceCommands>(*link, messenger, workspace);
+        commands = std::make_unique<ServiceCommands>(*link, messenger);
         return true;
     }
 
@@ -84,9 +84,9 @@ struct ServiceLine : SimulatedLine
 PowerCalibrationValues valuesOf(int lowPower, int highPower, int lowVoltage)
 {
     PowerCalibrationValues values;
-    values.LowPower = lowPower;
-    values.HighPower = highPower;
-    values.LowVoltage = lowVoltage;
+    values.lowPower = lowPower;
+    values.highPower = highPower;
+    values.lowVoltage = lowVoltage;
     return values;
 }
 
@@ -150,7 +150,7 @@ void TestServiceCommands::readTakesTheRadiosValues()
     QCOMPARE(line.commands->calibration().values(), expected);
     QVERIFY(line.commands->writeEnabled());
     QVERIFY(line.messages.boxes.isEmpty());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     QTRY_COMPARE(line.radio.received(), HelloBytes + Ack + ReadRequestBytes + ExitBytes);
     QVERIFY(!line.radio.inProgrammingMode());
 }
@@ -188,7 +188,7 @@ void TestServiceCommands::failedReadKeepsTheValuesAndTheWriteButton()
     QCOMPARE(line.messages.boxes.front().titleId, int(Message::CommunicationTitle));
     QCOMPARE(line.commands->calibration().values(), typed);
     QVERIFY(line.commands->writeEnabled());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     QTRY_COMPARE(line.radio.received(), sentAfterFirstRead);
 }
 
@@ -217,14 +217,14 @@ void TestServiceCommands::readWithoutItsReplyFailsOnAScriptedLine()
     RecordingMessageLibrary messages;
     Workspace workspace;
     Messenger messenger(messages, workspace);
-    ServiceCommands commands(link, messenger, workspace);
+    ServiceCommands commands(link, messenger);
     const PowerCalibrationValues before = commands.calibration().values();
 
     QCOMPARE(commands.readCalibration(), Outcome::Failed);
     QCOMPARE(messages.messageIds(), QList<int>{Message::PortUnavailable});
     QCOMPARE(commands.calibration().values(), before);
     QVERIFY(!commands.writeEnabled());
-    QVERIFY(!port.PortOpen());
+    QVERIFY(!port.isOpen());
     QCOMPARE(port.output, sent);
 }
 
@@ -247,7 +247,7 @@ void TestServiceCommands::writeSendsTheValues()
 
     QCOMPARE(line.commands->writeCalibration(), Outcome::Done);
     QVERIFY(line.messages.boxes.isEmpty());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     // The exit command leaves the line although the port closes right after it.
     QTRY_COMPARE(line.radio.received(), HelloBytes + Ack + writeRequestBytes(data) + ExitBytes);
     QCOMPARE(line.calibrationInRadio(), data + Fill);
@@ -273,7 +273,7 @@ void TestServiceCommands::writeNeedsAFreshReadWhateverItsOutcome()
     QCOMPARE(line.commands->writeCalibration(), Outcome::Failed);
     QCOMPARE(line.messages.messageIds(), QList<int>{Message::RadioNotAnswering});
     QVERIFY(!line.commands->writeEnabled());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
 }
 
 void TestServiceCommands::agingSendsOnlyItsCommand()
@@ -282,7 +282,7 @@ void TestServiceCommands::agingSendsOnlyItsCommand()
     QVERIFY(line.start());
     QCOMPARE(line.commands->startAgingTest(), Outcome::Done);
     QVERIFY(line.messages.boxes.isEmpty());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     // The command leaves although the port closes right after it; no exit command follows.
     QTRY_VERIFY(line.radio.agingStarted());
     QCOMPARE(line.radio.received(), HelloBytes + Ack + AgingBytes);
@@ -309,20 +309,17 @@ void TestServiceCommands::portHeldByAnotherProgram()
     ServiceLine line;
     QVERIFY(line.start());
     const PowerCalibrationValues before = line.commands->calibration().values();
-    QProcess holder;
-    holder.start(PORT_HOLDER, {line.radio.slavePath()});
-    QVERIFY(holder.waitForReadyRead(10'000));
-    QCOMPARE(holder.readAll().trimmed(), "held");
+    HeldPort holder(line.radio.slavePath());
+    QVERIFY(holder.holding());
 
     QCOMPARE(line.run(command), Outcome::Failed);
     QCOMPARE(line.messages.messageIds(), QList<int>{message});
     QCOMPARE(line.commands->calibration().values(), before);
     QVERIFY(!line.commands->writeEnabled());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     QVERIFY(!line.commands->busy());
 
-    holder.closeWriteChannel();
-    QVERIFY(holder.waitForFinished(10'000));
+    QVERIFY(holder.release());
     QVERIFY(line.radio.received().isEmpty());
 }
 
@@ -361,7 +358,7 @@ void TestServiceCommands::silentRadio()
     QVERIFY2(messageAfter >= (1 + Link::HandshakeTries) * Link::ShortWait - 20,
              qPrintable(QString::number(messageAfter)));
     QCOMPARE(line.radio.received(), HelloBytes.repeated(Link::HandshakeTries));
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     QVERIFY(!line.commands->busy());
 }
 
@@ -439,7 +436,7 @@ void TestServiceCommands::applicationQuitDuringAWaitClosesThePort()
 
     QCOMPARE(outcome, Outcome::Stopped);
     QVERIFY(line.messages.boxes.isEmpty());
-    QVERIFY(!line.port->PortOpen());
+    QVERIFY(!line.port->isOpen());
     QVERIFY(!line.commands->busy());
     QVERIFY(line.radio.received().size() < HelloBytes.size() * Link::HandshakeTries);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageLibrary.h"
+#include "workspace/MessageLibrary.h"
 
 #include <QList>
 #include <QString>
@@ -21,9 +21,9 @@ public:
         int messageId = 0;
     };
 
-    bool Fmessage(const QString& language, int theme, int titleId, int messageId) override;
+    bool showMessage(const QString& language, int theme, int titleId, int messageId) override;
     void errorBox(const QString& text) override;
-    bool Bformclose(const QString& language, int theme) override;
+    bool showAbout(const QString& language, int theme) override;
 
     // Answers for the coming questions, in order; once used up, questions get yes.
     QList<bool> answers;

@@ -1,38 +1,79 @@
 #include "support/RunningProgram.h"
 
-namespace {
-RadioMemory memoryOf(const QByteArray& image)
-{
-    RadioMemory memory;
-    memory.write(0, image);
-    return memory;
-}
-} // namespace
+#include "app/Platform.h"
 
-RunningProgram::RunningProgram(const QByteArray& image, const RadioFaults& faults,
-                               Language language)
-    : radio(memoryOf(image))
+ProgramOptions ProgramOptions::withRadio(const QByteArray& image, const RadioFaults& faults,
+                                         Language language)
 {
-    radio.setFaults(faults);
-    folder.copyCompanionFiles();
-    // The shipped installer's log starts the program in English.
-    if (language == Language::Chinese)
-        folder.writeFile("install.Log", "Installation Log\r\nTitle: QV3307\r\n");
-    if (radio.start())
-        folder.mapComPort(1, radio.slavePath());
-    Platform platform;
-    platform.programFolder = folder.path();
-    platform.messages = &messages;
-    window = std::make_unique<MainWindow>(platform);
-    dialog = std::make_unique<ReadWriteDialog>(window.get());
-    window->attachReadWriteDialog(*dialog);
-    window->show();
+    ProgramOptions options;
+    options.radio = true;
+    options.radioImage = image;
+    options.radioFaults = faults;
+    options.language = language;
+    return options;
+}
+
+RunningProgram::RunningProgram(const ProgramOptions& options) : m_options(options)
+{
+    if (options.companionFiles) {
+        folder.copyCompanionFiles();
+        if (options.language == Language::Chinese)
+            folder.writeFile("install.Log", "Installation Log\r\nTitle: QV3307\r\n");
+    }
+    if (!options.settingsFile.isNull())
+        folder.writeFile("qv3307.ini", options.settingsFile);
+    if (options.themedMessageBoxes) {
+        m_skins = std::make_unique<Skins>(folder.path());
+        m_themedBoxes = std::make_unique<ThemedMessageBoxes>(*m_skins);
+    }
+    if (options.radio) {
+        RadioMemory memory;
+        memory.write(0, options.radioImage);
+        radio.setMemory(memory);
+        radio.setFaults(options.radioFaults);
+        m_radioStarted = radio.start();
+        if (m_radioStarted)
+            folder.mapComPort(1, radio.slavePath());
+    }
+    start();
 }
 
 RunningProgram::~RunningProgram()
 {
-    dialog.reset();
-    window.reset(); // closes the port, letting the last bytes leave before the radio goes
+    stop(); // closes the port, letting the last bytes leave before the radio goes
+}
+
+void RunningProgram::start()
+{
+    stop();
+    Platform platform;
+    platform.programFolder = folder.path();
+    platform.messages =
+        m_themedBoxes ? static_cast<MessageLibrary*>(m_themedBoxes.get()) : &messages;
+    platform.fileDialogs = &fileDialogs;
+    if (m_options.scriptedMouse)
+        platform.cursorPosition = [this] { return window->mapToGlobal(mouse); };
+    platform.openUrl = [this](const QUrl& url) { openedUrls << url; };
+    window = std::make_unique<MainWindow>(platform);
+    if (m_themedBoxes)
+        m_themedBoxes->setParentWindow(window.get());
+    dialog = new ReadWriteDialog(window.get());
+    window->attachReadWriteDialog(*dialog);
+    if (m_options.show)
+        window->show();
+}
+
+void RunningProgram::stop()
+{
+    // The dialog goes first, as in main().
+    delete dialog;
+    window.reset();
+}
+
+QByteArray RunningProgram::exitAndReadSettingsFile()
+{
+    stop();
+    return folder.readFile("qv3307.ini");
 }
 
 QStringList RunningProgram::row(int row)

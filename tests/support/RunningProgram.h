@@ -1,34 +1,87 @@
 #pragma once
 
-#include "app/Language.h"
 #include "app/MainWindow.h"
+#include "app/Skins.h"
+#include "app/ThemedMessageBoxes.h"
 #include "link/ReadWriteDialog.h"
+#include "workspace/Language.h"
 
+#include "RadioFaults.h"
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/TemporaryProgramFolder.h"
 
+#include <QList>
+#include <QPoint>
+#include <QPointer>
 #include <QStringList>
+#include <QUrl>
 
 #include <memory>
 
+// What the program finds in its folder, and what stands in for the world outside it.
+struct ProgramOptions
+{
+    // The shipped companion files: language tables, install.Log, skins and help.
+    bool companionFiles = true;
+    // The language install.Log starts the program in; the shipped log names English.
+    Language language = Language::English;
+    // qv3307.ini as the program finds it; none when null.
+    QByteArray settingsFile;
+    // A simulated radio on COM1, holding `radioImage` and misbehaving as `radioFaults` say.
+    bool radio = false;
+    QByteArray radioImage;
+    RadioFaults radioFaults;
+    // The mouse stands where RunningProgram::mouse says rather than at the real cursor.
+    bool scriptedMouse = false;
+    // The program's own message boxes rather than the recorder.
+    bool themedMessageBoxes = false;
+    // The main window is shown as soon as it is built.
+    bool show = true;
+
+    static ProgramOptions withRadio(const QByteArray& image, const RadioFaults& faults = {},
+                                    Language language = Language::English);
+};
+
 // The program as main() builds it, main window and read/write dialog, on a temporary
-// program folder with the shipped companion files, shown; COM1 leads to a simulated radio.
+// program folder. Message boxes are recorded (unless the options ask for the real ones),
+// the file dialogs answer from a script and documents the program opens (the help) are
+// noted instead of shown.
 struct RunningProgram
 {
-    RadioSimulator radio;
-    TemporaryProgramFolder folder;
-    RecordingMessageLibrary messages;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ReadWriteDialog> dialog;
-
-    RunningProgram(const QByteArray& image, const RadioFaults& faults,
-                   Language language = Language::English);
+    explicit RunningProgram(const ProgramOptions& options = {});
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 
+    // Builds the windows again on the same folder, as a second run of the program does.
+    void start();
+    // Closes the program, which writes qv3307.ini, and returns what the file then holds.
+    QByteArray exitAndReadSettingsFile();
+
+    // Whether the simulated radio is there, with COM1 leading to it.
+    bool radioStarted() const { return m_radioStarted; }
     Workspace& workspace() { return window->workspace(); }
     // The eight field texts of a row.
     QStringList row(int row);
+
+    RadioSimulator radio;
+    TemporaryProgramFolder folder;
+    RecordingMessageLibrary messages;
+    ScriptedFileDialogs fileDialogs;
+    // Where the mouse is, in the window's client coordinates (with a scripted mouse).
+    QPoint mouse;
+    QList<QUrl> openedUrls;
+    std::unique_ptr<MainWindow> window;
+    // A child of the window, gone with it.
+    QPointer<ReadWriteDialog> dialog;
+
+private:
+    std::unique_ptr<Skins> m_skins;
+    std::unique_ptr<ThemedMessageBoxes> m_themedBoxes;
+    void stop();
+
+    ProgramOptions m_options;
+    bool m_radioStarted = false;
 };

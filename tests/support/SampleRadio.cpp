@@ -79,7 +79,7 @@ void SampleRadio::fill(Workspace& workspace)
     for (int row = 1; row <= 16; ++row) {
         const QStringList texts = rowTexts(row);
         for (int field = 0; field < texts.size(); ++field)
-            workspace.table.setText(field + 1, row, texts[field]);
+            workspace.table.setText(row, field + 1, texts[field]);
     }
     workspace.settings.reset(Settings);
     workspace.settings.setVoxInhibit(VoxInhibit);

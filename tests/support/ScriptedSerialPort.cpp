@@ -1,21 +1,21 @@
 #include "support/ScriptedSerialPort.h"
 
-bool ScriptedSerialPort::setPortOpen(bool open)
+bool ScriptedSerialPort::open()
 {
-    if (open && !openSucceeds)
+    if (!m_open && !openSucceeds)
         return false;
-    m_open = open;
+    m_open = true;
     return true;
 }
 
-void ScriptedSerialPort::Output(const QByteArray& bytes)
+void ScriptedSerialPort::send(const QByteArray& bytes)
 {
     output += bytes;
     if (onOutput)
         onOutput(bytes);
 }
 
-QByteArray ScriptedSerialPort::Input()
+QByteArray ScriptedSerialPort::readAll()
 {
     QByteArray bytes;
     bytes.swap(m_waiting);
@@ -32,5 +32,5 @@ void ScriptedSerialPort::deliver(const QByteArray& bytes)
 void ScriptedSerialPort::raise(Event event)
 {
     m_event = event;
-    emit OnComm();
+    emit eventOccurred();
 }

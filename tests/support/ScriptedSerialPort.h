@@ -14,18 +14,18 @@ class ScriptedSerialPort : public SerialPort
 public:
     using SerialPort::SerialPort;
 
-    void setCommPort(int portNumber) override { m_commPort = portNumber; }
-    int CommPort() const override { return m_commPort; }
-    bool setPortOpen(bool open) override;
-    bool PortOpen() const override { return m_open; }
-    void setRThreshold(int count) override { m_threshold = count; }
-    int RThreshold() const override { return m_threshold; }
-    void Output(const QByteArray& bytes) override;
-    using SerialPort::Output;
-    QByteArray Input() override;
-    int InBufferCount() const override { return int(m_waiting.size()); }
-    void clearInBuffer() override { m_waiting.clear(); }
-    Event CommEvent() const override { return m_event; }
+    void setPortNumber(int portNumber) override { m_portNumber = portNumber; }
+    int portNumber() const override { return m_portNumber; }
+    bool open() override;
+    void close() override { m_open = false; }
+    bool isOpen() const override { return m_open; }
+    void setReceiveThreshold(int count) override { m_threshold = count; }
+    int receiveThreshold() const override { return m_threshold; }
+    void send(const QByteArray& bytes) override;
+    QByteArray readAll() override;
+    int bytesAvailable() const override { return int(m_waiting.size()); }
+    void discardInput() override { m_waiting.clear(); }
+    Event lastEvent() const override { return m_event; }
 
     // The radio's side: bytes arrive, and a receive event follows once enough wait.
     void deliver(const QByteArray& bytes);
@@ -41,7 +41,7 @@ public:
 
 private:
     QByteArray m_waiting;
-    int m_commPort = 1;
+    int m_portNumber = 1;
     int m_threshold = 0;
     bool m_open = false;
     Event m_event = Event::None;

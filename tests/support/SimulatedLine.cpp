@@ -14,5 +14,6 @@ bool SimulatedLine::connect()
     const ComPortDevices devices(program.path());
     port = std::make_unique<QtSerialPort>(devices);
     link = std::make_unique<Link>(*port, devices);
+    link->setPortNumber(1);
     return true;
 }

@@ -22,6 +22,7 @@ struct SimulatedLine
     SimulatedLine(const SimulatedLine&) = delete;
     SimulatedLine& operator=(const SimulatedLine&) = delete;
 
-    // Starts the radio, maps COM1 to it and builds the port and the link, still closed.
+    // Starts the radio, maps COM1 to it and builds the port and the link on COM1, still
+    // closed.
     bool connect();
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Localisation.h"
-#include "app/Workspace.h"
+#include "workspace/Localisation.h"
+#include "workspace/Workspace.h"
 
 #include "support/TemporaryProgramFolder.h"
 

@@ -1,0 +1,126 @@
+#include "workspace/Localisation.h"
+
+#include "workspace/BuiltInLanguages.h"
+#include "workspace/FileIo.h"
+#include "workspace/InstallLog.h"
+#include "workspace/IoErrorText.h"
+#include "workspace/LanguageStrings.h"
+#include "workspace/LanguageWords.h"
+#include "workspace/Messenger.h"
+#include "workspace/Workspace.h"
+
+#include <QDir>
+
+namespace {
+
+QString cannotReadLog(const QString& reason)
+{
+    return QStringLiteral("Cannot read %1: %2").arg(InstallLog::FileName, reason);
+}
+
+} // namespace
+
+Localisation::Localisation(Workspace& workspace, const QString& programFolder, QObject* parent)
+    : QObject(parent), m_workspace(workspace), m_programFolder(programFolder)
+{
+}
+
+QString Localisation::tableFileName(const QString& languageName)
+{
+    return languageName + QStringLiteral(".lang");
+}
+
+// The table beside the program wins string by string; whatever it lacks, and the whole
+// table when it is missing, comes from the built-in copy of the language.
+void Localisation::applyLanguage(Language language)
+{
+    const LanguageTable& builtIn = BuiltInLanguages::table(language);
+    const std::optional<LanguageTable> beside =
+        LanguageTable::load(QDir(m_programFolder).filePath(tableFileName(languageName(language))));
+    m_applied = beside ? beside->completedFrom(builtIn) : builtIn;
+    m_hasApplied = true;
+    applyCaptionRow(m_applied);
+    m_workspace.words = LanguageWords::of(m_applied, language);
+    m_workspace.tones.setOffEntry(m_workspace.words.offWord);
+    rebuildSettingLists(m_applied);
+    emit languageApplied(m_applied);
+}
+
+void Localisation::applyCaptionRow(const LanguageTable& table)
+{
+    for (int column = 0; column < Column::Count; ++column)
+        m_workspace.table.setText(Row::Captions, column,
+                                  table.string(LanguageString::columnCaption(column)));
+}
+
+void Localisation::rebuildSettingLists(const LanguageTable& table)
+{
+    using S = FunctionSettings;
+    const CellWords& words = m_workspace.words;
+    FunctionSettings& settings = m_workspace.settings;
+
+    settings.setEntries(
+        S::TimeOut, S::timeOutEntries(words.offWord, table.string(LanguageString::MinutesUnit)));
+
+    const QStringList offOn{words.offWord, words.onWord};
+    settings.setEntries(S::BatterySave, offOn);
+    settings.setEntries(S::PromptTone, offOn);
+    settings.setEntries(S::AlarmKey, offOn);
+    settings.setEntries(S::Scan, {words.onWord, words.offWord});
+    settings.setEntries(S::VoicePrompt, {words.offWord, table.string(LanguageString::EnglishVoice),
+                                         table.string(LanguageString::ChineseVoice)});
+}
+
+void Localisation::switchLanguage(Language language)
+{
+    applyLanguage(language);
+    rewordGrid();
+    m_workspace.languageCode = languageCode(language);
+    checkButton(language);
+}
+
+void Localisation::rewordGrid()
+{
+    ChannelTable& table = m_workspace.table;
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        for (int column = Column::FirstField; column <= Column::LastField; ++column)
+            table.setText(
+                row, column,
+                LanguageWords::reworded(column, table.text(row, column), m_workspace.words));
+}
+
+// Checking a button that was not checked would run its switch once more, which changes
+// nothing further; so only the button is moved.
+void Localisation::checkButton(Language language)
+{
+    if (m_workspace.checkedLanguage == language)
+        return;
+    m_workspace.checkedLanguage = language;
+    emit languageChecked(language);
+}
+
+bool Localisation::chooseStartupLanguage(Messenger& messenger)
+{
+    const QString path = QDir(m_programFolder).filePath(InstallLog::FileName);
+    const FileIo::ReadOutcome log = FileIo::readFile(path);
+    if (log.error != 0) {
+        messenger.errorBox(cannotReadLog(ioErrorText(log.error, path)));
+        return false;
+    }
+    const std::optional<QByteArray> title = InstallLog::secondLine(log.bytes);
+    if (!title) {
+        messenger.errorBox(cannotReadLog(QStringLiteral("Read beyond end of file")));
+        return false;
+    }
+    const Language language =
+        *title == InstallLog::EnglishTitle ? Language::English : Language::Chinese;
+    // Checking a button that is not checked yet runs its switch, as a click would; the
+    // button already checked only has its language applied.
+    if (m_workspace.checkedLanguage != language) {
+        switchLanguage(language);
+        return true;
+    }
+    applyLanguage(language);
+    m_workspace.languageCode = languageCode(language);
+    return true;
+}

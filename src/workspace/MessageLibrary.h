@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The boxes the program shows: numbered messages, and the error box of the top-level error
+// handler. The real one draws themed dialogs; tests put a recorder in its place that
+// answers as the test says.
+class MessageLibrary
+{
+public:
+    virtual ~MessageLibrary() = default;
+
+    // Shows message `messageId` under title `titleId` in `language` ("chinese" or
+    // "english"), styled by skin `theme`, and returns once the user has dismissed it:
+    // true when the user agreed (only the questions 63 and 64 can answer false).
+    virtual bool showMessage(const QString& language, int theme, int titleId, int messageId) = 0;
+
+    // An unexpected failure (file input and output, a number that does not convert):
+    // the text, followed by a full stop, in an error box titled with the program's name.
+    virtual void errorBox(const QString& text) = 0;
+
+    // The About box: the program's name, version and licence. Returns true once the user
+    // has closed it.
+    virtual bool showAbout(const QString& language, int theme) = 0;
+};

@@ -1,0 +1,41 @@
+#include "workspace/Messenger.h"
+
+#include "workspace/MessageLibrary.h"
+#include "workspace/Workspace.h"
+
+Messenger::Messenger(MessageLibrary& library, const Workspace& workspace,
+                     EnableMainWindow enableMainWindow)
+    : m_library(library), m_workspace(workspace), m_enableMainWindow(std::move(enableMainWindow))
+{
+}
+
+bool Messenger::show(int titleId, int messageId)
+{
+    if (m_enableMainWindow)
+        m_enableMainWindow(false);
+    const bool agreed = showFromDialog(titleId, messageId);
+    if (m_enableMainWindow)
+        m_enableMainWindow(true);
+    return agreed;
+}
+
+bool Messenger::showFromDialog(int titleId, int messageId)
+{
+    return m_library.showMessage(languageName(m_workspace.checkedLanguage),
+                                 m_workspace.themeIndex(), titleId, messageId);
+}
+
+void Messenger::errorBox(const QString& text)
+{
+    m_library.errorBox(text);
+}
+
+void Messenger::showAbout()
+{
+    if (m_enableMainWindow)
+        m_enableMainWindow(false);
+    const bool closed =
+        m_library.showAbout(languageName(m_workspace.checkedLanguage), m_workspace.themeIndex());
+    if (closed && m_enableMainWindow)
+        m_enableMainWindow(true);
+}
