@@ -129,7 +129,10 @@ void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
     QCOMPARE(desk.messages.boxes[0].messageId, int(Message::ConfirmNew));
     QCOMPARE(desk.messages.boxes[0].language, QString("english"));
 
-    QCOMPARE(workspace.settings.positions(), confirmed ? S::StartupPositions : before);
+    // Squelch 2, battery save on, time-out 3 min, tone on, alarm on, scan off, voice's third
+    // entry, VOX gain 3, VOX delay 3 s, written out rather than taken from the program.
+    const S::Positions afterNew{2, 1, 3, 1, 1, 1, 2, 2, 2};
+    QCOMPARE(workspace.settings.positions(), confirmed ? afterNew : before);
     QCOMPARE(workspace.settings.voxInhibit(), confirmed);
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         QCOMPARE(workspace.table.text(row, Column::ChannelLabel), ChannelTable::channelLabel(row));
