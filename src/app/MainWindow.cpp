@@ -10,8 +10,10 @@
 #include "app/WorkPages.h"
 #include "channels/ChannelEditor.h"
 #include "channels/ChannelEditorView.h"
+#include "channels/ChannelGrid.h"
 #include "channels/ChannelPage.h"
 #include "channels/SettingsPage.h"
+#include "files/ChannelPaste.h"
 #include "files/FileCommands.h"
 #include "files/QtFileDialogs.h"
 #include "link/QtSerialPort.h"
@@ -22,7 +24,9 @@
 #include "workspace/WindowPlacement.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
@@ -55,7 +59,10 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     if (!platform.fileDialogs)
         m_ownFileDialogs = std::make_unique<QtFileDialogs>(this);
     connectFileCommands(platform.fileDialogs ? *platform.fileDialogs : *m_ownFileDialogs);
+    connectEditing();
     restoreStoredChoices();
+    // What start-up set up is where undo stops.
+    m_workspace.startEditHistory();
 }
 
 MainWindow::~MainWindow()
@@ -218,6 +225,42 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
             [this] { m_fileCommands->openFile(); });
     connect(m_menuPages->saveButton(), &IconButton::clicked, this,
             [this] { m_fileCommands->saveFile(); });
+}
+
+void MainWindow::connectEditing()
+{
+    ChannelEditor* editor = m_channelEditor.get();
+    auto* undo = new QAction(this);
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_Z));
+    connect(undo, &QAction::triggered, editor, &ChannelEditor::undo);
+    auto* redo = new QAction(this);
+    redo->setObjectName(QStringLiteral("redoAction"));
+    redo->setShortcuts({QKeySequence(Qt::ControlModifier | Qt::Key_Y),
+                        QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z)});
+    connect(redo, &QAction::triggered, editor, &ChannelEditor::redo);
+    addActions({undo, redo});
+
+    connect(m_settingsPage, &SettingsPage::settingChosen, &m_workspace, &Workspace::recordEdit);
+    connect(m_channelPage->grid(), &ChannelGrid::copyRequested, this, &MainWindow::copyChannels);
+    connect(m_channelPage->grid(), &ChannelGrid::pasteRequested, this, &MainWindow::pasteChannels);
+}
+
+void MainWindow::copyChannels(int firstRow, int lastRow)
+{
+    QGuiApplication::clipboard()->setText(
+        ChannelPaste::copiedText(m_workspace.table, firstRow, lastRow));
+}
+
+void MainWindow::pasteChannels(int firstRow)
+{
+    if (!m_channelEditor->commitEditedCell())
+        return;
+    m_channelEditor->closeCellEditors();
+    const QString skipped =
+        ChannelPaste::paste(m_workspace, QGuiApplication::clipboard()->text(), firstRow);
+    if (!skipped.isEmpty())
+        m_messenger.errorBox(skipped);
 }
 
 void MainWindow::restoreStoredChoices()

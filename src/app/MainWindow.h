@@ -92,6 +92,9 @@ private:
     void setEnabledAroundBox(bool enabled);
     void connectLanguage();
     void connectFileCommands(FileDialogs& dialogs);
+    void connectEditing();
+    void copyChannels(int firstRow, int lastRow);
+    void pasteChannels(int firstRow);
 
     // Restores the port, the skin and the band list when the window is created.
     void restoreStoredChoices();

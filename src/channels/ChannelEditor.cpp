@@ -45,6 +45,14 @@ ChannelTable& ChannelEditor::table() const
 
 bool ChannelEditor::commitEditedCell()
 {
+    if (!commitCell())
+        return false;
+    m_workspace.recordEdit();
+    return true;
+}
+
+bool ChannelEditor::commitCell()
+{
     const int column = state().currentColumn;
     const int row = state().currentRow;
     if (!Row::isChannel(row))
@@ -78,15 +86,23 @@ bool ChannelEditor::commitNewChannel(int row, int column)
     return true;
 }
 
+QString ChannelEditor::newChannelWord(int column, const CellWords& words)
+{
+    switch (column) {
+    case Column::Power:
+        return words.highWord;
+    case Column::OptionA:
+        return words.onWord;
+    default:
+        return words.offWord;
+    }
+}
+
 void ChannelEditor::writeNewChannelWords(int row)
 {
-    const CellWords& words = m_workspace.words;
-    fillIfEmpty(row, Column::RxTone, words.offWord);
-    fillIfEmpty(row, Column::TxTone, words.offWord);
-    fillIfEmpty(row, Column::Power, words.highWord);
-    fillIfEmpty(row, Column::OptionA, words.onWord);
-    fillIfEmpty(row, Column::OptionB, words.offWord);
-    fillIfEmpty(row, Column::OptionC, words.offWord);
+    for (int column : {int(Column::RxTone), int(Column::TxTone), int(Column::Power),
+                       int(Column::OptionA), int(Column::OptionB), int(Column::OptionC)})
+        fillIfEmpty(row, column, newChannelWord(column, m_workspace.words));
 }
 
 void ChannelEditor::fillIfEmpty(int row, int column, const QString& text)
@@ -235,6 +251,7 @@ void ChannelEditor::toggleFlag(int row, int column, const QString& word, const Q
         return;
     }
     table().setText(row, column, table().text(row, column) == word ? otherWord : word);
+    m_workspace.recordEdit();
 }
 
 void ChannelEditor::gridKeyDown(Qt::Key key)
@@ -309,6 +326,7 @@ void ChannelEditor::tonePickerLeft()
 void ChannelEditor::handOverTone()
 {
     table().setText(state().pickerRow, state().currentColumn, m_view.tonePickerText());
+    m_workspace.recordEdit();
 }
 
 void ChannelEditor::closeTonePicker()
@@ -358,6 +376,7 @@ void ChannelEditor::channelUp()
     }
     if (state().currentRow == Row::Captions)
         state().currentRow = Row::FirstChannel;
+    m_workspace.recordEdit();
 }
 
 void ChannelEditor::channelDown()
@@ -370,6 +389,7 @@ void ChannelEditor::channelDown()
         swapChannels(row, row + 1);
         state().currentRow = row + 1;
     }
+    m_workspace.recordEdit();
 }
 
 void ChannelEditor::deleteChannel()
@@ -377,6 +397,7 @@ void ChannelEditor::deleteChannel()
     closeCellEditors();
     if (Row::isChannel(state().currentRow))
         table().clearChannel(state().currentRow);
+    m_workspace.recordEdit();
 }
 
 // --- The band -----------------------------------------------------------------------
@@ -393,4 +414,43 @@ void ChannelEditor::bandChanged()
     }
     m_view.hideFrequencyEditor();
     m_view.setBandBoxEnabled(true);
+    // The new band, with the reset when there was one, is one step.
+    m_workspace.recordEdit();
+}
+
+// --- Undo and redo ------------------------------------------------------------------
+
+void ChannelEditor::undo()
+{
+    if (m_view.isTonePickerShown())
+        closeTonePicker();
+    if (m_view.isFrequencyEditorShown() && dropTyping())
+        return;
+    m_view.hideFrequencyEditor();
+    m_workspace.undoEdit();
+}
+
+void ChannelEditor::redo()
+{
+    if (m_view.isTonePickerShown())
+        closeTonePicker();
+    if (!m_workspace.canRedoEdit())
+        return;
+    m_view.hideFrequencyEditor();
+    m_workspace.redoEdit();
+}
+
+// Puts the cell being typed back to what the last step holds; false when nothing has been
+// typed since.
+bool ChannelEditor::dropTyping()
+{
+    const int row = state().currentRow;
+    const int column = state().currentColumn;
+    const QString recorded = m_workspace.recordedText(row, column);
+    if (table().text(row, column) == recorded)
+        return false;
+    table().setText(row, column, recorded);
+    m_view.hideFrequencyEditor();
+    m_view.focusGrid();
+    return true;
 }

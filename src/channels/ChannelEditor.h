@@ -6,6 +6,7 @@
 #include <QString>
 
 class ChannelTable;
+struct CellWords;
 class Messenger;
 class Workspace;
 struct EditorState;
@@ -28,6 +29,9 @@ public:
 
     ChannelEditor(Workspace& workspace, Messenger& messenger, CellEditorView& view,
                   QObject* parent = nullptr);
+
+    // What a new channel's tone, power or option cell starts with.
+    static QString newChannelWord(int column, const CellWords& words);
 
     // Commits the cell last handled: a newly typed channel gets its normalised frequency
     // and default words in the cells still empty, a typed frequency is normalised, and a
@@ -65,12 +69,20 @@ public:
     // The band box's selection changed, by the user or by the program.
     void bandChanged();
 
+    // Ctrl+Z: a frequency being typed loses just that typing; otherwise a tone chosen in an
+    // open picker becomes its own step first, and the last step is undone.
+    void undo();
+    // Ctrl+Y or Ctrl+Shift+Z: the step last undone is done again.
+    void redo();
+
     // Hides the tone picker and the frequency editor, as leaving the grid for a menu page
     // or a file command does.
     void closeCellEditors();
 
 private:
     EditorState& state() const;
+    bool commitCell();
+    bool dropTyping();
     ChannelTable& table() const;
 
     bool commitNewChannel(int row, int column);

@@ -7,9 +7,12 @@
 #include "workspace/ChannelTable.h"
 
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 ChannelGrid::ChannelGrid(ChannelTable& table, QWidget* parent) : QTableView(parent), m_table(table)
 {
@@ -86,6 +89,8 @@ void ChannelGrid::moveCurrentCellTo(const QModelIndex& index)
 {
     if (!m_editor || !isDataCell(index) || !m_editor->gridMayMoveCell())
         return;
+    m_anchorRow = 0;
+    m_endRow = 0;
     setCurrentIndex(index);
     m_editor->gridClick(index.row(), index.column());
 }
@@ -96,12 +101,78 @@ void ChannelGrid::moveCurrentRow(int step)
     moveCurrentCellTo(current.sibling(current.row() + step, current.column()));
 }
 
+ChannelGrid::Rows ChannelGrid::selectedRows() const
+{
+    if (m_anchorRow == 0)
+        return {currentIndex().row(), currentIndex().row()};
+    return {std::min(m_anchorRow, m_endRow), std::max(m_anchorRow, m_endRow)};
+}
+
+void ChannelGrid::selectRows(int anchorRow, int endRow)
+{
+    m_anchorRow = std::clamp(anchorRow, int(Row::FirstChannel), int(Row::LastChannel));
+    m_endRow = std::clamp(endRow, int(Row::FirstChannel), int(Row::LastChannel));
+    const Rows rows = selectedRows();
+    selectionModel()->select(QItemSelection(m_table.index(rows.first, Column::FirstField),
+                                            m_table.index(rows.last, Column::LastField)),
+                             QItemSelectionModel::ClearAndSelect);
+}
+
+void ChannelGrid::clickChannelNumber(int row, Qt::KeyboardModifiers modifiers)
+{
+    if (!m_editor || !Row::isChannel(row) || !m_editor->gridMayMoveCell())
+        return;
+    m_editor->closeCellEditors();
+    const bool extend = modifiers & Qt::ShiftModifier;
+    const int anchor = extend ? (m_anchorRow ? m_anchorRow : currentIndex().row()) : row;
+    selectRows(anchor, row);
+}
+
+// Shift+Up and Shift+Down move the end of the row selection; the current cell stays.
+void ChannelGrid::extendSelection(int step)
+{
+    if (!m_editor || !m_editor->gridMayMoveCell())
+        return;
+    m_editor->closeCellEditors();
+    const int anchor = m_anchorRow ? m_anchorRow : currentIndex().row();
+    const int end = m_anchorRow ? m_endRow : anchor;
+    selectRows(anchor, end + step);
+}
+
 void ChannelGrid::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && index.column() == Column::ChannelLabel) {
+        clickChannelNumber(index.row(), event->modifiers());
+        return;
+    }
     // A click asks the editor even on the current cell, so a flag cell toggles on every
     // click.
-    if (event->button() == Qt::LeftButton)
-        moveCurrentCellTo(indexAt(event->position().toPoint()));
+    moveCurrentCellTo(index);
+}
+
+bool ChannelGrid::clipboardKey(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        const Rows rows = selectedRows();
+        emit copyRequested(rows.first, rows.last);
+    } else if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested(selectedRows().first);
+    } else if (event->matches(QKeySequence::SelectAll)) {
+        if (m_editor && m_editor->gridMayMoveCell()) {
+            m_editor->closeCellEditors();
+            selectRows(Row::FirstChannel, Row::LastChannel);
+        }
+    } else if (event->matches(QKeySequence::SelectNextLine)) {
+        extendSelection(1);
+    } else if (event->matches(QKeySequence::SelectPreviousLine)) {
+        extendSelection(-1);
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // Dragging selects no range, and the second press of a double click is no click of its own.
@@ -115,6 +186,8 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
+    if (clipboardKey(event))
+        return;
     m_editor->gridKeyDown(Qt::Key(event->key()));
     if (const auto action = cursorAction(event->key())) {
         const QModelIndex target = moveCursor(*action, event->modifiers());

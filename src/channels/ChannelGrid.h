@@ -35,6 +35,21 @@ public:
     // Size that shows every cell without scroll bars.
     QSize fullSize() const;
 
+    // The rows chosen by clicking channel numbers (Shift extends, as do Shift+Up and
+    // Shift+Down, and Ctrl+A takes all 16); without such a choice, the current row.
+    struct Rows
+    {
+        int first = 0;
+        int last = 0;
+    };
+    Rows selectedRows() const;
+    void selectRows(int anchorRow, int endRow);
+
+signals:
+    // Ctrl+C and Ctrl+V; the window moves the text to and from the clipboard.
+    void copyRequested(int firstRow, int lastRow);
+    void pasteRequested(int firstRow);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -50,8 +65,14 @@ private:
     static std::optional<CursorAction> cursorAction(int key);
     void moveCurrentCellTo(const QModelIndex& index);
     void moveCurrentRow(int step);
+    void clickChannelNumber(int row, Qt::KeyboardModifiers modifiers);
+    bool clipboardKey(QKeyEvent* event);
+    void extendSelection(int step);
 
     ChannelTable& m_table;
     QPointer<ChannelEditor> m_editor;
     int m_wheelTurn = 0;
+    // The row selection, from the row clicked first to the row it extends to; 0 for none.
+    int m_anchorRow = 0;
+    int m_endRow = 0;
 };

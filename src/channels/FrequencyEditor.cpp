@@ -56,6 +56,26 @@ void FrequencyEditor::showText(const QString& text)
     setValidator(m_typingFilter);
 }
 
+bool FrequencyEditor::isHistoryKey(const QKeyEvent& event)
+{
+    const QKeyCombination key = event.keyCombination();
+    return key == QKeyCombination(Qt::ControlModifier, Qt::Key_Z) ||
+           key == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           key == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
+bool FrequencyEditor::event(QEvent* event)
+{
+    // Left unclaimed, these keys reach the window's undo and redo, which know what the
+    // typing replaced.
+    if (event->type() == QEvent::ShortcutOverride &&
+        isHistoryKey(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 bool FrequencyEditor::isClipboardKey(const QKeyEvent& event)
 {
     return event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Cut) ||

@@ -22,7 +22,11 @@ public:
     // Shows `text` as it stands, unfiltered and uncut.
     void showText(const QString& text);
 
+    // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z: the window's undo and redo, not the line's own.
+    static bool isHistoryKey(const QKeyEvent& event);
+
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 

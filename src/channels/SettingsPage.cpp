@@ -43,6 +43,7 @@ SettingsPage::SettingsPage(FunctionSettings& settings, BandList& bands, QWidget*
     m_voxInhibit->setGeometry(16, 24 + 2 * RowHeight, 300, 24);
     m_voxInhibit->setChecked(settings.voxInhibit());
     connect(m_voxInhibit, &QCheckBox::toggled, &settings, &FunctionSettings::setVoxInhibit);
+    connect(m_voxInhibit, &QCheckBox::clicked, this, &SettingsPage::settingChosen);
     connect(&settings, &FunctionSettings::voxInhibitChanged, m_voxInhibit, &QCheckBox::setChecked);
 
     m_bandGroup = new QGroupBox(defaultCaption(LanguageString::Band), this);
@@ -85,8 +86,10 @@ void SettingsPage::addSettingRow(QGroupBox* group, FunctionSettings::Setting set
     m_labels[setting] = label;
     m_boxes[setting] = box;
     showEntries(setting);
-    connect(box, &QComboBox::activated, &m_settings,
-            [this, setting](int index) { m_settings.setPosition(setting, index); });
+    connect(box, &QComboBox::activated, &m_settings, [this, setting](int index) {
+        m_settings.setPosition(setting, index);
+        emit settingChosen();
+    });
 }
 
 void SettingsPage::showEntries(FunctionSettings::Setting setting)

@@ -32,6 +32,10 @@ public:
 
     void applyCaptions(const LanguageTable& table);
 
+signals:
+    // The user chose a setting's entry or clicked VOX inhibit; the settings hold it already.
+    void settingChosen();
+
 private:
     void addSettingRow(QGroupBox* group, FunctionSettings::Setting setting, int row,
                        const QString& objectName);

@@ -3,7 +3,6 @@
 namespace {
 
 constexpr QChar Quote = u'"';
-constexpr QChar Comma = u',';
 constexpr QChar CarriageReturn = u'\r';
 constexpr QChar LineFeed = u'\n';
 
@@ -16,7 +15,7 @@ bool isLineBreak(QChar character)
 class Splitter
 {
 public:
-    explicit Splitter(QStringView text) : m_text(text) {}
+    Splitter(QStringView text, QChar separator) : m_text(text), m_separator(separator) {}
 
     CsvRecords::Split split()
     {
@@ -25,7 +24,7 @@ public:
             if (character == Quote && m_field.isEmpty() && !m_fieldQuoted) {
                 if (!readQuoted())
                     return m_split;
-            } else if (character == Comma) {
+            } else if (character == m_separator) {
                 endField();
                 ++m_at;
             } else if (isLineBreak(character)) {
@@ -101,6 +100,7 @@ private:
     }
 
     QStringView m_text;
+    QChar m_separator;
     qsizetype m_at = 0;
     int m_row = 1;
     int m_recordRow = 1;
@@ -110,9 +110,9 @@ private:
     CsvRecords::Split m_split;
 };
 
-QString quotedWhereNeeded(const QString& field)
+QString quotedWhereNeeded(const QString& field, QChar separator)
 {
-    const bool needsQuotes = field.contains(Comma) || field.contains(Quote) ||
+    const bool needsQuotes = field.contains(separator) || field.contains(Quote) ||
                              field.contains(CarriageReturn) || field.contains(LineFeed);
     if (!needsQuotes)
         return field;
@@ -125,18 +125,18 @@ QString quotedWhereNeeded(const QString& field)
 
 namespace CsvRecords {
 
-Split split(QStringView text)
+Split split(QStringView text, QChar separator)
 {
-    return Splitter(text).split();
+    return Splitter(text, separator).split();
 }
 
-QString join(const QStringList& fields)
+QString join(const QStringList& fields, QChar separator)
 {
     QStringList written;
     written.reserve(fields.size());
     for (const QString& field : fields)
-        written << quotedWhereNeeded(field);
-    return written.join(Comma);
+        written << quotedWhereNeeded(field, separator);
+    return written.join(separator);
 }
 
 } // namespace CsvRecords

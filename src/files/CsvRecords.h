@@ -32,9 +32,11 @@ struct Split
     std::optional<int> unclosedQuoteRow;
 };
 
-Split split(QStringView text);
+// Fields are separated by `separator`: a comma in a file, a tab in text a spreadsheet puts
+// on the clipboard.
+Split split(QStringView text, QChar separator = u',');
 
 // One record's line, fields quoted where they need it, without the line end.
-QString join(const QStringList& fields);
+QString join(const QStringList& fields, QChar separator = u',');
 
 } // namespace CsvRecords

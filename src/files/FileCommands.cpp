@@ -2,6 +2,7 @@
 
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
+#include "files/ChannelListFile.h"
 #include "files/FileDialogs.h"
 #include "workspace/MessageIds.h"
 #include "workspace/Messenger.h"
@@ -43,6 +44,7 @@ void FileCommands::newFile()
     if (m_messenger.show(Message::PromptTitle, Message::ConfirmNew)) {
         m_workspace.settings.reset(FunctionSettings::StartupPositions);
         m_workspace.table.clearTable();
+        m_workspace.recordEdit();
     }
     closeCellEditors();
 }
@@ -50,16 +52,29 @@ void FileCommands::newFile()
 void FileCommands::openFile()
 {
     FileResult result = FileResult::done();
+    QString summary;
     {
         const LoadingHeld loading(m_workspace.editor);
         closeCellEditors();
         const std::optional<QString> path = m_dialogs.openPath();
         if (!path)
             return;
-        result = ChannelFileReader(m_workspace, m_localisation).readFile(*path);
+        if (ChannelListFile::isChannelList(*path)) {
+            const ChannelListFile::Imported imported =
+                ChannelListFile::importFrom(m_workspace, *path);
+            result = imported.result;
+            summary = imported.summary;
+        } else {
+            result = ChannelFileReader(m_workspace, m_localisation).readFile(*path);
+        }
     }
-    if (!result.ok())
+    if (!result.ok()) {
         m_messenger.errorBox(result.errorText());
+        return;
+    }
+    m_workspace.recordEdit();
+    if (!summary.isEmpty())
+        m_messenger.errorBox(summary);
 }
 
 void FileCommands::saveFile()
@@ -68,7 +83,9 @@ void FileCommands::saveFile()
     const std::optional<QString> path = m_dialogs.savePath();
     if (!path)
         return;
-    const FileResult result = ChannelFileWriter(m_workspace).writeFile(*path);
+    const FileResult result = ChannelListFile::isChannelList(*path)
+                                  ? ChannelListFile::exportTo(m_workspace, *path)
+                                  : ChannelFileWriter(m_workspace).writeFile(*path);
     if (!result.ok())
         m_messenger.errorBox(result.errorText());
 }

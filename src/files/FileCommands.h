@@ -20,13 +20,15 @@ public:
                  FileDialogs& dialogs, CloseCellEditors closeCellEditors = {});
 
     // After the user confirms: the function settings back at their start-up positions and
-    // every channel emptied. The band, the title and the language stay.
+    // every channel emptied, as one undo step. The band, the title and the language stay.
     void newFile();
     // Reads a channel file, replacing channels and settings without a question, once the
     // whole file has converted; a file that does not changes nothing. The band box stays
-    // quiet throughout: loading is held for the whole command.
+    // quiet throughout: loading is held for the whole command. A ".csv" file is imported
+    // as a channel list instead. Either is one undo step.
     void openFile();
-    // Writes the data as it stands to a channel file.
+    // Writes the data as it stands to a channel file, or exports the channels to a ".csv"
+    // channel list.
     void saveFile();
 
 private:

@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-QString FileDialogs::withDefaultExtension(const QString& path)
+QString FileDialogs::withDefaultExtension(const QString& path, const QString& extension)
 {
     const QFileInfo file(path);
     if (file.fileName().contains(u'.') || file.exists())
         return path;
-    return path + Extension;
+    return path + extension;
 }

@@ -9,8 +9,9 @@
 class FileDialogs
 {
 public:
-    // The one filter both dialogs offer.
+    // The filter both dialogs offer first, and the channel list's after it.
     static inline const QString Filter = QStringLiteral("QV3307  文件 (*.F19)");
+    static inline const QString ChannelListFilter = QStringLiteral("Channel list CSV (*.csv)");
     static inline const QString Extension = QStringLiteral(".F19");
 
     virtual ~FileDialogs() = default;
@@ -20,7 +21,8 @@ public:
     virtual std::optional<QString> openPath() = 0;
     virtual std::optional<QString> savePath() = 0;
 
-    // A name the user typed in the save dialog without an extension gets ".F19", unless a
-    // file of exactly that name exists.
-    static QString withDefaultExtension(const QString& path);
+    // A name the user typed in the save dialog without an extension gets `extension`
+    // (".F19", or ".csv" under the channel list's filter), unless a file of exactly that
+    // name exists.
+    static QString withDefaultExtension(const QString& path, const QString& extension = Extension);
 };

@@ -1,5 +1,7 @@
 #include "files/QtFileDialogs.h"
 
+#include "files/ChannelListFile.h"
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,11 +11,11 @@ namespace {
 void prepareCommon(QFileDialog& dialog, const QString& folder)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(FileDialogs::Filter);
+    dialog.setNameFilters({FileDialogs::Filter, FileDialogs::ChannelListFilter});
     // QFileDialog tidies the two spaces of the filter's name into one; the user is shown
     // the name as written. Filtering goes by position, not by this text.
     auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-    if (types && types->count() == 1)
+    if (types && types->count() == 2)
         types->setItemText(0, FileDialogs::Filter);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
@@ -53,7 +55,9 @@ std::optional<QString> QtFileDialogs::savePath()
     const std::optional<QString> path = run(dialog);
     if (!path)
         return std::nullopt;
-    const QString chosen = withDefaultExtension(*path);
+    const bool channelList = dialog.selectedNameFilter() == FileDialogs::ChannelListFilter;
+    const QString chosen =
+        withDefaultExtension(*path, channelList ? ChannelListFile::Extension : Extension);
     m_lastSaveName = QFileInfo(chosen).fileName();
     return chosen;
 }

@@ -9,8 +9,9 @@ class QFileDialog;
 class QWidget;
 
 // The file dialogs as the toolkit's own (not the desktop's), so they wear the skin and
-// keep the rules: one filter, no must-exist check when opening, no overwrite question
-// when saving, ".F19" added to a name typed without an extension. The save dialog
+// keep the rules: the channel-file filter first and the channel list's second, no
+// must-exist check when opening, no overwrite question when saving, ".F19" (or ".csv"
+// under the channel list's filter) added to a name typed without an extension. The save dialog
 // proposes the name last chosen in it; both start in the folder last used.
 class QtFileDialogs : public FileDialogs
 {

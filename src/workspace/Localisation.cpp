@@ -87,6 +87,7 @@ void Localisation::rewordGrid()
             table.setText(
                 row, column,
                 LanguageWords::reworded(column, table.text(row, column), m_workspace.words));
+    m_workspace.rewordEditHistory();
 }
 
 // Checking a button that was not checked would run its switch once more, which changes

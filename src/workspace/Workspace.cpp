@@ -1,5 +1,7 @@
 #include "workspace/Workspace.h"
 
+#include "workspace/LanguageWords.h"
+
 RadioContents Workspace::radioContents() const
 {
     RadioContents contents;
@@ -13,6 +15,14 @@ RadioContents Workspace::radioContents() const
 }
 
 void Workspace::takeRadioContents(const RadioContents& contents)
+{
+    setRadioContents(contents);
+    setTitleFromBand();
+    // A complete read is one step, however much it changed.
+    recordEdit();
+}
+
+void Workspace::setRadioContents(const RadioContents& contents)
 {
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
@@ -31,7 +41,6 @@ void Workspace::takeRadioContents(const RadioContents& contents)
     if (index >= 0)
         bands.select(index);
     editor.loading = false;
-    setTitleFromBand();
 }
 
 void Workspace::setTitleFromBand()
@@ -46,4 +55,71 @@ void Workspace::setThemeIndex(int index)
         return;
     m_themeIndex = index;
     emit themeIndexChanged(index);
+}
+
+void Workspace::replaceChannels(const Channels& channels)
+{
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
+        for (int column = Column::FirstField; column <= Column::LastField; ++column)
+            table.setText(
+                row, column,
+                channels[size_t(row - Row::FirstChannel)][RadioContents::fieldIndex(column)]);
+    }
+    recordEdit();
+}
+
+EditSnapshot Workspace::snapshot() const
+{
+    return {radioContents(), m_title};
+}
+
+void Workspace::startEditHistory()
+{
+    m_history.start(snapshot());
+}
+
+void Workspace::recordEdit()
+{
+    m_history.record(snapshot());
+}
+
+bool Workspace::undoEdit()
+{
+    const EditSnapshot* step = m_history.undo();
+    if (step)
+        restore(*step);
+    return step != nullptr;
+}
+
+bool Workspace::redoEdit()
+{
+    const EditSnapshot* step = m_history.redo();
+    if (step)
+        restore(*step);
+    return step != nullptr;
+}
+
+void Workspace::restore(const EditSnapshot& step)
+{
+    // The step's band is selected without the band-change question or its reset.
+    setRadioContents(step.contents);
+    if (m_title != step.title) {
+        m_title = step.title;
+        emit titleChanged(m_title);
+    }
+}
+
+QString Workspace::recordedText(int row, int column) const
+{
+    if (!m_history.isStarted() || !Row::isChannel(row) || column < Column::FirstField ||
+        column > Column::LastField)
+        return table.text(row, column);
+    return m_history.current().contents.channel(row)[RadioContents::fieldIndex(column)];
+}
+
+void Workspace::rewordEditHistory()
+{
+    m_history.rewordChannels([this](int column, const QString& text) {
+        return LanguageWords::reworded(column, text, words);
+    });
 }

@@ -4,6 +4,7 @@
 #include "workspace/BuiltInLanguages.h"
 #include "workspace/CellWords.h"
 #include "workspace/ChannelTable.h"
+#include "workspace/EditHistory.h"
 #include "workspace/EditorState.h"
 #include "workspace/FunctionSettings.h"
 #include "workspace/Language.h"
@@ -49,8 +50,30 @@ public:
     // Replaces the channels, the settings and the band with what a complete read of a
     // radio gave, in one step: the band is selected (a band the list does not hold is added
     // to it first; a radio without a band keeps the selection) without the band box's
-    // question, and the title shows it.
+    // question, and the title shows it. It is one undo step.
     void takeRadioContents(const RadioContents& contents);
+
+    // Replaces the 16 channels in one undo step (an imported channel list); the settings and
+    // the band stay.
+    using Channels = std::array<RadioContents::Channel, RadioContents::ChannelCount>;
+    void replaceChannels(const Channels& channels);
+
+    // Undo and redo. The history starts once the window has set itself up; from then on
+    // every completed edit calls recordEdit(), which adds a step only when something
+    // changed, so an edit that failed or changed nothing adds none. Undo restores a step
+    // here only: nothing is sent to a radio, and the band box asks nothing.
+    void startEditHistory();
+    void recordEdit();
+    bool undoEdit();
+    bool redoEdit();
+    bool canUndoEdit() const { return m_history.canUndo(); }
+    bool canRedoEdit() const { return m_history.canRedo(); }
+    int undoableEdits() const { return m_history.undoableSteps(); }
+    // A cell's text as the current step holds it, before whatever is being typed.
+    QString recordedText(int row, int column) const;
+    // After a language switch re-worded the grid: the same for every step, so an undo never
+    // brings back words of the other language.
+    void rewordEditHistory();
 
     QString title() const { return m_title; }
     // "RZT3307 [" band "]" once a radio read or a file open has taken a band.
@@ -61,6 +84,12 @@ signals:
     void themeIndexChanged(int index);
 
 private:
+    // The channels, the settings and the band of `contents`, the band selected quietly.
+    void setRadioContents(const RadioContents& contents);
+    EditSnapshot snapshot() const;
+    void restore(const EditSnapshot& step);
+
+    EditHistory m_history;
     QString m_title = InitialTitle;
     int m_themeIndex = 0;
 };

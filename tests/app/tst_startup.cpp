@@ -189,10 +189,11 @@ void TestStartup::settingsPageShowsTheTenFields()
         {S::AlarmKey, "报警按键"},      {S::Scan, "扫描允许"},
         {S::VoicePrompt, "语音通知"},   {S::VoxGain, "VOX Gain Level"},
         {S::VoxDelay, "VOX Delay Time"}};
+    // The start-up positions, written out rather than taken from the program.
+    const FunctionSettings::Positions startup{2, 1, 3, 1, 1, 1, 2, 2, 2};
     for (const auto& [setting, caption] : captions) {
         QCOMPARE(page->settingLabel(setting)->text(), caption);
-        QCOMPARE(page->settingBox(setting)->currentIndex(),
-                 FunctionSettings::StartupPositions[setting]);
+        QCOMPARE(page->settingBox(setting)->currentIndex(), startup[setting]);
     }
     QCOMPARE(page->settingBox(S::Squelch)->objectName(), QString("squelchBox"));
     QCOMPARE(page->settingBox(S::VoicePrompt)->currentText(), QString("禁用"));

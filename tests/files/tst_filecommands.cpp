@@ -1,4 +1,5 @@
 #include "files/ChannelFileWriter.h"
+#include "files/ChannelListCsv.h"
 #include "files/FileCommands.h"
 #include "files/FileDialogs.h"
 #include "workspace/MessageIds.h"
@@ -95,6 +96,11 @@ private slots:
     void savingOverAWritableFileInAReadOnlyFolderShowsNothing();
     void typedNamesGetTheExtension_data();
     void typedNamesGetTheExtension();
+    void eachCommandIsOneUndoStep_data();
+    void eachCommandIsOneUndoStep();
+    void aChannelListRoundTripGivesBackTheSameFile();
+    void aChannelListImportListsTheRowsItSkipped();
+    void aCellTheListCannotHoldWritesNothing();
 };
 
 void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed_data()
@@ -123,7 +129,10 @@ void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
     QCOMPARE(desk.messages.boxes[0].messageId, int(Message::ConfirmNew));
     QCOMPARE(desk.messages.boxes[0].language, QString("english"));
 
-    QCOMPARE(workspace.settings.positions(), confirmed ? S::StartupPositions : before);
+    // Squelch 2, battery save on, time-out 3 min, tone on, alarm on, scan off, voice's third
+    // entry, VOX gain 3, VOX delay 3 s, written out rather than taken from the program.
+    const S::Positions afterNew{2, 1, 3, 1, 1, 1, 2, 2, 2};
+    QCOMPARE(workspace.settings.positions(), confirmed ? afterNew : before);
     QCOMPARE(workspace.settings.voxInhibit(), confirmed);
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         QCOMPARE(workspace.table.text(row, Column::ChannelLabel), ChannelTable::channelLabel(row));
@@ -275,6 +284,134 @@ void TestFileCommands::typedNamesGetTheExtension()
     QFile existing(dir.filePath("existing"));
     QVERIFY(existing.open(QIODevice::WriteOnly));
     QCOMPARE(FileDialogs::withDefaultExtension(dir.filePath(typed)), dir.filePath(saved));
+}
+
+void TestFileCommands::eachCommandIsOneUndoStep_data()
+{
+    QTest::addColumn<QString>("name"); // the file the open dialog names; empty: New
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<int>("steps");
+
+    const QByteArray header = ChannelListCsv::Header.join(u',').toUtf8() + "\r\n";
+    QTest::newRow("new") << QString() << QByteArray() << 1;
+    QTest::newRow("channel file") << "radio.F19" << channelFile("Squelch 4 4") << 1;
+    QTest::newRow("channel list") << "list.csv"
+                                  << header +
+                                         "0,,145.000000,,0.000000,,88.5,88.5,023,NN,023,,FM\r\n"
+                                  << 1;
+    QTest::newRow("refused channel file") << "radio.F19" << channelFile("Squelch x 4") << 0;
+    QTest::newRow("refused channel list") << "list.csv" << QByteArray("Name,Freq\n") << 0;
+    QTest::newRow("list with no row that fits") << "list.csv" << header + "0,,441.000000\r\n" << 0;
+}
+
+void TestFileCommands::eachCommandIsOneUndoStep()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QFETCH(int, steps);
+
+    Desk desk;
+    desk.fillEverything();
+    Workspace& workspace = desk.workspace;
+    workspace.startEditHistory();
+    const RadioContents before = workspace.radioContents();
+    const QString title = workspace.title();
+    if (name.isEmpty()) {
+        desk.commands.newFile();
+    } else {
+        desk.dialogs.openAnswer = desk.writeFile(name, contents);
+        desk.commands.openFile();
+    }
+    QCOMPARE(workspace.undoableEdits(), steps);
+    QCOMPARE(desk.messages.errors.size(), 1 - steps);
+    if (steps == 0) {
+        QCOMPARE(workspace.radioContents(), before);
+        return;
+    }
+    const RadioContents after = workspace.radioContents();
+    QVERIFY(after != before);
+    if (name.endsWith(".csv")) {
+        // Only the channels come from a list.
+        QCOMPARE(after.settings, before.settings);
+        QCOMPARE(after.band, before.band);
+        QCOMPARE(workspace.table.fields(1),
+                 (QStringList{"145.00000", "OFF", "145.00000", "OFF", "High", "ON", "OFF", "OFF"}));
+        QVERIFY(workspace.table.isEmptyChannel(2));
+    }
+    QVERIFY(workspace.undoEdit());
+    QCOMPARE(workspace.radioContents(), before);
+    QCOMPARE(workspace.title(), title);
+    QVERIFY(workspace.redoEdit());
+    QCOMPARE(workspace.radioContents(), after);
+}
+
+void TestFileCommands::aChannelListRoundTripGivesBackTheSameFile()
+{
+    Desk desk;
+    desk.fillEverything();
+    QByteArray handMade = channelFile("Squelch 4 4");
+    handMade += "CH02 | 145.52500 | 67.0 | 145.02500 | D023N | High | OFF | ON | OFF | \r\n";
+    handMade += "CH03 | 446.00625 | D754I | 446.00625 | 254.1 | Low | OFF | OFF | ON | \r\n";
+    desk.dialogs.openAnswer = desk.writeFile("hand.F19", handMade);
+    desk.commands.openFile();
+    QVERIFY(desk.messages.errors.isEmpty());
+    // The channels of the file must lie in the band the list is read against.
+    desk.workspace.bands.append("100-550MHz");
+    desk.workspace.editor.loading = true;
+    desk.workspace.bands.select(desk.workspace.bands.count() - 1);
+    desk.workspace.editor.loading = false;
+
+    const auto saveAs = [&desk](const QString& name) {
+        desk.dialogs.saveAnswer = desk.dir.filePath(name);
+        desk.commands.saveFile();
+        QFile file(desk.dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray first = saveAs("first.F19");
+    QVERIFY(saveAs("list.csv").startsWith("Location,Name,Frequency"));
+    desk.workspace.table.clearTable();
+    desk.dialogs.openAnswer = desk.dir.filePath("list.csv");
+    desk.commands.openFile();
+    QVERIFY(desk.messages.errors.isEmpty());
+    QCOMPARE(saveAs("second.F19"), first);
+}
+
+void TestFileCommands::aChannelListImportListsTheRowsItSkipped()
+{
+    Desk desk;
+    desk.fillEverything();
+    desk.workspace.editor.loading = true;
+    desk.workspace.bands.select(0); // 400-470MHz
+    desk.workspace.editor.loading = false;
+    desk.workspace.startEditHistory();
+    const QByteArray list = "Location,Frequency,Tone,rToneFreq\r\n"
+                            "0,440.000000,,\r\n"
+                            "1,145.000000,,\r\n"
+                            "2,441.000000,Tone,88.4\r\n"
+                            "3,442.000000,,\r\n";
+    desk.dialogs.openAnswer = desk.writeFile("list.csv", list);
+    desk.commands.openFile();
+
+    QCOMPARE(desk.messages.errors,
+             QStringList{"list.csv: 2 rows were not imported:\n"
+                         "row 3: the frequency \"145.000000\" is outside the band 400-470MHz\n"
+                         "row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio"});
+    QCOMPARE(desk.workspace.table.text(1, Column::RxFrequency), "440.00000");
+    QCOMPARE(desk.workspace.table.text(2, Column::RxFrequency), "442.00000");
+    QVERIFY(desk.workspace.table.isEmptyChannel(3));
+    QCOMPARE(desk.workspace.undoableEdits(), 1);
+}
+
+void TestFileCommands::aCellTheListCannotHoldWritesNothing()
+{
+    Desk desk;
+    desk.fillEverything(); // every cell "x"
+    desk.dialogs.saveAnswer = desk.dir.filePath("list.csv");
+    desk.commands.saveFile();
+    QCOMPARE(
+        desk.messages.errors,
+        QStringList{"channel 1: the receive frequency \"x\" is not a frequency of 100–550 MHz"});
+    QVERIFY(!QFile::exists(desk.dir.filePath("list.csv")));
 }
 
 QTEST_GUILESS_MAIN(TestFileCommands)

@@ -203,7 +203,7 @@ void TestFilePage::openDialogAcceptsAnyName()
     });
     // Nothing is checked or added: a name that does not exist fails when it is read.
     QCOMPARE(dialogs.openPath(), std::optional<QString>(typed));
-    QCOMPARE(filters, QStringList{"QV3307  文件 (*.F19)"});
+    QCOMPARE(filters, (QStringList{"QV3307  文件 (*.F19)", "Channel list CSV (*.csv)"}));
     QCOMPARE(mode, QFileDialog::AnyFile);
 
     whenDialogShows([](QFileDialog& dialog) { dialog.reject(); });
@@ -224,7 +224,14 @@ void TestFilePage::saveDialogAddsTheExtensionAndRemembersTheName()
         typeAndAccept(dialog, dir.filePath("radio"));
     });
     QCOMPARE(dialogs.savePath(), std::optional<QString>(dir.filePath("radio.F19")));
-    QCOMPARE(filters, QStringList{"QV3307  文件 (*.F19)"});
+    QCOMPARE(filters, (QStringList{"QV3307  文件 (*.F19)", "Channel list CSV (*.csv)"}));
+
+    // Under the channel list's filter a bare name becomes a channel list.
+    whenDialogShows([&](QFileDialog& dialog) {
+        dialog.selectNameFilter(FileDialogs::ChannelListFilter);
+        typeAndAccept(dialog, dir.filePath("list"));
+    });
+    QCOMPARE(dialogs.savePath(), std::optional<QString>(dir.filePath("list.csv")));
 
     // The next save proposes that name; an existing file is taken without a question.
     QStringList proposed;
@@ -233,7 +240,7 @@ void TestFilePage::saveDialogAddsTheExtensionAndRemembersTheName()
         typeAndAccept(dialog, dir.filePath("kept.F19"));
     });
     QCOMPARE(dialogs.savePath(), std::optional<QString>(dir.filePath("kept.F19")));
-    QCOMPARE(proposed, QStringList{dir.filePath("radio.F19")});
+    QCOMPARE(proposed, QStringList{dir.filePath("list.csv")});
 
     whenDialogShows([](QFileDialog& dialog) { dialog.reject(); });
     QCOMPARE(dialogs.savePath(), std::nullopt);
