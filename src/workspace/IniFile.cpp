@@ -38,6 +38,22 @@ QByteArrayView keyOf(QByteArrayView text)
     return equals > 0 ? text.first(equals).trimmed() : QByteArrayView();
 }
 
+// Every line shares one of these as its end, so reading a file does not copy them.
+const QByteArray NoEnd;
+const QByteArray CrLf = QByteArrayLiteral("\r\n");
+const QByteArray Cr = QByteArrayLiteral("\r");
+const QByteArray Lf = QByteArrayLiteral("\n");
+
+// The line end at the start of `rest`, the bytes after a line's text.
+const QByteArray& lineEndAt(QByteArrayView rest)
+{
+    if (rest.startsWith("\r\n"))
+        return CrLf;
+    if (rest.startsWith('\r'))
+        return Cr;
+    return rest.startsWith('\n') ? Lf : NoEnd;
+}
+
 struct ValueSpan
 {
     qsizetype begin;
@@ -79,22 +95,21 @@ void IniFile::parse(const QByteArray& bytes)
     m_index.reset();
     m_onDisk.reset();
     m_linesOnDisk = false;
-    m_newLineEnd = "\n";
+    m_newLineEnd = Lf;
+    m_lines.reserve(bytes.count('\n') + bytes.count('\r') + 1);
     bool lineEndSeen = false;
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = start;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
-        qsizetype endLength = 0;
-        if (end < bytes.size())
-            endLength = bytes.mid(end, 2) == "\r\n" ? 2 : 1;
-        m_lines.append({bytes.mid(start, end - start), bytes.mid(end, endLength)});
-        if (endLength > 0 && !lineEndSeen) {
-            m_newLineEnd = bytes.mid(end, endLength);
+        const QByteArray& lineEnd = lineEndAt(QByteArrayView(bytes).sliced(end));
+        m_lines.append({bytes.sliced(start, end - start), lineEnd});
+        if (!lineEnd.isEmpty() && !lineEndSeen) {
+            m_newLineEnd = lineEnd;
             lineEndSeen = true;
         }
-        start = end + endLength;
+        start = end + lineEnd.size();
     }
 }
 
@@ -212,7 +227,11 @@ bool IniFile::setValue(const QByteArray& section, const QByteArray& key, const Q
 
 QByteArray IniFile::toBytes() const
 {
+    qsizetype size = 0;
+    for (const Line& line : m_lines)
+        size += line.text.size() + qMax(line.end.size(), m_newLineEnd.size());
     QByteArray bytes;
+    bytes.reserve(size);
     for (qsizetype line = 0; line < m_lines.size(); ++line) {
         bytes += m_lines[line].text;
         // A last line without an end gets one once the store adds lines after it.

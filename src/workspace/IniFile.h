@@ -83,7 +83,7 @@ private:
 
     QString m_path;
     QList<Line> m_lines;
-    QByteArray m_newLineEnd = "\n";
+    QByteArray m_newLineEnd = QByteArrayLiteral("\n");
     // Built from the lines on first use and kept in step with every write; empty when a
     // write may have changed how a line reads, so that the next lookup builds it afresh.
     mutable std::optional<Index> m_index;
