@@ -2,6 +2,7 @@
 
 #include "LinkBenchmarks.h"
 #include "ReadWriteBenchmarks.h"
+#include "SettingsBenchmarks.h"
 #include "SoakBenchmarks.h"
 
 #include <memory>
@@ -13,6 +14,7 @@ QList<Benchmark> benchmarkList()
     const auto read = std::make_shared<ExchangeMeasurement>(Procedure::Read);
     const auto write = std::make_shared<ExchangeMeasurement>(Procedure::Write);
     const auto soak = std::make_shared<SoakMeasurement>();
+    const auto settings = std::make_shared<SettingsMeasurement>();
     return {
         {QStringLiteral("handshake_silent_cpu_share"), &handshakeSilentCpuShare},
         {QStringLiteral("read_time_ratio"), [read] { return read->timeRatio(); }},
@@ -23,5 +25,9 @@ QList<Benchmark> benchmarkList()
         {QStringLiteral("soak_cycles_failed"), [soak] { return soak->cyclesFailed(); }},
         {QStringLiteral("soak_rss_growth_kb"), [soak] { return soak->rssGrowthKb(); }},
         {QStringLiteral("soak_fd_growth"), [soak] { return soak->fdGrowth(); }},
+        // qv3307.ini with 1000 bands: start-up and exit, in milliseconds.
+        {QStringLiteral("settings_1000_bands_startup_ms"),
+         [settings] { return settings->startupMs(); }},
+        {QStringLiteral("settings_1000_bands_exit_ms"), [settings] { return settings->exitMs(); }},
     };
 }

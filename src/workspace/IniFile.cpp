@@ -9,12 +9,11 @@ namespace {
 // A settings file is a few hundred bytes; one far larger is not ours to rewrite.
 constexpr qint64 MaxFileSize = FileIo::ReadLimit;
 
-// Names match without regard to the case of ASCII letters. The lookups run over every
-// line for every key read or written, so they look at the lines through views and copy
-// nothing.
-bool sameName(QByteArrayView a, QByteArrayView b)
+// Names match without regard to the case of ASCII letters: the index holds them in lower
+// case, and a name looked up is lowered the same way.
+QByteArray folded(QByteArrayView name)
 {
-    return qstrnicmp(a.data(), a.size(), b.data(), b.size()) == 0;
+    return name.toByteArray().toLower();
 }
 
 bool isBlank(char character)
@@ -37,6 +36,22 @@ QByteArrayView keyOf(QByteArrayView text)
         return {};
     const qsizetype equals = text.indexOf('=');
     return equals > 0 ? text.first(equals).trimmed() : QByteArrayView();
+}
+
+// Every line shares one of these as its end, so reading a file does not copy them.
+const QByteArray NoEnd;
+const QByteArray CrLf = QByteArrayLiteral("\r\n");
+const QByteArray Cr = QByteArrayLiteral("\r");
+const QByteArray Lf = QByteArrayLiteral("\n");
+
+// The line end at the start of `rest`, the bytes after a line's text.
+const QByteArray& lineEndAt(QByteArrayView rest)
+{
+    if (rest.startsWith("\r\n"))
+        return CrLf;
+    if (rest.startsWith('\r'))
+        return Cr;
+    return rest.startsWith('\n') ? Lf : NoEnd;
 }
 
 struct ValueSpan
@@ -67,6 +82,7 @@ void IniFile::load()
     if (file.error == 0 && file.bytes.size() <= MaxFileSize) {
         parse(file.bytes);
         m_onDisk = file.bytes;
+        m_linesOnDisk = true;
         return;
     }
     parse({});
@@ -76,88 +92,146 @@ void IniFile::load()
 void IniFile::parse(const QByteArray& bytes)
 {
     m_lines.clear();
+    m_index.reset();
     m_onDisk.reset();
-    m_newLineEnd = "\n";
+    m_linesOnDisk = false;
+    m_newLineEnd = Lf;
+    m_lines.reserve(bytes.count('\n') + bytes.count('\r') + 1);
     bool lineEndSeen = false;
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = start;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
-        qsizetype endLength = 0;
-        if (end < bytes.size())
-            endLength = bytes.mid(end, 2) == "\r\n" ? 2 : 1;
-        m_lines.append({bytes.mid(start, end - start), bytes.mid(end, endLength)});
-        if (endLength > 0 && !lineEndSeen) {
-            m_newLineEnd = bytes.mid(end, endLength);
+        const QByteArray& lineEnd = lineEndAt(QByteArrayView(bytes).sliced(end));
+        m_lines.append({bytes.sliced(start, end - start), lineEnd});
+        if (!lineEnd.isEmpty() && !lineEndSeen) {
+            m_newLineEnd = lineEnd;
             lineEndSeen = true;
         }
-        start = end + endLength;
+        start = end + lineEnd.size();
     }
 }
 
-std::optional<IniFile::Span> IniFile::sectionBody(const QByteArray& section) const
+IniFile::Index& IniFile::index() const
 {
-    for (qsizetype header = 0; header < m_lines.size(); ++header) {
-        const std::optional<QByteArrayView> name = sectionName(m_lines[header].text);
-        if (!name || !sameName(*name, section))
-            continue;
-        qsizetype end = header + 1;
-        while (end < m_lines.size() && !sectionName(m_lines[end].text))
-            ++end;
-        return Span{header + 1, end};
+    if (!m_index) {
+        Index& built = m_index.emplace();
+        for (qsizetype line = 0; line < m_lines.size(); ++line) {
+            if (sectionName(m_lines[line].text))
+                indexHeader(built, line);
+            else if (!built.sections.isEmpty())
+                indexKey(built.sections.last(), line);
+        }
     }
-    return std::nullopt;
+    return *m_index;
 }
 
-qsizetype IniFile::keyLine(const Span& body, const QByteArray& key) const
+// `line` reads as a section header. Only the first section of a name is ever looked up.
+void IniFile::indexHeader(Index& index, qsizetype line) const
 {
-    for (qsizetype line = body.begin; line < body.end; ++line) {
-        const QByteArrayView lineKey = keyOf(m_lines[line].text);
-        if (!lineKey.isEmpty() && sameName(lineKey, key))
-            return line;
-    }
-    return -1;
+    const QByteArray name = folded(*sectionName(m_lines[line].text));
+    if (!index.firstNamed.contains(name))
+        index.firstNamed.insert(name, index.sections.size());
+    index.sections.append(Section{line, {}});
+}
+
+// `line` lies in the section and comes after every line indexed in it; only the first line
+// of a key counts.
+void IniFile::indexKey(Section& section, qsizetype line) const
+{
+    const QByteArrayView key = keyOf(m_lines[line].text);
+    if (key.isEmpty())
+        return;
+    const QByteArray name = folded(key);
+    if (!section.keyOffsets.contains(name))
+        section.keyOffsets.insert(name, line - section.header);
+}
+
+IniFile::Found IniFile::find(const QByteArray& section, const QByteArray& key) const
+{
+    const Index& sections = index();
+    Found found;
+    const auto named = sections.firstNamed.constFind(folded(section));
+    if (named == sections.firstNamed.cend())
+        return found;
+    found.section = *named;
+    const Section& inSection = sections.sections[found.section];
+    const auto offset = inSection.keyOffsets.constFind(folded(key));
+    if (offset != inSection.keyOffsets.cend())
+        found.line = inSection.header + *offset;
+    return found;
+}
+
+IniFile::Span IniFile::body(qsizetype section) const
+{
+    const QList<Section>& sections = index().sections;
+    const qsizetype end =
+        section + 1 < sections.size() ? sections[section + 1].header : m_lines.size();
+    return {sections[section].header + 1, end};
 }
 
 std::optional<QByteArray> IniFile::value(const QByteArray& section, const QByteArray& key) const
 {
-    const std::optional<Span> body = sectionBody(section);
-    if (!body)
+    const Found found = find(section, key);
+    if (found.line < 0)
         return std::nullopt;
-    const qsizetype line = keyLine(*body, key);
-    if (line < 0)
-        return std::nullopt;
-    const QByteArray& text = m_lines[line].text;
+    const QByteArray& text = m_lines[found.line].text;
     const ValueSpan span = valueSpan(text);
     return text.mid(span.begin, span.end - span.begin);
 }
 
 bool IniFile::setValue(const QByteArray& section, const QByteArray& key, const QByteArray& value)
 {
-    std::optional<Span> body = sectionBody(section);
-    if (!body) {
+    Found found = find(section, key);
+    if (found.section < 0) {
+        // "[" + name + "]" always reads as a header.
         m_lines.append({'[' + section + ']', m_newLineEnd});
-        body = Span{m_lines.size(), m_lines.size()};
+        m_linesOnDisk = false;
+        Index& sections = index();
+        indexHeader(sections, m_lines.size() - 1);
+        found.section = sections.sections.size() - 1;
     }
-    if (const qsizetype line = keyLine(*body, key); line >= 0) {
+    if (found.line >= 0) {
         // The key keeps its spelling and the blanks around the value stay.
-        QByteArray& text = m_lines[line].text;
+        QByteArray& text = m_lines[found.line].text;
         const ValueSpan span = valueSpan(text);
-        text = text.left(span.begin) + value + text.mid(span.end);
-    } else {
-        // Blank lines that end a section stay after the new key.
-        qsizetype at = body->end;
-        while (at > body->begin && m_lines[at - 1].text.trimmed().isEmpty())
-            --at;
-        m_lines.insert(at, {key + '=' + value, m_newLineEnd});
+        QByteArray changed = text.left(span.begin) + value + text.mid(span.end);
+        if (changed != text) {
+            text = std::move(changed);
+            m_linesOnDisk = false;
+            // The key cannot change, but a value ending in "]" can turn the line into a
+            // section header.
+            if (sectionName(text))
+                m_index.reset();
+        }
+        return save();
     }
+    // Blank lines that end a section stay after the new key, so the new line follows
+    // every key line of its section.
+    const Span span = body(found.section);
+    qsizetype at = span.end;
+    while (at > span.begin && m_lines[at - 1].text.trimmed().isEmpty())
+        --at;
+    m_lines.insert(at, {key + '=' + value, m_newLineEnd});
+    m_linesOnDisk = false;
+    QList<Section>& sections = index().sections;
+    for (qsizetype later = found.section + 1; later < sections.size(); ++later)
+        ++sections[later].header;
+    if (sectionName(m_lines[at].text))
+        m_index.reset();
+    else
+        indexKey(sections[found.section], at);
     return save();
 }
 
 QByteArray IniFile::toBytes() const
 {
+    qsizetype size = 0;
+    for (const Line& line : m_lines)
+        size += line.text.size() + qMax(line.end.size(), m_newLineEnd.size());
     QByteArray bytes;
+    bytes.reserve(size);
     for (qsizetype line = 0; line < m_lines.size(); ++line) {
         bytes += m_lines[line].text;
         // A last line without an end gets one once the store adds lines after it.
@@ -173,11 +247,15 @@ bool IniFile::save()
         return true;
     if (!m_mayWrite)
         return false;
-    const QByteArray bytes = toBytes();
-    if (m_onDisk == bytes)
+    // A write that changed no line costs no copy of the file.
+    if (m_linesOnDisk)
         return true;
-    if (FileIo::replaceFile(m_path, bytes) != 0)
-        return false;
-    m_onDisk = bytes;
+    const QByteArray bytes = toBytes();
+    if (m_onDisk != bytes) {
+        if (FileIo::replaceFile(m_path, bytes) != 0)
+            return false;
+        m_onDisk = bytes;
+    }
+    m_linesOnDisk = true;
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -15,6 +16,9 @@
 // Each write goes to disk at once (write-through), replacing the file as one step where
 // its folder allows, and writing it in place where only the file itself may be written.
 // A store made without a path lives in memory alone and writes nothing.
+//
+// Lookups go through an index of the sections and their keys, built on first use, so that
+// a hand-edited file with a thousand keys costs no more per key than a small one.
 class IniFile
 {
 public:
@@ -51,15 +55,39 @@ private:
         qsizetype begin; // the first line after the section's header
         qsizetype end;   // the next section's header, or the end of the file
     };
+    // A section header and the first line of each key in the lines after it. Key lines
+    // count from their header, so a line inserted into a section moves only the headers
+    // of the sections after it.
+    struct Section
+    {
+        qsizetype header;
+        QHash<QByteArray, qsizetype> keyOffsets; // by the key in lower case
+    };
+    struct Index
+    {
+        QList<Section> sections;                 // in file order
+        QHash<QByteArray, qsizetype> firstNamed; // by the name in lower case
+    };
+    struct Found
+    {
+        qsizetype section = -1; // within the index; -1 when the file has no such section
+        qsizetype line = -1;    // the key's line; -1 when the section lacks the key
+    };
 
-    std::optional<Span> sectionBody(const QByteArray& section) const;
-    // The line of `key` within `body`, or -1.
-    qsizetype keyLine(const Span& body, const QByteArray& key) const;
+    Index& index() const;
+    void indexHeader(Index& index, qsizetype line) const;
+    void indexKey(Section& section, qsizetype line) const;
+    Found find(const QByteArray& section, const QByteArray& key) const;
+    Span body(qsizetype section) const;
     bool save();
 
     QString m_path;
     QList<Line> m_lines;
-    QByteArray m_newLineEnd = "\n";
+    QByteArray m_newLineEnd = QByteArrayLiteral("\n");
+    // Built from the lines on first use and kept in step with every write; empty when a
+    // write may have changed how a line reads, so that the next lookup builds it afresh.
+    mutable std::optional<Index> m_index;
     std::optional<QByteArray> m_onDisk; // what the file holds, as far as the store knows
+    bool m_linesOnDisk = false;         // the lines are what m_onDisk holds
     bool m_mayWrite = true;
 };

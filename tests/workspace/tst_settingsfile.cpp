@@ -34,6 +34,7 @@ private slots:
     void aFileThatCannotBeReadIsNotReplaced();
     void writesThroughWhereOnlyTheFileIsWritable();
     void aStoreWithoutAPathStaysInMemory();
+    void writesLeaveTheStoreReadingAsItsBytes();
 };
 
 namespace {
@@ -376,6 +377,53 @@ void TestSettingsFile::aStoreWithoutAPathStaysInMemory()
     QVERIFY(ini.setValue("list1", "combo0", "136-174MHz"));
     QCOMPARE(ini.toBytes(), QByteArray("[open]\ncom=3\n[list1]\ncombo0=136-174MHz\n"));
     QCOMPARE(before.entryList(QDir::Files), filesBefore);
+}
+
+void TestSettingsFile::writesLeaveTheStoreReadingAsItsBytes()
+{
+    IniFile ini;
+    ini.parse("; no section\n[open]\ncom=1\n\n[list1]\nlistcount=1\ncombo0=a\n[LIST1]\n"
+              "combo9=twice\n[other]\nkeep=1\n[x=1\nafter=2\n\n\n[last]\nk=0");
+    // Each write moves, adds or rewords lines the lookups after it depend on.
+    const struct
+    {
+        QByteArray section, key, value;
+    } writes[] = {
+        {"open", "skin", "2"},    // a key before a blank line moves every section after it
+        {"list1", "combo1", "b"}, // a key inside the file
+        {"other", "note", "3"},   // a key before two blank lines
+        {"Other", "[X", "1]"},    // the value makes the line a header: "after" leaves "other"
+        {"x=1", "after", "4"},    // a key in the section that line opened
+        {"LIST1", "COMBO0", "c"}, // the first of two sections of the name, any case
+        {"added", "k", "5"},      // a new section at the end
+        {"last", "k", "6"},       // the last line, which has no line end
+        {"open", "com", "  7  "}, // a value in place
+        {"list1", "=", "8"},      // a line that is no key
+    };
+    const QList<QByteArray> sections{"",    "open",  "list1", "LIST1", "other",
+                                     "x=1", "added", "last",  "none"};
+    const QList<QByteArray> keys{"com",  "skin", "listcount", "combo0", "combo1", "combo9",
+                                 "keep", "note", "[x",        "after",  "k",      ""};
+    auto compareWithAFreshReading = [&](const QByteArray& after) {
+        IniFile fresh;
+        fresh.parse(ini.toBytes());
+        for (const QByteArray& section : sections) {
+            for (const QByteArray& key : keys) {
+                if (ini.value(section, key) != fresh.value(section, key))
+                    return after + ": [" + section + "] " + key + " reads " +
+                           ini.value(section, key).value_or("(none)") + ", afresh " +
+                           fresh.value(section, key).value_or("(none)");
+            }
+        }
+        return QByteArray();
+    };
+    QCOMPARE(compareWithAFreshReading("before any write"), QByteArray());
+    for (const auto& write : writes) {
+        QVERIFY(ini.setValue(write.section, write.key, write.value));
+        QCOMPARE(compareWithAFreshReading(write.section + "/" + write.key), QByteArray());
+    }
+    QCOMPARE(ini.value("other", "after"), std::nullopt);
+    QCOMPARE(ini.value("X=1", "after"), QByteArray("4"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
