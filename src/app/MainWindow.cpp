@@ -8,6 +8,8 @@
 #include "app/ReadWriteCommands.h"
 #include "app/SkinPage.h"
 #include "app/WorkPages.h"
+#include "backups/BackupFolder.h"
+#include "backups/SafeWriteText.h"
 #include "channels/ChannelEditor.h"
 #include "channels/ChannelEditorView.h"
 #include "channels/ChannelPage.h"
@@ -56,6 +58,20 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
         m_ownFileDialogs = std::make_unique<QtFileDialogs>(this);
     connectFileCommands(platform.fileDialogs ? *platform.fileDialogs : *m_ownFileDialogs);
     restoreStoredChoices();
+    // Backups are kept for a year; nothing else in their folder is ever removed.
+    BackupFolder::standard().removeOldBackups();
+    m_fileCommands->setFirstOpenFolder(BackupFolder::standard().path());
+    // The transmitter calibration lives only in the radio: every value read is kept.
+    connect(m_serviceCommands.get(), &ServiceCommands::calibrationRead, this,
+            [this](const PowerCalibrationValues& values) { logCalibration(values); });
+}
+
+void MainWindow::logCalibration(const PowerCalibrationValues& values)
+{
+    const BackupFolder folder = BackupFolder::standard();
+    if (const int error = folder.appendCalibration(values); error != 0)
+        showStatus(SafeWriteText::backupNotSaved({folder.calibrationLogPath(), error},
+                                                 m_workspace.checkedLanguage));
 }
 
 MainWindow::~MainWindow()
@@ -307,6 +323,11 @@ void MainWindow::applyCaptions(const LanguageTable& table)
         m_readWriteDialog->applyCaptions(table);
 }
 
+void MainWindow::showStatus(const QString& text)
+{
+    m_statusPanel->setText(text);
+}
+
 void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
 {
     m_readWriteDialog = &dialog;
@@ -314,7 +335,8 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
         dialog.applyCaptions(m_localisation.applied());
     // Lives with the dialog, which it drives.
     auto* commands = new ReadWriteCommands(dialog, *this, m_workspace, *m_link, m_messenger,
-                                           *m_channelEditor, m_localisation);
+                                           *m_channelEditor, m_localisation, *m_settingsFile,
+                                           [this](const QString& text) { showStatus(text); });
     connect(m_menuPages->readButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::readCommand);
     connect(m_menuPages->writeButton(), &IconButton::clicked, commands,

@@ -2,6 +2,9 @@
 
 #include "app/Platform.h"
 
+#include <QCheckBox>
+#include <QFile>
+
 ProgramOptions ProgramOptions::withRadio(const QByteArray& image, const RadioFaults& faults,
                                          Language language)
 {
@@ -15,6 +18,8 @@ ProgramOptions ProgramOptions::withRadio(const QByteArray& image, const RadioFau
 
 RunningProgram::RunningProgram(const ProgramOptions& options) : m_options(options)
 {
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     if (options.companionFiles) {
         folder.copyCompanionFiles();
         if (options.language == Language::Chinese)
@@ -59,6 +64,10 @@ void RunningProgram::start()
         m_themedBoxes->setParentWindow(window.get());
     dialog = new ReadWriteDialog(window.get());
     window->attachReadWriteDialog(*dialog);
+    if (!m_options.writeChecks) {
+        dialog->backupCheckBox()->setChecked(false);
+        dialog->verifyCheckBox()->setChecked(false);
+    }
     if (m_options.show)
         window->show();
 }
@@ -68,6 +77,11 @@ void RunningProgram::stop()
     // The dialog goes first, as in main().
     delete dialog;
     window.reset();
+}
+
+QString RunningProgram::backupFolder() const
+{
+    return home.filePath(QStringLiteral("data/qv3307/backups"));
 }
 
 QByteArray RunningProgram::exitAndReadSettingsFile()
