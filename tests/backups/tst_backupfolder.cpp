@@ -1,8 +1,9 @@
 #include "backups/BackupFolder.h"
 
+#include "support/TemporaryHome.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
@@ -53,16 +54,14 @@ private slots:
     void calibrationReadsAreLogged();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_home;
-    QString backups() const { return m_home->filePath(QStringLiteral("data/qv3307/backups")); }
+    std::unique_ptr<TemporaryHome> m_home;
+    QString backups() const { return m_home->backupFolder(); }
 };
 
 void TestBackupFolder::init()
 {
-    m_home = std::make_unique<QTemporaryDir>();
+    m_home = std::make_unique<TemporaryHome>();
     QVERIFY(m_home->isValid());
-    qputenv("HOME", QFile::encodeName(m_home->path()));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home->filePath(QStringLiteral("data"))));
 }
 
 void TestBackupFolder::standardFolderFollowsTheDataHome()

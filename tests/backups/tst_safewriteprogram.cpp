@@ -7,6 +7,7 @@
 #include "service/PowerPage.h"
 #include "service/ServiceCommands.h"
 
+#include "RadioBeforeWrite.h"
 #include "support/RunningProgram.h"
 #include "support/SampleRadio.h"
 
@@ -21,7 +22,8 @@
 Q_DECLARE_METATYPE(RadioFaults)
 
 namespace {
-constexpr int EmptiedRow = 7;
+using RadioBeforeWrite::EmptiedRow;
+const auto previousImage = RadioBeforeWrite::image;
 
 void runFromMenu(RunningProgram& program, IconButton* command)
 {
@@ -40,15 +42,6 @@ QByteArray readAll(const QString& path)
 QStringList backups(const RunningProgram& program)
 {
     return QDir(program.backupFolder()).entryList({QStringLiteral("*.F19")}, QDir::Files);
-}
-
-// What the radio held before the write: the sample without one of its channels.
-QByteArray previousImage()
-{
-    QByteArray image = SampleRadio::image();
-    image.replace(MemoryMap::channelRecord(EmptiedRow), MemoryMap::ChannelRecordSize,
-                  QByteArray(MemoryMap::ChannelRecordSize, char(0xFF)));
-    return image;
 }
 
 void blockBackupFolder(const RunningProgram& program)
@@ -128,9 +121,7 @@ void TestSafeWriteProgram::checkedWrites_data()
         << altered << true
         << QStringList{"Setting Squelch Level: written position 5, the radio holds position 2"}
         << true;
-    RadioFaults shortBand;
-    shortBand.answerFault = AnswerFault{RadioCommandKind::Read, MemoryMap::BandBlock};
-    shortBand.answerFault->lengthChange = -1;
+    const RadioFaults shortBand = RadioBeforeWrite::shortBandReply();
     QTest::newRow("backup read failing")
         << shortBand << true
         << QStringList{"could not be read for its backup", "nothing was written"} << false;

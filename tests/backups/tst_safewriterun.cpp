@@ -5,13 +5,14 @@
 #include "link/MemoryMap.h"
 #include "workspace/Workspace.h"
 
+#include "RadioBeforeWrite.h"
 #include "RadioSimulator.h"
 #include "support/SampleRadio.h"
 #include "support/SimulatedLine.h"
+#include "support/TemporaryHome.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using Ending = SafeWriteOutcome::Ending;
@@ -23,17 +24,9 @@ Q_DECLARE_METATYPE(ContentsDifference)
 
 namespace {
 const QByteArray Ack(1, 0x06);
-// The row the radio holds nothing in before the write; the window holds the sample's.
-constexpr int EmptiedRow = 7;
-
-// What the radio held before: the sample with one channel not programmed.
-QByteArray previousImage()
-{
-    QByteArray image = SampleRadio::image();
-    image.replace(MemoryMap::channelRecord(EmptiedRow), MemoryMap::ChannelRecordSize,
-                  QByteArray(MemoryMap::ChannelRecordSize, char(0xFF)));
-    return image;
-}
+using RadioBeforeWrite::EmptiedRow;
+using RadioBeforeWrite::shortBandReply;
+const auto previousImage = RadioBeforeWrite::image;
 
 QByteArray withBytes(QByteArray image, int address, const QByteArray& bytes)
 {
@@ -46,15 +39,6 @@ RadioMemory memoryOf(const QByteArray& image)
     RadioMemory memory;
     memory.write(0, image);
     return memory;
-}
-
-// A read that stops at its first request: the band block comes a byte short.
-RadioFaults shortBandReply()
-{
-    RadioFaults faults;
-    faults.answerFault = AnswerFault{RadioCommandKind::Read, MemoryMap::BandBlock};
-    faults.answerFault->lengthChange = -1;
-    return faults;
 }
 
 QByteArray failedReadFromProgram()
@@ -85,15 +69,13 @@ private slots:
     void expectedReadBackIsWhatTheRadioGivesBack();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<TemporaryHome> m_home;
 };
 
 void TestSafeWriteRun::init()
 {
-    m_home = std::make_unique<QTemporaryDir>();
+    m_home = std::make_unique<TemporaryHome>();
     QVERIFY(m_home->isValid());
-    qputenv("HOME", QFile::encodeName(m_home->path()));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home->filePath(QStringLiteral("data"))));
 }
 
 void TestSafeWriteRun::endings_data()
@@ -178,7 +160,7 @@ void TestSafeWriteRun::endings()
     QFETCH(QList<SafeWriteStage>, stages);
     QFETCH(QList<ContentsDifference>, differences);
 
-    const QString backups = m_home->filePath(QStringLiteral("data/qv3307/backups"));
+    const QString backups = m_home->backupFolder();
     if (folderBlocked) {
         QVERIFY(QDir().mkpath(m_home->filePath(QStringLiteral("data/qv3307"))));
         QFile blocker(backups);

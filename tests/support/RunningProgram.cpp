@@ -3,7 +3,6 @@
 #include "app/Platform.h"
 
 #include <QCheckBox>
-#include <QFile>
 
 ProgramOptions ProgramOptions::withRadio(const QByteArray& image, const RadioFaults& faults,
                                          Language language)
@@ -18,8 +17,6 @@ ProgramOptions ProgramOptions::withRadio(const QByteArray& image, const RadioFau
 
 RunningProgram::RunningProgram(const ProgramOptions& options) : m_options(options)
 {
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     if (options.companionFiles) {
         folder.copyCompanionFiles();
         if (options.language == Language::Chinese)
@@ -77,11 +74,6 @@ void RunningProgram::stop()
     // The dialog goes first, as in main().
     delete dialog;
     window.reset();
-}
-
-QString RunningProgram::backupFolder() const
-{
-    return home.filePath(QStringLiteral("data/qv3307/backups"));
 }
 
 QByteArray RunningProgram::exitAndReadSettingsFile()

@@ -10,13 +10,13 @@
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
 #include "support/ScriptedFileDialogs.h"
+#include "support/TemporaryHome.h"
 #include "support/TemporaryProgramFolder.h"
 
 #include <QList>
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include <memory>
@@ -74,8 +74,8 @@ struct RunningProgram
     RadioSimulator radio;
     TemporaryProgramFolder folder;
     // HOME and XDG_DATA_HOME while the program runs: the backups go below it.
-    QTemporaryDir home;
-    QString backupFolder() const;
+    TemporaryHome home;
+    QString backupFolder() const { return home.backupFolder(); }
     RecordingMessageLibrary messages;
     ScriptedFileDialogs fileDialogs;
     // Where the mouse is, in the window's client coordinates (with a scripted mouse).
