@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using Ending = SafeWriteOutcome::Ending;
@@ -66,6 +67,7 @@ private slots:
     void init();
     void endings_data();
     void endings();
+    void valueTheRadioCannotTakeStopsBeforeTheBackup();
     void expectedReadBackIsWhatTheRadioGivesBack();
 
 private:
@@ -208,6 +210,26 @@ void TestSafeWriteRun::endings()
     QFile file(outcome.backupPath);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), ChannelFileWriter(held).contents());
+}
+
+// Every value is checked before the first byte, the backup's included.
+void TestSafeWriteRun::valueTheRadioCannotTakeStopsBeforeTheBackup()
+{
+    SimulatedLine line(memoryOf(previousImage()));
+    QVERIFY(line.connect());
+    QVERIFY(line.link->openPort());
+    Workspace workspace;
+    SampleRadio::fill(workspace);
+    workspace.table.setText(2, Column::Power, QStringLiteral("Hi"));
+    RecordingReport report;
+    const SafeWriteOutcome outcome =
+        SafeWriteRun(workspace, *line.link, report, BackupFolder::standard(), {}).run();
+    QCOMPARE(outcome.ending, Ending::Refused);
+    QCOMPARE(outcome.problems.size(), 1);
+    QCOMPARE(outcome.problems.first().text, QStringLiteral("Hi"));
+    QVERIFY(report.stages.isEmpty());
+    QVERIFY(line.link->lastRequest().isEmpty());
+    QVERIFY(!QFileInfo::exists(m_home->backupFolder()));
 }
 
 // What the radio cannot hold never counts as a difference: the fields of a channel without
