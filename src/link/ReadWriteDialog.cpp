@@ -26,7 +26,7 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(377, 222);
+    setFixedSize(377, 232);
 
     m_percent->setObjectName(QStringLiteral("percentLabel"));
     m_percent->setAlignment(Qt::AlignCenter);
@@ -37,18 +37,18 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     m_progress->setTextVisible(false);
     m_progress->setGeometry(20, 52, 337, 22);
     m_backup->setObjectName(QStringLiteral("backupCheckBox"));
-    m_backup->setGeometry(20, 84, 175, 22);
+    m_backup->setGeometry(20, 80, 337, 22);
     m_backup->setChecked(true);
     m_verify->setObjectName(QStringLiteral("verifyCheckBox"));
-    m_verify->setGeometry(200, 84, 157, 22);
+    m_verify->setGeometry(20, 102, 337, 22);
     m_verify->setChecked(true);
     m_start->setObjectName(QStringLiteral("startButton"));
-    m_start->setGeometry(70, 122, 100, 30);
+    m_start->setGeometry(70, 134, 100, 30);
     m_exit->setObjectName(QStringLiteral("exitButton"));
-    m_exit->setGeometry(207, 122, 100, 30);
+    m_exit->setGeometry(207, 134, 100, 30);
     m_status->setObjectName(QStringLiteral("statusBar"));
     m_status->setSizeGripEnabled(false);
-    m_status->setGeometry(0, 222 - 24, 377, 24);
+    m_status->setGeometry(0, 232 - 24, 377, 24);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
     m_status->addWidget(m_statusPanel);
 
