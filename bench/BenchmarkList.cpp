@@ -13,6 +13,7 @@ QList<Benchmark> benchmarkList()
     // Each exchange runs once, however many of its figures are asked for.
     const auto read = std::make_shared<ExchangeMeasurement>(Procedure::Read);
     const auto write = std::make_shared<ExchangeMeasurement>(Procedure::Write);
+    const auto checkedWrite = std::make_shared<ExchangeMeasurement>(Procedure::CheckedWrite);
     const auto soak = std::make_shared<SoakMeasurement>();
     const auto settings = std::make_shared<SettingsMeasurement>();
     return {
@@ -21,6 +22,9 @@ QList<Benchmark> benchmarkList()
         {QStringLiteral("read_bytes"), [read] { return read->bytes(); }},
         {QStringLiteral("write_time_ratio"), [write] { return write->timeRatio(); }},
         {QStringLiteral("write_bytes"), [write] { return write->bytes(); }},
+        // Backup, write and read-back: three sessions back to back.
+        {QStringLiteral("safe_write_time_ratio"),
+         [checkedWrite] { return checkedWrite->timeRatio(); }},
         // 300 reads and writes on an unpaced line: leaks and failures, not speed.
         {QStringLiteral("soak_cycles_failed"), [soak] { return soak->cyclesFailed(); }},
         {QStringLiteral("soak_rss_growth_kb"), [soak] { return soak->rssGrowthKb(); }},

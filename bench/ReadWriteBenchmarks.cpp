@@ -3,12 +3,15 @@
 #include "BenchLine.h"
 #include "BenchProgram.h"
 #include "RadioSimulator.h"
+#include "backups/SafeWriteRun.h"
 #include "link/Link.h"
 #include "link/RadioExchange.h"
 #include "link/ReadProcedure.h"
 #include "link/WriteProcedure.h"
 #include "workspace/Messenger.h"
 #include "workspace/Workspace.h"
+
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <chrono>
@@ -19,6 +22,12 @@ using Clock = std::chrono::steady_clock;
 namespace {
 constexpr double BitsPerByte = 10; // start bit, 8 data bits, stop bit
 constexpr double BitsPerSecond = 9600;
+
+struct NoReport : SafeWriteReport
+{
+    void stageStarted(SafeWriteStage) override {}
+    void setProgress(int) override {}
+};
 } // namespace
 
 std::optional<double> ExchangeMeasurement::timeRatio()
@@ -50,12 +59,17 @@ const std::optional<ExchangeMeasurement::Figures>& ExchangeMeasurement::figures(
 std::optional<ExchangeMeasurement::Figures> ExchangeMeasurement::measure() const
 {
     RadioSimulator radio(programmedRadio());
-    // The exchange is over when the radio has the exit command, the last bytes on the line.
+    // The exchange is over when the radio has its last exit command, the last bytes on the
+    // line; a checked write has three sessions, each ending with one.
     std::atomic<Clock::rep> exitArrived = 0;
-    radio.onCommand = [&exitArrived](const RadioSimulator::CommandEntry& entry) {
-        if (entry.command.kind == RadioProtocol::CommandKind::Exit)
+    std::atomic<int> exits = 0;
+    radio.onCommand = [&exitArrived, &exits](const RadioSimulator::CommandEntry& entry) {
+        if (entry.command.kind == RadioProtocol::CommandKind::Exit) {
             exitArrived = Clock::now().time_since_epoch().count();
+            ++exits;
+        }
     };
+    const int sessions = m_procedure == Procedure::CheckedWrite ? 3 : 1;
     BenchLine line;
     QString error;
     if (!line.open(radio, &error))
@@ -72,32 +86,49 @@ std::optional<ExchangeMeasurement::Figures> ExchangeMeasurement::measure() const
 
     // The serial port hands its bytes to the line from the event loop: closing it lets the
     // exit command leave, and the exchange is over once the radio has it.
-    const auto exitReached = [&] {
+    const auto exitReached = [&](int count) {
         link.closePort();
         const Clock::time_point giveUp = Clock::now() + std::chrono::seconds(2);
-        while (exitArrived == 0 && Clock::now() < giveUp)
+        while (exits < count && Clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        return exitArrived != 0;
+        return exits >= count;
     };
 
     // A write sends what a read of the radio gave, read at full speed beforehand.
-    if (m_procedure == Procedure::Write) {
+    if (m_procedure != Procedure::Read) {
         if (ReadProcedure(workspace, exchange).run() != RadioExchange::Result::Done ||
-            !exitReached())
+            !exitReached(1))
             return benchFailed(QStringLiteral("the read before the write failed"));
         exitArrived = 0;
+        exits = 0;
         radio.clearLog();
         link.openPort();
     }
     radio.setPaced(true);
 
+    QTemporaryDir backups;
+    const auto checkedWrite = [&] {
+        NoReport report;
+        return SafeWriteRun(workspace, link, report, BackupFolder(backups.path()), {})
+            .run()
+            .result();
+    };
     const Clock::time_point start = Clock::now();
-    const RadioExchange::Result result = m_procedure == Procedure::Read
-                                             ? ReadProcedure(workspace, exchange).run()
-                                             : WriteProcedure(workspace, exchange, messenger).run();
+    RadioExchange::Result result = RadioExchange::Result::Done;
+    switch (m_procedure) {
+    case Procedure::Read:
+        result = ReadProcedure(workspace, exchange).run();
+        break;
+    case Procedure::Write:
+        result = WriteProcedure(workspace, exchange, messenger).run();
+        break;
+    case Procedure::CheckedWrite:
+        result = checkedWrite();
+        break;
+    }
     if (result != RadioExchange::Result::Done || messages.boxes > 0)
         return benchFailed(QStringLiteral("the simulated radio did not answer every request"));
-    if (!exitReached())
+    if (!exitReached(sessions))
         return benchFailed(QStringLiteral("the exit command never reached the simulated radio"));
 
     const Clock::time_point end{Clock::duration(exitArrived.load())};

@@ -8,6 +8,8 @@
 #include "app/ReadWriteCommands.h"
 #include "app/SkinPage.h"
 #include "app/WorkPages.h"
+#include "backups/BackupFolder.h"
+#include "backups/SafeWriteText.h"
 #include "channels/ChannelEditor.h"
 #include "channels/ChannelEditorView.h"
 #include "channels/ChannelGrid.h"
@@ -61,8 +63,22 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     connectFileCommands(platform.fileDialogs ? *platform.fileDialogs : *m_ownFileDialogs);
     connectEditing();
     restoreStoredChoices();
+    // Backups are kept for a year; nothing else in their folder is ever removed.
+    BackupFolder::standard().removeOldBackups();
+    m_fileCommands->setFirstOpenFolder(BackupFolder::standard().path());
+    // The transmitter calibration lives only in the radio: every value read is kept.
+    connect(m_serviceCommands.get(), &ServiceCommands::calibrationRead, this,
+            [this](const PowerCalibrationValues& values) { logCalibration(values); });
     // What start-up set up is where undo stops.
     m_workspace.startEditHistory();
+}
+
+void MainWindow::logCalibration(const PowerCalibrationValues& values)
+{
+    const BackupFolder folder = BackupFolder::standard();
+    if (const int error = folder.appendCalibration(values); error != 0)
+        showStatus(SafeWriteText::backupNotSaved({folder.calibrationLogPath(), error},
+                                                 m_workspace.checkedLanguage));
 }
 
 MainWindow::~MainWindow()
@@ -350,6 +366,11 @@ void MainWindow::applyCaptions(const LanguageTable& table)
         m_readWriteDialog->applyCaptions(table);
 }
 
+void MainWindow::showStatus(const QString& text)
+{
+    m_statusPanel->setText(text);
+}
+
 void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
 {
     m_readWriteDialog = &dialog;
@@ -357,7 +378,8 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
         dialog.applyCaptions(m_localisation.applied());
     // Lives with the dialog, which it drives.
     auto* commands = new ReadWriteCommands(dialog, *this, m_workspace, *m_link, m_messenger,
-                                           *m_channelEditor, m_localisation);
+                                           *m_channelEditor, m_localisation, *m_settingsFile,
+                                           [this](const QString& text) { showStatus(text); });
     connect(m_menuPages->readButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::readCommand);
     connect(m_menuPages->writeButton(), &IconButton::clicked, commands,

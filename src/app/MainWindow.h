@@ -29,6 +29,7 @@ class FileDialogs;
 class LanguagePage;
 class MenuPages;
 class PowerPage;
+struct PowerCalibrationValues;
 class LanguageTable;
 class QLabel;
 class SettingsPage;
@@ -111,6 +112,10 @@ private:
     void choosePort(int portNumber);
     void checkLanguageButton(Language language);
     void applyCaptions(const LanguageTable& table);
+    // A short report after a command, in the status bar until the next one or a language
+    // switch.
+    void showStatus(const QString& text);
+    void logCalibration(const PowerCalibrationValues& values);
 
     Platform m_platform;
     Workspace m_workspace;

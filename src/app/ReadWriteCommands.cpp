@@ -1,25 +1,52 @@
 #include "app/ReadWriteCommands.h"
 
+#include "backups/BackupFolder.h"
+#include "backups/SafeWriteRun.h"
+#include "backups/SafeWriteText.h"
 #include "channels/ChannelEditor.h"
+#include "files/ChannelFileWriter.h"
 #include "link/ReadProcedure.h"
 #include "link/ReadWriteDialog.h"
-#include "link/WriteProcedure.h"
+#include "link/WriteProblemText.h"
 #include "workspace/LanguageStrings.h"
 #include "workspace/Localisation.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
+#include "workspace/SettingsFile.h"
+#include "workspace/Workspace.h"
 
+#include <QCheckBox>
 #include <QWidget>
+
+namespace {
+// A checked write's stages in the dialog's status line, its bar in the dialog's bar.
+class DialogReport : public SafeWriteReport
+{
+public:
+    DialogReport(ReadWriteDialog& dialog, Language language)
+        : m_dialog(dialog), m_language(language)
+    {
+    }
+
+    void stageStarted(SafeWriteStage stage) override
+    {
+        m_dialog.setStatusText(SafeWriteText::stage(stage, m_language));
+    }
+    void setProgress(int percent) override { m_dialog.setProgress(percent); }
+
+private:
+    ReadWriteDialog& m_dialog;
+    Language m_language;
+};
+} // namespace
 
 ReadWriteCommands::ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindow,
                                      Workspace& workspace, Link& link, Messenger& messenger,
-                                     ChannelEditor& editor, const Localisation& localisation)
-    : QObject(&dialog), m_localisation(localisation)
+                                     ChannelEditor& editor, const Localisation& localisation,
+                                     SettingsFile& settingsFile, ShowStatus showStatus)
+    : QObject(&dialog), m_dialog(dialog), m_workspace(workspace), m_messenger(messenger),
+      m_localisation(localisation), m_showStatus(std::move(showStatus))
 {
-    const auto read = [&workspace](RadioExchange& exchange) {
-        return ReadProcedure(workspace, exchange).run();
-    };
-    const auto write = [&workspace, &messenger](RadioExchange& exchange) {
-        return WriteProcedure(workspace, exchange, messenger).run();
-    };
     const auto enableMainWindow = [&mainWindow, &dialog](bool enabled) {
         mainWindow.setEnabled(enabled);
         // The dialog is a child of the main window, and disabling a widget disables its
@@ -27,9 +54,24 @@ ReadWriteCommands::ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindo
         dialog.setEnabled(true);
     };
     m_session = new ReadWriteSession(
-        link, messenger, dialog, read, write, [&editor] { return editor.commitEditedCell(); },
-        enableMainWindow, this);
+        link, messenger, dialog, [this](RadioExchange& exchange) { return read(exchange); },
+        [this](RadioExchange& exchange) { return write(exchange); },
+        [&editor] { return editor.commitEditedCell(); }, enableMainWindow, this);
     dialog.setSession(m_session);
+    rememberChecks(settingsFile);
+}
+
+// Both boxes start checked; the file learns them only once the user changes one.
+void ReadWriteCommands::rememberChecks(SettingsFile& settingsFile)
+{
+    const auto remember = [this, &settingsFile](QCheckBox* box, const QString& key) {
+        box->setChecked(settingsFile.readInteger(SettingsSection, key, 1) != 0);
+        connect(box, &QCheckBox::clicked, this, [&settingsFile, key](bool checked) {
+            settingsFile.writeInteger(SettingsSection, key, checked ? 1 : 0);
+        });
+    };
+    remember(m_dialog.backupCheckBox(), BackupKey);
+    remember(m_dialog.verifyCheckBox(), VerifyKey);
 }
 
 void ReadWriteCommands::readCommand()
@@ -49,6 +91,63 @@ void ReadWriteCommands::command(ReadWriteSession::Procedure procedure)
     using namespace LanguageString;
     const bool reading = procedure == ReadWriteSession::Read;
     const LanguageTable& captions = m_localisation.applied();
+    m_dialog.showWriteChecks(!reading);
+    m_dialog.setStatusText({});
     m_session->command(procedure, captions.string(reading ? Read : Write),
                        captions.string(reading ? PowerRead : PowerWrite));
+}
+
+// A complete read is also kept as a backup, exactly as Save would write it now; a backup
+// that cannot be saved costs the read nothing, the status bar just says so.
+RadioExchange::Result ReadWriteCommands::read(RadioExchange& exchange)
+{
+    const RadioExchange::Result result = ReadProcedure(m_workspace, exchange).run();
+    if (result != RadioExchange::Result::Done)
+        return result;
+    const BackupFolder::SaveOutcome saved =
+        BackupFolder::standard().save(ChannelFileWriter(m_workspace).contents());
+    if (!saved.saved())
+        m_showStatus(SafeWriteText::backupNotSaved(saved, m_workspace.checkedLanguage));
+    return result;
+}
+
+RadioExchange::Result ReadWriteCommands::write(RadioExchange& exchange)
+{
+    DialogReport report(m_dialog, m_workspace.checkedLanguage);
+    const SafeWriteOptions options{m_dialog.backupCheckBox()->isChecked(),
+                                   m_dialog.verifyCheckBox()->isChecked()};
+    const SafeWriteOutcome outcome =
+        SafeWriteRun(m_workspace, exchange.link(), report, BackupFolder::standard(), options).run();
+    // Once the application is closing nothing may be touched: it is going away.
+    if (outcome.ending != SafeWriteOutcome::Ending::Quit)
+        tellOutcome(outcome);
+    return outcome.result();
+}
+
+void ReadWriteCommands::tellOutcome(const SafeWriteOutcome& outcome)
+{
+    using Ending = SafeWriteOutcome::Ending;
+    const Language language = m_workspace.checkedLanguage;
+    m_dialog.setStatusText({});
+    switch (outcome.ending) {
+    case Ending::Refused:
+        m_messenger.errorBox(writeProblemText(outcome.problems, language));
+        break;
+    case Ending::WriteFailed:
+        m_messenger.showFromDialog(Message::CommunicationTitle, Message::RadioNotAnswering);
+        break;
+    case Ending::Verified:
+        m_dialog.setStatusText(SafeWriteText::verified(language));
+        m_showStatus(SafeWriteText::verified(language));
+        break;
+    case Ending::BackupReadFailed:
+    case Ending::BackupNotSaved:
+    case Ending::Differences:
+    case Ending::NotVerified:
+        m_messenger.errorBox(SafeWriteText::outcomeMessage(outcome, language));
+        break;
+    case Ending::Written:
+    case Ending::Quit:
+        break;
+    }
 }

@@ -3,6 +3,9 @@
 #include "link/ReadWriteSession.h"
 
 #include <QObject>
+#include <QString>
+
+#include <functional>
 
 class ChannelEditor;
 class Link;
@@ -10,20 +13,33 @@ class Localisation;
 class Messenger;
 class QWidget;
 class ReadWriteDialog;
+class SettingsFile;
 class Workspace;
+struct SafeWriteOutcome;
 
 // The main window's read and write commands: they run the read/write session on the
 // dialog, with the read and write procedures on the workspace, and hand the dialog its
 // captions: the Read or Write caption for the window, the service page's read or write
-// caption for the start button. It lives with the dialog.
+// caption for the start button. Every complete read is also saved to the backups folder;
+// a write runs with the checks the dialog's boxes ask for (a backup first, a read-back
+// after), and the boxes are remembered in qv3307.ini once the user changes one. It lives
+// with the dialog.
 class ReadWriteCommands : public QObject
 {
     Q_OBJECT
 
 public:
+    // Shows a short report in the main window's status bar.
+    using ShowStatus = std::function<void(const QString& text)>;
+
+    static inline const QString SettingsSection = QStringLiteral("safewrite");
+    static inline const QString BackupKey = QStringLiteral("backup");
+    static inline const QString VerifyKey = QStringLiteral("verify");
+
     ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindow, Workspace& workspace,
                       Link& link, Messenger& messenger, ChannelEditor& editor,
-                      const Localisation& localisation);
+                      const Localisation& localisation, SettingsFile& settingsFile,
+                      ShowStatus showStatus);
 
     ReadWriteSession& session() { return *m_session; }
 
@@ -32,7 +48,15 @@ public:
 
 private:
     void command(ReadWriteSession::Procedure procedure);
+    RadioExchange::Result read(RadioExchange& exchange);
+    RadioExchange::Result write(RadioExchange& exchange);
+    void tellOutcome(const SafeWriteOutcome& outcome);
+    void rememberChecks(SettingsFile& settingsFile);
 
+    ReadWriteDialog& m_dialog;
+    Workspace& m_workspace;
+    Messenger& m_messenger;
     const Localisation& m_localisation;
+    ShowStatus m_showStatus;
     ReadWriteSession* m_session = nullptr;
 };

@@ -8,6 +8,8 @@
 #include "workspace/Messenger.h"
 #include "workspace/Workspace.h"
 
+#include <QFileInfo>
+
 namespace {
 
 // Holds the editor's loading flag for as long as it lives, however the command ends.
@@ -56,9 +58,12 @@ void FileCommands::openFile()
     {
         const LoadingHeld loading(m_workspace.editor);
         closeCellEditors();
-        const std::optional<QString> path = m_dialogs.openPath();
+        const bool firstOpen = !m_fileOpened && QFileInfo(m_firstOpenFolder).isDir();
+        const std::optional<QString> path =
+            m_dialogs.openPath(firstOpen ? m_firstOpenFolder : QString());
         if (!path)
             return;
+        m_fileOpened = true;
         if (ChannelListFile::isChannelList(*path)) {
             const ChannelListFile::Imported imported =
                 ChannelListFile::importFrom(m_workspace, *path);

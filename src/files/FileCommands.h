@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class FileDialogs;
@@ -31,6 +33,10 @@ public:
     // channel list.
     void saveFile();
 
+    // Where the open dialog starts until a file has been chosen in it (the backups folder,
+    // so that restoring a radio is an Open away); only while that folder exists.
+    void setFirstOpenFolder(const QString& folder) { m_firstOpenFolder = folder; }
+
 private:
     void closeCellEditors();
 
@@ -39,4 +45,6 @@ private:
     Messenger& m_messenger;
     FileDialogs& m_dialogs;
     CloseCellEditors m_closeCellEditors;
+    QString m_firstOpenFolder;
+    bool m_fileOpened = false;
 };

@@ -18,7 +18,8 @@ public:
 
     // The full path chosen, or nothing when the user cancelled. The open dialog does not
     // insist that the file exists; the save dialog does not ask before replacing one.
-    virtual std::optional<QString> openPath() = 0;
+    // `startFolder`: where the open dialog starts; empty for the folder last used.
+    virtual std::optional<QString> openPath(const QString& startFolder) = 0;
     virtual std::optional<QString> savePath() = 0;
 
     // A name the user typed in the save dialog without an extension gets `extension`

@@ -41,10 +41,12 @@ void QtFileDialogs::prepareSaveDialog(QFileDialog& dialog) const
         dialog.selectFile(m_lastSaveName);
 }
 
-std::optional<QString> QtFileDialogs::openPath()
+std::optional<QString> QtFileDialogs::openPath(const QString& startFolder)
 {
     QFileDialog dialog(m_parent);
     prepareOpenDialog(dialog);
+    if (!startFolder.isEmpty())
+        dialog.setDirectory(startFolder);
     return run(dialog);
 }
 

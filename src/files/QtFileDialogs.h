@@ -18,7 +18,7 @@ class QtFileDialogs : public FileDialogs
 public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
 
-    std::optional<QString> openPath() override;
+    std::optional<QString> openPath(const QString& startFolder) override;
     std::optional<QString> savePath() override;
 
 private:

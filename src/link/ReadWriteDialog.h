@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class LanguageTable;
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -31,6 +32,14 @@ public:
     QPushButton* exitButton() const { return m_exit; }
     QStatusBar* statusBar() const { return m_status; }
     QLabel* statusPanel() const { return m_statusPanel; }
+    // A write's checks: read the radio into a backup first, read it back afterwards.
+    QCheckBox* backupCheckBox() const { return m_backup; }
+    QCheckBox* verifyCheckBox() const { return m_verify; }
+
+    // The check boxes are there for a write only: a read needs neither.
+    void showWriteChecks(bool shown);
+    // The status line: the stage a run is in, or how it ended. Empty: the usual caption.
+    void setStatusText(const QString& text);
 
     // Sets the bar and the label ("35%").
     void setProgress(int percent) override;
@@ -54,5 +63,8 @@ private:
     QPushButton* m_exit;
     QStatusBar* m_status;
     QLabel* m_statusPanel;
+    QCheckBox* m_backup;
+    QCheckBox* m_verify;
+    QString m_statusCaption;
     QPointer<ReadWriteSession> m_session;
 };

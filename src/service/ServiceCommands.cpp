@@ -68,6 +68,7 @@ ServiceCommands::Outcome ServiceCommands::readCalibration()
         if (!values)
             return fail(Message::PortUnavailable);
         setWriteEnabled(true);
+        emit calibrationRead(*values);
         return Outcome::Done;
     });
 }

@@ -52,6 +52,8 @@ public:
 signals:
     void runningChanged(ServiceCommands::Command command);
     void writeEnabledChanged(bool enabled);
+    // A calibration read has succeeded with these values (already in calibration()).
+    void calibrationRead(const PowerCalibrationValues& values);
 
 private:
     class Running;

@@ -47,6 +47,8 @@ enum : int {
     LowPowerLabel = 68,
     HighPowerLabel = 69,
     Band = 70,
+    BackUpFirst = 71, // the read/write dialog's check boxes for a write
+    VerifyAfterWriting = 72,
 };
 
 constexpr int columnCaption(int column)

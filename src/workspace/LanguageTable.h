@@ -15,7 +15,7 @@ class LanguageTable
 {
 public:
     static constexpr int MaxLength = 253;
-    // The program uses strings 1 to 70; the numbers below this are kept.
+    // The program uses strings 1 to 72; the numbers below this are kept.
     static constexpr int NumberLimit = 100;
 
     static LanguageTable parse(const QByteArray& bytes);

@@ -202,12 +202,12 @@ void TestFilePage::openDialogAcceptsAnyName()
         typeAndAccept(dialog, typed);
     });
     // Nothing is checked or added: a name that does not exist fails when it is read.
-    QCOMPARE(dialogs.openPath(), std::optional<QString>(typed));
+    QCOMPARE(dialogs.openPath({}), std::optional<QString>(typed));
     QCOMPARE(filters, (QStringList{"QV3307  文件 (*.F19)", "Channel list CSV (*.csv)"}));
     QCOMPARE(mode, QFileDialog::AnyFile);
 
     whenDialogShows([](QFileDialog& dialog) { dialog.reject(); });
-    QCOMPARE(dialogs.openPath(), std::nullopt);
+    QCOMPARE(dialogs.openPath({}), std::nullopt);
 }
 
 void TestFilePage::saveDialogAddsTheExtensionAndRemembersTheName()

@@ -100,6 +100,7 @@ private slots:
     void faults_data();
     void faults();
     void refusedWriteIsNotStored();
+    void acknowledgedWritesKeptWrong();
 
     void freshMemoryIsUnprogrammed();
     void memoryImageRoundTrip();
@@ -236,6 +237,21 @@ void TestRadioSim::refusedWriteIsNotStored()
     radio.setFaults(faults);
     QCOMPARE(answersTo(radio, Hello + hex("57007008 1111111111111111")), HelloReply);
     QCOMPARE(radio.memory(), RadioMemory());
+}
+
+// Acknowledged like any write, yet the memory keeps its old block or one byte of its own.
+void TestRadioSim::acknowledgedWritesKeptWrong()
+{
+    RadioFaults faults;
+    faults.unstoredWriteAt = 0x0070;
+    faults.alteredByte = RadioFaults::AlteredByte{0x0079, 0x42};
+    RadioProtocol radio;
+    radio.setFaults(faults);
+    QCOMPARE(
+        answersTo(radio, Hello + hex("06 57007008 1111111111111111 57007808 2222222222222222")),
+        HelloReply + hex("06 06 06"));
+    QCOMPARE(radio.memory().read(0x70, 8), QByteArray(8, char(0xFF)));
+    QCOMPARE(radio.memory().read(0x78, 8), hex("2242222222222222"));
 }
 
 void TestRadioSim::freshMemoryIsUnprogrammed()
@@ -416,6 +432,12 @@ void TestRadioSim::commandLine_data()
     faults.answerFault = AnswerFault{.answerTo = Kind::Write, .address = 0x0078};
     QTest::newRow("write answer") << QStringList{"--fault-at", "write:0078"} << faults << false
                                   << 1;
+    faults = {};
+    faults.unstoredWriteAt = 0x0070;
+    faults.alteredByte = RadioFaults::AlteredByte{0x03C1, 0x02};
+    QTest::newRow("writes kept wrong")
+        << QStringList{"--unstored-write", "0070", "--alter-byte", "03c1:02"} << faults << false
+        << 1;
 }
 
 void TestRadioSim::commandLine()
@@ -436,6 +458,12 @@ void TestRadioSim::commandLine()
     QCOMPARE(options.faults.acknowledgement, faults.acknowledgement);
     QCOMPARE(options.faults.replyDelayMs, faults.replyDelayMs);
     QCOMPARE(options.faults.hangUpAfter, faults.hangUpAfter);
+    QCOMPARE(options.faults.unstoredWriteAt, faults.unstoredWriteAt);
+    QCOMPARE(options.faults.alteredByte.has_value(), faults.alteredByte.has_value());
+    if (faults.alteredByte) {
+        QCOMPARE(options.faults.alteredByte->address, faults.alteredByte->address);
+        QCOMPARE(options.faults.alteredByte->value, faults.alteredByte->value);
+    }
     QCOMPARE(options.faults.answerFault.has_value(), faults.answerFault.has_value());
     if (faults.answerFault) {
         const AnswerFault& parsed = *options.faults.answerFault;
@@ -460,6 +488,9 @@ void TestRadioSim::badCommandLine_data()
     QTest::newRow("read without address") << QStringList{"--fault-at", "read"};
     QTest::newRow("answer address not hex") << QStringList{"--fault-at", "read:03x0"};
     QTest::newRow("late without an answer") << QStringList{"--late-by", "300"};
+    QTest::newRow("altered byte without value") << QStringList{"--alter-byte", "03C1"};
+    QTest::newRow("altered value too big") << QStringList{"--alter-byte", "03C1:100"};
+    QTest::newRow("unstored address not hex") << QStringList{"--unstored-write", "g0"};
     QTest::newRow("length change too big")
         << QStringList{"--fault-at", "hello", "--length-change", "20"};
 }

@@ -2,6 +2,8 @@
 
 #include "app/Platform.h"
 
+#include <QCheckBox>
+
 ProgramOptions ProgramOptions::withRadio(const QByteArray& image, const RadioFaults& faults,
                                          Language language)
 {
@@ -59,6 +61,10 @@ void RunningProgram::start()
         m_themedBoxes->setParentWindow(window.get());
     dialog = new ReadWriteDialog(window.get());
     window->attachReadWriteDialog(*dialog);
+    if (!m_options.writeChecks) {
+        dialog->backupCheckBox()->setChecked(false);
+        dialog->verifyCheckBox()->setChecked(false);
+    }
     if (m_options.show)
         window->show();
 }

@@ -10,6 +10,7 @@
 #include "RadioSimulator.h"
 #include "support/RecordingMessageLibrary.h"
 #include "support/ScriptedFileDialogs.h"
+#include "support/TemporaryHome.h"
 #include "support/TemporaryProgramFolder.h"
 
 #include <QList>
@@ -39,6 +40,10 @@ struct ProgramOptions
     bool themedMessageBoxes = false;
     // The main window is shown as soon as it is built.
     bool show = true;
+    // The read/write dialog's boxes for a backup before a write and a check after it stay
+    // as qv3307.ini says (checked unless it says otherwise); without, both are cleared
+    // (not remembered), so that a write is the plain write alone.
+    bool writeChecks = false;
 
     static ProgramOptions withRadio(const QByteArray& image, const RadioFaults& faults = {},
                                     Language language = Language::English);
@@ -68,6 +73,9 @@ struct RunningProgram
 
     RadioSimulator radio;
     TemporaryProgramFolder folder;
+    // HOME and XDG_DATA_HOME while the program runs: the backups go below it.
+    TemporaryHome home;
+    QString backupFolder() const { return home.backupFolder(); }
     RecordingMessageLibrary messages;
     ScriptedFileDialogs fileDialogs;
     // Where the mouse is, in the window's client coordinates (with a scripted mouse).

@@ -24,7 +24,14 @@ public:
         saveAnswer = path;
     }
 
-    std::optional<QString> openPath() override { return answer(openAnswer); }
+    // The folder the last open dialog was asked to start in.
+    QString openStartFolder;
+
+    std::optional<QString> openPath(const QString& startFolder) override
+    {
+        openStartFolder = startFolder;
+        return answer(openAnswer);
+    }
     std::optional<QString> savePath() override { return answer(saveAnswer); }
 
 private:

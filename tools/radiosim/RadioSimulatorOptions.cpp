@@ -16,6 +16,8 @@ const QString FaultAt = QStringLiteral("fault-at");
 const QString LateBy = QStringLiteral("late-by");
 const QString StrayByte = QStringLiteral("stray-byte");
 const QString LengthChange = QStringLiteral("length-change");
+const QString UnstoredWrite = QStringLiteral("unstored-write");
+const QString AlterByte = QStringLiteral("alter-byte");
 const QString LinkFolder = QStringLiteral("link");
 const QString Port = QStringLiteral("port");
 
@@ -46,6 +48,10 @@ QList<QCommandLineOption> optionList()
          "Send N bytes more (00 each, after it) or, with a negative N, fewer (the last ones "
          "left out) in that answer.",
          "N"},
+        {UnstoredWrite,
+         "Acknowledge a write request at ADDRESS (hex) but keep what the block held.", "ADDRESS"},
+        {AlterByte, "Hold VALUE at ADDRESS whatever a write brings (both hex, such as 03C1:02).",
+         "ADDRESS:VALUE"},
         {LinkFolder,
          "Create FOLDER/dosdevices/comN leading to the simulated radio, so the "
          "program in FOLDER finds it on COMN.",
@@ -82,6 +88,21 @@ std::optional<AnswerFault> answerNamed(const QString& text)
     if (!ok || fault.address < 0 || fault.address > 0xFFFF)
         return std::nullopt;
     return fault;
+}
+
+// "03C1:02": an address of the radio's memory and a byte.
+std::optional<RadioFaults::AlteredByte> alteredByteNamed(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool addressOk = false;
+    bool valueOk = false;
+    const int address = parts[0].toInt(&addressOk, 16);
+    const int value = parts[1].toInt(&valueOk, 16);
+    if (!addressOk || !valueOk || address < 0 || address > 0xFFFF || value < 0 || value > 0xFF)
+        return std::nullopt;
+    return RadioFaults::AlteredByte{address, quint8(value)};
 }
 } // namespace
 
@@ -151,6 +172,19 @@ bool RadioSimulatorOptions::parse(const QStringList& arguments)
         m_error = QStringLiteral("--%1, --%2 and --%3 need --%4")
                       .arg(LateBy, StrayByte, LengthChange, FaultAt);
         return false;
+    }
+    int unstoredAt = -1;
+    if (!number(UnstoredWrite, 16, 0, 0xFFFF, unstoredAt))
+        return false;
+    if (unstoredAt >= 0)
+        faults.unstoredWriteAt = unstoredAt;
+    if (parser.isSet(AlterByte)) {
+        faults.alteredByte = alteredByteNamed(parser.value(AlterByte));
+        if (!faults.alteredByte) {
+            m_error = QStringLiteral("--%1: %2 is not ADDRESS:VALUE in hex")
+                          .arg(AlterByte, parser.value(AlterByte));
+            return false;
+        }
     }
     if (address >= 0)
         faults.noReplyAt = address;

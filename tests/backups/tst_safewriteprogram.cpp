@@ -1,0 +1,247 @@
+#include "app/IconButton.h"
+#include "app/MainWindow.h"
+#include "app/MenuPages.h"
+#include "link/MemoryMap.h"
+#include "link/ReadWriteDialog.h"
+#include "link/ReadWriteSession.h"
+#include "service/PowerPage.h"
+#include "service/ServiceCommands.h"
+
+#include "RadioBeforeWrite.h"
+#include "support/RunningProgram.h"
+#include "support/SampleRadio.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+Q_DECLARE_METATYPE(RadioFaults)
+
+namespace {
+using RadioBeforeWrite::EmptiedRow;
+const auto previousImage = RadioBeforeWrite::image;
+
+void runFromMenu(RunningProgram& program, IconButton* command)
+{
+    command->button()->click();
+    QVERIFY(program.dialog->isVisible());
+    QTest::mouseClick(program.dialog->startButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!program.dialog->session()->running(), 30'000);
+}
+
+// On the box itself, where a user clicks.
+void clickBox(QCheckBox* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList backups(const RunningProgram& program)
+{
+    return QDir(program.backupFolder()).entryList({QStringLiteral("*.F19")}, QDir::Files);
+}
+
+void blockBackupFolder(const RunningProgram& program)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(program.backupFolder()).path()));
+    QFile blocker(program.backupFolder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+}
+} // namespace
+
+// Backups and checked writes in the program as a user meets them, against the simulated
+// radio: the backup of a read, the two boxes of a write and what each ending says, the
+// calibration log, the open dialog's first folder and the removal of old backups.
+class TestSafeWriteProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readIsBackedUpAsSaveWritesIt();
+    void readWhoseBackupCannotBeSavedStillReads();
+    void checkedWrites_data();
+    void checkedWrites();
+    void boxesAreRememberedOnceChanged();
+    void calibrationReadsAreLogged();
+    void openStartsInTheBackupsUntilAFileIsOpened();
+    void oldBackupsGoAtStartUp();
+};
+
+void TestSafeWriteProgram::readIsBackedUpAsSaveWritesIt()
+{
+    RunningProgram program(ProgramOptions::withRadio(SampleRadio::image()));
+    const QString statusBefore = program.window->statusPanel()->text();
+    runFromMenu(program, program.window->menuPages()->readButton());
+    QVERIFY(program.messages.errors.isEmpty());
+    QCOMPARE(program.row(1), SampleRadio::rowTexts(1));
+    QCOMPARE(program.window->statusPanel()->text(), statusBefore);
+    QVERIFY(!program.dialog->backupCheckBox()->isVisible());
+
+    const QStringList saved = backups(program);
+    QCOMPARE(saved.size(), 1);
+    const QString savedPath = program.folder.filePath(QStringLiteral("saved.F19"));
+    program.fileDialogs.saveAnswer = savedPath;
+    QTest::mouseClick(program.dialog->exitButton(), Qt::LeftButton);
+    program.window->menuPages()->saveButton()->button()->click();
+    QCOMPARE(readAll(program.backupFolder() + QLatin1Char('/') + saved.first()),
+             readAll(savedPath));
+}
+
+void TestSafeWriteProgram::readWhoseBackupCannotBeSavedStillReads()
+{
+    RunningProgram program(ProgramOptions::withRadio(SampleRadio::image()));
+    blockBackupFolder(program);
+    runFromMenu(program, program.window->menuPages()->readButton());
+    QVERIFY(program.messages.errors.isEmpty());
+    QVERIFY(program.messages.boxes.isEmpty());
+    QCOMPARE(program.row(1), SampleRadio::rowTexts(1));
+    QVERIFY2(program.window->statusPanel()->text().startsWith("Backup not saved: "),
+             qPrintable(program.window->statusPanel()->text()));
+}
+
+void TestSafeWriteProgram::checkedWrites_data()
+{
+    QTest::addColumn<RadioFaults>("faults");
+    QTest::addColumn<bool>("backupBox");
+    QTest::addColumn<QStringList>("errorParts"); // empty: no error box
+    QTest::addColumn<bool>("written");           // whether any write request went out
+
+    QTest::newRow("stored as written") << RadioFaults{} << true << QStringList{} << true;
+    RadioFaults unstored;
+    unstored.unstoredWriteAt = MemoryMap::channelRecord(EmptiedRow);
+    QTest::newRow("channel acknowledged, not stored")
+        << unstored << true
+        << QStringList{"Channel 07, RX Freq: written \"462.56250\", the radio holds \"\""} << true;
+    RadioFaults altered;
+    altered.alteredByte = RadioFaults::AlteredByte{MemoryMap::SettingsBlock + 1, 0x02};
+    QTest::newRow("settings byte stored differently")
+        << altered << true
+        << QStringList{"Setting Squelch Level: written position 5, the radio holds position 2"}
+        << true;
+    const RadioFaults shortBand = RadioBeforeWrite::shortBandReply();
+    QTest::newRow("backup read failing")
+        << shortBand << true
+        << QStringList{"could not be read for its backup", "nothing was written"} << false;
+    QTest::newRow("read-back failing")
+        << shortBand << false << QStringList{"The write finished", "could not be verified"} << true;
+}
+
+void TestSafeWriteProgram::checkedWrites()
+{
+    QFETCH(RadioFaults, faults);
+    QFETCH(bool, backupBox);
+    QFETCH(QStringList, errorParts);
+    QFETCH(bool, written);
+    ProgramOptions options = ProgramOptions::withRadio(previousImage(), faults);
+    options.writeChecks = true;
+    RunningProgram program(options);
+    SampleRadio::fill(program.workspace());
+    MenuPages& menu = *program.window->menuPages();
+    menu.writeButton()->button()->click();
+    QVERIFY(program.dialog->backupCheckBox()->isVisible());
+    QVERIFY(program.dialog->backupCheckBox()->isChecked());
+    QVERIFY(program.dialog->verifyCheckBox()->isChecked());
+    if (!backupBox)
+        clickBox(program.dialog->backupCheckBox());
+    QTest::mouseClick(program.dialog->startButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!program.dialog->session()->running(), 30'000);
+
+    QVERIFY(program.messages.boxes.isEmpty());
+    QCOMPARE(!program.radio.commands(RadioCommandKind::Write).isEmpty(), written);
+    if (errorParts.isEmpty()) {
+        QVERIFY(program.messages.errors.isEmpty());
+        QCOMPARE(program.window->statusPanel()->text(), "Written and verified");
+        QCOMPARE(program.dialog->statusPanel()->text(), "Written and verified");
+        QCOMPARE(program.dialog->progressBar()->value(), 100);
+        QCOMPARE(program.radio.memory().image(), SampleRadio::image());
+        QCOMPARE(backups(program).size(), 1);
+        return;
+    }
+    QCOMPARE(program.messages.errors.size(), 1);
+    for (const QString& part : errorParts)
+        QVERIFY2(program.messages.errors.first().contains(part),
+                 qPrintable(program.messages.errors.first()));
+    QVERIFY(program.window->statusPanel()->text() != "Written and verified");
+}
+
+void TestSafeWriteProgram::boxesAreRememberedOnceChanged()
+{
+    ProgramOptions options;
+    options.writeChecks = true;
+    {
+        RunningProgram untouched(options);
+        QVERIFY(!untouched.exitAndReadSettingsFile().contains("safewrite"));
+    }
+    RunningProgram program(options);
+    clickBox(program.dialog->verifyCheckBox());
+    const QByteArray ini = program.exitAndReadSettingsFile();
+    QVERIFY2(ini.contains("[safewrite]\nverify=0\n") && !ini.contains("backup="), ini.constData());
+    program.start();
+    QVERIFY(program.dialog->backupCheckBox()->isChecked());
+    QVERIFY(!program.dialog->verifyCheckBox()->isChecked());
+    clickBox(program.dialog->verifyCheckBox());
+    QVERIFY(program.exitAndReadSettingsFile().contains("verify=1"));
+}
+
+void TestSafeWriteProgram::calibrationReadsAreLogged()
+{
+    QByteArray image = SampleRadio::image();
+    image.replace(MemoryMap::PowerCalibration, 3, QByteArray::fromHex("4F3002"));
+    RunningProgram program(ProgramOptions::withRadio(image));
+    QCOMPARE(program.window->serviceCommands().readCalibration(), ServiceCommands::Outcome::Done);
+    QCOMPARE(program.window->serviceCommands().readCalibration(), ServiceCommands::Outcome::Done);
+    const QList<QByteArray> lines =
+        readAll(program.backupFolder() + QStringLiteral("/calibration.log")).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[0].endsWith(" low power 79, high power 48, low voltage 2"));
+    QCOMPARE(lines[1].mid(19), lines[0].mid(19));
+    QVERIFY(lines[2].isEmpty());
+}
+
+void TestSafeWriteProgram::openStartsInTheBackupsUntilAFileIsOpened()
+{
+    RunningProgram program;
+    MenuPages& menu = *program.window->menuPages();
+    // No backups folder yet: the dialog starts where it would.
+    menu.openButton()->button()->click();
+    QCOMPARE(program.fileDialogs.openStartFolder, QString());
+    QVERIFY(QDir().mkpath(program.backupFolder()));
+    menu.openButton()->button()->click();
+    QCOMPARE(program.fileDialogs.openStartFolder, program.backupFolder());
+    program.fileDialogs.openAnswer = program.folder.filePath(QStringLiteral("none.F19"));
+    menu.openButton()->button()->click();
+    program.fileDialogs.openAnswer.reset();
+    menu.openButton()->button()->click();
+    QCOMPARE(program.fileDialogs.openStartFolder, QString());
+}
+
+void TestSafeWriteProgram::oldBackupsGoAtStartUp()
+{
+    RunningProgram program;
+    QVERIFY(QDir().mkpath(program.backupFolder()));
+    const QDateTime old = QDateTime::currentDateTime().addDays(-400);
+    const QString oldBackup = program.backupFolder() + QStringLiteral("/") +
+                              old.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
+                              QStringLiteral(".F19");
+    const QString usersFile = program.backupFolder() + QStringLiteral("/radio.F19");
+    for (const QString& path : {oldBackup, usersFile}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    program.start();
+    QVERIFY(!QFile::exists(oldBackup));
+    QVERIFY(QFile::exists(usersFile));
+}
+
+QTEST_MAIN(TestSafeWriteProgram)
+#include "tst_safewriteprogram.moc"
