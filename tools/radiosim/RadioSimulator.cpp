@@ -226,10 +226,11 @@ void RadioSimulator::writeDueBytes(Clock::time_point now)
     }
     if (due.isEmpty() || m_master < 0)
         return;
+    // Written under the log's lock: whoever has read these bytes finds them logged.
+    const std::lock_guard lock(m_mutex);
     const ssize_t written = ::write(m_master, due.constData(), due.size());
     if (written <= 0)
         return; // the line is full: try again on the next round
-    const std::lock_guard lock(m_mutex);
     for (ssize_t i = 0; i < written; ++i)
         m_log.append({Direction::Sent, m_outgoing.takeFirst().byte, sinceStart(now)});
 }
