@@ -1,0 +1,41 @@
+#pragma once
+
+#include "link/ComPortDevices.h"
+#include "link/Link.h"
+#include "link/QtSerialPort.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+// The serial port a command was given: COM1 to COM4, found exactly as the window finds it
+// (from the program folder), or a device path. A device path is reached through the same
+// lookup, by a dosdevices/com1 link in a folder of its own, so that both go through one
+// way of opening a port.
+class RadioPort
+{
+public:
+    // Nothing for a name that is neither COM1 to COM4 nor a path.
+    static std::unique_ptr<RadioPort> create(const QString& programFolder, const QString& name);
+
+    // How the user named it and the device it leads to, such as "COM1 (/dev/ttyUSB0)".
+    QString description() const;
+    QString devicePath() const;
+
+    Link& link() { return *m_link; }
+    // Checks that the port can be opened, then opens it.
+    bool open();
+    void close();
+
+private:
+    RadioPort(const QString& name, const QString& folder, int portNumber);
+
+    QString m_name;
+    std::optional<QTemporaryDir> m_deviceFolder;
+    ComPortDevices m_devices;
+    int m_portNumber = 1;
+    std::unique_ptr<QtSerialPort> m_serialPort;
+    std::unique_ptr<Link> m_link;
+};

@@ -1,0 +1,100 @@
+#include "cli/RadioSteps.h"
+
+#include "cli/CliContext.h"
+#include "cli/RadioPort.h"
+#include "link/RadioExchange.h"
+#include "link/ReadProcedure.h"
+#include "link/WritePlan.h"
+#include "link/WriteProblemText.h"
+#include "link/WriteProcedure.h"
+
+namespace RadioSteps {
+
+namespace {
+
+QString portUnavailableText(const CliContext& context, const RadioPort& port)
+{
+    return context.say(
+        QStringLiteral("%1: the port cannot be opened; check that the cable is plugged in, "
+                       "that your user is in the dialout group and that no other program "
+                       "holds the port")
+            .arg(port.description()),
+        QStringLiteral("%1：端口无法打开；请检查数据线是否插好、您的用户是否属于 dialout "
+                       "组，以及是否有其他程序占用该端口")
+            .arg(port.description()));
+}
+
+} // namespace
+
+QString noAnswerText(const CliContext& context, const RadioPort& port)
+{
+    return context.say(
+        QStringLiteral("%1: the radio did not answer or the transfer failed; check that the "
+                       "radio is on, its battery charged, the plug pushed fully in and the "
+                       "cable the right one, then try again")
+            .arg(port.description()),
+        QStringLiteral("%1：电台没有应答或传输失败；请检查电台是否开机、电池是否有电、插头是否"
+                       "完全插入、数据线是否正确，然后重试")
+            .arg(port.description()));
+}
+
+std::unique_ptr<RadioPort> port(CliContext& context)
+{
+    const QString name = context.line().port;
+    std::unique_ptr<RadioPort> port = RadioPort::create(context.programFolder(), name);
+    if (!port)
+        context.error(context.say(
+            QStringLiteral("\"%1\" is not a port; give COM1 to COM4 or a device path such as "
+                           "/dev/ttyUSB0")
+                .arg(name),
+            QStringLiteral("“%1”不是端口；请给出 COM1 至 COM4 或设备路径，如 /dev/ttyUSB0")
+                .arg(name)));
+    return port;
+}
+
+ExitStatus open(CliContext& context, RadioPort& port)
+{
+    if (port.open())
+        return ExitStatus::Done;
+    context.error(portUnavailableText(context, port));
+    return ExitStatus::PortUnavailable;
+}
+
+ExitStatus read(CliContext& context, RadioPort& port, const QString& stage)
+{
+    context.progress().setStage(stage);
+    RadioExchange exchange(port.link(), context.progress(), context.messenger());
+    const RadioExchange::Result result = ReadProcedure(context.workspace(), exchange).run();
+    context.progress().endLine();
+    if (result == RadioExchange::Result::Done)
+        return ExitStatus::Done;
+    context.error(noAnswerText(context, port));
+    return ExitStatus::TransferFailed;
+}
+
+ExitStatus write(CliContext& context, RadioPort& port, const QString& stage)
+{
+    context.progress().setStage(stage);
+    RadioExchange exchange(port.link(), context.progress(), context.messenger());
+    const RadioExchange::Result result =
+        WriteProcedure(context.workspace(), exchange, context.messenger()).run();
+    context.progress().endLine();
+    if (result == RadioExchange::Result::Done)
+        return ExitStatus::Done;
+    context.error(noAnswerText(context, port));
+    return ExitStatus::TransferFailed;
+}
+
+ExitStatus checkWritable(CliContext& context, const QString& path)
+{
+    const Workspace& workspace = context.workspace();
+    const WritePlan plan = WritePlan::compose(workspace.table, workspace.words, workspace.settings,
+                                              workspace.bands.selectedText());
+    if (plan.sendable())
+        return ExitStatus::Done;
+    context.error(
+        QStringLiteral("%1: %2").arg(path, writeProblemText(plan.problems, context.language())));
+    return ExitStatus::FileProblem;
+}
+
+} // namespace RadioSteps

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "cli/ExitStatus.h"
+
+#include <QString>
+
+#include <memory>
+
+class CliContext;
+class RadioPort;
+
+// The steps of the radio commands, each of which says in one line what failed and what to
+// do, and gives the exit status that belongs to it.
+namespace RadioSteps {
+
+// The port the command line names; nothing, with a usage error said, for a name that is
+// neither COM1 to COM4 nor a device path.
+std::unique_ptr<RadioPort> port(CliContext& context);
+// Opens the port; PortUnavailable when it cannot be opened.
+ExitStatus open(CliContext& context, RadioPort& port);
+// Reads the radio into the workspace, all of it or nothing; TransferFailed when the radio
+// did not answer or the read failed. `stage` labels the progress line.
+ExitStatus read(CliContext& context, RadioPort& port, const QString& stage);
+// Writes the workspace into the radio; TransferFailed when the write failed.
+ExitStatus write(CliContext& context, RadioPort& port, const QString& stage);
+// Refuses, before the port is touched, a workspace the radio cannot take as it stands,
+// listing each channel and field, setting or band: FileProblem.
+ExitStatus checkWritable(CliContext& context, const QString& path);
+
+QString noAnswerText(const CliContext& context, const RadioPort& port);
+
+} // namespace RadioSteps
