@@ -79,15 +79,18 @@ public:
     CommandLine parse()
     {
         QStringList words;
-        while (m_index < m_arguments.size() && m_line.error.isEmpty()) {
+        while (m_index < m_arguments.size()) {
             const QString argument = m_arguments.at(m_index++);
-            if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
-                takeOption(argument);
-            else
+            // After an error the words are still gathered, so that it can name the command
+            // whose help to see.
+            if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+                if (m_line.error.isEmpty())
+                    takeOption(argument);
+            } else {
                 words.append(argument);
+            }
         }
-        if (m_line.error.isEmpty())
-            takeWords(words);
+        takeWords(words);
         if (m_line.error.isEmpty() && !m_line.help && !m_line.version)
             check();
         return m_line;

@@ -1,0 +1,294 @@
+#include "files/ChannelFileParser.h"
+#include "files/ChannelFileWriter.h"
+#include "workspace/Localisation.h"
+#include "workspace/Workspace.h"
+
+#include "CliRun.h"
+#include "support/PseudoTerminal.h"
+#include "support/SampleRadio.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+constexpr int CalibrationAddress = 0x03C8;
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// The channel texts of a channel file's rows 1 to 16.
+QList<QStringList> channelsOf(const QByteArray& channelFile)
+{
+    const ParsedChannelFile parsed = ChannelFileParser::parse(channelFile);
+    QList<QStringList> rows;
+    if (!parsed.ok())
+        return rows;
+    for (const QStringList& fields : parsed.content.channels)
+        rows << fields;
+    return rows;
+}
+
+QList<QStringList> sampleChannels()
+{
+    QList<QStringList> rows;
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        rows << SampleRadio::rowTexts(row);
+    return rows;
+}
+
+// A channel file in English with the start-up settings and only channels a channel list
+// can carry (in the band, tones of the radio's list), from channel 1 on without a gap.
+QByteArray representableChannelFile(const QString& programFolder)
+{
+    Workspace workspace;
+    Localisation(workspace, programFolder).switchLanguage(Language::English);
+    workspace.bands.append(SampleRadio::Band);
+    workspace.bands.select(0);
+    // A list fills channels in its order, so they follow one another from channel 1.
+    int row = Row::FirstChannel;
+    for (const SampleRadio::Channel& channel : SampleRadio::channels()) {
+        if (channel.row == 4 || channel.row == 16)
+            continue; // outside the band
+        for (int column = Column::FirstField; column <= Column::LastField; ++column)
+            workspace.table.setText(row, column, channel.texts.value(column - Column::FirstField));
+        ++row;
+    }
+    return ChannelFileWriter(workspace).contents();
+}
+
+} // namespace
+
+class CliTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exitStatuses_data();
+    void exitStatuses();
+    void readPrintsTheRadio();
+    void readSavesAFile_data();
+    void readSavesAFile();
+    void progressOnlyOnATerminal();
+    void channelListRoundTrip();
+    void calibrationWriteThenRead();
+};
+
+void CliTest::exitStatuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("silentRadio");
+    QTest::addColumn<int>("status");
+    // The first line of the output for status 0, of the error output otherwise.
+    QTest::addColumn<QString>("firstLine");
+
+    const auto row = [](const char* name, QStringList arguments, bool silent, int status,
+                        const QString& line) {
+        QTest::newRow(name) << (arguments << QStringLiteral("--language")
+                                          << QStringLiteral("english"))
+                            << silent << status << line;
+    };
+    row("version", {"--version"}, false, 0, "qv3307-cli 1.0.0");
+    row("help of a command", {"read", "--help"}, false, 0,
+        "Usage: qv3307-cli read --port PORT [-o FILE]");
+    row("read", {"read", "--port", "COM1"}, false, 0, "Band: 400-470MHz");
+    row("read by device path", {"read", "--port", "DEVICE"}, false, 0, "Band: 400-470MHz");
+    row("no command", {}, false, 2, "qv3307-cli: no command given; see qv3307-cli --help");
+    row("unknown command", {"erase"}, false, 2,
+        "qv3307-cli: unknown command \"erase\"; see qv3307-cli --help");
+    row("no port", {"read"}, false, 2,
+        "qv3307-cli: read needs --port COM1 to COM4 or a device path; see qv3307-cli read "
+        "--help");
+    row("unknown option", {"read", "--port", "COM1", "--fast"}, false, 2,
+        "qv3307-cli: unknown option --fast; see qv3307-cli read --help");
+    row("option of another command", {"read", "--port", "COM1", "--repeat"}, false, 2,
+        "qv3307-cli: an option given does not belong to read; see qv3307-cli read --help");
+    row("port beyond COM4", {"read", "--port", "COM5"}, false, 2,
+        "qv3307-cli: \"COM5\" is not a port; give COM1 to COM4 or a device path such as "
+        "/dev/ttyUSB0");
+    row("power beyond a byte",
+        {"calibration", "write", "--port", "COM1", "--low", "256", "--high", "1", "--low-voltage",
+         "1"},
+        false, 2,
+        "qv3307-cli: --low takes a whole number from 0 to 255, not \"256\"; see qv3307-cli "
+        "calibration write --help");
+    row("missing device", {"read", "--port", "COM2"}, false, 3,
+        "qv3307-cli: COM2 (PROGRAM/dosdevices/com2): the port cannot be opened; check that the "
+        "cable is plugged in, that your user is in the dialout group and that no other "
+        "program holds the port");
+    row("silent radio", {"read", "--port", "COM1"}, true, 4,
+        "qv3307-cli: COM1 (DEVICE): the radio did not answer or the transfer failed; check "
+        "that the radio is on, its battery charged, the plug pushed fully in and the cable "
+        "the right one, then try again");
+    row("silent radio, calibration", {"calibration", "read", "--port", "COM1"}, true, 4,
+        "qv3307-cli: COM1 (DEVICE): the radio did not answer or the transfer failed; check "
+        "that the radio is on, its battery charged, the plug pushed fully in and the cable "
+        "the right one, then try again");
+    row("output of no known kind", {"read", "--port", "COM1", "-o", "radio.txt"}, false, 5,
+        "qv3307-cli: radio.txt: not a channel file; give a .F19 channel file or a .csv "
+        "channel list");
+    row("missing file", {"convert", "missing.F19", "out.csv"}, false, 5,
+        "qv3307-cli: missing.F19: File not found");
+    row("not a channel file", {"convert", "junk.F19", "out.csv"}, false, 5,
+        "qv3307-cli: junk.F19, line 4: the file ends after line 1; this line should hold a "
+        "language code (1 Chinese, 2 English)");
+    row("not a channel list", {"convert", "junk.csv", "out.F19"}, false, 5,
+        "qv3307-cli: junk.csv, row 1: the header line has no \"Frequency\" column; it reads "
+        "\"hello\"");
+}
+
+void CliTest::exitStatuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, silentRadio);
+    QFETCH(int, status);
+    QFETCH(QString, firstLine);
+
+    CliRun run(SampleRadio::image());
+    RadioFaults faults;
+    faults.silent = silentRadio;
+    run.radio().setFaults(faults);
+    QVERIFY(run.start());
+    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
+    writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
+    writeAll(run.file(QStringLiteral("junk.csv")), "hello\r\n");
+    arguments.replaceInStrings(QStringLiteral("DEVICE"), run.radio().slavePath());
+    firstLine.replace(QStringLiteral("DEVICE"), run.radio().slavePath());
+    firstLine.replace(QStringLiteral("PROGRAM"), run.program().path());
+
+    const CliRun::Outcome outcome = run.run(arguments);
+    QCOMPARE(outcome.status, status);
+    QCOMPARE(status == 0 ? outcome.firstOutLine() : outcome.firstErrLine(), firstLine);
+    if (status == 0)
+        QVERIFY2(outcome.err.isEmpty(), outcome.err.constData());
+    else
+        QVERIFY(outcome.out.isEmpty());
+}
+
+void CliTest::readPrintsTheRadio()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    const CliRun::Outcome outcome =
+        run.run({"read", "--port", "COM1", "--language", "english", "-q"});
+    QCOMPARE(outcome.status, 0);
+    const QStringList lines = QString::fromUtf8(outcome.out).split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(2).simplified(),
+             QStringLiteral("CH RX Freq RX Tone TX Freq TX Tone Power Wideband Busy Lock "
+                            "Scramble"));
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
+        const QString expected =
+            (QStringList{QStringLiteral("%1").arg(row, 2, 10, QLatin1Char('0'))} +
+             SampleRadio::rowTexts(row))
+                .join(QLatin1Char(' '))
+                .simplified();
+        QCOMPARE(lines.value(2 + row).simplified(), expected);
+    }
+    QVERIFY(lines.contains(QStringLiteral("Squelch Level           5")));
+    QVERIFY(lines.contains(QStringLiteral("VOX Inhibit on Receive  ON")));
+}
+
+void CliTest::readSavesAFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("channel file") << QStringLiteral("radio.F19");
+    QTest::newRow("channel list") << QStringLiteral("radio.csv");
+}
+
+void CliTest::readSavesAFile()
+{
+    QFETCH(QString, name);
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    const CliRun::Outcome outcome =
+        run.run({"read", "--port", "COM1", "-o", name, "--language", "english"});
+    QCOMPARE(outcome.status, 0);
+    QVERIFY(outcome.out.isEmpty());
+    QCOMPARE(outcome.firstErrLine(), QStringLiteral("Saved ") + name);
+
+    const QByteArray saved = readAll(run.file(name));
+    if (name.endsWith(QLatin1String(".F19"))) {
+        QCOMPARE(channelsOf(saved), sampleChannels());
+        return;
+    }
+    // One line per channel with a receive frequency, after the header.
+    const QList<QByteArray> lines = saved.trimmed().split('\n');
+    QCOMPARE(lines.size(), 1 + SampleRadio::channels().size());
+    QVERIFY(lines.at(0).startsWith("Location,Name,Frequency,Duplex,Offset,Tone"));
+    QVERIFY(lines.at(1).startsWith("1,,435.125000,+,0.900000,"));
+}
+
+void CliTest::progressOnlyOnATerminal()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    const QString output = run.file(QStringLiteral("radio.F19"));
+
+    const CliRun::Outcome piped = run.run({"read", "--port", "COM1", "-o", output});
+    QCOMPARE(piped.status, 0);
+    QVERIFY2(!piped.err.contains('%'), piped.err.constData());
+
+    PseudoTerminal terminal;
+    QVERIFY(terminal.isValid());
+    const CliRun::Outcome shown =
+        run.run({"read", "--port", "COM1", "-o", output}, {}, terminal.slavePath());
+    QCOMPARE(shown.status, 0);
+    QByteArray shownProgress;
+    QTRY_VERIFY2((shownProgress += terminal.readAvailable()).contains("100%"),
+                 shownProgress.constData());
+
+    const CliRun::Outcome quiet =
+        run.run({"read", "--port", "COM1", "-o", output, "-q"}, {}, terminal.slavePath());
+    QCOMPARE(quiet.status, 0);
+    QTest::qWait(100);
+    QCOMPARE(terminal.readAvailable(), QByteArray());
+}
+
+// A channel file whose channels a channel list can carry comes back byte for byte, since
+// it has the start-up settings and the band a channel file made from a list gets.
+void CliTest::channelListRoundTrip()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    const QByteArray original = representableChannelFile(run.program().path());
+    writeAll(run.file(QStringLiteral("a.F19")), original);
+
+    const QStringList english = {"--language", "english"};
+    QCOMPARE(run.run(QStringList{"convert", "a.F19", "a.csv"} + english).status, 0);
+    QCOMPARE(run.run(QStringList{"convert", "a.csv", "b.F19"} + english).status, 0);
+    QCOMPARE(QString::fromLatin1(readAll(run.file(QStringLiteral("b.F19")))).split("\r\n"),
+             QString::fromLatin1(original).split("\r\n"));
+    QCOMPARE(run.run(QStringList{"convert", "b.F19", "b.csv"} + english).status, 0);
+    QCOMPARE(readAll(run.file(QStringLiteral("b.csv"))),
+             readAll(run.file(QStringLiteral("a.csv"))));
+}
+
+void CliTest::calibrationWriteThenRead()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    const CliRun::Outcome written =
+        run.run({"calibration", "write", "--port", "COM1", "--low", "100", "--high", "200",
+                 "--low-voltage", "2", "--language", "english", "-q"});
+    QCOMPARE(written.status, 0);
+    QCOMPARE(run.radio().memory().read(CalibrationAddress, 3), QByteArray::fromHex("64C802"));
+
+    const CliRun::Outcome read =
+        run.run({"calibration", "read", "--port", "COM1", "--language", "english"});
+    QCOMPARE(read.status, 0);
+    QCOMPARE(QString::fromUtf8(read.out),
+             QStringLiteral("Low Power: 100\nHigh Power: 200\nLow Voltage: 2\n"));
+}
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "tst_cli.moc"
