@@ -155,6 +155,16 @@ bool IniFile::setValue(const QByteArray& section, const QByteArray& key, const Q
     return save();
 }
 
+bool IniFile::removeKey(const QByteArray& section, const QByteArray& key)
+{
+    const std::optional<Span> body = sectionBody(section);
+    const qsizetype line = body ? keyLine(*body, key) : -1;
+    if (line < 0)
+        return true;
+    m_lines.removeAt(line);
+    return save();
+}
+
 QByteArray IniFile::toBytes() const
 {
     QByteArray bytes;
