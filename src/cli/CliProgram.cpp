@@ -13,6 +13,8 @@ ExitStatus runCommand(CliContext& context)
 {
     using Command = CommandLine::Command;
     switch (context.line().command) {
+    case Command::Ports:
+        return Commands::ports(context);
     case Command::Read:
         return Commands::read(context);
     case Command::Convert:

@@ -1,5 +1,9 @@
 #include "cli/RadioPort.h"
 
+#include "link/PortDiagnostics.h"
+#include "link/PortProblemText.h"
+#include "workspace/SettingsFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -16,7 +20,10 @@ std::unique_ptr<RadioPort> RadioPort::create(const QString& programFolder, const
         const int number = match.captured(1).toInt();
         if (number > PortCount)
             return nullptr;
-        return std::unique_ptr<RadioPort>(new RadioPort(name.toUpper(), programFolder, number));
+        const ComPortChoices choices =
+            ComPortChoices::read(SettingsFile(programFolder), QList<int>{number});
+        return std::unique_ptr<RadioPort>(
+            new RadioPort(name.toUpper(), programFolder, choices, number));
     }
     if (!name.contains(QLatin1Char('/')))
         return nullptr;
@@ -25,13 +32,15 @@ std::unique_ptr<RadioPort> RadioPort::create(const QString& programFolder, const
         return nullptr;
     QDir(folder.path()).mkpath(QStringLiteral("dosdevices"));
     QFile::link(QDir(name).absolutePath(), ComPortDevices(folder.path()).linkPath(1));
-    auto port = std::unique_ptr<RadioPort>(new RadioPort(name, folder.path(), 1));
+    auto port = std::unique_ptr<RadioPort>(new RadioPort(name, folder.path(), {}, 1));
     port->m_deviceFolder.emplace(std::move(folder));
     return port;
 }
 
-RadioPort::RadioPort(const QString& name, const QString& folder, int portNumber)
-    : m_name(name), m_devices(folder), m_portNumber(portNumber),
+RadioPort::RadioPort(const QString& name, const QString& folder, ComPortChoices choices,
+                     int portNumber)
+    : m_name(name), m_choices(std::move(choices)),
+      m_devices(folder, QStringLiteral("/dev"), &m_choices), m_portNumber(portNumber),
       m_serialPort(std::make_unique<QtSerialPort>(m_devices)),
       m_link(std::make_unique<Link>(*m_serialPort, m_devices))
 {
@@ -57,4 +66,9 @@ bool RadioPort::open()
 void RadioPort::close()
 {
     m_link->closePort();
+}
+
+QString RadioPort::openingProblem(Language language) const
+{
+    return PortProblemText::cause(PortDiagnostics().diagnoseOpening(devicePath()), language);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "link/ComPortChoices.h"
 #include "link/ComPortDevices.h"
 #include "link/Link.h"
 #include "link/QtSerialPort.h"
+
+#include "workspace/Language.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -11,9 +14,10 @@
 #include <optional>
 
 // The serial port a command was given: COM1 to COM4, found exactly as the window finds it
-// (from the program folder), or a device path. A device path is reached through the same
-// lookup, by a dosdevices/com1 link in a folder of its own, so that both go through one
-// way of opening a port.
+// (the cable chosen for the port in the window's settings file, which is only read here,
+// then the program folder's link and the usual devices), or a device path. A device path is reached
+// through the same lookup, by a dosdevices/com1 link in a folder of its own, so that both go
+// through one way of opening a port.
 class RadioPort
 {
 public:
@@ -27,13 +31,16 @@ public:
     Link& link() { return *m_link; }
     // Checks that the port can be opened, then opens it.
     bool open();
+    // Why the port could not be opened, after open() failed: the cause and what to do.
+    QString openingProblem(Language language) const;
     void close();
 
 private:
-    RadioPort(const QString& name, const QString& folder, int portNumber);
+    RadioPort(const QString& name, const QString& folder, ComPortChoices choices, int portNumber);
 
     QString m_name;
     std::optional<QTemporaryDir> m_deviceFolder;
+    ComPortChoices m_choices;
     ComPortDevices m_devices;
     int m_portNumber = 1;
     std::unique_ptr<QtSerialPort> m_serialPort;

@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/RadioPort.h"
+#include "link/PortProblemText.h"
 #include "link/RadioExchange.h"
 #include "link/ReadProcedure.h"
 #include "link/WritePlan.h"
@@ -10,32 +11,13 @@
 
 namespace RadioSteps {
 
-namespace {
-
-QString portUnavailableText(const CliContext& context, const RadioPort& port)
-{
-    return context.say(
-        QStringLiteral("%1: the port cannot be opened; check that the cable is plugged in, "
-                       "that your user is in the dialout group and that no other program "
-                       "holds the port")
-            .arg(port.description()),
-        QStringLiteral("%1：端口无法打开；请检查数据线是否插好、您的用户是否属于 dialout "
-                       "组，以及是否有其他程序占用该端口")
-            .arg(port.description()));
-}
-
-} // namespace
-
 QString noAnswerText(const CliContext& context, const RadioPort& port)
 {
-    return context.say(
-        QStringLiteral("%1: the radio did not answer or the transfer failed; check that the "
-                       "radio is on, its battery charged, the plug pushed fully in and the "
-                       "cable the right one, then try again")
-            .arg(port.description()),
-        QStringLiteral("%1：电台没有应答或传输失败；请检查电台是否开机、电池是否有电、插头是否"
-                       "完全插入、数据线是否正确，然后重试")
-            .arg(port.description()));
+    return context
+        .say(QStringLiteral("%1: the radio did not answer or the transfer failed. %2"),
+             QStringLiteral("%1：电台没有应答或传输失败。%2"))
+        .arg(port.description(),
+             PortProblemText::radioDidNotAnswer(port.devicePath(), context.language()));
 }
 
 std::unique_ptr<RadioPort> port(CliContext& context)
@@ -56,7 +38,10 @@ ExitStatus open(CliContext& context, RadioPort& port)
 {
     if (port.open())
         return ExitStatus::Done;
-    context.error(portUnavailableText(context, port));
+    context.error(context
+                      .say(QStringLiteral("%1: the port cannot be opened. %2"),
+                           QStringLiteral("%1：端口无法打开。%2"))
+                      .arg(port.description(), port.openingProblem(context.language())));
     return ExitStatus::PortUnavailable;
 }
 

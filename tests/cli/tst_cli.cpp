@@ -82,6 +82,7 @@ private slots:
     void progressOnlyOnATerminal();
     void channelListRoundTrip();
     void calibrationWriteThenRead();
+    void portsNamesWhereEachComPortLeads();
 };
 
 void CliTest::exitStatuses_data()
@@ -123,17 +124,19 @@ void CliTest::exitStatuses_data()
         "qv3307-cli: --low takes a whole number from 0 to 255, not \"256\"; see qv3307-cli "
         "calibration write --help");
     row("missing device", {"read", "--port", "COM2"}, false, 3,
-        "qv3307-cli: COM2 (PROGRAM/dosdevices/com2): the port cannot be opened; check that the "
-        "cable is plugged in, that your user is in the dialout group and that no other "
-        "program holds the port");
+        "qv3307-cli: COM2 (PROGRAM/dosdevices/com2): the port cannot be opened. Cause: the "
+        "device PROGRAM/dosdevices/com2 does not exist. The cable is not plugged in, or the "
+        "port leads to another device.");
     row("silent radio", {"read", "--port", "COM1"}, true, 4,
-        "qv3307-cli: COM1 (DEVICE): the radio did not answer or the transfer failed; check "
-        "that the radio is on, its battery charged, the plug pushed fully in and the cable "
-        "the right one, then try again");
+        "qv3307-cli: COM1 (DEVICE): the radio did not answer or the transfer failed. Cause: the "
+        "port DEVICE opened, but the radio did not answer. Check that the radio is switched on "
+        "with a charged battery, that the plug is pushed fully into the radio, and that this is "
+        "the radio's programming cable.");
     row("silent radio, calibration", {"calibration", "read", "--port", "COM1"}, true, 4,
-        "qv3307-cli: COM1 (DEVICE): the radio did not answer or the transfer failed; check "
-        "that the radio is on, its battery charged, the plug pushed fully in and the cable "
-        "the right one, then try again");
+        "qv3307-cli: COM1 (DEVICE): the radio did not answer or the transfer failed. Cause: the "
+        "port DEVICE opened, but the radio did not answer. Check that the radio is switched on "
+        "with a charged battery, that the plug is pushed fully into the radio, and that this is "
+        "the radio's programming cable.");
     row("output of no known kind", {"read", "--port", "COM1", "-o", "radio.txt"}, false, 5,
         "qv3307-cli: radio.txt: not a channel file; give a .F19 channel file or a .csv "
         "channel list");
@@ -288,6 +291,22 @@ void CliTest::calibrationWriteThenRead()
     QCOMPARE(read.status, 0);
     QCOMPARE(QString::fromUtf8(read.out),
              QStringLiteral("Low Power: 100\nHigh Power: 200\nLow Voltage: 2\n"));
+}
+
+void CliTest::portsNamesWhereEachComPortLeads()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
+    const CliRun::Outcome outcome = run.run({"ports", "--language", "english"});
+    QCOMPARE(outcome.status, 0);
+    const QStringList lines = QString::fromUtf8(outcome.out).split(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(QStringLiteral("COM1 -> ") + run.radio().slavePath()),
+             outcome.out.constData());
+    QVERIFY2(
+        lines.contains(
+            QStringLiteral("COM2 -> %1/dosdevices/com2 (not present)").arg(run.program().path())),
+        outcome.out.constData());
 }
 
 QTEST_GUILESS_MAIN(CliTest)
