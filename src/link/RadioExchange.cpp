@@ -14,7 +14,12 @@ constexpr int FullProgress = 100;
 } // namespace
 
 RadioExchange::RadioExchange(Link& link, ProgressDisplay& progress, Messenger& messenger)
-    : m_link(link), m_progress(progress), m_messenger(messenger)
+    : m_link(link), m_progress(progress), m_messenger(&messenger)
+{
+}
+
+RadioExchange::RadioExchange(Link& link, ProgressDisplay& progress)
+    : m_link(link), m_progress(progress)
 {
 }
 
@@ -145,7 +150,8 @@ RadioExchange::Result RadioExchange::finish(Result result)
         fillProgress();
         break;
     case Result::Failed:
-        m_messenger.showFromDialog(Message::CommunicationTitle, Message::RadioNotAnswering);
+        if (m_messenger)
+            m_messenger->showFromDialog(Message::CommunicationTitle, Message::RadioNotAnswering);
         break;
     case Result::Quit:
         break;

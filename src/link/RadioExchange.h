@@ -22,6 +22,9 @@ public:
     enum class Result { Done, Failed, Quit };
 
     RadioExchange(Link& link, ProgressDisplay& progress, Messenger& messenger);
+    // An exchange whose failure shows no box: its caller tells the user what the failure
+    // means for the larger run it is part of.
+    RadioExchange(Link& link, ProgressDisplay& progress);
 
     Link& link() { return m_link; }
 
@@ -63,7 +66,7 @@ public:
 
     // The end of a run: the exit command (unless leaveProgramming() sent it) and a full bar
     // after success, message 58/60 after a failure, nothing at all once the application is
-    // closing.
+    // closing. An exchange built without a messenger shows no message.
     Result finish(Result result);
 
 private:
@@ -72,7 +75,7 @@ private:
 
     Link& m_link;
     ProgressDisplay& m_progress;
-    Messenger& m_messenger;
+    Messenger* m_messenger = nullptr;
     int m_percent = 0;
     int m_answerLength = 0;
     bool m_settleDue = false;

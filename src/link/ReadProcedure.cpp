@@ -17,6 +17,14 @@ RadioExchange::Result ReadProcedure::run()
 {
     m_exchange.begin();
     RadioContents contents;
+    const Result result = read(contents);
+    if (result == Result::Done)
+        m_workspace.takeRadioContents(contents);
+    return m_exchange.finish(result);
+}
+
+RadioExchange::Result ReadProcedure::read(RadioContents& contents)
+{
     Result result = m_exchange.handshake();
     if (result == Result::Done)
         result = readBand(contents);
@@ -26,9 +34,7 @@ RadioExchange::Result ReadProcedure::run()
         result = readSettings(contents);
     if (result == Result::Done)
         result = m_exchange.leaveProgramming();
-    if (result == Result::Done)
-        m_workspace.takeRadioContents(contents);
-    return m_exchange.finish(result);
+    return result;
 }
 
 RadioExchange::Result ReadProcedure::readBand(RadioContents& contents)

@@ -20,6 +20,9 @@ public:
     ReadProcedure(Workspace& workspace, RadioExchange& exchange);
 
     RadioExchange::Result run();
+    // The exchange of a complete read, from the hello to the exit command, into `contents`;
+    // neither the workspace nor the bar's start and end are touched (run() does those).
+    RadioExchange::Result read(RadioContents& contents);
 
 private:
     using Result = RadioExchange::Result;

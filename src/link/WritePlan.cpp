@@ -121,3 +121,15 @@ WritePlan WritePlan::compose(const ChannelTable& table, const CellWords& words,
         plan.problems.append({WriteProblem::Place::Band, 0, 0, {}, band});
     return plan;
 }
+
+RadioContents WritePlan::expectedReadBack(const CellWords& words) const
+{
+    RadioContents contents;
+    for (int index = 0; index < channels.size() && index < RadioContents::ChannelCount; ++index)
+        contents.channels[size_t(index)] = ChannelCodec::decodeChannel(
+            channels[index].firstHalf, channels[index].secondHalf, words);
+    if (const auto decoded = SettingsCodec::decode(settings))
+        contents.settings = *decoded;
+    contents.band = BandCodec::decode(band);
+    return contents;
+}

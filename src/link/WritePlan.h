@@ -2,6 +2,7 @@
 
 #include "workspace/CellWords.h"
 #include "workspace/FunctionSettings.h"
+#include "workspace/RadioContents.h"
 
 #include <QList>
 #include <QString>
@@ -46,6 +47,13 @@ struct WritePlan
     QList<WriteProblem> problems;
 
     bool sendable() const { return problems.isEmpty(); }
+
+    // What a read of the radio gives once these requests are stored, decoded exactly as a
+    // read decodes the radio's replies (a write request carries its block where a read
+    // reply does). So what the radio cannot keep (the fields of a channel without a receive
+    // frequency, a band without digits, the words of one language rather than the other)
+    // is expected as the radio gives it back. For a sendable plan only.
+    RadioContents expectedReadBack(const CellWords& words) const;
 
     static WritePlan compose(const ChannelTable& table, const CellWords& words,
                              const FunctionSettings& settings, const QString& band);

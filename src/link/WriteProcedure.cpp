@@ -7,7 +7,12 @@
 
 WriteProcedure::WriteProcedure(const Workspace& workspace, RadioExchange& exchange,
                                Messenger& messenger)
-    : m_workspace(workspace), m_exchange(exchange), m_messenger(messenger)
+    : m_workspace(workspace), m_exchange(exchange), m_messenger(&messenger)
+{
+}
+
+WriteProcedure::WriteProcedure(const Workspace& workspace, RadioExchange& exchange)
+    : m_workspace(workspace), m_exchange(exchange)
 {
 }
 
@@ -18,10 +23,15 @@ RadioExchange::Result WriteProcedure::run()
         WritePlan::compose(m_workspace.table, m_workspace.words, m_workspace.settings,
                            m_workspace.bands.selectedText());
     if (!plan.sendable()) {
-        m_messenger.errorBox(writeProblemText(plan.problems, m_workspace.checkedLanguage));
+        if (m_messenger)
+            m_messenger->errorBox(writeProblemText(plan.problems, m_workspace.checkedLanguage));
         return Result::Failed;
     }
+    return m_exchange.finish(write(plan));
+}
 
+RadioExchange::Result WriteProcedure::write(const WritePlan& plan)
+{
     Result result = m_exchange.handshake();
     // As for a read: a 06 that comes late, or with something else, would pass for the
     // radio's answer to the first channel block.
@@ -40,7 +50,7 @@ RadioExchange::Result WriteProcedure::run()
         if (result == Result::Done)
             m_exchange.fillProgress();
     }
-    return m_exchange.finish(result);
+    return result;
 }
 
 RadioExchange::Result WriteProcedure::writeChannels(const WritePlan& plan)

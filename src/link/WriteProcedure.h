@@ -22,8 +22,13 @@ public:
     static constexpr int SettingsProgress = 5;
 
     WriteProcedure(const Workspace& workspace, RadioExchange& exchange, Messenger& messenger);
+    // For write() alone, whose caller has checked the plan and tells the user the outcome.
+    WriteProcedure(const Workspace& workspace, RadioExchange& exchange);
 
     RadioExchange::Result run();
+    // The exchange of a write of a sendable plan, from the hello to the band block; the
+    // bar's start and the exit command are the caller's (run() does those).
+    RadioExchange::Result write(const WritePlan& plan);
 
 private:
     using Result = RadioExchange::Result;
@@ -36,5 +41,5 @@ private:
 
     const Workspace& m_workspace;
     RadioExchange& m_exchange;
-    Messenger& m_messenger;
+    Messenger* m_messenger = nullptr;
 };

@@ -38,6 +38,17 @@ struct RadioFaults
     bool longHelloReply = false;
     // Neither answers nor stores a read or write request at this address.
     std::optional<int> noReplyAt;
+    // Acknowledges a write request at this address but keeps what the block held, as a
+    // radio whose memory did not take the write.
+    std::optional<int> unstoredWriteAt;
+    // Holds this byte at this address whatever a write brings, as a memory cell stuck at
+    // a value.
+    struct AlteredByte
+    {
+        int address = 0;
+        quint8 value = 0;
+    };
+    std::optional<AlteredByte> alteredByte;
     // The byte it acknowledges the program's 06 and write requests with.
     quint8 acknowledgement = 0x06;
     // Every answer leaves this long after the request has fully arrived.

@@ -171,7 +171,11 @@ RadioProtocol::Step RadioProtocol::writeRequest(int address, const QByteArray& d
     Step step{Command{CommandKind::Write, address, data}, {}};
     if (refusesAddress(address))
         return step;
-    m_memory.write(address, data);
+    if (!m_faults.unstoredWriteAt || *m_faults.unstoredWriteAt != address)
+        m_memory.write(address, data);
+    if (const auto& altered = m_faults.alteredByte;
+        altered && altered->address >= address && altered->address < address + data.size())
+        m_memory.write(altered->address, QByteArray(1, char(altered->value)));
     step.reply = QByteArray(1, char(m_faults.acknowledgement));
     return step;
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "backups/SafeWriteRun.h"
+#include "workspace/Language.h"
+
+#include <QString>
+
+// What the user reads about backups and checked writes, in either language.
+namespace SafeWriteText {
+// The read/write dialog's status line while a stage runs: "Writing the radio…".
+QString stage(SafeWriteStage stage, Language language);
+// The status bars' word after a write the radio was found to hold.
+QString verified(Language language);
+// The main window's status bar after a read whose backup could not be saved: "Backup not
+// saved: " and the system's words for why.
+QString backupNotSaved(const BackupFolder::SaveOutcome& saved, Language language);
+// The box after a checked write that did not end well; empty for the endings that need
+// none (verified, written, refused, a failed write and quitting, which have their own).
+QString outcomeMessage(const SafeWriteOutcome& outcome, Language language);
+} // namespace SafeWriteText

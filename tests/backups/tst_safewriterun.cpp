@@ -1,0 +1,254 @@
+#include "backups/BackupFolder.h"
+#include "backups/SafeWriteRun.h"
+#include "files/ChannelFileWriter.h"
+#include "link/Link.h"
+#include "link/MemoryMap.h"
+#include "workspace/Workspace.h"
+
+#include "RadioSimulator.h"
+#include "support/SampleRadio.h"
+#include "support/SimulatedLine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Ending = SafeWriteOutcome::Ending;
+using Place = ContentsDifference::Place;
+
+Q_DECLARE_METATYPE(RadioFaults)
+Q_DECLARE_METATYPE(SafeWriteOutcome::Ending)
+Q_DECLARE_METATYPE(ContentsDifference)
+
+namespace {
+const QByteArray Ack(1, 0x06);
+// The row the radio holds nothing in before the write; the window holds the sample's.
+constexpr int EmptiedRow = 7;
+
+// What the radio held before: the sample with one channel not programmed.
+QByteArray previousImage()
+{
+    QByteArray image = SampleRadio::image();
+    image.replace(MemoryMap::channelRecord(EmptiedRow), MemoryMap::ChannelRecordSize,
+                  QByteArray(MemoryMap::ChannelRecordSize, char(0xFF)));
+    return image;
+}
+
+QByteArray withBytes(QByteArray image, int address, const QByteArray& bytes)
+{
+    image.replace(address, bytes.size(), bytes);
+    return image;
+}
+
+RadioMemory memoryOf(const QByteArray& image)
+{
+    RadioMemory memory;
+    memory.write(0, image);
+    return memory;
+}
+
+// A read that stops at its first request: the band block comes a byte short.
+RadioFaults shortBandReply()
+{
+    RadioFaults faults;
+    faults.answerFault = AnswerFault{RadioCommandKind::Read, MemoryMap::BandBlock};
+    faults.answerFault->lengthChange = -1;
+    return faults;
+}
+
+QByteArray failedReadFromProgram()
+{
+    // The 06 after the band does not go out while the short reply waits unread.
+    return SampleRadio::hello() + Ack + SampleRadio::readRequest(MemoryMap::BandBlock);
+}
+
+struct RecordingReport : SafeWriteReport
+{
+    void stageStarted(SafeWriteStage stage) override { stages << stage; }
+    void setProgress(int percent) override { progress << percent; }
+    QList<SafeWriteStage> stages;
+    QList<int> progress;
+};
+} // namespace
+
+// A checked write over a real line against the simulated radio: which sessions run and
+// their bytes, what the radio holds after, the backup, and how each ending is reported.
+class TestSafeWriteRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void endings_data();
+    void endings();
+    void expectedReadBackIsWhatTheRadioGivesBack();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+};
+
+void TestSafeWriteRun::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid());
+    qputenv("HOME", QFile::encodeName(m_home->path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home->filePath(QStringLiteral("data"))));
+}
+
+void TestSafeWriteRun::endings_data()
+{
+    QTest::addColumn<bool>("backup");
+    QTest::addColumn<bool>("verify");
+    QTest::addColumn<RadioFaults>("faults");
+    QTest::addColumn<bool>("folderBlocked");
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<QByteArray>("fromProgram");
+    QTest::addColumn<QByteArray>("memoryAfter");
+    QTest::addColumn<QList<SafeWriteStage>>("stages");
+    QTest::addColumn<QList<ContentsDifference>>("differences");
+
+    const QByteArray written = SampleRadio::image();
+    const QByteArray previous = previousImage();
+    const QByteArray read = SampleRadio::readFromProgram();
+    const QByteArray write = SampleRadio::writeFromProgram(written);
+    using Stage = SafeWriteStage;
+    const QList<Stage> all{Stage::Backup, Stage::Write, Stage::Verify};
+
+    QTest::newRow("backup, write, verify")
+        << true << true << RadioFaults{} << false << Ending::Verified << read + write + read
+        << written << all << QList<ContentsDifference>{};
+    QTest::newRow("backup and write")
+        << true << false << RadioFaults{} << false << Ending::Written << read + write << written
+        << QList<Stage>{Stage::Backup, Stage::Write} << QList<ContentsDifference>{};
+    QTest::newRow("write and verify")
+        << false << true << RadioFaults{} << false << Ending::Verified << write + read << written
+        << QList<Stage>{Stage::Write, Stage::Verify} << QList<ContentsDifference>{};
+    QTest::newRow("plain write") << false << false << RadioFaults{} << false << Ending::Written
+                                 << write << written << QList<Stage>{Stage::Write}
+                                 << QList<ContentsDifference>{};
+
+    // The first block of a channel acknowledged but not stored: the radio gives the channel
+    // back empty, and every field of it is named.
+    RadioFaults unstored;
+    unstored.unstoredWriteAt = MemoryMap::channelRecord(EmptiedRow);
+    QList<ContentsDifference> emptiedChannel;
+    const QStringList texts = SampleRadio::rowTexts(EmptiedRow);
+    for (int field = 0; field < texts.size(); ++field)
+        emptiedChannel.append(
+            {Place::Channel, EmptiedRow, Column::FirstField + field, {}, texts[field], {}});
+    QTest::newRow("channel not stored")
+        << true << true << unstored << false << Ending::Differences << read + write + read
+        << withBytes(written, MemoryMap::channelRecord(EmptiedRow),
+                     QByteArray(MemoryMap::BlockSize, char(0xFF)))
+        << all << emptiedChannel;
+
+    // The squelch digit (position 5) stored as 2.
+    RadioFaults altered;
+    altered.alteredByte = RadioFaults::AlteredByte{MemoryMap::SettingsBlock + 1, 0x02};
+    QTest::newRow("settings byte stored differently")
+        << false << true << altered << false << Ending::Differences << write + read
+        << withBytes(written, MemoryMap::SettingsBlock + 1, QByteArray(1, 0x02))
+        << QList<Stage>{Stage::Write, Stage::Verify}
+        << QList<ContentsDifference>{{Place::Setting, 0, 0, FunctionSettings::Squelch,
+                                      QStringLiteral("5"), QStringLiteral("2")}};
+
+    QTest::newRow("backup read failing")
+        << true << true << shortBandReply() << false << Ending::BackupReadFailed
+        << failedReadFromProgram() << previous << QList<Stage>{Stage::Backup}
+        << QList<ContentsDifference>{};
+    QTest::newRow("backup not savable")
+        << true << true << RadioFaults{} << true << Ending::BackupNotSaved << read << previous
+        << QList<Stage>{Stage::Backup} << QList<ContentsDifference>{};
+    QTest::newRow("read-back failing")
+        << false << true << shortBandReply() << false << Ending::NotVerified
+        << write + failedReadFromProgram() << written << QList<Stage>{Stage::Write, Stage::Verify}
+        << QList<ContentsDifference>{};
+}
+
+void TestSafeWriteRun::endings()
+{
+    QFETCH(bool, backup);
+    QFETCH(bool, verify);
+    QFETCH(RadioFaults, faults);
+    QFETCH(bool, folderBlocked);
+    QFETCH(Ending, ending);
+    QFETCH(QByteArray, fromProgram);
+    QFETCH(QByteArray, memoryAfter);
+    QFETCH(QList<SafeWriteStage>, stages);
+    QFETCH(QList<ContentsDifference>, differences);
+
+    const QString backups = m_home->filePath(QStringLiteral("data/qv3307/backups"));
+    if (folderBlocked) {
+        QVERIFY(QDir().mkpath(m_home->filePath(QStringLiteral("data/qv3307"))));
+        QFile blocker(backups);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    SimulatedLine line(memoryOf(previousImage()));
+    line.radio.setFaults(faults);
+    QVERIFY(line.connect());
+    QVERIFY(line.link->openPort());
+    Workspace workspace;
+    SampleRadio::fill(workspace);
+    RecordingReport report;
+
+    SafeWriteRun run(workspace, *line.link, report, BackupFolder::standard(), {backup, verify});
+    const SafeWriteOutcome outcome = run.run();
+
+    QCOMPARE(outcome.ending, ending);
+    QCOMPARE(report.stages, stages);
+    QCOMPARE(outcome.differences, differences);
+    QTRY_COMPARE(line.radio.received(), fromProgram);
+    QCOMPARE(line.radio.memory().image(), memoryAfter);
+    // As after a plain read or write, a session that failed is not closed.
+    QCOMPARE(line.radio.inProgrammingMode(), !fromProgram.endsWith(SampleRadio::exitCommand()));
+
+    // The bar covers the whole run and never goes back.
+    QCOMPARE(report.progress.first(), 0);
+    for (int index = 1; index < report.progress.size(); ++index)
+        QVERIFY(report.progress[index] > report.progress[index - 1]);
+    const bool ranToTheEnd =
+        ending == Ending::Written || ending == Ending::Verified || ending == Ending::Differences;
+    QCOMPARE(report.progress.last() == 100, ranToTheEnd);
+
+    // The backup holds what the radio held, as Save writes it after a read.
+    const QStringList saved = QDir(backups).entryList({QStringLiteral("*.F19")}, QDir::Files);
+    if (!backup || ending == Ending::BackupReadFailed || folderBlocked) {
+        QVERIFY(saved.isEmpty());
+        return;
+    }
+    QCOMPARE(saved.size(), 1);
+    QCOMPARE(outcome.backupPath, backups + QLatin1Char('/') + saved.first());
+    Workspace held;
+    SampleRadio::fill(held);
+    for (int column = Column::FirstField; column <= Column::LastField; ++column)
+        held.table.setText(EmptiedRow, column, QString());
+    QFile file(outcome.backupPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), ChannelFileWriter(held).contents());
+}
+
+// What the radio cannot hold never counts as a difference: the fields of a channel without
+// a receive frequency, a band without digits, the other language's words.
+void TestSafeWriteRun::expectedReadBackIsWhatTheRadioGivesBack()
+{
+    Workspace workspace;
+    SampleRadio::fill(workspace);
+    // Row 3 has no receive frequency.
+    const QStringList unkept{"", "100.0", "", "OFF", "Low", "ON", "ON", "ON"};
+    for (int field = 0; field < unkept.size(); ++field)
+        workspace.table.setText(3, Column::FirstField + field, unkept[field]);
+    workspace.table.setText(2, Column::Power, QStringLiteral("低功率"));
+    const WritePlan plan = WritePlan::compose(workspace.table, workspace.words, workspace.settings,
+                                              workspace.bands.selectedText());
+    QVERIFY(plan.sendable());
+    const RadioContents expected = plan.expectedReadBack(workspace.words);
+    QCOMPARE(expected.channel(3), RadioContents::Channel{});
+    QCOMPARE(expected.channel(2)[RadioContents::fieldIndex(Column::Power)], QStringLiteral("Low"));
+    QCOMPARE(expected.channel(1), workspace.radioContents().channel(1));
+    QCOMPARE(expected.settings, workspace.radioContents().settings);
+    QCOMPARE(expected.band, SampleRadio::Band);
+}
+
+QTEST_GUILESS_MAIN(TestSafeWriteRun)
+#include "tst_safewriterun.moc"
