@@ -1,8 +1,10 @@
+#include "backups/BackupFolder.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/RadioPort.h"
 #include "cli/RadioSteps.h"
 #include "service/ServiceCommands.h"
+#include "workspace/IoErrorText.h"
 #include "workspace/LanguageStrings.h"
 
 namespace {
@@ -40,6 +42,14 @@ ExitStatus Commands::readCalibration(CliContext& context)
     context.out() << context.text(LowPowerLabel) << ": " << values.lowPower << '\n'
                   << context.text(HighPowerLabel) << ": " << values.highPower << '\n'
                   << context.text(LowVoltage) << ": " << values.lowVoltage << '\n';
+    // The calibration lives only in the radio: its log keeps the values should a later
+    // write go wrong. A log that cannot be written does not undo the read.
+    const BackupFolder folder = BackupFolder::standard();
+    if (const int error = folder.appendCalibration(values); error != 0)
+        context.error(context
+                          .say(QStringLiteral("calibration not logged: %1"),
+                               QStringLiteral("校准值未记入日志：%1"))
+                          .arg(ioErrorText(error, folder.calibrationLogPath())));
     return ExitStatus::Done;
 }
 

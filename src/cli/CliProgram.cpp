@@ -1,5 +1,6 @@
 #include "cli/CliProgram.h"
 
+#include "backups/BackupFolder.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 
@@ -17,16 +18,29 @@ ExitStatus runCommand(CliContext& context)
         return Commands::ports(context);
     case Command::Read:
         return Commands::read(context);
+    case Command::Write:
+        return Commands::write(context);
+    case Command::Verify:
+        return Commands::verify(context);
+    case Command::Diff:
+        return Commands::diff(context);
     case Command::Convert:
         return Commands::convert(context);
     case Command::CalibrationRead:
         return Commands::readCalibration(context);
     case Command::CalibrationWrite:
         return Commands::writeCalibration(context);
-    default:
+    case Command::None:
         break;
     }
     return ExitStatus::Usage;
+}
+
+// As the window does at start-up, a command that uses the radio clears backups older than
+// a year; nothing else is ever removed.
+void removeOldBackups()
+{
+    BackupFolder::standard().removeOldBackups();
 }
 
 } // namespace
@@ -58,5 +72,7 @@ ExitStatus CliProgram::run(const QString& programFolder, const QStringList& argu
         context.out() << CommandLine::helpText(line.command, context.language());
         return ExitStatus::Done;
     }
+    if (line.usesRadio())
+        removeOldBackups();
     return runCommand(context);
 }

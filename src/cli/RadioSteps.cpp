@@ -1,5 +1,8 @@
 #include "cli/RadioSteps.h"
 
+#include "backups/BackupFolder.h"
+#include "backups/SafeWriteRun.h"
+#include "backups/SafeWriteText.h"
 #include "cli/CliContext.h"
 #include "cli/RadioPort.h"
 #include "link/PortProblemText.h"
@@ -7,7 +10,6 @@
 #include "link/ReadProcedure.h"
 #include "link/WritePlan.h"
 #include "link/WriteProblemText.h"
-#include "link/WriteProcedure.h"
 
 namespace RadioSteps {
 
@@ -48,26 +50,31 @@ ExitStatus open(CliContext& context, RadioPort& port)
 ExitStatus read(CliContext& context, RadioPort& port, const QString& stage)
 {
     context.progress().setStage(stage);
-    RadioExchange exchange(port.link(), context.progress(), context.messenger());
-    const RadioExchange::Result result = ReadProcedure(context.workspace(), exchange).run();
+    RadioExchange exchange(port.link(), context.progress());
+    exchange.begin();
+    RadioContents contents;
+    const RadioExchange::Result result =
+        exchange.finish(ReadProcedure(context.workspace(), exchange).read(contents));
     context.progress().endLine();
-    if (result == RadioExchange::Result::Done)
-        return ExitStatus::Done;
-    context.error(noAnswerText(context, port));
-    return ExitStatus::TransferFailed;
+    if (result != RadioExchange::Result::Done) {
+        context.error(noAnswerText(context, port));
+        return ExitStatus::TransferFailed;
+    }
+    context.workspace().takeRadioContents(contents);
+    keepBackup(context, contents);
+    return ExitStatus::Done;
 }
 
-ExitStatus write(CliContext& context, RadioPort& port, const QString& stage)
+void keepBackup(CliContext& context, const RadioContents& contents)
 {
-    context.progress().setStage(stage);
-    RadioExchange exchange(port.link(), context.progress(), context.messenger());
-    const RadioExchange::Result result =
-        WriteProcedure(context.workspace(), exchange, context.messenger()).run();
-    context.progress().endLine();
-    if (result == RadioExchange::Result::Done)
-        return ExitStatus::Done;
-    context.error(noAnswerText(context, port));
-    return ExitStatus::TransferFailed;
+    const BackupFolder::SaveOutcome saved =
+        BackupFolder::standard().save(SafeWriteRun::backupFile(context.workspace(), contents));
+    // The read itself went well: a backup that cannot be kept is only a warning.
+    if (!saved.saved())
+        context.error(SafeWriteText::backupNotSaved(saved, context.language()));
+    else
+        context.note(context.say(QStringLiteral("Backup saved: %1").arg(saved.path),
+                                 QStringLiteral("备份已保存：%1").arg(saved.path)));
 }
 
 ExitStatus checkWritable(CliContext& context, const QString& path)

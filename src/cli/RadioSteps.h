@@ -8,6 +8,7 @@
 
 class CliContext;
 class RadioPort;
+struct RadioContents;
 
 // The steps of the radio commands, each of which says in one line what failed and what to
 // do, and gives the exit status that belongs to it.
@@ -18,11 +19,12 @@ namespace RadioSteps {
 std::unique_ptr<RadioPort> port(CliContext& context);
 // Opens the port; PortUnavailable when it cannot be opened.
 ExitStatus open(CliContext& context, RadioPort& port);
-// Reads the radio into the workspace, all of it or nothing; TransferFailed when the radio
-// did not answer or the read failed. `stage` labels the progress line.
+// Reads the radio into the workspace, all of it or nothing, and keeps a backup of it;
+// TransferFailed when the radio did not answer or the read failed. `stage` labels the
+// progress line.
 ExitStatus read(CliContext& context, RadioPort& port, const QString& stage);
-// Writes the workspace into the radio; TransferFailed when the write failed.
-ExitStatus write(CliContext& context, RadioPort& port, const QString& stage);
+// Saves a complete read in the backups folder; one that cannot be saved is warned about.
+void keepBackup(CliContext& context, const RadioContents& contents);
 // Refuses, before the port is touched, a workspace the radio cannot take as it stands,
 // listing each channel and field, setting or band: FileProblem.
 ExitStatus checkWritable(CliContext& context, const QString& path);

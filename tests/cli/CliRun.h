@@ -29,6 +29,7 @@ public:
     bool start();
     RadioSimulator& radio() { return m_radio; }
     TemporaryProgramFolder& program() { return m_program; }
+    const TemporaryProgramFolder& program() const { return m_program; }
     QString home() const { return m_home.path(); }
     QString backupFolder() const;
     // A file in a scratch folder of the run.

@@ -7,6 +7,7 @@
 #include "support/PseudoTerminal.h"
 #include "support/SampleRadio.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -67,6 +68,21 @@ QByteArray representableChannelFile(const QString& programFolder)
     return ChannelFileWriter(workspace).contents();
 }
 
+QByteArray withChannelOneHigh(QByteArray channelFile)
+{
+    return channelFile.replace("CH01 | 435.12500 | 131.8 | 436.02500 | D023N | Low |",
+                               "CH01 | 435.12500 | 131.8 | 436.02500 | D023N | High |");
+}
+
+// a.F19 and a.csv with the same channels, and b.F19 with channel 1 at high power.
+void writeChannelFiles(const CliRun& run)
+{
+    const QByteArray channelFile = representableChannelFile(run.program().path());
+    writeAll(run.file(QStringLiteral("a.F19")), channelFile);
+    writeAll(run.file(QStringLiteral("b.F19")), withChannelOneHigh(channelFile));
+    QCOMPARE(run.run({"convert", "a.F19", "a.csv", "-q"}).status, 0);
+}
+
 } // namespace
 
 class CliTest : public QObject
@@ -83,6 +99,13 @@ private slots:
     void channelListRoundTrip();
     void calibrationWriteThenRead();
     void portsNamesWhereEachComPortLeads();
+    void writeIsChecked_data();
+    void writeIsChecked();
+    void writeWhoseReadBackDiffers();
+    void channelListWriteKeepsTheRadiosSettings();
+    void verifyListsDifferences();
+    void repeatWritesRadioAfterRadio_data();
+    void repeatWritesRadioAfterRadio();
 };
 
 void CliTest::exitStatuses_data()
@@ -90,7 +113,7 @@ void CliTest::exitStatuses_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("silentRadio");
     QTest::addColumn<int>("status");
-    // The first line of the output for status 0, of the error output otherwise.
+    // The first line of the output for status 0 and 1, of the error output otherwise.
     QTest::addColumn<QString>("firstLine");
 
     const auto row = [](const char* name, QStringList arguments, bool silent, int status,
@@ -104,6 +127,9 @@ void CliTest::exitStatuses_data()
         "Usage: qv3307-cli read --port PORT [-o FILE]");
     row("read", {"read", "--port", "COM1"}, false, 0, "Band: 400-470MHz");
     row("read by device path", {"read", "--port", "DEVICE"}, false, 0, "Band: 400-470MHz");
+    row("files without differences", {"diff", "a.F19", "a.csv"}, false, 0, "");
+    row("files with a difference", {"diff", "a.F19", "b.F19"}, false, 1,
+        "Channel 01, Power: \"Low\" in a.F19, \"High\" in b.F19");
     row("no command", {}, false, 2, "qv3307-cli: no command given; see qv3307-cli --help");
     row("unknown command", {"erase"}, false, 2,
         "qv3307-cli: unknown command \"erase\"; see qv3307-cli --help");
@@ -164,6 +190,7 @@ void CliTest::exitStatuses()
     QVERIFY(run.start());
     run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
     writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
+    writeChannelFiles(run);
     writeAll(run.file(QStringLiteral("junk.csv")), "hello\r\n");
     arguments.replaceInStrings(QStringLiteral("DEVICE"), run.radio().slavePath());
     firstLine.replace(QStringLiteral("DEVICE"), run.radio().slavePath());
@@ -171,9 +198,11 @@ void CliTest::exitStatuses()
 
     const CliRun::Outcome outcome = run.run(arguments);
     QCOMPARE(outcome.status, status);
-    QCOMPARE(status == 0 ? outcome.firstOutLine() : outcome.firstErrLine(), firstLine);
-    if (status == 0)
-        QVERIFY2(outcome.err.isEmpty(), outcome.err.constData());
+    // What a command found goes to the output, failures and notes to the error output.
+    const bool found = status == 0 || status == 1;
+    QCOMPARE(found ? outcome.firstOutLine() : outcome.firstErrLine(), firstLine);
+    if (found)
+        QVERIFY2(!outcome.err.contains("qv3307-cli:"), outcome.err.constData());
     else
         QVERIFY(outcome.out.isEmpty());
 }
@@ -217,11 +246,21 @@ void CliTest::readSavesAFile()
         run.run({"read", "--port", "COM1", "-o", name, "--language", "english"});
     QCOMPARE(outcome.status, 0);
     QVERIFY(outcome.out.isEmpty());
-    QCOMPARE(outcome.firstErrLine(), QStringLiteral("Saved ") + name);
+    const QStringList notes = QString::fromUtf8(outcome.err).trimmed().split(QLatin1Char('\n'));
+    QCOMPARE(notes.size(), 2);
+    QCOMPARE(notes.at(1), QStringLiteral("Saved ") + name);
+
+    // Every complete read is kept as a channel file in the language in use.
+    const QStringList backups = QDir(run.backupFolder()).entryList(QDir::Files);
+    QCOMPARE(backups.size(), 1);
+    QCOMPARE(notes.at(0),
+             QStringLiteral("Backup saved: %1/%2").arg(run.backupFolder(), backups.at(0)));
+    const QByteArray backup = readAll(run.backupFolder() + QLatin1Char('/') + backups.at(0));
+    QCOMPARE(channelsOf(backup), sampleChannels());
 
     const QByteArray saved = readAll(run.file(name));
     if (name.endsWith(QLatin1String(".F19"))) {
-        QCOMPARE(channelsOf(saved), sampleChannels());
+        QCOMPARE(saved, backup);
         return;
     }
     // One line per channel with a receive frequency, after the header.
@@ -291,6 +330,10 @@ void CliTest::calibrationWriteThenRead()
     QCOMPARE(read.status, 0);
     QCOMPARE(QString::fromUtf8(read.out),
              QStringLiteral("Low Power: 100\nHigh Power: 200\nLow Voltage: 2\n"));
+    // The values are also kept in the backups folder's log.
+    const QByteArray log = readAll(run.backupFolder() + QStringLiteral("/calibration.log"));
+    QCOMPARE(log.count('\n'), 1);
+    QVERIFY2(log.contains("low power 100, high power 200, low voltage 2"), log.constData());
 }
 
 void CliTest::portsNamesWhereEachComPortLeads()
@@ -307,6 +350,129 @@ void CliTest::portsNamesWhereEachComPortLeads()
         lines.contains(
             QStringLiteral("COM2 -> %1/dosdevices/com2 (not present)").arg(run.program().path())),
         outcome.out.constData());
+}
+
+void CliTest::writeIsChecked_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("backups");
+    // Each stage is a programming session of its own, ended by the exit command.
+    QTest::addColumn<int>("sessions");
+    QTest::addColumn<QString>("lastNote");
+
+    QTest::newRow("backup and verify") << QStringList{} << 1 << 3 << "Written and verified";
+    QTest::newRow("no backup") << QStringList{"--no-backup"} << 0 << 2 << "Written and verified";
+    QTest::newRow("no verify") << QStringList{"--no-verify"} << 1 << 2 << "Written";
+    QTest::newRow("neither") << QStringList{"--no-backup", "--no-verify"} << 0 << 1 << "Written";
+}
+
+void CliTest::writeIsChecked()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, backups);
+    QFETCH(int, sessions);
+    QFETCH(QString, lastNote);
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const CliRun::Outcome outcome =
+        run.run(QStringList{"write", "b.F19", "--port", "COM1", "--language", "english"} + options);
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1), lastNote);
+    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), sessions);
+    const QStringList saved = QDir(run.backupFolder()).entryList(QDir::Files);
+    QCOMPARE(saved.size(), backups);
+    if (backups == 1) // what the radio held before
+        QCOMPARE(channelsOf(readAll(run.backupFolder() + QLatin1Char('/') + saved.at(0))),
+                 sampleChannels());
+
+    QCOMPARE(run.run({"read", "--port", "COM1", "-o", "after.F19", "-q"}).status, 0);
+    QCOMPARE(channelsOf(readAll(run.file(QStringLiteral("after.F19")))),
+             channelsOf(readAll(run.file(QStringLiteral("b.F19")))));
+}
+
+// A radio that acknowledges channel 1's second block without storing it keeps its low power.
+void CliTest::writeWhoseReadBackDiffers()
+{
+    CliRun run(SampleRadio::image());
+    RadioFaults faults;
+    faults.unstoredWriteAt = 0x18;
+    run.radio().setFaults(faults);
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const CliRun::Outcome outcome =
+        run.run({"write", "b.F19", "--port", "COM1", "--language", "english", "-q"});
+    QCOMPARE(outcome.status, 1);
+    QCOMPARE(QString::fromUtf8(outcome.out),
+             QStringLiteral("Channel 01, Power: \"High\" in b.F19, \"Low\" in the radio\n"));
+    QCOMPARE(outcome.firstErrLine(),
+             QStringLiteral("qv3307-cli: COM1 (%1): the radio was written, but reading it back "
+                            "shows 1 difference(s) from b.F19; write it again")
+                 .arg(run.radio().slavePath()));
+}
+
+// A channel list carries no settings or band: the radio's own are written back.
+void CliTest::channelListWriteKeepsTheRadiosSettings()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    QCOMPARE(run.run({"write", "a.csv", "--port", "COM1", "-q"}).status, 0);
+    QCOMPARE(run.radio().memory().read(0x03C0, 8),
+             SampleRadio::block(SampleRadio::image(), 0x03C0));
+    QCOMPARE(run.radio().memory().read(0x03E0, 8),
+             SampleRadio::block(SampleRadio::image(), 0x03E0));
+    QCOMPARE(run.run({"read", "--port", "COM1", "-o", "after.F19", "-q"}).status, 0);
+    QCOMPARE(channelsOf(readAll(run.file(QStringLiteral("after.F19")))),
+             channelsOf(readAll(run.file(QStringLiteral("a.F19")))));
+}
+
+void CliTest::verifyListsDifferences()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    QCOMPARE(run.run({"write", "a.F19", "--port", "COM1", "-q"}).status, 0);
+
+    const QStringList english = {"--port", "COM1", "--language", "english"};
+    const CliRun::Outcome same = run.run(QStringList{"verify", "a.F19"} + english);
+    QCOMPARE(same.status, 0);
+    QVERIFY(same.out.isEmpty());
+    QVERIFY(same.err.contains("The radio holds what a.F19 holds"));
+    QCOMPARE(run.run(QStringList{"verify", "a.csv"} + english).status, 0);
+
+    const CliRun::Outcome differs = run.run(QStringList{"verify", "b.F19"} + english);
+    QCOMPARE(differs.status, 1);
+    QCOMPARE(QString::fromUtf8(differs.out),
+             QStringLiteral("Channel 01, Power: \"High\" in b.F19, \"Low\" in the radio\n"));
+}
+
+void CliTest::repeatWritesRadioAfterRadio_data()
+{
+    QTest::addColumn<QByteArray>("answers");
+    QTest::addColumn<int>("radios");
+    QTest::newRow("two Enters, then q") << QByteArray("\n\nq\n") << 3;
+    QTest::newRow("Q") << QByteArray("Q\n") << 1;
+    QTest::newRow("end of input") << QByteArray() << 1;
+}
+
+void CliTest::repeatWritesRadioAfterRadio()
+{
+    QFETCH(QByteArray, answers);
+    QFETCH(int, radios);
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const CliRun::Outcome outcome = run.run(
+        {"write", "a.F19", "--port", "COM1", "--repeat", "--no-backup", "--language", "english"},
+        answers);
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(QString::fromUtf8(outcome.out),
+             QStringLiteral("Radios written: %1, verified: %1, failed: 0\n").arg(radios));
+    QCOMPARE(outcome.err.count("Connect the next radio and press Enter (q and Enter to stop)"),
+             radios);
+    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2 * radios);
 }
 
 QTEST_GUILESS_MAIN(CliTest)
