@@ -1,5 +1,6 @@
 #include "BenchmarkList.h"
 
+#include "CliBenchmarks.h"
 #include "LinkBenchmarks.h"
 #include "ReadWriteBenchmarks.h"
 #include "SoakBenchmarks.h"
@@ -23,5 +24,7 @@ QList<Benchmark> benchmarkList()
         {QStringLiteral("soak_cycles_failed"), [soak] { return soak->cyclesFailed(); }},
         {QStringLiteral("soak_rss_growth_kb"), [soak] { return soak->rssGrowthKb(); }},
         {QStringLiteral("soak_fd_growth"), [soak] { return soak->fdGrowth(); }},
+        {QStringLiteral("cli_read_time_ratio"), &cliReadTimeRatio},
+        {QStringLiteral("cli_start_ms"), &cliStartMs},
     };
 }
