@@ -65,6 +65,19 @@ ExitStatus read(CliContext& context, RadioPort& port, const QString& stage)
     return ExitStatus::Done;
 }
 
+ExitStatus readNamedPort(CliContext& context)
+{
+    const std::unique_ptr<RadioPort> named = port(context);
+    if (!named)
+        return ExitStatus::Usage;
+    if (const ExitStatus opened = open(context, *named); opened != ExitStatus::Done)
+        return opened;
+    const ExitStatus status =
+        read(context, *named, context.say(QStringLiteral("Reading"), QStringLiteral("读取")));
+    named->close();
+    return status;
+}
+
 void keepBackup(CliContext& context, const RadioContents& contents)
 {
     const BackupFolder::SaveOutcome saved =

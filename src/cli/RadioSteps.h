@@ -23,6 +23,9 @@ ExitStatus open(CliContext& context, RadioPort& port);
 // TransferFailed when the radio did not answer or the read failed. `stage` labels the
 // progress line.
 ExitStatus read(CliContext& context, RadioPort& port, const QString& stage);
+// The whole of a command's read: the port named on the command line, opened, read into
+// the workspace and closed again.
+ExitStatus readNamedPort(CliContext& context);
 // Saves a complete read in the backups folder; one that cannot be saved is warned about.
 void keepBackup(CliContext& context, const RadioContents& contents);
 // Refuses, before the port is touched, a workspace the radio cannot take as it stands,

@@ -2,7 +2,6 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/ContentsTable.h"
-#include "cli/RadioPort.h"
 #include "cli/RadioSteps.h"
 
 ExitStatus Commands::read(CliContext& context)
@@ -13,15 +12,7 @@ ExitStatus Commands::read(CliContext& context)
         context.error(ChannelFiles::unknownKindText(context, output));
         return ExitStatus::FileProblem;
     }
-    const std::unique_ptr<RadioPort> port = RadioSteps::port(context);
-    if (!port)
-        return ExitStatus::Usage;
-    if (const ExitStatus opened = RadioSteps::open(context, *port); opened != ExitStatus::Done)
-        return opened;
-    const ExitStatus read = RadioSteps::read(
-        context, *port, context.say(QStringLiteral("Reading"), QStringLiteral("读取")));
-    port->close();
-    if (read != ExitStatus::Done)
+    if (const ExitStatus read = RadioSteps::readNamedPort(context); read != ExitStatus::Done)
         return read;
 
     if (output.isEmpty()) {

@@ -3,7 +3,6 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/DifferenceLines.h"
-#include "cli/RadioPort.h"
 #include "cli/RadioSteps.h"
 #include "link/WritePlan.h"
 
@@ -38,15 +37,7 @@ ExitStatus Commands::verify(CliContext& context)
     }
     const RadioContents fromFile = asWritten(context.workspace());
 
-    const std::unique_ptr<RadioPort> port = RadioSteps::port(context);
-    if (!port)
-        return ExitStatus::Usage;
-    if (const ExitStatus opened = RadioSteps::open(context, *port); opened != ExitStatus::Done)
-        return opened;
-    const ExitStatus read = RadioSteps::read(
-        context, *port, context.say(QStringLiteral("Reading"), QStringLiteral("读取")));
-    port->close();
-    if (read != ExitStatus::Done)
+    if (const ExitStatus read = RadioSteps::readNamedPort(context); read != ExitStatus::Done)
         return read;
     const RadioContents inRadio = context.workspace().radioContents();
 
