@@ -14,10 +14,9 @@ namespace ChannelFiles {
 
 namespace {
 
-// The system's words for a failed read or write, with the file they concern.
-FileResult ioFailure(int error, const QString& path)
+FileResult ioFailure(const CliContext& context, int error, const QString& path)
 {
-    return FileResult::failed(QStringLiteral("%1: %2").arg(path, ioErrorText(error, path)));
+    return FileResult::failed(ioProblemText(context, error, path));
 }
 
 ChannelRows channelRows(const Workspace& workspace)
@@ -29,6 +28,14 @@ ChannelRows channelRows(const Workspace& workspace)
 }
 
 } // namespace
+
+QString ioProblemText(const CliContext& context, int error, const QString& path)
+{
+    return context
+        .say(QStringLiteral("%1: %2; check the file's name and folder and that you may use them"),
+             QStringLiteral("%1：%2；请检查文件名和文件夹，以及您是否有权使用它们"))
+        .arg(path, ioErrorText(error, path));
+}
 
 Kind kindOf(const QString& path)
 {
@@ -52,7 +59,7 @@ FileResult loadChannels(CliContext& context, const QString& path)
 {
     const FileIo::ReadOutcome file = FileIo::readFile(path);
     if (file.error != 0)
-        return ioFailure(file.error, path);
+        return ioFailure(context, file.error, path);
     Workspace& workspace = context.workspace();
     const QString band = workspace.bands.selectedText();
     const ImportedChannelList list = ChannelListCsv::read(file.bytes, band, workspace.words);
@@ -70,13 +77,29 @@ FileResult loadChannels(CliContext& context, const QString& path)
     return FileResult::done();
 }
 
+FileResult checkChannelList(const CliContext& context, const QString& path)
+{
+    const FileIo::ReadOutcome file = FileIo::readFile(path);
+    if (file.error != 0)
+        return ioFailure(context, file.error, path);
+    const Workspace& workspace = context.workspace();
+    const ImportedChannelList list =
+        ChannelListCsv::read(file.bytes, workspace.bands.selectedText(), workspace.words);
+    using Kind = ChannelListCsvProblem::Kind;
+    if (list.ok() || list.problem->kind == Kind::NothingImported ||
+        list.problem->kind == Kind::BandUnreadable)
+        return FileResult::done();
+    return FileResult::failed(
+        channelListCsvProblemText(QFileInfo(path).fileName(), *list.problem, context.language()));
+}
+
 FileResult load(CliContext& context, const QString& path)
 {
     switch (kindOf(path)) {
     case Kind::ChannelFile: {
         const FileIo::ReadOutcome file = FileIo::readFile(path);
         if (file.error != 0)
-            return ioFailure(file.error, path);
+            return ioFailure(context, file.error, path);
         const FileResult result = ChannelFileReader(context.workspace(), context.localisation())
                                       .read(file.bytes, QFileInfo(path).fileName());
         // The file may have switched the language to its own.
@@ -98,7 +121,7 @@ FileResult save(CliContext& context, const QString& path)
         if (const int error =
                 FileIo::replaceFile(path, ChannelFileWriter(context.workspace()).contents());
             error != 0)
-            return ioFailure(error, path);
+            return ioFailure(context, error, path);
         return FileResult::done();
     case Kind::ChannelList: {
         const ExportedChannelList list =
@@ -107,7 +130,7 @@ FileResult save(CliContext& context, const QString& path)
             return FileResult::failed(QStringLiteral("%1: %2").arg(
                 path, channelListCsvExportProblemText(*list.problem, context.language())));
         if (const int error = FileIo::replaceFile(path, list.bytes); error != 0)
-            return ioFailure(error, path);
+            return ioFailure(context, error, path);
         return FileResult::done();
     }
     case Kind::Unknown:

@@ -27,13 +27,14 @@ ExitStatus Commands::verify(CliContext& context)
         context.error(ChannelFiles::unknownKindText(context, path));
         return ExitStatus::FileProblem;
     }
-    // A channel file is read before the radio, so a file that does not read costs no
-    // transfer; a channel list needs the radio's band first.
-    if (kind == ChannelFiles::Kind::ChannelFile) {
-        if (const FileResult loaded = ChannelFiles::load(context, path); !loaded.ok()) {
-            context.error(loaded.errorText());
-            return ExitStatus::FileProblem;
-        }
+    // The file is read before the radio, so a file that does not read costs no transfer; a
+    // channel list's rows need the radio's band, and are taken after the read.
+    const FileResult checked = kind == ChannelFiles::Kind::ChannelFile
+                                   ? ChannelFiles::load(context, path)
+                                   : ChannelFiles::checkChannelList(context, path);
+    if (!checked.ok()) {
+        context.error(checked.errorText());
+        return ExitStatus::FileProblem;
     }
     const RadioContents fromFile = asWritten(context.workspace());
 

@@ -6,12 +6,7 @@
 #include "cli/DifferenceLines.h"
 #include "cli/RadioPort.h"
 #include "cli/RadioSteps.h"
-#include "files/ChannelListCsv.h"
-#include "files/ChannelListCsvText.h"
-#include "workspace/FileIo.h"
 #include "workspace/IoErrorText.h"
-
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -44,27 +39,6 @@ struct Tally
     int failed = 0;
 };
 
-// A channel list that is no list at all is refused before any byte goes to the radio; rows
-// that do not fit the band are only known once the radio has told its band.
-ExitStatus checkChannelList(CliContext& context, const QString& path)
-{
-    const FileIo::ReadOutcome file = FileIo::readFile(path);
-    if (file.error != 0) {
-        context.error(QStringLiteral("%1: %2").arg(path, ioErrorText(file.error, path)));
-        return ExitStatus::FileProblem;
-    }
-    const Workspace& workspace = context.workspace();
-    const ImportedChannelList list =
-        ChannelListCsv::read(file.bytes, workspace.bands.selectedText(), workspace.words);
-    using Kind = ChannelListCsvProblem::Kind;
-    if (list.ok() || list.problem->kind == Kind::NothingImported ||
-        list.problem->kind == Kind::BandUnreadable)
-        return ExitStatus::Done;
-    context.error(
-        channelListCsvProblemText(QFileInfo(path).fileName(), *list.problem, context.language()));
-    return ExitStatus::FileProblem;
-}
-
 class RadioWriter
 {
 public:
@@ -78,7 +52,12 @@ public:
             m_context.error(ChannelFiles::unknownKindText(m_context, m_path));
             return ExitStatus::FileProblem;
         case ChannelFiles::Kind::ChannelList:
-            return checkChannelList(m_context, m_path);
+            if (const FileResult list = ChannelFiles::checkChannelList(m_context, m_path);
+                !list.ok()) {
+                m_context.error(list.errorText());
+                return ExitStatus::FileProblem;
+            }
+            return ExitStatus::Done;
         case ChannelFiles::Kind::ChannelFile:
             break;
         }

@@ -167,10 +167,17 @@ void CliTest::exitStatuses_data()
         "qv3307-cli: radio.txt: not a channel file; give a .F19 channel file or a .csv "
         "channel list");
     row("missing file", {"convert", "missing.F19", "out.csv"}, false, 5,
-        "qv3307-cli: missing.F19: File not found");
+        "qv3307-cli: missing.F19: File not found; check the file's name and folder and that "
+        "you may use them");
     row("not a channel file", {"convert", "junk.F19", "out.csv"}, false, 5,
         "qv3307-cli: junk.F19, line 4: the file ends after line 1; this line should hold a "
         "language code (1 Chinese, 2 English)");
+    row("write of no channel file", {"write", "junk.F19", "--port", "COM1"}, false, 5,
+        "qv3307-cli: junk.F19, line 4: the file ends after line 1; this line should hold a "
+        "language code (1 Chinese, 2 English)");
+    row("verify of no channel list", {"verify", "junk.csv", "--port", "COM1"}, false, 5,
+        "qv3307-cli: junk.csv, row 1: the header line has no \"Frequency\" column; it reads "
+        "\"hello\"");
     row("not a channel list", {"convert", "junk.csv", "out.F19"}, false, 5,
         "qv3307-cli: junk.csv, row 1: the header line has no \"Frequency\" column; it reads "
         "\"hello\"");
@@ -205,6 +212,9 @@ void CliTest::exitStatuses()
         QVERIFY2(!outcome.err.contains("qv3307-cli:"), outcome.err.constData());
     else
         QVERIFY(outcome.out.isEmpty());
+    // A wrong command line or file is refused before any byte goes to the radio.
+    if (status == 2 || status == 5)
+        QCOMPARE(run.radio().received(), QByteArray());
 }
 
 void CliTest::readPrintsTheRadio()
