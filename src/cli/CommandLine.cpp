@@ -260,16 +260,18 @@ CommandLine CommandLine::parse(const QStringList& arguments, Language language)
 
 std::optional<Language> CommandLine::requestedLanguage(const QStringList& arguments)
 {
+    // The last one counts, as when the whole line is parsed.
+    std::optional<Language> requested;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const SplitOption option = splitOption(arguments.at(i));
         if (option.name != QLatin1String("--language"))
             continue;
         if (option.value)
-            return languageNamed(*option.value);
-        if (i + 1 < arguments.size())
-            return languageNamed(arguments.at(i + 1));
+            requested = languageNamed(*option.value);
+        else if (i + 1 < arguments.size())
+            requested = languageNamed(arguments.at(i + 1));
     }
-    return std::nullopt;
+    return requested;
 }
 
 QString CommandLine::commandName(Command command)

@@ -102,7 +102,9 @@ private slots:
     void writeIsChecked_data();
     void writeIsChecked();
     void writeWhoseReadBackDiffers();
+    void writeWhoseReadBackFails();
     void channelListWriteKeepsTheRadiosSettings();
+    void defaultLanguageFollowsTheInstallersLog();
     void verifyListsDifferences();
     void repeatWritesRadioAfterRadio_data();
     void repeatWritesRadioAfterRadio();
@@ -422,6 +424,27 @@ void CliTest::writeWhoseReadBackDiffers()
                  .arg(run.radio().slavePath()));
 }
 
+// The radio hangs up once the write is through, during the hello of the read-back.
+void CliTest::writeWhoseReadBackFails()
+{
+    CliRun run(SampleRadio::image());
+    RadioFaults faults;
+    faults.hangUpAfter = int(SampleRadio::writeFromProgram(SampleRadio::image()).size()) + 2;
+    run.radio().setFaults(faults);
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const CliRun::Outcome outcome =
+        run.run({"write", "b.F19", "--port", "COM1", "--no-backup", "--language", "english", "-q"});
+    QCOMPARE(outcome.status, 4);
+    QCOMPARE(outcome.firstErrLine(),
+             QStringLiteral("qv3307-cli: COM1 (%1): The write finished, but the radio could not "
+                            "be read back, so it could not be verified. Read the radio to see "
+                            "what it holds")
+                 .arg(run.radio().slavePath()));
+    QCOMPARE(run.radio().commands(RadioCommandKind::Write).size(),
+             SampleRadio::writeAddresses().size());
+}
+
 // A channel list carries no settings or band: the radio's own are written back.
 void CliTest::channelListWriteKeepsTheRadiosSettings()
 {
@@ -436,6 +459,29 @@ void CliTest::channelListWriteKeepsTheRadiosSettings()
     QCOMPARE(run.run({"read", "--port", "COM1", "-o", "after.F19", "-q"}).status, 0);
     QCOMPARE(channelsOf(readAll(run.file(QStringLiteral("after.F19")))),
              channelsOf(readAll(run.file(QStringLiteral("a.F19")))));
+}
+
+// Without --language the command line speaks as the window starts: English only for the
+// English installer's title on the log's second line.
+void CliTest::defaultLanguageFollowsTheInstallersLog()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    run.program().writeFile(QStringLiteral("install.Log"), "Setup\r\nTitle: QV3307\r\n");
+    const CliRun::Outcome chinese = run.run({"read", "--port", "COM1", "-q"});
+    QCOMPARE(chinese.status, 0);
+    QCOMPARE(chinese.firstOutLine(), QStringLiteral("型号: 400-470MHz"));
+
+    run.program().writeFile(QStringLiteral("install.Log"),
+                            "Setup\r\nTitle: RZT3307 Programming Software\r\n");
+    QCOMPARE(run.run({"read", "--port", "COM1", "-q"}).firstOutLine(),
+             QStringLiteral("Band: 400-470MHz"));
+
+    // A usage error already speaks the language asked for.
+    const CliRun::Outcome usage = run.run({"erase", "--language", "chinese"});
+    QCOMPARE(usage.status, 2);
+    QCOMPARE(usage.firstErrLine(),
+             QStringLiteral("qv3307-cli: 未知命令“erase”；参见 qv3307-cli --help"));
 }
 
 void CliTest::verifyListsDifferences()
