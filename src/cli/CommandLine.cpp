@@ -196,8 +196,19 @@ private:
             return;
         }
         QString name = words.takeFirst();
-        if (name == QLatin1String("calibration") && !words.isEmpty())
+        if (name == QLatin1String("calibration")) {
+            if (words.isEmpty()) {
+                // Both calibration commands share one help.
+                if (m_line.help) {
+                    m_line.command = Command::CalibrationRead;
+                    return;
+                }
+                fail(QStringLiteral("calibration needs read or write"),
+                     QStringLiteral("calibration 后须为 read 或 write"));
+                return;
+            }
             name += QLatin1Char(' ') + words.takeFirst();
+        }
         for (const CommandShape& shape : Shapes)
             if (name == QLatin1String(shape.name))
                 m_line.command = shape.command;

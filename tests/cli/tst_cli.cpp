@@ -127,6 +127,8 @@ void CliTest::exitStatuses_data()
     row("version", {"--version"}, false, 0, "qv3307-cli 1.0.0");
     row("help of a command", {"read", "--help"}, false, 0,
         "Usage: qv3307-cli read --port PORT [-o FILE]");
+    row("help of both calibration commands", {"calibration", "--help"}, false, 0,
+        "Usage: qv3307-cli calibration read --port PORT");
     row("read", {"read", "--port", "COM1"}, false, 0, "Band: 400-470MHz");
     row("read by device path", {"read", "--port", "DEVICE"}, false, 0, "Band: 400-470MHz");
     row("files without differences", {"diff", "a.F19", "a.csv"}, false, 0, "");
@@ -145,6 +147,8 @@ void CliTest::exitStatuses_data()
     row("port beyond COM4", {"read", "--port", "COM5"}, false, 2,
         "qv3307-cli: \"COM5\" is not a port; give COM1 to COM4 or a device path such as "
         "/dev/ttyUSB0");
+    row("calibration without read or write", {"calibration", "--port", "COM1"}, false, 2,
+        "qv3307-cli: calibration needs read or write; see qv3307-cli --help");
     row("power beyond a byte",
         {"calibration", "write", "--port", "COM1", "--low", "256", "--high", "1", "--low-voltage",
          "1"},
