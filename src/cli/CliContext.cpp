@@ -12,7 +12,8 @@ CliContext::CliContext(const QString& programFolder, const CommandLine& line)
     } else {
         // As the window starts: the installer's log decides, and without one the built-in
         // Chinese texts are used.
-        m_localisation.chooseStartupLanguage(m_messenger);
+        if (!m_localisation.chooseStartupLanguage(m_messenger))
+            note(m_messages.lastError());
         m_messages.clear();
         m_language = m_workspace.checkedLanguage;
     }

@@ -481,6 +481,13 @@ void CliTest::defaultLanguageFollowsTheInstallersLog()
     QCOMPARE(run.run({"read", "--port", "COM1", "-q"}).firstOutLine(),
              QStringLiteral("Band: 400-470MHz"));
 
+    // Without a log, as the window: the built-in Chinese, and a word about the log.
+    QVERIFY(QFile::remove(run.program().filePath(QStringLiteral("install.Log"))));
+    const CliRun::Outcome withoutLog = run.run({"read", "--port", "COM1"});
+    QCOMPARE(withoutLog.status, 0);
+    QCOMPARE(withoutLog.firstOutLine(), QStringLiteral("型号: 400-470MHz"));
+    QCOMPARE(withoutLog.firstErrLine(), QStringLiteral("Cannot read install.Log: File not found"));
+
     // A usage error already speaks the language asked for.
     const CliRun::Outcome usage = run.run({"erase", "--language", "chinese"});
     QCOMPARE(usage.status, 2);
