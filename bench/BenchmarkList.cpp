@@ -1,5 +1,6 @@
 #include "BenchmarkList.h"
 
+#include "CliBenchmarks.h"
 #include "LinkBenchmarks.h"
 #include "ReadWriteBenchmarks.h"
 #include "SettingsBenchmarks.h"
@@ -33,5 +34,7 @@ QList<Benchmark> benchmarkList()
         {QStringLiteral("settings_1000_bands_startup_ms"),
          [settings] { return settings->startupMs(); }},
         {QStringLiteral("settings_1000_bands_exit_ms"), [settings] { return settings->exitMs(); }},
+        {QStringLiteral("cli_read_time_ratio"), &cliReadTimeRatio},
+        {QStringLiteral("cli_start_ms"), &cliStartMs},
     };
 }

@@ -154,3 +154,14 @@ QString SafeWriteText::outcomeMessage(const SafeWriteOutcome& outcome, Language 
     }
     return {};
 }
+
+QString SafeWriteText::differencePlace(const ContentsDifference& difference, Language language)
+{
+    return place(difference, language);
+}
+
+QString SafeWriteText::differenceValue(const ContentsDifference& difference, const QString& text,
+                                       Language language)
+{
+    return value(difference, text, language);
+}

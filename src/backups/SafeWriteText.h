@@ -17,4 +17,9 @@ QString backupNotSaved(const BackupFolder::SaveOutcome& saved, Language language
 // The box after a checked write that did not end well; empty for the endings that need
 // none (verified, written, refused, a failed write and quitting, which have their own).
 QString outcomeMessage(const SafeWriteOutcome& outcome, Language language);
+// Where a difference lies, such as "Channel 02, Power", and one of its two texts as the user
+// reads it, for lists of differences worded in other ways (the command line's).
+QString differencePlace(const ContentsDifference& difference, Language language);
+QString differenceValue(const ContentsDifference& difference, const QString& text,
+                        Language language);
 } // namespace SafeWriteText

@@ -225,6 +225,19 @@ bool IniFile::setValue(const QByteArray& section, const QByteArray& key, const Q
     return save();
 }
 
+bool IniFile::removeKey(const QByteArray& section, const QByteArray& key)
+{
+    const Found found = find(section, key);
+    if (found.line < 0)
+        return true;
+    m_lines.removeAt(found.line);
+    m_linesOnDisk = false;
+    // Rare (a forgotten choice): every later line moves, and a second line of the same key
+    // may now count, so the next lookup builds the index afresh.
+    m_index.reset();
+    return save();
+}
+
 QByteArray IniFile::toBytes() const
 {
     qsizetype size = 0;

@@ -41,6 +41,9 @@ public:
     // the line already holds changes nothing. Returns false when the file could not be
     // written.
     bool setValue(const QByteArray& section, const QByteArray& key, const QByteArray& value);
+    // Removes the key's line, then saves; a key that is not there changes nothing. Returns
+    // false when the file could not be written.
+    bool removeKey(const QByteArray& section, const QByteArray& key);
 
     QByteArray toBytes() const;
 

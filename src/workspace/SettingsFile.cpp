@@ -84,6 +84,11 @@ bool SettingsFile::writeText(const QString& section, const QString& key, const Q
     return m_ini.setValue(section.toLatin1(), key.toLatin1(), same ? *stored : Gbk::encode(value));
 }
 
+bool SettingsFile::remove(const QString& section, const QString& key)
+{
+    return m_ini.removeKey(section.toLatin1(), key.toLatin1());
+}
+
 StoredChoices StoredChoices::read(const SettingsFile& file)
 {
     StoredChoices choices;

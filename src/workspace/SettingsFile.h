@@ -29,6 +29,8 @@ public:
     QString readText(const QString& section, const QString& key, const QString& fallback) const;
     bool writeInteger(const QString& section, const QString& key, int value);
     bool writeText(const QString& section, const QString& key, const QString& value);
+    // Removes the key; false when the file could not be written.
+    bool remove(const QString& section, const QString& key);
 
     static std::optional<int> parseInteger(const QString& text);
 

@@ -20,6 +20,7 @@ public:
 
     // Whether the other process has the device open.
     bool holding() const { return m_holding; }
+    qint64 processId() const { return m_process.processId(); }
 
     // Lets the device go; true once the other process has ended.
     bool release()

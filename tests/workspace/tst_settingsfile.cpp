@@ -383,7 +383,7 @@ void TestSettingsFile::writesLeaveTheStoreReadingAsItsBytes()
 {
     IniFile ini;
     ini.parse("; no section\n[open]\ncom=1\n\n[list1]\nlistcount=1\ncombo0=a\n[LIST1]\n"
-              "combo9=twice\n[other]\nkeep=1\n[x=1\nafter=2\n\n\n[last]\nk=0");
+              "combo9=twice\n[other]\nkeep=1\nKEEP=2\n[x=1\nafter=2\n\n\n[last]\nk=0");
     // Each write moves, adds or rewords lines the lookups after it depend on.
     const struct
     {
@@ -424,6 +424,19 @@ void TestSettingsFile::writesLeaveTheStoreReadingAsItsBytes()
     }
     QCOMPARE(ini.value("other", "after"), std::nullopt);
     QCOMPARE(ini.value("X=1", "after"), QByteArray("4"));
+
+    // A forgotten key: the lines after it move up, and a second line of the key now counts.
+    const struct
+    {
+        QByteArray section, key;
+    } removals[] = {{"open", "skin"}, {"other", "keep"}, {"none", "k"}, {"added", "k"}};
+    for (const auto& removal : removals) {
+        QVERIFY(ini.removeKey(removal.section, removal.key));
+        QCOMPARE(compareWithAFreshReading("removed " + removal.section + "/" + removal.key),
+                 QByteArray());
+    }
+    QCOMPARE(ini.value("other", "keep"), QByteArray("2"));
+    QCOMPARE(ini.value("open", "skin"), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

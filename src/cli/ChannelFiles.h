@@ -1,0 +1,39 @@
+#pragma once
+
+#include "files/FileResult.h"
+
+#include <QString>
+
+class CliContext;
+
+// The two kinds of file the command line reads and writes, told apart by the extension:
+// the .F19 channel file (channels, settings, band, language) and the .csv channel list
+// (channels only).
+namespace ChannelFiles {
+
+enum class Kind { ChannelFile, ChannelList, Unknown };
+
+Kind kindOf(const QString& path);
+
+// "name: why" for a name of neither kind, with what to give instead.
+QString unknownKindText(const CliContext& context, const QString& path);
+
+// The system's words for a failed read or write of `path`, with what to look at.
+QString ioProblemText(const CliContext& context, int error, const QString& path);
+
+// Reads the file into the context's workspace; a file that does not read changes nothing.
+// A channel file replaces channels, settings and band, and is then worded in the language
+// in use. A channel list replaces the channels only, checked against the selected band;
+// each row it leaves out is noted.
+FileResult load(CliContext& context, const QString& path);
+// Only the channels of a channel list, leaving the settings and the band as they are.
+FileResult loadChannels(CliContext& context, const QString& path);
+
+// Whether the file is a channel list at all, before a radio is read for its band: rows
+// that do not fit a band are only known once the band is.
+FileResult checkChannelList(const CliContext& context, const QString& path);
+
+// Writes the workspace as the kind of file the name asks for, with the atomic save.
+FileResult save(CliContext& context, const QString& path);
+
+} // namespace ChannelFiles

@@ -1,0 +1,78 @@
+#include "cli/CliProgram.h"
+
+#include "backups/BackupFolder.h"
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+ExitStatus runCommand(CliContext& context)
+{
+    using Command = CommandLine::Command;
+    switch (context.line().command) {
+    case Command::Ports:
+        return Commands::ports(context);
+    case Command::Read:
+        return Commands::read(context);
+    case Command::Write:
+        return Commands::write(context);
+    case Command::Verify:
+        return Commands::verify(context);
+    case Command::Diff:
+        return Commands::diff(context);
+    case Command::Convert:
+        return Commands::convert(context);
+    case Command::CalibrationRead:
+        return Commands::readCalibration(context);
+    case Command::CalibrationWrite:
+        return Commands::writeCalibration(context);
+    case Command::None:
+        break;
+    }
+    return ExitStatus::Usage;
+}
+
+// As the window does at start-up, a command that uses the radio clears backups older than
+// a year; nothing else is ever removed.
+void removeOldBackups()
+{
+    BackupFolder::standard().removeOldBackups();
+}
+
+} // namespace
+
+ExitStatus CliProgram::run(const QString& programFolder, const QStringList& arguments)
+{
+    // Parsed once to learn the language; a usage error is worded again in it below.
+    CommandLine line = CommandLine::parse(arguments, Language::English);
+    if (line.version && line.error.isEmpty()) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return ExitStatus::Done;
+    }
+    if (!line.language)
+        line.language = CommandLine::requestedLanguage(arguments);
+
+    CliContext context(programFolder, line);
+    if (!line.error.isEmpty()) {
+        const CommandLine worded = CommandLine::parse(arguments, context.language());
+        const QString command = CommandLine::commandName(worded.command);
+        const QString help = command.isEmpty()
+                                 ? QStringLiteral("qv3307-cli --help")
+                                 : QStringLiteral("qv3307-cli %1 --help").arg(command);
+        context.error(context.say(QStringLiteral("%1; see %2").arg(worded.error, help),
+                                  QStringLiteral("%1；参见 %2").arg(worded.error, help)));
+        return ExitStatus::Usage;
+    }
+    if (line.help) {
+        context.out() << CommandLine::helpText(line.command, context.language());
+        return ExitStatus::Done;
+    }
+    if (line.usesRadio())
+        removeOldBackups();
+    return runCommand(context);
+}

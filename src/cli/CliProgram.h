@@ -1,0 +1,12 @@
+#pragma once
+
+#include "cli/ExitStatus.h"
+
+#include <QString>
+#include <QStringList>
+
+// qv3307-cli as a whole: reads the command line, answers --version and --help, and runs
+// the command in the language asked for.
+namespace CliProgram {
+ExitStatus run(const QString& programFolder, const QStringList& arguments);
+} // namespace CliProgram

@@ -1,0 +1,292 @@
+#include "cli/CommandLine.h"
+
+#include "cli/Wording.h"
+
+#include <functional>
+
+namespace {
+
+using Command = CommandLine::Command;
+
+// The options a command takes besides the ones every command takes.
+enum Option : unsigned {
+    PortOption = 1 << 0,
+    OutputOption = 1 << 1,
+    BackupOptions = 1 << 2, // --no-backup, --no-verify, --repeat
+    PowerOptions = 1 << 3,  // --low, --high, --low-voltage
+};
+
+struct CommandShape
+{
+    Command command;
+    const char* name;
+    unsigned options;
+    int fileCount;
+};
+
+constexpr CommandShape Shapes[] = {
+    {Command::Ports, "ports", 0, 0},
+    {Command::Read, "read", PortOption | OutputOption, 0},
+    {Command::Write, "write", PortOption | BackupOptions, 1},
+    {Command::Verify, "verify", PortOption, 1},
+    {Command::Diff, "diff", 0, 2},
+    {Command::Convert, "convert", 0, 2},
+    {Command::CalibrationRead, "calibration read", PortOption, 0},
+    {Command::CalibrationWrite, "calibration write", PortOption | PowerOptions, 0},
+};
+
+const CommandShape* shapeOf(Command command)
+{
+    for (const CommandShape& shape : Shapes)
+        if (shape.command == command)
+            return &shape;
+    return nullptr;
+}
+
+std::optional<Language> languageNamed(const QString& name)
+{
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("english"))
+        return Language::English;
+    if (lower == QLatin1String("chinese"))
+        return Language::Chinese;
+    return std::nullopt;
+}
+
+// Splits "--name=value" so that both spellings of an option with a value read alike.
+struct SplitOption
+{
+    QString name;
+    std::optional<QString> value;
+};
+
+SplitOption splitOption(const QString& argument)
+{
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    if (!argument.startsWith(QLatin1String("--")) || equals < 0)
+        return {argument, std::nullopt};
+    return {argument.left(equals), argument.mid(equals + 1)};
+}
+
+class Parser
+{
+public:
+    Parser(const QStringList& arguments, Language language)
+        : m_arguments(arguments), m_language(language)
+    {
+    }
+
+    CommandLine parse()
+    {
+        QStringList words;
+        while (m_index < m_arguments.size()) {
+            const QString argument = m_arguments.at(m_index++);
+            // After an error the words are still gathered, so that it can name the command
+            // whose help to see.
+            if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+                if (m_line.error.isEmpty())
+                    takeOption(argument);
+            } else {
+                words.append(argument);
+            }
+        }
+        takeWords(words);
+        if (m_line.error.isEmpty() && !m_line.help && !m_line.version)
+            check();
+        return m_line;
+    }
+
+private:
+    void fail(const QString& english, const QString& chinese)
+    {
+        if (m_line.error.isEmpty())
+            m_line.error = wording(m_language, english, chinese);
+    }
+
+    std::optional<QString> value(const SplitOption& option)
+    {
+        if (option.value)
+            return option.value;
+        if (m_index < m_arguments.size())
+            return m_arguments.at(m_index++);
+        fail(QStringLiteral("%1 needs a value").arg(option.name),
+             QStringLiteral("%1 需要一个值").arg(option.name));
+        return std::nullopt;
+    }
+
+    void takeNumber(const SplitOption& option, int maximum, int& target, unsigned needed)
+    {
+        m_used |= needed;
+        const std::optional<QString> text = value(option);
+        if (!text)
+            return;
+        bool ok = false;
+        const int number = text->toInt(&ok);
+        if (!ok || number < 0 || number > maximum) {
+            fail(QStringLiteral("%1 takes a whole number from 0 to %2, not \"%3\"")
+                     .arg(option.name)
+                     .arg(maximum)
+                     .arg(*text),
+                 QStringLiteral("%1 须为 0 到 %2 的整数，而不是“%3”")
+                     .arg(option.name)
+                     .arg(maximum)
+                     .arg(*text));
+            return;
+        }
+        target = number;
+    }
+
+    void takeOption(const QString& argument)
+    {
+        const SplitOption option = splitOption(argument);
+        const QString& name = option.name;
+        const auto flag = [&](bool& target, unsigned needed = 0) {
+            if (option.value)
+                fail(QStringLiteral("%1 takes no value").arg(name),
+                     QStringLiteral("%1 不带值").arg(name));
+            target = true;
+            m_used |= needed;
+        };
+        if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
+            flag(m_line.help);
+        } else if (name == QLatin1String("--version")) {
+            flag(m_line.version);
+        } else if (name == QLatin1String("-q") || name == QLatin1String("--quiet")) {
+            flag(m_line.quiet);
+        } else if (name == QLatin1String("--language")) {
+            if (const std::optional<QString> text = value(option)) {
+                m_line.language = languageNamed(*text);
+                if (!m_line.language)
+                    fail(QStringLiteral("--language takes chinese or english, not \"%1\"")
+                             .arg(*text),
+                         QStringLiteral("--language 须为 chinese 或 english，而不是“%1”")
+                             .arg(*text));
+            }
+        } else if (name == QLatin1String("-p") || name == QLatin1String("--port")) {
+            m_used |= PortOption;
+            if (const std::optional<QString> text = value(option))
+                m_line.port = *text;
+        } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
+            m_used |= OutputOption;
+            if (const std::optional<QString> text = value(option))
+                m_line.output = *text;
+        } else if (name == QLatin1String("--no-backup")) {
+            flag(m_line.noBackup, BackupOptions);
+        } else if (name == QLatin1String("--no-verify")) {
+            flag(m_line.noVerify, BackupOptions);
+        } else if (name == QLatin1String("--repeat")) {
+            flag(m_line.repeat, BackupOptions);
+        } else if (name == QLatin1String("--low")) {
+            takeNumber(option, 255, m_line.lowPower, PowerOptions);
+        } else if (name == QLatin1String("--high")) {
+            takeNumber(option, 255, m_line.highPower, PowerOptions);
+        } else if (name == QLatin1String("--low-voltage")) {
+            takeNumber(option, 2, m_line.lowVoltage, PowerOptions);
+        } else {
+            fail(QStringLiteral("unknown option %1").arg(argument),
+                 QStringLiteral("未知选项 %1").arg(argument));
+        }
+    }
+
+    void takeWords(QStringList words)
+    {
+        if (words.isEmpty()) {
+            if (!m_line.help && !m_line.version)
+                fail(QStringLiteral("no command given"), QStringLiteral("没有给出命令"));
+            return;
+        }
+        QString name = words.takeFirst();
+        if (name == QLatin1String("calibration")) {
+            if (words.isEmpty()) {
+                // Both calibration commands share one help.
+                if (m_line.help) {
+                    m_line.command = Command::CalibrationRead;
+                    return;
+                }
+                fail(QStringLiteral("calibration needs read or write"),
+                     QStringLiteral("calibration 后须为 read 或 write"));
+                return;
+            }
+            name += QLatin1Char(' ') + words.takeFirst();
+        }
+        for (const CommandShape& shape : Shapes)
+            if (name == QLatin1String(shape.name))
+                m_line.command = shape.command;
+        if (m_line.command == Command::None) {
+            fail(QStringLiteral("unknown command \"%1\"").arg(name),
+                 QStringLiteral("未知命令“%1”").arg(name));
+            return;
+        }
+        m_line.files = words;
+    }
+
+    void check()
+    {
+        const CommandShape& shape = *shapeOf(m_line.command);
+        const QString name = QString::fromLatin1(shape.name);
+        if (m_line.files.size() != shape.fileCount) {
+            fail(QStringLiteral("%1 takes %2 file name(s), not %3")
+                     .arg(name)
+                     .arg(shape.fileCount)
+                     .arg(m_line.files.size()),
+                 QStringLiteral("%1 需要 %2 个文件名，而不是 %3 个")
+                     .arg(name)
+                     .arg(shape.fileCount)
+                     .arg(m_line.files.size()));
+            return;
+        }
+        if ((m_used & ~shape.options) != 0) {
+            fail(QStringLiteral("an option given does not belong to %1").arg(name),
+                 QStringLiteral("所给的选项不属于 %1").arg(name));
+            return;
+        }
+        if ((shape.options & PortOption) && m_line.port.isEmpty())
+            fail(QStringLiteral("%1 needs --port COM1 to COM4 or a device path").arg(name),
+                 QStringLiteral("%1 需要 --port COM1 至 COM4 或设备路径").arg(name));
+        if ((shape.options & PowerOptions) &&
+            (m_line.lowPower < 0 || m_line.highPower < 0 || m_line.lowVoltage < 0))
+            fail(QStringLiteral("%1 needs --low, --high and --low-voltage").arg(name),
+                 QStringLiteral("%1 需要 --low、--high 和 --low-voltage").arg(name));
+    }
+
+    const QStringList& m_arguments;
+    Language m_language;
+    qsizetype m_index = 0;
+    unsigned m_used = 0;
+    CommandLine m_line;
+};
+
+} // namespace
+
+bool CommandLine::usesRadio() const
+{
+    const CommandShape* shape = shapeOf(command);
+    return shape && (shape->options & PortOption);
+}
+
+CommandLine CommandLine::parse(const QStringList& arguments, Language language)
+{
+    return Parser(arguments, language).parse();
+}
+
+std::optional<Language> CommandLine::requestedLanguage(const QStringList& arguments)
+{
+    // The last one counts, as when the whole line is parsed.
+    std::optional<Language> requested;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const SplitOption option = splitOption(arguments.at(i));
+        if (option.name != QLatin1String("--language"))
+            continue;
+        if (option.value)
+            requested = languageNamed(*option.value);
+        else if (i + 1 < arguments.size())
+            requested = languageNamed(arguments.at(i + 1));
+    }
+    return requested;
+}
+
+QString CommandLine::commandName(Command command)
+{
+    const CommandShape* shape = shapeOf(command);
+    return shape ? QString::fromLatin1(shape->name) : QString();
+}

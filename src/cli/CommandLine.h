@@ -1,0 +1,56 @@
+#pragma once
+
+#include "workspace/Language.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the user asked of qv3307-cli: the command, its files and options, and the options
+// every command takes.
+struct CommandLine
+{
+    enum class Command {
+        None,
+        Ports,
+        Read,
+        Write,
+        Verify,
+        Diff,
+        Convert,
+        CalibrationRead,
+        CalibrationWrite,
+    };
+
+    Command command = Command::None;
+    QStringList files; // the file of write and verify, the two of diff and convert
+    QString port;      // COM1 to COM4, or a device path
+    QString output;    // read -o
+    bool noBackup = false;
+    bool noVerify = false;
+    bool repeat = false;
+    int lowPower = -1;
+    int highPower = -1;
+    int lowVoltage = -1;
+
+    std::optional<Language> language;
+    bool quiet = false;
+    bool help = false;
+    bool version = false;
+    // Why the command line cannot be carried out; empty when it can.
+    QString error;
+
+    bool usesRadio() const;
+
+    // Parses the arguments after the program's name. `language` words the error.
+    static CommandLine parse(const QStringList& arguments, Language language);
+    // The language a --language option asks for, before anything else is parsed, so that
+    // a usage error already speaks it.
+    static std::optional<Language> requestedLanguage(const QStringList& arguments);
+
+    // The help of the command, or of the program when there is none.
+    static QString helpText(Command command, Language language);
+    // The command's name as typed, such as "calibration write".
+    static QString commandName(Command command);
+};

@@ -1,0 +1,144 @@
+#include "cli/CommandLine.h"
+#include "cli/Wording.h"
+
+namespace {
+
+const char* const EnglishCommon =
+    "\nEvery command also takes:\n"
+    "  --language chinese|english  the words in files and output (default: as the window\n"
+    "                              starts, from install.Log)\n"
+    "  -q, --quiet                 no progress and no notes, only errors\n"
+    "  -h, --help                  this help\n"
+    "PORT is COM1 to COM4, found as the window finds it, or a device path such as\n"
+    "/dev/ttyUSB0. Exit status: 0 done, 1 differences, 2 usage, 3 port cannot be opened,\n"
+    "4 radio did not answer or transfer failed, 5 file cannot be read or written.\n";
+
+const char* const ChineseCommon =
+    "\n每个命令还接受：\n"
+    "  --language chinese|english  文件和输出所用的语言（默认：与窗口启动时相同，由 install.Log "
+    "决定）\n"
+    "  -q, --quiet                 不显示进度和提示，只显示错误\n"
+    "  -h, --help                  本帮助\n"
+    "PORT 为 COM1 至 COM4（查找方式与窗口相同），或设备路径，如 /dev/ttyUSB0。\n"
+    "退出状态：0 完成，1 有差异，2 用法错误，3 端口无法打开，4 电台无应答或传输失败，\n"
+    "5 文件无法读写。\n";
+
+QString commandHelp(CommandLine::Command command, Language language)
+{
+    using Command = CommandLine::Command;
+    const bool english = language == Language::English;
+    switch (command) {
+    case Command::Ports:
+        return english ? QStringLiteral(
+                             "Usage: qv3307-cli ports\n"
+                             "Lists the serial devices and which of COM1 to COM4 leads to each.\n")
+                       : QStringLiteral("用法：qv3307-cli ports\n"
+                                        "列出串口设备，以及 COM1 至 COM4 各指向哪个设备。\n");
+    case Command::Read:
+        return english
+                   ? QStringLiteral(
+                         "Usage: qv3307-cli read --port PORT [-o FILE]\n"
+                         "Reads the radio. With -o, saves it as FILE (.F19 channel file or .csv\n"
+                         "channel list, by the extension); without, prints the band, the 16\n"
+                         "channels and the settings. Every complete read is also kept in the\n"
+                         "backups folder.\n")
+                   : QStringLiteral("用法：qv3307-cli read --port PORT [-o 文件]\n"
+                                    "读取电台。带 -o 时按扩展名保存为 .F19 信道文件或 .csv "
+                                    "信道列表；否则显示频段、16 个信道和功能设置。\n"
+                                    "每次完整读取的内容也会保存在备份文件夹中。\n");
+    case Command::Write:
+        return english
+                   ? QStringLiteral(
+                         "Usage: qv3307-cli write FILE --port PORT [--no-backup] [--no-verify]\n"
+                         "                        [--repeat]\n"
+                         "Writes FILE (.F19 or .csv) into the radio: first a backup of what the\n"
+                         "radio holds, then the write, then a read-back compared with the file.\n"
+                         "A .csv changes only the channels: the radio's settings and band stay.\n"
+                         "  --no-backup  skip the backup read\n"
+                         "  --no-verify  skip the read-back\n"
+                         "  --repeat     after each radio, ask for the next one\n")
+                   : QStringLiteral("用法：qv3307-cli write 文件 --port PORT [--no-backup] "
+                                    "[--no-verify] [--repeat]\n"
+                                    "把文件（.F19 或 .csv）写入电台：先备份电台现有内容，"
+                                    "再写入，再读回与文件比较。\n"
+                                    ".csv 只改变信道：电台的功能设置和频段保持不变。\n"
+                                    "  --no-backup  不先备份\n"
+                                    "  --no-verify  写后不读回校验\n"
+                                    "  --repeat     每写完一台，等待下一台\n");
+    case Command::Verify:
+        return english ? QStringLiteral("Usage: qv3307-cli verify FILE --port PORT\n"
+                                        "Reads the radio and lists every difference from FILE.\n")
+                       : QStringLiteral("用法：qv3307-cli verify 文件 --port PORT\n"
+                                        "读取电台，列出与文件的每一处差异。\n");
+    case Command::Diff:
+        return english ? QStringLiteral("Usage: qv3307-cli diff A B\n"
+                                        "Lists the differences between two channel files "
+                                        "(.F19 or .csv).\n")
+                       : QStringLiteral("用法：qv3307-cli diff A B\n"
+                                        "列出两个信道文件（.F19 或 .csv）之间的差异。\n");
+    case Command::Convert:
+        return english
+                   ? QStringLiteral(
+                         "Usage: qv3307-cli convert A B\n"
+                         "Converts between a .F19 channel file and a .csv channel list. A .csv\n"
+                         "holds no settings or band: a .F19 made from one gets the start-up\n"
+                         "settings and the band selected in the window.\n")
+                   : QStringLiteral("用法：qv3307-cli convert A B\n"
+                                    "在 .F19 信道文件和 .csv 信道列表之间转换。.csv "
+                                    "不含功能设置和频段：由它生成的 .F19 取启动时的功能设置"
+                                    "和窗口中选中的频段。\n");
+    case Command::CalibrationRead:
+    case Command::CalibrationWrite:
+        return english
+                   ? QStringLiteral(
+                         "Usage: qv3307-cli calibration read --port PORT\n"
+                         "       qv3307-cli calibration write --port PORT --low N --high N\n"
+                         "                                    --low-voltage N\n"
+                         "Reads or writes the transmitter power calibration: low and high power\n"
+                         "(0 to 255) and the low voltage setting (0, 1 or 2). A read is also\n"
+                         "noted in calibration.log in the backups folder.\n")
+                   : QStringLiteral("用法：qv3307-cli calibration read --port PORT\n"
+                                    "      qv3307-cli calibration write --port PORT --low N "
+                                    "--high N --low-voltage N\n"
+                                    "读取或写入发射功率校准：低功率和高功率（0 至 255）及低电压"
+                                    "设置（0、1 或 2）。每次读取也记入备份文件夹中的 "
+                                    "calibration.log。\n");
+    case Command::None:
+        break;
+    }
+    return english
+               ? QStringLiteral(
+                     "Usage: qv3307-cli COMMAND [OPTIONS]\n"
+                     "Programs a QV3307 radio from the command line.\n\n"
+                     "Commands:\n"
+                     "  ports                          list the serial devices\n"
+                     "  read --port PORT [-o FILE]     read the radio\n"
+                     "  write FILE --port PORT         write the radio (backup, write, verify)\n"
+                     "  verify FILE --port PORT        compare the radio with a file\n"
+                     "  diff A B                       compare two channel files\n"
+                     "  convert A B                    .F19 to .csv, or .csv to .F19\n"
+                     "  calibration read|write ...     the transmitter power calibration\n"
+                     "  --version                      the program's version\n\n"
+                     "qv3307-cli COMMAND --help tells more about a command.\n")
+               : QStringLiteral("用法：qv3307-cli 命令 [选项]\n"
+                                "在命令行中为 QV3307 电台编程。\n\n"
+                                "命令：\n"
+                                "  ports                          列出串口设备\n"
+                                "  read --port PORT [-o 文件]     读取电台\n"
+                                "  write 文件 --port PORT         写入电台（备份、写入、校验）\n"
+                                "  verify 文件 --port PORT        比较电台与文件\n"
+                                "  diff A B                       比较两个信道文件\n"
+                                "  convert A B                    .F19 转 .csv，或 .csv 转 "
+                                ".F19\n"
+                                "  calibration read|write ...     发射功率校准\n"
+                                "  --version                      程序版本\n\n"
+                                "qv3307-cli 命令 --help 显示该命令的详细说明。\n");
+}
+
+} // namespace
+
+QString CommandLine::helpText(Command command, Language language)
+{
+    return commandHelp(command, language) +
+           wording(language, QString::fromUtf8(EnglishCommon), QString::fromUtf8(ChineseCommon));
+}

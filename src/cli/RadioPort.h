@@ -1,0 +1,48 @@
+#pragma once
+
+#include "link/ComPortChoices.h"
+#include "link/ComPortDevices.h"
+#include "link/Link.h"
+#include "link/QtSerialPort.h"
+
+#include "workspace/Language.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+// The serial port a command was given: COM1 to COM4, found exactly as the window finds it
+// (the cable chosen for the port in the window's settings file, which is only read here,
+// then the program folder's link and the usual devices), or a device path. A device path is reached
+// through the same lookup, by a dosdevices/com1 link in a folder of its own, so that both go
+// through one way of opening a port.
+class RadioPort
+{
+public:
+    // Nothing for a name that is neither COM1 to COM4 nor a path.
+    static std::unique_ptr<RadioPort> create(const QString& programFolder, const QString& name);
+
+    // How the user named it and the device it leads to, such as "COM1 (/dev/ttyUSB0)".
+    QString description() const;
+    QString devicePath() const;
+
+    Link& link() { return *m_link; }
+    // Checks that the port can be opened, then opens it.
+    bool open();
+    // Why the port could not be opened, after open() failed: the cause and what to do.
+    QString openingProblem(Language language) const;
+    void close();
+
+private:
+    RadioPort(const QString& name, const QString& folder, ComPortChoices choices, int portNumber);
+
+    QString m_name;
+    std::optional<QTemporaryDir> m_deviceFolder;
+    ComPortChoices m_choices;
+    ComPortDevices m_devices;
+    int m_portNumber = 1;
+    std::unique_ptr<QtSerialPort> m_serialPort;
+    std::unique_ptr<Link> m_link;
+};

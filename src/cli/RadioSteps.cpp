@@ -1,0 +1,105 @@
+#include "cli/RadioSteps.h"
+
+#include "backups/BackupFolder.h"
+#include "backups/SafeWriteRun.h"
+#include "backups/SafeWriteText.h"
+#include "cli/CliContext.h"
+#include "cli/RadioPort.h"
+#include "link/PortProblemText.h"
+#include "link/RadioExchange.h"
+#include "link/ReadProcedure.h"
+#include "link/WritePlan.h"
+#include "link/WriteProblemText.h"
+
+namespace RadioSteps {
+
+QString noAnswerText(const CliContext& context, const RadioPort& port)
+{
+    return context
+        .say(QStringLiteral("%1: the radio did not answer or the transfer failed. %2"),
+             QStringLiteral("%1：电台没有应答或传输失败。%2"))
+        .arg(port.description(),
+             PortProblemText::radioDidNotAnswer(port.devicePath(), context.language()));
+}
+
+std::unique_ptr<RadioPort> port(CliContext& context)
+{
+    const QString name = context.line().port;
+    std::unique_ptr<RadioPort> port = RadioPort::create(context.programFolder(), name);
+    if (!port)
+        context.error(context.say(
+            QStringLiteral("\"%1\" is not a port; give COM1 to COM4 or a device path such as "
+                           "/dev/ttyUSB0")
+                .arg(name),
+            QStringLiteral("“%1”不是端口；请给出 COM1 至 COM4 或设备路径，如 /dev/ttyUSB0")
+                .arg(name)));
+    return port;
+}
+
+ExitStatus open(CliContext& context, RadioPort& port)
+{
+    if (port.open())
+        return ExitStatus::Done;
+    context.error(context
+                      .say(QStringLiteral("%1: the port cannot be opened. %2"),
+                           QStringLiteral("%1：端口无法打开。%2"))
+                      .arg(port.description(), port.openingProblem(context.language())));
+    return ExitStatus::PortUnavailable;
+}
+
+ExitStatus read(CliContext& context, RadioPort& port, const QString& stage)
+{
+    context.progress().setStage(stage);
+    RadioExchange exchange(port.link(), context.progress());
+    exchange.begin();
+    RadioContents contents;
+    const RadioExchange::Result result =
+        exchange.finish(ReadProcedure(context.workspace(), exchange).read(contents));
+    context.progress().endLine();
+    if (result != RadioExchange::Result::Done) {
+        context.error(noAnswerText(context, port));
+        return ExitStatus::TransferFailed;
+    }
+    context.workspace().takeRadioContents(contents);
+    keepBackup(context, contents);
+    return ExitStatus::Done;
+}
+
+ExitStatus readNamedPort(CliContext& context)
+{
+    const std::unique_ptr<RadioPort> named = port(context);
+    if (!named)
+        return ExitStatus::Usage;
+    if (const ExitStatus opened = open(context, *named); opened != ExitStatus::Done)
+        return opened;
+    const ExitStatus status =
+        read(context, *named, context.say(QStringLiteral("Reading"), QStringLiteral("读取")));
+    named->close();
+    return status;
+}
+
+void keepBackup(CliContext& context, const RadioContents& contents)
+{
+    const BackupFolder::SaveOutcome saved =
+        BackupFolder::standard().save(SafeWriteRun::backupFile(context.workspace(), contents));
+    // The read itself went well: a backup that cannot be kept is only a warning.
+    if (!saved.saved())
+        context.error(SafeWriteText::backupNotSaved(saved, context.language()));
+    else
+        context.note(context.say(QStringLiteral("Backup saved: %1").arg(saved.path),
+                                 QStringLiteral("备份已保存：%1").arg(saved.path)));
+}
+
+ExitStatus checkWritable(CliContext& context, const QString& path)
+{
+    const Workspace& workspace = context.workspace();
+    const WritePlan plan = WritePlan::compose(workspace.table, workspace.words, workspace.settings,
+                                              workspace.bands.selectedText());
+    if (plan.sendable())
+        return ExitStatus::Done;
+    context.error(
+        QStringLiteral("%1: %2").arg(path, writeProblemText(plan.problems, context.language())));
+    return ExitStatus::FileProblem;
+}
+
+} // namespace RadioSteps

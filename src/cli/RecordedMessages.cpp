@@ -1,0 +1,25 @@
+#include "cli/RecordedMessages.h"
+
+bool RecordedMessages::showMessage(const QString&, int, int, int messageId)
+{
+    m_lastMessage = messageId;
+    // The only questions ask before emptying the data of a window the command line does
+    // not have; no is the answer that changes nothing.
+    return false;
+}
+
+void RecordedMessages::errorBox(const QString& text)
+{
+    m_lastError = text;
+}
+
+bool RecordedMessages::showAbout(const QString&, int)
+{
+    return true;
+}
+
+void RecordedMessages::clear()
+{
+    m_lastMessage = 0;
+    m_lastError.clear();
+}

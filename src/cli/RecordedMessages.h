@@ -1,0 +1,25 @@
+#pragma once
+
+#include "workspace/MessageLibrary.h"
+
+#include <QString>
+
+// The command line shows no boxes: the core's messages are kept here, and the command
+// that ran says in one line what failed and what to do.
+class RecordedMessages : public MessageLibrary
+{
+public:
+    bool showMessage(const QString& language, int theme, int titleId, int messageId) override;
+    void errorBox(const QString& text) override;
+    bool showAbout(const QString& language, int theme) override;
+
+    // The number of the last numbered message, 0 when none came.
+    int lastMessage() const { return m_lastMessage; }
+    // The text of the last error box, empty when none came.
+    const QString& lastError() const { return m_lastError; }
+    void clear();
+
+private:
+    int m_lastMessage = 0;
+    QString m_lastError;
+};

@@ -1,0 +1,67 @@
+#include "backups/ContentsDifference.h"
+#include "cli/ChannelFiles.h"
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+#include "cli/DifferenceLines.h"
+#include "cli/RadioSteps.h"
+#include "link/WritePlan.h"
+
+namespace {
+
+// What the radio would give back had the workspace been written to it: the texts as the
+// radio decodes them, so a file is compared by what it programs, not by its spelling.
+RadioContents asWritten(const Workspace& workspace)
+{
+    const WritePlan plan = WritePlan::compose(workspace.table, workspace.words, workspace.settings,
+                                              workspace.bands.selectedText());
+    return plan.sendable() ? plan.expectedReadBack(workspace.words) : workspace.radioContents();
+}
+
+} // namespace
+
+ExitStatus Commands::verify(CliContext& context)
+{
+    const QString path = context.line().files.at(0);
+    const ChannelFiles::Kind kind = ChannelFiles::kindOf(path);
+    if (kind == ChannelFiles::Kind::Unknown) {
+        context.error(ChannelFiles::unknownKindText(context, path));
+        return ExitStatus::FileProblem;
+    }
+    // The file is read before the radio, so a file that does not read costs no transfer; a
+    // channel list's rows need the radio's band, and are taken after the read.
+    const FileResult checked = kind == ChannelFiles::Kind::ChannelFile
+                                   ? ChannelFiles::load(context, path)
+                                   : ChannelFiles::checkChannelList(context, path);
+    if (!checked.ok()) {
+        context.error(checked.errorText());
+        return ExitStatus::FileProblem;
+    }
+    const RadioContents fromFile = asWritten(context.workspace());
+
+    if (const ExitStatus read = RadioSteps::readNamedPort(context); read != ExitStatus::Done)
+        return read;
+    const RadioContents inRadio = context.workspace().radioContents();
+
+    RadioContents expected = fromFile;
+    if (kind == ChannelFiles::Kind::ChannelList) {
+        // A list holds channels only: the settings and band are the radio's own.
+        if (const FileResult loaded = ChannelFiles::loadChannels(context, path); !loaded.ok()) {
+            context.error(loaded.errorText());
+            return ExitStatus::FileProblem;
+        }
+        expected = asWritten(context.workspace());
+        expected.settings = inRadio.settings;
+        expected.band = inRadio.band;
+    }
+
+    const QList<ContentsDifference> differences = compareContents(expected, inRadio);
+    const QString radio = context.say(QStringLiteral("the radio"), QStringLiteral("电台"));
+    for (const QString& line : differenceLines(differences, path, radio, context.language()))
+        context.out() << line << '\n';
+    if (differences.isEmpty()) {
+        context.note(context.say(QStringLiteral("The radio holds what %1 holds").arg(path),
+                                 QStringLiteral("电台内容与 %1 相同").arg(path)));
+        return ExitStatus::Done;
+    }
+    return ExitStatus::Differences;
+}

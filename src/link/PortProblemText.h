@@ -1,0 +1,22 @@
+#pragma once
+
+#include "link/PortDiagnosis.h"
+#include "workspace/Language.h"
+
+#include <QString>
+
+// What the user reads under the numbered port message: the cause found and what to do about
+// it, one function per cause, in either language.
+namespace PortProblemText {
+// The udev rule that keeps ModemManager away from the cable and lets dialout use it.
+inline const QString UdevRule = QStringLiteral("install/60-qv3307-cable.rules");
+
+QString cause(const PortDiagnosis& diagnosis, Language language);
+
+QString missingDevice(const QString& device, const QList<SerialDevice>& present, Language language);
+QString permissionDenied(const QString& device, Language language);
+QString heldByAnotherProcess(const QString& device, const std::optional<PortHolder>& holder,
+                             Language language);
+QString radioDidNotAnswer(const QString& device, Language language);
+QString notASerialPort(const QString& device, Language language);
+} // namespace PortProblemText

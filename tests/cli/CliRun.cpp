@@ -1,0 +1,73 @@
+#include "CliRun.h"
+
+#include <QDir>
+#include <QProcess>
+
+namespace {
+RadioMemory memoryOf(const QByteArray& image)
+{
+    RadioMemory memory;
+    memory.write(0, image);
+    return memory;
+}
+} // namespace
+
+QString CliRun::Outcome::firstLine(const QByteArray& bytes)
+{
+    return QString::fromUtf8(bytes).section(QLatin1Char('\n'), 0, 0);
+}
+
+CliRun::CliRun(const QByteArray& image) : m_radio(memoryOf(image)) {}
+
+bool CliRun::start()
+{
+    m_program.copyCompanionFiles();
+    if (!m_radio.start())
+        return false;
+    m_program.mapComPort(1, m_radio.slavePath());
+    QDir(m_home.path()).mkpath(QStringLiteral("scratch"));
+    return m_home.isValid() && m_program.exists(QStringLiteral("qv3307-cli"));
+}
+
+QString CliRun::backupFolder() const
+{
+    return m_home.filePath(QStringLiteral("data/qv3307/backups"));
+}
+
+QString CliRun::file(const QString& name) const
+{
+    return m_home.filePath(QStringLiteral("scratch/") + name);
+}
+
+QProcessEnvironment CliRun::environment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), m_home.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       m_home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
+    return environment;
+}
+
+CliRun::Outcome CliRun::run(const QStringList& arguments, const QByteArray& input,
+                            const QString& errorDevice) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.setWorkingDirectory(m_home.filePath(QStringLiteral("scratch")));
+    if (!errorDevice.isEmpty())
+        process.setStandardErrorFile(errorDevice, QIODevice::Append);
+    process.start(m_program.filePath(QStringLiteral("qv3307-cli")), arguments);
+    Outcome outcome;
+    if (!process.waitForStarted())
+        return outcome;
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        return outcome;
+    outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    outcome.out = process.readAllStandardOutput();
+    outcome.err = process.readAllStandardError();
+    return outcome;
+}
