@@ -37,6 +37,11 @@ QString cause(const PortDiagnosis& diagnosis, Language language)
     return notASerialPort(diagnosis.device, language);
 }
 
+Messenger::Cause causeOf(const PortDiagnosis& diagnosis)
+{
+    return [diagnosis](Language language) { return cause(diagnosis, language); };
+}
+
 QString missingDevice(const QString& device, const QList<SerialDevice>& present, Language language)
 {
     QStringList lines;
