@@ -19,6 +19,7 @@
 #include "service/PowerPage.h"
 #include "service/ServiceCommands.h"
 #include "workspace/LanguageStrings.h"
+#include "workspace/SettingsLocation.h"
 #include "workspace/WindowPlacement.h"
 
 #include <QAbstractSpinBox>
@@ -228,7 +229,8 @@ void MainWindow::restoreStoredChoices()
     m_workPages->showPage(m_channelPage);
     applySkin(m_workspace.themeIndex());
 
-    m_settingsFile = std::make_unique<SettingsFile>(m_platform.programFolder);
+    m_settingsFile = std::make_unique<SettingsFile>(
+        SettingsLocation::prepareFolder(m_platform.programFolder, m_platform.configFolder));
     const StoredChoices stored = StoredChoices::read(*m_settingsFile);
 
     m_link->setPortNumber(stored.port);

@@ -14,6 +14,9 @@ class MessageLibrary;
 struct Platform
 {
     QString programFolder; // where the executable and its companion files live
+    // The user's configuration folder, for settings the program folder cannot keep; empty:
+    // the system's ($XDG_CONFIG_HOME, or ~/.config).
+    QString configFolder;
     MessageLibrary* messages = nullptr;
     FileDialogs* fileDialogs = nullptr; // none: the main window shows the toolkit's own
     // The mouse position on the screen (the hover navigation asks for it).
