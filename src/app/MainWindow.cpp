@@ -40,7 +40,13 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
       m_platform(platform.withDesktopDefaults()), m_skins(platform.programFolder),
       m_messenger(*platform.messages, m_workspace,
                   [this](bool enabled) { setEnabledAroundBox(enabled); }),
-      m_localisation(m_workspace, platform.programFolder), m_devices(platform.programFolder),
+      m_localisation(m_workspace, platform.programFolder),
+      m_devices(platform.programFolder, QStringLiteral("/dev"), &m_portChoices),
+      m_portPageState(m_devices, m_portChoices,
+                      SerialDeviceList(platform.serialByIdFolder.isEmpty()
+                                           ? SerialDeviceList::ByIdFolder
+                                           : platform.serialByIdFolder,
+                                       platform.systemSerialPorts)),
       m_serialPort(std::make_unique<QtSerialPort>(m_devices)),
       m_link(std::make_unique<Link>(*m_serialPort, m_devices)),
       m_serviceCommands(std::make_unique<ServiceCommands>(*m_link, m_messenger))
@@ -105,7 +111,7 @@ void MainWindow::buildPages()
     m_channelPage = new ChannelPage(m_workspace.table, m_workspace.tones);
     m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
     m_powerPage = new PowerPage(*m_serviceCommands);
-    m_comPortPage = new ComPortPage(m_devices);
+    m_comPortPage = new ComPortPage(m_portPageState);
     m_languagePage = new LanguagePage;
     m_skinPage = new SkinPage;
     m_workPages->addPage(QStringLiteral("channelPage"), m_channelPage);
@@ -173,6 +179,14 @@ void MainWindow::connectActions()
             [this] { m_workPages->showPage(m_skinPage); });
 
     connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
+    connect(m_comPortPage, &ComPortPage::useRequested, this, [this](int port, int deviceIndex) {
+        m_portPageState.use(*m_settingsFile, port, deviceIndex);
+        m_comPortPage->refreshDevices();
+    });
+    connect(m_comPortPage, &ComPortPage::forgetRequested, this, [this](int port) {
+        m_portPageState.forget(*m_settingsFile, port);
+        m_comPortPage->refreshDevices();
+    });
     connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
     connect(m_menuPages->helpButton(), &IconButton::clicked, this, &MainWindow::openHelp);
     connect(m_menuPages->aboutButton(), &IconButton::clicked, this,
@@ -205,6 +219,11 @@ void MainWindow::connectLanguage()
     connect(&m_localisation, &Localisation::languageApplied, m_languagePage,
             &LanguagePage::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_skinPage, &SkinPage::applyCaptions);
+    // The page's own texts speak the checked language, as the message boxes do.
+    connect(&m_localisation, &Localisation::languageApplied, m_comPortPage,
+            [this] { m_comPortPage->setLanguage(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, m_comPortPage,
+            &ComPortPage::setLanguage);
 }
 
 void MainWindow::connectFileCommands(FileDialogs& dialogs)
@@ -233,8 +252,10 @@ void MainWindow::restoreStoredChoices()
         SettingsLocation::prepareFolder(m_platform.programFolder, m_platform.configFolder));
     const StoredChoices stored = StoredChoices::read(*m_settingsFile);
 
+    m_portChoices = ComPortChoices::read(*m_settingsFile, {1, 2, 3, 4, stored.port});
     m_link->setPortNumber(stored.port);
     m_comPortPage->checkPort(stored.port);
+    m_comPortPage->refreshDevices();
 
     const int skin = stored.skinIndex(Skins::Count);
     if (skin != m_workspace.themeIndex())

@@ -4,7 +4,9 @@
 #include "app/Platform.h"
 #include "app/ShortcutButtons.h"
 #include "app/Skins.h"
+#include "link/ComPortChoices.h"
 #include "link/ComPortDevices.h"
+#include "link/ComPortPageState.h"
 #include "link/Link.h"
 #include "link/ReadWriteDialog.h"
 #include "workspace/Localisation.h"
@@ -114,7 +116,9 @@ private:
     Skins m_skins;
     Messenger m_messenger;
     Localisation m_localisation;
+    ComPortChoices m_portChoices;
     ComPortDevices m_devices;
+    ComPortPageState m_portPageState;
     std::unique_ptr<SerialPort> m_serialPort;
     std::unique_ptr<Link> m_link;
     std::unique_ptr<ServiceCommands> m_serviceCommands;

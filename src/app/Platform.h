@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/SerialDeviceList.h"
+
 #include <QPoint>
 #include <QString>
 #include <QUrl>
@@ -21,6 +23,10 @@ struct Platform
     FileDialogs* fileDialogs = nullptr; // none: the main window shows the toolkit's own
     // The mouse position on the screen (the hover navigation asks for it).
     std::function<QPoint()> cursorPosition;
+    // Where the serial devices' stable names are, and the devices the system lists; empty:
+    // the machine's own.
+    QString serialByIdFolder;
+    SerialDeviceList::SystemPorts systemSerialPorts;
     // Opens a document with the desktop's viewer (the help); the result is not checked.
     std::function<void(const QUrl&)> openUrl;
 

@@ -54,6 +54,11 @@ void RunningProgram::start()
     if (m_options.scriptedMouse)
         platform.cursorPosition = [this] { return window->mapToGlobal(mouse); };
     platform.openUrl = [this](const QUrl& url) { openedUrls << url; };
+    // The serial devices present are the ones a test links into its own by-id folder, never
+    // the machine's.
+    platform.serialByIdFolder = serialByIdFolder();
+    platform.systemSerialPorts = [] { return QList<SerialDevice>(); };
+    platform.configFolder = folder.filePath("config");
     window = std::make_unique<MainWindow>(platform);
     if (m_themedBoxes)
         m_themedBoxes->setParentWindow(window.get());

@@ -60,6 +60,8 @@ struct RunningProgram
     // Closes the program, which writes qv3307.ini, and returns what the file then holds.
     QByteArray exitAndReadSettingsFile();
 
+    // Stands in for /dev/serial/by-id: a link made there is a cable plugged in.
+    QString serialByIdFolder() const { return folder.filePath("serial-by-id"); }
     // Whether the simulated radio is there, with COM1 leading to it.
     bool radioStarted() const { return m_radioStarted; }
     Workspace& workspace() { return window->workspace(); }
