@@ -2,6 +2,7 @@
 
 #include "app/ComPortPage.h"
 #include "app/ControlBar.h"
+#include "app/HelpWindow.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
 #include "app/MenuPages.h"
@@ -20,23 +21,29 @@
 #include "service/ServiceCommands.h"
 #include "workspace/LanguageStrings.h"
 #include "workspace/SettingsLocation.h"
+#include "workspace/ShellTexts.h"
 #include "workspace/WindowPlacement.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolButton>
 
 MainWindow::MainWindow(const Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    // Every decoration named, so that no window manager adds a maximise button to the
+    // fixed-size window.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
       m_platform(platform.withDesktopDefaults()), m_skins(platform.programFolder),
       m_messenger(*platform.messages, m_workspace,
                   [this](bool enabled) { setEnabledAroundBox(enabled); }),
@@ -189,6 +196,14 @@ void MainWindow::connectActions()
     });
     connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
     connect(m_menuPages->helpButton(), &IconButton::clicked, this, &MainWindow::openHelp);
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setObjectName(QStringLiteral("helpShortcut"));
+    helpKey->setContext(Qt::WindowShortcut);
+    connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
+    m_statusReportTimer.setSingleShot(true);
+    connect(&m_statusReportTimer, &QTimer::timeout, this, [this] {
+        m_statusPanel->setText(m_localisation.applied().string(LanguageString::StatusLine));
+    });
     connect(m_menuPages->aboutButton(), &IconButton::clicked, this,
             [this] { m_messenger.showAbout(); });
 }
@@ -224,6 +239,9 @@ void MainWindow::connectLanguage()
             [this] { m_comPortPage->setLanguage(m_workspace.checkedLanguage); });
     connect(&m_localisation, &Localisation::languageChecked, m_comPortPage,
             &ComPortPage::setLanguage);
+    connect(&m_localisation, &Localisation::languageApplied, this,
+            [this] { applyTooltips(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, this, &MainWindow::applyTooltips);
 }
 
 void MainWindow::connectFileCommands(FileDialogs& dialogs)
@@ -234,10 +252,16 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
                                        [editor] { editor->closeCellEditors(); });
     connect(m_menuPages->newButton(), &IconButton::clicked, this,
             [this] { m_fileCommands->newFile(); });
-    connect(m_menuPages->openButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->openFile(); });
-    connect(m_menuPages->saveButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->saveFile(); });
+    connect(m_menuPages->openButton(), &IconButton::clicked, this, [this] {
+        if (const std::optional<QString> path = m_fileCommands->openFile())
+            showStatusReport(
+                ShellTexts::openedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
+    });
+    connect(m_menuPages->saveButton(), &IconButton::clicked, this, [this] {
+        if (const std::optional<QString> path = m_fileCommands->saveFile())
+            showStatusReport(
+                ShellTexts::savedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
+    });
 }
 
 void MainWindow::restoreStoredChoices()
@@ -325,7 +349,8 @@ void MainWindow::checkLanguageButton(Language language)
 
 void MainWindow::applyCaptions(const LanguageTable& table)
 {
-    m_statusPanel->setText(table.string(LanguageString::StatusLine));
+    if (!m_statusReportTimer.isActive())
+        m_statusPanel->setText(table.string(LanguageString::StatusLine));
     if (m_readWriteDialog)
         m_readWriteDialog->applyCaptions(table);
 }
@@ -342,6 +367,18 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
             &ReadWriteCommands::readCommand);
     connect(m_menuPages->writeButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::writeCommand);
+    ReadWriteSession* session = &commands->session();
+    connect(session, &ReadWriteSession::finished, this,
+            [this, session](RadioExchange::Result result) {
+                if (result != RadioExchange::Result::Done)
+                    return;
+                const Language language = m_workspace.checkedLanguage;
+                const int channels = programmedChannels();
+                const int port = m_link->portNumber();
+                showStatusReport(session->procedure() == ReadWriteSession::Read
+                                     ? ShellTexts::readReport(channels, port, language)
+                                     : ShellTexts::writtenReport(channels, port, language));
+            });
 }
 
 void MainWindow::showMenuPages(HoverNavigation::Menu menu)
@@ -419,5 +456,40 @@ void MainWindow::openHelp()
     const QString name = m_workspace.checkedLanguage == Language::Chinese
                              ? QStringLiteral("help/qv3307-help.zh.html")
                              : QStringLiteral("help/qv3307-help.html");
-    m_platform.openUrl(QUrl::fromLocalFile(QDir(m_platform.programFolder).filePath(name)));
+    const QUrl manual = QUrl::fromLocalFile(QDir(m_platform.programFolder).filePath(name));
+    const QPointer<MainWindow> alive(this);
+    m_platform.openUrl(manual, [alive, manual] {
+        if (alive)
+            alive->showHelpWindow(manual);
+    });
+}
+
+void MainWindow::showHelpWindow(const QUrl& manual)
+{
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(this);
+    m_helpWindow->showManual(manual);
+}
+
+void MainWindow::applyTooltips(Language language)
+{
+    m_menuPages->applyTooltips(language);
+    using T = ShellTexts::Tip;
+    const T menus[] = {T::FileMenu, T::ProgramMenu, T::OptionsMenu, T::HelpMenu};
+    for (int menu = 0; menu < ControlBar::MenuCount; ++menu)
+        m_controlBar->menuButton(menu)->setToolTip(ShellTexts::tooltip(menus[menu], language));
+}
+
+void MainWindow::showStatusReport(const QString& text)
+{
+    m_statusPanel->setText(text);
+    m_statusReportTimer.start(ShellTexts::ReportMs);
+}
+
+int MainWindow::programmedChannels() const
+{
+    int channels = 0;
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        channels += m_workspace.table.isEmptyChannel(row) ? 0 : 1;
+    return channels;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HelpWindow.h"
 #include "app/HoverNavigation.h"
 #include "app/Platform.h"
 #include "app/ShortcutButtons.h"
@@ -15,6 +16,7 @@
 #include "workspace/Workspace.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -73,9 +75,11 @@ public:
     SettingsPage* settingsPage() const { return m_settingsPage; }
     PowerPage* powerPage() const { return m_powerPage; }
     ComPortPage* comPortPage() const { return m_comPortPage; }
+    // The program's own help window, once it has been needed.
+    HelpWindow* helpWindow() const { return m_helpWindow; }
+    QLabel* statusPanel() const { return m_statusPanel; }
     LanguagePage* languagePage() const { return m_languagePage; }
     SkinPage* skinPage() const { return m_skinPage; }
-    QLabel* statusPanel() const { return m_statusPanel; }
 
     // The read/write dialog, created after this window, takes its captions from the
     // language as the pages do; the read and write icons open it.
@@ -106,6 +110,12 @@ private:
     void showMenuPages(HoverNavigation::Menu menu);
     void runShortcut(ShortcutButtons::Shortcut shortcut);
     void openHelp();
+    // The manual in a window of the program's own, for a desktop that cannot show it.
+    void showHelpWindow(const QUrl& manual);
+    void applyTooltips(Language language);
+    // Says what a command did for a few seconds, then the usual status text comes back.
+    void showStatusReport(const QString& text);
+    int programmedChannels() const;
     void applySkin(int index);
     void choosePort(int portNumber);
     void checkLanguageButton(Language language);
@@ -142,6 +152,8 @@ private:
     LanguagePage* m_languagePage = nullptr;
     SkinPage* m_skinPage = nullptr;
     QLabel* m_statusPanel = nullptr;
+    QTimer m_statusReportTimer;
+    QPointer<HelpWindow> m_helpWindow;
 
     // Goes before the widgets it drives; they hold it through a QPointer, so the focus
     // events of the window's teardown find it gone rather than dangling.

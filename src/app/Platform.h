@@ -27,8 +27,10 @@ struct Platform
     // the machine's own.
     QString serialByIdFolder;
     SerialDeviceList::SystemPorts systemSerialPorts;
-    // Opens a document with the desktop's viewer (the help); the result is not checked.
-    std::function<void(const QUrl&)> openUrl;
+    // Opens a document with the desktop's viewer (the help), and calls `failed` (perhaps
+    // later) when the desktop cannot show it.
+    using OpenFailed = std::function<void()>;
+    std::function<void(const QUrl&, const OpenFailed& failed)> openUrl;
 
     // The real mouse and desktop, for whatever the caller left empty.
     Platform withDesktopDefaults() const;

@@ -47,28 +47,35 @@ void FileCommands::newFile()
     closeCellEditors();
 }
 
-void FileCommands::openFile()
+std::optional<QString> FileCommands::openFile()
 {
     FileResult result = FileResult::done();
+    std::optional<QString> path;
     {
         const LoadingHeld loading(m_workspace.editor);
         closeCellEditors();
-        const std::optional<QString> path = m_dialogs.openPath();
+        path = m_dialogs.openPath();
         if (!path)
-            return;
+            return std::nullopt;
         result = ChannelFileReader(m_workspace, m_localisation).readFile(*path);
     }
-    if (!result.ok())
+    if (!result.ok()) {
         m_messenger.errorBox(result.errorText());
+        return std::nullopt;
+    }
+    return path;
 }
 
-void FileCommands::saveFile()
+std::optional<QString> FileCommands::saveFile()
 {
     closeCellEditors();
     const std::optional<QString> path = m_dialogs.savePath();
     if (!path)
-        return;
+        return std::nullopt;
     const FileResult result = ChannelFileWriter(m_workspace).writeFile(*path);
-    if (!result.ok())
+    if (!result.ok()) {
         m_messenger.errorBox(result.errorText());
+        return std::nullopt;
+    }
+    return path;
 }

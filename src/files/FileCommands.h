@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
+#include <optional>
 
 class FileDialogs;
 class Localisation;
@@ -25,9 +28,10 @@ public:
     // Reads a channel file, replacing channels and settings without a question, once the
     // whole file has converted; a file that does not changes nothing. The band box stays
     // quiet throughout: loading is held for the whole command.
-    void openFile();
-    // Writes the data as it stands to a channel file.
-    void saveFile();
+    // Returns the file read, when one was.
+    std::optional<QString> openFile();
+    // Writes the data as it stands to a channel file; returns the file written, when one was.
+    std::optional<QString> saveFile();
 
 private:
     void closeCellEditors();

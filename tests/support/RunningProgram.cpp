@@ -53,7 +53,11 @@ void RunningProgram::start()
     platform.fileDialogs = &fileDialogs;
     if (m_options.scriptedMouse)
         platform.cursorPosition = [this] { return window->mapToGlobal(mouse); };
-    platform.openUrl = [this](const QUrl& url) { openedUrls << url; };
+    platform.openUrl = [this](const QUrl& url, const Platform::OpenFailed& failed) {
+        openedUrls << url;
+        if (!desktopOpensUrls && failed)
+            failed();
+    };
     // The serial devices present are the ones a test links into its own by-id folder, never
     // the machine's.
     platform.serialByIdFolder = serialByIdFolder();

@@ -75,6 +75,8 @@ struct RunningProgram
     // Where the mouse is, in the window's client coordinates (with a scripted mouse).
     QPoint mouse;
     QList<QUrl> openedUrls;
+    // Whether the desktop can show the documents the program opens (there is a browser).
+    bool desktopOpensUrls = true;
     std::unique_ptr<MainWindow> window;
     // A child of the window, gone with it.
     QPointer<ReadWriteDialog> dialog;
