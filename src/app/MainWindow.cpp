@@ -358,6 +358,7 @@ void MainWindow::applyCaptions(const LanguageTable& table)
 void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
 {
     m_readWriteDialog = &dialog;
+    applyTooltips(m_workspace.checkedLanguage);
     if (m_localisation.hasApplied())
         dialog.applyCaptions(m_localisation.applied());
     // Lives with the dialog, which it drives.
@@ -478,6 +479,21 @@ void MainWindow::applyTooltips(Language language)
     const T menus[] = {T::FileMenu, T::ProgramMenu, T::OptionsMenu, T::HelpMenu};
     for (int menu = 0; menu < ControlBar::MenuCount; ++menu)
         m_controlBar->menuButton(menu)->setToolTip(ShellTexts::tooltip(menus[menu], language));
+    const std::pair<QAbstractButton*, T> buttons[] = {
+        {m_powerPage->readButton(), T::CalibrationRead},
+        {m_powerPage->writeButton(), T::CalibrationWrite},
+        {m_powerPage->agingButton(), T::AgingTest},
+        {m_comPortPage->useButton(), T::UseDevice},
+        {m_comPortPage->forgetButton(), T::ForgetDevice},
+    };
+    for (const auto& [button, tip] : buttons)
+        button->setToolTip(ShellTexts::tooltip(tip, language));
+    if (m_readWriteDialog) {
+        m_readWriteDialog->startButton()->setToolTip(
+            ShellTexts::tooltip(T::StartTransfer, language));
+        m_readWriteDialog->exitButton()->setToolTip(
+            ShellTexts::tooltip(T::CloseTransfer, language));
+    }
 }
 
 void MainWindow::showStatusReport(const QString& text)

@@ -31,6 +31,16 @@ constexpr TipText Tips[] = {
     {T::Skin, "Choose the skin", "选择皮肤"},
     {T::Help, "Open the manual (F1)", "打开使用手册 (F1)"},
     {T::About, "About this program", "关于本程序"},
+    {T::StartTransfer, "Start the transfer with the radio", "开始与电台传输"},
+    {T::CloseTransfer, "Close this window and free the port", "关闭此窗口并释放端口"},
+    {T::CalibrationRead, "Read the power calibration from the radio", "从电台读取功率校准"},
+    {T::CalibrationWrite, "Write the power calibration to the radio (after a read)",
+     "把功率校准写入电台（须先读取）"},
+    {T::AgingTest, "Start the radio's aging test", "启动电台的老化测试"},
+    {T::UseDevice, "Tie the checked COM port to the selected device, kept by its stable name",
+     "把选中的通信端口绑定到所选设备（按固定名称保存）"},
+    {T::ForgetDevice, "Forget the device tied to the checked COM port",
+     "取消选中的通信端口所绑定的设备"},
 };
 
 bool english(Language language)

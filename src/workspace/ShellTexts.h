@@ -29,6 +29,13 @@ enum class Tip {
     Skin,
     Help,
     About,
+    StartTransfer,   // the read/write window's start button
+    CloseTransfer,   // and its close button
+    CalibrationRead, // the service page's buttons
+    CalibrationWrite,
+    AgingTest,
+    UseDevice, // the COM Port page's buttons
+    ForgetDevice,
 };
 
 // "Read the radio (Alt+R)": what the control does and its shortcut.

@@ -55,15 +55,6 @@ ComPortPage* showPortPage(RunningProgram& program)
     return page;
 }
 
-void readTheRadio(RunningProgram& program)
-{
-    emit program.window->menuPages()->readButton()->clicked();
-    QVERIFY(program.dialog->isVisible());
-    QTest::mouseClick(program.dialog->startButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!program.dialog->session()->running(), 30'000);
-    QTest::mouseClick(program.dialog->exitButton(), Qt::LeftButton);
-}
-
 } // namespace
 
 void TestComPortPage::listFollowsPlugAndUnplug()
@@ -122,7 +113,7 @@ void TestComPortPage::useForComTwoCarriesAReadAndSurvivesARestart()
     QVERIFY(program.folder.readFile("qv3307.ini")
                 .contains("com2device=" + cablePath(program).toUtf8()));
 
-    readTheRadio(program);
+    program.readOrWrite(program.window->menuPages()->readButton());
     QVERIFY(program.messages.boxes.isEmpty());
     QCOMPARE(program.row(1), SampleRadio::rowTexts(1));
 
@@ -132,7 +123,7 @@ void TestComPortPage::useForComTwoCarriesAReadAndSurvivesARestart()
     QVERIFY(page);
     QVERIFY(page->portButton(2)->isChecked());
     QVERIFY(page->portLineText(2).contains(program.radio.slavePath()));
-    readTheRadio(program);
+    program.readOrWrite(program.window->menuPages()->readButton());
     QVERIFY(program.messages.boxes.isEmpty());
     QCOMPARE(program.row(16), SampleRadio::rowTexts(16));
 

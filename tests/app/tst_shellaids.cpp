@@ -1,3 +1,4 @@
+#include "app/ComPortPage.h"
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "app/IconButton.h"
@@ -6,6 +7,7 @@
 #include "app/MenuPages.h"
 #include "link/ReadWriteDialog.h"
 #include "link/ReadWriteSession.h"
+#include "service/PowerPage.h"
 #include "workspace/ShellTexts.h"
 
 #include "support/RunningProgram.h"
@@ -39,15 +41,6 @@ namespace {
 bool exposed(RunningProgram& program)
 {
     return QTest::qWaitForWindowExposed(program.window.get());
-}
-
-void readOrWrite(RunningProgram& program, IconButton* command)
-{
-    emit command->clicked();
-    QVERIFY(program.dialog->isVisible());
-    QTest::mouseClick(program.dialog->startButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!program.dialog->session()->running(), 30'000);
-    QTest::mouseClick(program.dialog->exitButton(), Qt::LeftButton);
 }
 
 QList<std::pair<QString, IconButton*>> iconButtons(MenuPages* menus)
@@ -109,6 +102,17 @@ void TestShellAids::iconsNameTheirShortcut()
     }
     for (int menu = 0; menu < ControlBar::MenuCount; ++menu)
         QVERIFY(!program.window->controlBar()->menuButton(menu)->toolTip().isEmpty());
+    const QAbstractButton* buttons[] = {
+        program.dialog->startButton(),
+        program.dialog->exitButton(),
+        program.window->powerPage()->readButton(),
+        program.window->powerPage()->writeButton(),
+        program.window->powerPage()->agingButton(),
+        program.window->comPortPage()->useButton(),
+        program.window->comPortPage()->forgetButton(),
+    };
+    for (const QAbstractButton* other : buttons)
+        QVERIFY2(!other->toolTip().isEmpty(), qPrintable(other->objectName()));
 }
 
 void TestShellAids::helpOpensWithoutABrowser_data()
@@ -164,13 +168,13 @@ void TestShellAids::statusBarReportsEachCommand()
     const QString usual = status->text();
     MenuPages* menus = program.window->menuPages();
 
-    readOrWrite(program, menus->readButton());
+    program.readOrWrite(menus->readButton());
     const int programmed = int(SampleRadio::channels().size());
     QCOMPARE(status->text(), QString("Read %1 channels from COM1").arg(programmed));
     // The usual text comes back by itself.
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), usual, ShellTexts::ReportMs + 3000);
 
-    readOrWrite(program, menus->writeButton());
+    program.readOrWrite(menus->writeButton());
     QCOMPARE(status->text(), QString("Wrote %1 channels to COM1").arg(programmed));
 
     const QString file = program.folder.filePath("example.F19");

@@ -117,20 +117,12 @@ void TestPortCauses::causeStandsUnderTheMessage()
     }
 
     MenuPages* menu = program.window->menuPages();
-    const auto readOrWrite = [&program](IconButton* command) {
-        emit command->clicked();
-        if (!program.dialog->isVisible())
-            return;
-        QTest::mouseClick(program.dialog->startButton(), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!program.dialog->session()->running(), 30'000);
-        QTest::mouseClick(program.dialog->exitButton(), Qt::LeftButton);
-    };
     switch (procedure) {
     case Procedure::Read:
-        readOrWrite(menu->readButton());
+        program.readOrWrite(menu->readButton());
         break;
     case Procedure::Write:
-        readOrWrite(menu->writeButton());
+        program.readOrWrite(menu->writeButton());
         break;
     case Procedure::CalibrationRead:
         program.window->serviceCommands().readCalibration();

@@ -1,6 +1,10 @@
 #include "support/RunningProgram.h"
 
 #include "app/Platform.h"
+#include "link/ReadWriteSession.h"
+
+#include <QPushButton>
+#include <QTest>
 
 ProgramOptions ProgramOptions::withRadio(const QByteArray& image, const RadioFaults& faults,
                                          Language language)
@@ -83,6 +87,16 @@ QByteArray RunningProgram::exitAndReadSettingsFile()
 {
     stop();
     return folder.readFile("qv3307.ini");
+}
+
+void RunningProgram::readOrWrite(IconButton* command)
+{
+    emit command->clicked();
+    if (!dialog->isVisible())
+        return; // the command stopped before the dialog (the port was not usable)
+    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->session()->running(), 30'000);
+    QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
 }
 
 QStringList RunningProgram::row(int row)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/Skins.h"
 #include "app/ThemedMessageBoxes.h"
@@ -65,6 +66,9 @@ struct RunningProgram
     // Whether the simulated radio is there, with COM1 leading to it.
     bool radioStarted() const { return m_radioStarted; }
     Workspace& workspace() { return window->workspace(); }
+    // Runs a read or a write the way the user does: the command, then (when the dialog came
+    // up) its start button, waiting for the run to end, then its close button.
+    void readOrWrite(IconButton* command);
     // The eight field texts of a row.
     QStringList row(int row);
 
