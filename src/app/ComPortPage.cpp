@@ -93,7 +93,7 @@ void ComPortPage::refreshDevices()
         const QSignalBlocker quiet(m_deviceList);
         m_deviceList->clear();
         for (const SerialDevice& device : m_state.presentDevices())
-            m_deviceList->addItem(ComPortPageState::deviceLine(device));
+            m_deviceList->addItem(device.nameAndLabel());
         const QList<QListWidgetItem*> same = m_deviceList->findItems(selected, Qt::MatchExactly);
         if (!same.isEmpty())
             m_deviceList->setCurrentItem(same.front());

@@ -17,11 +17,6 @@ bool ComPortPageState::refresh()
     return true;
 }
 
-QString ComPortPageState::deviceLine(const SerialDevice& device)
-{
-    return QStringLiteral("%1 — %2").arg(device.name(), device.label());
-}
-
 QString ComPortPageState::portLine(int portNumber, Language language) const
 {
     const ComPortDevices::Resolution resolved = m_devices.resolve(portNumber);

@@ -28,8 +28,6 @@ public:
 
     // "→ /dev/ttyUSB0 — CP2102 ... (10c4:ea60)"; a device that is not there is marked.
     QString portLine(int portNumber, Language language) const;
-    // A device list line: the device's stable name (or path) and its label.
-    static QString deviceLine(const SerialDevice& device);
 
     // The one USB-serial cable present, while the port has no device chosen.
     std::optional<SerialDevice> suggestion(int portNumber) const;
