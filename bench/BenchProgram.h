@@ -15,7 +15,7 @@ RadioMemory programmedRadio();
 // A box means the exchange failed; a measurement then says so instead of a figure.
 struct CountingMessages : MessageLibrary
 {
-    bool showMessage(const QString&, int, int, int) override
+    bool showMessage(const QString&, int, int, int, const QString&) override
     {
         ++boxes;
         return true;

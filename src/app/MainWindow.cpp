@@ -2,6 +2,7 @@
 
 #include "app/ComPortPage.h"
 #include "app/ControlBar.h"
+#include "app/HelpWindow.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
 #include "app/MenuPages.h"
@@ -23,6 +24,8 @@
 #include "service/PowerPage.h"
 #include "service/ServiceCommands.h"
 #include "workspace/LanguageStrings.h"
+#include "workspace/SettingsLocation.h"
+#include "workspace/ShellTexts.h"
 #include "workspace/WindowPlacement.h"
 
 #include <QAbstractSpinBox>
@@ -31,21 +34,34 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolButton>
 
+#include <utility>
+
 MainWindow::MainWindow(const Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    // Every decoration named, so that no window manager adds a maximise button to the
+    // fixed-size window.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
       m_platform(platform.withDesktopDefaults()), m_skins(platform.programFolder),
       m_messenger(*platform.messages, m_workspace,
                   [this](bool enabled) { setEnabledAroundBox(enabled); }),
-      m_localisation(m_workspace, platform.programFolder), m_devices(platform.programFolder),
+      m_localisation(m_workspace, platform.programFolder),
+      m_devices(platform.programFolder, QStringLiteral("/dev"), &m_portChoices),
+      m_portPageState(m_devices, m_portChoices,
+                      SerialDeviceList(platform.serialByIdFolder.isEmpty()
+                                           ? SerialDeviceList::ByIdFolder
+                                           : platform.serialByIdFolder,
+                                       platform.systemSerialPorts)),
       m_serialPort(std::make_unique<QtSerialPort>(m_devices)),
       m_link(std::make_unique<Link>(*m_serialPort, m_devices)),
       m_serviceCommands(std::make_unique<ServiceCommands>(*m_link, m_messenger))
@@ -127,7 +143,7 @@ void MainWindow::buildPages()
     m_channelPage = new ChannelPage(m_workspace.table, m_workspace.tones);
     m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
     m_powerPage = new PowerPage(*m_serviceCommands);
-    m_comPortPage = new ComPortPage(m_devices);
+    m_comPortPage = new ComPortPage(m_portPageState);
     m_languagePage = new LanguagePage;
     m_skinPage = new SkinPage;
     m_workPages->addPage(QStringLiteral("channelPage"), m_channelPage);
@@ -195,8 +211,24 @@ void MainWindow::connectActions()
             [this] { m_workPages->showPage(m_skinPage); });
 
     connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
+    connect(m_comPortPage, &ComPortPage::useRequested, this, [this](int port, int deviceIndex) {
+        m_portPageState.use(*m_settingsFile, port, deviceIndex);
+        m_comPortPage->refreshDevices();
+    });
+    connect(m_comPortPage, &ComPortPage::forgetRequested, this, [this](int port) {
+        m_portPageState.forget(*m_settingsFile, port);
+        m_comPortPage->refreshDevices();
+    });
     connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
     connect(m_menuPages->helpButton(), &IconButton::clicked, this, &MainWindow::openHelp);
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setObjectName(QStringLiteral("helpShortcut"));
+    helpKey->setContext(Qt::WindowShortcut);
+    connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
+    m_statusReportTimer.setSingleShot(true);
+    connect(&m_statusReportTimer, &QTimer::timeout, this, [this] {
+        m_statusPanel->setText(m_localisation.applied().string(LanguageString::StatusLine));
+    });
     connect(m_menuPages->aboutButton(), &IconButton::clicked, this,
             [this] { m_messenger.showAbout(); });
 }
@@ -227,6 +259,14 @@ void MainWindow::connectLanguage()
     connect(&m_localisation, &Localisation::languageApplied, m_languagePage,
             &LanguagePage::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_skinPage, &SkinPage::applyCaptions);
+    // The page's own texts speak the checked language, as the message boxes do.
+    connect(&m_localisation, &Localisation::languageApplied, m_comPortPage,
+            [this] { m_comPortPage->setLanguage(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, m_comPortPage,
+            &ComPortPage::setLanguage);
+    connect(&m_localisation, &Localisation::languageApplied, this,
+            [this] { applyTooltips(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, this, &MainWindow::applyTooltips);
 }
 
 void MainWindow::connectFileCommands(FileDialogs& dialogs)
@@ -237,10 +277,16 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
                                        [editor] { editor->closeCellEditors(); });
     connect(m_menuPages->newButton(), &IconButton::clicked, this,
             [this] { m_fileCommands->newFile(); });
-    connect(m_menuPages->openButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->openFile(); });
-    connect(m_menuPages->saveButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->saveFile(); });
+    connect(m_menuPages->openButton(), &IconButton::clicked, this, [this] {
+        if (const std::optional<QString> path = m_fileCommands->openFile())
+            showStatusReport(
+                ShellTexts::openedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
+    });
+    connect(m_menuPages->saveButton(), &IconButton::clicked, this, [this] {
+        if (const std::optional<QString> path = m_fileCommands->saveFile())
+            showStatusReport(
+                ShellTexts::savedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
+    });
 }
 
 void MainWindow::connectEditing()
@@ -287,11 +333,14 @@ void MainWindow::restoreStoredChoices()
     m_workPages->showPage(m_channelPage);
     applySkin(m_workspace.themeIndex());
 
-    m_settingsFile = std::make_unique<SettingsFile>(m_platform.programFolder);
+    m_settingsFile = std::make_unique<SettingsFile>(
+        SettingsLocation::prepareFolder(m_platform.programFolder, m_platform.configFolder));
     const StoredChoices stored = StoredChoices::read(*m_settingsFile);
 
+    m_portChoices = ComPortChoices::read(*m_settingsFile, {1, 2, 3, 4, stored.port});
     m_link->setPortNumber(stored.port);
     m_comPortPage->checkPort(stored.port);
+    m_comPortPage->refreshDevices();
 
     const int skin = stored.skinIndex(Skins::Count);
     if (skin != m_workspace.themeIndex())
@@ -361,7 +410,8 @@ void MainWindow::checkLanguageButton(Language language)
 
 void MainWindow::applyCaptions(const LanguageTable& table)
 {
-    m_statusPanel->setText(table.string(LanguageString::StatusLine));
+    if (!m_statusReportTimer.isActive())
+        m_statusPanel->setText(table.string(LanguageString::StatusLine));
     if (m_readWriteDialog)
         m_readWriteDialog->applyCaptions(table);
 }
@@ -374,16 +424,31 @@ void MainWindow::showStatus(const QString& text)
 void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
 {
     m_readWriteDialog = &dialog;
+    applyTooltips(m_workspace.checkedLanguage);
     if (m_localisation.hasApplied())
         dialog.applyCaptions(m_localisation.applied());
     // Lives with the dialog, which it drives.
     auto* commands = new ReadWriteCommands(dialog, *this, m_workspace, *m_link, m_messenger,
                                            *m_channelEditor, m_localisation, *m_settingsFile,
-                                           [this](const QString& text) { showStatus(text); });
+                                           [this](const QString& note) { m_transferNote = note; });
     connect(m_menuPages->readButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::readCommand);
     connect(m_menuPages->writeButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::writeCommand);
+    ReadWriteSession* session = &commands->session();
+    connect(session, &ReadWriteSession::finished, this,
+            [this, session](RadioExchange::Result result) {
+                const QString note = std::exchange(m_transferNote, QString());
+                if (result != RadioExchange::Result::Done)
+                    return;
+                const Language language = m_workspace.checkedLanguage;
+                const int channels = programmedChannels();
+                const int port = m_link->portNumber();
+                const QString report = session->procedure() == ReadWriteSession::Read
+                                           ? ShellTexts::readReport(channels, port, language)
+                                           : ShellTexts::writtenReport(channels, port, language);
+                showStatusReport(ShellTexts::withNote(report, note));
+            });
 }
 
 void MainWindow::showMenuPages(HoverNavigation::Menu menu)
@@ -461,5 +526,55 @@ void MainWindow::openHelp()
     const QString name = m_workspace.checkedLanguage == Language::Chinese
                              ? QStringLiteral("help/qv3307-help.zh.html")
                              : QStringLiteral("help/qv3307-help.html");
-    m_platform.openUrl(QUrl::fromLocalFile(QDir(m_platform.programFolder).filePath(name)));
+    const QUrl manual = QUrl::fromLocalFile(QDir(m_platform.programFolder).filePath(name));
+    const QPointer<MainWindow> alive(this);
+    m_platform.openUrl(manual, [alive, manual] {
+        if (alive)
+            alive->showHelpWindow(manual);
+    });
+}
+
+void MainWindow::showHelpWindow(const QUrl& manual)
+{
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(this);
+    m_helpWindow->showManual(manual);
+}
+
+void MainWindow::applyTooltips(Language language)
+{
+    m_menuPages->applyTooltips(language);
+    using T = ShellTexts::Tip;
+    const T menus[] = {T::FileMenu, T::ProgramMenu, T::OptionsMenu, T::HelpMenu};
+    for (int menu = 0; menu < ControlBar::MenuCount; ++menu)
+        m_controlBar->menuButton(menu)->setToolTip(ShellTexts::tooltip(menus[menu], language));
+    const std::pair<QAbstractButton*, T> buttons[] = {
+        {m_powerPage->readButton(), T::CalibrationRead},
+        {m_powerPage->writeButton(), T::CalibrationWrite},
+        {m_powerPage->agingButton(), T::AgingTest},
+        {m_comPortPage->useButton(), T::UseDevice},
+        {m_comPortPage->forgetButton(), T::ForgetDevice},
+    };
+    for (const auto& [button, tip] : buttons)
+        button->setToolTip(ShellTexts::tooltip(tip, language));
+    if (m_readWriteDialog) {
+        m_readWriteDialog->startButton()->setToolTip(
+            ShellTexts::tooltip(T::StartTransfer, language));
+        m_readWriteDialog->exitButton()->setToolTip(
+            ShellTexts::tooltip(T::CloseTransfer, language));
+    }
+}
+
+void MainWindow::showStatusReport(const QString& text)
+{
+    m_statusPanel->setText(text);
+    m_statusReportTimer.start(ShellTexts::ReportMs);
+}
+
+int MainWindow::programmedChannels() const
+{
+    int channels = 0;
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        channels += m_workspace.table.isEmptyChannel(row) ? 0 : 1;
+    return channels;
 }

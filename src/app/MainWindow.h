@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/HelpWindow.h"
 #include "app/HoverNavigation.h"
 #include "app/Platform.h"
 #include "app/ShortcutButtons.h"
 #include "app/Skins.h"
+#include "link/ComPortChoices.h"
 #include "link/ComPortDevices.h"
+#include "link/ComPortPageState.h"
 #include "link/Link.h"
 #include "link/ReadWriteDialog.h"
 #include "workspace/Localisation.h"
@@ -13,6 +16,7 @@
 #include "workspace/Workspace.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -72,9 +76,11 @@ public:
     SettingsPage* settingsPage() const { return m_settingsPage; }
     PowerPage* powerPage() const { return m_powerPage; }
     ComPortPage* comPortPage() const { return m_comPortPage; }
+    // The program's own help window, once it has been needed.
+    HelpWindow* helpWindow() const { return m_helpWindow; }
+    QLabel* statusPanel() const { return m_statusPanel; }
     LanguagePage* languagePage() const { return m_languagePage; }
     SkinPage* skinPage() const { return m_skinPage; }
-    QLabel* statusPanel() const { return m_statusPanel; }
 
     // The read/write dialog, created after this window, takes its captions from the
     // language as the pages do; the read and write icons open it.
@@ -108,6 +114,12 @@ private:
     void showMenuPages(HoverNavigation::Menu menu);
     void runShortcut(ShortcutButtons::Shortcut shortcut);
     void openHelp();
+    // The manual in a window of the program's own, for a desktop that cannot show it.
+    void showHelpWindow(const QUrl& manual);
+    void applyTooltips(Language language);
+    // Says what a command did for a few seconds, then the usual status text comes back.
+    void showStatusReport(const QString& text);
+    int programmedChannels() const;
     void applySkin(int index);
     void choosePort(int portNumber);
     void checkLanguageButton(Language language);
@@ -122,7 +134,9 @@ private:
     Skins m_skins;
     Messenger m_messenger;
     Localisation m_localisation;
+    ComPortChoices m_portChoices;
     ComPortDevices m_devices;
+    ComPortPageState m_portPageState;
     std::unique_ptr<SerialPort> m_serialPort;
     std::unique_ptr<Link> m_link;
     std::unique_ptr<ServiceCommands> m_serviceCommands;
@@ -146,6 +160,10 @@ private:
     LanguagePage* m_languagePage = nullptr;
     SkinPage* m_skinPage = nullptr;
     QLabel* m_statusPanel = nullptr;
+    QTimer m_statusReportTimer;
+    // What came of the running read's or write's backup or check, for its status report.
+    QString m_transferNote;
+    QPointer<HelpWindow> m_helpWindow;
 
     // Goes before the widgets it drives; they hold it through a QPointer, so the focus
     // events of the window's teardown find it gone rather than dangling.

@@ -1,5 +1,7 @@
 #include "app/MenuPages.h"
 
+#include "workspace/ShellTexts.h"
+
 #include "app/IconButton.h"
 #include "workspace/BuiltInLanguages.h"
 #include "workspace/LanguageStrings.h"
@@ -80,6 +82,23 @@ void MenuPages::applyCaptions(const LanguageTable& table)
     };
     for (const auto& [button, number] : captions)
         button->setCaption(table.string(number));
+}
+
+void MenuPages::applyTooltips(Language language)
+{
+    using T = ShellTexts::Tip;
+    const std::pair<IconButton*, T> tips[] = {
+        {m_new, T::New},           {m_open, T::Open},         {m_save, T::Save},
+        {m_exit, T::Exit},         {m_read, T::Read},         {m_write, T::Write},
+        {m_channels, T::Channels}, {m_settings, T::Settings}, {m_power, T::PowerAdjust},
+        {m_comPort, T::ComPort},   {m_language, T::Language}, {m_skin, T::Skin},
+        {m_help, T::Help},         {m_about, T::About},
+    };
+    for (const auto& [button, tip] : tips) {
+        const QString text = ShellTexts::tooltip(tip, language);
+        button->setToolTip(text);
+        button->button()->setToolTip(text);
+    }
 }
 
 QWidget* MenuPages::addMenuPage(const QString& name)

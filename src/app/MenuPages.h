@@ -2,6 +2,8 @@
 
 #include "app/PageControl.h"
 
+#include "workspace/Language.h"
+
 class IconButton;
 class LanguageTable;
 
@@ -35,6 +37,8 @@ public:
     IconButton* aboutButton() const { return m_about; }
 
     void applyCaptions(const LanguageTable& table);
+    // Each icon's tooltip: what it does and its shortcut.
+    void applyTooltips(Language language);
 
 private:
     QWidget* addMenuPage(const QString& name);

@@ -5,6 +5,9 @@
 #include "backups/SafeWriteText.h"
 #include "channels/ChannelEditor.h"
 #include "files/ChannelFileWriter.h"
+#include "link/Link.h"
+#include "link/PortDiagnostics.h"
+#include "link/PortProblemText.h"
 #include "link/ReadProcedure.h"
 #include "link/ReadWriteDialog.h"
 #include "link/WriteProblemText.h"
@@ -16,6 +19,7 @@
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace {
@@ -43,9 +47,9 @@ private:
 ReadWriteCommands::ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindow,
                                      Workspace& workspace, Link& link, Messenger& messenger,
                                      ChannelEditor& editor, const Localisation& localisation,
-                                     SettingsFile& settingsFile, ShowStatus showStatus)
-    : QObject(&dialog), m_dialog(dialog), m_workspace(workspace), m_messenger(messenger),
-      m_localisation(localisation), m_showStatus(std::move(showStatus))
+                                     SettingsFile& settingsFile, NoteOutcome noteOutcome)
+    : QObject(&dialog), m_dialog(dialog), m_workspace(workspace), m_link(link),
+      m_messenger(messenger), m_localisation(localisation), m_noteOutcome(std::move(noteOutcome))
 {
     const auto enableMainWindow = [&mainWindow, &dialog](bool enabled) {
         mainWindow.setEnabled(enabled);
@@ -106,8 +110,10 @@ RadioExchange::Result ReadWriteCommands::read(RadioExchange& exchange)
         return result;
     const BackupFolder::SaveOutcome saved =
         BackupFolder::standard().save(ChannelFileWriter(m_workspace).contents());
-    if (!saved.saved())
-        m_showStatus(SafeWriteText::backupNotSaved(saved, m_workspace.checkedLanguage));
+    m_noteOutcome(saved.saved()
+                      ? SafeWriteText::backupSaved(QFileInfo(saved.path).fileName(),
+                                                   m_workspace.checkedLanguage)
+                      : SafeWriteText::backupNotSaved(saved, m_workspace.checkedLanguage));
     return result;
 }
 
@@ -134,11 +140,13 @@ void ReadWriteCommands::tellOutcome(const SafeWriteOutcome& outcome)
         m_messenger.errorBox(writeProblemText(outcome.problems, language));
         break;
     case Ending::WriteFailed:
-        m_messenger.showFromDialog(Message::CommunicationTitle, Message::RadioNotAnswering);
+        m_messenger.showFromDialog(
+            Message::CommunicationTitle, Message::RadioNotAnswering,
+            PortProblemText::causeOf(PortDiagnostics::noAnswer(m_link.devicePath())));
         break;
     case Ending::Verified:
         m_dialog.setStatusText(SafeWriteText::verified(language));
-        m_showStatus(SafeWriteText::verified(language));
+        m_noteOutcome(SafeWriteText::verified(language));
         break;
     case Ending::BackupReadFailed:
     case Ending::BackupNotSaved:

@@ -29,8 +29,8 @@ class ReadWriteCommands : public QObject
     Q_OBJECT
 
 public:
-    // Shows a short report in the main window's status bar.
-    using ShowStatus = std::function<void(const QString& text)>;
+    // Hands the main window a word on a run's backup or check, for its status report.
+    using NoteOutcome = std::function<void(const QString& text)>;
 
     static inline const QString SettingsSection = QStringLiteral("safewrite");
     static inline const QString BackupKey = QStringLiteral("backup");
@@ -39,7 +39,7 @@ public:
     ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindow, Workspace& workspace,
                       Link& link, Messenger& messenger, ChannelEditor& editor,
                       const Localisation& localisation, SettingsFile& settingsFile,
-                      ShowStatus showStatus);
+                      NoteOutcome noteOutcome);
 
     ReadWriteSession& session() { return *m_session; }
 
@@ -55,8 +55,9 @@ private:
 
     ReadWriteDialog& m_dialog;
     Workspace& m_workspace;
+    Link& m_link;
     Messenger& m_messenger;
     const Localisation& m_localisation;
-    ShowStatus m_showStatus;
+    NoteOutcome m_noteOutcome;
     ReadWriteSession* m_session = nullptr;
 };

@@ -18,7 +18,8 @@ QWidget* ThemedMessageBoxes::ownerWindow() const
     return active && active->isVisible() ? active : m_parent.data();
 }
 
-bool ThemedMessageBoxes::showMessage(const QString& language, int theme, int titleId, int messageId)
+bool ThemedMessageBoxes::showMessage(const QString& language, int theme, int titleId, int messageId,
+                                     const QString& cause)
 {
     const bool question = Message::isQuestion(messageId);
     QMessageBox box(ownerWindow());
@@ -26,6 +27,7 @@ bool ThemedMessageBoxes::showMessage(const QString& language, int theme, int tit
     box.setStyleSheet(m_skins.styleSheet(theme));
     box.setWindowTitle(MessageTexts::text(language, titleId));
     box.setText(MessageTexts::text(language, messageId));
+    box.setInformativeText(cause);
     box.setIcon(question                                 ? QMessageBox::Question
                 : titleId == Message::CommunicationTitle ? QMessageBox::Warning
                                                          : QMessageBox::Information);

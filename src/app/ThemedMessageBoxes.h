@@ -16,7 +16,8 @@ public:
     // Boxes are centred over this window, or over the active window when there is one.
     void setParentWindow(QWidget* window) { m_parent = window; }
 
-    bool showMessage(const QString& language, int theme, int titleId, int messageId) override;
+    bool showMessage(const QString& language, int theme, int titleId, int messageId,
+                     const QString& cause) override;
     void errorBox(const QString& text) override;
     bool showAbout(const QString& language, int theme) override;
 

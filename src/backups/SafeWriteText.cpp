@@ -108,6 +108,12 @@ QString SafeWriteText::verified(Language language)
                              : QStringLiteral("写入并校验完毕");
 }
 
+QString SafeWriteText::backupSaved(const QString& fileName, Language language)
+{
+    return english(language) ? QStringLiteral("Backup saved: %1").arg(fileName)
+                             : QStringLiteral("备份已保存：%1").arg(fileName);
+}
+
 QString SafeWriteText::backupNotSaved(const BackupFolder::SaveOutcome& saved, Language language)
 {
     const QString reason = ioErrorText(saved.error, saved.path);

@@ -1,6 +1,6 @@
 #include "cli/RecordedMessages.h"
 
-bool RecordedMessages::showMessage(const QString&, int, int, int messageId)
+bool RecordedMessages::showMessage(const QString&, int, int, int messageId, const QString&)
 {
     m_lastMessage = messageId;
     // The only questions ask before emptying the data of a window the command line does

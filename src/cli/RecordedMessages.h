@@ -9,7 +9,8 @@
 class RecordedMessages : public MessageLibrary
 {
 public:
-    bool showMessage(const QString& language, int theme, int titleId, int messageId) override;
+    bool showMessage(const QString& language, int theme, int titleId, int messageId,
+                     const QString& cause) override;
     void errorBox(const QString& text) override;
     bool showAbout(const QString& language, int theme) override;
 

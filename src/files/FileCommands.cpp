@@ -51,18 +51,18 @@ void FileCommands::newFile()
     closeCellEditors();
 }
 
-void FileCommands::openFile()
+std::optional<QString> FileCommands::openFile()
 {
     FileResult result = FileResult::done();
     QString summary;
+    std::optional<QString> path;
     {
         const LoadingHeld loading(m_workspace.editor);
         closeCellEditors();
         const bool firstOpen = !m_fileOpened && QFileInfo(m_firstOpenFolder).isDir();
-        const std::optional<QString> path =
-            m_dialogs.openPath(firstOpen ? m_firstOpenFolder : QString());
+        path = m_dialogs.openPath(firstOpen ? m_firstOpenFolder : QString());
         if (!path)
-            return;
+            return std::nullopt;
         m_fileOpened = true;
         if (ChannelListFile::isChannelList(*path)) {
             const ChannelListFile::Imported imported =
@@ -75,22 +75,26 @@ void FileCommands::openFile()
     }
     if (!result.ok()) {
         m_messenger.errorBox(result.errorText());
-        return;
+        return std::nullopt;
     }
     m_workspace.recordEdit();
     if (!summary.isEmpty())
         m_messenger.errorBox(summary);
+    return path;
 }
 
-void FileCommands::saveFile()
+std::optional<QString> FileCommands::saveFile()
 {
     closeCellEditors();
     const std::optional<QString> path = m_dialogs.savePath();
     if (!path)
-        return;
+        return std::nullopt;
     const FileResult result = ChannelListFile::isChannelList(*path)
                                   ? ChannelListFile::exportTo(m_workspace, *path)
                                   : ChannelFileWriter(m_workspace).writeFile(*path);
-    if (!result.ok())
+    if (!result.ok()) {
         m_messenger.errorBox(result.errorText());
+        return std::nullopt;
+    }
+    return path;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class FileDialogs;
 class Localisation;
@@ -27,11 +28,12 @@ public:
     // Reads a channel file, replacing channels and settings without a question, once the
     // whole file has converted; a file that does not changes nothing. The band box stays
     // quiet throughout: loading is held for the whole command. A ".csv" file is imported
-    // as a channel list instead. Either is one undo step.
-    void openFile();
+    // as a channel list instead. Either is one undo step. Returns the file read, when one
+    // was.
+    std::optional<QString> openFile();
     // Writes the data as it stands to a channel file, or exports the channels to a ".csv"
-    // channel list.
-    void saveFile();
+    // channel list; returns the file written, when one was.
+    std::optional<QString> saveFile();
 
     // Where the open dialog starts until a file has been chosen in it (the backups folder,
     // so that restoring a radio is an Open away); only while that folder exists.

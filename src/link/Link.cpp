@@ -2,6 +2,7 @@
 
 #include "link/Frames.h"
 #include "link/HexText.h"
+#include "link/PortDiagnostics.h"
 #include "link/QtSerialPort.h"
 #include "link/SerialPort.h"
 
@@ -65,7 +66,17 @@ void Link::setPortNumber(int portNumber)
 
 bool Link::probePort() const
 {
-    return m_probe(m_devices.devicePath(portNumber()));
+    return m_probe(devicePath());
+}
+
+QString Link::devicePath() const
+{
+    return m_devices.devicePath(portNumber());
+}
+
+PortDiagnosis Link::diagnosePort() const
+{
+    return PortDiagnostics().diagnoseOpening(devicePath());
 }
 
 bool Link::openPort()

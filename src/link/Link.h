@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/ComPortDevices.h"
+#include "link/PortDiagnosis.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -75,6 +76,10 @@ public:
     void setPortNumber(int portNumber);
     // Can the chosen port be opened now?
     bool probePort() const;
+    // The device the chosen port leads to.
+    QString devicePath() const;
+    // Why the chosen port cannot be opened, after probePort() said it cannot.
+    PortDiagnosis diagnosePort() const;
     // Opens the chosen port, the one probePort() looked at.
     bool openPort();
     void closePort();

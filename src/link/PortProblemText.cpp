@@ -37,6 +37,11 @@ QString cause(const PortDiagnosis& diagnosis, Language language)
     return notASerialPort(diagnosis.device, language);
 }
 
+Messenger::Cause causeOf(const PortDiagnosis& diagnosis)
+{
+    return [diagnosis](Language language) { return cause(diagnosis, language); };
+}
+
 QString missingDevice(const QString& device, const QList<SerialDevice>& present, Language language)
 {
     QStringList lines;
@@ -59,7 +64,7 @@ QString missingDevice(const QString& device, const QList<SerialDevice>& present,
             lines << QStringLiteral("当前的串口设备（请在“选项”的“通信端口”页中选择）：");
     }
     for (const SerialDevice& serial : present)
-        lines << QStringLiteral("  %1 — %2").arg(serial.name(), serial.label());
+        lines << QStringLiteral("  ") + serial.nameAndLabel();
     return lines.join(QLatin1Char('\n'));
 }
 

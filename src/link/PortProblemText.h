@@ -2,6 +2,7 @@
 
 #include "link/PortDiagnosis.h"
 #include "workspace/Language.h"
+#include "workspace/Messenger.h"
 
 #include <QString>
 
@@ -12,6 +13,8 @@ namespace PortProblemText {
 inline const QString UdevRule = QStringLiteral("install/60-qv3307-cable.rules");
 
 QString cause(const PortDiagnosis& diagnosis, Language language);
+// The cause for a message box, in whichever language the box is shown.
+Messenger::Cause causeOf(const PortDiagnosis& diagnosis);
 
 QString missingDevice(const QString& device, const QList<SerialDevice>& present, Language language);
 QString permissionDenied(const QString& device, Language language);

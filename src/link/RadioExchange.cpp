@@ -3,6 +3,8 @@
 #include "link/Frames.h"
 #include "link/HexText.h"
 #include "link/Link.h"
+#include "link/PortDiagnostics.h"
+#include "link/PortProblemText.h"
 #include "link/ProgressDisplay.h"
 #include "workspace/MessageIds.h"
 #include "workspace/Messenger.h"
@@ -151,7 +153,9 @@ RadioExchange::Result RadioExchange::finish(Result result)
         break;
     case Result::Failed:
         if (m_messenger)
-            m_messenger->showFromDialog(Message::CommunicationTitle, Message::RadioNotAnswering);
+            m_messenger->showFromDialog(
+                Message::CommunicationTitle, Message::RadioNotAnswering,
+                PortProblemText::causeOf(PortDiagnostics::noAnswer(m_link.devicePath())));
         break;
     case Result::Quit:
         break;

@@ -1,6 +1,7 @@
 #include "link/ReadWriteSession.h"
 
 #include "link/Link.h"
+#include "link/PortProblemText.h"
 #include "link/ReadWriteView.h"
 #include "workspace/MessageIds.h"
 #include "workspace/Messenger.h"
@@ -33,7 +34,8 @@ void ReadWriteSession::command(Procedure procedure, const QString& caption,
     if (!m_commitCell())
         return;
     if (!m_link.probePort()) {
-        m_messenger.show(Message::CommunicationTitle, Message::PortUnavailable);
+        m_messenger.show(Message::CommunicationTitle, Message::PortUnavailable,
+                         PortProblemText::causeOf(m_link.diagnosePort()));
         return;
     }
     m_view.setCaptions(caption, startCaption);

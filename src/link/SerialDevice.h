@@ -19,6 +19,8 @@ struct SerialDevice
     // "CP2102 USB to UART Bridge Controller (10c4:ea60)"; the by-id name stands in for a
     // missing description.
     QString label() const;
+    // "name — label" for lists, or the name alone where the label says nothing more.
+    QString nameAndLabel() const;
     // A USB-serial cable rather than a port built into the machine.
     bool isUsb() const;
 

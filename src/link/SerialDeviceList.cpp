@@ -19,6 +19,12 @@ QString SerialDevice::label() const
     return text;
 }
 
+QString SerialDevice::nameAndLabel() const
+{
+    const QString text = label();
+    return text == name() ? text : QStringLiteral("%1 — %2").arg(name(), text);
+}
+
 bool SerialDevice::isUsb() const
 {
     return hasUsbIds || QFileInfo(stableName).fileName().startsWith(QLatin1String("usb-"));

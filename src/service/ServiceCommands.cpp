@@ -5,6 +5,8 @@
 #include "link/HexText.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
+#include "link/PortDiagnostics.h"
+#include "link/PortProblemText.h"
 #include "service/ServiceSession.h"
 #include "workspace/MessageIds.h"
 #include "workspace/Messenger.h"
@@ -65,8 +67,10 @@ ServiceCommands::Outcome ServiceCommands::readCalibration()
         link.setDataArrived(false);
         if (!session.wait())
             return Outcome::Stopped;
+        // The radio answered the greeting but not the read as it should: it is the radio, not
+        // the port, that failed.
         if (!values)
-            return fail(Message::PortUnavailable);
+            return fail(Message::PortUnavailable, radioDidNotAnswer());
         setWriteEnabled(true);
         emit calibrationRead(*values);
         return Outcome::Done;
@@ -122,8 +126,9 @@ ServiceCommands::Outcome ServiceCommands::run(Command command, int failureMessag
     case ServiceSession::Opening::Ready:
         return exchange(session);
     case ServiceSession::Opening::PortUnavailable:
+        return fail(failureMessage, PortProblemText::causeOf(m_link.diagnosePort()));
     case ServiceSession::Opening::NoAnswer:
-        return fail(failureMessage);
+        return fail(failureMessage, radioDidNotAnswer());
     case ServiceSession::Opening::Stopped:
         break;
     }
@@ -146,8 +151,13 @@ void ServiceCommands::setWriteEnabled(bool enabled)
     emit writeEnabledChanged(enabled);
 }
 
-ServiceCommands::Outcome ServiceCommands::fail(int messageId)
+Messenger::Cause ServiceCommands::radioDidNotAnswer() const
 {
-    m_messenger.show(Message::CommunicationTitle, messageId);
+    return PortProblemText::causeOf(PortDiagnostics::noAnswer(m_link.devicePath()));
+}
+
+ServiceCommands::Outcome ServiceCommands::fail(int messageId, const Messenger::Cause& cause)
+{
+    m_messenger.show(Message::CommunicationTitle, messageId, cause);
     return Outcome::Failed;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "service/PowerCalibration.h"
+#include "workspace/Messenger.h"
 
 #include <QObject>
 
 #include <functional>
 
 class Link;
-class Messenger;
 class ServiceSession;
 
 // The service page's commands: read and write the radio's power calibration, and start its
@@ -67,7 +67,8 @@ private:
     Outcome run(Command command, int failureMessage, const Exchange& exchange);
     void setRunning(Command command);
     void setWriteEnabled(bool enabled);
-    Outcome fail(int messageId);
+    Outcome fail(int messageId, const Messenger::Cause& cause = {});
+    Messenger::Cause radioDidNotAnswer() const;
 
     Link& m_link;
     Messenger& m_messenger;

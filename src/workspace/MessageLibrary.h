@@ -11,9 +11,11 @@ public:
     virtual ~MessageLibrary() = default;
 
     // Shows message `messageId` under title `titleId` in `language` ("chinese" or
-    // "english"), styled by skin `theme`, and returns once the user has dismissed it:
+    // "english"), styled by skin `theme`, with `cause` (already in that language, may be
+    // empty) standing under the message, and returns once the user has dismissed it:
     // true when the user agreed (only the questions 63 and 64 can answer false).
-    virtual bool showMessage(const QString& language, int theme, int titleId, int messageId) = 0;
+    virtual bool showMessage(const QString& language, int theme, int titleId, int messageId,
+                             const QString& cause) = 0;
 
     // An unexpected failure (file input and output, a number that does not convert):
     // the text, followed by a full stop, in an error box titled with the program's name.

@@ -15,16 +15,9 @@ constexpr Entry Entries[] = {
     {Message::CommunicationTitle, "通信错误", "Communication error"},
     {Message::PortUnavailable,
      "无法通过所选串口连接电台。\n\n"
-     "请检查：写频线是否已插好；“选项 → 通信端口”中选择的端口是否正确"
-     "（该页列出每个端口对应的设备）；该端口是否正被其他程序占用。\n\n"
-     "在 Linux 上，当前用户还需要属于 dialout 组：执行 "
-     "sudo usermod -aG dialout $USER，然后注销并重新登录。",
+     "“选项”中的“通信端口”页列出每个端口对应的设备。",
      "The radio could not be reached through the chosen serial port.\n\n"
-     "Check that the programming cable is plugged in, that the right port is chosen under "
-     "Options, Communication Port (that page shows the device behind each port), and that "
-     "no other program is using the port.\n\n"
-     "On Linux your user must also be in the dialout group: run "
-     "sudo usermod -aG dialout $USER, then log out and in again."},
+     "The COM Port page under Options shows the device behind each port."},
     {Message::RadioNotAnswering,
      "电台没有按要求应答，操作未完成。\n\n"
      "读频未完成时不会改动任何内容：信道、功能选项和型号都保持原样。"
@@ -49,7 +42,7 @@ constexpr Entry Entries[] = {
      "如需使用其他频段，请在“功能选项”页的“型号”中选择。",
      "The frequency lies outside the selected band and has been moved to the nearest "
      "frequency inside it.\n\n"
-     "To use another band, choose it in the Band box on the function settings page."},
+     "To use another band, choose it in the Band box on the Functions page."},
 };
 
 bool isChinese(const QString& language)

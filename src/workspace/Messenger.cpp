@@ -9,20 +9,21 @@ Messenger::Messenger(MessageLibrary& library, const Workspace& workspace,
 {
 }
 
-bool Messenger::show(int titleId, int messageId)
+bool Messenger::show(int titleId, int messageId, const Cause& cause)
 {
     if (m_enableMainWindow)
         m_enableMainWindow(false);
-    const bool agreed = showFromDialog(titleId, messageId);
+    const bool agreed = showFromDialog(titleId, messageId, cause);
     if (m_enableMainWindow)
         m_enableMainWindow(true);
     return agreed;
 }
 
-bool Messenger::showFromDialog(int titleId, int messageId)
+bool Messenger::showFromDialog(int titleId, int messageId, const Cause& cause)
 {
-    return m_library.showMessage(languageName(m_workspace.checkedLanguage),
-                                 m_workspace.themeIndex(), titleId, messageId);
+    const Language language = m_workspace.checkedLanguage;
+    return m_library.showMessage(languageName(language), m_workspace.themeIndex(), titleId,
+                                 messageId, cause ? cause(language) : QString());
 }
 
 void Messenger::errorBox(const QString& text)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "workspace/Language.h"
+
 class MessageLibrary;
 class Workspace;
 
@@ -14,14 +16,16 @@ class Messenger
 {
 public:
     using EnableMainWindow = std::function<void(bool enabled)>;
+    // What went wrong, said in the language the box is shown in; stands under the message.
+    using Cause = std::function<QString(Language language)>;
 
     Messenger(MessageLibrary& library, const Workspace& workspace,
               EnableMainWindow enableMainWindow = {});
 
     // From the main window: disabled before the call, enabled after it.
-    bool show(int titleId, int messageId);
+    bool show(int titleId, int messageId, const Cause& cause = {});
     // From the read/write dialog, while the main window is disabled anyway.
-    bool showFromDialog(int titleId, int messageId);
+    bool showFromDialog(int titleId, int messageId, const Cause& cause = {});
 
     void errorBox(const QString& text);
 

@@ -79,15 +79,16 @@ private slots:
 void TestSafeWriteProgram::readIsBackedUpAsSaveWritesIt()
 {
     RunningProgram program(ProgramOptions::withRadio(SampleRadio::image()));
-    const QString statusBefore = program.window->statusPanel()->text();
     runFromMenu(program, program.window->menuPages()->readButton());
     QVERIFY(program.messages.errors.isEmpty());
     QCOMPARE(program.row(1), SampleRadio::rowTexts(1));
-    QCOMPARE(program.window->statusPanel()->text(), statusBefore);
     QVERIFY(!program.dialog->backupCheckBox()->isVisible());
 
     const QStringList saved = backups(program);
     QCOMPARE(saved.size(), 1);
+    // The read's report names its backup.
+    QVERIFY2(program.window->statusPanel()->text().endsWith(" — Backup saved: " + saved.first()),
+             qPrintable(program.window->statusPanel()->text()));
     const QString savedPath = program.folder.filePath(QStringLiteral("saved.F19"));
     program.fileDialogs.saveAnswer = savedPath;
     QTest::mouseClick(program.dialog->exitButton(), Qt::LeftButton);
@@ -104,7 +105,7 @@ void TestSafeWriteProgram::readWhoseBackupCannotBeSavedStillReads()
     QVERIFY(program.messages.errors.isEmpty());
     QVERIFY(program.messages.boxes.isEmpty());
     QCOMPARE(program.row(1), SampleRadio::rowTexts(1));
-    QVERIFY2(program.window->statusPanel()->text().startsWith("Backup not saved: "),
+    QVERIFY2(program.window->statusPanel()->text().contains(" — Backup not saved: "),
              qPrintable(program.window->statusPanel()->text()));
 }
 
@@ -159,7 +160,8 @@ void TestSafeWriteProgram::checkedWrites()
     QCOMPARE(!program.radio.commands(RadioCommandKind::Write).isEmpty(), written);
     if (errorParts.isEmpty()) {
         QVERIFY(program.messages.errors.isEmpty());
-        QCOMPARE(program.window->statusPanel()->text(), "Written and verified");
+        QVERIFY2(program.window->statusPanel()->text().endsWith(" — Written and verified"),
+                 qPrintable(program.window->statusPanel()->text()));
         QCOMPARE(program.dialog->statusPanel()->text(), "Written and verified");
         QCOMPARE(program.dialog->progressBar()->value(), 100);
         QCOMPARE(program.radio.memory().image(), SampleRadio::image());
@@ -170,7 +172,7 @@ void TestSafeWriteProgram::checkedWrites()
     for (const QString& part : errorParts)
         QVERIFY2(program.messages.errors.first().contains(part),
                  qPrintable(program.messages.errors.first()));
-    QVERIFY(program.window->statusPanel()->text() != "Written and verified");
+    QVERIFY(!program.window->statusPanel()->text().contains("Written and verified"));
 }
 
 void TestSafeWriteProgram::boxesAreRememberedOnceChanged()

@@ -144,23 +144,30 @@ void TestSerialDevices::labels_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("usb");
+    QTest::addColumn<QString>("line");
 
     SerialDevice cable = usbCable("/dev/ttyUSB0", "CP2102 USB to UART Bridge Controller");
     cable.stableName = "/dev/serial/by-id/usb-Silicon_Labs_CP2102-if00-port0";
     QTest::newRow("usb cable") << cable << "CP2102 USB to UART Bridge Controller (10c4:ea60)"
-                               << cable.stableName << true;
+                               << cable.stableName << true
+                               << cable.stableName +
+                                      " — CP2102 USB to UART Bridge Controller (10c4:ea60)";
     SerialDevice small = usbCable("/dev/ttyUSB1", "FT232R");
     small.vendorId = 0x403;
     small.productId = 0x6001;
     QTest::newRow("ids padded") << small << "FT232R (0403:6001)"
-                                << "/dev/ttyUSB1" << true;
+                                << "/dev/ttyUSB1" << true << "/dev/ttyUSB1 — FT232R (0403:6001)";
     QTest::newRow("built-in port") << builtInPort("/dev/ttyS0") << "ttyS0"
-                                   << "/dev/ttyS0" << false;
+                                   << "/dev/ttyS0" << false << "/dev/ttyS0 — ttyS0";
+    SerialDevice bare;
+    bare.path = "/dev/ttyS1";
+    QTest::newRow("nothing known but the path") << bare << "/dev/ttyS1"
+                                                << "/dev/ttyS1" << false << "/dev/ttyS1";
     SerialDevice linked;
     linked.path = "/dev/pts/4";
     linked.stableName = "/dev/serial/by-id/usb-Test_Cable-if00";
-    QTest::newRow("by-id name stands in")
-        << linked << "usb-Test_Cable-if00" << linked.stableName << true;
+    QTest::newRow("by-id name stands in") << linked << "usb-Test_Cable-if00" << linked.stableName
+                                          << true << linked.stableName + " — usb-Test_Cable-if00";
 }
 
 void TestSerialDevices::labels()
@@ -169,9 +176,11 @@ void TestSerialDevices::labels()
     QFETCH(QString, label);
     QFETCH(QString, name);
     QFETCH(bool, usb);
+    QFETCH(QString, line);
     QCOMPARE(device.label(), label);
     QCOMPARE(device.name(), name);
     QCOMPARE(device.isUsb(), usb);
+    QCOMPARE(device.nameAndLabel(), line);
 }
 
 void TestSerialDevices::byIdLinksJoinTheSystemsDevices()

@@ -1,9 +1,9 @@
 #include "support/RecordingMessageLibrary.h"
 
 bool RecordingMessageLibrary::showMessage(const QString& language, int theme, int titleId,
-                                          int messageId)
+                                          int messageId, const QString& cause)
 {
-    const Box box{language, theme, titleId, messageId};
+    const Box box{language, theme, titleId, messageId, cause};
     boxes.append(box);
     if (onBox)
         onBox(box);
@@ -33,6 +33,6 @@ void RecordingMessageLibrary::clear()
 
 bool RecordingMessageLibrary::showAbout(const QString& language, int theme)
 {
-    aboutBoxes.append({language, theme, 0, 0});
+    aboutBoxes.append({language, theme, 0, 0, {}});
     return true;
 }

@@ -19,9 +19,11 @@ public:
         int theme = 0;
         int titleId = 0;
         int messageId = 0;
+        QString cause; // what stood under the message
     };
 
-    bool showMessage(const QString& language, int theme, int titleId, int messageId) override;
+    bool showMessage(const QString& language, int theme, int titleId, int messageId,
+                     const QString& cause) override;
     void errorBox(const QString& text) override;
     bool showAbout(const QString& language, int theme) override;
 

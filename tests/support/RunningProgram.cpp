@@ -1,6 +1,10 @@
 #include "support/RunningProgram.h"
 
 #include "app/Platform.h"
+#include "link/ReadWriteSession.h"
+
+#include <QPushButton>
+#include <QTest>
 
 #include <QCheckBox>
 
@@ -55,7 +59,16 @@ void RunningProgram::start()
     platform.fileDialogs = &fileDialogs;
     if (m_options.scriptedMouse)
         platform.cursorPosition = [this] { return window->mapToGlobal(mouse); };
-    platform.openUrl = [this](const QUrl& url) { openedUrls << url; };
+    platform.openUrl = [this](const QUrl& url, const Platform::OpenFailed& failed) {
+        openedUrls << url;
+        if (!desktopOpensUrls && failed)
+            failed();
+    };
+    // The serial devices present are the ones a test links into its own by-id folder, never
+    // the machine's.
+    platform.serialByIdFolder = serialByIdFolder();
+    platform.systemSerialPorts = [] { return QList<SerialDevice>(); };
+    platform.configFolder = folder.filePath("config");
     window = std::make_unique<MainWindow>(platform);
     if (m_themedBoxes)
         m_themedBoxes->setParentWindow(window.get());
@@ -80,6 +93,16 @@ QByteArray RunningProgram::exitAndReadSettingsFile()
 {
     stop();
     return folder.readFile("qv3307.ini");
+}
+
+void RunningProgram::readOrWrite(IconButton* command)
+{
+    emit command->clicked();
+    if (!dialog->isVisible())
+        return; // the command stopped before the dialog (the port was not usable)
+    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->session()->running(), 30'000);
+    QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
 }
 
 QStringList RunningProgram::row(int row)

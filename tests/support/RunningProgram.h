@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/Skins.h"
 #include "app/ThemedMessageBoxes.h"
@@ -65,9 +66,14 @@ struct RunningProgram
     // Closes the program, which writes qv3307.ini, and returns what the file then holds.
     QByteArray exitAndReadSettingsFile();
 
+    // Stands in for /dev/serial/by-id: a link made there is a cable plugged in.
+    QString serialByIdFolder() const { return folder.filePath("serial-by-id"); }
     // Whether the simulated radio is there, with COM1 leading to it.
     bool radioStarted() const { return m_radioStarted; }
     Workspace& workspace() { return window->workspace(); }
+    // Runs a read or a write the way the user does: the command, then (when the dialog came
+    // up) its start button, waiting for the run to end, then its close button.
+    void readOrWrite(IconButton* command);
     // The eight field texts of a row.
     QStringList row(int row);
 
@@ -81,6 +87,8 @@ struct RunningProgram
     // Where the mouse is, in the window's client coordinates (with a scripted mouse).
     QPoint mouse;
     QList<QUrl> openedUrls;
+    // Whether the desktop can show the documents the program opens (there is a browser).
+    bool desktopOpensUrls = true;
     std::unique_ptr<MainWindow> window;
     // A child of the window, gone with it.
     QPointer<ReadWriteDialog> dialog;

@@ -1,5 +1,6 @@
 #include "workspace/Gbk.h"
 #include "workspace/SettingsFile.h"
+#include "workspace/SettingsLocation.h"
 
 #include "support/PermissionsHonoured.h"
 #include "support/ReadOnlyFolder.h"
@@ -7,8 +8,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <QTest>
+
+#include <optional>
 
 class TestSettingsFile : public QObject
 {
@@ -33,6 +37,8 @@ private slots:
     void aFileThatCannotBeReadIsNotReplaced_data();
     void aFileThatCannotBeReadIsNotReplaced();
     void writesThroughWhereOnlyTheFileIsWritable();
+    void keptWhereTheUserMayWrite_data();
+    void keptWhereTheUserMayWrite();
     void aStoreWithoutAPathStaysInMemory();
     void writesLeaveTheStoreReadingAsItsBytes();
 };
@@ -365,6 +371,80 @@ void TestSettingsFile::writesThroughWhereOnlyTheFileIsWritable()
     // Where there is no file yet, there is nothing to write in place.
     QVERIFY(!firstRunWritten);
     QVERIFY(!firstRun.exists("qv3307.ini"));
+}
+
+void TestSettingsFile::keptWhereTheUserMayWrite_data()
+{
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<QByteArray>("shipped"); // the program folder's file; none when null
+    QTest::addColumn<bool>("shippedWritable");
+    QTest::addColumn<QByteArray>("userFile"); // already in the user's folder; none when null
+    QTest::addColumn<bool>("inProgramFolder");
+    QTest::addColumn<QByteArray>("readsAs"); // the file the program starts from
+
+    const QByteArray shipped = "; shipped\n[open]\ncom=3\n";
+    const QByteArray mine = "[open]\ncom=4\n";
+    QTest::newRow("writable program folder")
+        << true << QByteArray() << false << QByteArray() << true << QByteArray();
+    QTest::newRow("read-only folder, nothing shipped")
+        << false << QByteArray() << false << QByteArray() << false << QByteArray();
+    QTest::newRow("read-only folder, a file shipped")
+        << false << shipped << false << QByteArray() << false << shipped;
+    QTest::newRow("read-only folder, the user's own file there")
+        << false << shipped << true << QByteArray() << true << shipped;
+    QTest::newRow("the user's folder has a file already")
+        << false << shipped << false << mine << false << mine;
+}
+
+void TestSettingsFile::keptWhereTheUserMayWrite()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(QByteArray, shipped);
+    QFETCH(bool, shippedWritable);
+    QFETCH(QByteArray, userFile);
+    QFETCH(bool, inProgramFolder);
+    QFETCH(QByteArray, readsAs);
+
+    TemporaryProgramFolder program;
+    TemporaryProgramFolder configHome;
+    const QString userFolder = configHome.filePath("qv3307");
+    if (!shipped.isNull()) {
+        program.writeFile("qv3307.ini", shipped);
+        QVERIFY(QFile::setPermissions(program.filePath("qv3307.ini"),
+                                      shippedWritable ? QFile::ReadOwner | QFile::WriteOwner
+                                                      : QFile::ReadOwner | QFile::ReadOther));
+    }
+    if (!userFile.isNull()) {
+        QVERIFY(QDir().mkpath(userFolder));
+        configHome.writeFile("qv3307/qv3307.ini", userFile);
+    }
+
+    QString folder;
+    bool written = false;
+    {
+        std::optional<ReadOnlyFolder> readOnly;
+        if (!folderWritable)
+            readOnly.emplace(program.path());
+        const PermissionsHonoured honoured;
+        if (!honoured.holds())
+            QSKIP("This process passes over file permissions and cannot stop doing so");
+        folder = SettingsLocation::prepareFolder(program.path(), configHome.path());
+        SettingsFile file(folder);
+        QCOMPARE(file.toBytes(), readsAs.isNull() ? QByteArray() : readsAs);
+        StoredChoices choices = StoredChoices::read(file);
+        choices.skin = 2;
+        written = choices.write(file);
+    }
+    QFile::setPermissions(program.filePath("qv3307.ini"), QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(folder, inProgramFolder ? program.path() : userFolder);
+    QVERIFY(written);
+    QVERIFY(QFile(QDir(folder).filePath("qv3307.ini")).size() > 0);
+    // The program folder's file is left as shipped when the user's folder keeps the settings,
+    // and no user folder is made while the program folder keeps them.
+    if (!inProgramFolder && !shipped.isNull())
+        QCOMPARE(program.readFile("qv3307.ini"), shipped);
+    if (inProgramFolder)
+        QVERIFY(!QFileInfo::exists(userFolder));
 }
 
 void TestSettingsFile::aStoreWithoutAPathStaysInMemory()
