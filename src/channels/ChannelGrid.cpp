@@ -175,6 +175,14 @@ bool ChannelGrid::clipboardKey(QKeyEvent* event)
     return true;
 }
 
+// The skins draw a selected row's edges outside its cells, where repainting only the cells
+// that changed would leave the old rows' edges standing.
+void ChannelGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    QTableView::selectionChanged(selected, deselected);
+    viewport()->update();
+}
+
 // Dragging selects no range, and the second press of a double click is no click of its own.
 void ChannelGrid::mouseMoveEvent(QMouseEvent*) {}
 void ChannelGrid::mouseReleaseEvent(QMouseEvent*) {}
