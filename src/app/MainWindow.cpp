@@ -442,7 +442,7 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
                 if (result != RadioExchange::Result::Done)
                     return;
                 const Language language = m_workspace.checkedLanguage;
-                const int channels = programmedChannels();
+                const int channels = m_workspace.table.programmedChannelCount();
                 const int port = m_link->portNumber();
                 const QString report = session->procedure() == ReadWriteSession::Read
                                            ? ShellTexts::readReport(channels, port, language)
@@ -569,12 +569,4 @@ void MainWindow::showStatusReport(const QString& text)
 {
     m_statusPanel->setText(text);
     m_statusReportTimer.start(ShellTexts::ReportMs);
-}
-
-int MainWindow::programmedChannels() const
-{
-    int channels = 0;
-    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
-        channels += m_workspace.table.isEmptyChannel(row) ? 0 : 1;
-    return channels;
 }

@@ -119,7 +119,6 @@ private:
     void applyTooltips(Language language);
     // Says what a command did for a few seconds, then the usual status text comes back.
     void showStatusReport(const QString& text);
-    int programmedChannels() const;
     void applySkin(int index);
     void choosePort(int portNumber);
     void checkLanguageButton(Language language);

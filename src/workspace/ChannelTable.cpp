@@ -44,6 +44,14 @@ bool ChannelTable::isEmptyChannel(int row) const
     return text(row, Column::RxFrequency).isEmpty();
 }
 
+int ChannelTable::programmedChannelCount() const
+{
+    int channels = 0;
+    for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row)
+        channels += isEmptyChannel(row) ? 0 : 1;
+    return channels;
+}
+
 void ChannelTable::clearChannel(int row)
 {
     for (int column = Column::FirstField; column <= Column::LastField; ++column)

@@ -30,6 +30,8 @@ public:
 
     // A channel is empty when its receive frequency is empty.
     bool isEmptyChannel(int row) const;
+    // How many of the 16 channels are programmed (not empty).
+    int programmedChannelCount() const;
     void clearChannel(int row);
     void clearTable();
 
