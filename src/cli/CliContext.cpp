@@ -2,10 +2,12 @@
 
 #include "cli/Wording.h"
 #include "workspace/SettingsFile.h"
+#include "workspace/SettingsLocation.h"
 
 CliContext::CliContext(const QString& programFolder, const CommandLine& line)
-    : m_programFolder(programFolder), m_line(line), m_localisation(m_workspace, programFolder),
-      m_progress(stderr, line.quiet)
+    : m_programFolder(programFolder),
+      m_settingsFolder(SettingsLocation::folderToRead(programFolder)), m_line(line),
+      m_localisation(m_workspace, programFolder), m_progress(stderr, line.quiet)
 {
     if (line.language) {
         m_language = *line.language;
@@ -23,7 +25,7 @@ CliContext::CliContext(const QString& programFolder, const CommandLine& line)
 
 void CliContext::restoreStoredBands()
 {
-    const StoredChoices stored = StoredChoices::read(SettingsFile(m_programFolder));
+    const StoredChoices stored = StoredChoices::read(SettingsFile(m_settingsFolder));
     for (const QString& band : stored.bands)
         m_workspace.bands.append(band);
     m_workspace.bands.select(stored.bandIndex());

@@ -20,6 +20,8 @@ public:
     CliContext(const QString& programFolder, const CommandLine& line);
 
     const QString& programFolder() const { return m_programFolder; }
+    // Where the window keeps qv3307.ini for this user (read here, never written).
+    const QString& settingsFolder() const { return m_settingsFolder; }
     const CommandLine& line() const { return m_line; }
     Language language() const { return m_language; }
 
@@ -47,6 +49,7 @@ private:
     void restoreStoredBands();
 
     QString m_programFolder;
+    QString m_settingsFolder;
     CommandLine m_line;
     Workspace m_workspace;
     RecordedMessages m_messages;

@@ -23,7 +23,7 @@ ExitStatus Commands::ports(CliContext& context)
 {
     const QList<int> portNumbers{1, 2, 3, 4};
     const ComPortChoices choices =
-        ComPortChoices::read(SettingsFile(context.programFolder()), portNumbers);
+        ComPortChoices::read(SettingsFile(context.settingsFolder()), portNumbers);
     const ComPortDevices devices(context.programFolder(), QStringLiteral("/dev"), &choices);
     const QList<SerialDevice> present = SerialDeviceList().devices();
 

@@ -12,7 +12,8 @@ namespace {
 constexpr int PortCount = 4;
 } // namespace
 
-std::unique_ptr<RadioPort> RadioPort::create(const QString& programFolder, const QString& name)
+std::unique_ptr<RadioPort> RadioPort::create(const QString& programFolder,
+                                             const QString& settingsFolder, const QString& name)
 {
     static const QRegularExpression comPort(QStringLiteral("^COM([1-9][0-9]*)$"),
                                             QRegularExpression::CaseInsensitiveOption);
@@ -21,7 +22,7 @@ std::unique_ptr<RadioPort> RadioPort::create(const QString& programFolder, const
         if (number > PortCount)
             return nullptr;
         const ComPortChoices choices =
-            ComPortChoices::read(SettingsFile(programFolder), QList<int>{number});
+            ComPortChoices::read(SettingsFile(settingsFolder), QList<int>{number});
         return std::unique_ptr<RadioPort>(
             new RadioPort(name.toUpper(), programFolder, choices, number));
     }

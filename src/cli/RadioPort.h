@@ -22,7 +22,8 @@ class RadioPort
 {
 public:
     // Nothing for a name that is neither COM1 to COM4 nor a path.
-    static std::unique_ptr<RadioPort> create(const QString& programFolder, const QString& name);
+    static std::unique_ptr<RadioPort> create(const QString& programFolder,
+                                             const QString& settingsFolder, const QString& name);
 
     // How the user named it and the device it leads to, such as "COM1 (/dev/ttyUSB0)".
     QString description() const;

@@ -25,7 +25,8 @@ QString noAnswerText(const CliContext& context, const RadioPort& port)
 std::unique_ptr<RadioPort> port(CliContext& context)
 {
     const QString name = context.line().port;
-    std::unique_ptr<RadioPort> port = RadioPort::create(context.programFolder(), name);
+    std::unique_ptr<RadioPort> port =
+        RadioPort::create(context.programFolder(), context.settingsFolder(), name);
     if (!port)
         context.error(context.say(
             QStringLiteral("\"%1\" is not a port; give COM1 to COM4 or a device path such as "

@@ -30,15 +30,33 @@ bool programFolderKeepsSettings(const QString& programFolder)
     return mayWrite(programFolder) || (QFileInfo::exists(file) && mayWrite(file));
 }
 
-QString prepareFolder(const QString& programFolder, const QString& configHome)
+namespace {
+
+QString userFolder(const QString& configHome)
 {
-    if (programFolderKeepsSettings(programFolder))
-        return programFolder;
     const QString home =
         configHome.isEmpty()
             ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
             : configHome;
-    const QString folder = QDir(home).filePath(UserFolderName);
+    return QDir(home).filePath(SettingsLocation::UserFolderName);
+}
+
+} // namespace
+
+QString folderToRead(const QString& programFolder, const QString& configHome)
+{
+    if (programFolderKeepsSettings(programFolder))
+        return programFolder;
+    const QString folder = userFolder(configHome);
+    return QFileInfo::exists(QDir(folder).filePath(SettingsFile::FileName)) ? folder
+                                                                            : programFolder;
+}
+
+QString prepareFolder(const QString& programFolder, const QString& configHome)
+{
+    if (programFolderKeepsSettings(programFolder))
+        return programFolder;
+    const QString folder = userFolder(configHome);
     QDir().mkpath(folder);
     const QString userFile = QDir(folder).filePath(SettingsFile::FileName);
     const QString shipped = QDir(programFolder).filePath(SettingsFile::FileName);

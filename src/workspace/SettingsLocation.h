@@ -16,6 +16,11 @@ inline const QString UserFolderName = QStringLiteral("qv3307");
 // system for it.
 QString prepareFolder(const QString& programFolder, const QString& configHome = {});
 
+// The folder whose settings file holds the user's choices, for a program that only reads
+// them (the command line): the same folder as prepareFolder's, but nothing is created or
+// copied; before the window has ever run for this user it is the program folder.
+QString folderToRead(const QString& programFolder, const QString& configHome = {});
+
 // Whether the running user may write the settings file in this folder.
 bool programFolderKeepsSettings(const QString& programFolder);
 } // namespace SettingsLocation

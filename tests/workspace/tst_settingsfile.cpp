@@ -428,12 +428,18 @@ void TestSettingsFile::keptWhereTheUserMayWrite()
         const PermissionsHonoured honoured;
         if (!honoured.holds())
             QSKIP("This process passes over file permissions and cannot stop doing so");
+        // What the command line reads, which creates nothing: the user's file once there is
+        // one, otherwise the program folder's.
+        const QString toRead = SettingsLocation::folderToRead(program.path(), configHome.path());
+        QCOMPARE(toRead, inProgramFolder || userFile.isNull() ? program.path() : userFolder);
+        QCOMPARE(QFileInfo::exists(userFolder), !userFile.isNull());
         folder = SettingsLocation::prepareFolder(program.path(), configHome.path());
         SettingsFile file(folder);
         QCOMPARE(file.toBytes(), readsAs.isNull() ? QByteArray() : readsAs);
         StoredChoices choices = StoredChoices::read(file);
         choices.skin = 2;
         written = choices.write(file);
+        QCOMPARE(SettingsLocation::folderToRead(program.path(), configHome.path()), folder);
     }
     QFile::setPermissions(program.filePath("qv3307.ini"), QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(folder, inProgramFolder ? program.path() : userFolder);
