@@ -212,12 +212,16 @@ void MainWindow::connectActions()
 
     connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
     connect(m_comPortPage, &ComPortPage::useRequested, this, [this](int port, int deviceIndex) {
-        m_portPageState.use(*m_settingsFile, port, deviceIndex);
+        const bool saved = m_portPageState.use(*m_settingsFile, port, deviceIndex);
         m_comPortPage->refreshDevices();
+        if (!saved)
+            tellPortChoiceNotSaved();
     });
     connect(m_comPortPage, &ComPortPage::forgetRequested, this, [this](int port) {
-        m_portPageState.forget(*m_settingsFile, port);
+        const bool saved = m_portPageState.forget(*m_settingsFile, port);
         m_comPortPage->refreshDevices();
+        if (!saved)
+            tellPortChoiceNotSaved();
     });
     connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
     connect(m_menuPages->helpButton(), &IconButton::clicked, this, &MainWindow::openHelp);
@@ -231,6 +235,13 @@ void MainWindow::connectActions()
     });
     connect(m_menuPages->aboutButton(), &IconButton::clicked, this,
             [this] { m_messenger.showAbout(); });
+}
+
+// The tie is the whole point of the click: a file that cannot keep it is not passed over.
+void MainWindow::tellPortChoiceNotSaved()
+{
+    m_messenger.errorBox(
+        ShellTexts::portChoiceNotSaved(m_settingsFile->path(), m_workspace.checkedLanguage));
 }
 
 void MainWindow::connectLanguage()

@@ -121,6 +121,7 @@ private:
     void showStatusReport(const QString& text);
     void applySkin(int index);
     void choosePort(int portNumber);
+    void tellPortChoiceNotSaved();
     void checkLanguageButton(Language language);
     void applyCaptions(const LanguageTable& table);
     // A short report after a command, in the status bar until the next one or a language

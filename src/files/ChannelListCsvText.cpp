@@ -1,5 +1,6 @@
 #include "files/ChannelListCsvText.h"
 
+#include "files/ChannelCellName.h"
 #include "workspace/ChannelColumn.h"
 
 namespace {
@@ -116,21 +117,6 @@ QString chineseSkipped(const SkippedCsvRow& skipped, const QString& band)
     return {};
 }
 
-QString cellName(int column, Language language)
-{
-    const bool english = language == Language::English;
-    switch (column) {
-    case Column::RxFrequency:
-        return english ? QStringLiteral("receive frequency") : QStringLiteral("接收频率");
-    case Column::TxFrequency:
-        return english ? QStringLiteral("transmit frequency") : QStringLiteral("发射频率");
-    case Column::RxTone:
-        return english ? QStringLiteral("receive tone") : QStringLiteral("接收亚音");
-    default:
-        return english ? QStringLiteral("transmit tone") : QStringLiteral("发射亚音");
-    }
-}
-
 } // namespace
 
 QString channelListCsvProblemText(const QString& fileName, const ChannelListCsvProblem& problem,
@@ -159,7 +145,7 @@ QString channelListCsvExportProblemText(const ChannelListCsvExportProblem& probl
                                         Language language)
 {
     const QString channel = QString::number(problem.channel);
-    const QString cell = cellName(problem.column, language);
+    const QString cell = channelCellName(problem.column, language);
     const QString text = quoted(problem.text, language);
     if (Column::isFrequency(problem.column)) {
         if (language == Language::English)

@@ -2,6 +2,7 @@
 
 #include "channels/ChannelEditor.h"
 #include "channels/FrequencyNormaliser.h"
+#include "files/ChannelCellName.h"
 #include "files/CsvRecords.h"
 #include "workspace/ChannelTable.h"
 #include "workspace/LanguageWords.h"
@@ -110,30 +111,10 @@ private:
     SkippedPasteLine m_problem;
 };
 
-QString columnName(int column, Language language)
-{
-    const bool english = language == Language::English;
-    switch (column) {
-    case Column::RxFrequency:
-        return english ? QStringLiteral("receive frequency") : QStringLiteral("接收频率");
-    case Column::RxTone:
-        return english ? QStringLiteral("receive tone") : QStringLiteral("接收亚音");
-    case Column::TxFrequency:
-        return english ? QStringLiteral("transmit frequency") : QStringLiteral("发射频率");
-    case Column::TxTone:
-        return english ? QStringLiteral("transmit tone") : QStringLiteral("发射亚音");
-    case Column::Power:
-        return english ? QStringLiteral("power") : QStringLiteral("功率");
-    default:
-        return english ? QStringLiteral("option %1").arg(column - Column::OptionA + 1)
-                       : QStringLiteral("选项 %1").arg(column - Column::OptionA + 1);
-    }
-}
-
 QString englishReason(const SkippedPasteLine& line, const QString& band)
 {
     const QString value = QStringLiteral("\"%1\"").arg(line.value);
-    const QString cell = columnName(line.column, Language::English);
+    const QString cell = channelCellName(line.column, Language::English);
     switch (line.reason) {
     case Reason::NoReceiveFrequency:
         return QStringLiteral("it has no receive frequency");
@@ -156,7 +137,7 @@ QString englishReason(const SkippedPasteLine& line, const QString& band)
 QString chineseReason(const SkippedPasteLine& line, const QString& band)
 {
     const QString value = QStringLiteral("“%1”").arg(line.value);
-    const QString cell = columnName(line.column, Language::Chinese);
+    const QString cell = channelCellName(line.column, Language::Chinese);
     switch (line.reason) {
     case Reason::NoReceiveFrequency:
         return QStringLiteral("没有接收频率");

@@ -95,6 +95,15 @@ QString openedReport(const QString& fileName, Language language)
                              : QStringLiteral("已打开 %1").arg(fileName);
 }
 
+QString portChoiceNotSaved(const QString& path, Language language)
+{
+    return english(language)
+               ? QStringLiteral("The COM port's device could not be saved in %1; the choice "
+                                "holds only until the program closes")
+                     .arg(path)
+               : QStringLiteral("通信端口的设备无法保存到 %1，该选择仅在程序关闭前有效").arg(path);
+}
+
 } // namespace ShellTexts
 
 QString ShellTexts::withNote(const QString& report, const QString& note)

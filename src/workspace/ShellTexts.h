@@ -46,6 +46,9 @@ QString readReport(int channels, int portNumber, Language language);
 QString writtenReport(int channels, int portNumber, Language language);
 QString savedReport(const QString& fileName, Language language);
 QString openedReport(const QString& fileName, Language language);
+// A COM port tied to a device, or untied, that the settings file at `path` could not keep:
+// the choice holds until the program closes.
+QString portChoiceNotSaved(const QString& path, Language language);
 // A report followed by what came of the command's backup or check, when there is a word
 // on it: "Read 16 channels from COM1 — Backup saved: 2026-12-10_17-06-42.F19".
 QString withNote(const QString& report, const QString& note);

@@ -28,6 +28,7 @@ class TestComPortPage : public QObject
 private slots:
     void listFollowsPlugAndUnplug();
     void useForComTwoCarriesAReadAndSurvivesARestart();
+    void aTieTheSettingsFileCannotKeepIsReported();
 };
 
 namespace {
@@ -137,6 +138,33 @@ void TestComPortPage::useForComTwoCarriesAReadAndSurvivesARestart()
 
     page->forgetButton()->click();
     QVERIFY(!program.folder.readFile("qv3307.ini").contains("com2device"));
+    QVERIFY(!page->forgetButton()->isEnabled());
+}
+
+void TestComPortPage::aTieTheSettingsFileCannotKeepIsReported()
+{
+    RunningProgram program(ProgramOptions::withRadio(SampleRadio::image()));
+    QVERIFY(program.radioStarted());
+    // A settings file that cannot be read is never replaced, so nothing can be written to it.
+    QFile::remove(program.folder.filePath("qv3307.ini"));
+    QVERIFY(QDir(program.folder.path()).mkdir("qv3307.ini"));
+    program.start();
+    QVERIFY(plugIn(program));
+    ComPortPage* page = showPortPage(program);
+    QVERIFY(page);
+    QTRY_COMPARE_WITH_TIMEOUT(page->deviceList()->count(), 1, 3000);
+    page->deviceList()->setCurrentRow(0);
+
+    page->useButton()->click();
+    QCOMPARE(program.messages.errors.size(), 1);
+    QVERIFY2(program.messages.errors[0].contains("could not be saved in " +
+                                                 program.folder.filePath("qv3307.ini")),
+             qPrintable(program.messages.errors[0]));
+    // The tie holds for this run all the same.
+    QVERIFY(page->portLineText(1).contains(program.radio.slavePath()));
+
+    page->forgetButton()->click();
+    QCOMPARE(program.messages.errors.size(), 2);
     QVERIFY(!page->forgetButton()->isEnabled());
 }
 
