@@ -11,8 +11,8 @@ namespace SafeWriteText {
 QString stage(SafeWriteStage stage, Language language);
 // The status bars' word after a write the radio was found to hold.
 QString verified(Language language);
-// The main window's status bar after a read whose backup was saved: "Backup saved: " and
-// the backup's file name.
+// After a backup was saved: "Backup saved: " and the backup's name, its file name in the
+// main window's status bar, its path on the command line.
 QString backupSaved(const QString& fileName, Language language);
 // The main window's status bar after a read whose backup could not be saved: "Backup not
 // saved: " and the system's words for why.

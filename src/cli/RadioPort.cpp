@@ -4,8 +4,6 @@
 #include "link/PortProblemText.h"
 #include "workspace/SettingsFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -28,14 +26,11 @@ std::unique_ptr<RadioPort> RadioPort::create(const QString& programFolder,
     }
     if (!name.contains(QLatin1Char('/')))
         return nullptr;
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        return nullptr;
-    QDir(folder.path()).mkpath(QStringLiteral("dosdevices"));
-    QFile::link(QDir(name).absolutePath(), ComPortDevices(folder.path()).linkPath(1));
-    auto port = std::unique_ptr<RadioPort>(new RadioPort(name, folder.path(), {}, 1));
-    port->m_deviceFolder.emplace(std::move(folder));
-    return port;
+    // Tied to COM1 for this run, as a device chosen in the window is: one that is not there
+    // is named as the user gave it.
+    ComPortChoices choices;
+    choices.tie(1, name);
+    return std::unique_ptr<RadioPort>(new RadioPort(name, programFolder, std::move(choices), 1));
 }
 
 RadioPort::RadioPort(const QString& name, const QString& folder, ComPortChoices choices,

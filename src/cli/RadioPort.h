@@ -8,15 +8,13 @@
 #include "workspace/Language.h"
 
 #include <QString>
-#include <QTemporaryDir>
 
 #include <memory>
-#include <optional>
 
 // The serial port a command was given: COM1 to COM4, found exactly as the window finds it
 // (the cable chosen for the port in the window's settings file, which is only read here,
 // then the program folder's link and the usual devices), or a device path. A device path is reached
-// through the same lookup, by a dosdevices/com1 link in a folder of its own, so that both go
+// through the same lookup, as the device chosen for COM1 in this run alone, so that both go
 // through one way of opening a port.
 class RadioPort
 {
@@ -40,7 +38,6 @@ private:
     RadioPort(const QString& name, const QString& folder, ComPortChoices choices, int portNumber);
 
     QString m_name;
-    std::optional<QTemporaryDir> m_deviceFolder;
     ComPortChoices m_choices;
     ComPortDevices m_devices;
     int m_portNumber = 1;

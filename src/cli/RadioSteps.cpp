@@ -87,8 +87,7 @@ void keepBackup(CliContext& context, const RadioContents& contents)
     if (!saved.saved())
         context.error(SafeWriteText::backupNotSaved(saved, context.language()));
     else
-        context.note(context.say(QStringLiteral("Backup saved: %1").arg(saved.path),
-                                 QStringLiteral("备份已保存：%1").arg(saved.path)));
+        context.note(SafeWriteText::backupSaved(saved.path, context.language()));
 }
 
 ExitStatus checkWritable(CliContext& context, const QString& path)

@@ -120,8 +120,7 @@ private:
         using Ending = SafeWriteOutcome::Ending;
         const Language language = m_context.language();
         if (outcome.ending != Ending::BackupNotSaved && !outcome.backupPath.isEmpty())
-            m_context.note(m_context.say(QStringLiteral("Backup saved: %1").arg(outcome.backupPath),
-                                         QStringLiteral("备份已保存：%1").arg(outcome.backupPath)));
+            m_context.note(SafeWriteText::backupSaved(outcome.backupPath, language));
         switch (outcome.ending) {
         case Ending::Written:
             m_context.note(m_context.say(QStringLiteral("Written"), QStringLiteral("写入完毕")));

@@ -20,7 +20,7 @@ ComPortChoices ComPortChoices::read(const SettingsFile& file, const QList<int>& 
 
 bool ComPortChoices::choose(SettingsFile& file, int portNumber, const QString& deviceName)
 {
-    m_devices.insert(portNumber, deviceName);
+    tie(portNumber, deviceName);
     return file.writeText(Section, key(portNumber), deviceName);
 }
 

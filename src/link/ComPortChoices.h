@@ -26,6 +26,11 @@ public:
     // Ties the port to a device and writes it through to the file; false when the file could
     // not be written (the choice holds for this run all the same).
     bool choose(SettingsFile& file, int portNumber, const QString& deviceName);
+    // Ties the port to a device for this run only; the settings file is not touched.
+    void tie(int portNumber, const QString& deviceName)
+    {
+        m_devices.insert(portNumber, deviceName);
+    }
     // Unties the port and removes its key from the file.
     bool forget(SettingsFile& file, int portNumber);
 

@@ -159,6 +159,11 @@ void CliTest::exitStatuses_data()
         "qv3307-cli: COM2 (PROGRAM/dosdevices/com2): the port cannot be opened. Cause: the "
         "device PROGRAM/dosdevices/com2 does not exist. The cable is not plugged in, or the "
         "port leads to another device.");
+    // The device the user named, not some path of the program's own.
+    row("missing device by path", {"read", "--port", "/nonexistent/ttyQV9"}, false, 3,
+        "qv3307-cli: /nonexistent/ttyQV9: the port cannot be opened. Cause: the device "
+        "/nonexistent/ttyQV9 does not exist. The cable is not plugged in, or the port leads to "
+        "another device.");
     row("silent radio", {"read", "--port", "COM1"}, true, 4,
         "qv3307-cli: COM1 (DEVICE): the radio did not answer or the transfer failed. Cause: the "
         "port DEVICE opened, but the radio did not answer. Check that the radio is switched on "
