@@ -53,7 +53,7 @@ ExitStatus Commands::ports(CliContext& context)
         const bool exists = QFileInfo::exists(resolution.path);
         out << QStringLiteral("COM%1 -> %2").arg(number).arg(resolution.path);
         if (!exists)
-            out << context.say(QStringLiteral(" (not present)"), QStringLiteral("（不存在）"));
+            out << context.say(QStringLiteral(" (not present)"), QStringLiteral("（未连接）"));
         out << '\n';
     }
     return ExitStatus::Done;
