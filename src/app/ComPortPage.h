@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/ComPortDevices.h"
 #include "workspace/Language.h"
 
 #include <QTimer>
@@ -22,7 +23,7 @@ class ComPortPage : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int PortCount = 4;
+    static constexpr int PortCount = ComPortDevices::PortCount;
     static constexpr int RefreshIntervalMs = 1000;
 
     explicit ComPortPage(ComPortPageState& state, QWidget* parent = nullptr);

@@ -93,8 +93,8 @@ void MainWindow::logCalibration(const PowerCalibrationValues& values)
 {
     const BackupFolder folder = BackupFolder::standard();
     if (const int error = folder.appendCalibration(values); error != 0)
-        showStatus(SafeWriteText::backupNotSaved({folder.calibrationLogPath(), error},
-                                                 m_workspace.checkedLanguage));
+        showStatusReport(SafeWriteText::backupNotSaved({folder.calibrationLogPath(), error},
+                                                       m_workspace.checkedLanguage));
 }
 
 MainWindow::~MainWindow()
@@ -425,11 +425,6 @@ void MainWindow::applyCaptions(const LanguageTable& table)
         m_statusPanel->setText(table.string(LanguageString::StatusLine));
     if (m_readWriteDialog)
         m_readWriteDialog->applyCaptions(table);
-}
-
-void MainWindow::showStatus(const QString& text)
-{
-    m_statusPanel->setText(text);
 }
 
 void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)

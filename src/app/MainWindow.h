@@ -124,9 +124,6 @@ private:
     void tellPortChoiceNotSaved();
     void checkLanguageButton(Language language);
     void applyCaptions(const LanguageTable& table);
-    // A short report after a command, in the status bar until the next one or a language
-    // switch.
-    void showStatus(const QString& text);
     void logCalibration(const PowerCalibrationValues& values);
 
     Platform m_platform;

@@ -7,21 +7,11 @@
 
 #include <QFileInfo>
 
-namespace {
-
-constexpr int PortCount = 4;
-
-QString canonical(const QString& path)
-{
-    const QString target = QFileInfo(path).canonicalFilePath();
-    return target.isEmpty() ? path : target;
-}
-
-} // namespace
-
 ExitStatus Commands::ports(CliContext& context)
 {
-    const QList<int> portNumbers{1, 2, 3, 4};
+    QList<int> portNumbers;
+    for (int number = 1; number <= ComPortDevices::PortCount; ++number)
+        portNumbers << number;
     const ComPortChoices choices =
         ComPortChoices::read(SettingsFile(context.settingsFolder()), portNumbers);
     const ComPortDevices devices(context.programFolder(), QStringLiteral("/dev"), &choices);
@@ -35,7 +25,7 @@ ExitStatus Commands::ports(CliContext& context)
     for (const SerialDevice& device : present) {
         QStringList ports;
         for (const int number : portNumbers)
-            if (canonical(devices.devicePath(number)) == canonical(device.path))
+            if (SerialDeviceList::find({device}, devices.devicePath(number)))
                 ports << QStringLiteral("COM%1").arg(number);
         out << device.path;
         if (!device.stableName.isEmpty())
@@ -48,7 +38,7 @@ ExitStatus Commands::ports(CliContext& context)
     }
 
     out << '\n';
-    for (int number = 1; number <= PortCount; ++number) {
+    for (const int number : portNumbers) {
         const ComPortDevices::Resolution resolution = devices.resolve(number);
         const bool exists = QFileInfo::exists(resolution.path);
         out << QStringLiteral("COM%1 -> %2").arg(number).arg(resolution.path);

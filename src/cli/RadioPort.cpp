@@ -6,10 +6,6 @@
 
 #include <QRegularExpression>
 
-namespace {
-constexpr int PortCount = 4;
-} // namespace
-
 std::unique_ptr<RadioPort> RadioPort::create(const QString& programFolder,
                                              const QString& settingsFolder, const QString& name)
 {
@@ -17,7 +13,7 @@ std::unique_ptr<RadioPort> RadioPort::create(const QString& programFolder,
                                             QRegularExpression::CaseInsensitiveOption);
     if (const QRegularExpressionMatch match = comPort.match(name); match.hasMatch()) {
         const int number = match.captured(1).toInt();
-        if (number > PortCount)
+        if (number > ComPortDevices::PortCount)
             return nullptr;
         const ComPortChoices choices =
             ComPortChoices::read(SettingsFile(settingsFolder), QList<int>{number});

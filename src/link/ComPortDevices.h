@@ -11,6 +11,9 @@ class ComPortChoices;
 class ComPortDevices
 {
 public:
+    // COM1 to COM4: the ports the window offers and the command line takes.
+    static constexpr int PortCount = 4;
+
     // Where a port's device came from.
     enum class Source { Chosen, Link, UsbDevice, BuiltInPort };
 
