@@ -14,6 +14,8 @@ enum Option : unsigned {
     OutputOption = 1 << 1,
     BackupOptions = 1 << 2, // --no-backup, --no-verify, --repeat
     PowerOptions = 1 << 3,  // --low, --high, --low-voltage
+    SkipRowsOption = 1 << 4,
+    FileOrderOption = 1 << 5,
 };
 
 struct CommandShape
@@ -27,10 +29,10 @@ struct CommandShape
 constexpr CommandShape Shapes[] = {
     {Command::Ports, "ports", 0, 0},
     {Command::Read, "read", PortOption | OutputOption, 0},
-    {Command::Write, "write", PortOption | BackupOptions, 1},
-    {Command::Verify, "verify", PortOption, 1},
-    {Command::Diff, "diff", 0, 2},
-    {Command::Convert, "convert", 0, 2},
+    {Command::Write, "write", PortOption | BackupOptions | SkipRowsOption | FileOrderOption, 1},
+    {Command::Verify, "verify", PortOption | FileOrderOption, 1},
+    {Command::Diff, "diff", FileOrderOption, 2},
+    {Command::Convert, "convert", SkipRowsOption | FileOrderOption, 2},
     {Command::CalibrationRead, "calibration read", PortOption, 0},
     {Command::CalibrationWrite, "calibration write", PortOption | PowerOptions, 0},
 };
@@ -176,6 +178,10 @@ private:
             flag(m_line.noVerify, BackupOptions);
         } else if (name == QLatin1String("--repeat")) {
             flag(m_line.repeat, BackupOptions);
+        } else if (name == QLatin1String("--skip-bad-rows")) {
+            flag(m_line.skipBadRows, SkipRowsOption);
+        } else if (name == QLatin1String("--in-file-order")) {
+            flag(m_line.inFileOrder, FileOrderOption);
         } else if (name == QLatin1String("--low")) {
             takeNumber(option, 255, m_line.lowPower, PowerOptions);
         } else if (name == QLatin1String("--high")) {

@@ -30,6 +30,9 @@ struct CommandLine
     bool noBackup = false;
     bool noVerify = false;
     bool repeat = false;
+    bool skipBadRows =
+        false; // write and convert a channel list leaving out the rows that do not fit
+    bool inFileOrder = false; // a channel list fills channels 1 to 16 in its order
     int lowPower = -1;
     int highPower = -1;
     int lowVoltage = -1;

@@ -12,10 +12,21 @@ ExitStatus Commands::convert(CliContext& context)
     }
     // A channel list carries no settings or band: a channel file made from one gets the
     // start-up settings and the band selected in the window.
-    if (const FileResult loaded = ChannelFiles::load(context, source); !loaded.ok()) {
-        context.error(loaded.errorText());
+    const ChannelFiles::Loaded loaded = ChannelFiles::load(context, source);
+    if (!loaded.result.ok()) {
+        context.error(loaded.result.errorText());
         return ExitStatus::FileProblem;
     }
+    const QString notWritten =
+        context.say(QStringLiteral("%1 was not written"), QStringLiteral("未写入 %1")).arg(target);
+    if (const FileResult rows =
+            ChannelFiles::refuseSkippedRows(context, source, loaded.skippedRows, notWritten);
+        !rows.ok()) {
+        context.error(rows.errorText());
+        return ExitStatus::FileProblem;
+    }
+    for (const QString& row : loaded.skippedRows)
+        context.note(row);
     if (const FileResult saved = ChannelFiles::save(context, target); !saved.ok()) {
         context.error(saved.errorText());
         return ExitStatus::FileProblem;

@@ -50,43 +50,81 @@ QString commandHelp(CommandLine::Command command, Language language)
         return english
                    ? QStringLiteral(
                          "Usage: qv3307-cli write FILE --port PORT [--no-backup] [--no-verify]\n"
-                         "                        [--repeat]\n"
+                         "                        [--repeat] [--skip-bad-rows] [--in-file-order]\n"
                          "Writes FILE (.F19 or .csv) into the radio: first a backup of what the\n"
                          "radio holds, then the write, then a read-back compared with the file.\n"
                          "A .csv changes only the channels: the radio's settings and band stay.\n"
-                         "  --no-backup  skip the backup read\n"
-                         "  --no-verify  skip the read-back\n"
-                         "  --repeat     after each radio, ask for the next one\n")
+                         "Each of its rows goes to the channel its Location names; a row that\n"
+                         "cannot become a channel stops the write before anything is written.\n"
+                         "  --no-backup      skip the backup read\n"
+                         "  --no-verify      skip the read-back\n"
+                         "  --repeat         after each radio, ask for the next one\n"
+                         "  --skip-bad-rows  leave out the .csv rows that cannot become channels\n"
+                         "  --in-file-order  fill channels 1 to 16 in the .csv's row order,\n"
+                         "                   whatever its Location column says\n")
                    : QStringLiteral("用法：qv3307-cli write 文件 --port PORT [--no-backup] "
                                     "[--no-verify] [--repeat]\n"
+                                    "                        [--skip-bad-rows] "
+                                    "[--in-file-order]\n"
                                     "把文件（.F19 或 .csv）写入电台：先备份电台现有内容，"
                                     "再写入，再读回与文件比较。\n"
-                                    ".csv 只改变信道：电台的功能设置和频段保持不变。\n"
-                                    "  --no-backup  不先备份\n"
-                                    "  --no-verify  写后不读回校验\n"
-                                    "  --repeat     每写完一台，等待下一台\n");
+                                    ".csv 只改变信道：电台的功能设置和频段保持不变。"
+                                    "其每一行写入 Location 列所指的信道；若有无法成为信道的行，"
+                                    "则在写入任何数据之前停止。\n"
+                                    "  --no-backup      不先备份\n"
+                                    "  --no-verify      写后不读回校验\n"
+                                    "  --repeat         每写完一台，等待下一台\n"
+                                    "  --skip-bad-rows  略过 .csv 中无法成为信道的行\n"
+                                    "  --in-file-order  按 .csv 的行顺序填入信道 1 至 16，"
+                                    "不论 Location 列如何\n");
     case Command::Verify:
-        return english ? QStringLiteral("Usage: qv3307-cli verify FILE --port PORT\n"
-                                        "Reads the radio and lists every difference from FILE.\n")
-                       : QStringLiteral("用法：qv3307-cli verify 文件 --port PORT\n"
-                                        "读取电台，列出与文件的每一处差异。\n");
+        return english
+                   ? QStringLiteral("Usage: qv3307-cli verify FILE --port PORT [--in-file-order]\n"
+                                    "Reads the radio and lists every difference from FILE.\n"
+                                    "A .csv row that cannot become a channel is one too.\n"
+                                    "  --in-file-order  read a .csv in its row order, "
+                                    "whatever its Location\n"
+                                    "                   column says\n")
+                   : QStringLiteral("用法：qv3307-cli verify 文件 --port PORT "
+                                    "[--in-file-order]\n"
+                                    "读取电台，列出与文件的每一处差异。"
+                                    ".csv 中无法成为信道的行也算作差异。\n"
+                                    "  --in-file-order  按 .csv 的行顺序读取，"
+                                    "不论 Location 列如何\n");
     case Command::Diff:
-        return english ? QStringLiteral("Usage: qv3307-cli diff A B\n"
+        return english ? QStringLiteral("Usage: qv3307-cli diff A B [--in-file-order]\n"
                                         "Lists the differences between two channel files "
-                                        "(.F19 or .csv).\n")
-                       : QStringLiteral("用法：qv3307-cli diff A B\n"
-                                        "列出两个信道文件（.F19 或 .csv）之间的差异。\n");
+                                        "(.F19 or .csv).\n"
+                                        "A .csv row that cannot become a channel is one too.\n"
+                                        "  --in-file-order  read a .csv in its row order, "
+                                        "whatever its Location\n"
+                                        "                   column says\n")
+                       : QStringLiteral("用法：qv3307-cli diff A B [--in-file-order]\n"
+                                        "列出两个信道文件（.F19 或 .csv）之间的差异。"
+                                        ".csv 中无法成为信道的行也算作差异。\n"
+                                        "  --in-file-order  按 .csv 的行顺序读取，"
+                                        "不论 Location 列如何\n");
     case Command::Convert:
         return english
                    ? QStringLiteral(
-                         "Usage: qv3307-cli convert A B\n"
+                         "Usage: qv3307-cli convert A B [--skip-bad-rows] [--in-file-order]\n"
                          "Converts between a .F19 channel file and a .csv channel list. A .csv\n"
                          "holds no settings or band: a .F19 made from one gets the start-up\n"
-                         "settings and the band selected in the window.\n")
-                   : QStringLiteral("用法：qv3307-cli convert A B\n"
+                         "settings and the band selected in the window. Each .csv row goes to\n"
+                         "the channel its Location names; a row that cannot become a channel\n"
+                         "stops the conversion before B is written.\n"
+                         "  --skip-bad-rows  leave out the .csv rows that cannot become channels\n"
+                         "  --in-file-order  fill channels 1 to 16 in the .csv's row order,\n"
+                         "                   whatever its Location column says\n")
+                   : QStringLiteral("用法：qv3307-cli convert A B [--skip-bad-rows] "
+                                    "[--in-file-order]\n"
                                     "在 .F19 信道文件和 .csv 信道列表之间转换。.csv "
                                     "不含功能设置和频段：由它生成的 .F19 取启动时的功能设置"
-                                    "和窗口中选中的频段。\n");
+                                    "和窗口中选中的频段。.csv 的每一行转入 Location 列所指的"
+                                    "信道；若有无法成为信道的行，则在写出 B 之前停止。\n"
+                                    "  --skip-bad-rows  略过 .csv 中无法成为信道的行\n"
+                                    "  --in-file-order  按 .csv 的行顺序填入信道 1 至 16，"
+                                    "不论 Location 列如何\n");
     case Command::CalibrationRead:
     case Command::CalibrationWrite:
         return english

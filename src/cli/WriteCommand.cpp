@@ -51,20 +51,17 @@ public:
         case ChannelFiles::Kind::Unknown:
             m_context.error(ChannelFiles::unknownKindText(m_context, m_path));
             return ExitStatus::FileProblem;
-        case ChannelFiles::Kind::ChannelList:
-            if (const FileResult list = ChannelFiles::checkChannelList(m_context, m_path);
-                !list.ok()) {
-                m_context.error(list.errorText());
-                return ExitStatus::FileProblem;
-            }
-            return ExitStatus::Done;
+        case ChannelFiles::Kind::ChannelList: {
+            // Rows that fit no band stop the write before the port is opened; the ones
+            // outside the radio's band are known once its band has been read.
+            const ChannelFiles::Loaded list = ChannelFiles::checkChannelList(m_context, m_path);
+            return refused(list) ? ExitStatus::FileProblem : ExitStatus::Done;
+        }
         case ChannelFiles::Kind::ChannelFile:
             break;
         }
-        if (const FileResult loaded = ChannelFiles::load(m_context, m_path); !loaded.ok()) {
-            m_context.error(loaded.errorText());
+        if (refused(ChannelFiles::load(m_context, m_path)))
             return ExitStatus::FileProblem;
-        }
         return RadioSteps::checkWritable(m_context, m_path);
     }
 
@@ -84,6 +81,21 @@ public:
     }
 
 private:
+    // Whether the file cannot be written as it was read: it did not read, or it is a list
+    // with rows that did not become channels and --skip-bad-rows was not given. Says why.
+    bool refused(const ChannelFiles::Loaded& loaded)
+    {
+        FileResult result = loaded.result;
+        if (result.ok())
+            result = ChannelFiles::refuseSkippedRows(
+                m_context, m_path, loaded.skippedRows,
+                m_context.say(QStringLiteral("nothing was written to the radio"),
+                              QStringLiteral("未向电台写入任何数据")));
+        if (!result.ok())
+            m_context.error(result.errorText());
+        return !result.ok();
+    }
+
     // A channel list holds only channels: the radio's own settings and band are read first,
     // so that they are written back as they were rather than from defaults.
     ExitStatus takeChannelList(RadioPort& port)
@@ -93,10 +105,11 @@ private:
             m_context.say(QStringLiteral("Reading the settings"), QStringLiteral("读取功能设置")));
         if (read != ExitStatus::Done)
             return read;
-        if (const FileResult loaded = ChannelFiles::loadChannels(m_context, m_path); !loaded.ok()) {
-            m_context.error(loaded.errorText());
+        const ChannelFiles::Loaded loaded = ChannelFiles::loadChannels(m_context, m_path);
+        if (refused(loaded))
             return ExitStatus::FileProblem;
-        }
+        for (const QString& row : loaded.skippedRows)
+            m_context.note(row);
         return RadioSteps::checkWritable(m_context, m_path);
     }
 

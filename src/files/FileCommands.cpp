@@ -66,7 +66,9 @@ std::optional<QString> FileCommands::openFile()
         m_fileOpened = true;
         if (ChannelListFile::isChannelList(*path)) {
             const ChannelListFile::Imported imported =
-                ChannelListFile::importFrom(m_workspace, *path);
+                ChannelListFile::importFrom(m_workspace, *path, m_messenger);
+            if (imported.declined)
+                return std::nullopt;
             result = imported.result;
             summary = imported.summary;
         } else {

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -49,23 +50,28 @@ QList<QStringList> sampleChannels()
 }
 
 // A channel file in English with the start-up settings and only channels a channel list
-// can carry (in the band, tones of the radio's list), from channel 1 on without a gap.
+// can carry (in the band, tones of the radio's list), each on its own channel: channels 4
+// and 16, outside the band, are left empty.
 QByteArray representableChannelFile(const QString& programFolder)
 {
     Workspace workspace;
     Localisation(workspace, programFolder).switchLanguage(Language::English);
     workspace.bands.append(SampleRadio::Band);
     workspace.bands.select(0);
-    // A list fills channels in its order, so they follow one another from channel 1.
-    int row = Row::FirstChannel;
     for (const SampleRadio::Channel& channel : SampleRadio::channels()) {
         if (channel.row == 4 || channel.row == 16)
             continue; // outside the band
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            workspace.table.setText(row, column, channel.texts.value(column - Column::FirstField));
-        ++row;
+            workspace.table.setText(channel.row, column,
+                                    channel.texts.value(column - Column::FirstField));
     }
     return ChannelFileWriter(workspace).contents();
+}
+
+// The channel file cut short in the middle of channel 2's line, as a copy broken off.
+QByteArray cutShort(const QByteArray& channelFile)
+{
+    return channelFile.left(channelFile.indexOf("\r\nCH02 | ") + 10);
 }
 
 QByteArray withChannelOneHigh(QByteArray channelFile)
@@ -108,6 +114,8 @@ private slots:
     void verifyListsDifferences();
     void repeatWritesRadioAfterRadio_data();
     void repeatWritesRadioAfterRadio();
+    void listRowsThatDoNotFitStopTheCommand_data();
+    void listRowsThatDoNotFitStopTheCommand();
 };
 
 void CliTest::exitStatuses_data()
@@ -192,6 +200,13 @@ void CliTest::exitStatuses_data()
     row("not a channel list", {"convert", "junk.csv", "out.F19"}, false, 5,
         "qv3307-cli: junk.csv, row 1: the header line has no \"Frequency\" column; it reads "
         "\"hello\"");
+    const QString cut = "qv3307-cli: cut.F19, line 19: the file is cut short: it ends in the "
+                        "middle of this line, which should hold a whole channel line, ending in "
+                        "\" | \"";
+    row("convert of a channel file cut short", {"convert", "cut.F19", "out.csv"}, false, 5, cut);
+    row("write of a channel file cut short", {"write", "cut.F19", "--port", "COM1"}, false, 5, cut);
+    row("verify of a channel file cut short", {"verify", "cut.F19", "--port", "COM1"}, false, 5,
+        cut);
 }
 
 void CliTest::exitStatuses()
@@ -210,6 +225,8 @@ void CliTest::exitStatuses()
     writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
     writeChannelFiles(run);
     writeAll(run.file(QStringLiteral("junk.csv")), "hello\r\n");
+    writeAll(run.file(QStringLiteral("cut.F19")),
+             cutShort(readAll(run.file(QStringLiteral("a.F19")))));
     arguments.replaceInStrings(QStringLiteral("DEVICE"), run.radio().slavePath());
     firstLine.replace(QStringLiteral("DEVICE"), run.radio().slavePath());
     firstLine.replace(QStringLiteral("PROGRAM"), run.program().path());
@@ -318,7 +335,8 @@ void CliTest::progressOnlyOnATerminal()
 }
 
 // A channel file whose channels a channel list can carry comes back byte for byte, since
-// it has the start-up settings and the band a channel file made from a list gets.
+// it has the start-up settings and the band a channel file made from a list gets; its
+// empty channel 4 stays where it is.
 void CliTest::channelListRoundTrip()
 {
     CliRun run(SampleRadio::image());
@@ -334,6 +352,8 @@ void CliTest::channelListRoundTrip()
     QCOMPARE(run.run(QStringList{"convert", "b.F19", "b.csv"} + english).status, 0);
     QCOMPARE(readAll(run.file(QStringLiteral("b.csv"))),
              readAll(run.file(QStringLiteral("a.csv"))));
+    QVERIFY(original.contains("\r\nCH04 |  |"));
+    QCOMPARE(readAll(run.file(QStringLiteral("b.F19"))), original);
 }
 
 void CliTest::calibrationWriteThenRead()
@@ -545,6 +565,138 @@ void CliTest::repeatWritesRadioAfterRadio()
     QCOMPARE(outcome.err.count("Connect the next radio and press Enter (q and Enter to stop)"),
              radios);
     QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2 * radios);
+}
+
+namespace {
+// What the simulated radio was sent by a command.
+enum class RadioUse { Nothing, ReadOnly, Written };
+} // namespace
+Q_DECLARE_METATYPE(RadioUse)
+
+void CliTest::listRowsThatDoNotFitStopTheCommand_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("list"); // list.csv
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("out");
+    // Lines the error output holds; for a failure, the first is its first error.
+    QTest::addColumn<QStringList>("err");
+    QTest::addColumn<RadioUse>("radio");
+
+    const QByteArray header = "Location,Frequency,Tone,rToneFreq\r\n";
+    const QByteArray good = header + "1,440.5,,\r\n2,441.5,,\r\n";
+    const QByteArray outsideBand = good + "3,146.52,,\r\n";
+    const QByteArray noSuchTone = good + "3,442.5,Tone,88.4\r\n";
+    const QByteArray locationZero = header + "0,440.5,,\r\n1,441.5,,\r\n";
+    const QStringList write = {"write", "list.csv", "--port", "COM1"};
+    const QStringList convert = {"convert", "list.csv", "out.F19"};
+    const QString outsideRow =
+        "list.csv, row 4: the frequency \"146.52\" is outside the band 400-470MHz";
+    const QString notWritten = "qv3307-cli: list.csv: 1 row(s) cannot become channels, so "
+                               "nothing was written to the radio; correct them, or give "
+                               "--skip-bad-rows to leave them out:";
+
+    // The radio's band is read first; nothing is written.
+    QTest::newRow("write: a row outside the radio's band")
+        << write << outsideBand << 5 << QStringList() << QStringList{notWritten, outsideRow}
+        << RadioUse::ReadOnly;
+    // A row no band holds stops the write before the port is opened.
+    QTest::newRow("write: a tone no radio has")
+        << write << noSuchTone << 5 << QStringList()
+        << QStringList{notWritten,
+                       "list.csv, row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio"}
+        << RadioUse::Nothing;
+    QTest::newRow("write --skip-bad-rows")
+        << write + QStringList{"--skip-bad-rows"} << outsideBand << 0 << QStringList()
+        << QStringList{outsideRow, "Written and verified"} << RadioUse::Written;
+    QTest::newRow("write: Location 0")
+        << write << locationZero << 5 << QStringList()
+        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
+                       "to 16; the list may be for another radio: give --in-file-order to fill "
+                       "channels 1 to 16 in the list's order"}
+        << RadioUse::Nothing;
+    QTest::newRow("write --in-file-order")
+        << write + QStringList{"--in-file-order"} << locationZero << 0 << QStringList()
+        << QStringList{"Written and verified"} << RadioUse::Written;
+    QTest::newRow("write: a header and no rows")
+        << write << header << 5 << QStringList()
+        << QStringList{"qv3307-cli: list.csv: it has a header line but no channel rows; nothing "
+                       "was changed"}
+        << RadioUse::Nothing;
+    QTest::newRow("convert: a row outside the band")
+        << convert << outsideBand << 5 << QStringList()
+        << QStringList{"qv3307-cli: list.csv: 1 row(s) cannot become channels, so out.F19 was "
+                       "not written; correct them, or give --skip-bad-rows to leave them out:",
+                       outsideRow}
+        << RadioUse::Nothing;
+    QTest::newRow("convert --skip-bad-rows")
+        << convert + QStringList{"--skip-bad-rows"} << outsideBand << 0 << QStringList()
+        << QStringList{outsideRow} << RadioUse::Nothing;
+    QTest::newRow("convert: a header and no rows")
+        << convert << header << 5 << QStringList()
+        << QStringList{"qv3307-cli: list.csv: it has a header line but no channel rows; nothing "
+                       "was changed"}
+        << RadioUse::Nothing;
+    // The radio, written with the rows that fit, does not hold what the list says.
+    QTest::newRow("verify: a row outside the band is a difference")
+        << QStringList{"verify", "list.csv", "--port", "COM1"} << outsideBand << 1
+        << QStringList{outsideRow} << QStringList() << RadioUse::ReadOnly;
+    QTest::newRow("diff: a row outside the band is a difference")
+        << QStringList{"diff", "list.csv", "list.csv"} << outsideBand << 1
+        << QStringList{outsideRow, outsideRow} << QStringList() << RadioUse::Nothing;
+    QTest::newRow("verify: Location 0")
+        << QStringList{"verify", "list.csv", "--port", "COM1"} << locationZero << 5 << QStringList()
+        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
+                       "to 16; the list may be for another radio: give --in-file-order to fill "
+                       "channels 1 to 16 in the list's order"}
+        << RadioUse::Nothing;
+    QTest::newRow("diff --skip-bad-rows is no option of diff")
+        << QStringList{"diff", "list.csv", "list.csv", "--skip-bad-rows"} << outsideBand << 2
+        << QStringList()
+        << QStringList{"qv3307-cli: an option given does not belong to diff; see qv3307-cli diff "
+                       "--help"}
+        << RadioUse::Nothing;
+}
+
+void CliTest::listRowsThatDoNotFitStopTheCommand()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, list);
+    QFETCH(int, status);
+    QFETCH(QStringList, out);
+    QFETCH(QStringList, err);
+    QFETCH(RadioUse, radio);
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeAll(run.file(QStringLiteral("list.csv")), list);
+    if (arguments.first() == QLatin1String("verify") && status == 1) {
+        // The radio holds the rows that fit, and only those.
+        QCOMPARE(run.run({"write", "list.csv", "--port", "COM1", "--skip-bad-rows", "-q"}).status,
+                 0);
+        run.radio().clearLog();
+    }
+    const QByteArray before = run.radio().memory().read(0, 0x400);
+
+    const CliRun::Outcome outcome = run.run(arguments + QStringList{"--language", "english"});
+    QCOMPARE(outcome.status, status);
+    const QStringList outLines = QString::fromUtf8(outcome.out).split('\n', Qt::SkipEmptyParts);
+    if (!out.isEmpty())
+        QCOMPARE(outLines, out);
+    const QStringList errLines = QString::fromUtf8(outcome.err).split('\n', Qt::SkipEmptyParts);
+    if (status >= 2) {
+        const qsizetype error = errLines.indexOf(QRegularExpression("qv3307-cli: .*"));
+        QCOMPARE(errLines.mid(error, err.size()), err);
+    }
+    for (const QString& line : err)
+        QVERIFY2(errLines.contains(line), outcome.err.constData());
+
+    QCOMPARE(run.radio().received().isEmpty(), radio == RadioUse::Nothing);
+    QCOMPARE(run.radio().commands(RadioCommandKind::Write).isEmpty(), radio != RadioUse::Written);
+    if (radio != RadioUse::Written)
+        QCOMPARE(run.radio().memory().read(0, 0x400), before);
+    if (arguments.first() == QLatin1String("convert"))
+        QCOMPARE(QFile::exists(run.file(QStringLiteral("out.F19"))), status == 0);
 }
 
 QTEST_GUILESS_MAIN(CliTest)
