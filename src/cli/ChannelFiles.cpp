@@ -1,6 +1,7 @@
 #include "cli/ChannelFiles.h"
 
 #include "cli/CliContext.h"
+#include "files/ChannelFileLayout.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
 #include "files/ChannelListCsv.h"
@@ -19,6 +20,27 @@ FileResult ioFailure(const CliContext& context, int error, const QString& path)
     return FileResult::failed(ioProblemText(context, error, path));
 }
 
+FileIo::ReadOutcome readInput(const CliContext& context, const QString& path)
+{
+    return path == StandardStream ? context.standardInput() : FileIo::readFile(path);
+}
+
+// 0 when done, else the errno of the failing call. A failed write to standard output is
+// told once, when the command ends.
+int writeOutput(CliContext& context, const QString& path, const QByteArray& bytes)
+{
+    if (path != StandardStream)
+        return FileIo::replaceFile(path, bytes);
+    context.writeOutput(bytes);
+    return 0;
+}
+
+// The name a channel file's or list's problem text gives the file.
+QString fileNameOf(const CliContext& context, const QString& path)
+{
+    return path == StandardStream ? displayName(context, path) : QFileInfo(path).fileName();
+}
+
 ChannelRows channelRows(const Workspace& workspace)
 {
     ChannelRows rows;
@@ -34,7 +56,30 @@ QString ioProblemText(const CliContext& context, int error, const QString& path)
     return context
         .say(QStringLiteral("%1: %2; check the file's name and folder and that you may use them"),
              QStringLiteral("%1：%2；请检查文件名和文件夹，以及您是否有权使用它们"))
-        .arg(path, ioErrorText(error, path));
+        .arg(displayName(context, path), ioErrorText(error, path));
+}
+
+QString displayName(const CliContext& context, const QString& path)
+{
+    return path == StandardStream
+               ? context.say(QStringLiteral("standard input"), QStringLiteral("标准输入"))
+               : path;
+}
+
+Kind kindToRead(const CliContext& context, const QString& path)
+{
+    if (path != StandardStream)
+        return kindOf(path);
+    const std::string_view header = ChannelFileLayout::Header;
+    return context.standardInput().bytes.startsWith(
+               QByteArrayView(header.data(), qsizetype(header.size())))
+               ? Kind::ChannelFile
+               : Kind::ChannelList;
+}
+
+Kind kindToWrite(const QString& path, Kind forStandardOutput)
+{
+    return path == StandardStream ? forStandardOutput : kindOf(path);
 }
 
 Kind kindOf(const QString& path)
@@ -57,18 +102,18 @@ QString unknownKindText(const CliContext& context, const QString& path)
 
 FileResult loadChannels(CliContext& context, const QString& path)
 {
-    const FileIo::ReadOutcome file = FileIo::readFile(path);
+    const FileIo::ReadOutcome file = readInput(context, path);
     if (file.error != 0)
         return ioFailure(context, file.error, path);
     Workspace& workspace = context.workspace();
     const QString band = workspace.bands.selectedText();
     const ImportedChannelList list = ChannelListCsv::read(file.bytes, band, workspace.words);
     if (!list.ok())
-        return FileResult::failed(channelListCsvProblemText(QFileInfo(path).fileName(),
+        return FileResult::failed(channelListCsvProblemText(fileNameOf(context, path),
                                                             *list.problem, context.language()));
     for (const SkippedCsvRow& skipped : list.skipped)
         context.note(QStringLiteral("%1, %2").arg(
-            QFileInfo(path).fileName(), skippedCsvRowText(skipped, band, context.language())));
+            fileNameOf(context, path), skippedCsvRowText(skipped, band, context.language())));
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         const QStringList& fields = list.channels[size_t(row - Row::FirstChannel)];
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
@@ -79,7 +124,7 @@ FileResult loadChannels(CliContext& context, const QString& path)
 
 FileResult checkChannelList(const CliContext& context, const QString& path)
 {
-    const FileIo::ReadOutcome file = FileIo::readFile(path);
+    const FileIo::ReadOutcome file = readInput(context, path);
     if (file.error != 0)
         return ioFailure(context, file.error, path);
     const Workspace& workspace = context.workspace();
@@ -90,18 +135,18 @@ FileResult checkChannelList(const CliContext& context, const QString& path)
         list.problem->kind == Kind::BandUnreadable)
         return FileResult::done();
     return FileResult::failed(
-        channelListCsvProblemText(QFileInfo(path).fileName(), *list.problem, context.language()));
+        channelListCsvProblemText(fileNameOf(context, path), *list.problem, context.language()));
 }
 
 FileResult load(CliContext& context, const QString& path)
 {
-    switch (kindOf(path)) {
+    switch (kindToRead(context, path)) {
     case Kind::ChannelFile: {
-        const FileIo::ReadOutcome file = FileIo::readFile(path);
+        const FileIo::ReadOutcome file = readInput(context, path);
         if (file.error != 0)
             return ioFailure(context, file.error, path);
         const FileResult result = ChannelFileReader(context.workspace(), context.localisation())
-                                      .read(file.bytes, QFileInfo(path).fileName());
+                                      .read(file.bytes, fileNameOf(context, path));
         // The file may have switched the language to its own.
         context.restoreLanguage();
         return result;
@@ -114,12 +159,12 @@ FileResult load(CliContext& context, const QString& path)
     return FileResult::failed(unknownKindText(context, path));
 }
 
-FileResult save(CliContext& context, const QString& path)
+FileResult save(CliContext& context, const QString& path, Kind forStandardOutput)
 {
-    switch (kindOf(path)) {
+    switch (kindToWrite(path, forStandardOutput)) {
     case Kind::ChannelFile:
         if (const int error =
-                FileIo::replaceFile(path, ChannelFileWriter(context.workspace()).contents());
+                writeOutput(context, path, ChannelFileWriter(context.workspace()).contents());
             error != 0)
             return ioFailure(context, error, path);
         return FileResult::done();
@@ -129,7 +174,7 @@ FileResult save(CliContext& context, const QString& path)
         if (!list.ok())
             return FileResult::failed(QStringLiteral("%1: %2").arg(
                 path, channelListCsvExportProblemText(*list.problem, context.language())));
-        if (const int error = FileIo::replaceFile(path, list.bytes); error != 0)
+        if (const int error = writeOutput(context, path, list.bytes); error != 0)
             return ioFailure(context, error, path);
         return FileResult::done();
     }

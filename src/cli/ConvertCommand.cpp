@@ -6,7 +6,12 @@ ExitStatus Commands::convert(CliContext& context)
 {
     const QString source = context.line().files.at(0);
     const QString target = context.line().files.at(1);
-    if (ChannelFiles::kindOf(target) == ChannelFiles::Kind::Unknown) {
+    // To standard output the conversion goes to the other kind.
+    const ChannelFiles::Kind forStandardOutput =
+        ChannelFiles::kindToRead(context, source) == ChannelFiles::Kind::ChannelFile
+            ? ChannelFiles::Kind::ChannelList
+            : ChannelFiles::Kind::ChannelFile;
+    if (ChannelFiles::kindToWrite(target, forStandardOutput) == ChannelFiles::Kind::Unknown) {
         context.error(ChannelFiles::unknownKindText(context, target));
         return ExitStatus::FileProblem;
     }
@@ -16,7 +21,8 @@ ExitStatus Commands::convert(CliContext& context)
         context.error(loaded.errorText());
         return ExitStatus::FileProblem;
     }
-    if (const FileResult saved = ChannelFiles::save(context, target); !saved.ok()) {
+    if (const FileResult saved = ChannelFiles::save(context, target, forStandardOutput);
+        !saved.ok()) {
         context.error(saved.errorText());
         return ExitStatus::FileProblem;
     }
