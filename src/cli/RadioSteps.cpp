@@ -1,13 +1,12 @@
 #include "cli/RadioSteps.h"
 
+#include "backups/BackedUpRead.h"
 #include "backups/BackupFolder.h"
-#include "backups/SafeWriteRun.h"
 #include "backups/SafeWriteText.h"
 #include "cli/CliContext.h"
 #include "cli/RadioPort.h"
 #include "link/PortProblemText.h"
 #include "link/RadioExchange.h"
-#include "link/ReadProcedure.h"
 #include "link/WritePlan.h"
 #include "link/WriteProblemText.h"
 
@@ -95,19 +94,20 @@ ExitStatus read(CliContext& context, RadioPort& port, const QString& stage)
 {
     context.progress().setStage(stage);
     RadioExchange exchange(port.link(), context.progress());
-    exchange.begin();
-    RadioContents contents;
-    const RadioExchange::Result result =
-        exchange.finish(ReadProcedure(context.workspace(), exchange).read(contents));
+    const BackedUpRead read =
+        BackedUpRead::run(context.workspace(), exchange, BackupFolder::standard());
     context.progress().endLine();
-    if (result == RadioExchange::Result::Quit && context.interrupted())
+    if (read.result == RadioExchange::Result::Quit && context.interrupted())
         return interrupted(context, LeftAs::Unchanged);
-    if (result != RadioExchange::Result::Done) {
+    if (read.result != RadioExchange::Result::Done) {
         context.error(noAnswerText(context, port));
         return ExitStatus::TransferFailed;
     }
-    context.workspace().takeRadioContents(contents);
-    keepBackup(context, contents);
+    // The read itself went well: a backup that cannot be kept is only a warning.
+    if (!read.backup->saved())
+        context.error(SafeWriteText::backupNotSaved(*read.backup, context.language()));
+    else
+        context.note(SafeWriteText::backupSaved(read.backup->path, context.language()));
     return ExitStatus::Done;
 }
 
@@ -122,17 +122,6 @@ ExitStatus readNamedPort(CliContext& context)
         read(context, *named, context.say(QStringLiteral("Reading"), QStringLiteral("读取")));
     named->close();
     return status;
-}
-
-void keepBackup(CliContext& context, const RadioContents& contents)
-{
-    const BackupFolder::SaveOutcome saved =
-        BackupFolder::standard().save(SafeWriteRun::backupFile(context.workspace(), contents));
-    // The read itself went well: a backup that cannot be kept is only a warning.
-    if (!saved.saved())
-        context.error(SafeWriteText::backupNotSaved(saved, context.language()));
-    else
-        context.note(SafeWriteText::backupSaved(saved.path, context.language()));
 }
 
 ExitStatus checkWritable(CliContext& context, const QString& path)

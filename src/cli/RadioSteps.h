@@ -8,7 +8,6 @@
 
 class CliContext;
 class RadioPort;
-struct RadioContents;
 
 // The steps of the radio commands, each of which says in one line what failed and what to
 // do, and gives the exit status that belongs to it.
@@ -30,15 +29,14 @@ ExitStatus interrupted(CliContext& context, LeftAs state);
 std::unique_ptr<RadioPort> port(CliContext& context);
 // Opens the port; PortUnavailable when it cannot be opened, Interrupted after Ctrl+C.
 ExitStatus open(CliContext& context, RadioPort& port);
-// Reads the radio into the workspace, all of it or nothing, and keeps a backup of it;
+// Reads the radio into the workspace, all of it or nothing, and keeps a backup of it (one
+// that cannot be saved is warned about);
 // TransferFailed when the radio did not answer or the read failed, Interrupted when Ctrl+C
 // stopped it. `stage` labels the progress line.
 ExitStatus read(CliContext& context, RadioPort& port, const QString& stage);
 // The whole of a command's read: the port named on the command line, opened, read into
 // the workspace and closed again.
 ExitStatus readNamedPort(CliContext& context);
-// Saves a complete read in the backups folder; one that cannot be saved is warned about.
-void keepBackup(CliContext& context, const RadioContents& contents);
 // Refuses, before the port is touched, a workspace the radio cannot take as it stands,
 // listing each channel and field, setting or band: FileProblem.
 ExitStatus checkWritable(CliContext& context, const QString& path);
