@@ -19,7 +19,6 @@
 #include "files/ChannelPaste.h"
 #include "files/FileCommands.h"
 #include "files/QtFileDialogs.h"
-#include "link/QtSerialPort.h"
 #include "link/ReadWriteDialog.h"
 #include "service/PowerPage.h"
 #include "service/ServiceCommands.h"
@@ -62,9 +61,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
                                            ? SerialDeviceList::ByIdFolder
                                            : platform.serialByIdFolder,
                                        platform.systemSerialPorts)),
-      m_serialPort(std::make_unique<QtSerialPort>(m_devices)),
-      m_link(std::make_unique<Link>(*m_serialPort, m_devices)),
-      m_serviceCommands(std::make_unique<ServiceCommands>(*m_link, m_messenger))
+      m_connection(m_devices),
+      m_serviceCommands(std::make_unique<ServiceCommands>(m_connection.link(), m_messenger))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setFixedSize(ClientSize);
@@ -349,7 +347,7 @@ void MainWindow::restoreStoredChoices()
     const StoredChoices stored = StoredChoices::read(*m_settingsFile);
 
     m_portChoices = ComPortChoices::read(*m_settingsFile, {1, 2, 3, 4, stored.port});
-    m_link->setPortNumber(stored.port);
+    m_connection.link().setPortNumber(stored.port);
     m_comPortPage->checkPort(stored.port);
     m_comPortPage->refreshDevices();
 
@@ -386,7 +384,7 @@ void MainWindow::showFirstTime()
 void MainWindow::storeChoices()
 {
     StoredChoices choices;
-    choices.port = m_link->portNumber();
+    choices.port = m_connection.link().portNumber();
     choices.skin = m_workspace.themeIndex();
     choices.selectedBand = m_workspace.bands.selectedIndex();
     choices.bands = m_workspace.bands.entries();
@@ -408,7 +406,7 @@ void MainWindow::applySkin(int index)
 
 void MainWindow::choosePort(int portNumber)
 {
-    m_link->setPortNumber(portNumber);
+    m_connection.link().setPortNumber(portNumber);
 }
 
 // A language button that becomes checked runs its switch, unless the switch itself
@@ -434,9 +432,9 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
     if (m_localisation.hasApplied())
         dialog.applyCaptions(m_localisation.applied());
     // Lives with the dialog, which it drives.
-    auto* commands = new ReadWriteCommands(dialog, *this, m_workspace, *m_link, m_messenger,
-                                           *m_channelEditor, m_localisation, *m_settingsFile,
-                                           [this](const QString& note) { m_transferNote = note; });
+    auto* commands = new ReadWriteCommands(
+        dialog, *this, m_workspace, m_connection.link(), m_messenger, *m_channelEditor,
+        m_localisation, *m_settingsFile, [this](const QString& note) { m_transferNote = note; });
     connect(m_menuPages->readButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::readCommand);
     connect(m_menuPages->writeButton(), &IconButton::clicked, commands,
@@ -449,7 +447,7 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
                     return;
                 const Language language = m_workspace.checkedLanguage;
                 const int channels = m_workspace.table.programmedChannelCount();
-                const int port = m_link->portNumber();
+                const int port = m_connection.link().portNumber();
                 const QString report = session->procedure() == ReadWriteSession::Read
                                            ? ShellTexts::readReport(channels, port, language)
                                            : ShellTexts::writtenReport(channels, port, language);

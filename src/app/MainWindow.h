@@ -6,6 +6,7 @@
 #include "app/ShortcutButtons.h"
 #include "app/Skins.h"
 #include "link/ComPortChoices.h"
+#include "link/ComPortConnection.h"
 #include "link/ComPortDevices.h"
 #include "link/ComPortPageState.h"
 #include "link/Link.h"
@@ -61,8 +62,8 @@ public:
     ChannelEditor& channelEditor() { return *m_channelEditor; }
     Localisation& localisation() { return m_localisation; }
     FileCommands& fileCommands() { return *m_fileCommands; }
-    SerialPort& serialPort() { return *m_serialPort; }
-    Link& link() { return *m_link; }
+    SerialPort& serialPort() { return m_connection.serialPort(); }
+    Link& link() { return m_connection.link(); }
     ServiceCommands& serviceCommands() { return *m_serviceCommands; }
 
     ControlBar* controlBar() const { return m_controlBar; }
@@ -134,8 +135,7 @@ private:
     ComPortChoices m_portChoices;
     ComPortDevices m_devices;
     ComPortPageState m_portPageState;
-    std::unique_ptr<SerialPort> m_serialPort;
-    std::unique_ptr<Link> m_link;
+    ComPortConnection m_connection;
     std::unique_ptr<ServiceCommands> m_serviceCommands;
     std::unique_ptr<SettingsFile> m_settingsFile;
     std::unique_ptr<FileDialogs> m_ownFileDialogs;

@@ -1,11 +1,11 @@
 #include "backups/BackupFolder.h"
 
 #include "workspace/FileIo.h"
+#include "workspace/UserFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -38,8 +38,7 @@ int reserve(const QString& path)
 
 BackupFolder BackupFolder::standard()
 {
-    return BackupFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                        QStringLiteral("/qv3307/backups"));
+    return BackupFolder(UserFolders::dataHome() + QStringLiteral("/qv3307/backups"));
 }
 
 bool BackupFolder::exists() const

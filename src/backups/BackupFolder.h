@@ -20,7 +20,8 @@ public:
     static inline const QString CalibrationLogName = QStringLiteral("calibration.log");
 
     explicit BackupFolder(QString path) : m_path(std::move(path)) {}
-    // $XDG_DATA_HOME/qv3307/backups, by default ~/.local/share/qv3307/backups.
+    // $XDG_DATA_HOME/qv3307/backups, by default (or when that is relative)
+    // ~/.local/share/qv3307/backups.
     static BackupFolder standard();
 
     const QString& path() const { return m_path; }

@@ -11,15 +11,18 @@ namespace {
 
 // The service commands open the port themselves; checking it first tells a port that
 // cannot be opened from a radio that does not answer.
+// `whenInterrupted`: what the radio may hold when Ctrl+C stops the command.
 ExitStatus runService(CliContext& context,
                       const std::function<ServiceCommands::Outcome(ServiceCommands&)>& command,
-                      ServiceCommands& service, RadioPort& port)
+                      ServiceCommands& service, RadioPort& port, RadioSteps::LeftAs whenInterrupted)
 {
     if (const ExitStatus opened = RadioSteps::open(context, port); opened != ExitStatus::Done)
         return opened;
     port.close();
     if (command(service) == ServiceCommands::Outcome::Done)
         return ExitStatus::Done;
+    if (context.interrupted())
+        return RadioSteps::interrupted(context, whenInterrupted);
     context.error(RadioSteps::noAnswerText(context, port));
     return ExitStatus::TransferFailed;
 }
@@ -34,7 +37,7 @@ ExitStatus Commands::readCalibration(CliContext& context)
     ServiceCommands service(port->link(), context.messenger());
     const ExitStatus status = runService(
         context, [](ServiceCommands& commands) { return commands.readCalibration(); }, service,
-        *port);
+        *port, RadioSteps::LeftAs::Unchanged);
     if (status != ExitStatus::Done)
         return status;
     const PowerCalibrationValues& values = service.calibration().values();
@@ -63,7 +66,7 @@ ExitStatus Commands::writeCalibration(CliContext& context)
     service.calibration().setValues({line.lowPower, line.highPower, line.lowVoltage});
     const ExitStatus status = runService(
         context, [](ServiceCommands& commands) { return commands.writeCalibration(); }, service,
-        *port);
+        *port, RadioSteps::LeftAs::CalibrationUnsure);
     if (status == ExitStatus::Done)
         // The radio does not confirm a calibration write; a read shows what it took.
         context.note(context.say(

@@ -1,6 +1,7 @@
 #include "cli/ChannelFiles.h"
 
 #include "cli/CliContext.h"
+#include "files/ChannelFileLayout.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
 #include "files/ChannelListCsv.h"
@@ -19,6 +20,27 @@ FileResult ioFailure(const CliContext& context, int error, const QString& path)
     return FileResult::failed(ioProblemText(context, error, path));
 }
 
+FileIo::ReadOutcome readInput(const CliContext& context, const QString& path)
+{
+    return path == StandardStream ? context.standardInput() : FileIo::readFile(path);
+}
+
+// 0 when done, else the errno of the failing call. A failed write to standard output is
+// told once, when the command ends.
+int writeOutput(CliContext& context, const QString& path, const QByteArray& bytes)
+{
+    if (path != StandardStream)
+        return FileIo::replaceFile(path, bytes);
+    context.writeOutput(bytes);
+    return 0;
+}
+
+// The name a channel file's or list's problem text gives the file.
+QString fileNameOf(const CliContext& context, const QString& path)
+{
+    return path == StandardStream ? displayName(context, path) : QFileInfo(path).fileName();
+}
+
 ChannelListCsv::Placement placement(const CliContext& context)
 {
     return context.line().inFileOrder ? ChannelListCsv::Placement::FileOrder
@@ -31,7 +53,7 @@ FileResult listProblem(const CliContext& context, const QString& path,
                        const ChannelListCsvProblem& problem)
 {
     QString text =
-        channelListCsvProblemText(QFileInfo(path).fileName(), problem, context.language());
+        channelListCsvProblemText(fileNameOf(context, path), problem, context.language());
     if (problem.isLocationProblem())
         text += context.say(
             QStringLiteral("; the list may be for another radio: give --in-file-order to fill "
@@ -46,7 +68,7 @@ QStringList skippedRowLines(const CliContext& context, const QString& path,
 {
     QStringList lines;
     for (const SkippedCsvRow& row : skipped)
-        lines << QStringLiteral("%1, %2").arg(QFileInfo(path).fileName(),
+        lines << QStringLiteral("%1, %2").arg(fileNameOf(context, path),
                                               skippedCsvRowText(row, band, context.language()));
     return lines;
 }
@@ -66,7 +88,30 @@ QString ioProblemText(const CliContext& context, int error, const QString& path)
     return context
         .say(QStringLiteral("%1: %2; check the file's name and folder and that you may use them"),
              QStringLiteral("%1：%2；请检查文件名和文件夹，以及您是否有权使用它们"))
-        .arg(path, ioErrorText(error, path));
+        .arg(displayName(context, path), ioErrorText(error, path));
+}
+
+QString displayName(const CliContext& context, const QString& path)
+{
+    return path == StandardStream
+               ? context.say(QStringLiteral("standard input"), QStringLiteral("标准输入"))
+               : path;
+}
+
+Kind kindToRead(const CliContext& context, const QString& path)
+{
+    if (path != StandardStream)
+        return kindOf(path);
+    const std::string_view header = ChannelFileLayout::Header;
+    return context.standardInput().bytes.startsWith(
+               QByteArrayView(header.data(), qsizetype(header.size())))
+               ? Kind::ChannelFile
+               : Kind::ChannelList;
+}
+
+Kind kindToWrite(const QString& path, Kind forStandardOutput)
+{
+    return path == StandardStream ? forStandardOutput : kindOf(path);
 }
 
 Kind kindOf(const QString& path)
@@ -89,7 +134,7 @@ QString unknownKindText(const CliContext& context, const QString& path)
 
 Loaded loadChannels(CliContext& context, const QString& path)
 {
-    const FileIo::ReadOutcome file = FileIo::readFile(path);
+    const FileIo::ReadOutcome file = readInput(context, path);
     if (file.error != 0)
         return {ioFailure(context, file.error, path), {}};
     Workspace& workspace = context.workspace();
@@ -108,7 +153,7 @@ Loaded loadChannels(CliContext& context, const QString& path)
 
 Loaded checkChannelList(const CliContext& context, const QString& path)
 {
-    const FileIo::ReadOutcome file = FileIo::readFile(path);
+    const FileIo::ReadOutcome file = readInput(context, path);
     if (file.error != 0)
         return {ioFailure(context, file.error, path), {}};
     const ImportedChannelList list =
@@ -125,7 +170,7 @@ FileResult refuseSkippedRows(const CliContext& context, const QString& path,
     if (skippedRows.isEmpty() || context.line().skipBadRows)
         return FileResult::done();
     const QString count = QString::number(skippedRows.size());
-    const QString name = QFileInfo(path).fileName();
+    const QString name = fileNameOf(context, path);
     const QString heading = context.say(
         QStringLiteral("%1: %2 row(s) cannot become channels, so %3; correct them, or give "
                        "--skip-bad-rows to leave them out:")
@@ -138,13 +183,13 @@ FileResult refuseSkippedRows(const CliContext& context, const QString& path,
 
 Loaded load(CliContext& context, const QString& path)
 {
-    switch (kindOf(path)) {
+    switch (kindToRead(context, path)) {
     case Kind::ChannelFile: {
-        const FileIo::ReadOutcome file = FileIo::readFile(path);
+        const FileIo::ReadOutcome file = readInput(context, path);
         if (file.error != 0)
             return {ioFailure(context, file.error, path), {}};
         const FileResult result = ChannelFileReader(context.workspace(), context.localisation())
-                                      .read(file.bytes, QFileInfo(path).fileName());
+                                      .read(file.bytes, fileNameOf(context, path));
         // The file may have switched the language to its own.
         context.restoreLanguage();
         return {result, {}};
@@ -157,12 +202,12 @@ Loaded load(CliContext& context, const QString& path)
     return {FileResult::failed(unknownKindText(context, path)), {}};
 }
 
-FileResult save(CliContext& context, const QString& path)
+FileResult save(CliContext& context, const QString& path, Kind forStandardOutput)
 {
-    switch (kindOf(path)) {
+    switch (kindToWrite(path, forStandardOutput)) {
     case Kind::ChannelFile:
         if (const int error =
-                FileIo::replaceFile(path, ChannelFileWriter(context.workspace()).contents());
+                writeOutput(context, path, ChannelFileWriter(context.workspace()).contents());
             error != 0)
             return ioFailure(context, error, path);
         return FileResult::done();
@@ -172,7 +217,7 @@ FileResult save(CliContext& context, const QString& path)
         if (!list.ok())
             return FileResult::failed(QStringLiteral("%1: %2").arg(
                 path, channelListCsvExportProblemText(*list.problem, context.language())));
-        if (const int error = FileIo::replaceFile(path, list.bytes); error != 0)
+        if (const int error = writeOutput(context, path, list.bytes); error != 0)
             return ioFailure(context, error, path);
         return FileResult::done();
     }

@@ -9,12 +9,23 @@ class CliContext;
 
 // The two kinds of file the command line reads and writes, told apart by the extension:
 // the .F19 channel file (channels, settings, band, language) and the .csv channel list
-// (channels only).
+// (channels only). "-" stands for standard input where a file is read, and for standard
+// output where one is written, as with other Unix tools.
 namespace ChannelFiles {
 
 enum class Kind { ChannelFile, ChannelList, Unknown };
 
+// The name that stands for standard input or output.
+inline const QString StandardStream = QStringLiteral("-");
+
 Kind kindOf(const QString& path);
+// The kind of a file to read; standard input is a channel file when it starts as one
+// does, a channel list otherwise.
+Kind kindToRead(const CliContext& context, const QString& path);
+// The kind of a file to write; standard output is written as `forStandardOutput`.
+Kind kindToWrite(const QString& path, Kind forStandardOutput = Kind::ChannelFile);
+// A file read, as messages name it: "standard input" for "-".
+QString displayName(const CliContext& context, const QString& path);
 
 // "name: why" for a name of neither kind, with what to give instead.
 QString unknownKindText(const CliContext& context, const QString& path);
@@ -48,7 +59,9 @@ Loaded checkChannelList(const CliContext& context, const QString& path);
 FileResult refuseSkippedRows(const CliContext& context, const QString& path,
                              const QStringList& skippedRows, const QString& notDone);
 
-// Writes the workspace as the kind of file the name asks for, with the atomic save.
-FileResult save(CliContext& context, const QString& path);
+// Writes the workspace as the kind of file the name asks for, with the atomic save; to
+// standard output as `forStandardOutput`.
+FileResult save(CliContext& context, const QString& path,
+                Kind forStandardOutput = Kind::ChannelFile);
 
 } // namespace ChannelFiles

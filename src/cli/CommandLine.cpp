@@ -253,6 +253,11 @@ private:
             (m_line.lowPower < 0 || m_line.highPower < 0 || m_line.lowVoltage < 0))
             fail(QStringLiteral("%1 needs --low, --high and --low-voltage").arg(name),
                  QStringLiteral("%1 需要 --low、--high 和 --low-voltage").arg(name));
+        if (m_line.repeat && m_line.files.contains(QStringLiteral("-")))
+            fail(QStringLiteral("--repeat reads its answers from standard input, so the file "
+                                "cannot come from there; give its name"),
+                 QStringLiteral("--repeat 从标准输入读取回答，因此文件不能来自标准输入；"
+                                "请给出文件名"));
     }
 
     const QStringList& m_arguments;

@@ -6,7 +6,12 @@ ExitStatus Commands::convert(CliContext& context)
 {
     const QString source = context.line().files.at(0);
     const QString target = context.line().files.at(1);
-    if (ChannelFiles::kindOf(target) == ChannelFiles::Kind::Unknown) {
+    // To standard output the conversion goes to the other kind.
+    const ChannelFiles::Kind forStandardOutput =
+        ChannelFiles::kindToRead(context, source) == ChannelFiles::Kind::ChannelFile
+            ? ChannelFiles::Kind::ChannelList
+            : ChannelFiles::Kind::ChannelFile;
+    if (ChannelFiles::kindToWrite(target, forStandardOutput) == ChannelFiles::Kind::Unknown) {
         context.error(ChannelFiles::unknownKindText(context, target));
         return ExitStatus::FileProblem;
     }
@@ -18,7 +23,8 @@ ExitStatus Commands::convert(CliContext& context)
         return ExitStatus::FileProblem;
     }
     const QString notWritten =
-        context.say(QStringLiteral("%1 was not written"), QStringLiteral("未写入 %1")).arg(target);
+        context.say(QStringLiteral("%1 was not written"), QStringLiteral("未写入 %1"))
+            .arg(ChannelFiles::displayName(context, target));
     if (const FileResult rows =
             ChannelFiles::refuseSkippedRows(context, source, loaded.skippedRows, notWritten);
         !rows.ok()) {
@@ -27,7 +33,8 @@ ExitStatus Commands::convert(CliContext& context)
     }
     for (const QString& row : loaded.skippedRows)
         context.note(row);
-    if (const FileResult saved = ChannelFiles::save(context, target); !saved.ok()) {
+    if (const FileResult saved = ChannelFiles::save(context, target, forStandardOutput);
+        !saved.ok()) {
         context.error(saved.errorText());
         return ExitStatus::FileProblem;
     }

@@ -40,8 +40,9 @@ ExitStatus Commands::diff(CliContext& context)
 
     // A channel list holds channels only, so beside one only the channels are compared.
     RadioContents compared = *b;
-    const bool channelsOnly = ChannelFiles::kindOf(first) == ChannelFiles::Kind::ChannelList ||
-                              ChannelFiles::kindOf(second) == ChannelFiles::Kind::ChannelList;
+    const bool channelsOnly =
+        ChannelFiles::kindToRead(context, first) == ChannelFiles::Kind::ChannelList ||
+        ChannelFiles::kindToRead(context, second) == ChannelFiles::Kind::ChannelList;
     if (channelsOnly) {
         compared.settings = a->settings;
         compared.band = a->band;
@@ -49,7 +50,9 @@ ExitStatus Commands::diff(CliContext& context)
     const QList<ContentsDifference> differences = compareContents(*a, compared);
     for (const QString& line : skippedRows)
         context.out() << line << '\n';
-    for (const QString& line : differenceLines(differences, first, second, context.language()))
+    for (const QString& line :
+         differenceLines(differences, ChannelFiles::displayName(context, first),
+                         ChannelFiles::displayName(context, second), context.language()))
         context.out() << line << '\n';
     return differences.isEmpty() && skippedRows.isEmpty() ? ExitStatus::Done
                                                           : ExitStatus::Differences;

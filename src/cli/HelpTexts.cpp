@@ -10,8 +10,10 @@ const char* const EnglishCommon =
     "  -q, --quiet                 no progress and no notes, only errors\n"
     "  -h, --help                  this help\n"
     "PORT is COM1 to COM4, found as the window finds it, or a device path such as\n"
-    "/dev/ttyUSB0. Exit status: 0 done, 1 differences, 2 usage, 3 port cannot be opened,\n"
-    "4 radio did not answer or transfer failed, 5 file cannot be read or written.\n";
+    "/dev/ttyUSB0. A FILE of - is standard input or output. Ctrl+C stops a transfer\n"
+    "in order and says what the radio holds. Exit status: 0 done, 1 differences,\n"
+    "2 usage, 3 port cannot be opened, 4 radio did not answer or transfer failed,\n"
+    "5 file (or standard output) cannot be read or written, 130 interrupted.\n";
 
 const char* const ChineseCommon =
     "\n每个命令还接受：\n"
@@ -20,8 +22,9 @@ const char* const ChineseCommon =
     "  -q, --quiet                 不显示进度和提示，只显示错误\n"
     "  -h, --help                  本帮助\n"
     "PORT 为 COM1 至 COM4（查找方式与窗口相同），或设备路径，如 /dev/ttyUSB0。\n"
+    "文件为 - 时表示标准输入或标准输出。Ctrl+C 会有序地停止传输，并说明电台中的内容。\n"
     "退出状态：0 完成，1 有差异，2 用法错误，3 端口无法打开，4 电台无应答或传输失败，\n"
-    "5 文件无法读写。\n";
+    "5 文件（或标准输出）无法读写，130 已中断。\n";
 
 QString commandHelp(CommandLine::Command command, Language language)
 {

@@ -8,7 +8,7 @@ ExitStatus Commands::read(CliContext& context)
 {
     const QString output = context.line().output;
     // Known before the radio is touched, so that a read is never lost to a wrong name.
-    if (!output.isEmpty() && ChannelFiles::kindOf(output) == ChannelFiles::Kind::Unknown) {
+    if (!output.isEmpty() && ChannelFiles::kindToWrite(output) == ChannelFiles::Kind::Unknown) {
         context.error(ChannelFiles::unknownKindText(context, output));
         return ExitStatus::FileProblem;
     }
@@ -23,6 +23,9 @@ ExitStatus Commands::read(CliContext& context)
         context.error(saved.errorText());
         return ExitStatus::FileProblem;
     }
+    // On standard output the file speaks for itself.
+    if (output == ChannelFiles::StandardStream)
+        return ExitStatus::Done;
     context.note(context.say(QStringLiteral("Saved %1").arg(output),
                              QStringLiteral("已保存 %1").arg(output)));
     return ExitStatus::Done;

@@ -22,7 +22,7 @@ RadioContents asWritten(const Workspace& workspace)
 ExitStatus Commands::verify(CliContext& context)
 {
     const QString path = context.line().files.at(0);
-    const ChannelFiles::Kind kind = ChannelFiles::kindOf(path);
+    const ChannelFiles::Kind kind = ChannelFiles::kindToRead(context, path);
     if (kind == ChannelFiles::Kind::Unknown) {
         context.error(ChannelFiles::unknownKindText(context, path));
         return ExitStatus::FileProblem;
@@ -61,13 +61,14 @@ ExitStatus Commands::verify(CliContext& context)
 
     const QList<ContentsDifference> differences = compareContents(expected, inRadio);
     const QString radio = context.say(QStringLiteral("the radio"), QStringLiteral("电台"));
+    const QString name = ChannelFiles::displayName(context, path);
     for (const QString& line : skippedRows)
         context.out() << line << '\n';
-    for (const QString& line : differenceLines(differences, path, radio, context.language()))
+    for (const QString& line : differenceLines(differences, name, radio, context.language()))
         context.out() << line << '\n';
     if (differences.isEmpty() && skippedRows.isEmpty()) {
-        context.note(context.say(QStringLiteral("The radio holds what %1 holds").arg(path),
-                                 QStringLiteral("电台内容与 %1 相同").arg(path)));
+        context.note(context.say(QStringLiteral("The radio holds what %1 holds").arg(name),
+                                 QStringLiteral("电台内容与 %1 相同").arg(name)));
         return ExitStatus::Done;
     }
     return ExitStatus::Differences;

@@ -22,14 +22,30 @@ public:
 
     void stageStarted(SafeWriteStage stage) override
     {
+        m_stage = stage;
         QString text = SafeWriteText::stage(stage, m_context.language());
         text.remove(QChar(0x2026)); // the dialog's trailing ellipsis
         m_context.progress().setStage(text);
     }
     void setProgress(int percent) override { m_context.progress().setProgress(percent); }
 
+    // What an interrupted run left the radio holding: only the write stage changes it.
+    RadioSteps::LeftAs leftAs() const
+    {
+        switch (m_stage) {
+        case SafeWriteStage::Backup:
+            return RadioSteps::LeftAs::Unchanged;
+        case SafeWriteStage::Write:
+            return RadioSteps::LeftAs::PartlyWritten;
+        case SafeWriteStage::Verify:
+            return RadioSteps::LeftAs::WrittenNotVerified;
+        }
+        return RadioSteps::LeftAs::Unchanged;
+    }
+
 private:
     CliContext& m_context;
+    SafeWriteStage m_stage = SafeWriteStage::Backup;
 };
 
 struct Tally
@@ -42,12 +58,15 @@ struct Tally
 class RadioWriter
 {
 public:
-    RadioWriter(CliContext& context, const QString& path) : m_context(context), m_path(path) {}
+    RadioWriter(CliContext& context, const QString& path)
+        : m_context(context), m_path(path), m_name(ChannelFiles::displayName(context, path))
+    {
+    }
 
     // Everything that can be known about the file before a radio is connected.
     ExitStatus prepare()
     {
-        switch (ChannelFiles::kindOf(m_path)) {
+        switch (ChannelFiles::kindToRead(m_context, m_path)) {
         case ChannelFiles::Kind::Unknown:
             m_context.error(ChannelFiles::unknownKindText(m_context, m_path));
             return ExitStatus::FileProblem;
@@ -62,7 +81,7 @@ public:
         }
         if (refused(ChannelFiles::load(m_context, m_path)))
             return ExitStatus::FileProblem;
-        return RadioSteps::checkWritable(m_context, m_path);
+        return RadioSteps::checkWritable(m_context, m_name);
     }
 
     // Whether the last radio was written, verified or not.
@@ -110,12 +129,12 @@ private:
             return ExitStatus::FileProblem;
         for (const QString& row : loaded.skippedRows)
             m_context.note(row);
-        return RadioSteps::checkWritable(m_context, m_path);
+        return RadioSteps::checkWritable(m_context, m_name);
     }
 
     ExitStatus writeOpenRadio(RadioPort& port)
     {
-        if (ChannelFiles::kindOf(m_path) == ChannelFiles::Kind::ChannelList)
+        if (ChannelFiles::kindToRead(m_context, m_path) == ChannelFiles::Kind::ChannelList)
             if (const ExitStatus taken = takeChannelList(port); taken != ExitStatus::Done)
                 return taken;
         const CommandLine& line = m_context.line();
@@ -125,6 +144,8 @@ private:
         const SafeWriteOutcome outcome = run.run();
         m_context.progress().endLine();
         m_written = outcome.written();
+        if (outcome.ending == SafeWriteOutcome::Ending::Quit && m_context.interrupted())
+            return RadioSteps::interrupted(m_context, report.leftAs());
         return tellOutcome(outcome, port);
     }
 
@@ -147,16 +168,16 @@ private:
                                              "shows %2 difference(s) from %3; write it again")
                                   .arg(port.description())
                                   .arg(outcome.differences.size())
-                                  .arg(m_path),
+                                  .arg(m_name),
                               QStringLiteral("%1：已写入电台，但回读发现与 %3 有 %2 处差异；"
                                              "请重新写频")
                                   .arg(port.description())
                                   .arg(outcome.differences.size())
-                                  .arg(m_path)));
+                                  .arg(m_name)));
             const QString radio =
                 m_context.say(QStringLiteral("the radio"), QStringLiteral("电台"));
             for (const QString& line :
-                 differenceLines(outcome.differences, m_path, radio, language))
+                 differenceLines(outcome.differences, m_name, radio, language))
                 m_context.out() << line << '\n';
             return ExitStatus::Differences;
         }
@@ -183,11 +204,13 @@ private:
         case Ending::Refused:
             break;
         }
-        return RadioSteps::checkWritable(m_context, m_path);
+        return RadioSteps::checkWritable(m_context, m_name);
     }
 
     CliContext& m_context;
     QString m_path;
+    // The file as messages name it.
+    QString m_name;
     bool m_written = false;
 };
 
@@ -202,15 +225,15 @@ bool nextRadioWanted(CliContext& context)
                                     "stop) "),
                      QStringLiteral("请连接下一台电台并按回车（输入 q 并回车结束） "))));
     std::fflush(stderr);
-    char answer[64];
-    const bool answered = std::fgets(answer, sizeof answer, stdin) != nullptr;
-    // A terminal echoes the Enter; an answer piped in leaves the line open.
-    if (isatty(fileno(stdin)) != 1)
+    // Ctrl+C here ends the run as the end of the input does.
+    const std::optional<QByteArray> answer = context.readInputLine();
+    // A terminal echoes the Enter; an answer piped in, or Ctrl+C, leaves the line open.
+    if (isatty(fileno(stdin)) != 1 || !answer)
         std::fputc('\n', stderr);
-    if (!answered)
+    if (!answer)
         return false;
-    return QString::fromLocal8Bit(answer).trimmed().compare(QLatin1String("q"),
-                                                            Qt::CaseInsensitive) != 0;
+    return QString::fromLocal8Bit(*answer).trimmed().compare(QLatin1String("q"),
+                                                             Qt::CaseInsensitive) != 0;
 }
 
 } // namespace
@@ -238,7 +261,9 @@ ExitStatus Commands::write(CliContext& context)
             ++tally.failed;
             last = status;
         }
-    } while (nextRadioWanted(context));
+    } while (!context.interrupted() && nextRadioWanted(context));
+    if (context.interrupted() && last != ExitStatus::Interrupted)
+        last = RadioSteps::interrupted(context, RadioSteps::LeftAs::BetweenRadios);
     context.out() << context
                          .say(QStringLiteral("Radios written: %1, verified: %2, failed: %3"),
                               QStringLiteral("已写入电台：%1，已校验：%2，失败：%3"))

@@ -42,6 +42,14 @@ void Link::stopWaiting()
     emit quitRequested();
 }
 
+void Link::interrupt()
+{
+    if (m_interrupted)
+        return;
+    m_interrupted = true;
+    emit quitRequested();
+}
+
 bool Link::answered(int length) const
 {
     // Bytes still waiting belong to the same answer: it was longer than `length`.
@@ -86,6 +94,8 @@ bool Link::openPort()
 
 void Link::closePort()
 {
+    if (m_interrupted && m_programming && m_port.isOpen())
+        sendFrame(Frame::ExitCommand);
     m_port.close();
 }
 
@@ -110,6 +120,8 @@ bool Link::sendFrame(const QString& text, UnreadInput unread)
     if (!hexText || !beginRequest(unread))
         return false;
     m_port.send(m_lastRequest);
+    if (text == Frame::ExitCommand || text == Frame::AgingCommand)
+        m_programming = false;
     return true;
 }
 
@@ -123,14 +135,14 @@ bool Link::sendAcknowledgement(UnreadInput unread)
 
 Link::WaitEnd Link::wait(int ms, Wait kind)
 {
-    if (m_quitting)
+    if (quitting())
         return WaitEnd::Quit;
     if (ms <= 0)
         return WaitEnd::Time;
     const bool endsOnData = kind == Wait::UntilData;
     if (endsOnData && m_dataArrived) {
         QCoreApplication::processEvents();
-        return m_quitting ? WaitEnd::Quit : WaitEnd::Data;
+        return quitting() ? WaitEnd::Quit : WaitEnd::Data;
     }
 
     QEventLoop loop;
@@ -165,6 +177,7 @@ Link::WaitEnd Link::wait(int ms, Wait kind)
 
 bool Link::handshake(Wait waitKind)
 {
+    m_programming = true;
     bool answered = false;
     for (int attempt = 0; attempt < HandshakeTries && !answered; ++attempt) {
         setReceiveThreshold(Frame::HelloReplyLength);

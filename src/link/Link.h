@@ -82,6 +82,9 @@ public:
     PortDiagnosis diagnosePort() const;
     // Opens the chosen port, the one probePort() looked at.
     bool openPort();
+    // Closes the port; after an interrupt, first sends the exit command to a radio a hello
+    // may have left in programming mode, so that it does not wait for requests that never
+    // come.
     void closePort();
     void setReceiveThreshold(int count);
 
@@ -94,8 +97,9 @@ public:
 
     // Waits `ms` milliseconds while events are dispatched. 0 or less returns at once.
     // UntilData entered with data already arrived dispatches pending events once and
-    // returns. Once the application is quitting every wait returns Quit at once; so does a
-    // wait during which the link itself was destroyed, and the caller must then stop.
+    // returns. Once the application is quitting (or the link interrupted) every wait
+    // returns Quit at once; so does a wait during which the link itself was destroyed, and
+    // the caller must then stop.
     WaitEnd wait(int ms, Wait kind);
 
     // Puts the radio into programming mode: up to six hellos until the exact reply comes
@@ -105,7 +109,15 @@ public:
     // application is quitting.
     bool handshake(Wait waitKind);
 
-    bool quitting() const { return m_quitting; }
+    // The application is closing, or the run was interrupted: every wait ends at once and
+    // the exchange must stop.
+    bool quitting() const { return m_quitting || m_interrupted; }
+
+    // Ends the running wait, and every later one, as the application's closing does, so
+    // the exchange stops where it stands; the user asked the run to stop. The link stays
+    // usable: closePort() then takes a radio it left in programming mode out of it.
+    void interrupt();
+    bool interrupted() const { return m_interrupted; }
 
 signals:
     // A receive event has stored new bytes.
@@ -130,4 +142,7 @@ private:
     int m_receivedSinceRequest = 0;
     bool m_dataArrived = false;
     bool m_quitting = false;
+    bool m_interrupted = false;
+    // From a hello to the exit or aging command: the radio may be in programming mode.
+    bool m_programming = false;
 };

@@ -1,5 +1,6 @@
 #include "files/ChannelFileParser.h"
 #include "files/ChannelFileWriter.h"
+#include "link/PortDiagnostics.h"
 #include "workspace/Localisation.h"
 #include "workspace/Workspace.h"
 
@@ -9,8 +10,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <csignal>
 
 namespace {
 
@@ -89,6 +93,28 @@ void writeChannelFiles(const CliRun& run)
     QCOMPARE(run.run({"convert", "a.F19", "a.csv", "-q"}).status, 0);
 }
 
+// The lock file QSerialPort keeps for the device while it has it open, wherever it is.
+QString lockFileOf(const QString& devicePath)
+{
+    for (const QString& folder : PortDiagnostics::defaultLockFolders()) {
+        const QString path = folder + QLatin1Char('/') + PortDiagnostics::lockFileName(devicePath);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+// A radio that answers each request well within the program's waits, but slowly enough
+// that a run lasts seconds: a signal sent once the radio has seen a few commands surely
+// finds the run still going, however busy the machine.
+RadioFaults slowRadio(bool silent)
+{
+    RadioFaults faults;
+    faults.replyDelayMs = 60;
+    faults.silent = silent;
+    return faults;
+}
+
 } // namespace
 
 class CliTest : public QObject
@@ -116,6 +142,17 @@ private slots:
     void repeatWritesRadioAfterRadio();
     void listRowsThatDoNotFitStopTheCommand_data();
     void listRowsThatDoNotFitStopTheCommand();
+    void stopSignalEndsTheRunInOrder_data();
+    void stopSignalEndsTheRunInOrder();
+    void secondStopSignalEndsAtOnce();
+    void stopSignalAtTheNextRadioPrompt();
+    void outputThatCannotBeWritten_data();
+    void outputThatCannotBeWritten();
+    void standardInputStandsForAFile_data();
+    void standardInputStandsForAFile();
+    void standardOutputStandsForAFile_data();
+    void standardOutputStandsForAFile();
+    void relativeDataHomeIsIgnored();
 };
 
 void CliTest::exitStatuses_data()
@@ -697,6 +734,274 @@ void CliTest::listRowsThatDoNotFitStopTheCommand()
         QCOMPARE(run.radio().memory().read(0, 0x400), before);
     if (arguments.first() == QLatin1String("convert"))
         QCOMPARE(QFile::exists(run.file(QStringLiteral("out.F19"))), status == 0);
+}
+
+void CliTest::stopSignalEndsTheRunInOrder_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("signal");
+    // The signal goes once the radio has received this many commands of this kind.
+    QTest::addColumn<RadioCommandKind>("after");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("silentRadio");
+
+    const QString unchanged =
+        "qv3307-cli: Interrupted: nothing was changed; the radio holds what it held";
+    const QString partlyWritten =
+        "qv3307-cli: Interrupted: the radio is partly written; write it again";
+    QTest::newRow("SIGINT during a read")
+        << QStringList{"read", "--port", "COM1"} << SIGINT << RadioCommandKind::Read << 4
+        << unchanged << "" << false;
+    QTest::newRow("SIGINT during a write")
+        << QStringList{"write", "b.F19", "--port", "COM1", "--no-backup", "--no-verify"} << SIGINT
+        << RadioCommandKind::Write << 4 << partlyWritten << "" << false;
+    QTest::newRow("SIGTERM during the backup before a write")
+        << QStringList{"write", "b.F19", "--port", "COM1"} << SIGTERM << RadioCommandKind::Read << 4
+        << unchanged << "" << false;
+    QTest::newRow("SIGHUP during the read-back")
+        << QStringList{"write", "b.F19", "--port", "COM1", "--no-backup"} << SIGHUP
+        << RadioCommandKind::Read << 4
+        << "qv3307-cli: Interrupted: the radio was written but not verified; check it with "
+           "verify"
+        << "" << false;
+    QTest::newRow("SIGINT during a write of many radios")
+        << QStringList{"write", "b.F19", "--port", "COM1", "--no-backup", "--repeat"} << SIGINT
+        << RadioCommandKind::Write << 4 << partlyWritten
+        << "Radios written: 0, verified: 0, failed: 1\n"
+        << false;
+    // While the program greets a radio that does not answer.
+    QTest::newRow("SIGINT during a calibration read")
+        << QStringList{"calibration", "read", "--port", "COM1"} << SIGINT << RadioCommandKind::Hello
+        << 2 << unchanged << "" << true;
+}
+
+// The exchange ends where it stands, the radio is let out of programming mode, the port and
+// its lock are given back, and the user learns what the radio holds.
+void CliTest::stopSignalEndsTheRunInOrder()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, signal);
+    QFETCH(RadioCommandKind, after);
+    QFETCH(int, count);
+    QFETCH(QString, message);
+    QFETCH(QString, output);
+    QFETCH(bool, silentRadio);
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    run.radio().setFaults(slowRadio(silentRadio));
+    const std::unique_ptr<QProcess> process =
+        run.start(arguments << QStringLiteral("--language") << QStringLiteral("english"));
+    QTRY_VERIFY_WITH_TIMEOUT(run.radio().commands(after).size() >= count, 30000);
+    const QString lock = lockFileOf(run.radio().slavePath());
+    QVERIFY2(!lock.isEmpty(), "the port is not locked while in use");
+
+    QCOMPARE(::kill(pid_t(process->processId()), signal), 0);
+    const CliRun::Outcome outcome = CliRun::finish(*process);
+    QCOMPARE(outcome.status, 130);
+    QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1), message);
+    QCOMPARE(QString::fromUtf8(outcome.out), output);
+    // The last bytes the program sent are the exit command (which may still be on its way
+    // to the radio as the program ends).
+    QTRY_VERIFY2(run.radio().received().endsWith(QByteArray::fromHex("646F")),
+                 run.radio().received().right(16).toHex(' ').constData());
+    QVERIFY(!run.radio().inProgrammingMode());
+    QVERIFY2(!QFileInfo::exists(lock), qPrintable(lock));
+    // An interrupted read keeps no backup: it holds only part of the radio.
+    if (message.endsWith(QLatin1String("what it held")) && after == RadioCommandKind::Read)
+        QCOMPARE(QDir(run.backupFolder()).entryList(QDir::Files), QStringList());
+}
+
+// The user who presses Ctrl+C again does not wait for the orderly end. Both signals are
+// held back until the program runs on, so that the second surely comes during the first's
+// handling.
+void CliTest::secondStopSignalEndsAtOnce()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    run.radio().setFaults(slowRadio(false));
+    const std::unique_ptr<QProcess> process =
+        run.start({"write", "b.F19", "--port", "COM1", "--no-backup", "--no-verify", "--language",
+                   "english"});
+    QTRY_VERIFY_WITH_TIMEOUT(run.radio().commands(RadioCommandKind::Write).size() >= 2, 30000);
+    const pid_t pid = pid_t(process->processId());
+    QCOMPARE(::kill(pid, SIGSTOP), 0);
+    QCOMPARE(::kill(pid, SIGINT), 0);
+    QCOMPARE(::kill(pid, SIGTERM), 0);
+    QCOMPARE(::kill(pid, SIGCONT), 0);
+    const CliRun::Outcome outcome = CliRun::finish(*process);
+    QCOMPARE(outcome.status, 130);
+    QVERIFY2(!outcome.err.contains("Interrupted"), outcome.err.constData());
+    QVERIFY(run.radio().commands(RadioCommandKind::Write).size() <
+            SampleRadio::writeAddresses().size());
+}
+
+// Between radios, Ctrl+C ends the run as q does, and the count is still given.
+void CliTest::stopSignalAtTheNextRadioPrompt()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const std::unique_ptr<QProcess> process = run.start(
+        {"write", "a.F19", "--port", "COM1", "--repeat", "--no-backup", "--language", "english"});
+    QByteArray errors;
+    QTRY_VERIFY_WITH_TIMEOUT((errors += process->readAllStandardError()).contains("press Enter"),
+                             30000);
+    QCOMPARE(::kill(pid_t(process->processId()), SIGINT), 0);
+    const CliRun::Outcome outcome = CliRun::finish(*process);
+    QCOMPARE(outcome.status, 130);
+    QCOMPARE(QString::fromUtf8(errors + outcome.err).trimmed().section(QLatin1Char('\n'), -1),
+             QStringLiteral("qv3307-cli: Interrupted"));
+    QCOMPARE(QString::fromUtf8(outcome.out),
+             QStringLiteral("Radios written: 1, verified: 1, failed: 0\n"));
+    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2);
+}
+
+void CliTest::outputThatCannotBeWritten_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("read") << QStringList{"read", "--port", "COM1"} << 5;
+    QTest::newRow("read into standard output")
+        << QStringList{"read", "--port", "COM1", "-o", "-"} << 5;
+    QTest::newRow("ports") << QStringList{"ports"} << 5;
+    QTest::newRow("version") << QStringList{"--version"} << 5;
+    QTest::newRow("help") << QStringList{"write", "--help"} << 5;
+    QTest::newRow("differences") << QStringList{"diff", "a.F19", "b.F19"} << 5;
+    QTest::newRow("conversion") << QStringList{"convert", "a.F19", "-"} << 5;
+    // A failure stays the failure it was.
+    QTest::newRow("port that cannot be opened")
+        << QStringList{"verify", "a.F19", "--port", "COM2"} << 3;
+}
+
+void CliTest::outputThatCannotBeWritten()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        QSKIP("This system has no /dev/full");
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
+    writeChannelFiles(run);
+    const CliRun::Outcome outcome = run.run(arguments << "--language"
+                                                      << "english",
+                                            {}, {}, QStringLiteral("/dev/full"));
+    QCOMPARE(outcome.status, status);
+    if (status == 5)
+        QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1),
+                 QStringLiteral("qv3307-cli: cannot write to standard output: Disk full"));
+    else
+        QVERIFY2(!outcome.err.contains("standard output"), outcome.err.constData());
+}
+
+void CliTest::standardInputStandsForAFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // A file of the run's scratch folder, or the bytes themselves.
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("status");
+    // The first line of the output for status 0 and 1, of the error output otherwise.
+    QTest::addColumn<QString>("firstLine");
+    // A file the radio then holds; empty: not looked at.
+    QTest::addColumn<QString>("radioHolds");
+
+    QTest::newRow("channel file") << QStringList{"diff", "-", "b.F19"} << "a.F19" << 1
+                                  << "Channel 01, Power: \"Low\" in standard input, \"High\" in "
+                                     "b.F19"
+                                  << "";
+    QTest::newRow("channel list") << QStringList{"diff", "a.F19", "-"} << "a.csv" << 0 << ""
+                                  << "";
+    QTest::newRow("write") << QStringList{"write", "-", "--port", "COM1", "-q"} << "b.F19" << 0
+                           << ""
+                           << "b.F19";
+    QTest::newRow("neither") << QStringList{"convert", "-", "c.F19"} << "hello\r\n"
+                             << 5
+                             << "qv3307-cli: standard input, row 1: the header line has no "
+                                "\"Frequency\" column; it reads \"hello\""
+                             << "";
+    // Its answers come from standard input.
+    QTest::newRow("write of many radios")
+        << QStringList{"write", "-", "--port", "COM1", "--repeat"} << "b.F19" << 2
+        << "qv3307-cli: --repeat reads its answers from standard input, so the file cannot come "
+           "from there; give its name; see qv3307-cli write --help"
+        << "";
+}
+
+void CliTest::standardInputStandsForAFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, input);
+    QFETCH(int, status);
+    QFETCH(QString, firstLine);
+    QFETCH(QString, radioHolds);
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const QByteArray bytes =
+        QFileInfo::exists(run.file(input)) ? readAll(run.file(input)) : input.toUtf8();
+    const CliRun::Outcome outcome =
+        run.run(arguments << QStringLiteral("--language") << QStringLiteral("english"), bytes);
+    QCOMPARE(outcome.status, status);
+    const bool found = status == 0 || status == 1;
+    QCOMPARE(found ? outcome.firstOutLine() : outcome.firstErrLine(), firstLine);
+    if (!radioHolds.isEmpty())
+        QCOMPARE(run.run({"verify", radioHolds, "--port", "COM1", "-q"}).status, 0);
+}
+
+void CliTest::standardOutputStandsForAFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // What the output must hold: the bytes of this file as the run made it.
+    QTest::addColumn<QString>("sameAs");
+
+    QTest::newRow("read") << QStringList{"read", "--port", "COM1", "-o", "-"} << "BACKUP";
+    // Conversion goes to the other kind.
+    QTest::newRow("channel file to list") << QStringList{"convert", "a.F19", "-"} << "a.csv";
+    QTest::newRow("list to channel file") << QStringList{"convert", "a.csv", "-"} << "c.F19";
+}
+
+void CliTest::standardOutputStandsForAFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, sameAs);
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    QCOMPARE(run.run({"convert", "a.csv", "c.F19", "-q"}).status, 0);
+    const CliRun::Outcome outcome = run.run(arguments);
+    QCOMPARE(outcome.status, 0);
+    if (sameAs == QLatin1String("BACKUP")) {
+        const QStringList backups = QDir(run.backupFolder()).entryList(QDir::Files);
+        QCOMPARE(backups.size(), 1);
+        sameAs = run.backupFolder() + QLatin1Char('/') + backups.at(0);
+    } else {
+        sameAs = run.file(sameAs);
+    }
+    QCOMPARE(outcome.out, readAll(sameAs));
+}
+
+// A relative XDG_DATA_HOME would put the backups below whatever folder the command runs
+// in: as the XDG rules say, it is ignored.
+void CliTest::relativeDataHomeIsIgnored()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    run.setEnvironment(QStringLiteral("XDG_DATA_HOME"), QStringLiteral("data"));
+    QCOMPARE(run.run({"read", "--port", "COM1", "-q"}).status, 0);
+    QCOMPARE(QDir(run.home() + QStringLiteral("/.local/share/qv3307/backups"))
+                 .entryList(QDir::Files)
+                 .size(),
+             1);
+    QVERIFY(!QFileInfo::exists(run.file(QStringLiteral("data"))));
 }
 
 QTEST_GUILESS_MAIN(CliTest)
