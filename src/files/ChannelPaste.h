@@ -61,6 +61,9 @@ PastedChannels read(const QString& text, int firstRow, const QString& band, cons
 // Gives the message that lists them, or nothing when every line fitted.
 QString paste(Workspace& workspace, const QString& text, int firstRow);
 
+// Why one line did not fit, without its number: `the receive frequency "4x" is not a number`.
+QString skippedReason(const SkippedPasteLine& line, const QString& band, Language language);
+
 // The one message for the lines that did not fit, in the interface's language.
 QString skippedText(const QList<SkippedPasteLine>& skipped, const QString& band, Language language);
 
