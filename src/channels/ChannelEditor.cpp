@@ -508,7 +508,8 @@ ChannelEditor::fillFrequencies(int firstRow, int lastRow, const QString& start, 
     if (!leftOut.isEmpty()) {
         QList<RowEditTexts::Frequency> listed;
         for (const LeftOutFrequency& frequency : leftOut)
-            listed.append({frequency.row, FrequencyNormaliser::toText(frequency.frequency, separator)});
+            listed.append(
+                {frequency.row, FrequencyNormaliser::toText(frequency.frequency, separator)});
         m_messenger.errorBox(
             RowEditTexts::frequenciesLeftOut(listed, band, m_workspace.checkedLanguage));
     }

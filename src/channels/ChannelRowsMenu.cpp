@@ -35,8 +35,8 @@ std::unique_ptr<QMenu> ChannelRowsMenu::menuFor(int firstRow, int lastRow)
     for (int column = Column::Power; column <= Column::OptionC; ++column) {
         QMenu* wordsMenu = menu->addMenu(caption(column));
         const bool power = column == Column::Power;
-        for (const QString& word : {power ? words.highWord : words.onWord,
-                                    power ? words.lowWord : words.offWord}) {
+        for (const QString& word :
+             {power ? words.highWord : words.onWord, power ? words.lowWord : words.offWord}) {
             connect(wordsMenu->addAction(word), &QAction::triggered, this,
                     [this, firstRow, lastRow, column, word] {
                         m_editor.setRowsWord(firstRow, lastRow, column, word);
@@ -45,15 +45,14 @@ std::unique_ptr<QMenu> ChannelRowsMenu::menuFor(int firstRow, int lastRow)
     }
     menu->addSeparator();
     for (const int column : {int(Column::RxTone), int(Column::TxTone)}) {
-        connect(menu->addAction(caption(column) + QStringLiteral("…")), &QAction::triggered,
-                this, [this, firstRow, lastRow, column] { chooseTone(firstRow, lastRow, column); });
+        connect(menu->addAction(caption(column) + QStringLiteral("…")), &QAction::triggered, this,
+                [this, firstRow, lastRow, column] { chooseTone(firstRow, lastRow, column); });
     }
     menu->addSeparator();
     connect(menu->addAction(RowEditTexts::text(RowEditTexts::Text::FillFrequencies, language)),
             &QAction::triggered, this,
             [this, firstRow, lastRow] { fillFrequencies(firstRow, lastRow); });
-    QAction* plan =
-        menu->addAction(RowEditTexts::text(RowEditTexts::Text::FillFromPlan, language));
+    QAction* plan = menu->addAction(RowEditTexts::text(RowEditTexts::Text::FillFromPlan, language));
     plan->setShortcut(QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_F));
     connect(plan, &QAction::triggered, this,
             [this, firstRow] { emit fillFromPlanRequested(firstRow); });

@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-FillFrequenciesDialog::FillFrequenciesDialog(const Workspace& workspace, int firstRow,
-                                             int lastRow, QWidget* parent)
+FillFrequenciesDialog::FillFrequenciesDialog(const Workspace& workspace, int firstRow, int lastRow,
+                                             QWidget* parent)
     : QDialog(parent), m_start(new QLineEdit(this)), m_steps(new QComboBox(this))
 {
     const Language language = workspace.checkedLanguage;

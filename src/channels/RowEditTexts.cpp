@@ -66,12 +66,12 @@ QString step(qint64 units)
 QString frequenciesLeftOut(const QList<Frequency>& frequencies, const QString& band,
                            Language language)
 {
-    QStringList lines{english(language)
-                          ? QStringLiteral("These frequencies lie outside the band %1 and were "
-                                           "left out; their channels stay as they were:")
-                                .arg(band)
-                          : QStringLiteral("以下频率超出频段 %1，未填入；这些信道保持原样：")
-                                .arg(band)};
+    QStringList lines{
+        english(language)
+            ? QStringLiteral("These frequencies lie outside the band %1 and were "
+                             "left out; their channels stay as they were:")
+                  .arg(band)
+            : QStringLiteral("以下频率超出频段 %1，未填入；这些信道保持原样：").arg(band)};
     for (const Frequency& frequency : frequencies)
         lines << QStringLiteral("CH%1  %2")
                      .arg(ChannelTable::channelLabel(frequency.row).trimmed(), frequency.text);

@@ -18,8 +18,8 @@ ToneChoiceDialog::ToneChoiceDialog(const Workspace& workspace, int firstRow, int
     m_tones->setObjectName(QStringLiteral("toneList"));
     m_tones->addItems(workspace.tones.entries());
     // The tone of the first selected row, when it is one of the list.
-    m_tones->setCurrentIndex(
-        std::max(0, int(workspace.tones.entries().indexOf(workspace.table.text(firstRow, column)))));
+    m_tones->setCurrentIndex(std::max(
+        0, int(workspace.tones.entries().indexOf(workspace.table.text(firstRow, column)))));
 
     auto* explained =
         new QLabel(RowEditTexts::text(RowEditTexts::Text::ToneExplained, language), this);

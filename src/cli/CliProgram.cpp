@@ -51,8 +51,7 @@ void removeOldBackups()
 
 bool CliProgram::paintsPages(const QStringList& arguments)
 {
-    return CommandLine::parse(arguments, Language::English).command ==
-           CommandLine::Command::Sheet;
+    return CommandLine::parse(arguments, Language::English).command == CommandLine::Command::Sheet;
 }
 
 ExitStatus CliProgram::run(const QString& programFolder, const QStringList& arguments)

@@ -20,13 +20,11 @@ ExitStatus listPlans(CliContext& context)
         const ChannelPlan& plan = loaded.plan;
         context.out() << QStringLiteral("%1  %2  %3\n")
                              .arg(plan.name, -12)
-                             .arg(PlanTexts::channelCount(plan.channels.size(),
-                                                          context.language()),
+                             .arg(PlanTexts::channelCount(plan.channels.size(), context.language()),
                                   -12)
-                             .arg(plan.isBuiltIn()
-                                      ? PlanTexts::text(PlanTexts::Text::BuiltIn,
-                                                        context.language())
-                                      : plan.path);
+                             .arg(plan.isBuiltIn() ? PlanTexts::text(PlanTexts::Text::BuiltIn,
+                                                                     context.language())
+                                                   : plan.path);
     }
     return ExitStatus::Done;
 }
@@ -87,11 +85,11 @@ ExitStatus Commands::plan(CliContext& context)
         const std::optional<QList<int>> channels =
             PlanLibrary::channelsNamed(loaded->plan, line.planChannels);
         if (!channels) {
-            context.error(context.say(
-                QStringLiteral("--channels \"%1\" names channels %2 does not have")
-                    .arg(line.planChannels, loaded->plan.name),
-                QStringLiteral("--channels“%1”中有 %2 没有的信道")
-                    .arg(line.planChannels, loaded->plan.name)));
+            context.error(
+                context.say(QStringLiteral("--channels \"%1\" names channels %2 does not have")
+                                .arg(line.planChannels, loaded->plan.name),
+                            QStringLiteral("--channels“%1”中有 %2 没有的信道")
+                                .arg(line.planChannels, loaded->plan.name)));
             return ExitStatus::Usage;
         }
         choice.planChannels = *channels;

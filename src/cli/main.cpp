@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("qv3307-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QV3307_VERSION));
-    const ExitStatus status =
-        CliProgram::run(QCoreApplication::applicationDirPath(), QCoreApplication::arguments().mid(1));
+    const ExitStatus status = CliProgram::run(QCoreApplication::applicationDirPath(),
+                                              QCoreApplication::arguments().mid(1));
     return int(status);
 }

@@ -24,8 +24,8 @@ struct PlanChannel
 // channel file of the user's own.
 struct ChannelPlan
 {
-    QString name;          // "PMR446", "FRS", or the file name of a user's plan
-    QString path;          // the user's file; empty for a built-in plan
+    QString name; // "PMR446", "FRS", or the file name of a user's plan
+    QString path; // the user's file; empty for a built-in plan
     QList<PlanChannel> channels;
 
     bool isBuiltIn() const { return path.isEmpty(); }

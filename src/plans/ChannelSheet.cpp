@@ -79,8 +79,8 @@ private:
                            Qt::AlignLeft | Qt::AlignVCenter, text(PlanTexts::Text::SheetTitle));
         m_y += titleHeight + 4;
 
-        const QString file = m_content.fileName.isEmpty() ? text(PlanTexts::Text::SheetNoFile)
-                                                          : m_content.fileName;
+        const QString file =
+            m_content.fileName.isEmpty() ? text(PlanTexts::Text::SheetNoFile) : m_content.fileName;
         const std::pair<PlanTexts::Text, QString> facts[] = {
             {PlanTexts::Text::SheetBand, m_content.band},
             {PlanTexts::Text::SheetDate, m_content.date.toString(Qt::ISODate)},
@@ -114,8 +114,7 @@ private:
 
         const auto paintRow = [&](const QStringList& cells) {
             for (int column = 0; column < cells.size() && column + 1 < lefts.size(); ++column) {
-                const QRectF cell(lefts[column], m_y, lefts[column + 1] - lefts[column],
-                                  RowHeight);
+                const QRectF cell(lefts[column], m_y, lefts[column + 1] - lefts[column], RowHeight);
                 m_painter.drawRect(cell);
                 m_painter.drawText(cell, Qt::AlignCenter, cells[column]);
             }
@@ -150,9 +149,9 @@ private:
             const auto& [label, value] = m_content.settings.at(index);
             m_painter.drawText(QRectF(left, top, columnWidth * 0.6, SettingHeight),
                                Qt::AlignLeft | Qt::AlignVCenter, label);
-            m_painter.drawText(QRectF(left + columnWidth * 0.6, top, columnWidth * 0.4,
-                                      SettingHeight),
-                               Qt::AlignLeft | Qt::AlignVCenter, value);
+            m_painter.drawText(
+                QRectF(left + columnWidth * 0.6, top, columnWidth * 0.4, SettingHeight),
+                Qt::AlignLeft | Qt::AlignVCenter, value);
         }
         m_y += SettingHeight * qreal(perColumn) + Gap;
     }
@@ -199,9 +198,9 @@ ChannelSheetContent contentOf(const Workspace& workspace, const LanguageTable& t
         content.settings.append(
             {table.string(LanguageString::settingLabel(which)), workspace.settings.text(which)});
     }
-    content.settings.append({table.string(LanguageString::VoxInhibit),
-                             workspace.settings.voxInhibit() ? workspace.words.onWord
-                                                             : workspace.words.offWord});
+    content.settings.append(
+        {table.string(LanguageString::VoxInhibit),
+         workspace.settings.voxInhibit() ? workspace.words.onWord : workspace.words.offWord});
     return content;
 }
 

@@ -14,9 +14,8 @@
 
 PlanCommands::PlanCommands(Workspace& workspace, const Localisation& localisation,
                            Messenger& messenger, ChannelEditor& editor, QWidget* window)
-    : QObject(window), m_workspace(workspace), m_localisation(localisation),
-      m_messenger(messenger), m_editor(editor), m_window(window),
-      m_userFolder(UserPlans::folder())
+    : QObject(window), m_workspace(workspace), m_localisation(localisation), m_messenger(messenger),
+      m_editor(editor), m_window(window), m_userFolder(UserPlans::folder())
 {
 }
 

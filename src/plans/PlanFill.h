@@ -16,7 +16,7 @@ class Workspace;
 // What the user chose in "Fill from a plan".
 struct PlanFillChoice
 {
-    int firstChannel = Row::FirstChannel; // the first channel of the grid to fill
+    int firstChannel = Row::FirstChannel;    // the first channel of the grid to fill
     int count = RadioContents::ChannelCount; // how many channels of the grid, from the first
     // The plan's channels to use (indexes into its list), in the order they fill the grid;
     // every channel of the plan when empty.

@@ -122,8 +122,7 @@ void PlanFillDialog::choosePlan(int index)
             m_channels);
         item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
         // As many as the grid's channels from the first can take, the plan's first ones.
-        item->setCheckState(m_channels->count() <= m_count->value() ? Qt::Checked
-                                                                   : Qt::Unchecked);
+        item->setCheckState(m_channels->count() <= m_count->value() ? Qt::Checked : Qt::Unchecked);
     }
     showChoice();
 }

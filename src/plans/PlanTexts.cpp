@@ -88,8 +88,9 @@ QString fillSummary(int filled, int firstRow, int lastRow, int leftOut, Language
 QString leftOutHeading(const QString& planName, qsizetype count, Language language)
 {
     if (english(language))
-        return count == 1 ? QStringLiteral("1 channel of %1 was left out:").arg(planName)
-                          : QStringLiteral("%1 channels of %2 were left out:").arg(count).arg(planName);
+        return count == 1
+                   ? QStringLiteral("1 channel of %1 was left out:").arg(planName)
+                   : QStringLiteral("%1 channels of %2 were left out:").arg(count).arg(planName);
     return QStringLiteral("%1 中有 %2 个信道未填入：").arg(planName).arg(count);
 }
 
@@ -134,8 +135,9 @@ QString filledReport(qsizetype channels, const QString& planName, Language langu
 QString channelCount(qsizetype count, Language language)
 {
     if (english(language))
-        return QStringLiteral("%1 channel%2").arg(count).arg(count == 1 ? QString()
-                                                                        : QStringLiteral("s"));
+        return QStringLiteral("%1 channel%2")
+            .arg(count)
+            .arg(count == 1 ? QString() : QStringLiteral("s"));
     return QStringLiteral("%1 个信道").arg(count);
 }
 

@@ -8,25 +8,25 @@
 namespace PlanTexts {
 
 enum class Text {
-    DialogTitle,      // "Fill from a plan"
-    Plan,             // the plan list's label
-    PlanChannels,     // the label over the plan's channels to tick
-    FirstChannel,     // the first channel of the grid to fill
-    HowMany,          // how many channels of the grid
-    RxTone,           // the receive tone for every channel filled
-    TxTone,           // the transmit tone
-    AsInThePlan,      // the first entry of both tone lists
-    Pmr446Note,       // under the list when the plan is PMR446
-    FrsNote,          // and when it is FRS
-    PrintSheet,       // the command: "Print channel sheet…"
-    PrintSheetLabel,  // the file page's icon label
-    SheetTitle,       // the sheet's heading
-    SheetBand,        // the labels of the line under it
+    DialogTitle,     // "Fill from a plan"
+    Plan,            // the plan list's label
+    PlanChannels,    // the label over the plan's channels to tick
+    FirstChannel,    // the first channel of the grid to fill
+    HowMany,         // how many channels of the grid
+    RxTone,          // the receive tone for every channel filled
+    TxTone,          // the transmit tone
+    AsInThePlan,     // the first entry of both tone lists
+    Pmr446Note,      // under the list when the plan is PMR446
+    FrsNote,         // and when it is FRS
+    PrintSheet,      // the command: "Print channel sheet…"
+    PrintSheetLabel, // the file page's icon label
+    SheetTitle,      // the sheet's heading
+    SheetBand,       // the labels of the line under it
     SheetDate,
     SheetFile,
-    SheetNoFile,      // the file line when the data is in no file
-    SheetRadioOwner,  // the empty box at the bottom
-    BuiltIn,          // `plan --list`: where a built-in plan comes from
+    SheetNoFile,     // the file line when the data is in no file
+    SheetRadioOwner, // the empty box at the bottom
+    BuiltIn,         // `plan --list`: where a built-in plan comes from
 };
 
 QString text(Text text, Language language);

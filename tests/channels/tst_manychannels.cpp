@@ -126,26 +126,32 @@ void TestManyChannels::fillFrequencies_data()
     QTest::addColumn<QStringList>("frequencies"); // rows 3 to 6
     QTest::addColumn<QList<int>>("leftOut");
 
-    QTest::newRow("12.5 kHz") << "400-470MHz" << "446.00625" << qint64(1250)
+    QTest::newRow("12.5 kHz") << "400-470MHz"
+                              << "446.00625" << qint64(1250)
                               << QStringList{"446.00625", "446.01875", "446.03125", "446.04375"}
                               << QList<int>{};
-    QTest::newRow("5 kHz") << "400-470MHz" << "430" << qint64(500)
+    QTest::newRow("5 kHz") << "400-470MHz"
+                           << "430" << qint64(500)
                            << QStringList{"430.00000", "430.00500", "430.01000", "430.01500"}
                            << QList<int>{};
-    QTest::newRow("6.25 kHz") << "400-470MHz" << "430" << qint64(625)
+    QTest::newRow("6.25 kHz") << "400-470MHz"
+                              << "430" << qint64(625)
                               << QStringList{"430.00000", "430.00625", "430.01250", "430.01875"}
                               << QList<int>{};
     // As typing them would: 430.0175 is on neither step and goes up to 430.01875.
     QTest::newRow("12.5 kHz from a 5 kHz start")
-        << "400-470MHz" << "430.005" << qint64(1250)
+        << "400-470MHz"
+        << "430.005" << qint64(1250)
         << QStringList{"430.00500", "430.01875", "430.03000", "430.04375"} << QList<int>{};
     // Outside the band: left out, never pulled to 469.995; the rows keep what they held.
     QTest::newRow("25 kHz past the band's end")
-        << "400-470MHz" << "469.95" << qint64(2500)
-        << QStringList{"469.95000", "469.97500", "", "441.00000"} << QList<int>{5, 6};
+        << "400-470MHz"
+        << "469.95" << qint64(2500) << QStringList{"469.95000", "469.97500", "", "441.00000"}
+        << QList<int>{5, 6};
     QTest::newRow("start below the band")
-        << "400-470MHz" << "399.99" << qint64(500)
-        << QStringList{"", "440.00000", "400.00000", "400.00500"} << QList<int>{3, 4};
+        << "400-470MHz"
+        << "399.99" << qint64(500) << QStringList{"", "440.00000", "400.00000", "400.00500"}
+        << QList<int>{3, 4};
 }
 
 void TestManyChannels::fillFrequencies()
@@ -173,7 +179,8 @@ void TestManyChannels::fillFrequencies()
     QCOMPARE(columnTexts(fixture, Column::RxFrequency, 3, 6), frequencies);
     for (int row = 3; row <= 6; ++row) {
         if (!leftOut.contains(row))
-            QCOMPARE(fixture.cell(row, Column::TxFrequency), fixture.cell(row, Column::RxFrequency));
+            QCOMPARE(fixture.cell(row, Column::TxFrequency),
+                     fixture.cell(row, Column::RxFrequency));
     }
     // An empty row became a new channel; a channel filled keeps its other cells.
     if (!leftOut.contains(3))

@@ -84,7 +84,8 @@ void CliPlansTest::planWrittenToTheRadioReadsBackExact()
 
     CliRun run(SampleRadio::image());
     QVERIFY(run.start());
-    const CliRun::Outcome planned = run.run(QStringList{"plan"} + options + QStringList{"-o", file} + English);
+    const CliRun::Outcome planned =
+        run.run(QStringList{"plan"} + options + QStringList{"-o", file} + English);
     QVERIFY2(planned.status == 0, planned.err.constData());
     const CliRun::Outcome written = run.run(QStringList{"write", file, "--port", "COM1"} + English);
     QVERIFY2(written.status == 0, written.err.constData());
@@ -100,12 +101,13 @@ void CliPlansTest::plansListedAndRefused_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("output"); // a pattern the standard output or error matches
 
-    QTest::newRow("list")
-        << QStringList{"plan", "--list"} << 0
-        << "PMR446 +16 channels +built in\\nFRS +22 channels +built in\\nclub\\.csv +2 channels +\\S+club\\.csv\\n";
+    QTest::newRow("list") << QStringList{"plan", "--list"} << 0
+                          << "PMR446 +16 channels +built in\\nFRS +22 channels +built "
+                             "in\\nclub\\.csv +2 channels +\\S+club\\.csv\\n";
     QTest::newRow("user plan by its name")
         << QStringList{"plan", "CLUB"} << 0
-        << "01  446\\.10000  88\\.5 .*\\n02\\s*\\n[\\s\\S]*channel 2 \\(470\\.00000\\): outside the band 400-470MHz";
+        << "01  446\\.10000  88\\.5 .*\\n02\\s*\\n[\\s\\S]*channel 2 \\(470\\.00000\\): outside "
+           "the band 400-470MHz";
     QTest::newRow("first and count")
         << QStringList{"plan", "PMR446", "--first", "15"} << 0
         << "15  446\\.00625 .*\\n16  446\\.01875 [\\s\\S]*14 channels of PMR446 were left out";
@@ -117,8 +119,8 @@ void CliPlansTest::plansListedAndRefused_data()
         << QStringList{"plan", "PMR446", "--channels", "1-17"} << 2 << "names channels PMR446";
     QTest::newRow("first channel 0") << QStringList{"plan", "FRS", "--first", "0"} << 2
                                      << "--first takes a channel from 1 to 16";
-    QTest::newRow("list and a name") << QStringList{"plan", "FRS", "--list"} << 2
-                                     << "plan --list takes nothing else";
+    QTest::newRow("list and a name")
+        << QStringList{"plan", "FRS", "--list"} << 2 << "plan --list takes nothing else";
     QTest::newRow("sheet without -o") << QStringList{"sheet", "a.F19"} << 2 << "sheet needs -o";
 }
 

@@ -39,8 +39,8 @@ QStringList channelLine(const QString& text, int channel)
 {
     const QString number = QStringLiteral("%1").arg(channel, 2, 10, QLatin1Char('0'));
     for (const QString& line : text.split(u'\n')) {
-        const QStringList words = line.split(QRegularExpression(QStringLiteral("\\s+")),
-                                             Qt::SkipEmptyParts);
+        const QStringList words =
+            line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         if (!words.isEmpty() && words.first() == number)
             return words;
     }
@@ -57,8 +57,8 @@ const CellWords& wordsOf(Language language)
 void fillChannels(Workspace& workspace, Language language)
 {
     const CellWords& words = wordsOf(language);
-    const CellWords& other = wordsOf(language == Language::English ? Language::Chinese
-                                                                   : Language::English);
+    const CellWords& other =
+        wordsOf(language == Language::English ? Language::Chinese : Language::English);
     const QStringList rows[] = {
         {"446.00625", words.offWord, "446.00625", words.offWord, words.lowWord, words.offWord,
          words.offWord, words.offWord},
@@ -94,15 +94,19 @@ void TestChannelSheet::everyChannelRowInThePdf_data()
 {
     QTest::addColumn<Language>("language");
     QTest::addColumn<QStringList>("fixedTexts");
-    QTest::newRow("English") << Language::English
-                             << QStringList{"QV3307 channel sheet", "Band: 400-470MHz",
-                                            "Date: 2026-03-01",     "File: club.F19",
-                                            "Radio / owner",        "Squelch Level",
-                                            "RX Freq",              "Scramble"};
+    QTest::newRow("English") << Language::English << QStringList{"QV3307 channel sheet",
+                                                                 "Band: 400-470MHz",
+                                                                 "Date: 2026-03-01",
+                                                                 "File: club.F19",
+                                                                 "Radio / owner",
+                                                                 "Squelch Level",
+                                                                 "RX Freq",
+                                                                 "Scramble"};
     QTest::newRow("Chinese") << Language::Chinese
-                             << QStringList{"QV3307 信道表", "频段： 400-470MHz",
+                             << QStringList{"QV3307 信道表",     "频段： 400-470MHz",
                                             "日期： 2026-03-01", "文件： club.F19",
-                                            "电台 / 机主", "静噪电平", "接收频率", "扰频"};
+                                            "电台 / 机主",       "静噪电平",
+                                            "接收频率",          "扰频"};
 }
 
 void TestChannelSheet::everyChannelRowInThePdf()
@@ -128,8 +132,8 @@ void TestChannelSheet::everyChannelRowInThePdf()
         QStringList expected{QStringLiteral("%1").arg(row, 2, 10, QLatin1Char('0'))};
         for (int column = Column::FirstField; column <= Column::LastField; ++column) {
             // The sheet speaks the interface's language, whatever words a cell holds.
-            const QString cell = LanguageWords::reworded(
-                column, fixture.workspace.table.text(row, column), words);
+            const QString cell =
+                LanguageWords::reworded(column, fixture.workspace.table.text(row, column), words);
             if (!cell.isEmpty())
                 expected << cell;
         }
@@ -140,9 +144,9 @@ void TestChannelSheet::everyChannelRowInThePdf()
     // The settings, as their lists show them, VOX inhibit unchecked.
     QVERIFY(text.contains(QRegularExpression(
         QRegularExpression::escape(fixture.localisation.applied().string(38)) + "\\s+7\\b")));
-    QVERIFY(text.contains(QRegularExpression(
-        QRegularExpression::escape(fixture.localisation.applied().string(47)) + "\\s+" +
-        QRegularExpression::escape(words.offWord))));
+    QVERIFY(text.contains(
+        QRegularExpression(QRegularExpression::escape(fixture.localisation.applied().string(47)) +
+                           "\\s+" + QRegularExpression::escape(words.offWord))));
 
     // A font with the Chinese characters is embedded, not a box for each.
     if (language == Language::Chinese)
@@ -154,12 +158,18 @@ void TestChannelSheet::pageSizeFollowsTheLocale_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("pageSize");
-    QTest::newRow("United States") << "en_US" << "612 x 792 pts (letter)";
-    QTest::newRow("Canada, French") << "fr_CA" << "612 x 792 pts (letter)";
-    QTest::newRow("Mexico") << "es_MX" << "612 x 792 pts (letter)";
-    QTest::newRow("United Kingdom") << "en_GB" << "595 x 842 pts (A4)";
-    QTest::newRow("Germany") << "de_DE" << "595 x 842 pts (A4)";
-    QTest::newRow("China") << "zh_CN" << "595 x 842 pts (A4)";
+    QTest::newRow("United States") << "en_US"
+                                   << "612 x 792 pts (letter)";
+    QTest::newRow("Canada, French") << "fr_CA"
+                                    << "612 x 792 pts (letter)";
+    QTest::newRow("Mexico") << "es_MX"
+                            << "612 x 792 pts (letter)";
+    QTest::newRow("United Kingdom") << "en_GB"
+                                    << "595 x 842 pts (A4)";
+    QTest::newRow("Germany") << "de_DE"
+                             << "595 x 842 pts (A4)";
+    QTest::newRow("China") << "zh_CN"
+                           << "595 x 842 pts (A4)";
 }
 
 void TestChannelSheet::pageSizeFollowsTheLocale()
@@ -168,15 +178,15 @@ void TestChannelSheet::pageSizeFollowsTheLocale()
     QFETCH(QString, pageSize);
 
     WorkspaceFixture fixture;
-    const QByteArray pdf = ChannelSheet::pdf(
-        ChannelSheet::contentOf(fixture.workspace, fixture.localisation.applied(),
-                                Language::English, {}, QDate(2026, 3, 1)),
-        ChannelSheet::pageSizeFor(QLocale(locale)));
+    const QByteArray pdf =
+        ChannelSheet::pdf(ChannelSheet::contentOf(fixture.workspace, fixture.localisation.applied(),
+                                                  Language::English, {}, QDate(2026, 3, 1)),
+                          ChannelSheet::pageSizeFor(QLocale(locale)));
     const QString info = popplerOutput(QStringLiteral("pdfinfo"), {"%1"}, pdf);
     QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
-    QVERIFY2(info.contains(QRegularExpression("Page size:\\s+" +
-                                              QRegularExpression::escape(pageSize))),
-             qPrintable(info));
+    QVERIFY2(
+        info.contains(QRegularExpression("Page size:\\s+" + QRegularExpression::escape(pageSize))),
+        qPrintable(info));
 }
 
 QTEST_MAIN(TestChannelSheet)

@@ -33,7 +33,9 @@ QStringList filledNames(const ChannelPlan& plan, const PlanFill& fill)
 {
     QStringList names;
     for (const FilledPlanChannel& channel : fill.filled)
-        names << QStringLiteral("%1>%2").arg(plan.channels.at(channel.planIndex).name).arg(channel.row);
+        names << QStringLiteral("%1>%2")
+                     .arg(plan.channels.at(channel.planIndex).name)
+                     .arg(channel.row);
     return names;
 }
 
@@ -161,39 +163,43 @@ void TestPlans::fill_data()
     QStringList pmr;
     for (int channel = 1; channel <= 16; ++channel)
         pmr << QStringLiteral("%1>%1").arg(channel);
-    QTest::newRow("PMR446 whole") << "PMR446" << "400-470MHz" << 1 << 16 << "" << pmr
-                                  << QStringList();
+    QTest::newRow("PMR446 whole") << "PMR446"
+                                  << "400-470MHz" << 1 << 16 << "" << pmr << QStringList();
     QTest::newRow("PMR446 from channel 13")
-        << "PMR446" << "400-470MHz" << 13 << 4 << ""
-        << QStringList{"1>13", "2>14", "3>15", "4>16"}
+        << "PMR446"
+        << "400-470MHz" << 13 << 4 << "" << QStringList{"1>13", "2>14", "3>15", "4>16"}
         << QStringList{"5full",  "6full",  "7full",  "8full",  "9full",  "10full",
                        "11full", "12full", "13full", "14full", "15full", "16full"};
     QTest::newRow("count stops early")
-        << "PMR446" << "400-470MHz" << 3 << 2 << "1-3" << QStringList{"1>3", "2>4"}
-        << QStringList{"3full"};
+        << "PMR446"
+        << "400-470MHz" << 3 << 2 << "1-3" << QStringList{"1>3", "2>4"} << QStringList{"3full"};
     // The band ends below FRS 8 to 14: they are left out, never pulled to 464.995 MHz,
     // and the next channels take their places.
     QTest::newRow("FRS in a band that ends at 465 MHz")
-        << "FRS" << "400-465MHz" << 1 << 16 << "1-22"
-        << QStringList{"1>1",   "2>2",   "3>3",   "4>4",   "5>5",   "6>6",   "7>7",  "15>8",
-                       "16>9",  "17>10", "18>11", "19>12", "20>13", "21>14", "22>15"}
+        << "FRS"
+        << "400-465MHz" << 1 << 16 << "1-22"
+        << QStringList{"1>1",  "2>2",   "3>3",   "4>4",   "5>5",   "6>6",   "7>7",  "15>8",
+                       "16>9", "17>10", "18>11", "19>12", "20>13", "21>14", "22>15"}
         << QStringList{"8band", "9band", "10band", "11band", "12band", "13band", "14band"};
     QTest::newRow("FRS, 16 of 22 chosen")
-        << "FRS" << "400-470MHz" << 1 << 16 << "1-7,15-22,8"
-        << QStringList{"1>1",   "2>2",   "3>3",   "4>4",   "5>5",   "6>6",
-                       "7>7",   "15>8",  "16>9",  "17>10", "18>11", "19>12",
-                       "20>13", "21>14", "22>15", "8>16"}
+        << "FRS"
+        << "400-470MHz" << 1 << 16 << "1-7,15-22,8"
+        << QStringList{"1>1",  "2>2",   "3>3",   "4>4",   "5>5",   "6>6",   "7>7",   "15>8",
+                       "16>9", "17>10", "18>11", "19>12", "20>13", "21>14", "22>15", "8>16"}
         << QStringList();
     QTest::newRow("no channel in the band")
-        << "PMR446" << "136-174MHz" << 1 << 16 << "1-2" << QStringList()
-        << QStringList{"1band", "2band"};
+        << "PMR446"
+        << "136-174MHz" << 1 << 16 << "1-2" << QStringList() << QStringList{"1band", "2band"};
     // A band's upper limit is no usable frequency.
     QTest::newRow("upper limit excluded")
-        << "FRS" << "400-462MHz" << 1 << 16 << "15" << QStringList() << QStringList{"15band"};
+        << "FRS"
+        << "400-462MHz" << 1 << 16 << "15" << QStringList() << QStringList{"15band"};
     QTest::newRow("lower limit included")
-        << "PMR446" << "446-470MHz" << 1 << 16 << "1" << QStringList{"1>1"} << QStringList();
+        << "PMR446"
+        << "446-470MHz" << 1 << 16 << "1" << QStringList{"1>1"} << QStringList();
     QTest::newRow("band that gives no limits")
-        << "PMR446" << "xyz" << 1 << 16 << "1" << QStringList() << QStringList{"1band"};
+        << "PMR446"
+        << "xyz" << 1 << 16 << "1" << QStringList() << QStringList{"1band"};
 }
 
 void TestPlans::fill()
@@ -229,17 +235,19 @@ void TestPlans::fillCellsAndTones_data()
     QTest::addColumn<QStringList>("cells");
 
     QTest::newRow("as in the plan")
-        << "-" << "-"
-        << QStringList{"462.56250", "OFF", "462.56250", "OFF", "High", "OFF", "OFF", "OFF"};
+        << "-"
+        << "-" << QStringList{"462.56250", "OFF", "462.56250", "OFF", "High", "OFF", "OFF", "OFF"};
     QTest::newRow("CTCSS both ways")
-        << "67.0" << "67.0"
+        << "67.0"
+        << "67.0"
         << QStringList{"462.56250", "67.0", "462.56250", "67.0", "High", "OFF", "OFF", "OFF"};
     QTest::newRow("DCS, transmit inverted")
-        << "D023N" << "D023I"
+        << "D023N"
+        << "D023I"
         << QStringList{"462.56250", "D023N", "462.56250", "D023I", "High", "OFF", "OFF", "OFF"};
-    QTest::newRow("no tone") << "" << ""
-                             << QStringList{"462.56250", "OFF", "462.56250", "OFF", "High",
-                                            "OFF",       "OFF", "OFF"};
+    QTest::newRow("no tone") << ""
+                             << "" << QStringList{"462.56250", "OFF", "462.56250", "OFF",
+                                                  "High",      "OFF", "OFF",       "OFF"};
 }
 
 void TestPlans::fillCellsAndTones()
@@ -354,8 +362,7 @@ void TestPlans::userPlanFromAChannelFileInEitherLanguage()
     QCOMPARE(mhz(fourth.txFrequency), QStringLiteral("431.10000"));
     QVERIFY(fourth.highPower && fourth.wideband && fourth.scramble && !fourth.busyLock);
     QCOMPARE(loaded.leftOut.size(), 1);
-    QVERIFY2(loaded.leftOut.first().startsWith("CH03: ") &&
-                 loaded.leftOut.first().contains("66.6"),
+    QVERIFY2(loaded.leftOut.first().startsWith("CH03: ") && loaded.leftOut.first().contains("66.6"),
              qPrintable(loaded.leftOut.first()));
 }
 
@@ -365,11 +372,11 @@ void TestPlans::userPlanProblems_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("problemStart");
 
-    QTest::newRow("not a channel list") << "list.csv" << QByteArray("Name,Freq\r\nA,446\r\n")
-                                        << "list.csv, row 1";
+    QTest::newRow("not a channel list")
+        << "list.csv" << QByteArray("Name,Freq\r\nA,446\r\n") << "list.csv, row 1";
     QTest::newRow("not a channel file") << "radio.F19" << QByteArray("hello\r\n") << "radio.F19";
-    QTest::newRow("no channel row") << "empty.csv" << QByteArray("Location,Frequency\r\n")
-                                    << "empty.csv: holds no channel";
+    QTest::newRow("no channel row")
+        << "empty.csv" << QByteArray("Location,Frequency\r\n") << "empty.csv: holds no channel";
     QTest::newRow("no row that converts")
         << "bad.csv" << QByteArray("Location,Frequency\r\n1,abc\r\n") << "bad.csv";
     QTest::newRow("channel file without a channel")
@@ -396,15 +403,24 @@ void TestPlans::toneNamed_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("tone"); // "?" for none
-    QTest::newRow("CTCSS") << "67.0" << "67.0";
-    QTest::newRow("DCS lower case") << "d023n" << "D023N";
-    QTest::newRow("DCS inverted") << "D754I" << "D754I";
-    QTest::newRow("off") << "off" << "";
-    QTest::newRow("OFF") << "OFF" << "";
-    QTest::newRow("Chinese off") << "禁用" << "";
-    QTest::newRow("not a tone") << "66.6" << "?";
-    QTest::newRow("CTCSS without decimal") << "67" << "?";
-    QTest::newRow("DCS not in list") << "D024N" << "?";
+    QTest::newRow("CTCSS") << "67.0"
+                           << "67.0";
+    QTest::newRow("DCS lower case") << "d023n"
+                                    << "D023N";
+    QTest::newRow("DCS inverted") << "D754I"
+                                  << "D754I";
+    QTest::newRow("off") << "off"
+                         << "";
+    QTest::newRow("OFF") << "OFF"
+                         << "";
+    QTest::newRow("Chinese off") << "禁用"
+                                 << "";
+    QTest::newRow("not a tone") << "66.6"
+                                << "?";
+    QTest::newRow("CTCSS without decimal") << "67"
+                                           << "?";
+    QTest::newRow("DCS not in list") << "D024N"
+                                     << "?";
 }
 
 void TestPlans::toneNamed()

@@ -61,8 +61,7 @@ struct Program : RunningProgram
 };
 
 // Runs `act` on the modal dialog of type T as soon as it is up; `act` must close it.
-template<typename T>
-void whenModalShows(std::function<void(T&)> act)
+template <typename T> void whenModalShows(std::function<void(T&)> act)
 {
     auto* timer = new QTimer(qApp);
     timer->setInterval(10);
@@ -202,15 +201,14 @@ void TestPlanWindow::theContextMenuSetsTheSelectedChannels()
         menu->close();
     });
     timer->start();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, program.cellRect(3, Column::Power).center(),
-                            program.grid()->viewport()->mapToGlobal(
-                                program.cellRect(3, Column::Power).center()));
+    QContextMenuEvent event(
+        QContextMenuEvent::Mouse, program.cellRect(3, Column::Power).center(),
+        program.grid()->viewport()->mapToGlobal(program.cellRect(3, Column::Power).center()));
     QApplication::sendEvent(program.grid()->viewport(), &event);
     QTRY_VERIFY(!entries.isEmpty());
 
-    QCOMPARE(entries, QStringList({"Power", "Wideband", "Busy Lock", "Scramble", "",
-                                   "RX Tone…", "TX Tone…", "", "Fill frequencies…",
-                                   "Fill from a plan…"}));
+    QCOMPARE(entries, QStringList({"Power", "Wideband", "Busy Lock", "Scramble", "", "RX Tone…",
+                                   "TX Tone…", "", "Fill frequencies…", "Fill from a plan…"}));
     QCOMPARE(program.column(Column::OptionB, 1, 5), QStringList({"", "ON", "ON", "", ""}));
 }
 
