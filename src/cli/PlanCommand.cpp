@@ -1,7 +1,7 @@
 #include "cli/ChannelFiles.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
-#include "cli/ContentsTable.h"
+#include "cli/ContentsOutput.h"
 #include "plans/PlanFill.h"
 #include "plans/PlanLibrary.h"
 #include "plans/PlanTexts.h"
@@ -108,15 +108,5 @@ ExitStatus Commands::plan(CliContext& context)
         !leftOut.isEmpty())
         context.note(leftOut);
 
-    if (output.isEmpty()) {
-        context.out() << contentsTable(context);
-        return ExitStatus::Done;
-    }
-    if (const FileResult saved = ChannelFiles::save(context, output); !saved.ok()) {
-        context.error(saved.errorText());
-        return ExitStatus::FileProblem;
-    }
-    context.note(context.say(QStringLiteral("Saved %1").arg(output),
-                             QStringLiteral("已保存 %1").arg(output)));
-    return ExitStatus::Done;
+    return printOrSave(context, output);
 }

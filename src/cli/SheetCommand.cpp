@@ -1,6 +1,7 @@
 #include "cli/ChannelFiles.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/ContentsOutput.h"
 #include "plans/ChannelSheet.h"
 #include "workspace/FileIo.h"
 
@@ -30,7 +31,6 @@ ExitStatus Commands::sheet(CliContext& context)
         context.error(ChannelFiles::ioProblemText(context, error, output));
         return ExitStatus::FileProblem;
     }
-    context.note(context.say(QStringLiteral("Saved %1").arg(output),
-                             QStringLiteral("已保存 %1").arg(output)));
+    noteSaved(context, output);
     return ExitStatus::Done;
 }
