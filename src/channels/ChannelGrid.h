@@ -43,6 +43,7 @@ public:
         int last = 0;
     };
     Rows selectedRows() const;
+    bool hasRowSelection() const { return m_anchorRow != 0; }
     void selectRows(int anchorRow, int endRow);
 
 signals:

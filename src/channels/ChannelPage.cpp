@@ -35,9 +35,10 @@ ChannelPage::ChannelPage(ChannelTable& table, const ToneList& tones, QWidget* pa
     m_plan->setGeometry(x, buttonsY, m_grid->geometry().right() - x, 30);
     m_plan->setFocusPolicy(Qt::NoFocus);
     setLanguage(Language::Chinese);
+    // From the first selected row, or from channel 1.
     const auto fillFromPlan = [this] {
-        const int row = m_grid->selectedRows().first;
-        emit fillFromPlanRequested(Row::isChannel(row) ? row : Row::FirstChannel);
+        emit fillFromPlanRequested(m_grid->hasRowSelection() ? m_grid->selectedRows().first
+                                                             : int(Row::FirstChannel));
     };
     connect(m_plan, &QPushButton::clicked, this, fillFromPlan);
     auto* planKey =

@@ -129,6 +129,7 @@ void TestPlanWindow::fillFromAPlanByItsKeyIsOneStep()
     QCOMPARE(program.column(Column::TxTone, 1, 16), QStringList(16, QStringLiteral("67.0")));
     QCOMPARE(program.window->statusPanel()->text(), QStringLiteral("Filled 16 channels from FRS"));
     QVERIFY(program.messages.errors.isEmpty());
+    keepScreenshot(*program.window, QStringLiteral("channel-page-filled"));
 
     // The offscreen platform gives the window no focus back when the dialog closes, as a
     // desktop does.
@@ -227,6 +228,9 @@ void TestPlanWindow::printsTheSheetOfTheFileLastSaved()
     });
     program.press(Qt::Key_P, Qt::ControlModifier);
     QVERIFY(printDialogSeen);
+    MenuPages* menus = program.window->menuPages();
+    menus->showPage(menus->fileMenu());
+    keepScreenshot(*program.window, QStringLiteral("file-menu"));
 
     const QTemporaryDir folder;
     program.fileDialogs.answerBoth(folder.filePath(QStringLiteral("club.F19")));
