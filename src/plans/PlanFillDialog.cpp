@@ -63,7 +63,9 @@ PlanFillDialog::PlanFillDialog(const Workspace& workspace, const QString& userFo
     layout->addRow(text(Text::TxTone), m_txTone);
     layout->addRow(m_summary);
     layout->addRow(buttons);
-    setMinimumWidth(440);
+    // The dialog grows and shrinks with the list of channels left out.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_channels->setMinimumWidth(420);
 
     connect(m_plans, &QComboBox::currentIndexChanged, this, &PlanFillDialog::choosePlan);
     connect(m_channels, &QListWidget::itemChanged, this, &PlanFillDialog::showChoice);
@@ -163,8 +165,7 @@ void PlanFillDialog::showChoice()
     if (m_planUsable) {
         const int first = fill.filled.isEmpty() ? 0 : fill.filled.first().row;
         const int last = fill.filled.isEmpty() ? 0 : fill.filled.last().row;
-        summary = PlanTexts::fillSummary(int(fill.filled.size()), first, last,
-                                         int(fill.leftOut.size()), language);
+        summary = PlanTexts::fillSummary(int(fill.filled.size()), first, last, language);
         const QString leftOut = PlanFilling::leftOutText(m_plan, fill, band, language);
         if (!leftOut.isEmpty())
             summary += u'\n' + leftOut;

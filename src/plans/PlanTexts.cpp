@@ -64,25 +64,16 @@ QString userPlanNote(const QString& path, Language language)
                              : QStringLiteral("您自己的方案，来自 %1").arg(path);
 }
 
-QString fillSummary(int filled, int firstRow, int lastRow, int leftOut, Language language)
+QString fillSummary(int filled, int firstRow, int lastRow, Language language)
 {
-    QString summary;
     if (filled == 0)
-        summary = english(language) ? QStringLiteral("Fills no channel")
-                                    : QStringLiteral("不填充任何信道");
-    else if (english(language))
-        summary = QStringLiteral("Fills channel%1 %2")
-                      .arg(filled == 1 ? QString() : QStringLiteral("s"),
-                           filled == 1 ? QString::number(firstRow)
-                                       : QStringLiteral("%1 to %2").arg(firstRow).arg(lastRow));
-    else
-        summary = filled == 1 ? QStringLiteral("填充信道 %1").arg(firstRow)
-                              : QStringLiteral("填充信道 %1 至 %2").arg(firstRow).arg(lastRow);
-    if (leftOut > 0)
-        summary += english(language)
-                       ? QStringLiteral("; %1 of the plan's channels are left out").arg(leftOut)
-                       : QStringLiteral("；方案中有 %1 个信道未填入").arg(leftOut);
-    return summary;
+        return english(language) ? QStringLiteral("Fills no channel")
+                                 : QStringLiteral("不填充任何信道");
+    if (filled == 1)
+        return english(language) ? QStringLiteral("Fills channel %1").arg(firstRow)
+                                 : QStringLiteral("填充信道 %1").arg(firstRow);
+    return english(language) ? QStringLiteral("Fills channels %1 to %2").arg(firstRow).arg(lastRow)
+                             : QStringLiteral("填充信道 %1 至 %2").arg(firstRow).arg(lastRow);
 }
 
 QString leftOutHeading(const QString& planName, qsizetype count, Language language)

@@ -33,8 +33,8 @@ QString text(Text text, Language language);
 
 // Under the list for a plan of the user's: "Your plan, from /home/…/plans/club.csv".
 QString userPlanNote(const QString& path, Language language);
-// Under the list: "Fills channels 1 to 16; 6 of the plan's channels are left out".
-QString fillSummary(int filled, int firstRow, int lastRow, int leftOut, Language language);
+// Under the choices: "Fills channels 1 to 16".
+QString fillSummary(int filled, int firstRow, int lastRow, Language language);
 
 // The first line of the message about plan channels left out.
 QString leftOutHeading(const QString& planName, qsizetype count, Language language);
