@@ -15,11 +15,13 @@
 #include "channels/ChannelEditorView.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelPage.h"
+#include "channels/ChannelRowsMenu.h"
 #include "channels/SettingsPage.h"
 #include "files/ChannelPaste.h"
 #include "files/FileCommands.h"
 #include "files/QtFileDialogs.h"
 #include "link/ReadWriteDialog.h"
+#include "plans/PlanCommands.h"
 #include "service/PowerPage.h"
 #include "service/ServiceCommands.h"
 #include "workspace/LanguageStrings.h"
@@ -76,6 +78,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
         m_ownFileDialogs = std::make_unique<QtFileDialogs>(this);
     connectFileCommands(platform.fileDialogs ? *platform.fileDialogs : *m_ownFileDialogs);
     connectEditing();
+    connectPlans();
     restoreStoredChoices();
     // Backups are kept for a year; nothing else in their folder is ever removed.
     BackupFolder::standard().removeOldBackups();
@@ -284,17 +287,24 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
     m_fileCommands =
         std::make_unique<FileCommands>(m_workspace, m_localisation, m_messenger, dialogs,
                                        [editor] { editor->closeCellEditors(); });
-    connect(m_menuPages->newButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->newFile(); });
+    // The channel sheet names the file last opened or saved.
+    connect(m_menuPages->newButton(), &IconButton::clicked, this, [this] {
+        if (m_fileCommands->newFile())
+            m_planCommands->setFileName({});
+    });
     connect(m_menuPages->openButton(), &IconButton::clicked, this, [this] {
-        if (const std::optional<QString> path = m_fileCommands->openFile())
+        if (const std::optional<QString> path = m_fileCommands->openFile()) {
+            m_planCommands->setFileName(QFileInfo(*path).fileName());
             showStatusReport(
                 ShellTexts::openedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
+        }
     });
     connect(m_menuPages->saveButton(), &IconButton::clicked, this, [this] {
-        if (const std::optional<QString> path = m_fileCommands->saveFile())
+        if (const std::optional<QString> path = m_fileCommands->saveFile()) {
+            m_planCommands->setFileName(QFileInfo(*path).fileName());
             showStatusReport(
                 ShellTexts::savedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
+        }
     });
 }
 
@@ -315,6 +325,29 @@ void MainWindow::connectEditing()
     connect(m_settingsPage, &SettingsPage::settingChosen, &m_workspace, &Workspace::recordEdit);
     connect(m_channelPage->grid(), &ChannelGrid::copyRequested, this, &MainWindow::copyChannels);
     connect(m_channelPage->grid(), &ChannelGrid::pasteRequested, this, &MainWindow::pasteChannels);
+}
+
+void MainWindow::connectPlans()
+{
+    m_planCommands =
+        new PlanCommands(m_workspace, m_localisation, m_messenger, *m_channelEditor, this);
+    auto* rowsMenu =
+        new ChannelRowsMenu(*m_channelPage->grid(), *m_channelEditor, m_workspace, this);
+    connect(rowsMenu, &ChannelRowsMenu::fillFromPlanRequested, m_planCommands,
+            &PlanCommands::fillFromPlan);
+    connect(m_channelPage, &ChannelPage::fillFromPlanRequested, m_planCommands,
+            &PlanCommands::fillFromPlan);
+    connect(m_planCommands, &PlanCommands::reported, this, &MainWindow::showStatusReport);
+    connect(m_menuPages->printButton(), &IconButton::clicked, m_planCommands,
+            &PlanCommands::printSheet);
+    auto* printKey = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_P), this);
+    printKey->setObjectName(QStringLiteral("printShortcut"));
+    printKey->setContext(Qt::WindowShortcut);
+    connect(printKey, &QShortcut::activated, m_planCommands, &PlanCommands::printSheet);
+    connect(&m_localisation, &Localisation::languageApplied, m_channelPage,
+            [this] { m_channelPage->setLanguage(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, m_channelPage,
+            &ChannelPage::setLanguage);
 }
 
 void MainWindow::copyChannels(int firstRow, int lastRow)
@@ -445,6 +478,9 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
                 const QString note = std::exchange(m_transferNote, QString());
                 if (result != RadioExchange::Result::Done)
                     return;
+                // The channels a read brings are in no file.
+                if (session->procedure() == ReadWriteSession::Read)
+                    m_planCommands->setFileName({});
                 const Language language = m_workspace.checkedLanguage;
                 const int channels = m_workspace.table.programmedChannelCount();
                 const int port = m_connection.link().portNumber();

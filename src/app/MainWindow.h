@@ -33,6 +33,7 @@ class FileCommands;
 class FileDialogs;
 class LanguagePage;
 class MenuPages;
+class PlanCommands;
 class PowerPage;
 struct PowerCalibrationValues;
 class LanguageTable;
@@ -65,6 +66,7 @@ public:
     SerialPort& serialPort() { return m_connection.serialPort(); }
     Link& link() { return m_connection.link(); }
     ServiceCommands& serviceCommands() { return *m_serviceCommands; }
+    PlanCommands& planCommands() { return *m_planCommands; }
 
     ControlBar* controlBar() const { return m_controlBar; }
     QWidget* toolbar() const;
@@ -101,6 +103,7 @@ private:
     void connectLanguage();
     void connectFileCommands(FileDialogs& dialogs);
     void connectEditing();
+    void connectPlans();
     void copyChannels(int firstRow, int lastRow);
     void pasteChannels(int firstRow);
 
@@ -161,6 +164,7 @@ private:
     // What came of the running read's or write's backup or check, for its status report.
     QString m_transferNote;
     QPointer<HelpWindow> m_helpWindow;
+    PlanCommands* m_planCommands = nullptr;
 
     // Goes before the widgets it drives; they hold it through a QPointer, so the focus
     // events of the window's teardown find it gone rather than dangling.
