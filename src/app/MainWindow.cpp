@@ -69,6 +69,12 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("mainWindow"));
     setFixedSize(ClientSize);
     setWindowTitle(m_workspace.title());
+    m_settingsFile = std::make_unique<SettingsFile>(
+        SettingsLocation::prepareFolder(m_platform.programFolder, m_platform.configFolder));
+    const StoredChoices stored = StoredChoices::read(*m_settingsFile);
+    // The stored skin comes before the widgets, so that each is styled once.
+    m_workspace.setThemeIndex(stored.skinIndex(Skins::Count));
+    applySkin(m_workspace.themeIndex());
     buildPages();
     buildNavigation();
     createChannelEditor();
@@ -79,7 +85,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     connectFileCommands(platform.fileDialogs ? *platform.fileDialogs : *m_ownFileDialogs);
     connectEditing();
     connectPlans();
-    restoreStoredChoices();
+    restoreStoredChoices(stored);
     // Backups are kept for a year; nothing else in their folder is ever removed.
     BackupFolder::standard().removeOldBackups();
     m_fileCommands->setFirstOpenFolder(BackupFolder::standard().path());
@@ -116,8 +122,7 @@ void MainWindow::setEnabledAroundBox(bool enabled)
 
 void MainWindow::createChannelEditor()
 {
-    m_channelEditorView =
-        std::make_unique<ChannelEditorView>(*m_channelPage, *m_settingsPage->bandBox());
+    m_channelEditorView = std::make_unique<ChannelEditorView>(*m_channelPage);
     m_channelEditor =
         std::make_unique<ChannelEditor>(m_workspace, m_messenger, *m_channelEditorView);
     m_channelPage->setEditor(m_channelEditor.get());
@@ -142,17 +147,17 @@ void MainWindow::buildPages()
     m_workPages->setGeometry(174, pagesTop, 649, pagesHeight);
 
     m_channelPage = new ChannelPage(m_workspace.table, m_workspace.tones);
-    m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
-    m_powerPage = new PowerPage(*m_serviceCommands);
-    m_comPortPage = new ComPortPage(m_portPageState);
-    m_languagePage = new LanguagePage;
-    m_skinPage = new SkinPage;
     m_workPages->addPage(QStringLiteral("channelPage"), m_channelPage);
-    m_workPages->addPage(QStringLiteral("settingsPage"), m_settingsPage);
-    m_workPages->addPage(QStringLiteral("powerPage"), m_powerPage);
-    m_workPages->addPage(QStringLiteral("comPortPage"), m_comPortPage);
-    m_workPages->addPage(QStringLiteral("languagePage"), m_languagePage);
-    m_workPages->addPage(QStringLiteral("skinPage"), m_skinPage);
+    // The first frame shows the channels; the other pages wait until they are needed.
+    m_workPages->addPageBuiltLater(QStringLiteral("settingsPage"),
+                                   [this] { return buildSettingsPage(); });
+    m_workPages->addPageBuiltLater(QStringLiteral("powerPage"),
+                                   [this] { return buildPowerPage(); });
+    m_workPages->addPageBuiltLater(QStringLiteral("comPortPage"),
+                                   [this] { return buildComPortPage(); });
+    m_workPages->addPageBuiltLater(QStringLiteral("languagePage"),
+                                   [this] { return buildLanguagePage(); });
+    m_workPages->addPageBuiltLater(QStringLiteral("skinPage"), [this] { return buildSkinPage(); });
 
     auto* statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("statusBar"));
@@ -201,30 +206,15 @@ void MainWindow::connectActions()
     connect(m_menuPages->channelsButton(), &IconButton::clicked, this,
             [this] { m_workPages->showPage(m_channelPage); });
     connect(m_menuPages->settingsButton(), &IconButton::clicked, this,
-            [this] { m_workPages->showPage(m_settingsPage); });
+            [this] { m_workPages->showPage(settingsPage()); });
     connect(m_menuPages->powerButton(), &IconButton::clicked, this,
-            [this] { m_workPages->showPage(m_powerPage); });
+            [this] { m_workPages->showPage(powerPage()); });
     connect(m_menuPages->comPortButton(), &IconButton::clicked, this,
-            [this] { m_workPages->showPage(m_comPortPage); });
+            [this] { m_workPages->showPage(comPortPage()); });
     connect(m_menuPages->languageButton(), &IconButton::clicked, this,
-            [this] { m_workPages->showPage(m_languagePage); });
+            [this] { m_workPages->showPage(languagePage()); });
     connect(m_menuPages->skinButton(), &IconButton::clicked, this,
-            [this] { m_workPages->showPage(m_skinPage); });
-
-    connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
-    connect(m_comPortPage, &ComPortPage::useRequested, this, [this](int port, int deviceIndex) {
-        const bool saved = m_portPageState.use(*m_settingsFile, port, deviceIndex);
-        m_comPortPage->refreshDevices();
-        if (!saved)
-            tellPortChoiceNotSaved();
-    });
-    connect(m_comPortPage, &ComPortPage::forgetRequested, this, [this](int port) {
-        const bool saved = m_portPageState.forget(*m_settingsFile, port);
-        m_comPortPage->refreshDevices();
-        if (!saved)
-            tellPortChoiceNotSaved();
-    });
-    connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
+            [this] { m_workPages->showPage(skinPage()); });
     connect(m_menuPages->helpButton(), &IconButton::clicked, this, &MainWindow::openHelp);
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     helpKey->setObjectName(QStringLiteral("helpShortcut"));
@@ -245,8 +235,94 @@ void MainWindow::tellPortChoiceNotSaved()
         ShellTexts::portChoiceNotSaved(m_settingsFile->path(), m_workspace.checkedLanguage));
 }
 
-void MainWindow::connectLanguage()
+SettingsPage* MainWindow::settingsPage() const
 {
+    m_workPages->pageAt(int(WorkPage::Settings));
+    return m_settingsPage;
+}
+
+PowerPage* MainWindow::powerPage() const
+{
+    m_workPages->pageAt(int(WorkPage::Power));
+    return m_powerPage;
+}
+
+ComPortPage* MainWindow::comPortPage() const
+{
+    m_workPages->pageAt(int(WorkPage::ComPort));
+    return m_comPortPage;
+}
+
+LanguagePage* MainWindow::languagePage() const
+{
+    m_workPages->pageAt(int(WorkPage::Language));
+    return m_languagePage;
+}
+
+SkinPage* MainWindow::skinPage() const
+{
+    m_workPages->pageAt(int(WorkPage::Skin));
+    return m_skinPage;
+}
+
+// A page built after start-up takes the language and the choices as they stand, then
+// follows them as the pages built at once do.
+QWidget* MainWindow::buildSettingsPage()
+{
+    m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
+    m_channelEditorView->setBandBox(m_settingsPage->bandBox());
+    if (m_localisation.hasApplied())
+        m_settingsPage->applyCaptions(m_localisation.applied());
+    connect(&m_localisation, &Localisation::languageApplied, m_settingsPage,
+            &SettingsPage::applyCaptions);
+    connect(m_settingsPage, &SettingsPage::settingChosen, &m_workspace, &Workspace::recordEdit);
+    return m_settingsPage;
+}
+
+QWidget* MainWindow::buildPowerPage()
+{
+    m_powerPage = new PowerPage(*m_serviceCommands);
+    if (m_localisation.hasApplied())
+        m_powerPage->applyCaptions(m_localisation.applied());
+    connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
+            &PowerPage::applyCaptions);
+    applyPageTooltips(m_workspace.checkedLanguage);
+    return m_powerPage;
+}
+
+QWidget* MainWindow::buildComPortPage()
+{
+    m_comPortPage = new ComPortPage(m_portPageState);
+    m_comPortPage->checkPort(m_connection.link().portNumber());
+    m_comPortPage->setLanguage(m_workspace.checkedLanguage);
+    connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
+    connect(m_comPortPage, &ComPortPage::useRequested, this, [this](int port, int deviceIndex) {
+        const bool saved = m_portPageState.use(*m_settingsFile, port, deviceIndex);
+        m_comPortPage->refreshDevices();
+        if (!saved)
+            tellPortChoiceNotSaved();
+    });
+    connect(m_comPortPage, &ComPortPage::forgetRequested, this, [this](int port) {
+        const bool saved = m_portPageState.forget(*m_settingsFile, port);
+        m_comPortPage->refreshDevices();
+        if (!saved)
+            tellPortChoiceNotSaved();
+    });
+    // The page's own texts speak the checked language, as the message boxes do.
+    connect(&m_localisation, &Localisation::languageApplied, m_comPortPage,
+            [this] { m_comPortPage->setLanguage(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, m_comPortPage,
+            &ComPortPage::setLanguage);
+    applyPageTooltips(m_workspace.checkedLanguage);
+    return m_comPortPage;
+}
+
+QWidget* MainWindow::buildLanguagePage()
+{
+    m_languagePage = new LanguagePage;
+    m_languagePage->check(m_workspace.checkedLanguage);
+    if (m_localisation.hasApplied())
+        m_languagePage->applyCaptions(m_localisation.applied());
     connect(m_languagePage->chineseButton(), &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
             checkLanguageButton(Language::Chinese);
@@ -256,7 +332,24 @@ void MainWindow::connectLanguage()
             checkLanguageButton(Language::English);
     });
     connect(&m_localisation, &Localisation::languageChecked, m_languagePage, &LanguagePage::check);
+    connect(&m_localisation, &Localisation::languageApplied, m_languagePage,
+            &LanguagePage::applyCaptions);
+    return m_languagePage;
+}
 
+QWidget* MainWindow::buildSkinPage()
+{
+    m_skinPage = new SkinPage;
+    m_skinPage->skinList()->setCurrentIndex(m_workspace.themeIndex());
+    if (m_localisation.hasApplied())
+        m_skinPage->applyCaptions(m_localisation.applied());
+    connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
+    connect(&m_localisation, &Localisation::languageApplied, m_skinPage, &SkinPage::applyCaptions);
+    return m_skinPage;
+}
+
+void MainWindow::connectLanguage()
+{
     connect(&m_localisation, &Localisation::languageApplied, this, &MainWindow::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_controlBar,
             &ControlBar::applyCaptions);
@@ -264,18 +357,6 @@ void MainWindow::connectLanguage()
             &MenuPages::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_channelPage,
             &ChannelPage::applyCaptions);
-    connect(&m_localisation, &Localisation::languageApplied, m_settingsPage,
-            &SettingsPage::applyCaptions);
-    connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
-            &PowerPage::applyCaptions);
-    connect(&m_localisation, &Localisation::languageApplied, m_languagePage,
-            &LanguagePage::applyCaptions);
-    connect(&m_localisation, &Localisation::languageApplied, m_skinPage, &SkinPage::applyCaptions);
-    // The page's own texts speak the checked language, as the message boxes do.
-    connect(&m_localisation, &Localisation::languageApplied, m_comPortPage,
-            [this] { m_comPortPage->setLanguage(m_workspace.checkedLanguage); });
-    connect(&m_localisation, &Localisation::languageChecked, m_comPortPage,
-            &ComPortPage::setLanguage);
     connect(&m_localisation, &Localisation::languageApplied, this,
             [this] { applyTooltips(m_workspace.checkedLanguage); });
     connect(&m_localisation, &Localisation::languageChecked, this, &MainWindow::applyTooltips);
@@ -322,7 +403,6 @@ void MainWindow::connectEditing()
     connect(redo, &QAction::triggered, editor, &ChannelEditor::redo);
     addActions({undo, redo});
 
-    connect(m_settingsPage, &SettingsPage::settingChosen, &m_workspace, &Workspace::recordEdit);
     connect(m_channelPage->grid(), &ChannelGrid::copyRequested, this, &MainWindow::copyChannels);
     connect(m_channelPage->grid(), &ChannelGrid::pasteRequested, this, &MainWindow::pasteChannels);
 }
@@ -367,26 +447,17 @@ void MainWindow::pasteChannels(int firstRow)
         m_messenger.errorBox(skipped);
 }
 
-void MainWindow::restoreStoredChoices()
+void MainWindow::restoreStoredChoices(const StoredChoices& stored)
 {
     EditorState& editor = m_workspace.editor;
     editor.startingUp = true;
-    m_menuPages->showPage(m_menuPages->helpMenu());
+    // A restored skin other than the first leaves the options menu up, as choosing it does.
+    m_menuPages->showPage(m_workspace.themeIndex() == 0 ? m_menuPages->helpMenu()
+                                                        : m_menuPages->optionsMenu());
     m_workPages->showPage(m_channelPage);
-    applySkin(m_workspace.themeIndex());
-
-    m_settingsFile = std::make_unique<SettingsFile>(
-        SettingsLocation::prepareFolder(m_platform.programFolder, m_platform.configFolder));
-    const StoredChoices stored = StoredChoices::read(*m_settingsFile);
 
     m_portChoices = ComPortChoices::read(*m_settingsFile, {1, 2, 3, 4, stored.port});
     m_connection.link().setPortNumber(stored.port);
-    m_comPortPage->checkPort(stored.port);
-    m_comPortPage->refreshDevices();
-
-    const int skin = stored.skinIndex(Skins::Count);
-    if (skin != m_workspace.themeIndex())
-        chooseSkin(skin);
 
     for (const QString& band : stored.bands)
         m_workspace.bands.append(band);
@@ -427,7 +498,8 @@ void MainWindow::storeChoices()
 
 void MainWindow::chooseSkin(int index)
 {
-    m_skinPage->skinList()->setCurrentIndex(index);
+    if (m_skinPage)
+        m_skinPage->skinList()->setCurrentIndex(index);
     m_workspace.setThemeIndex(index);
     m_menuPages->showPage(m_menuPages->optionsMenu());
 }
@@ -503,7 +575,7 @@ void MainWindow::showMenuPages(HoverNavigation::Menu menu)
         break;
     case HoverNavigation::Menu::Options:
         m_menuPages->showPage(m_menuPages->optionsMenu());
-        m_workPages->showPage(m_comPortPage);
+        m_workPages->showPage(comPortPage());
         break;
     case HoverNavigation::Menu::Help:
         m_menuPages->showPage(m_menuPages->helpMenu());
@@ -588,21 +660,30 @@ void MainWindow::applyTooltips(Language language)
     const T menus[] = {T::FileMenu, T::ProgramMenu, T::OptionsMenu, T::HelpMenu};
     for (int menu = 0; menu < ControlBar::MenuCount; ++menu)
         m_controlBar->menuButton(menu)->setToolTip(ShellTexts::tooltip(menus[menu], language));
-    const std::pair<QAbstractButton*, T> buttons[] = {
-        {m_powerPage->readButton(), T::CalibrationRead},
-        {m_powerPage->writeButton(), T::CalibrationWrite},
-        {m_powerPage->agingButton(), T::AgingTest},
-        {m_comPortPage->useButton(), T::UseDevice},
-        {m_comPortPage->forgetButton(), T::ForgetDevice},
-    };
-    for (const auto& [button, tip] : buttons)
-        button->setToolTip(ShellTexts::tooltip(tip, language));
+    applyPageTooltips(language);
     if (m_readWriteDialog) {
         m_readWriteDialog->startButton()->setToolTip(
             ShellTexts::tooltip(T::StartTransfer, language));
         m_readWriteDialog->exitButton()->setToolTip(
             ShellTexts::tooltip(T::CloseTransfer, language));
     }
+}
+
+void MainWindow::applyPageTooltips(Language language)
+{
+    using T = ShellTexts::Tip;
+    QList<std::pair<QAbstractButton*, T>> buttons;
+    if (m_powerPage) {
+        buttons += {{m_powerPage->readButton(), T::CalibrationRead},
+                    {m_powerPage->writeButton(), T::CalibrationWrite},
+                    {m_powerPage->agingButton(), T::AgingTest}};
+    }
+    if (m_comPortPage) {
+        buttons += {{m_comPortPage->useButton(), T::UseDevice},
+                    {m_comPortPage->forgetButton(), T::ForgetDevice}};
+    }
+    for (const auto& [button, tip] : buttons)
+        button->setToolTip(ShellTexts::tooltip(tip, language));
 }
 
 void MainWindow::showStatusReport(const QString& text)

@@ -76,14 +76,15 @@ public:
     MenuPages* menuPages() const { return m_menuPages; }
     WorkPages* workPages() const { return m_workPages; }
     ChannelPage* channelPage() const { return m_channelPage; }
-    SettingsPage* settingsPage() const { return m_settingsPage; }
-    PowerPage* powerPage() const { return m_powerPage; }
-    ComPortPage* comPortPage() const { return m_comPortPage; }
+    // These pages are built when first shown, or here when asked for before.
+    SettingsPage* settingsPage() const;
+    PowerPage* powerPage() const;
+    ComPortPage* comPortPage() const;
     // The program's own help window, once it has been needed.
     HelpWindow* helpWindow() const { return m_helpWindow; }
     QLabel* statusPanel() const { return m_statusPanel; }
-    LanguagePage* languagePage() const { return m_languagePage; }
-    SkinPage* skinPage() const { return m_skinPage; }
+    LanguagePage* languagePage() const;
+    SkinPage* skinPage() const;
 
     // The read/write dialog, created after this window, takes its captions from the
     // language as the pages do; the read and write icons open it.
@@ -95,8 +96,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The work pages in their cycling order.
+    enum class WorkPage { Channels, Settings, Power, ComPort, Language, Skin };
+
     void buildNavigation();
     void buildPages();
+    QWidget* buildSettingsPage();
+    QWidget* buildPowerPage();
+    QWidget* buildComPortPage();
+    QWidget* buildLanguagePage();
+    QWidget* buildSkinPage();
     void connectActions();
     void createChannelEditor();
     void setEnabledAroundBox(bool enabled);
@@ -107,8 +116,9 @@ private:
     void copyChannels(int firstRow, int lastRow);
     void pasteChannels(int firstRow);
 
-    // Restores the port, the skin and the band list when the window is created.
-    void restoreStoredChoices();
+    // Restores the port and the band list when the window is created; the skin is applied
+    // before the widgets are built.
+    void restoreStoredChoices(const StoredChoices& stored);
     // The first showing centres the window and lets the installer's log pick the language.
     void showFirstTime();
     // Writes the port, the skin and the band list back when the window is destroyed.
@@ -121,6 +131,8 @@ private:
     // The manual in a window of the program's own, for a desktop that cannot show it.
     void showHelpWindow(const QUrl& manual);
     void applyTooltips(Language language);
+    // The tooltips on the work pages built so far.
+    void applyPageTooltips(Language language);
     // Says what a command did for a few seconds, then the usual status text comes back.
     void showStatusReport(const QString& text);
     void applySkin(int index);

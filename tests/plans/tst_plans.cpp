@@ -375,8 +375,8 @@ void TestPlans::userPlanProblems_data()
     QTest::newRow("not a channel list")
         << "list.csv" << QByteArray("Name,Freq\r\nA,446\r\n") << "list.csv, row 1";
     QTest::newRow("not a channel file") << "radio.F19" << QByteArray("hello\r\n") << "radio.F19";
-    QTest::newRow("no channel row")
-        << "empty.csv" << QByteArray("Location,Frequency\r\n") << "empty.csv: it has a header line but no channel rows";
+    QTest::newRow("no channel row") << "empty.csv" << QByteArray("Location,Frequency\r\n")
+                                    << "empty.csv: it has a header line but no channel rows";
     QTest::newRow("no row that converts")
         << "bad.csv" << QByteArray("Location,Frequency\r\n1,abc\r\n") << "bad.csv";
     QTest::newRow("channel file without a channel")
