@@ -84,15 +84,15 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     m_fileCommands->setFirstOpenFolder(BackupFolder::standard().path());
     // The transmitter calibration lives only in the radio: every value read is kept.
     connect(m_serviceCommands.get(), &ServiceCommands::calibrationRead, this,
-            [this](const PowerCalibrationValues& values) { logCalibration(values); });
+            [this](const CalibrationReading& reading) { logCalibration(reading); });
     // What start-up set up is where undo stops.
     m_workspace.startEditHistory();
 }
 
-void MainWindow::logCalibration(const PowerCalibrationValues& values)
+void MainWindow::logCalibration(const CalibrationReading& reading)
 {
     const BackupFolder folder = BackupFolder::standard();
-    if (const int error = folder.appendCalibration(values); error != 0)
+    if (const int error = folder.appendCalibration(reading); error != 0)
         showStatusReport(SafeWriteText::backupNotSaved({folder.calibrationLogPath(), error},
                                                        m_workspace.checkedLanguage));
 }
@@ -267,6 +267,8 @@ void MainWindow::connectLanguage()
             &SettingsPage::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
             &PowerPage::applyCaptions);
+    connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
+            [this] { m_powerPage->setLanguage(m_workspace.checkedLanguage); });
     connect(&m_localisation, &Localisation::languageApplied, m_languagePage,
             &LanguagePage::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_skinPage, &SkinPage::applyCaptions);

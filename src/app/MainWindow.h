@@ -33,7 +33,7 @@ class FileDialogs;
 class LanguagePage;
 class MenuPages;
 class PowerPage;
-struct PowerCalibrationValues;
+struct CalibrationReading;
 class LanguageTable;
 class QLabel;
 class SettingsPage;
@@ -124,7 +124,7 @@ private:
     void tellPortChoiceNotSaved();
     void checkLanguageButton(Language language);
     void applyCaptions(const LanguageTable& table);
-    void logCalibration(const PowerCalibrationValues& values);
+    void logCalibration(const CalibrationReading& reading);
 
     Platform m_platform;
     Workspace m_workspace;
