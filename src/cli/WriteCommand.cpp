@@ -126,7 +126,8 @@ private:
             m_context.note(m_context.say(QStringLiteral("Written"), QStringLiteral("写入完毕")));
             return ExitStatus::Done;
         case Ending::Verified:
-            m_context.note(SafeWriteText::verified(language));
+            warnKeptDifferently(outcome);
+            m_context.note(SafeWriteText::verifiedReport(outcome, language));
             return ExitStatus::Done;
         case Ending::Differences: {
             m_context.error(
@@ -145,6 +146,7 @@ private:
             for (const QString& line :
                  differenceLines(outcome.differences, m_path, radio, language))
                 m_context.out() << line << '\n';
+            warnKeptDifferently(outcome);
             return ExitStatus::Differences;
         }
         case Ending::BackupNotSaved:
@@ -171,6 +173,13 @@ private:
             break;
         }
         return RadioSteps::checkWritable(m_context, m_path);
+    }
+
+    // Unused bytes the radio keeps otherwise: a warning each, shown even with -q.
+    void warnKeptDifferently(const SafeWriteOutcome& outcome)
+    {
+        for (const ContentsDifference& kept : outcome.keptDifferently)
+            m_context.error(SafeWriteText::keptDifferentlyWarning(kept, m_context.language()));
     }
 
     CliContext& m_context;

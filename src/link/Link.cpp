@@ -16,6 +16,7 @@
 Link::Link(SerialPort& port, ComPortDevices devices, Probe probe, QObject* parent)
     : QObject(parent), m_port(port), m_devices(std::move(devices)), m_probe(std::move(probe))
 {
+    m_clock.start();
     connect(&m_port, &SerialPort::eventOccurred, this, &Link::onPortEvent);
     if (auto* application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &Link::stopWaiting);
@@ -31,6 +32,8 @@ void Link::onPortEvent()
     if (m_port.lastEvent() != SerialPort::Event::Receive)
         return;
     m_dataArrived = true;
+    if (m_receivedSinceRequest == 0)
+        m_firstArrivalNs = m_clock.nsecsElapsed();
     m_receivedBytes = m_port.readAll();
     m_receivedSinceRequest += int(m_receivedBytes.size());
     emit dataArrived();
@@ -46,7 +49,29 @@ bool Link::answered(int length) const
 {
     // Bytes still waiting belong to the same answer: it was longer than `length`.
     return m_receivedSinceRequest == length && m_port.bytesAvailable() == 0 &&
-           (length == 0 || m_receivedBytes.size() == length);
+           (length == 0 || (m_receivedBytes.size() == length && !arrivedEarly()));
+}
+
+std::optional<qint64> Link::answerDelayNs() const
+{
+    if (m_firstArrivalNs < 0)
+        return std::nullopt;
+    return m_firstArrivalNs - m_requestSentNs;
+}
+
+bool Link::answerTookAtLeast(int bytes) const
+{
+    const std::optional<qint64> delay = answerDelayNs();
+    return !delay || *delay >= bytes * ByteTimeNs;
+}
+
+bool Link::arrivedEarly() const
+{
+    // The request's bytes must all have crossed the line before the radio can answer, and
+    // the first byte of its answer must cross back. The time noted for the request is
+    // before the port even took its bytes, and the time of the answer after the port has
+    // told of it, so a real answer is never early.
+    return m_paced && !answerTookAtLeast(m_requestLength + 1);
 }
 
 bool Link::acknowledged() const
@@ -99,8 +124,16 @@ bool Link::beginRequest(UnreadInput unread)
     const bool nothingUnread = m_port.bytesAvailable() == 0;
     m_port.discardInput();
     m_receivedSinceRequest = 0;
+    m_firstArrivalNs = -1;
     m_dataArrived = false;
     return nothingUnread || unread == UnreadInput::Discard;
+}
+
+void Link::sendRequest(const QByteArray& bytes)
+{
+    m_requestLength = int(bytes.size());
+    m_requestSentNs = m_clock.nsecsElapsed();
+    m_port.send(bytes);
 }
 
 bool Link::sendFrame(const QString& text, UnreadInput unread)
@@ -109,7 +142,7 @@ bool Link::sendFrame(const QString& text, UnreadInput unread)
     m_lastRequest = hexToBytes(text, &hexText);
     if (!hexText || !beginRequest(unread))
         return false;
-    m_port.send(m_lastRequest);
+    sendRequest(m_lastRequest);
     return true;
 }
 
@@ -117,7 +150,7 @@ bool Link::sendAcknowledgement(UnreadInput unread)
 {
     if (!beginRequest(unread))
         return false;
-    m_port.send(QByteArray(1, char(AckByte)));
+    sendRequest(QByteArray(1, char(AckByte)));
     return true;
 }
 
@@ -165,6 +198,8 @@ Link::WaitEnd Link::wait(int ms, Wait kind)
 
 bool Link::handshake(Wait waitKind)
 {
+    // Until the radio has answered, nothing says how fast the line is.
+    m_paced = false;
     bool answered = false;
     for (int attempt = 0; attempt < HandshakeTries && !answered; ++attempt) {
         setReceiveThreshold(Frame::HelloReplyLength);
@@ -180,11 +215,20 @@ bool Link::handshake(Wait waitKind)
     }
     if (!answered)
         return false;
+    const bool helloAtPace =
+        answerTookAtLeast(int(Frame::Hello.size() / 2) + Frame::HelloReplyLength);
     // The radio answers with its own 06, left in receivedBytes() for the caller to check.
     // A byte after the reply means it was longer than it should have been after all.
     setReceiveThreshold(Frame::AcknowledgementLength);
     if (!sendAcknowledgement(UnreadInput::Refuse))
         return false;
     m_dataArrived = false;
-    return wait(ShortWait, waitKind) != WaitEnd::Quit;
+    if (wait(ShortWait, waitKind) == WaitEnd::Quit)
+        return false;
+    // A real line takes 15 byte times for the hello and its reply, and 2 for the 06 and
+    // the radio's. Only a line that took them both (or whose radio left the 06 unanswered)
+    // is taken to run at the radio's pace: a simulated radio without pacing may answer a
+    // late hello and then everything else at once.
+    m_paced = helloAtPace && answerTookAtLeast(Frame::AcknowledgementLength + 1);
+    return true;
 }

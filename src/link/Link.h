@@ -4,10 +4,12 @@
 #include "link/PortDiagnosis.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class SerialPort;
 
@@ -31,6 +33,9 @@ public:
     // About five byte times at 9600 baud: long enough for a byte that follows an answer,
     // or the radio's answer to one more request, to show.
     static constexpr int SettleWait = 5;
+    // One byte on the radio's 9600-baud line (a start bit, 8 data bits, a stop bit), in
+    // nanoseconds.
+    static constexpr qint64 ByteTimeNs = 10'000'000'000LL / 9600;
 
     // The two waits: the read/write dialog's ends as soon as data has arrived, the main
     // window's always runs its full length.
@@ -65,8 +70,19 @@ public:
     void setDataArrived(bool arrived) { m_dataArrived = arrived; }
 
     // Did the answer to the last request come whole: exactly `length` bytes received
-    // since it went out, and nothing more waiting? With 0: has nothing come at all?
+    // since it went out, nothing more waiting, and not sooner than the line could have
+    // carried the request to the radio and an answer back? With 0: has nothing come at
+    // all?
     bool answered(int length) const;
+    // Did a byte arrive since the last request went out sooner than the line could have
+    // carried that request to the radio and a byte back? Such a byte was already on its
+    // way: it answers something earlier. Only on a line that has shown in this session's
+    // handshake that it carries bytes at the radio's pace; bytes that come faster than
+    // that (a simulated radio without pacing) leave the time of no answer in doubt.
+    bool arrivedEarly() const;
+    // How long after the last request its first answer bytes came; nothing before they
+    // have.
+    std::optional<qint64> answerDelayNs() const;
     // Did the radio answer the last request with its 06 and nothing else?
     bool acknowledged() const;
 
@@ -102,7 +118,8 @@ public:
     // (those 8 bytes and nothing more), then the acknowledgement; the radio's answer to it
     // is left for the caller to check with acknowledged(). The caller has opened the port
     // and cleared the arrived flag. False when the radio never gave the reply, or when the
-    // application is quitting.
+    // application is quitting. How long the two answers took tells whether the line runs
+    // at the radio's pace, for arrivedEarly() until the next handshake.
     bool handshake(Wait waitKind);
 
     bool quitting() const { return m_quitting; }
@@ -120,6 +137,10 @@ private:
     // cleared.
     // False when unread input was there to refuse.
     bool beginRequest(UnreadInput unread);
+    // Hands a request's bytes to the port and notes when.
+    void sendRequest(const QByteArray& bytes);
+    // Whether the answer to the last request took at least `bytes` byte times.
+    bool answerTookAtLeast(int bytes) const;
 
     SerialPort& m_port;
     ComPortDevices m_devices;
@@ -128,6 +149,15 @@ private:
     QByteArray m_receivedBytes;
     // How many bytes the receive events have brought since the last request went out.
     int m_receivedSinceRequest = 0;
+    // When the last request went out and how long it is, and when the first receive event
+    // after it came (-1: none yet), on m_clock in nanoseconds.
+    QElapsedTimer m_clock;
+    qint64 m_requestSentNs = 0;
+    int m_requestLength = 0;
+    qint64 m_firstArrivalNs = -1;
+    // The line has shown in this session's handshake that it carries bytes no faster than
+    // 9600 baud, as a real radio's does.
+    bool m_paced = false;
     bool m_dataArrived = false;
     bool m_quitting = false;
 };
