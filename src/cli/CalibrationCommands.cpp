@@ -43,8 +43,8 @@ ExitStatus Commands::readCalibration(CliContext& context)
     using namespace LanguageString;
     context.out() << context.text(LowPowerLabel) << ": " << values.lowPower << '\n'
                   << context.text(HighPowerLabel) << ": " << values.highPower << '\n'
-                  << context.text(LowVoltage) << ": " << CalibrationText::lowVoltage(reading)
-                  << '\n';
+                  << context.text(LowVoltage) << ": "
+                  << CalibrationText::lowVoltage(reading, context.language()) << '\n';
     if (reading.unnamedLowVoltage)
         context.error(
             context.say(QStringLiteral("warning: %1"), QStringLiteral("警告：%1"))

@@ -164,8 +164,16 @@ private:
             m_context.error(QStringLiteral("%1: %2").arg(
                 port.description(), SafeWriteText::outcomeMessage(outcome, language)));
             return ExitStatus::TransferFailed;
-        case Ending::BackupReadFailed:
         case Ending::WriteFailed:
+            // As message 60 says in the window: what went before the failing block stays.
+            m_context.error(RadioSteps::noAnswerText(m_context, port) + QLatin1Char(' ') +
+                            m_context.say(QStringLiteral("The write stopped half way: only part "
+                                                         "of the radio has been written; write "
+                                                         "it again."),
+                                          QStringLiteral("写入中途失败：电台只写入了一部分，"
+                                                         "请重新写入。")));
+            return ExitStatus::TransferFailed;
+        case Ending::BackupReadFailed:
         case Ending::Quit:
             m_context.error(RadioSteps::noAnswerText(m_context, port));
             return ExitStatus::TransferFailed;

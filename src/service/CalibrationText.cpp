@@ -7,12 +7,14 @@ QString byteText(quint8 byte)
 }
 } // namespace
 
-QString CalibrationText::lowVoltage(const CalibrationReading& reading)
+QString CalibrationText::lowVoltage(const CalibrationReading& reading, Language language)
 {
     const QString position = QString::number(reading.values.lowVoltage);
     if (!reading.unnamedLowVoltage)
         return position;
-    return QStringLiteral("%1 (byte %2)").arg(position, byteText(*reading.unnamedLowVoltage));
+    return (language == Language::English ? QStringLiteral("%1 (byte %2)")
+                                          : QStringLiteral("%1（字节 %2）"))
+        .arg(position, byteText(*reading.unnamedLowVoltage));
 }
 
 QString CalibrationText::unnamedLowVoltageWarning(const CalibrationReading& reading,
