@@ -18,6 +18,7 @@ Link::Link(SerialPort& port, ComPortDevices devices, Probe probe, QObject* paren
 {
     m_clock.start();
     connect(&m_port, &SerialPort::eventOccurred, this, &Link::onPortEvent);
+    connect(&m_port, &SerialPort::bytesArriving, this, &Link::noteArrival);
     if (auto* application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &Link::stopWaiting);
 }
@@ -27,13 +28,19 @@ Link::Link(SerialPort& port, ComPortDevices devices, QObject* parent)
 {
 }
 
+void Link::noteArrival()
+{
+    if (m_firstArrivalNs < 0)
+        m_firstArrivalNs = m_clock.nsecsElapsed();
+}
+
 void Link::onPortEvent()
 {
     if (m_port.lastEvent() != SerialPort::Event::Receive)
         return;
     m_dataArrived = true;
-    if (m_receivedSinceRequest == 0)
-        m_firstArrivalNs = m_clock.nsecsElapsed();
+    noteArrival();
+    m_receiveEventNs = m_clock.nsecsElapsed();
     m_receivedBytes = m_port.readAll();
     m_receivedSinceRequest += int(m_receivedBytes.size());
     emit dataArrived();
@@ -122,7 +129,10 @@ void Link::setReceiveThreshold(int count)
 bool Link::beginRequest(UnreadInput unread)
 {
     const bool nothingUnread = m_port.bytesAvailable() == 0;
-    m_port.discardInput();
+    // Only what was seen is thrown away: a byte that lands between the look and the flush
+    // would go without a trace, while left in place it spoils the answer it is not part of.
+    if (!nothingUnread)
+        m_port.discardInput();
     m_receivedSinceRequest = 0;
     m_firstArrivalNs = -1;
     m_dataArrived = false;
@@ -215,20 +225,20 @@ bool Link::handshake(Wait waitKind)
     }
     if (!answered)
         return false;
-    const bool helloAtPace =
-        answerTookAtLeast(int(Frame::Hello.size() / 2) + Frame::HelloReplyLength);
+    // On a line that carries bytes at the radio's pace, the 8 bytes of the reply come over
+    // 7 byte times, the first no sooner than 8 byte times after the hello left. A radio
+    // simulated without pacing answers in one piece, however late a busy machine hears
+    // it; a cable that hands bytes over in packets hides their pace too, and is then taken
+    // for such a line. A reply spread over two byte times or more shows the pace.
+    constexpr int ReplySpreadBytes = 2;
+    const int helloLength = int(Frame::Hello.size() / 2);
+    m_paced = m_receiveEventNs - m_firstArrivalNs >= ReplySpreadBytes * ByteTimeNs &&
+              answerTookAtLeast(helloLength + 1);
     // The radio answers with its own 06, left in receivedBytes() for the caller to check.
     // A byte after the reply means it was longer than it should have been after all.
     setReceiveThreshold(Frame::AcknowledgementLength);
     if (!sendAcknowledgement(UnreadInput::Refuse))
         return false;
     m_dataArrived = false;
-    if (wait(ShortWait, waitKind) == WaitEnd::Quit)
-        return false;
-    // A real line takes 15 byte times for the hello and its reply, and 2 for the 06 and
-    // the radio's. Only a line that took them both (or whose radio left the 06 unanswered)
-    // is taken to run at the radio's pace: a simulated radio without pacing may answer a
-    // late hello and then everything else at once.
-    m_paced = helloAtPace && answerTookAtLeast(Frame::AcknowledgementLength + 1);
-    return true;
+    return wait(ShortWait, waitKind) != WaitEnd::Quit;
 }
