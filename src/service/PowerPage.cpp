@@ -74,7 +74,7 @@ PowerPage::PowerPage(ServiceCommands& commands, QWidget* parent)
     m_lowVoltageWarning = new QLabel(this);
     m_lowVoltageWarning->setObjectName(QStringLiteral("lowVoltageWarning"));
     m_lowVoltageWarning->setWordWrap(true);
-    m_lowVoltageWarning->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_lowVoltageWarning->setStyleSheet(QStringLiteral("color: #e05050;"));
     m_lowVoltageWarning->setGeometry(16, m_powerGroup->geometry().bottom() + 12,
                                      m_agingButton->geometry().right() - 16, 48);
     m_lowVoltageWarning->hide();
