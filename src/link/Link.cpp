@@ -34,14 +34,25 @@ void Link::noteArrival()
         m_firstArrivalNs = m_clock.nsecsElapsed();
 }
 
+void Link::notePace(qint64 eventNs)
+{
+    // Only an answer of exactly the length asked for: a radio simulated without pacing sends
+    // each answer in one piece, but a late byte and the next answer can come in two.
+    const qsizetype length = m_receivedBytes.size();
+    if (length >= 2 && length == m_port.receiveThreshold() && m_receivedSinceRequest == 0 &&
+        eventNs - m_firstArrivalNs >= ByteTimeNs)
+        m_paced = true;
+}
+
 void Link::onPortEvent()
 {
     if (m_port.lastEvent() != SerialPort::Event::Receive)
         return;
     m_dataArrived = true;
     noteArrival();
-    m_receiveEventNs = m_clock.nsecsElapsed();
+    const qint64 eventNs = m_clock.nsecsElapsed();
     m_receivedBytes = m_port.readAll();
+    notePace(eventNs);
     m_receivedSinceRequest += int(m_receivedBytes.size());
     emit dataArrived();
 }
@@ -113,11 +124,15 @@ PortDiagnosis Link::diagnosePort() const
 
 bool Link::openPort()
 {
+    // A port opened anew may lead to another line.
+    if (!m_port.isOpen())
+        m_paced = false;
     return m_port.open();
 }
 
 void Link::closePort()
 {
+    m_paced = false;
     m_port.close();
 }
 
@@ -208,8 +223,6 @@ Link::WaitEnd Link::wait(int ms, Wait kind)
 
 bool Link::handshake(Wait waitKind)
 {
-    // Until the radio has answered, nothing says how fast the line is.
-    m_paced = false;
     bool answered = false;
     for (int attempt = 0; attempt < HandshakeTries && !answered; ++attempt) {
         setReceiveThreshold(Frame::HelloReplyLength);
@@ -225,15 +238,6 @@ bool Link::handshake(Wait waitKind)
     }
     if (!answered)
         return false;
-    // On a line that carries bytes at the radio's pace, the 8 bytes of the reply come over
-    // 7 byte times, the first no sooner than 8 byte times after the hello left. A radio
-    // simulated without pacing answers in one piece, however late a busy machine hears
-    // it; a cable that hands bytes over in packets hides their pace too, and is then taken
-    // for such a line. A reply spread over two byte times or more shows the pace.
-    constexpr int ReplySpreadBytes = 2;
-    const int helloLength = int(Frame::Hello.size() / 2);
-    m_paced = m_receiveEventNs - m_firstArrivalNs >= ReplySpreadBytes * ByteTimeNs &&
-              answerTookAtLeast(helloLength + 1);
     // The radio answers with its own 06, left in receivedBytes() for the caller to check.
     // A byte after the reply means it was longer than it should have been after all.
     setReceiveThreshold(Frame::AcknowledgementLength);

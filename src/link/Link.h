@@ -76,10 +76,11 @@ public:
     bool answered(int length) const;
     // Did a byte arrive since the last request went out sooner than the line could have
     // carried that request to the radio and a byte back? Such a byte was already on its
-    // way: it answers something earlier. Only on a line that has shown in this session's
-    // handshake that it carries bytes at the radio's pace (the hello reply came byte by
-    // byte); where bytes come faster than that or in packets (a simulated radio without
-    // pacing, some cables), the time of no answer tells anything.
+    // way: it answers something earlier. Only on a line that has shown it carries bytes at
+    // the radio's pace: since the port was opened, an answer of several bytes (the hello
+    // reply, a block) came byte by byte, over a byte time or more. Where bytes come faster
+    // than that or in packets (a simulated radio without pacing, some cables), the time of
+    // an answer tells nothing.
     bool arrivedEarly() const;
     // How long after the last request its first answer bytes came; nothing before they
     // have.
@@ -119,8 +120,7 @@ public:
     // (those 8 bytes and nothing more), then the acknowledgement; the radio's answer to it
     // is left for the caller to check with acknowledged(). The caller has opened the port
     // and cleared the arrived flag. False when the radio never gave the reply, or when the
-    // application is quitting. How the hello reply came tells whether the line runs at the
-    // radio's pace, for arrivedEarly() until the next handshake.
+    // application is quitting.
     bool handshake(Wait waitKind);
 
     bool quitting() const { return m_quitting; }
@@ -135,6 +135,8 @@ private:
     void onPortEvent();
     // Notes when the first bytes after the last request came.
     void noteArrival();
+    // Notes whether the answer a receive event brought at `eventNs` came byte by byte.
+    void notePace(qint64 eventNs);
     void stopWaiting();
     // A new request starts: nothing received before it counts, and the arrived flag is
     // cleared.
@@ -152,14 +154,13 @@ private:
     QByteArray m_receivedBytes;
     // How many bytes the receive events have brought since the last request went out.
     int m_receivedSinceRequest = 0;
-    // When the last request went out and how long it is, when the first bytes after it
-    // came (-1: none yet), and when the last receive event came, on m_clock in nanoseconds.
+    // When the last request went out and how long it is, and when the first bytes after it
+    // came (-1: none yet), on m_clock in nanoseconds.
     QElapsedTimer m_clock;
     qint64 m_requestSentNs = 0;
     int m_requestLength = 0;
     qint64 m_firstArrivalNs = -1;
-    qint64 m_receiveEventNs = 0;
-    // The line has shown in this session's handshake that it carries bytes at the radio's
+    // The line has shown, since the port was opened, that it carries bytes at the radio's
     // 9600 baud.
     bool m_paced = false;
     bool m_dataArrived = false;

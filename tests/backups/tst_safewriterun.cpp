@@ -3,6 +3,7 @@
 #include "files/ChannelFileWriter.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
+#include "link/ReadProcedure.h"
 #include "workspace/Workspace.h"
 
 #include "RadioBeforeWrite.h"
@@ -403,14 +404,16 @@ void TestSafeWriteRun::replyOfAnotherBlockStopsTheRun()
 
 // A radio that answers each write with 06 06: the second 06 comes while the next request is
 // on its way and would pass for its acknowledgement. On a line at the radio's pace it fails
-// the write at once, with or without verification.
+// the write at once, with or without verification. The program learns the pace from answers
+// that come byte by byte; a write alone has only the hello reply for that, which a starved
+// machine may hear in one piece, so the plain write follows a read, as it does in the window.
 void TestSafeWriteRun::doubledAcknowledgementStopsTheWrite_data()
 {
     QTest::addColumn<bool>("backup");
     QTest::addColumn<bool>("verify");
     QTest::newRow("backup, write, verify") << true << true;
     QTest::newRow("backup and write") << true << false;
-    QTest::newRow("plain write") << false << false;
+    QTest::newRow("plain write after a read") << false << false;
 }
 
 void TestSafeWriteRun::doubledAcknowledgementStopsTheWrite()
@@ -425,8 +428,13 @@ void TestSafeWriteRun::doubledAcknowledgementStopsTheWrite()
     QVERIFY(line.connect());
     QVERIFY(line.link->openPort());
     Workspace workspace;
-    SampleRadio::fill(workspace);
     RecordingReport report;
+    if (!backup) {
+        RadioExchange exchange(*line.link, report);
+        RadioContents held;
+        QCOMPARE(ReadProcedure(workspace, exchange).read(held), RadioExchange::Result::Done);
+    }
+    SampleRadio::fill(workspace);
     const SafeWriteOutcome outcome =
         SafeWriteRun(workspace, *line.link, report, BackupFolder::standard(), {backup, verify})
             .run();
@@ -434,7 +442,7 @@ void TestSafeWriteRun::doubledAcknowledgementStopsTheWrite()
     QCOMPARE(outcome.result(), RadioExchange::Result::Failed);
     // The second block at the latest: its 06 is the first one's second.
     QVERIFY(line.radio.commands(RadioCommandKind::Write).size() <= 2);
-    QCOMPARE(line.radio.commands(RadioCommandKind::Exit).size(), backup ? 1 : 0);
+    QCOMPARE(line.radio.commands(RadioCommandKind::Exit).size(), 1);
     verifyBlocksOldOrNew(line.radio.memory().image(), previousImage(), SampleRadio::image());
 }
 
