@@ -75,10 +75,6 @@ public:
     // (settleWaitMs()): a byte that comes then belongs to the last answer, which was not
     // what it seemed, and the run has Failed.
     Result leaveProgramming();
-    // How long leaveProgramming() watches the line: twice the longest time one of this
-    // session's acknowledgements took, at least Link::SettleWait and at most the wait for
-    // an acknowledgement, in milliseconds.
-    int settleWaitMs() const;
 
     // The end of a run: the exit command (unless leaveProgramming() sent it) and a full bar
     // after success, message 58/60 after a failure, nothing at all once the application is
@@ -89,6 +85,10 @@ private:
     bool sendAcknowledgement();
     // Notes how long the radio took to answer the 06 just sent, if it has.
     void noteAcknowledgementTime();
+    // How long leaveProgramming() watches the line: twice the longest time one of this
+    // session's acknowledgements took, at least Link::SettleWait and at most the wait for
+    // an acknowledgement, in milliseconds.
+    int settleWaitMs() const;
     void showProgress();
 
     Link& m_link;
