@@ -16,6 +16,7 @@
 #include "support/RunningProgram.h"
 #include "support/SampleRadio.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 
@@ -346,6 +347,10 @@ void TestAnswerFaults::run(Procedure procedure)
     QCOMPARE(workspace.radioContents(), expected);
     QCOMPARE(workspace.bands.entries(), bandsExpected);
     QCOMPARE(workspace.title(), titleExpected);
+    // Only a complete read is kept as a backup (the writes here take none).
+    const QStringList backups =
+        QDir(program.backupFolder()).entryList({QStringLiteral("*.F19")}, QDir::Files);
+    QCOMPARE(backups.size(), procedure == Procedure::Read && succeeded ? 1 : 0);
     const bool calibrationTaken = procedure == Procedure::CalibrationRead && succeeded;
     QCOMPARE(service.calibration().values(),
              calibrationTaken ? MarkerData::RadioCalibration : MarkerData::BoxCalibration);
