@@ -160,8 +160,9 @@ void MainWindow::buildPages()
                            ClientSize.height() - pagesTop - pagesHeight);
     m_statusPanel = new QLabel(statusBar);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
-    m_statusPanel->setFixedWidth(500);
-    statusBar->addWidget(m_statusPanel);
+    // At least 500 px, and the whole bar for a long report.
+    m_statusPanel->setMinimumWidth(500);
+    statusBar->addWidget(m_statusPanel, 1);
 }
 
 void MainWindow::buildNavigation()
