@@ -91,15 +91,15 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     m_fileCommands->setFirstOpenFolder(BackupFolder::standard().path());
     // The transmitter calibration lives only in the radio: every value read is kept.
     connect(m_serviceCommands.get(), &ServiceCommands::calibrationRead, this,
-            [this](const PowerCalibrationValues& values) { logCalibration(values); });
+            [this](const CalibrationReading& reading) { logCalibration(reading); });
     // What start-up set up is where undo stops.
     m_workspace.startEditHistory();
 }
 
-void MainWindow::logCalibration(const PowerCalibrationValues& values)
+void MainWindow::logCalibration(const CalibrationReading& reading)
 {
     const BackupFolder folder = BackupFolder::standard();
-    if (const int error = folder.appendCalibration(values); error != 0)
+    if (const int error = folder.appendCalibration(reading); error != 0)
         showStatusReport(SafeWriteText::backupNotSaved({folder.calibrationLogPath(), error},
                                                        m_workspace.checkedLanguage));
 }
@@ -166,8 +166,9 @@ void MainWindow::buildPages()
                            ClientSize.height() - pagesTop - pagesHeight);
     m_statusPanel = new QLabel(statusBar);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
-    m_statusPanel->setFixedWidth(500);
-    statusBar->addWidget(m_statusPanel);
+    // At least 500 px, and the whole bar for a long report.
+    m_statusPanel->setMinimumWidth(500);
+    statusBar->addWidget(m_statusPanel, 1);
 }
 
 void MainWindow::buildNavigation()
@@ -286,6 +287,10 @@ QWidget* MainWindow::buildPowerPage()
         m_powerPage->applyCaptions(m_localisation.applied());
     connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
             &PowerPage::applyCaptions);
+    // The page's own warning speaks the checked language, as the message boxes do.
+    m_powerPage->setLanguage(m_workspace.checkedLanguage);
+    connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
+            [this] { m_powerPage->setLanguage(m_workspace.checkedLanguage); });
     applyPageTooltips(m_workspace.checkedLanguage);
     return m_powerPage;
 }

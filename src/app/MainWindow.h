@@ -35,7 +35,7 @@ class LanguagePage;
 class MenuPages;
 class PlanCommands;
 class PowerPage;
-struct PowerCalibrationValues;
+struct CalibrationReading;
 class LanguageTable;
 class QLabel;
 class SettingsPage;
@@ -140,7 +140,7 @@ private:
     void tellPortChoiceNotSaved();
     void checkLanguageButton(Language language);
     void applyCaptions(const LanguageTable& table);
-    void logCalibration(const PowerCalibrationValues& values);
+    void logCalibration(const CalibrationReading& reading);
 
     Platform m_platform;
     Workspace m_workspace;
