@@ -15,13 +15,13 @@ RadioMemory programmedRadio();
 // A box means the exchange failed; a measurement then says so instead of a figure.
 struct CountingMessages : MessageLibrary
 {
-    bool showMessage(const QString&, int, int, int, const QString&) override
+    bool showMessage(Language, int, int, int, const QString&) override
     {
         ++boxes;
         return true;
     }
     void errorBox(const QString&) override { ++boxes; }
-    bool showAbout(const QString&, int) override { return true; }
+    bool showAbout(Language, int) override { return true; }
     int boxes = 0;
 };
 

@@ -18,7 +18,7 @@ QWidget* ThemedMessageBoxes::ownerWindow() const
     return active && active->isVisible() ? active : m_parent.data();
 }
 
-bool ThemedMessageBoxes::showMessage(const QString& language, int theme, int titleId, int messageId,
+bool ThemedMessageBoxes::showMessage(Language language, int theme, int titleId, int messageId,
                                      const QString& cause)
 {
     const bool question = Message::isQuestion(messageId);
@@ -60,27 +60,25 @@ void ThemedMessageBoxes::errorBox(const QString& text)
     box.exec();
 }
 
-bool ThemedMessageBoxes::showAbout(const QString& language, int theme)
+bool ThemedMessageBoxes::showAbout(Language language, int theme)
 {
-    const bool chinese = language == QLatin1String("chinese");
-    const QString version = QCoreApplication::applicationVersion();
     const QString text =
-        chinese ? QStringLiteral("<h3>QV3307 写频软件</h3><p>版本 %1</p>"
-                                 "<p>用于读取、编辑和写入 QV3307 对讲机的信道与功能设置。</p>"
-                                 "<p>本软件为自由软件，按 GNU 通用公共许可证第 3 版或更高版本"
-                                 "（GPL-3.0-or-later）发布，不提供任何担保。</p>")
-                      .arg(version)
-                : QStringLiteral("<h3>QV3307 programmer</h3><p>Version %1</p>"
-                                 "<p>Reads, edits and writes the channels and function settings "
-                                 "of QV3307 two-way radios.</p>"
-                                 "<p>This program is free software under the GNU General Public "
-                                 "License, version 3 or later (GPL-3.0-or-later). It comes with "
-                                 "no warranty.</p>")
-                      .arg(version);
+        inLanguage(language,
+                   QStringLiteral("<h3>QV3307 programmer</h3><p>Version %1</p>"
+                                  "<p>Reads, edits and writes the channels and function settings "
+                                  "of QV3307 two-way radios.</p>"
+                                  "<p>This program is free software under the GNU General Public "
+                                  "License, version 3 or later (GPL-3.0-or-later). It comes with "
+                                  "no warranty.</p>"),
+                   QStringLiteral("<h3>QV3307 写频软件</h3><p>版本 %1</p>"
+                                  "<p>用于读取、编辑和写入 QV3307 对讲机的信道与功能设置。</p>"
+                                  "<p>本软件为自由软件，按 GNU 通用公共许可证第 3 版或更高版本"
+                                  "（GPL-3.0-or-later）发布，不提供任何担保。</p>"))
+            .arg(QCoreApplication::applicationVersion());
     QMessageBox box(ownerWindow());
     box.setObjectName(QStringLiteral("aboutBox"));
     box.setStyleSheet(m_skins.styleSheet(theme));
-    box.setWindowTitle(chinese ? QStringLiteral("关于") : QStringLiteral("About"));
+    box.setWindowTitle(inLanguage(language, "About", "关于"));
     box.setTextFormat(Qt::RichText);
     box.setText(text);
     box.setIconPixmap(QIcon(QStringLiteral(":/icons/qv3307.svg")).pixmap(64, 64));

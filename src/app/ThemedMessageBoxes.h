@@ -16,10 +16,10 @@ public:
     // Boxes are centred over this window, or over the active window when there is one.
     void setParentWindow(QWidget* window) { m_parent = window; }
 
-    bool showMessage(const QString& language, int theme, int titleId, int messageId,
+    bool showMessage(Language language, int theme, int titleId, int messageId,
                      const QString& cause) override;
     void errorBox(const QString& text) override;
-    bool showAbout(const QString& language, int theme) override;
+    bool showAbout(Language language, int theme) override;
 
     static QString programName() { return QStringLiteral("QV3307"); }
     // An error box's text: the error text and a full stop, a Chinese one after Chinese.

@@ -8,16 +8,22 @@
 
 namespace {
 
-bool english(Language language)
+using BuiltInLanguages::columnName;
+using BuiltInLanguages::settingName;
+
+QString settingsTitle(Language language)
 {
-    return language == Language::English;
+    return BuiltInLanguages::string(LanguageString::FunctionSettingsTitle, language);
 }
 
-// A field is named by its caption in the message's language, as the grid and the
-// settings page show it.
-QString caption(int number, Language language)
+QString bandName(Language language)
 {
-    return BuiltInLanguages::table(language).string(number);
+    return BuiltInLanguages::string(LanguageString::Band, language);
+}
+
+QString channelNumber(int row)
+{
+    return QStringLiteral("%1").arg(row, 2, 10, QLatin1Char('0'));
 }
 
 // "Channel 01, byte 12 (001C)", "Settings, byte 7 (03C7)", "Band, byte 5 (03E5)".
@@ -28,44 +34,37 @@ QString storedBytePlace(const ContentsDifference& difference, Language language)
         QStringLiteral("%1").arg(difference.address(), 4, 16, QLatin1Char('0')).toUpper();
     QString block;
     if (difference.place == Place::ChannelByte) {
-        const QString channel = QStringLiteral("%1").arg(difference.row, 2, 10, QLatin1Char('0'));
-        block = english(language) ? QStringLiteral("Channel %1").arg(channel)
-                                  : QStringLiteral("第 %1 信道").arg(channel);
+        block = inLanguage(language, QStringLiteral("Channel %1"), QStringLiteral("第 %1 信道"))
+                    .arg(channelNumber(difference.row));
     } else if (difference.place == Place::SettingsByte) {
-        block = english(language) ? QStringLiteral("Settings")
-                                  : caption(LanguageString::FunctionSettingsTitle, language);
+        block = inLanguage(language, QStringLiteral("Settings"), settingsTitle(language));
     } else {
-        block = caption(LanguageString::Band, language);
+        block = bandName(language);
     }
-    return english(language)
-               ? QStringLiteral("%1, byte %2 (%3)").arg(block).arg(difference.byte).arg(address)
-               : QStringLiteral("%1，第 %2 字节（%3）")
-                     .arg(block)
-                     .arg(difference.byte)
-                     .arg(address);
+    return inLanguage(language, QStringLiteral("%1, byte %2 (%3)"),
+                      QStringLiteral("%1，第 %2 字节（%3）"))
+        .arg(block)
+        .arg(difference.byte)
+        .arg(address);
 }
 
 QString place(const ContentsDifference& difference, Language language)
 {
     using Place = ContentsDifference::Place;
     switch (difference.place) {
-    case Place::Channel: {
-        const QString channel = QStringLiteral("%1").arg(difference.row, 2, 10, QLatin1Char('0'));
-        const QString field = caption(LanguageString::columnCaption(difference.column), language);
-        return english(language) ? QStringLiteral("Channel %1, %2").arg(channel, field)
-                                 : QStringLiteral("第 %1 信道，%2").arg(channel, field);
-    }
+    case Place::Channel:
+        return inLanguage(language, QStringLiteral("Channel %1, %2"),
+                          QStringLiteral("第 %1 信道，%2"))
+            .arg(channelNumber(difference.row), columnName(difference.column, language));
     case Place::Setting: {
-        const QString setting = caption(LanguageString::settingLabel(difference.setting), language);
-        return english(language)
-                   ? QStringLiteral("Setting %1").arg(setting)
-                   : QStringLiteral("%1 %2").arg(
-                         caption(LanguageString::FunctionSettingsTitle, language), setting);
+        const QString setting = settingName(difference.setting, language);
+        return inLanguage(language, QStringLiteral("Setting %1").arg(setting),
+                          QStringLiteral("%1 %2").arg(settingsTitle(language), setting));
     }
     case Place::VoxInhibit:
-        return caption(LanguageString::VoxInhibit, language);
+        return BuiltInLanguages::string(LanguageString::VoxInhibit, language);
     case Place::Band:
-        return caption(LanguageString::Band, language);
+        return bandName(language);
     case Place::ChannelByte:
     case Place::SettingsByte:
     case Place::BandByte:
@@ -78,28 +77,25 @@ QString value(const ContentsDifference& difference, const QString& text, Languag
 {
     using Place = ContentsDifference::Place;
     if (difference.place == Place::Setting)
-        return english(language) ? QStringLiteral("position %1").arg(text)
-                                 : QStringLiteral("位置 %1").arg(text);
+        return inLanguage(language, QStringLiteral("position %1"), QStringLiteral("位置 %1"))
+            .arg(text);
     if (difference.place == Place::VoxInhibit) {
         const bool on = text == QStringLiteral("1");
-        return caption(on ? LanguageString::OnWord : LanguageString::OffWord, language);
+        return BuiltInLanguages::string(on ? LanguageString::OnWord : LanguageString::OffWord,
+                                        language);
     }
     if (difference.storedByte())
-        return text.isEmpty()
-                   ? (english(language) ? QStringLiteral("nothing") : QStringLiteral("无"))
-                   : text;
-    return english(language) ? QStringLiteral("\"%1\"").arg(text)
-                             : QStringLiteral("“%1”").arg(text);
+        return text.isEmpty() ? inLanguage(language, "nothing", "无") : text;
+    return quoted(language, text);
 }
 
 QString differenceLine(const ContentsDifference& difference, Language language)
 {
     const QString written = value(difference, difference.written, language);
     const QString held = value(difference, difference.held, language);
-    return english(language) ? QStringLiteral("%1: written %2, the radio holds %3")
-                                   .arg(place(difference, language), written, held)
-                             : QStringLiteral("%1：写入 %2，电台保存的是 %3")
-                                   .arg(place(difference, language), written, held);
+    return inLanguage(language, QStringLiteral("%1: written %2, the radio holds %3"),
+                      QStringLiteral("%1：写入 %2，电台保存的是 %3"))
+        .arg(place(difference, language), written, held);
 }
 
 // The unused bytes the radio keeps otherwise, after a line that says what they are.
@@ -108,10 +104,10 @@ QStringList keptDifferentlyLines(const QList<ContentsDifference>& kept, Language
     QStringList lines;
     if (kept.isEmpty())
         return lines;
-    lines << (english(language) ? QStringLiteral("The radio keeps these bytes, which the program "
-                                                 "never reads, otherwise than they were written:")
-                                : QStringLiteral("电台保存的以下字节与写入的不同（程序从不读取"
-                                                 "这些字节）："));
+    lines << inLanguage(language,
+                        "The radio keeps these bytes, which the program never reads, otherwise "
+                        "than they were written:",
+                        "电台保存的以下字节与写入的不同（程序从不读取这些字节）：");
     for (const ContentsDifference& difference : kept)
         lines << differenceLine(difference, language);
     return lines;
@@ -120,16 +116,15 @@ QStringList keptDifferentlyLines(const QList<ContentsDifference>& kept, Language
 QString differencesMessage(const SafeWriteOutcome& outcome, Language language)
 {
     QStringList lines;
-    lines << (english(language)
-                  ? QStringLiteral("The radio was written, but reading it back shows it does not "
-                                   "hold what was written:")
-                  : QStringLiteral("写频已完成，但回读电台发现其保存的内容与写入的不同："));
+    lines << inLanguage(language,
+                        "The radio was written, but reading it back shows it does not hold what "
+                        "was written:",
+                        "写频已完成，但回读电台发现其保存的内容与写入的不同：");
     for (const ContentsDifference& difference : outcome.differences)
         lines << differenceLine(difference, language);
     lines << keptDifferentlyLines(outcome.keptDifferently, language);
-    lines << (english(language) ? QStringLiteral("Write the radio again, or read it to see what "
-                                                 "it holds")
-                                : QStringLiteral("请重新写频，或读频查看电台保存的内容"));
+    lines << inLanguage(language, "Write the radio again, or read it to see what it holds",
+                        "请重新写频，或读频查看电台保存的内容");
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -138,9 +133,9 @@ QString keptDifferentlyMessage(const SafeWriteOutcome& outcome, Language languag
     QStringList lines;
     lines << SafeWriteText::verifiedReport(outcome, language);
     lines << keptDifferentlyLines(outcome.keptDifferently, language);
-    lines << (english(language) ? QStringLiteral("The channels, the settings and the band are as "
-                                                 "they were written.")
-                                : QStringLiteral("信道、功能选项和型号都与写入的一致。"));
+    lines << inLanguage(language,
+                        "The channels, the settings and the band are as they were written.",
+                        "信道、功能选项和型号都与写入的一致。");
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -150,22 +145,18 @@ QString SafeWriteText::stage(SafeWriteStage stage, Language language)
 {
     switch (stage) {
     case SafeWriteStage::Backup:
-        return english(language) ? QStringLiteral("Backing up the radio…")
-                                 : QStringLiteral("正在备份电台…");
+        return inLanguage(language, "Backing up the radio…", "正在备份电台…");
     case SafeWriteStage::Write:
-        return english(language) ? QStringLiteral("Writing the radio…")
-                                 : QStringLiteral("正在写入电台…");
+        return inLanguage(language, "Writing the radio…", "正在写入电台…");
     case SafeWriteStage::Verify:
-        return english(language) ? QStringLiteral("Verifying the radio…")
-                                 : QStringLiteral("正在校验电台…");
+        return inLanguage(language, "Verifying the radio…", "正在校验电台…");
     }
     return {};
 }
 
 QString SafeWriteText::verified(Language language)
 {
-    return english(language) ? QStringLiteral("Written and verified")
-                             : QStringLiteral("写入并校验完毕");
+    return inLanguage(language, "Written and verified", "写入并校验完毕");
 }
 
 QString SafeWriteText::verifiedReport(const SafeWriteOutcome& outcome, Language language)
@@ -173,26 +164,24 @@ QString SafeWriteText::verifiedReport(const SafeWriteOutcome& outcome, Language 
     const qsizetype kept = outcome.keptDifferently.size();
     if (kept == 0)
         return verified(language);
-    if (english(language))
-        return kept == 1
-                   ? QStringLiteral("Written and verified, with 1 unused byte kept differently")
-                   : QStringLiteral("Written and verified, with %1 unused bytes kept "
-                                    "differently")
-                         .arg(kept);
-    return QStringLiteral("写入并校验完毕，有 %1 个未用字节保存得不同").arg(kept);
+    return inLanguage(language, QStringLiteral("Written and verified, with %1 kept differently"),
+                      QStringLiteral("写入并校验完毕，有 %1保存得不同"))
+        .arg(counted(language, kept, "unused byte", "unused bytes", "个未用字节"));
 }
 
 QString SafeWriteText::backupSaved(const QString& fileName, Language language)
 {
-    return english(language) ? QStringLiteral("Backup saved: %1").arg(fileName)
-                             : QStringLiteral("备份已保存：%1").arg(fileName);
+    return inLanguage(language, QStringLiteral("Backup saved: %1"),
+                      QStringLiteral("备份已保存：%1"))
+        .arg(fileName);
 }
 
 QString SafeWriteText::backupNotSaved(const BackupFolder::SaveOutcome& saved, Language language)
 {
     const QString reason = ioErrorText(saved.error, saved.path);
-    return english(language) ? QStringLiteral("Backup not saved: %1").arg(reason)
-                             : QStringLiteral("备份未保存：%1").arg(reason);
+    return inLanguage(language, QStringLiteral("Backup not saved: %1"),
+                      QStringLiteral("备份未保存：%1"))
+        .arg(reason);
 }
 
 QString SafeWriteText::outcomeMessage(const SafeWriteOutcome& outcome, Language language)
@@ -200,29 +189,26 @@ QString SafeWriteText::outcomeMessage(const SafeWriteOutcome& outcome, Language 
     using Ending = SafeWriteOutcome::Ending;
     switch (outcome.ending) {
     case Ending::BackupReadFailed:
-        return english(language)
-                   ? QStringLiteral("The radio could not be read for its backup, so nothing was "
-                                    "written to it. Check the cable and that the radio is on, "
-                                    "then write again")
-                   : QStringLiteral("无法读取电台进行备份，因此未向电台写入任何数据。请检查连接线"
-                                    "并确认电台已开机，然后重新写频");
+        return inLanguage(language,
+                          "The radio could not be read for its backup, so nothing was written to "
+                          "it. Check the cable and that the radio is on, then write again",
+                          "无法读取电台进行备份，因此未向电台写入任何数据。请检查连接线并确认电台"
+                          "已开机，然后重新写频");
     case Ending::BackupNotSaved: {
         const QString reason = ioErrorText(outcome.backupError, outcome.backupPath);
-        return english(language)
-                   ? QStringLiteral("The radio's backup could not be saved to %1 (%2), so nothing "
-                                    "was written to the radio. Clear \"Back up the radio first\" "
-                                    "to write without a backup")
-                         .arg(outcome.backupPath, reason)
-                   : QStringLiteral("无法将电台备份保存到 %1（%2），因此未向电台写入任何数据。"
-                                    "取消“写频前先备份电台”可不备份直接写频")
-                         .arg(outcome.backupPath, reason);
+        return inLanguage(language,
+                          QStringLiteral("The radio's backup could not be saved to %1 (%2), so "
+                                         "nothing was written to the radio. Clear \"Back up the "
+                                         "radio first\" to write without a backup"),
+                          QStringLiteral("无法将电台备份保存到 %1（%2），因此未向电台写入任何数据。"
+                                         "取消“写频前先备份电台”可不备份直接写频"))
+            .arg(outcome.backupPath, reason);
     }
     case Ending::NotVerified:
-        return english(language)
-                   ? QStringLiteral("The write finished, but the radio could not be read back, so "
-                                    "it could not be verified. Read the radio to see what it holds")
-                   : QStringLiteral("写频已完成，但无法回读电台，因此未能校验。请读频查看电台保存"
-                                    "的内容");
+        return inLanguage(language,
+                          "The write finished, but the radio could not be read back, so it could "
+                          "not be verified. Read the radio to see what it holds",
+                          "写频已完成，但无法回读电台，因此未能校验。请读频查看电台保存的内容");
     case Ending::Differences:
         return differencesMessage(outcome, language);
     case Ending::Verified:
@@ -252,6 +238,6 @@ QString SafeWriteText::differenceValue(const ContentsDifference& difference, con
 QString SafeWriteText::keptDifferentlyWarning(const ContentsDifference& difference,
                                               Language language)
 {
-    return (english(language) ? QStringLiteral("warning: %1") : QStringLiteral("警告：%1"))
+    return inLanguage(language, QStringLiteral("warning: %1"), QStringLiteral("警告：%1"))
         .arg(differenceLine(difference, language));
 }

@@ -30,11 +30,6 @@ constexpr Wording Texts[] = {
      "该亚音填入每个已编程的信道；空信道保持为空。"},
 };
 
-bool english(Language language)
-{
-    return language == Language::English;
-}
-
 } // namespace
 
 namespace RowEditTexts {
@@ -43,7 +38,7 @@ QString text(Text text, Language language)
 {
     for (const Wording& wording : Texts) {
         if (wording.text == text)
-            return QString::fromUtf8(english(language) ? wording.english : wording.chinese);
+            return inLanguage(language, wording.english, wording.chinese);
     }
     return {};
 }
@@ -51,10 +46,12 @@ QString text(Text text, Language language)
 QString channels(int firstRow, int lastRow, Language language)
 {
     if (firstRow == lastRow)
-        return english(language) ? QStringLiteral("Channel %1").arg(firstRow)
-                                 : QStringLiteral("信道 %1").arg(firstRow);
-    return english(language) ? QStringLiteral("Channels %1 to %2").arg(firstRow).arg(lastRow)
-                             : QStringLiteral("信道 %1 至 %2").arg(firstRow).arg(lastRow);
+        return inLanguage(language, QStringLiteral("Channel %1"), QStringLiteral("信道 %1"))
+            .arg(firstRow);
+    return inLanguage(language, QStringLiteral("Channels %1 to %2"),
+                      QStringLiteral("信道 %1 至 %2"))
+        .arg(firstRow)
+        .arg(lastRow);
 }
 
 QString step(qint64 units)
@@ -67,11 +64,11 @@ QString frequenciesLeftOut(const QList<Frequency>& frequencies, const QString& b
                            Language language)
 {
     QStringList lines{
-        english(language)
-            ? QStringLiteral("These frequencies lie outside the band %1 and were "
-                             "left out; their channels stay as they were:")
-                  .arg(band)
-            : QStringLiteral("以下频率超出频段 %1，未填入；这些信道保持原样：").arg(band)};
+        inLanguage(language,
+                   QStringLiteral("These frequencies lie outside the band %1 and were left out; "
+                                  "their channels stay as they were:"),
+                   QStringLiteral("以下频率超出频段 %1，未填入；这些信道保持原样："))
+            .arg(band)};
     for (const Frequency& frequency : frequencies)
         lines << QStringLiteral("CH%1  %2")
                      .arg(ChannelTable::channelLabel(frequency.row).trimmed(), frequency.text);

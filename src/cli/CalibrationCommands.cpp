@@ -50,15 +50,15 @@ ExitStatus Commands::readCalibration(CliContext& context)
                   << CalibrationText::lowVoltage(reading, context.language()) << '\n';
     if (reading.unnamedLowVoltage)
         context.error(
-            context.say(QStringLiteral("warning: %1"), QStringLiteral("警告：%1"))
+            inLanguage(context.language(), QStringLiteral("warning: %1"),
+                       QStringLiteral("警告：%1"))
                 .arg(CalibrationText::unnamedLowVoltageWarning(reading, context.language())));
     // The calibration lives only in the radio: its log keeps the values should a later
     // write go wrong. A log that cannot be written does not undo the read.
     const BackupFolder folder = BackupFolder::standard();
     if (const int error = folder.appendCalibration(reading); error != 0)
-        context.error(context
-                          .say(QStringLiteral("calibration not logged: %1"),
-                               QStringLiteral("校准值未记入日志：%1"))
+        context.error(inLanguage(context.language(), QStringLiteral("calibration not logged: %1"),
+                                 QStringLiteral("校准值未记入日志：%1"))
                           .arg(ioErrorText(error, folder.calibrationLogPath())));
     return ExitStatus::Done;
 }
@@ -76,7 +76,8 @@ ExitStatus Commands::writeCalibration(CliContext& context)
         *port, RadioSteps::LeftAs::CalibrationUnsure);
     if (status == ExitStatus::Done)
         // The radio does not confirm a calibration write; a read shows what it took.
-        context.note(context.say(
+        context.note(inLanguage(
+            context.language(),
             QStringLiteral("Calibration sent; the radio does not confirm it: `calibration "
                            "read` shows what it holds"),
             QStringLiteral("校准值已发送；电台不确认写入：用 `calibration read` 查看电台中的值")));

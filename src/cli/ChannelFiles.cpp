@@ -55,7 +55,8 @@ FileResult listProblem(const CliContext& context, const QString& path,
     QString text =
         channelListCsvProblemText(fileNameOf(context, path), problem, context.language());
     if (problem.isLocationProblem())
-        text += context.say(
+        text += inLanguage(
+            context.language(),
             QStringLiteral("; the list may be for another radio: give --in-file-order to fill "
                            "channels 1 to 16 in the list's order"),
             QStringLiteral("；该列表可能是为其他电台制作的：如需按列表顺序填入信道 1 至 16，"
@@ -85,17 +86,18 @@ ChannelRows channelRows(const Workspace& workspace)
 
 QString ioProblemText(const CliContext& context, int error, const QString& path)
 {
-    return context
-        .say(QStringLiteral("%1: %2; check the file's name and folder and that you may use them"),
-             QStringLiteral("%1：%2；请检查文件名和文件夹，以及您是否有权使用它们"))
+    return inLanguage(
+               context.language(),
+               QStringLiteral("%1: %2; check the file's name and folder and that you may use them"),
+               QStringLiteral("%1：%2；请检查文件名和文件夹，以及您是否有权使用它们"))
         .arg(displayName(context, path), ioErrorText(error, path));
 }
 
 QString displayName(const CliContext& context, const QString& path)
 {
-    return path == StandardStream
-               ? context.say(QStringLiteral("standard input"), QStringLiteral("标准输入"))
-               : path;
+    return path == StandardStream ? inLanguage(context.language(), QStringLiteral("standard input"),
+                                               QStringLiteral("标准输入"))
+                                  : path;
 }
 
 Kind kindToRead(const CliContext& context, const QString& path)
@@ -126,7 +128,8 @@ Kind kindOf(const QString& path)
 
 QString unknownKindText(const CliContext& context, const QString& path)
 {
-    return context.say(
+    return inLanguage(
+        context.language(),
         QStringLiteral("%1: not a channel file; give a .F19 channel file or a .csv channel list")
             .arg(path),
         QStringLiteral("%1：不是信道文件；请给出 .F19 信道文件或 .csv 信道列表").arg(path));
@@ -171,7 +174,8 @@ FileResult refuseSkippedRows(const CliContext& context, const QString& path,
         return FileResult::done();
     const QString count = QString::number(skippedRows.size());
     const QString name = fileNameOf(context, path);
-    const QString heading = context.say(
+    const QString heading = inLanguage(
+        context.language(),
         QStringLiteral("%1: %2 row(s) cannot become channels, so %3; correct them, or give "
                        "--skip-bad-rows to leave them out:")
             .arg(name, count, notDone),

@@ -1,6 +1,5 @@
 #include "cli/CliContext.h"
 
-#include "cli/Wording.h"
 #include "link/Link.h"
 #include "workspace/IoErrorText.h"
 
@@ -43,11 +42,6 @@ void CliContext::restoreLanguage()
 {
     if (!m_localisation.hasApplied() || m_workspace.checkedLanguage != m_language)
         m_localisation.switchLanguage(m_language);
-}
-
-QString CliContext::say(const QString& english, const QString& chinese) const
-{
-    return wording(m_language, english, chinese);
 }
 
 void CliContext::note(const QString& text)
@@ -105,8 +99,8 @@ ExitStatus CliContext::finishOutput(ExitStatus status)
     const int failure = m_standardOutput.error();
     if (failure == 0)
         return status;
-    error(say(QStringLiteral("cannot write to standard output: %1"),
-              QStringLiteral("无法写入标准输出：%1"))
+    error(inLanguage(m_language, QStringLiteral("cannot write to standard output: %1"),
+                     QStringLiteral("无法写入标准输出：%1"))
               .arg(ioErrorText(failure, QStringLiteral("-"))));
     return status == ExitStatus::Done || status == ExitStatus::Differences ? ExitStatus::FileProblem
                                                                            : status;

@@ -43,7 +43,6 @@ public:
 
     // The texts of the language in use.
     QString text(int number) const { return m_localisation.applied().string(number); }
-    QString say(const QString& english, const QString& chinese) const;
 
     QTextStream& out() { return m_out; }
     // Bytes as they are on standard output (a file written to "-"), after the text before.

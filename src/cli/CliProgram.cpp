@@ -84,8 +84,9 @@ ExitStatus CliProgram::run(const QString& programFolder, const QStringList& argu
         const QString help = command.isEmpty()
                                  ? QStringLiteral("qv3307-cli --help")
                                  : QStringLiteral("qv3307-cli %1 --help").arg(command);
-        context.error(context.say(QStringLiteral("%1; see %2").arg(worded.error, help),
-                                  QStringLiteral("%1；参见 %2").arg(worded.error, help)));
+        context.error(inLanguage(context.language(),
+                                 QStringLiteral("%1; see %2").arg(worded.error, help),
+                                 QStringLiteral("%1；参见 %2").arg(worded.error, help)));
         return ExitStatus::Usage;
     }
     if (line.help) {

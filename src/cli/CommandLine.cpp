@@ -1,7 +1,5 @@
 #include "cli/CommandLine.h"
 
-#include "cli/Wording.h"
-
 #include <functional>
 
 namespace {
@@ -107,7 +105,7 @@ private:
     void fail(const QString& english, const QString& chinese)
     {
         if (m_line.error.isEmpty())
-            m_line.error = wording(m_language, english, chinese);
+            m_line.error = inLanguage(m_language, english, chinese);
     }
 
     std::optional<QString> value(const SplitOption& option)

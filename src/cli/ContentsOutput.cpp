@@ -22,6 +22,6 @@ ExitStatus printOrSave(CliContext& context, const QString& output)
 
 void noteSaved(CliContext& context, const QString& output)
 {
-    context.note(context.say(QStringLiteral("Saved %1").arg(output),
-                             QStringLiteral("已保存 %1").arg(output)));
+    context.note(inLanguage(context.language(), QStringLiteral("Saved %1").arg(output),
+                            QStringLiteral("已保存 %1").arg(output)));
 }

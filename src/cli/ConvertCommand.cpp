@@ -22,9 +22,9 @@ ExitStatus Commands::convert(CliContext& context)
         context.error(loaded.result.errorText());
         return ExitStatus::FileProblem;
     }
-    const QString notWritten =
-        context.say(QStringLiteral("%1 was not written"), QStringLiteral("未写入 %1"))
-            .arg(ChannelFiles::displayName(context, target));
+    const QString notWritten = inLanguage(context.language(), QStringLiteral("%1 was not written"),
+                                          QStringLiteral("未写入 %1"))
+                                   .arg(ChannelFiles::displayName(context, target));
     if (const FileResult rows =
             ChannelFiles::refuseSkippedRows(context, source, loaded.skippedRows, notWritten);
         !rows.ok()) {

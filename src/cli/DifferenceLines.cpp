@@ -12,11 +12,9 @@ QStringList differenceLines(const QList<ContentsDifference>& differences, const 
             SafeWriteText::differenceValue(difference, difference.written, language);
         const QString secondText =
             SafeWriteText::differenceValue(difference, difference.held, language);
-        lines << (language == Language::English
-                      ? QStringLiteral("%1: %2 in %3, %4 in %5")
-                            .arg(place, firstText, first, secondText, second)
-                      : QStringLiteral("%1：%3 中为 %2，%5 中为 %4")
-                            .arg(place, firstText, first, secondText, second));
+        lines << inLanguage(language, QStringLiteral("%1: %2 in %3, %4 in %5"),
+                            QStringLiteral("%1：%3 中为 %2，%5 中为 %4"))
+                     .arg(place, firstText, first, secondText, second);
     }
     return lines;
 }

@@ -38,7 +38,8 @@ bool takeTone(CliContext& context, const QString& option, const QString& text,
     tone = PlanLibrary::toneNamed(text);
     if (tone)
         return true;
-    context.error(context.say(
+    context.error(inLanguage(
+        context.language(),
         QStringLiteral("%1 \"%2\" is no tone of this radio; give OFF, a CTCSS tone such as 67.0 "
                        "or a DCS code such as D023N")
             .arg(option, text),
@@ -63,7 +64,8 @@ ExitStatus Commands::plan(CliContext& context)
     const std::optional<UserPlans::Loaded> loaded =
         PlanLibrary::load(name, UserPlans::folder(), context.language());
     if (!loaded) {
-        context.error(context.say(
+        context.error(inLanguage(
+            context.language(),
             QStringLiteral("there is no plan named \"%1\"; qv3307-cli plan --list lists them")
                 .arg(name),
             QStringLiteral("没有名为“%1”的方案；qv3307-cli plan --list 列出所有方案").arg(name)));
@@ -86,10 +88,11 @@ ExitStatus Commands::plan(CliContext& context)
             PlanLibrary::channelsNamed(loaded->plan, line.planChannels);
         if (!channels) {
             context.error(
-                context.say(QStringLiteral("--channels \"%1\" names channels %2 does not have")
-                                .arg(line.planChannels, loaded->plan.name),
-                            QStringLiteral("--channels“%1”中有 %2 没有的信道")
-                                .arg(line.planChannels, loaded->plan.name)));
+                inLanguage(context.language(),
+                           QStringLiteral("--channels \"%1\" names channels %2 does not have")
+                               .arg(line.planChannels, loaded->plan.name),
+                           QStringLiteral("--channels“%1”中有 %2 没有的信道")
+                               .arg(line.planChannels, loaded->plan.name)));
             return ExitStatus::Usage;
         }
         choice.planChannels = *channels;

@@ -19,8 +19,8 @@ ExitStatus Commands::ports(CliContext& context)
 
     QTextStream& out = context.out();
     if (present.isEmpty())
-        out << context.say(QStringLiteral("No serial device is present."),
-                           QStringLiteral("当前没有任何串口设备。"))
+        out << inLanguage(context.language(), QStringLiteral("No serial device is present."),
+                          QStringLiteral("当前没有任何串口设备。"))
             << '\n';
     for (const SerialDevice& device : present) {
         QStringList ports;
@@ -43,7 +43,8 @@ ExitStatus Commands::ports(CliContext& context)
         const bool exists = QFileInfo::exists(resolution.path);
         out << QStringLiteral("COM%1 -> %2").arg(number).arg(resolution.path);
         if (!exists)
-            out << context.say(QStringLiteral(" (not present)"), QStringLiteral("（未连接）"));
+            out << inLanguage(context.language(), QStringLiteral(" (not present)"),
+                              QStringLiteral("（未连接）"));
         out << '\n';
     }
     return ExitStatus::Done;

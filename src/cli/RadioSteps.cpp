@@ -18,20 +18,24 @@ QString leftAsText(const CliContext& context, LeftAs state)
 {
     switch (state) {
     case LeftAs::Unchanged:
-        return context.say(QStringLiteral("nothing was changed; the radio holds what it held"),
-                           QStringLiteral("未做任何改动；电台内容与之前相同"));
+        return inLanguage(context.language(),
+                          QStringLiteral("nothing was changed; the radio holds what it held"),
+                          QStringLiteral("未做任何改动；电台内容与之前相同"));
     case LeftAs::PartlyWritten:
-        return context.say(QStringLiteral("the radio is partly written; write it again"),
-                           QStringLiteral("电台只写入了一部分；请重新写频"));
+        return inLanguage(context.language(),
+                          QStringLiteral("the radio is partly written; write it again"),
+                          QStringLiteral("电台只写入了一部分；请重新写频"));
     case LeftAs::WrittenNotVerified:
-        return context.say(
+        return inLanguage(
+            context.language(),
             QStringLiteral("the radio was written but not verified; check it with verify"),
             QStringLiteral("电台已写入但未校验；请用 verify 命令核对"));
     case LeftAs::CalibrationUnsure:
-        return context.say(QStringLiteral("the calibration may or may not have been written; "
-                                          "`calibration read` shows what the radio holds"),
-                           QStringLiteral("校准值可能已写入，也可能未写入；"
-                                          "用 `calibration read` 查看电台中的值"));
+        return inLanguage(context.language(),
+                          QStringLiteral("the calibration may or may not have been written; "
+                                         "`calibration read` shows what the radio holds"),
+                          QStringLiteral("校准值可能已写入，也可能未写入；"
+                                         "用 `calibration read` 查看电台中的值"));
     case LeftAs::BetweenRadios:
         break;
     }
@@ -43,18 +47,19 @@ QString leftAsText(const CliContext& context, LeftAs state)
 ExitStatus interrupted(CliContext& context, LeftAs state)
 {
     const QString left = leftAsText(context, state);
-    context.error(left.isEmpty()
-                      ? context.say(QStringLiteral("Interrupted"), QStringLiteral("已中断"))
-                      : context.say(QStringLiteral("Interrupted: %1"), QStringLiteral("已中断：%1"))
-                            .arg(left));
+    context.error(left.isEmpty() ? inLanguage(context.language(), QStringLiteral("Interrupted"),
+                                              QStringLiteral("已中断"))
+                                 : inLanguage(context.language(), QStringLiteral("Interrupted: %1"),
+                                              QStringLiteral("已中断：%1"))
+                                       .arg(left));
     return ExitStatus::Interrupted;
 }
 
 QString noAnswerText(const CliContext& context, const RadioPort& port)
 {
-    return context
-        .say(QStringLiteral("%1: the radio did not answer or the transfer failed. %2"),
-             QStringLiteral("%1：电台没有应答或传输失败。%2"))
+    return inLanguage(context.language(),
+                      QStringLiteral("%1: the radio did not answer or the transfer failed. %2"),
+                      QStringLiteral("%1：电台没有应答或传输失败。%2"))
         .arg(port.description(),
              PortProblemText::radioDidNotAnswer(port.devicePath(), context.language()));
 }
@@ -65,7 +70,8 @@ std::unique_ptr<RadioPort> port(CliContext& context)
     std::unique_ptr<RadioPort> port =
         RadioPort::create(context.programFolder(), context.settingsFolder(), name);
     if (!port)
-        context.error(context.say(
+        context.error(inLanguage(
+            context.language(),
             QStringLiteral("\"%1\" is not a port; give COM1 to COM4 or a device path such as "
                            "/dev/ttyUSB0")
                 .arg(name),
@@ -83,9 +89,9 @@ ExitStatus open(CliContext& context, RadioPort& port)
         return interrupted(context, LeftAs::Unchanged);
     if (port.open())
         return ExitStatus::Done;
-    context.error(context
-                      .say(QStringLiteral("%1: the port cannot be opened. %2"),
-                           QStringLiteral("%1：端口无法打开。%2"))
+    context.error(inLanguage(context.language(),
+                             QStringLiteral("%1: the port cannot be opened. %2"),
+                             QStringLiteral("%1：端口无法打开。%2"))
                       .arg(port.description(), port.openingProblem(context.language())));
     return ExitStatus::PortUnavailable;
 }
@@ -119,7 +125,8 @@ ExitStatus readNamedPort(CliContext& context)
     if (const ExitStatus opened = open(context, *named); opened != ExitStatus::Done)
         return opened;
     const ExitStatus status =
-        read(context, *named, context.say(QStringLiteral("Reading"), QStringLiteral("读取")));
+        read(context, *named,
+             inLanguage(context.language(), QStringLiteral("Reading"), QStringLiteral("读取")));
     named->close();
     return status;
 }

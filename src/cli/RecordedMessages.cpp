@@ -1,6 +1,6 @@
 #include "cli/RecordedMessages.h"
 
-bool RecordedMessages::showMessage(const QString&, int, int, int messageId, const QString&)
+bool RecordedMessages::showMessage(Language, int, int, int messageId, const QString&)
 {
     m_lastMessage = messageId;
     // The only questions ask before emptying the data of a window the command line does
@@ -13,7 +13,7 @@ void RecordedMessages::errorBox(const QString& text)
     m_lastError = text;
 }
 
-bool RecordedMessages::showAbout(const QString&, int)
+bool RecordedMessages::showAbout(Language, int)
 {
     return true;
 }

@@ -9,10 +9,10 @@
 class RecordedMessages : public MessageLibrary
 {
 public:
-    bool showMessage(const QString& language, int theme, int titleId, int messageId,
+    bool showMessage(Language language, int theme, int titleId, int messageId,
                      const QString& cause) override;
     void errorBox(const QString& text) override;
-    bool showAbout(const QString& language, int theme) override;
+    bool showAbout(Language language, int theme) override;
 
     // The number of the last numbered message, 0 when none came.
     int lastMessage() const { return m_lastMessage; }

@@ -14,7 +14,8 @@ ExitStatus Commands::sheet(CliContext& context)
     const QString output = context.line().output;
     // A sheet written over a channel file by a slip of the fingers would lose the file.
     if (QFileInfo(output).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
-        context.error(context.say(
+        context.error(inLanguage(
+            context.language(),
             QStringLiteral("%1: the sheet is a PDF; give a name ending in .pdf").arg(output),
             QStringLiteral("%1：信道表为 PDF 文件；请给出以 .pdf 结尾的文件名").arg(output)));
         return ExitStatus::FileProblem;

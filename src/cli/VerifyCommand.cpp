@@ -60,15 +60,17 @@ ExitStatus Commands::verify(CliContext& context)
     }
 
     const QList<ContentsDifference> differences = compareContents(expected, inRadio);
-    const QString radio = context.say(QStringLiteral("the radio"), QStringLiteral("电台"));
+    const QString radio =
+        inLanguage(context.language(), QStringLiteral("the radio"), QStringLiteral("电台"));
     const QString name = ChannelFiles::displayName(context, path);
     for (const QString& line : skippedRows)
         context.out() << line << '\n';
     for (const QString& line : differenceLines(differences, name, radio, context.language()))
         context.out() << line << '\n';
     if (differences.isEmpty() && skippedRows.isEmpty()) {
-        context.note(context.say(QStringLiteral("The radio holds what %1 holds").arg(name),
-                                 QStringLiteral("电台内容与 %1 相同").arg(name)));
+        context.note(inLanguage(context.language(),
+                                QStringLiteral("The radio holds what %1 holds").arg(name),
+                                QStringLiteral("电台内容与 %1 相同").arg(name)));
         return ExitStatus::Done;
     }
     return ExitStatus::Differences;

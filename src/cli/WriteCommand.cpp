@@ -108,8 +108,8 @@ private:
         if (result.ok())
             result = ChannelFiles::refuseSkippedRows(
                 m_context, m_path, loaded.skippedRows,
-                m_context.say(QStringLiteral("nothing was written to the radio"),
-                              QStringLiteral("未向电台写入任何数据")));
+                inLanguage(m_context.language(), QStringLiteral("nothing was written to the radio"),
+                           QStringLiteral("未向电台写入任何数据")));
         if (!result.ok())
             m_context.error(result.errorText());
         return !result.ok();
@@ -119,9 +119,10 @@ private:
     // so that they are written back as they were rather than from defaults.
     ExitStatus takeChannelList(RadioPort& port)
     {
-        const ExitStatus read = RadioSteps::read(
-            m_context, port,
-            m_context.say(QStringLiteral("Reading the settings"), QStringLiteral("读取功能设置")));
+        const ExitStatus read = RadioSteps::read(m_context, port,
+                                                 inLanguage(m_context.language(),
+                                                            QStringLiteral("Reading the settings"),
+                                                            QStringLiteral("读取功能设置")));
         if (read != ExitStatus::Done)
             return read;
         const ChannelFiles::Loaded loaded = ChannelFiles::loadChannels(m_context, m_path);
@@ -157,7 +158,8 @@ private:
             m_context.note(SafeWriteText::backupSaved(outcome.backupPath, language));
         switch (outcome.ending) {
         case Ending::Written:
-            m_context.note(m_context.say(QStringLiteral("Written"), QStringLiteral("写入完毕")));
+            m_context.note(inLanguage(m_context.language(), QStringLiteral("Written"),
+                                      QStringLiteral("写入完毕")));
             return ExitStatus::Done;
         case Ending::Verified:
             warnKeptDifferently(outcome);
@@ -165,18 +167,19 @@ private:
             return ExitStatus::Done;
         case Ending::Differences: {
             m_context.error(
-                m_context.say(QStringLiteral("%1: the radio was written, but reading it back "
-                                             "shows %2 difference(s) from %3; write it again")
-                                  .arg(port.description())
-                                  .arg(outcome.differences.size())
-                                  .arg(m_name),
-                              QStringLiteral("%1：已写入电台，但回读发现与 %3 有 %2 处差异；"
-                                             "请重新写频")
-                                  .arg(port.description())
-                                  .arg(outcome.differences.size())
-                                  .arg(m_name)));
-            const QString radio =
-                m_context.say(QStringLiteral("the radio"), QStringLiteral("电台"));
+                inLanguage(m_context.language(),
+                           QStringLiteral("%1: the radio was written, but reading it back "
+                                          "shows %2 difference(s) from %3; write it again")
+                               .arg(port.description())
+                               .arg(outcome.differences.size())
+                               .arg(m_name),
+                           QStringLiteral("%1：已写入电台，但回读发现与 %3 有 %2 处差异；"
+                                          "请重新写频")
+                               .arg(port.description())
+                               .arg(outcome.differences.size())
+                               .arg(m_name)));
+            const QString radio = inLanguage(m_context.language(), QStringLiteral("the radio"),
+                                             QStringLiteral("电台"));
             for (const QString& line :
                  differenceLines(outcome.differences, m_name, radio, language))
                 m_context.out() << line << '\n';
@@ -184,7 +187,8 @@ private:
             return ExitStatus::Differences;
         }
         case Ending::BackupNotSaved:
-            m_context.error(m_context.say(
+            m_context.error(inLanguage(
+                m_context.language(),
                 QStringLiteral("the radio's backup could not be saved to %1 (%2), "
                                "so nothing was written; free the disk or write "
                                "with --no-backup")
@@ -201,11 +205,12 @@ private:
         case Ending::WriteFailed:
             // As message 60 says in the window: what went before the failing block stays.
             m_context.error(RadioSteps::noAnswerText(m_context, port) + QLatin1Char(' ') +
-                            m_context.say(QStringLiteral("The write stopped half way: only part "
-                                                         "of the radio has been written; write "
-                                                         "it again."),
-                                          QStringLiteral("写入中途失败：电台只写入了一部分，"
-                                                         "请重新写入。")));
+                            inLanguage(m_context.language(),
+                                       QStringLiteral("The write stopped half way: only part "
+                                                      "of the radio has been written; write "
+                                                      "it again."),
+                                       QStringLiteral("写入中途失败：电台只写入了一部分，"
+                                                      "请重新写入。")));
             return ExitStatus::TransferFailed;
         case Ending::BackupReadFailed:
         case Ending::Quit:
@@ -237,7 +242,8 @@ bool nextRadioWanted(CliContext& context)
     context.progress().endLine();
     context.out().flush();
     std::fprintf(stderr, "%s",
-                 qPrintable(context.say(
+                 qPrintable(inLanguage(
+                     context.language(),
                      QStringLiteral("Connect the next radio and press Enter (q and Enter to "
                                     "stop) "),
                      QStringLiteral("请连接下一台电台并按回车（输入 q 并回车结束） "))));
@@ -281,9 +287,9 @@ ExitStatus Commands::write(CliContext& context)
     } while (!context.interrupted() && nextRadioWanted(context));
     if (context.interrupted() && last != ExitStatus::Interrupted)
         last = RadioSteps::interrupted(context, RadioSteps::LeftAs::BetweenRadios);
-    context.out() << context
-                         .say(QStringLiteral("Radios written: %1, verified: %2, failed: %3"),
-                              QStringLiteral("已写入电台：%1，已校验：%2，失败：%3"))
+    context.out() << inLanguage(context.language(),
+                                QStringLiteral("Radios written: %1, verified: %2, failed: %3"),
+                                QStringLiteral("已写入电台：%1，已校验：%2，失败：%3"))
                          .arg(tally.written)
                          .arg(tally.verified)
                          .arg(tally.failed)

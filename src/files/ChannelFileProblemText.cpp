@@ -7,66 +7,58 @@ namespace {
 
 struct Words
 {
-    const char16_t* chinese;
-    const char16_t* english;
-
-    QString in(Language language) const
-    {
-        return QString::fromUtf16(language == Language::English ? english : chinese);
-    }
+    const char* english;
+    const char* chinese;
 };
 
 Words settingValue(FunctionSettings::Setting setting)
 {
     switch (setting) {
     case FunctionSettings::Squelch:
-        return {u"静噪电平", u"a squelch level"};
+        return {"a squelch level", "静噪电平"};
     case FunctionSettings::BatterySave:
-        return {u"电池省电设置", u"a battery save setting"};
+        return {"a battery save setting", "电池省电设置"};
     case FunctionSettings::TimeOut:
-        return {u"超时禁发设置", u"a TX time-out setting"};
+        return {"a TX time-out setting", "超时禁发设置"};
     case FunctionSettings::PromptTone:
-        return {u"提示音设置", u"a prompt tone setting"};
+        return {"a prompt tone setting", "提示音设置"};
     case FunctionSettings::AlarmKey:
-        return {u"报警按键设置", u"an alarm key setting"};
+        return {"an alarm key setting", "报警按键设置"};
     case FunctionSettings::Scan:
-        return {u"扫描允许设置", u"a scan setting"};
+        return {"a scan setting", "扫描允许设置"};
     case FunctionSettings::VoicePrompt:
-        return {u"语音通知设置", u"a voice prompt setting"};
+        return {"a voice prompt setting", "语音通知设置"};
     case FunctionSettings::VoxGain:
-        return {u"VOX Gain Level", u"a VOX gain level"};
+        return {"a VOX gain level", "VOX Gain Level"};
     case FunctionSettings::VoxDelay:
-        return {u"VOX Delay Time", u"a VOX delay time"};
+        return {"a VOX delay time", "VOX Delay Time"};
     }
-    return {u"", u""};
+    return {"", ""};
 }
 
 // What belongs at the problem's place, with the digits it may be.
 QString expectedValue(const ChannelFileProblem& problem, Language language)
 {
-    const bool english = language == Language::English;
-    if (!problem.setting) {
-        return english ? QStringLiteral("a language code (1 Chinese, 2 English)")
-                       : QStringLiteral("语言代码（1 中文，2 英文）");
-    }
+    if (!problem.setting)
+        return inLanguage(language, "a language code (1 Chinese, 2 English)",
+                          "语言代码（1 中文，2 英文）");
     const int last = FunctionSettings::entryCount(*problem.setting) - 1;
-    const QString range = english ? QStringLiteral(" (0–%1)") : QStringLiteral("（0–%1）");
-    return settingValue(*problem.setting).in(language) + range.arg(last);
+    const Words value = settingValue(*problem.setting);
+    return inLanguage(language, value.english, value.chinese) +
+           inLanguage(language, QStringLiteral(" (0–%1)"), QStringLiteral("（0–%1）")).arg(last);
 }
 
 // What a line the file is cut short in should have held.
 QString cutLineContents(const ChannelFileProblem& problem, Language language)
 {
-    const bool english = language == Language::English;
     if (problem.line == ChannelFileLayout::BandLine)
-        return english ? QStringLiteral("the band, such as \"400-470MHz\"")
-                       : QStringLiteral("频段，如“400-470MHz”");
+        return inLanguage(language, "the band, such as \"400-470MHz\"", "频段，如“400-470MHz”");
     if (problem.line == ChannelFileLayout::VoxInhibitLine)
-        return english ? QStringLiteral("\"VoxInhibit 1\" or \"VoxInhibit 0\"")
-                       : QStringLiteral("“VoxInhibit 1”或“VoxInhibit 0”");
+        return inLanguage(language, "\"VoxInhibit 1\" or \"VoxInhibit 0\"",
+                          "“VoxInhibit 1”或“VoxInhibit 0”");
     if (problem.line >= ChannelFileLayout::FirstChannelLine)
-        return english ? QStringLiteral("a whole channel line, ending in \" | \"")
-                       : QStringLiteral("完整的信道行，以“ | ”结尾");
+        return inLanguage(language, "a whole channel line, ending in \" | \"",
+                          "完整的信道行，以“ | ”结尾");
     return expectedValue(problem, language);
 }
 
@@ -78,57 +70,43 @@ QString foundCharacter(const QByteArray& found, Language language)
     const bool shows =
         decoded.size() == 1 && decoded[0].isPrint() && decoded[0] != QChar::ReplacementCharacter;
     if (shows)
-        return language == Language::English ? QStringLiteral("\"%1\"").arg(decoded)
-                                             : QStringLiteral("“%1”").arg(decoded);
+        return quoted(language, decoded);
     const auto value = static_cast<unsigned char>(found.at(0));
     const QString byte =
         QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(2, u'0');
     // Chinese text sets a number apart with a space on either side.
-    return language == Language::English ? QStringLiteral("byte %1").arg(byte)
-                                         : QStringLiteral("字节 %1 ").arg(byte);
+    return inLanguage(language, QStringLiteral("byte %1"), QStringLiteral("字节 %1 ")).arg(byte);
 }
 
-QString englishProblem(const ChannelFileProblem& problem)
+QString problemText(const ChannelFileProblem& problem, Language language)
 {
-    const QString expected = expectedValue(problem, Language::English);
+    const QString expected = expectedValue(problem, language);
     switch (problem.kind) {
     case ChannelFileProblem::Kind::WrongCharacter:
-        return QStringLiteral("%1 is not %2")
-            .arg(foundCharacter(problem.found, Language::English), expected);
+        return inLanguage(language, QStringLiteral("%1 is not %2"),
+                          QStringLiteral("%1不是有效的%2"))
+            .arg(foundCharacter(problem.found, language), expected);
     case ChannelFileProblem::Kind::LineTooShort:
-        return QStringLiteral("the line ends before character %1, which should be %2")
+        return inLanguage(language,
+                          QStringLiteral("the line ends before character %1, which should be %2"),
+                          QStringLiteral("该行在第 %1 个字符之前结束，此处应为%2"))
             .arg(QString::number(problem.position), expected);
     case ChannelFileProblem::Kind::FileTooShort:
         if (problem.linesInFile == 0)
-            return QStringLiteral("the file is empty; this line should hold %1").arg(expected);
-        return QStringLiteral("the file ends after line %1; this line should hold %2")
+            return inLanguage(language,
+                              QStringLiteral("the file is empty; this line should hold %1"),
+                              QStringLiteral("文件为空，此行应为%1"))
+                .arg(expected);
+        return inLanguage(language,
+                          QStringLiteral("the file ends after line %1; this line should hold %2"),
+                          QStringLiteral("文件在第 %1 行后结束，此行应为%2"))
             .arg(QString::number(problem.linesInFile), expected);
     case ChannelFileProblem::Kind::CutShort:
-        return QStringLiteral("the file is cut short: it ends in the middle of this line, which "
-                              "should hold %1")
-            .arg(cutLineContents(problem, Language::English));
-    }
-    return {};
-}
-
-QString chineseProblem(const ChannelFileProblem& problem)
-{
-    const QString expected = expectedValue(problem, Language::Chinese);
-    switch (problem.kind) {
-    case ChannelFileProblem::Kind::WrongCharacter:
-        return QStringLiteral("%1不是有效的%2")
-            .arg(foundCharacter(problem.found, Language::Chinese), expected);
-    case ChannelFileProblem::Kind::LineTooShort:
-        return QStringLiteral("该行在第 %1 个字符之前结束，此处应为%2")
-            .arg(QString::number(problem.position), expected);
-    case ChannelFileProblem::Kind::FileTooShort:
-        if (problem.linesInFile == 0)
-            return QStringLiteral("文件为空，此行应为%1").arg(expected);
-        return QStringLiteral("文件在第 %1 行后结束，此行应为%2")
-            .arg(QString::number(problem.linesInFile), expected);
-    case ChannelFileProblem::Kind::CutShort:
-        return QStringLiteral("文件不完整：在此行中间结束，此行应为%1")
-            .arg(cutLineContents(problem, Language::Chinese));
+        return inLanguage(language,
+                          QStringLiteral("the file is cut short: it ends in the middle of this "
+                                         "line, which should hold %1"),
+                          QStringLiteral("文件不完整：在此行中间结束，此行应为%1"))
+            .arg(cutLineContents(problem, language));
     }
     return {};
 }
@@ -137,16 +115,14 @@ QString chineseProblem(const ChannelFileProblem& problem)
 // looks like one.
 QString hint(const ChannelFileProblem& problem, Language language)
 {
-    const bool english = language == Language::English;
     if (problem.binary)
-        return english ? QStringLiteral(". It does not look like a channel file: it holds "
-                                        "binary data")
-                       : QStringLiteral("。该文件似乎不是信道文件：其中含有二进制数据");
+        return inLanguage(language, ". It does not look like a channel file: it holds binary data",
+                          "。该文件似乎不是信道文件：其中含有二进制数据");
     if (problem.bareCarriageReturns)
-        return english ? QStringLiteral(". Its lines end in CR alone, which does not end a line: "
-                                        "only LF or CR LF do")
-                       : QStringLiteral("。该文件的行仅以 CR 结尾，不算换行；只有 LF 或 CR LF "
-                                        "才算换行");
+        return inLanguage(language,
+                          ". Its lines end in CR alone, which does not end a line: only LF or CR "
+                          "LF do",
+                          "。该文件的行仅以 CR 结尾，不算换行；只有 LF 或 CR LF 才算换行");
     return {};
 }
 
@@ -156,10 +132,8 @@ QString channelFileProblemText(const QString& fileName, const ChannelFileProblem
                                Language language)
 {
     // One pass over all the parts, so a "%" in the file's name stays as it is.
-    const QString line = QString::number(problem.line);
-    if (language == Language::English)
-        return QStringLiteral("%1, line %2: %3%4")
-            .arg(fileName, line, englishProblem(problem), hint(problem, language));
-    return QStringLiteral("%1，第 %2 行：%3%4")
-        .arg(fileName, line, chineseProblem(problem), hint(problem, language));
+    return inLanguage(language, QStringLiteral("%1, line %2: %3%4"),
+                      QStringLiteral("%1，第 %2 行：%3%4"))
+        .arg(fileName, QString::number(problem.line), problemText(problem, language),
+             hint(problem, language));
 }

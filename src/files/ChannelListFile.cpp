@@ -18,11 +18,9 @@ QString skippedSummary(const QString& fileName, const QList<SkippedCsvRow>& skip
 {
     if (skipped.isEmpty())
         return {};
-    const QString count = QString::number(skipped.size());
-    const QString heading =
-        language == Language::English
-            ? QStringLiteral("%1: %2 rows were not imported:").arg(fileName, count)
-            : QStringLiteral("%1：有 %2 行未导入：").arg(fileName, count);
+    const QString heading = inLanguage(language, QStringLiteral("%1: %2 rows were not imported:"),
+                                       QStringLiteral("%1：有 %2 行未导入："))
+                                .arg(fileName, QString::number(skipped.size()));
     QStringList lines;
     for (const SkippedCsvRow& row : skipped.mid(0, SkippedLinesText::ListedLines))
         lines << skippedCsvRowText(row, band, language);

@@ -2,9 +2,9 @@
 
 #include "channels/ChannelEditor.h"
 #include "channels/FrequencyNormaliser.h"
-#include "files/ChannelCellName.h"
 #include "files/CsvRecords.h"
 #include "files/SkippedLinesText.h"
+#include "workspace/BuiltInLanguages.h"
 #include "workspace/ChannelTable.h"
 #include "workspace/LanguageWords.h"
 #include "workspace/ToneList.h"
@@ -112,52 +112,36 @@ private:
     SkippedPasteLine m_problem;
 };
 
-QString englishReason(const SkippedPasteLine& line, const QString& band)
+QString reason(const SkippedPasteLine& line, const QString& band, Language language)
 {
-    const QString value = QStringLiteral("\"%1\"").arg(SkippedLinesText::valueExcerpt(line.value));
-    const QString cell = channelCellName(line.column, Language::English);
+    const QString value = quoted(language, SkippedLinesText::valueExcerpt(line.value));
+    const QString cell = BuiltInLanguages::columnName(line.column, language);
     switch (line.reason) {
     case Reason::NoReceiveFrequency:
-        return QStringLiteral("it has no receive frequency");
+        return inLanguage(language, "it has no receive frequency", "没有接收频率");
     case Reason::NotANumber:
-        return QStringLiteral("the %1 %2 is not a number").arg(cell, value);
+        return inLanguage(language, QStringLiteral("%1 %2 is not a number"),
+                          QStringLiteral("%1%2不是数字"))
+            .arg(cell, value);
     case Reason::OutsideBand:
-        return QStringLiteral("the %1 %2 is outside the band %3").arg(cell, value, band);
+        return inLanguage(language, QStringLiteral("%1 %2 is outside the band %3"),
+                          QStringLiteral("%1%2超出频段 %3"))
+            .arg(cell, value, band);
     case Reason::NotATone:
-        return QStringLiteral("the %1 %2 is not a tone of this radio").arg(cell, value);
+        return inLanguage(language, QStringLiteral("%1 %2 is not a tone of this radio"),
+                          QStringLiteral("%1%2不是本机支持的亚音"))
+            .arg(cell, value);
     case Reason::NotAWord:
-        return QStringLiteral("the %1 %2 is not one of its two words").arg(cell, value);
+        return inLanguage(language, QStringLiteral("%1 %2 is not one of its two words"),
+                          QStringLiteral("%1%2不是该列的两个值之一"))
+            .arg(cell, value);
     case Reason::TooManyCells:
-        return QStringLiteral("it has more than 8 cells");
+        return inLanguage(language, "it has more than 8 cells", "超过 8 个单元格");
     case Reason::NoChannelLeft:
-        return QStringLiteral("the radio has only 16 channels");
+        return inLanguage(language, "the radio has only 16 channels", "本机只有 16 个信道");
     case Reason::UnclosedQuote:
-        return QStringLiteral("a quoted cell opens in it and is never closed");
-    }
-    return {};
-}
-
-QString chineseReason(const SkippedPasteLine& line, const QString& band)
-{
-    const QString value = QStringLiteral("“%1”").arg(SkippedLinesText::valueExcerpt(line.value));
-    const QString cell = channelCellName(line.column, Language::Chinese);
-    switch (line.reason) {
-    case Reason::NoReceiveFrequency:
-        return QStringLiteral("没有接收频率");
-    case Reason::NotANumber:
-        return QStringLiteral("%1%2不是数字").arg(cell, value);
-    case Reason::OutsideBand:
-        return QStringLiteral("%1%2超出频段 %3").arg(cell, value, band);
-    case Reason::NotATone:
-        return QStringLiteral("%1%2不是本机支持的亚音").arg(cell, value);
-    case Reason::NotAWord:
-        return QStringLiteral("%1%2不是该列的两个值之一").arg(cell, value);
-    case Reason::TooManyCells:
-        return QStringLiteral("超过 8 个单元格");
-    case Reason::NoChannelLeft:
-        return QStringLiteral("本机只有 16 个信道");
-    case Reason::UnclosedQuote:
-        return QStringLiteral("其中的引号单元格没有结束引号");
+        return inLanguage(language, "a quoted cell opens in it and is never closed",
+                          "其中的引号单元格没有结束引号");
     }
     return {};
 }
@@ -219,24 +203,21 @@ QString paste(Workspace& workspace, const QString& text, int firstRow)
 
 QString skippedReason(const SkippedPasteLine& line, const QString& band, Language language)
 {
-    return language == Language::English ? englishReason(line, band) : chineseReason(line, band);
+    return reason(line, band, language);
 }
 
 QString skippedText(const QList<SkippedPasteLine>& skipped, const QString& band, Language language)
 {
     if (skipped.isEmpty())
         return {};
-    const bool english = language == Language::English;
-    const QString count = QString::number(skipped.size());
     const QString heading =
-        english ? QStringLiteral("%1 pasted lines did not fit and were skipped:").arg(count)
-                : QStringLiteral("粘贴的内容中有 %1 行不符合要求，已跳过：").arg(count);
+        inLanguage(language, QStringLiteral("%1 pasted lines did not fit and were skipped:"),
+                   QStringLiteral("粘贴的内容中有 %1 行不符合要求，已跳过："))
+            .arg(skipped.size());
     QStringList lines;
-    for (const SkippedPasteLine& line : skipped.mid(0, SkippedLinesText::ListedLines)) {
-        const QString number = QString::number(line.line);
-        lines << (english ? QStringLiteral("line %1: %2").arg(number, englishReason(line, band))
-                          : QStringLiteral("第 %1 行：%2").arg(number, chineseReason(line, band)));
-    }
+    for (const SkippedPasteLine& line : skipped.mid(0, SkippedLinesText::ListedLines))
+        lines << inLanguage(language, QStringLiteral("line %1: %2"), QStringLiteral("第 %1 行：%2"))
+                     .arg(QString::number(line.line), reason(line, band, language));
     return SkippedLinesText::listed(heading, lines, skipped.size(), language);
 }
 

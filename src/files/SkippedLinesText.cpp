@@ -15,8 +15,9 @@ QString listed(const QString& heading, const QStringList& lines, qsizetype total
     shown << lines.mid(0, ListedLines);
     const qsizetype more = total - qMin(lines.size(), ListedLines);
     if (more > 0)
-        shown << (language == Language::English ? QStringLiteral("and %1 more").arg(more)
-                                                : QStringLiteral("另有 %1 行未列出").arg(more));
+        shown << inLanguage(language, QStringLiteral("and %1 more"),
+                            QStringLiteral("另有 %1 行未列出"))
+                     .arg(more);
     return shown.join(u'\n');
 }
 

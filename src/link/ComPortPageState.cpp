@@ -25,8 +25,7 @@ QString ComPortPageState::portLine(int portNumber, Language language) const
     if (device && !device->label().isEmpty() && device->label() != resolved.path)
         line += QStringLiteral(" — ") + device->label();
     if (!QFileInfo::exists(resolved.path)) {
-        line += language == Language::English ? QStringLiteral("  (not present)")
-                                              : QStringLiteral("（未连接）");
+        line += inLanguage(language, "  (not present)", "（未连接）");
     }
     return line;
 }
@@ -42,18 +41,15 @@ QString ComPortPageState::suggestionText(int portNumber, Language language) cons
 {
     const std::optional<SerialDevice> cable = suggestion(portNumber);
     if (m_present.isEmpty()) {
-        return language == Language::English ? QStringLiteral("No serial device is present.")
-                                             : QStringLiteral("当前没有任何串口设备。");
+        return inLanguage(language, "No serial device is present.", "当前没有任何串口设备。");
     }
     if (!cable)
         return {};
-    if (language == Language::English) {
-        return QStringLiteral("Suggested: %1, the only USB-serial cable present. Select it and "
-                              "press \"%2\".")
-            .arg(cable->label(), useCaption(portNumber, language));
-    }
-    return QStringLiteral("建议：%1，这是当前唯一的 USB 串口线。选中它并按“%2”。")
-        .arg(cable->label(), useCaption(portNumber, language));
+    return inLanguage(language,
+                      QStringLiteral("Suggested: %1, the only USB-serial cable present. Select it "
+                                     "and press %2."),
+                      QStringLiteral("建议：%1，这是当前唯一的 USB 串口线。选中它并按%2。"))
+        .arg(cable->label(), quoted(language, useCaption(portNumber, language)));
 }
 
 bool ComPortPageState::use(SettingsFile& file, int portNumber, int deviceIndex)
@@ -70,18 +66,18 @@ bool ComPortPageState::forget(SettingsFile& file, int portNumber)
 
 QString ComPortPageState::useCaption(int portNumber, Language language)
 {
-    return language == Language::English ? QStringLiteral("Use for COM%1").arg(portNumber)
-                                         : QStringLiteral("用于 COM%1").arg(portNumber);
+    return inLanguage(language, QStringLiteral("Use for COM%1"), QStringLiteral("用于 COM%1"))
+        .arg(portNumber);
 }
 
 QString ComPortPageState::forgetCaption(int portNumber, Language language)
 {
-    return language == Language::English ? QStringLiteral("Forget COM%1's device").arg(portNumber)
-                                         : QStringLiteral("取消 COM%1 的设备").arg(portNumber);
+    return inLanguage(language, QStringLiteral("Forget COM%1's device"),
+                      QStringLiteral("取消 COM%1 的设备"))
+        .arg(portNumber);
 }
 
 QString ComPortPageState::listCaption(Language language)
 {
-    return language == Language::English ? QStringLiteral("Serial devices present")
-                                         : QStringLiteral("当前的串口设备");
+    return inLanguage(language, "Serial devices present", "当前的串口设备");
 }

@@ -4,11 +4,6 @@
 
 namespace {
 
-bool english(Language language)
-{
-    return language == Language::English;
-}
-
 // The programs known to take serial cables for their own purposes.
 bool isCableProber(const QString& program)
 {
@@ -45,24 +40,20 @@ Messenger::Cause causeOf(const PortDiagnosis& diagnosis)
 QString missingDevice(const QString& device, const QList<SerialDevice>& present, Language language)
 {
     QStringList lines;
-    if (english(language)) {
-        lines << QStringLiteral("Cause: the device %1 does not exist. The cable is not plugged "
-                                "in, or the port leads to another device.")
-                     .arg(device);
-        if (present.isEmpty()) {
-            lines << QStringLiteral("No serial device is present: plug the cable in.");
-        } else {
-            lines << QStringLiteral("Serial devices present (choose one on the COM Port page "
-                                    "under Options):");
-        }
-    } else {
-        lines << QStringLiteral("原因：设备 %1 不存在。写频线没有插上，或者该端口指向了别的设备。")
-                     .arg(device);
-        if (present.isEmpty())
-            lines << QStringLiteral("当前没有任何串口设备：请插上写频线。");
-        else
-            lines << QStringLiteral("当前的串口设备（请在“选项”的“通信端口”页中选择）：");
-    }
+    lines << inLanguage(language,
+                        QStringLiteral("Cause: the device %1 does not exist. The cable is not "
+                                       "plugged in, or the port leads to another device."),
+                        QStringLiteral("原因：设备 %1 不存在。写频线没有插上，或者该端口指向了"
+                                       "别的设备。"))
+                 .arg(device);
+    if (present.isEmpty())
+        lines << inLanguage(language, "No serial device is present: plug the cable in.",
+                            "当前没有任何串口设备：请插上写频线。");
+    else
+        lines << inLanguage(language,
+                            "Serial devices present (choose one on the COM Port page under "
+                            "Options):",
+                            "当前的串口设备（请在“选项”的“通信端口”页中选择）：");
     for (const SerialDevice& serial : present)
         lines << QStringLiteral("  ") + serial.nameAndLabel();
     return lines.join(QLatin1Char('\n'));
@@ -70,70 +61,65 @@ QString missingDevice(const QString& device, const QList<SerialDevice>& present,
 
 QString permissionDenied(const QString& device, Language language)
 {
-    if (english(language)) {
-        return QStringLiteral("Cause: you may not open %1. Serial devices belong to the dialout "
-                              "group: join it with\n  sudo usermod -aG dialout $USER\nthen log "
-                              "out and in again.")
-            .arg(device);
-    }
-    return QStringLiteral("原因：当前用户无权打开 %1。串口设备属于 dialout 组，请执行\n"
-                          "  sudo usermod -aG dialout $USER\n然后注销并重新登录。")
+    return inLanguage(language,
+                      QStringLiteral("Cause: you may not open %1. Serial devices belong to the "
+                                     "dialout group: join it with\n  sudo usermod -aG dialout "
+                                     "$USER\nthen log out and in again."),
+                      QStringLiteral("原因：当前用户无权打开 %1。串口设备属于 dialout 组，请执行\n"
+                                     "  sudo usermod -aG dialout $USER\n然后注销并重新登录。"))
         .arg(device);
 }
 
 QString heldByAnotherProcess(const QString& device, const std::optional<PortHolder>& holder,
                              Language language)
 {
-    QString text;
     if (!holder) {
-        text = english(language)
-                   ? QStringLiteral("Cause: another program is using %1. Close it and try again.")
-                         .arg(device)
-                   : QStringLiteral("原因：%1 正被其他程序占用。请关闭该程序后重试。").arg(device);
-        return text;
+        return inLanguage(language,
+                          QStringLiteral("Cause: another program is using %1. Close it and try "
+                                         "again."),
+                          QStringLiteral("原因：%1 正被其他程序占用。请关闭该程序后重试。"))
+            .arg(device);
     }
-    text = english(language)
-               ? QStringLiteral("Cause: %1 is held by %2 (process %3). Close that program and try "
-                                "again.")
-                     .arg(device, holder->name)
-                     .arg(holder->pid)
-               : QStringLiteral("原因：%1 正被 %2（进程 %3）占用。请关闭该程序后重试。")
-                     .arg(device, holder->name)
-                     .arg(holder->pid);
+    QString text =
+        inLanguage(language,
+                   QStringLiteral("Cause: %1 is held by %2 (process %3). Close that "
+                                  "program and try again."),
+                   QStringLiteral("原因：%1 正被 %2（进程 %3）占用。请关闭该程序后重试。"))
+            .arg(device, holder->name)
+            .arg(holder->pid);
     if (isCableProber(holder->name)) {
-        text += english(language)
-                    ? QStringLiteral("\n%1 takes serial cables for its own use. Install the udev "
-                                     "rule %2 (see the README), then plug the cable in again.")
-                          .arg(holder->name, UdevRule)
-                    : QStringLiteral("\n%1 会占用串口写频线。请安装 udev 规则 %2（见 README），"
-                                     "然后重新插上写频线。")
-                          .arg(holder->name, UdevRule);
+        text +=
+            inLanguage(language,
+                       QStringLiteral("\n%1 takes serial cables for its own use. Install the "
+                                      "udev rule %2 (see the README), then plug the cable in "
+                                      "again."),
+                       QStringLiteral("\n%1 会占用串口写频线。请安装 udev 规则 %2（见 README），"
+                                      "然后重新插上写频线。"))
+                .arg(holder->name, UdevRule);
     }
     return text;
 }
 
 QString radioDidNotAnswer(const QString& device, Language language)
 {
-    if (english(language)) {
-        return QStringLiteral("Cause: the port %1 opened, but the radio did not answer. Check that "
-                              "the radio is switched on with a charged battery, that the plug is "
-                              "pushed fully into the radio, and that this is the radio's "
-                              "programming cable.")
-            .arg(device);
-    }
-    return QStringLiteral("原因：端口 %1 已打开，但电台没有应答。请确认电台已开机且电池有电、"
-                          "写频线插头已完全插入电台，并且使用的是本电台的写频线。")
+    return inLanguage(
+               language,
+               QStringLiteral("Cause: the port %1 opened, but the radio did not answer. "
+                              "Check that the radio is switched on with a charged battery, "
+                              "that the plug is pushed fully into the radio, and that this "
+                              "is the radio's programming cable."),
+               QStringLiteral("原因：端口 %1 已打开，但电台没有应答。请确认电台已开机且电池"
+                              "有电、写频线插头已完全插入电台，并且使用的是本电台的写频线。"))
         .arg(device);
 }
 
 QString notASerialPort(const QString& device, Language language)
 {
-    if (english(language)) {
-        return QStringLiteral("Cause: %1 could not be opened as a serial port. Choose the cable's "
-                              "device on the COM Port page under Options.")
-            .arg(device);
-    }
-    return QStringLiteral("原因：%1 无法作为串口打开。请在“选项”的“通信端口”页中选择写频线的设备。")
+    return inLanguage(language,
+                      QStringLiteral("Cause: %1 could not be opened as a serial port. Choose the "
+                                     "cable's device on the COM Port page under Options."),
+                      QStringLiteral("原因：%1 无法作为串口打开。请在“选项”的“通信端口”页中选择"
+                                     "写频线的设备。"))
         .arg(device);
 }
 

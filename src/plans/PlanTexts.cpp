@@ -40,11 +40,6 @@ constexpr Wording Texts[] = {
     {T::BuiltIn, "built in", "内置"},
 };
 
-bool english(Language language)
-{
-    return language == Language::English;
-}
-
 } // namespace
 
 namespace PlanTexts {
@@ -53,83 +48,79 @@ QString text(Text text, Language language)
 {
     for (const Wording& wording : Texts) {
         if (wording.text == text)
-            return QString::fromUtf8(english(language) ? wording.english : wording.chinese);
+            return inLanguage(language, wording.english, wording.chinese);
     }
     return {};
 }
 
 QString userPlanNote(const QString& path, Language language)
 {
-    return english(language) ? QStringLiteral("Your plan, from %1").arg(path)
-                             : QStringLiteral("您自己的方案，来自 %1").arg(path);
+    return inLanguage(language, QStringLiteral("Your plan, from %1"),
+                      QStringLiteral("您自己的方案，来自 %1"))
+        .arg(path);
 }
 
 QString fillSummary(int filled, int firstRow, int lastRow, Language language)
 {
     if (filled == 0)
-        return english(language) ? QStringLiteral("Fills no channel")
-                                 : QStringLiteral("不填充任何信道");
+        return inLanguage(language, "Fills no channel", "不填充任何信道");
     if (filled == 1)
-        return english(language) ? QStringLiteral("Fills channel %1").arg(firstRow)
-                                 : QStringLiteral("填充信道 %1").arg(firstRow);
-    return english(language) ? QStringLiteral("Fills channels %1 to %2").arg(firstRow).arg(lastRow)
-                             : QStringLiteral("填充信道 %1 至 %2").arg(firstRow).arg(lastRow);
+        return inLanguage(language, QStringLiteral("Fills channel %1"),
+                          QStringLiteral("填充信道 %1"))
+            .arg(firstRow);
+    return inLanguage(language, QStringLiteral("Fills channels %1 to %2"),
+                      QStringLiteral("填充信道 %1 至 %2"))
+        .arg(firstRow)
+        .arg(lastRow);
 }
 
 QString leftOutHeading(const QString& planName, qsizetype count, Language language)
 {
-    if (english(language))
-        return count == 1
-                   ? QStringLiteral("1 channel of %1 was left out:").arg(planName)
-                   : QStringLiteral("%1 channels of %2 were left out:").arg(count).arg(planName);
-    return QStringLiteral("%1 中有 %2 个信道未填入：").arg(planName).arg(count);
+    const QString channels = counted(language, count, "channel", "channels", "个信道");
+    return inLanguage(language,
+                      count == 1 ? QStringLiteral("%2 of %1 was left out:")
+                                 : QStringLiteral("%2 of %1 were left out:"),
+                      QStringLiteral("%1 中有 %2未填入："))
+        .arg(planName, channels);
 }
 
 QString leftOutChannel(const QString& channelName, const QString& frequency, bool outsideBand,
                        const QString& band, Language language)
 {
-    if (english(language)) {
-        return QStringLiteral("channel %1 (%2): %3")
-            .arg(channelName, frequency,
-                 outsideBand ? QStringLiteral("outside the band %1").arg(band)
-                             : QStringLiteral("no channel left to fill"));
-    }
-    return QStringLiteral("信道 %1（%2）：%3")
-        .arg(channelName, frequency,
-             outsideBand ? QStringLiteral("超出频段 %1").arg(band)
-                         : QStringLiteral("没有剩余的信道可填"));
+    const QString reason =
+        outsideBand ? inLanguage(language, QStringLiteral("outside the band %1"),
+                                 QStringLiteral("超出频段 %1"))
+                          .arg(band)
+                    : inLanguage(language, "no channel left to fill", "没有剩余的信道可填");
+    return inLanguage(language, QStringLiteral("channel %1 (%2): %3"),
+                      QStringLiteral("信道 %1（%2）：%3"))
+        .arg(channelName, frequency, reason);
 }
 
 QString noChannel(const QString& fileName, Language language)
 {
-    return english(language) ? QStringLiteral("%1: holds no channel").arg(fileName)
-                             : QStringLiteral("%1：没有信道").arg(fileName);
+    return inLanguage(language, QStringLiteral("%1: holds no channel"),
+                      QStringLiteral("%1：没有信道"))
+        .arg(fileName);
 }
 
 QString fileChannelLeftOut(int row, const QString& reason, Language language)
 {
     const QString channel = QStringLiteral("CH%1").arg(row, 2, 10, QLatin1Char('0'));
-    return english(language) ? QStringLiteral("%1: %2").arg(channel, reason)
-                             : QStringLiteral("%1：%2").arg(channel, reason);
+    return inLanguage(language, QStringLiteral("%1: %2"), QStringLiteral("%1：%2"))
+        .arg(channel, reason);
 }
 
 QString filledReport(qsizetype channels, const QString& planName, Language language)
 {
-    if (english(language))
-        return QStringLiteral("Filled %1 channel%2 from %3")
-            .arg(channels)
-            .arg(channels == 1 ? QString() : QStringLiteral("s"))
-            .arg(planName);
-    return QStringLiteral("已按 %2 填充 %1 个信道").arg(channels).arg(planName);
+    return inLanguage(language, QStringLiteral("Filled %1 from %2"),
+                      QStringLiteral("已按 %2 填充 %1"))
+        .arg(channelCount(channels, language), planName);
 }
 
 QString channelCount(qsizetype count, Language language)
 {
-    if (english(language))
-        return QStringLiteral("%1 channel%2")
-            .arg(count)
-            .arg(count == 1 ? QString() : QStringLiteral("s"));
-    return QStringLiteral("%1 个信道").arg(count);
+    return counted(language, count, "channel", "channels", "个信道");
 }
 
 } // namespace PlanTexts

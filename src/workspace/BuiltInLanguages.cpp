@@ -40,3 +40,18 @@ QString BuiltInLanguages::defaultCaption(int number)
 {
     return table(Language::Chinese).string(number);
 }
+
+QString BuiltInLanguages::string(int number, Language language)
+{
+    return table(language).string(number);
+}
+
+QString BuiltInLanguages::columnName(int column, Language language)
+{
+    return string(LanguageString::columnCaption(column), language);
+}
+
+QString BuiltInLanguages::settingName(FunctionSettings::Setting setting, Language language)
+{
+    return string(LanguageString::settingLabel(setting), language);
+}

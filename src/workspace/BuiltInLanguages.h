@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workspace/CellWords.h"
+#include "workspace/FunctionSettings.h"
 #include "workspace/Language.h"
 #include "workspace/LanguageTable.h"
 
@@ -14,4 +15,11 @@ const LanguageTable& table(Language language);
 const CellWords& words(Language language);
 // The text a control shows before any language is applied: the built-in Chinese string.
 QString defaultCaption(int number);
+// String `number` of the language's built-in table.
+QString string(int number, Language language);
+// What every message calls a channel's field and a function setting: the grid's column
+// caption ("Busy Lock", "繁忙锁定") and the settings page's label ("Squelch Level"), as the
+// language's built-in table gives them.
+QString columnName(int column, Language language);
+QString settingName(FunctionSettings::Setting setting, Language language);
 } // namespace BuiltInLanguages

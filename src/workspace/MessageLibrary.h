@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/Language.h"
+
 #include <QString>
 
 // The boxes the program shows: numbered messages, and the error box of the top-level error
@@ -10,11 +12,11 @@ class MessageLibrary
 public:
     virtual ~MessageLibrary() = default;
 
-    // Shows message `messageId` under title `titleId` in `language` ("chinese" or
-    // "english"), styled by skin `theme`, with `cause` (already in that language, may be
-    // empty) standing under the message, and returns once the user has dismissed it:
-    // true when the user agreed (only the questions 63 and 64 can answer false).
-    virtual bool showMessage(const QString& language, int theme, int titleId, int messageId,
+    // Shows message `messageId` under title `titleId` in `language`, styled by skin `theme`, with
+    // `cause` (already in that language, may be empty) standing under the message, and returns once
+    // the user has dismissed it: true when the user agreed (only the questions 63 and 64 can answer
+    // false).
+    virtual bool showMessage(Language language, int theme, int titleId, int messageId,
                              const QString& cause) = 0;
 
     // An unexpected failure (file input and output, a number that does not convert):
@@ -23,5 +25,5 @@ public:
 
     // The About box: the program's name, version and licence. Returns true once the user
     // has closed it.
-    virtual bool showAbout(const QString& language, int theme) = 0;
+    virtual bool showAbout(Language language, int theme) = 0;
 };

@@ -51,33 +51,28 @@ constexpr Entry Entries[] = {
      "To use another band, choose it in the Band box on the Functions page."},
 };
 
-bool isChinese(const QString& language)
-{
-    return language == QLatin1String("chinese");
-}
-
 } // namespace
 
-QString MessageTexts::text(const QString& language, int id)
+QString MessageTexts::text(Language language, int id)
 {
     for (const Entry& entry : Entries) {
         if (entry.id == id)
-            return QString::fromUtf8(isChinese(language) ? entry.chinese : entry.english);
+            return inLanguage(language, entry.english, entry.chinese);
     }
     return {};
 }
 
-QString MessageTexts::yesButton(const QString& language)
+QString MessageTexts::yesButton(Language language)
 {
-    return isChinese(language) ? QStringLiteral("是") : QStringLiteral("Yes");
+    return inLanguage(language, "Yes", "是");
 }
 
-QString MessageTexts::noButton(const QString& language)
+QString MessageTexts::noButton(Language language)
 {
-    return isChinese(language) ? QStringLiteral("否") : QStringLiteral("No");
+    return inLanguage(language, "No", "否");
 }
 
-QString MessageTexts::okButton(const QString& language)
+QString MessageTexts::okButton(Language language)
 {
-    return isChinese(language) ? QStringLiteral("确定") : QStringLiteral("OK");
+    return inLanguage(language, "OK", "确定");
 }

@@ -22,8 +22,8 @@ bool Messenger::show(int titleId, int messageId, const Cause& cause)
 bool Messenger::showFromDialog(int titleId, int messageId, const Cause& cause)
 {
     const Language language = m_workspace.checkedLanguage;
-    return m_library.showMessage(languageName(language), m_workspace.themeIndex(), titleId,
-                                 messageId, cause ? cause(language) : QString());
+    return m_library.showMessage(language, m_workspace.themeIndex(), titleId, messageId,
+                                 cause ? cause(language) : QString());
 }
 
 void Messenger::errorBox(const QString& text)
@@ -35,8 +35,7 @@ void Messenger::showAbout()
 {
     if (m_enableMainWindow)
         m_enableMainWindow(false);
-    const bool closed =
-        m_library.showAbout(languageName(m_workspace.checkedLanguage), m_workspace.themeIndex());
+    const bool closed = m_library.showAbout(m_workspace.checkedLanguage, m_workspace.themeIndex());
     if (closed && m_enableMainWindow)
         m_enableMainWindow(true);
 }

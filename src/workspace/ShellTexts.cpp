@@ -43,11 +43,6 @@ constexpr TipText Tips[] = {
      "取消选中的通信端口所绑定的设备"},
 };
 
-bool english(Language language)
-{
-    return language == Language::English;
-}
-
 } // namespace
 
 namespace ShellTexts {
@@ -56,52 +51,46 @@ QString tooltip(Tip tip, Language language)
 {
     for (const TipText& text : Tips) {
         if (text.tip == tip)
-            return QString::fromUtf8(english(language) ? text.english : text.chinese);
+            return inLanguage(language, text.english, text.chinese);
     }
     return {};
 }
 
 QString readReport(int channels, int portNumber, Language language)
 {
-    if (english(language)) {
-        return QStringLiteral("Read %1 channel%2 from COM%3")
-            .arg(channels)
-            .arg(channels == 1 ? QString() : QStringLiteral("s"))
-            .arg(portNumber);
-    }
-    return QStringLiteral("已从 COM%2 读取 %1 个信道").arg(channels).arg(portNumber);
+    return inLanguage(language, QStringLiteral("Read %1 from COM%2"),
+                      QStringLiteral("已从 COM%2 读取 %1"))
+        .arg(counted(language, channels, "channel", "channels", "个信道"))
+        .arg(portNumber);
 }
 
 QString writtenReport(int channels, int portNumber, Language language)
 {
-    if (english(language)) {
-        return QStringLiteral("Wrote %1 channel%2 to COM%3")
-            .arg(channels)
-            .arg(channels == 1 ? QString() : QStringLiteral("s"))
-            .arg(portNumber);
-    }
-    return QStringLiteral("已向 COM%2 写入 %1 个信道").arg(channels).arg(portNumber);
+    return inLanguage(language, QStringLiteral("Wrote %1 to COM%2"),
+                      QStringLiteral("已向 COM%2 写入 %1"))
+        .arg(counted(language, channels, "channel", "channels", "个信道"))
+        .arg(portNumber);
 }
 
 QString savedReport(const QString& fileName, Language language)
 {
-    return english(language) ? QStringLiteral("Saved %1").arg(fileName)
-                             : QStringLiteral("已保存 %1").arg(fileName);
+    return inLanguage(language, QStringLiteral("Saved %1"), QStringLiteral("已保存 %1"))
+        .arg(fileName);
 }
 
 QString openedReport(const QString& fileName, Language language)
 {
-    return english(language) ? QStringLiteral("Opened %1").arg(fileName)
-                             : QStringLiteral("已打开 %1").arg(fileName);
+    return inLanguage(language, QStringLiteral("Opened %1"), QStringLiteral("已打开 %1"))
+        .arg(fileName);
 }
 
 QString portChoiceNotSaved(const QString& path, Language language)
 {
-    return english(language)
-               ? QStringLiteral("The COM port's device could not be saved in %1; the choice "
-                                "holds only until the program closes")
-                     .arg(path)
-               : QStringLiteral("通信端口的设备无法保存到 %1，该选择仅在程序关闭前有效").arg(path);
+    return inLanguage(language,
+                      QStringLiteral("The COM port's device could not be saved in %1; the choice "
+                                     "holds only until the program closes"),
+                      QStringLiteral("通信端口的设备无法保存到 %1，该选择仅在程序关闭前有效"))
+        .arg(path);
 }
 
 } // namespace ShellTexts

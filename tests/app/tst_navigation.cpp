@@ -284,7 +284,7 @@ void TestNavigation::aboutBoxDisablesTheWindowWhileItIsUp()
     program.window->workspace().setThemeIndex(1);
     emit program.menu()->aboutButton()->clicked();
     QCOMPARE(program.messages.aboutBoxes.size(), 1);
-    QCOMPARE(program.messages.aboutBoxes[0].language, QString("english"));
+    QCOMPARE(program.messages.aboutBoxes[0].language, Language::English);
     QCOMPARE(program.messages.aboutBoxes[0].theme, 1);
     QVERIFY(program.window->isEnabled());
 }

@@ -208,7 +208,7 @@ void TestUndoPaste::pastesSpreadsheetTextAndListsTheLinesThatDoNotFit()
              (QStringList{"430.00000", "67.0", "430.00000", "OFF", "High", "ON", "OFF", "OFF"}));
     QCOMPARE(program.messages.errors,
              QStringList{"1 pasted lines did not fit and were skipped:\n"
-                         "line 2: the receive frequency \"480\" is outside the band 400-470MHz"});
+                         "line 2: RX Freq \"480\" is outside the band 400-470MHz"});
 
     // The whole paste is one step.
     program.grid()->setFocus();

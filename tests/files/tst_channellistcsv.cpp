@@ -721,7 +721,7 @@ void TestChannelListCsv::textsNameTheRowAndTheValue()
 
     const ChannelListCsvExportProblem halfTyped{3, Column::RxFrequency, QStringLiteral("44")};
     QCOMPARE(channelListCsvExportProblemText(halfTyped, Language::English),
-             QStringLiteral("channel 3: the receive frequency \"44\" is not a frequency of "
+             QStringLiteral("channel 3: RX Freq \"44\" is not a frequency of "
                             "100–550 MHz"));
 }
 

@@ -212,8 +212,8 @@ void TestChannelPaste::skippedLinesAreListedInOneMessage()
     const PastedChannels pasted = ChannelPaste::read("440\n480\n440\t88.4\n", 1, Band, English);
     QCOMPARE(ChannelPaste::skippedText(pasted.skipped, Band, Language::English),
              "2 pasted lines did not fit and were skipped:\n"
-             "line 2: the receive frequency \"480\" is outside the band 400-470MHz\n"
-             "line 3: the receive tone \"88.4\" is not a tone of this radio");
+             "line 2: RX Freq \"480\" is outside the band 400-470MHz\n"
+             "line 3: RX Tone \"88.4\" is not a tone of this radio");
     QCOMPARE(ChannelPaste::skippedText(pasted.skipped, Band, Language::Chinese),
              "粘贴的内容中有 2 行不符合要求，已跳过：\n"
              "第 2 行：接收频率“480”超出频段 400-470MHz\n"
@@ -230,7 +230,7 @@ void TestChannelPaste::aLongListIsCutShort_data()
 
     const QString value = QString(40, u'9');
     QTest::newRow("english") << Language::English << "30 pasted lines did not fit and were skipped:"
-                             << "line 1: the receive frequency \"" + value + "…\" is not a number"
+                             << "line 1: RX Freq \"" + value + "…\" is not a number"
                              << "and 10 more";
     QTest::newRow("chinese") << Language::Chinese << "粘贴的内容中有 30 行不符合要求，已跳过："
                              << "第 1 行：接收频率“" + value + "…”不是数字"

@@ -129,7 +129,7 @@ void TestFileCommands::newAsksAndResetsOnlyWhenConfirmed()
     QCOMPARE(desk.messages.boxes.size(), 1);
     QCOMPARE(desk.messages.boxes[0].titleId, int(Message::PromptTitle));
     QCOMPARE(desk.messages.boxes[0].messageId, int(Message::ConfirmNew));
-    QCOMPARE(desk.messages.boxes[0].language, QString("english"));
+    QCOMPARE(desk.messages.boxes[0].language, Language::English);
 
     // Squelch 2, battery save on, time-out 3 min, tone on, alarm on, scan off, voice's third
     // entry, VOX gain 3, VOX delay 3 s, written out rather than taken from the program.
@@ -482,9 +482,8 @@ void TestFileCommands::aCellTheListCannotHoldWritesNothing()
     desk.fillEverything(); // every cell "x"
     desk.dialogs.saveAnswer = desk.dir.filePath("list.csv");
     desk.commands.saveFile();
-    QCOMPARE(
-        desk.messages.errors,
-        QStringList{"channel 1: the receive frequency \"x\" is not a frequency of 100–550 MHz"});
+    QCOMPARE(desk.messages.errors,
+             QStringList{"channel 1: RX Freq \"x\" is not a frequency of 100–550 MHz"});
     QVERIFY(!QFile::exists(desk.dir.filePath("list.csv")));
 }
 

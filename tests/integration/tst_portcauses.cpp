@@ -133,7 +133,7 @@ void TestPortCauses::causeStandsUnderTheMessage()
 
     QCOMPARE(program.messages.messageIds(), QList<int>{message});
     const RecordingMessageLibrary::Box& box = program.messages.boxes.front();
-    QCOMPARE(box.language, languageName(Language(language)));
+    QCOMPARE(box.language, Language(language));
     QVERIFY2(box.cause.contains(mention), qPrintable(box.cause));
     // Only a refused permission sends the user to the dialout group.
     QCOMPARE(box.cause.contains("dialout"), problem == Problem::PermissionDenied);

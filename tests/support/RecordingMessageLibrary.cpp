@@ -1,7 +1,7 @@
 #include "support/RecordingMessageLibrary.h"
 
-bool RecordingMessageLibrary::showMessage(const QString& language, int theme, int titleId,
-                                          int messageId, const QString& cause)
+bool RecordingMessageLibrary::showMessage(Language language, int theme, int titleId, int messageId,
+                                          const QString& cause)
 {
     const Box box{language, theme, titleId, messageId, cause};
     boxes.append(box);
@@ -31,7 +31,7 @@ void RecordingMessageLibrary::clear()
     answers.clear();
 }
 
-bool RecordingMessageLibrary::showAbout(const QString& language, int theme)
+bool RecordingMessageLibrary::showAbout(Language language, int theme)
 {
     aboutBoxes.append({language, theme, 0, 0, {}});
     return true;

@@ -15,17 +15,17 @@ class RecordingMessageLibrary : public MessageLibrary
 public:
     struct Box
     {
-        QString language;
+        Language language = Language::Chinese;
         int theme = 0;
         int titleId = 0;
         int messageId = 0;
         QString cause; // what stood under the message
     };
 
-    bool showMessage(const QString& language, int theme, int titleId, int messageId,
+    bool showMessage(Language language, int theme, int titleId, int messageId,
                      const QString& cause) override;
     void errorBox(const QString& text) override;
-    bool showAbout(const QString& language, int theme) override;
+    bool showAbout(Language language, int theme) override;
 
     // Answers for the coming questions, in order; once used up, questions get yes.
     QList<bool> answers;

@@ -367,7 +367,7 @@ void TestLocalisation::switchWithoutItsTable()
 
     RecordingMessageLibrary messages;
     Messenger(messages, workspace).show(Message::PromptTitle, Message::ConfirmNew);
-    QCOMPARE(messages.boxes.first().language, QString("english"));
+    QCOMPARE(messages.boxes.first().language, Language::English);
     QVERIFY(ChannelFileWriter(workspace).contents().contains("\r\nLanguage 2\r\n"));
 }
 

@@ -64,9 +64,9 @@ void TestMessenger::languageAndThemeFollowTheShell()
     messenger.show(Message::PromptTitle, Message::FrequencyOutOfBand);
 
     QCOMPARE(library.boxes.size(), 2);
-    QCOMPARE(library.boxes[0].language, QString("chinese"));
+    QCOMPARE(library.boxes[0].language, Language::Chinese);
     QCOMPARE(library.boxes[0].theme, 0);
-    QCOMPARE(library.boxes[1].language, QString("english"));
+    QCOMPARE(library.boxes[1].language, Language::English);
     QCOMPARE(library.boxes[1].theme, 2);
     QCOMPARE(library.boxes[1].titleId, int(Message::PromptTitle));
 }
@@ -110,8 +110,8 @@ void TestMessenger::everyMessageHasBothLanguages_data()
 void TestMessenger::everyMessageHasBothLanguages()
 {
     QFETCH(int, id);
-    const QString chinese = MessageTexts::text("chinese", id);
-    const QString english = MessageTexts::text("english", id);
+    const QString chinese = MessageTexts::text(Language::Chinese, id);
+    const QString english = MessageTexts::text(Language::English, id);
     QVERIFY(!chinese.isEmpty());
     QVERIFY(!english.isEmpty());
     QVERIFY(chinese != english);
