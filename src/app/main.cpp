@@ -50,11 +50,11 @@ int main(int argc, char* argv[])
     ThemedMessageBoxes messageBoxes(skins);
     platform.messages = &messageBoxes;
 
-    MainWindow form1(platform);
-    messageBoxes.setParentWindow(&form1);
-    ReadWriteDialog readWrite(&form1);
-    form1.attachReadWriteDialog(readWrite);
-    form1.show();
+    MainWindow mainWindow(platform);
+    messageBoxes.setParentWindow(&mainWindow);
+    ReadWriteDialog readWrite(&mainWindow);
+    mainWindow.attachReadWriteDialog(readWrite);
+    mainWindow.show();
     const int result = application.exec();
     if (quitSignals >= 0)
         close(quitSignals);

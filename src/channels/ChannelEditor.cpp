@@ -95,7 +95,7 @@ QString ChannelEditor::newChannelWord(int column, const CellWords& words)
     switch (column) {
     case Column::Power:
         return words.highWord;
-    case Column::OptionA:
+    case Column::Wideband:
         return words.onWord;
     default:
         return words.offWord;
@@ -105,7 +105,7 @@ QString ChannelEditor::newChannelWord(int column, const CellWords& words)
 void ChannelEditor::writeNewChannelWords(int row)
 {
     for (int column : {int(Column::RxTone), int(Column::TxTone), int(Column::Power),
-                       int(Column::OptionA), int(Column::OptionB), int(Column::OptionC)})
+                       int(Column::Wideband), int(Column::BusyLock), int(Column::Scramble)})
         fillIfEmpty(row, column, newChannelWord(column, m_workspace.words));
 }
 

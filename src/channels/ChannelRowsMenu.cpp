@@ -32,7 +32,7 @@ std::unique_ptr<QMenu> ChannelRowsMenu::menuFor(int firstRow, int lastRow)
     const auto caption = [this](int column) {
         return m_workspace.table.text(Row::Captions, column);
     };
-    for (int column = Column::Power; column <= Column::OptionC; ++column) {
+    for (int column = Column::Power; column <= Column::Scramble; ++column) {
         QMenu* wordsMenu = menu->addMenu(caption(column));
         const bool power = column == Column::Power;
         for (const QString& word :

@@ -217,17 +217,17 @@ struct Flags
 Flags flagsOfRow(const QStringList& row, const CellWords& words)
 {
     const QString power = row.value(Column::Power - 1);
-    const QString optionA = row.value(Column::OptionA - 1);
-    const QString optionB = row.value(Column::OptionB - 1);
-    const QString optionC = row.value(Column::OptionC - 1);
+    const QString wideband = row.value(Column::Wideband - 1);
+    const QString busyLock = row.value(Column::BusyLock - 1);
+    const QString scramble = row.value(Column::Scramble - 1);
     // The radio gets the new-channel flags when these three are empty.
-    if (power.isEmpty() && optionA.isEmpty() && optionB.isEmpty())
+    if (power.isEmpty() && wideband.isEmpty() && busyLock.isEmpty())
         return {};
     Flags flags;
     flags.highPower = HighForms.matches(power, words.highWord);
-    flags.wideband = OnForms.matches(optionA, words.onWord);
-    flags.busyLock = !OffForms.matches(optionB, words.offWord);
-    flags.scramble = !OffForms.matches(optionC, words.offWord);
+    flags.wideband = OnForms.matches(wideband, words.onWord);
+    flags.busyLock = !OffForms.matches(busyLock, words.offWord);
+    flags.scramble = !OffForms.matches(scramble, words.offWord);
     return flags;
 }
 

@@ -19,9 +19,9 @@ const QString NoFlags = QStringLiteral("FF");
 const QString Fill = QStringLiteral("FFFFFF");
 
 enum FlagBit : int {
-    OptionBOff = 1,
-    OptionAOn = 2,
-    OptionCOff = 4,
+    BusyLockOff = 1,
+    WidebandOn = 2,
+    ScrambleOff = 4,
     PowerHigh = 8,
 };
 
@@ -107,7 +107,7 @@ std::optional<QString> ChannelCodec::encodeTone(const QString& cell, const CellW
 }
 
 namespace {
-// Sets Power, OptionC, OptionA and OptionB, in that order, from the low digit of the flags
+// Sets Power, Scramble, Wideband and BusyLock, in that order, from the low digit of the flags
 // byte; a digit that is not hex sets nothing.
 template <typename SetField>
 void setFlagFields(QChar digit, const CellWords& words, SetField setField)
@@ -119,9 +119,9 @@ void setFlagFields(QChar digit, const CellWords& words, SetField setField)
         return (flags & bit) ? set : clear;
     };
     setField(Column::Power, pick(PowerHigh, words.highWord, words.lowWord));
-    setField(Column::OptionC, pick(OptionCOff, words.offWord, words.onWord));
-    setField(Column::OptionA, pick(OptionAOn, words.onWord, words.offWord));
-    setField(Column::OptionB, pick(OptionBOff, words.offWord, words.onWord));
+    setField(Column::Scramble, pick(ScrambleOff, words.offWord, words.onWord));
+    setField(Column::Wideband, pick(WidebandOn, words.onWord, words.offWord));
+    setField(Column::BusyLock, pick(BusyLockOff, words.offWord, words.onWord));
 }
 } // namespace
 
@@ -134,19 +134,19 @@ void ChannelCodec::decodeFlags(QChar digit, ChannelTable& table, int row, const 
 QString ChannelCodec::encodeFlags(const ChannelTable& table, int row, const CellWords& words)
 {
     const QString power = table.text(row, Column::Power);
-    const QString optionA = table.text(row, Column::OptionA);
-    const QString optionB = table.text(row, Column::OptionB);
-    if (power.isEmpty() && optionA.isEmpty() && optionB.isEmpty())
+    const QString wideband = table.text(row, Column::Wideband);
+    const QString busyLock = table.text(row, Column::BusyLock);
+    if (power.isEmpty() && wideband.isEmpty() && busyLock.isEmpty())
         return NoFlags;
     int flags = 0;
     if (power == words.highWord)
         flags |= PowerHigh;
-    if (table.text(row, Column::OptionC) == words.offWord)
-        flags |= OptionCOff;
-    if (optionA == words.onWord)
-        flags |= OptionAOn;
-    if (optionB == words.offWord)
-        flags |= OptionBOff;
+    if (table.text(row, Column::Scramble) == words.offWord)
+        flags |= ScrambleOff;
+    if (wideband == words.onWord)
+        flags |= WidebandOn;
+    if (busyLock == words.offWord)
+        flags |= BusyLockOff;
     return QString(QLatin1Char('F')) + hexDigit(flags);
 }
 

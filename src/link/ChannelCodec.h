@@ -43,9 +43,9 @@ QString decodeTone(QStringView stored, const CellWords& words);
 // 4 hex digits in stored order; FFFF for an empty cell or the off word.
 std::optional<QString> encodeTone(const QString& cell, const CellWords& words);
 
-// Sets Power, OptionC, OptionA and OptionB of the row from the low digit of the flags byte.
+// Sets Power, Scramble, Wideband and BusyLock of the row from the low digit of the flags byte.
 void decodeFlags(QChar digit, ChannelTable& table, int row, const CellWords& words);
-// The flags byte: "FF" when Power, OptionA and OptionB are all empty, else "F" and the bits.
+// The flags byte: "FF" when Power, Wideband and BusyLock are all empty, else "F" and the bits.
 QString encodeFlags(const ChannelTable& table, int row, const CellWords& words);
 
 // The 16 data digits of the record's first and second block.

@@ -50,7 +50,7 @@ bool fieldFits(int column, const QString& cell, const CellWords& words)
 // whose four flag cells are all empty has no flags to send (the byte is FF).
 bool flagsUnset(const ChannelTable& table, int row)
 {
-    for (int column = Column::Power; column <= Column::OptionC; ++column)
+    for (int column = Column::Power; column <= Column::Scramble; ++column)
         if (!table.text(row, column).isEmpty())
             return false;
     return true;
@@ -67,7 +67,7 @@ void checkChannel(const ChannelTable& table, int row, const CellWords& words,
     }
     if (flagsUnset(table, row))
         return;
-    for (int column = Column::Power; column <= Column::OptionC; ++column) {
+    for (int column = Column::Power; column <= Column::Scramble; ++column) {
         const QString cell = table.text(row, column);
         if (!LanguageWords::isColumnWord(column, cell, words))
             problems.append({WriteProblem::Place::Channel, row, column, {}, cell});

@@ -28,9 +28,9 @@ RadioContents::Channel cells(const PlanChannel& channel, const PlanFillChoice& c
     set(Column::TxFrequency, FrequencyNormaliser::toText(channel.txFrequency, separator));
     set(Column::TxTone, tone(choice.txTone.value_or(channel.txTone)));
     set(Column::Power, channel.highPower ? words.highWord : words.lowWord);
-    set(Column::OptionA, option(channel.wideband));
-    set(Column::OptionB, option(channel.busyLock));
-    set(Column::OptionC, option(channel.scramble));
+    set(Column::Wideband, option(channel.wideband));
+    set(Column::BusyLock, option(channel.busyLock));
+    set(Column::Scramble, option(channel.scramble));
     return cells;
 }
 

@@ -44,9 +44,9 @@ PlanChannel planChannel(const QString& name, const QStringList& cells)
     channel.rxTone = tone(Column::RxTone);
     channel.txTone = tone(Column::TxTone);
     channel.highPower = cell(Column::Power) == words.highWord;
-    channel.wideband = cell(Column::OptionA) == words.onWord;
-    channel.busyLock = cell(Column::OptionB) == words.onWord;
-    channel.scramble = cell(Column::OptionC) == words.onWord;
+    channel.wideband = cell(Column::Wideband) == words.onWord;
+    channel.busyLock = cell(Column::BusyLock) == words.onWord;
+    channel.scramble = cell(Column::Scramble) == words.onWord;
     return channel;
 }
 

@@ -10,13 +10,13 @@ enum : int {
     TxFrequency = 3,
     TxTone = 4,
     Power = 5,
-    OptionA = 6,
-    OptionB = 7,
-    OptionC = 8,
+    Wideband = 6,
+    BusyLock = 7,
+    Scramble = 8,
 };
 constexpr int Count = 9;
 constexpr int FirstField = RxFrequency;
-constexpr int LastField = OptionC;
+constexpr int LastField = Scramble;
 
 constexpr bool isFrequency(int column)
 {
@@ -28,7 +28,7 @@ constexpr bool isTone(int column)
 }
 constexpr bool isFlag(int column)
 {
-    return column >= Power && column <= OptionC;
+    return column >= Power && column <= Scramble;
 }
 } // namespace Column
 

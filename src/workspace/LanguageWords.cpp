@@ -37,7 +37,7 @@ bool LanguageWords::isColumnWord(int column, const QString& text, const CellWord
         return text == words.offWord;
     if (column == Column::Power)
         return text == words.highWord || text == words.lowWord;
-    if (column >= Column::OptionA && column <= Column::OptionC)
+    if (column >= Column::Wideband && column <= Column::Scramble)
         return text == words.offWord || text == words.onWord;
     return false;
 }
@@ -74,7 +74,7 @@ QString LanguageWords::reworded(int column, const QString& text, const CellWords
         word = replace(&CellWords::highWord, words.highWord);
         if (!word)
             word = replace(&CellWords::lowWord, words.lowWord);
-    } else if (column >= Column::OptionA && column <= Column::OptionC) {
+    } else if (column >= Column::Wideband && column <= Column::Scramble) {
         word = replace(&CellWords::offWord, words.offWord);
         if (!word)
             word = replace(&CellWords::onWord, words.onWord);

@@ -95,7 +95,7 @@ void TestUndoPaste::undoWhileTypingDropsTheTyping()
     Program program;
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.typeChannel(1, "440");
-    program.click(1, Column::OptionB);
+    program.click(1, Column::BusyLock);
     program.click(1, Column::RxFrequency);
     program.press(Qt::Key_Return); // the editor takes the focus, ready to be typed over
     program.type("455");
@@ -104,9 +104,9 @@ void TestUndoPaste::undoWhileTypingDropsTheTyping()
 
     program.undo();
     QCOMPARE(program.cell(1, Column::RxFrequency), "440.00000");
-    QCOMPARE(program.cell(1, Column::OptionB), "ON");
+    QCOMPARE(program.cell(1, Column::BusyLock), "ON");
     program.undo();
-    QCOMPARE(program.cell(1, Column::OptionB), "OFF");
+    QCOMPARE(program.cell(1, Column::BusyLock), "OFF");
     QCOMPARE(program.cell(1, Column::RxFrequency), "440.00000");
 }
 

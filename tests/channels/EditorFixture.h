@@ -131,9 +131,9 @@ struct EditorFixture
         table.setText(row, Column::TxFrequency, frequency);
         table.setText(row, Column::TxTone, English.offWord);
         table.setText(row, Column::Power, English.highWord);
-        table.setText(row, Column::OptionA, English.onWord);
-        table.setText(row, Column::OptionB, English.offWord);
-        table.setText(row, Column::OptionC, English.offWord);
+        table.setText(row, Column::Wideband, English.onWord);
+        table.setText(row, Column::BusyLock, English.offWord);
+        table.setText(row, Column::Scramble, English.offWord);
     }
 
     // Clicks a frequency cell, selects the editor's text and types `text` over it, key by

@@ -350,10 +350,10 @@ void TestChannelEditing::flagCellsToggleOnClicksButNotOnArrowKeys()
     QCOMPARE(program.currentCell(), QPoint(Column::Power, 2));
     QCOMPARE(program.cell(2, Column::Power), QString("High"));
     program.press(Qt::Key_Right);
-    QCOMPARE(program.cell(2, Column::OptionA), QString("ON"));
+    QCOMPARE(program.cell(2, Column::Wideband), QString("ON"));
 
-    program.click(2, Column::OptionA);
-    QCOMPARE(program.cell(2, Column::OptionA), QString("OFF"));
+    program.click(2, Column::Wideband);
+    QCOMPARE(program.cell(2, Column::Wideband), QString("OFF"));
     // The fixed label column and caption row are never reached.
     program.click(1, Column::RxFrequency);
     program.press(Qt::Key_Left);
@@ -376,21 +376,21 @@ void TestChannelEditing::keyMovesNeverToggle_data()
     QTest::newRow("Down") << int(Qt::Key_Down) << none << QPoint(power, 8) << QPoint(power, 9);
     QTest::newRow("Up") << int(Qt::Key_Up) << none << QPoint(power, 8) << QPoint(power, 7);
     QTest::newRow("Right") << int(Qt::Key_Right) << none << QPoint(power, 8)
-                           << QPoint(Column::OptionA, 8);
-    QTest::newRow("Left") << int(Qt::Key_Left) << none << QPoint(Column::OptionA, 8)
+                           << QPoint(Column::Wideband, 8);
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << QPoint(Column::Wideband, 8)
                           << QPoint(power, 8);
     QTest::newRow("End") << int(Qt::Key_End) << none << QPoint(power, 8)
-                         << QPoint(Column::OptionC, 8);
+                         << QPoint(Column::Scramble, 8);
     QTest::newRow("Page Down") << int(Qt::Key_PageDown) << none << QPoint(power, 8)
                                << QPoint(power, 16);
-    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << none << QPoint(Column::OptionB, 8)
-                             << QPoint(Column::OptionB, 1);
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << none << QPoint(Column::BusyLock, 8)
+                             << QPoint(Column::BusyLock, 1);
     QTest::newRow("Ctrl+End") << int(Qt::Key_End) << Qt::KeyboardModifiers(Qt::ControlModifier)
-                              << QPoint(power, 8) << QPoint(Column::OptionC, 16);
-    QTest::newRow("Home") << int(Qt::Key_Home) << none << QPoint(Column::OptionC, 8)
+                              << QPoint(power, 8) << QPoint(Column::Scramble, 16);
+    QTest::newRow("Home") << int(Qt::Key_Home) << none << QPoint(Column::Scramble, 8)
                           << QPoint(Column::RxFrequency, 8);
     QTest::newRow("Ctrl+Home") << int(Qt::Key_Home) << Qt::KeyboardModifiers(Qt::ControlModifier)
-                               << QPoint(Column::OptionC, 8) << QPoint(Column::RxFrequency, 1);
+                               << QPoint(Column::Scramble, 8) << QPoint(Column::RxFrequency, 1);
 }
 
 // Every key that moves the current cell leaves the cells as they were, also when it lands
@@ -425,17 +425,17 @@ void TestChannelEditing::wheelMovesTheRowWithoutToggling()
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(1, "401.00000");
     program.putChannel(2, "402.00000");
-    program.click(1, Column::OptionA);
-    QCOMPARE(program.cell(1, Column::OptionA), QString("OFF"));
+    program.click(1, Column::Wideband);
+    QCOMPARE(program.cell(1, Column::Wideband), QString("OFF"));
 
     program.turnWheel(-1);
-    QCOMPARE(program.currentCell(), QPoint(Column::OptionA, 2));
-    QCOMPARE(program.cell(2, Column::OptionA), QString("ON"));
+    QCOMPARE(program.currentCell(), QPoint(Column::Wideband, 2));
+    QCOMPARE(program.cell(2, Column::Wideband), QString("ON"));
     program.turnWheel(1);
-    QCOMPARE(program.currentCell(), QPoint(Column::OptionA, 1));
-    QCOMPARE(program.cell(1, Column::OptionA), QString("OFF"));
+    QCOMPARE(program.currentCell(), QPoint(Column::Wideband, 1));
+    QCOMPARE(program.cell(1, Column::Wideband), QString("OFF"));
     program.turnWheel(1); // already on the first channel
-    QCOMPARE(program.currentCell(), QPoint(Column::OptionA, 1));
+    QCOMPARE(program.currentCell(), QPoint(Column::Wideband, 1));
 }
 
 void TestChannelEditing::chosenToneReachesTheCellWhenThePickerIsLeft()
@@ -651,7 +651,7 @@ void TestChannelEditing::dataCellTextIsCentredAndCutAtTheCellEdges()
     // The long text fills its own cell and stops at its edges.
     QVERIFY(!inkIn(program.grid()->cellRect(5, Column::Power)).isEmpty());
     QVERIFY(inkIn(program.grid()->cellRect(6, Column::TxTone)).isEmpty());
-    QVERIFY(inkIn(program.grid()->cellRect(5, Column::OptionA)).isEmpty());
+    QVERIFY(inkIn(program.grid()->cellRect(5, Column::Wideband)).isEmpty());
 }
 
 QTEST_MAIN(TestChannelEditing)

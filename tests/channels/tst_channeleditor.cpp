@@ -212,13 +212,13 @@ void TestChannelEditor::flagCellsToggle_data()
     QTest::newRow("chinese power")
         << int(Column::Power) << true << "高功率" << QStringList{"低功率", "高功率"};
     QTest::newRow("option A from off")
-        << int(Column::OptionA) << false << "OFF" << QStringList{"ON", "OFF", "ON"};
+        << int(Column::Wideband) << false << "OFF" << QStringList{"ON", "OFF", "ON"};
     QTest::newRow("option B in the other language")
-        << int(Column::OptionB) << false << "禁用" << QStringList{"OFF", "ON"};
+        << int(Column::BusyLock) << false << "禁用" << QStringList{"OFF", "ON"};
     QTest::newRow("option C from on")
-        << int(Column::OptionC) << false << "ON" << QStringList{"OFF", "ON"};
+        << int(Column::Scramble) << false << "ON" << QStringList{"OFF", "ON"};
     QTest::newRow("chinese option")
-        << int(Column::OptionA) << true << "启用" << QStringList{"禁用", "启用"};
+        << int(Column::Wideband) << true << "启用" << QStringList{"禁用", "启用"};
 }
 
 void TestChannelEditor::flagCellsToggle()
@@ -280,13 +280,13 @@ void TestChannelEditor::arrowKeyMoveDoesNotToggleTheFlagItLandsOn()
     EditorFixture fixture;
     fixture.putChannel(1, "401.00000");
     fixture.putChannel(2, "402.00000");
-    fixture.click(1, Column::OptionA);
-    QCOMPARE(fixture.cell(1, Column::OptionA), QString("OFF"));
+    fixture.click(1, Column::Wideband);
+    QCOMPARE(fixture.cell(1, Column::Wideband), QString("OFF"));
 
     fixture.editor.gridKeyDown(Qt::Key_Down);
-    QVERIFY(fixture.click(2, Column::OptionA)); // the grid's move reports a click
+    QVERIFY(fixture.click(2, Column::Wideband)); // the grid's move reports a click
 
-    QCOMPARE(fixture.cell(2, Column::OptionA), QString("ON"));
+    QCOMPARE(fixture.cell(2, Column::Wideband), QString("ON"));
     QVERIFY(!fixture.workspace.editor.suppressToggle);
 }
 
@@ -333,9 +333,9 @@ void TestChannelEditor::wheelSuppressesTogglesOnlyFromFlagColumns()
     QCOMPARE(fixture.workspace.editor.suppressToggle, suppresses);
     fixture.click(2, column); // the wheel moves the row within the column
 
-    const QString before = column == Column::Power     ? "High"
-                           : column == Column::OptionA ? "ON"
-                                                       : "OFF";
+    const QString before = column == Column::Power      ? "High"
+                           : column == Column::Wideband ? "ON"
+                                                        : "OFF";
     if (Column::isFlag(column))
         QCOMPARE(fixture.cell(2, column), before);
     QVERIFY(!fixture.workspace.editor.suppressToggle);
@@ -524,7 +524,7 @@ void TestChannelEditor::channelOperations_data()
     QTest::newRow("up from channel 1") << rx << 1 << QStringList{"up"} << StartLayout << 1;
     QTest::newRow("down from channel 16") << rx << 16 << QStringList{"down"} << StartLayout << 16;
     QTest::newRow("moved from a flag cell")
-        << int(Column::OptionC) << 6 << QStringList{"up"} << "abcdf..........p" << 5;
+        << int(Column::Scramble) << 6 << QStringList{"up"} << "abcdf..........p" << 5;
     QTest::newRow("current cell empty")
         << int(Column::RxTone) << 4 << QStringList{"up", "down"} << StartLayout << 4;
     QTest::newRow("nothing clicked, up") << 0 << 0 << QStringList{"up"} << StartLayout << 1;

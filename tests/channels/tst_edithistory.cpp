@@ -59,7 +59,8 @@ void TestEditHistory::everyChangeIsOneStep_data()
         QVERIFY(f.editor.gridMayMoveCell());
     });
     QTest::newRow("power toggle") << Change([](EditorFixture& f) { f.click(1, Column::Power); });
-    QTest::newRow("option toggle") << Change([](EditorFixture& f) { f.click(2, Column::OptionC); });
+    QTest::newRow("option toggle")
+        << Change([](EditorFixture& f) { f.click(2, Column::Scramble); });
     QTest::newRow("tone choice") << Change([](EditorFixture& f) {
         f.click(1, Column::TxTone);
         f.view.choose(7);
@@ -139,7 +140,7 @@ void TestEditHistory::aNewChangeDropsWhatWasUndone()
     EditorFixture fixture;
     prepare(fixture);
     fixture.click(1, Column::Power); // High -> Low
-    fixture.click(1, Column::OptionA);
+    fixture.click(1, Column::Wideband);
     fixture.editor.undo();
     fixture.editor.undo();
     QCOMPARE(fixture.cell(1, Column::Power), "High");
@@ -147,11 +148,11 @@ void TestEditHistory::aNewChangeDropsWhatWasUndone()
     QCOMPARE(fixture.cell(1, Column::Power), "Low");
     QVERIFY(fixture.workspace.canRedoEdit());
 
-    fixture.click(2, Column::OptionB);
+    fixture.click(2, Column::BusyLock);
     QVERIFY(!fixture.workspace.canRedoEdit());
     fixture.editor.redo();
-    QCOMPARE(fixture.cell(1, Column::OptionA), "ON");
-    QCOMPARE(fixture.cell(2, Column::OptionB), "ON");
+    QCOMPARE(fixture.cell(1, Column::Wideband), "ON");
+    QCOMPARE(fixture.cell(2, Column::BusyLock), "ON");
     fixture.editor.undo();
     fixture.editor.undo();
     QCOMPARE(fixture.cell(1, Column::Power), "High");
@@ -269,10 +270,10 @@ void TestEditHistory::aLanguageSwitchRewordsEveryStep()
     workspace.table.setText(1, Column::RxFrequency, "440.00000");
     workspace.table.setText(1, Column::RxTone, "OFF");
     workspace.table.setText(1, Column::Power, "High");
-    workspace.table.setText(1, Column::OptionA, "ON");
+    workspace.table.setText(1, Column::Wideband, "ON");
     workspace.startEditHistory();
     workspace.table.setText(1, Column::Power, "Low");
-    workspace.table.setText(1, Column::OptionA, "OFF");
+    workspace.table.setText(1, Column::Wideband, "OFF");
     workspace.recordEdit();
 
     fixture.localisation.switchLanguage(Language::Chinese);
@@ -281,7 +282,7 @@ void TestEditHistory::aLanguageSwitchRewordsEveryStep()
     QCOMPARE(workspace.table.fields(1),
              (QStringList{"440.00000", "禁用", "", "", "高功率", "启用", "", ""}));
     QVERIFY(workspace.redoEdit());
-    QCOMPARE(workspace.table.text(1, Column::OptionA), "禁用");
+    QCOMPARE(workspace.table.text(1, Column::Wideband), "禁用");
 }
 
 QTEST_MAIN(TestEditHistory)

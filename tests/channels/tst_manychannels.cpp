@@ -35,9 +35,9 @@ void TestManyChannels::wordsAndTonesGoToProgrammedRowsOnly_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
     QTest::newRow("power") << int(Column::Power) << "Low";
-    QTest::newRow("wideband") << int(Column::OptionA) << "OFF";
-    QTest::newRow("busy lock") << int(Column::OptionB) << "ON";
-    QTest::newRow("scramble") << int(Column::OptionC) << "ON";
+    QTest::newRow("wideband") << int(Column::Wideband) << "OFF";
+    QTest::newRow("busy lock") << int(Column::BusyLock) << "ON";
+    QTest::newRow("scramble") << int(Column::Scramble) << "ON";
     QTest::newRow("receive tone") << int(Column::RxTone) << "D023N";
     QTest::newRow("transmit tone") << int(Column::TxTone) << "67.0";
 }
@@ -84,13 +84,13 @@ void TestManyChannels::clickInASelectionSwitchesEveryRowAlike()
     // The clicked cell switches (Low to High) and every selected channel gets its word.
     fixture.editor.selectionClick(1, 4, 2, Column::Power);
     QCOMPARE(columnTexts(fixture, Column::Power, 1, 4), QStringList({"High", "High", "", "High"}));
-    fixture.editor.selectionClick(1, 4, 1, Column::OptionA);
-    QCOMPARE(columnTexts(fixture, Column::OptionA, 1, 4), QStringList({"OFF", "OFF", "", "OFF"}));
+    fixture.editor.selectionClick(1, 4, 1, Column::Wideband);
+    QCOMPARE(columnTexts(fixture, Column::Wideband, 1, 4), QStringList({"OFF", "OFF", "", "OFF"}));
     QCOMPARE(fixture.workspace.undoableEdits(), 2);
 
     // A click on an empty channel of the selection changes nothing.
-    fixture.editor.selectionClick(1, 4, 3, Column::OptionA);
-    QCOMPARE(columnTexts(fixture, Column::OptionA, 1, 4), QStringList({"OFF", "OFF", "", "OFF"}));
+    fixture.editor.selectionClick(1, 4, 3, Column::Wideband);
+    QCOMPARE(columnTexts(fixture, Column::Wideband, 1, 4), QStringList({"OFF", "OFF", "", "OFF"}));
     QCOMPARE(fixture.workspace.undoableEdits(), 2);
 }
 

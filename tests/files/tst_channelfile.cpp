@@ -711,7 +711,7 @@ void TestChannelFile::aFileThatDoesNotConvertChangesNothing()
     QCOMPARE(workspace.settings.positions(), (FunctionSettings::Positions{}));
     QVERIFY(!workspace.settings.voxInhibit());
     QCOMPARE(workspace.table.text(1, Column::RxFrequency), QString("old"));
-    QCOMPARE(workspace.table.text(16, Column::OptionC), QString("old"));
+    QCOMPARE(workspace.table.text(16, Column::Scramble), QString("old"));
 }
 
 void TestChannelFile::theParserNeedsNoWorkspace()

@@ -105,7 +105,7 @@ void TestChannelPaste::linesThatDoNotFit_data()
     QTest::newRow("power word") << "440\tOFF\t440\tOFF\tHi" << int(Reason::NotAWord)
                                 << int(Column::Power) << "Hi";
     QTest::newRow("option word") << "440\tOFF\t440\tOFF\tHigh\tHigh" << int(Reason::NotAWord)
-                                 << int(Column::OptionA) << "High";
+                                 << int(Column::Wideband) << "High";
     QTest::newRow("no receive frequency")
         << "\tOFF\t440" << int(Reason::NoReceiveFrequency) << int(Column::RxTone) << "OFF";
     QTest::newRow("ninth cell") << "440\tOFF\t440\tOFF\tHigh\tON\tOFF\tOFF\tnote"

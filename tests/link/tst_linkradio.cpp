@@ -194,9 +194,9 @@ void TestLinkRadio::writtenBlocksReadBack()
     table.setText(3, Column::RxTone, "131.8");
     table.setText(3, Column::TxTone, "D023N");
     table.setText(3, Column::Power, "Low");
-    table.setText(3, Column::OptionA, "ON");
-    table.setText(3, Column::OptionB, "ON");
-    table.setText(3, Column::OptionC, "ON");
+    table.setText(3, Column::Wideband, "ON");
+    table.setText(3, Column::BusyLock, "ON");
+    table.setText(3, Column::Scramble, "ON");
 
     RadioLine line;
     QVERIFY(line.open({}, true));

@@ -238,7 +238,7 @@ void TestRadioCodec::toneEdges()
 void TestRadioCodec::flags_data()
 {
     QTest::addColumn<QChar>("digit");
-    QTest::addColumn<QStringList>("cells"); // Power, OptionA, OptionB, OptionC
+    QTest::addColumn<QStringList>("cells"); // Power, Wideband, BusyLock, Scramble
     QTest::newRow("F") << QChar('F') << QStringList{"High", "ON", "OFF", "OFF"};
     QTest::newRow("0") << QChar('0') << QStringList{"Low", "OFF", "ON", "ON"};
     QTest::newRow("8: power") << QChar('8') << QStringList{"High", "OFF", "ON", "ON"};
@@ -254,15 +254,15 @@ void TestRadioCodec::flags()
     const CellWords words = englishWords();
     ChannelTable table;
     ChannelCodec::decodeFlags(digit, table, 3, words);
-    const QStringList decoded{table.text(3, Column::Power), table.text(3, Column::OptionA),
-                              table.text(3, Column::OptionB), table.text(3, Column::OptionC)};
+    const QStringList decoded{table.text(3, Column::Power), table.text(3, Column::Wideband),
+                              table.text(3, Column::BusyLock), table.text(3, Column::Scramble)};
     QCOMPARE(decoded, cells);
     QCOMPARE(ChannelCodec::encodeFlags(table, 3, words), QString("F") + digit);
 }
 
 void TestRadioCodec::flagsOfARowWithoutFlagCells_data()
 {
-    QTest::addColumn<QString>("optionC");
+    QTest::addColumn<QString>("scramble");
     QTest::newRow("all empty") << "";
     // Option C alone does not make the flags count.
     QTest::newRow("only option C set") << "ON";
@@ -270,9 +270,9 @@ void TestRadioCodec::flagsOfARowWithoutFlagCells_data()
 
 void TestRadioCodec::flagsOfARowWithoutFlagCells()
 {
-    QFETCH(QString, optionC);
+    QFETCH(QString, scramble);
     ChannelTable table;
-    table.setText(5, Column::OptionC, optionC);
+    table.setText(5, Column::Scramble, scramble);
     QCOMPARE(ChannelCodec::encodeFlags(table, 5, englishWords()), "FF");
 }
 
@@ -326,7 +326,7 @@ void TestRadioCodec::channelWithoutTransmitFrequencyKeepsTonesAndFlags()
     QCOMPARE(table.text(4, Column::RxTone), "67.0");
     QCOMPARE(table.text(4, Column::TxTone), "D023N");
     QCOMPARE(table.text(4, Column::Power), "High");
-    QCOMPARE(table.text(4, Column::OptionB), "ON");
+    QCOMPARE(table.text(4, Column::BusyLock), "ON");
 }
 
 void TestRadioCodec::channelRecordRefusesCellsThatDoNotFit()

@@ -120,18 +120,18 @@ void TestWriteCheck::valuesTheRadioCannotStore_data()
     QTest::newRow("power word of no language")
         << cell(1, Column::Power, "Hi") << channelProblem(1, Column::Power, "Hi");
     QTest::newRow("option word of no language")
-        << cell(2, Column::OptionA, "X") << channelProblem(2, Column::OptionA, "X");
+        << cell(2, Column::Wideband, "X") << channelProblem(2, Column::Wideband, "X");
     QTest::newRow("option word in lower case")
-        << cell(4, Column::OptionB, "on") << channelProblem(4, Column::OptionB, "on");
+        << cell(4, Column::BusyLock, "on") << channelProblem(4, Column::BusyLock, "on");
     QTest::newRow("power word with a space after it")
         << cell(7, Column::Power, "High ") << channelProblem(7, Column::Power, "High ");
     QTest::newRow("on word in the power column")
         << cell(12, Column::Power, "ON") << channelProblem(12, Column::Power, "ON");
     QTest::newRow("power word in an option column")
-        << cell(16, Column::OptionC, "高功率") << channelProblem(16, Column::OptionC, "高功率");
+        << cell(16, Column::Scramble, "高功率") << channelProblem(16, Column::Scramble, "高功率");
     // Today's encoding would send it as off, while the other three say what they are.
     QTest::newRow("empty option beside set flags")
-        << cell(1, Column::OptionC, "") << channelProblem(1, Column::OptionC, "");
+        << cell(1, Column::Scramble, "") << channelProblem(1, Column::Scramble, "");
     QTest::newRow("voice position of two digits")
         << setting(FunctionSettings::VoicePrompt, 12)
         << WriteProblem{Place::Setting, 0, 0, FunctionSettings::VoicePrompt, "12"};
@@ -176,11 +176,11 @@ void TestWriteCheck::valuesTheRadioStoresExactly_data()
         workspace.table.setText(2, Column::Power, "高功率");
     });
     QTest::newRow("option words of the other language") << Change([](Workspace& workspace) {
-        workspace.table.setText(1, Column::OptionA, "启用");
-        workspace.table.setText(2, Column::OptionB, "禁用");
+        workspace.table.setText(1, Column::Wideband, "启用");
+        workspace.table.setText(2, Column::BusyLock, "禁用");
     });
     QTest::newRow("channel whose four flags are empty") << Change([](Workspace& workspace) {
-        for (int column = Column::Power; column <= Column::OptionC; ++column)
+        for (int column = Column::Power; column <= Column::Scramble; ++column)
             workspace.table.setText(7, column, "");
     });
 }
@@ -268,7 +268,7 @@ void TestWriteCheck::refusedWriteSendsNothingAndSaysWhy()
     Workspace workspace;
     SampleRadio::fill(workspace);
     workspace.checkedLanguage = language;
-    cell(2, Column::OptionB, "X")(workspace);
+    cell(2, Column::BusyLock, "X")(workspace);
     cell(3, Column::RxFrequency, "4351")(workspace);
     cell(9, Column::TxTone, "X023N")(workspace);
     setting(FunctionSettings::VoicePrompt, 12)(workspace);

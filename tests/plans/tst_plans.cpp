@@ -269,7 +269,7 @@ void TestPlans::fillCellsAndTones()
     const RadioContents::Channel chinese = PlanFilling::cells(
         BuiltInPlans::frs().channels.at(7), choice, BuiltInLanguages::words(Language::Chinese));
     QCOMPARE(chinese[RadioContents::fieldIndex(Column::Power)], QStringLiteral("低功率"));
-    QCOMPARE(chinese[RadioContents::fieldIndex(Column::OptionA)], QStringLiteral("禁用"));
+    QCOMPARE(chinese[RadioContents::fieldIndex(Column::Wideband)], QStringLiteral("禁用"));
 }
 
 void TestPlans::fillIsOneUndoStep()

@@ -155,8 +155,8 @@ void TestPlanWindow::aClickInTheSelectionSetsEverySelectedChannel()
     program.click(2, Column::Power);
     QCOMPARE(program.column(Column::Power, 1, 4), QStringList({"Low", "Low", "", "Low"}));
     // The selection stays for the next click.
-    program.click(4, Column::OptionC);
-    QCOMPARE(program.column(Column::OptionC, 1, 4), QStringList({"ON", "ON", "", "ON"}));
+    program.click(4, Column::Scramble);
+    QCOMPARE(program.column(Column::Scramble, 1, 4), QStringList({"ON", "ON", "", "ON"}));
     QCOMPARE(program.workspace().undoableEdits(), steps + 2);
 
     // A tone chosen in the picker of a selected row goes to every selected channel.
@@ -171,7 +171,7 @@ void TestPlanWindow::aClickInTheSelectionSetsEverySelectedChannel()
     program.press(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(program.column(Column::RxTone, 1, 4), QStringList({"OFF", "OFF", "", "OFF"}));
     program.press(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(program.column(Column::OptionC, 1, 4), QStringList({"OFF", "OFF", "", "OFF"}));
+    QCOMPARE(program.column(Column::Scramble, 1, 4), QStringList({"OFF", "OFF", "", "OFF"}));
     QCOMPARE(program.column(Column::Power, 1, 4), QStringList({"Low", "Low", "", "Low"}));
 }
 
@@ -210,7 +210,7 @@ void TestPlanWindow::theContextMenuSetsTheSelectedChannels()
 
     QCOMPARE(entries, QStringList({"Power", "Wideband", "Busy Lock", "Scramble", "", "RX Tone…",
                                    "TX Tone…", "", "Fill frequencies…", "Fill from a plan…"}));
-    QCOMPARE(program.column(Column::OptionB, 1, 5), QStringList({"", "ON", "ON", "", ""}));
+    QCOMPARE(program.column(Column::BusyLock, 1, 5), QStringList({"", "ON", "ON", "", ""}));
 }
 
 void TestPlanWindow::printsTheSheetOfTheFileLastSaved()

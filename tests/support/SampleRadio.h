@@ -18,7 +18,7 @@ struct Channel
 {
     int row = 0;
     const char* record = ""; // 16 bytes in hex
-    QStringList texts;       // RxFrequency to OptionC
+    QStringList texts;       // RxFrequency to Scramble
 };
 
 // The programmed channels; every other channel of the image is 16 bytes of FF.

@@ -93,8 +93,8 @@ void TestChannelModel::clearingLeavesLabelsAndCaptions()
 
     table.clearChannel(3);
     QVERIFY(table.isEmptyChannel(3));
-    QCOMPARE(table.text(3, Column::OptionC), QString());
-    QCOMPARE(table.text(4, Column::OptionC), QString("x"));
+    QCOMPARE(table.text(3, Column::Scramble), QString());
+    QCOMPARE(table.text(4, Column::Scramble), QString("x"));
 
     table.clearTable();
     for (int row = 1; row <= 16; ++row) {
