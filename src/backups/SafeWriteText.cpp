@@ -3,6 +3,7 @@
 #include "workspace/BuiltInLanguages.h"
 #include "workspace/IoErrorText.h"
 #include "workspace/LanguageStrings.h"
+#include "workspace/Localisation.h"
 
 #include <QStringList>
 
@@ -56,11 +57,8 @@ QString place(const ContentsDifference& difference, Language language)
         return inLanguage(language, QStringLiteral("Channel %1, %2"),
                           QStringLiteral("第 %1 信道，%2"))
             .arg(channelNumber(difference.row), columnName(difference.column, language));
-    case Place::Setting: {
-        const QString setting = settingName(difference.setting, language);
-        return inLanguage(language, QStringLiteral("Setting %1").arg(setting),
-                          QStringLiteral("%1 %2").arg(settingsTitle(language), setting));
-    }
+    case Place::Setting:
+        return settingName(difference.setting, language);
     case Place::VoxInhibit:
         return BuiltInLanguages::string(LanguageString::VoxInhibit, language);
     case Place::Band:
@@ -73,12 +71,26 @@ QString place(const ContentsDifference& difference, Language language)
     return {};
 }
 
+// A setting as its list shows it ("3 min", "OFF"); a position the list does not have, such
+// as a radio may hold, by its number.
+QString settingValue(FunctionSettings::Setting setting, const QString& position, Language language)
+{
+    bool isNumber = false;
+    const int index = position.toInt(&isNumber);
+    const QString entry = Localisation::settingEntries(setting, BuiltInLanguages::table(language),
+                                                       BuiltInLanguages::words(language))
+                              .value(isNumber ? index : -1);
+    if (!entry.isEmpty())
+        return entry;
+    return inLanguage(language, QStringLiteral("position %1"), QStringLiteral("位置 %1"))
+        .arg(position);
+}
+
 QString value(const ContentsDifference& difference, const QString& text, Language language)
 {
     using Place = ContentsDifference::Place;
     if (difference.place == Place::Setting)
-        return inLanguage(language, QStringLiteral("position %1"), QStringLiteral("位置 %1"))
-            .arg(text);
+        return settingValue(difference.setting, text, language);
     if (difference.place == Place::VoxInhibit) {
         const bool on = text == QStringLiteral("1");
         return BuiltInLanguages::string(on ? LanguageString::OnWord : LanguageString::OffWord,
@@ -178,7 +190,7 @@ QString SafeWriteText::backupSaved(const QString& fileName, Language language)
 
 QString SafeWriteText::backupNotSaved(const BackupFolder::SaveOutcome& saved, Language language)
 {
-    const QString reason = ioErrorText(saved.error, saved.path);
+    const QString reason = ioErrorCause(saved.error, saved.path, language);
     return inLanguage(language, QStringLiteral("Backup not saved: %1"),
                       QStringLiteral("备份未保存：%1"))
         .arg(reason);
@@ -195,7 +207,7 @@ QString SafeWriteText::outcomeMessage(const SafeWriteOutcome& outcome, Language 
                           "无法读取电台进行备份，因此未向电台写入任何数据。请检查连接线并确认电台"
                           "已开机，然后重新写频");
     case Ending::BackupNotSaved: {
-        const QString reason = ioErrorText(outcome.backupError, outcome.backupPath);
+        const QString reason = ioErrorCause(outcome.backupError, outcome.backupPath, language);
         return inLanguage(language,
                           QStringLiteral("The radio's backup could not be saved to %1 (%2), so "
                                          "nothing was written to the radio. Clear \"Back up the "

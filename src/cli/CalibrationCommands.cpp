@@ -57,9 +57,10 @@ ExitStatus Commands::readCalibration(CliContext& context)
     // write go wrong. A log that cannot be written does not undo the read.
     const BackupFolder folder = BackupFolder::standard();
     if (const int error = folder.appendCalibration(reading); error != 0)
-        context.error(inLanguage(context.language(), QStringLiteral("calibration not logged: %1"),
-                                 QStringLiteral("校准值未记入日志：%1"))
-                          .arg(ioErrorText(error, folder.calibrationLogPath())));
+        context.error(
+            inLanguage(context.language(), QStringLiteral("calibration not logged: %1"),
+                       QStringLiteral("校准值未记入日志：%1"))
+                .arg(ioErrorCause(error, folder.calibrationLogPath(), context.language())));
     return ExitStatus::Done;
 }
 

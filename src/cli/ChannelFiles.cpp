@@ -86,11 +86,9 @@ ChannelRows channelRows(const Workspace& workspace)
 
 QString ioProblemText(const CliContext& context, int error, const QString& path)
 {
-    return inLanguage(
-               context.language(),
-               QStringLiteral("%1: %2; check the file's name and folder and that you may use them"),
-               QStringLiteral("%1：%2；请检查文件名和文件夹，以及您是否有权使用它们"))
-        .arg(displayName(context, path), ioErrorText(error, path));
+    // The cause names the folder or file at fault, so the name the user gave comes first.
+    return inLanguage(context.language(), QStringLiteral("%1: %2"), QStringLiteral("%1：%2"))
+        .arg(displayName(context, path), ioErrorCause(error, path, context.language()));
 }
 
 QString displayName(const CliContext& context, const QString& path)
@@ -172,16 +170,17 @@ FileResult refuseSkippedRows(const CliContext& context, const QString& path,
 {
     if (skippedRows.isEmpty() || context.line().skipBadRows)
         return FileResult::done();
-    const QString count = QString::number(skippedRows.size());
-    const QString name = fileNameOf(context, path);
-    const QString heading = inLanguage(
-        context.language(),
-        QStringLiteral("%1: %2 row(s) cannot become channels, so %3; correct them, or give "
-                       "--skip-bad-rows to leave them out:")
-            .arg(name, count, notDone),
-        QStringLiteral("%1：有 %2 行无法成为信道，因此%3；请更正这些行，或加 --skip-bad-rows "
-                       "略过它们：")
-            .arg(name, count, notDone));
+    const qsizetype count = skippedRows.size();
+    const QString heading =
+        inLanguage(context.language(),
+                   count == 1 ? QStringLiteral("%1: %2 cannot become a channel, so %3; correct "
+                                               "it, or give --skip-bad-rows to leave it out:")
+                              : QStringLiteral("%1: %2 cannot become channels, so %3; correct "
+                                               "them, or give --skip-bad-rows to leave them out:"),
+                   QStringLiteral("%1：有 %2无法成为信道，因此%3；请更正这些行，或加 "
+                                  "--skip-bad-rows 略过它们："))
+            .arg(fileNameOf(context, path), counted(context.language(), count, "row", "rows", "行"),
+                 notDone);
     return FileResult::failed((QStringList{heading} + skippedRows).join(u'\n'));
 }
 

@@ -101,7 +101,7 @@ ExitStatus CliContext::finishOutput(ExitStatus status)
         return status;
     error(inLanguage(m_language, QStringLiteral("cannot write to standard output: %1"),
                      QStringLiteral("无法写入标准输出：%1"))
-              .arg(ioErrorText(failure, QStringLiteral("-"))));
+              .arg(ioErrorCause(failure, QStringLiteral("-"), m_language)));
     return status == ExitStatus::Done || status == ExitStatus::Differences ? ExitStatus::FileProblem
                                                                            : status;
 }

@@ -69,7 +69,7 @@ ExitStatus CliProgram::run(const QString& programFolder, const QStringList& argu
         if (const int error = FileIo::writeDescriptor(STDOUT_FILENO, version.toUtf8());
             error != 0) {
             std::fprintf(stderr, "qv3307-cli: cannot write to standard output: %s\n",
-                         qPrintable(ioErrorText(error, QStringLiteral("-"))));
+                         qPrintable(ioErrorCause(error, QStringLiteral("-"), Language::English)));
             return ExitStatus::FileProblem;
         }
         return ExitStatus::Done;

@@ -268,10 +268,11 @@ private:
             return;
         }
         if (m_line.files.size() != shape.fileCount) {
-            fail(QStringLiteral("%1 takes %2 file name(s), not %3")
-                     .arg(name)
-                     .arg(shape.fileCount)
-                     .arg(m_line.files.size()),
+            fail(QStringLiteral("%1 takes %2, not %3")
+                     .arg(name,
+                          counted(Language::English, shape.fileCount, "file name", "file names",
+                                  "个文件名"),
+                          QString::number(m_line.files.size())),
                  QStringLiteral("%1 需要 %2 个文件名，而不是 %3 个")
                      .arg(name)
                      .arg(shape.fileCount)

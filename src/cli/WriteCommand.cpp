@@ -167,17 +167,14 @@ private:
             return ExitStatus::Done;
         case Ending::Differences: {
             m_context.error(
-                inLanguage(m_context.language(),
+                inLanguage(language,
                            QStringLiteral("%1: the radio was written, but reading it back "
-                                          "shows %2 difference(s) from %3; write it again")
-                               .arg(port.description())
-                               .arg(outcome.differences.size())
-                               .arg(m_name),
-                           QStringLiteral("%1：已写入电台，但回读发现与 %3 有 %2 处差异；"
-                                          "请重新写频")
-                               .arg(port.description())
-                               .arg(outcome.differences.size())
-                               .arg(m_name)));
+                                          "shows %2 from %3; write it again"),
+                           QStringLiteral("%1：已写入电台，但回读发现与 %3 有 %2；请重新写频"))
+                    .arg(port.description(),
+                         counted(language, outcome.differences.size(), "difference", "differences",
+                                 "处差异"),
+                         m_name));
             const QString radio = inLanguage(m_context.language(), QStringLiteral("the radio"),
                                              QStringLiteral("电台"));
             for (const QString& line :
@@ -187,16 +184,15 @@ private:
             return ExitStatus::Differences;
         }
         case Ending::BackupNotSaved:
-            m_context.error(inLanguage(
-                m_context.language(),
-                QStringLiteral("the radio's backup could not be saved to %1 (%2), "
-                               "so nothing was written; free the disk or write "
-                               "with --no-backup")
-                    .arg(outcome.backupPath, ioErrorText(outcome.backupError, outcome.backupPath)),
-                QStringLiteral("无法将电台备份保存到 %1（%2），因此未写入任何数据；"
-                               "请腾出磁盘空间，或用 --no-backup 写频")
+            m_context.error(
+                inLanguage(language,
+                           QStringLiteral("the radio's backup could not be saved to %1 (%2), so "
+                                          "nothing was written; put that right, or write with "
+                                          "--no-backup"),
+                           QStringLiteral("无法将电台备份保存到 %1（%2），因此未写入任何数据；"
+                                          "请先解决此问题，或用 --no-backup 写频"))
                     .arg(outcome.backupPath,
-                         ioErrorText(outcome.backupError, outcome.backupPath))));
+                         ioErrorCause(outcome.backupError, outcome.backupPath, language)));
             return ExitStatus::FileProblem;
         case Ending::NotVerified:
             m_context.error(QStringLiteral("%1: %2").arg(

@@ -18,9 +18,12 @@ QString skippedSummary(const QString& fileName, const QList<SkippedCsvRow>& skip
 {
     if (skipped.isEmpty())
         return {};
-    const QString heading = inLanguage(language, QStringLiteral("%1: %2 rows were not imported:"),
-                                       QStringLiteral("%1：有 %2 行未导入："))
-                                .arg(fileName, QString::number(skipped.size()));
+    const QString heading =
+        inLanguage(language,
+                   skipped.size() == 1 ? QStringLiteral("%1: %2 was not imported:")
+                                       : QStringLiteral("%1: %2 were not imported:"),
+                   QStringLiteral("%1：有 %2未导入："))
+            .arg(fileName, counted(language, skipped.size(), "row", "rows", "行"));
     QStringList lines;
     for (const SkippedCsvRow& row : skipped.mid(0, SkippedLinesText::ListedLines))
         lines << skippedCsvRowText(row, band, language);

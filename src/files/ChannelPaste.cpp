@@ -211,9 +211,11 @@ QString skippedText(const QList<SkippedPasteLine>& skipped, const QString& band,
     if (skipped.isEmpty())
         return {};
     const QString heading =
-        inLanguage(language, QStringLiteral("%1 pasted lines did not fit and were skipped:"),
-                   QStringLiteral("粘贴的内容中有 %1 行不符合要求，已跳过："))
-            .arg(skipped.size());
+        inLanguage(language,
+                   skipped.size() == 1 ? QStringLiteral("%1 did not fit and was skipped:")
+                                       : QStringLiteral("%1 did not fit and were skipped:"),
+                   QStringLiteral("粘贴的内容中有 %1不符合要求，已跳过："))
+            .arg(counted(language, skipped.size(), "pasted line", "pasted lines", "行"));
     QStringList lines;
     for (const SkippedPasteLine& line : skipped.mid(0, SkippedLinesText::ListedLines))
         lines << inLanguage(language, QStringLiteral("line %1: %2"), QStringLiteral("第 %1 行：%2"))

@@ -123,7 +123,8 @@ Loaded load(const QString& path, Language language)
         Loaded loaded;
         loaded.plan = {QFileInfo(path).fileName(), path, {}};
         loaded.problem =
-            QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), ioErrorText(file.error, path));
+            inLanguage(language, QStringLiteral("%1: %2"), QStringLiteral("%1：%2"))
+                .arg(QFileInfo(path).fileName(), ioErrorCause(file.error, path, language));
         return loaded;
     }
     return fromBytes(file.bytes, path, language);

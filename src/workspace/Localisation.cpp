@@ -53,22 +53,37 @@ void Localisation::applyCaptionRow(const LanguageTable& table)
                                   table.string(LanguageString::columnCaption(column)));
 }
 
+QStringList Localisation::settingEntries(FunctionSettings::Setting setting,
+                                         const LanguageTable& table, const CellWords& words)
+{
+    using S = FunctionSettings;
+    switch (setting) {
+    case S::TimeOut:
+        return S::timeOutEntries(words.offWord, table.string(LanguageString::MinutesUnit));
+    case S::BatterySave:
+    case S::PromptTone:
+    case S::AlarmKey:
+        return {words.offWord, words.onWord};
+    case S::Scan:
+        return {words.onWord, words.offWord};
+    case S::VoicePrompt:
+        return {words.offWord, table.string(LanguageString::EnglishVoice),
+                table.string(LanguageString::ChineseVoice)};
+    case S::Squelch:
+    case S::VoxGain:
+    case S::VoxDelay:
+        break;
+    }
+    // Numbers and seconds: the same in every language.
+    return S::builtInEntries(setting);
+}
+
 void Localisation::rebuildSettingLists(const LanguageTable& table)
 {
     using S = FunctionSettings;
-    const CellWords& words = m_workspace.words;
-    FunctionSettings& settings = m_workspace.settings;
-
-    settings.setEntries(
-        S::TimeOut, S::timeOutEntries(words.offWord, table.string(LanguageString::MinutesUnit)));
-
-    const QStringList offOn{words.offWord, words.onWord};
-    settings.setEntries(S::BatterySave, offOn);
-    settings.setEntries(S::PromptTone, offOn);
-    settings.setEntries(S::AlarmKey, offOn);
-    settings.setEntries(S::Scan, {words.onWord, words.offWord});
-    settings.setEntries(S::VoicePrompt, {words.offWord, table.string(LanguageString::EnglishVoice),
-                                         table.string(LanguageString::ChineseVoice)});
+    for (const S::Setting setting :
+         {S::TimeOut, S::BatterySave, S::PromptTone, S::AlarmKey, S::Scan, S::VoicePrompt})
+        m_workspace.settings.setEntries(setting, settingEntries(setting, table, m_workspace.words));
 }
 
 void Localisation::switchLanguage(Language language)

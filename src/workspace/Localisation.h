@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class Messenger;
 class Workspace;
@@ -23,6 +24,10 @@ public:
 
     // The table file of a language, "chinese.lang" or "english.lang", beside the program.
     static QString tableFileName(const QString& languageName);
+    // The entries of a setting's list as a language's table and cell words word them, in
+    // the order of its positions.
+    static QStringList settingEntries(FunctionSettings::Setting setting, const LanguageTable& table,
+                                      const CellWords& words);
 
     // Loads the language's table and applies it, completed from the built-in copy of the
     // language. Settings lists keep their positions; only their texts change.

@@ -207,7 +207,7 @@ void TestUndoPaste::pastesSpreadsheetTextAndListsTheLinesThatDoNotFit()
     QCOMPARE(program.row(6),
              (QStringList{"430.00000", "67.0", "430.00000", "OFF", "High", "ON", "OFF", "OFF"}));
     QCOMPARE(program.messages.errors,
-             QStringList{"1 pasted lines did not fit and were skipped:\n"
+             QStringList{"1 pasted line did not fit and was skipped:\n"
                          "line 2: RX Freq \"480\" is outside the band 400-470MHz"});
 
     // The whole paste is one step.

@@ -143,9 +143,8 @@ void TestSafeWriteProgram::checkedWrites_data()
     RadioFaults altered;
     altered.alteredByte = RadioFaults::AlteredByte{MemoryMap::SettingsBlock + 1, 0x02};
     QTest::newRow("settings byte stored differently")
-        << altered << true
-        << QStringList{"Setting Squelch Level: written position 5, the radio holds position 2"}
-        << true << QString();
+        << altered << true << QStringList{"Squelch Level: written 5, the radio holds 2"} << true
+        << QString();
     const RadioFaults shortBand = RadioBeforeWrite::shortBandReply();
     QTest::newRow("backup read failing")
         << shortBand << true

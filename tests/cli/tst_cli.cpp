@@ -138,6 +138,8 @@ private slots:
     void writeAcknowledgedTwiceFails_data();
     void writeAcknowledgedTwiceFails();
     void writeWithUnusedBytesKeptDifferently();
+    void fileWhereTheBackupsFolderShouldBe_data();
+    void fileWhereTheBackupsFolderShouldBe();
     void calibrationReadOfALowVoltageByteOfNoLevel();
     void channelListWriteKeepsTheRadiosSettings();
     void defaultLanguageFollowsTheInstallersLog();
@@ -227,8 +229,9 @@ void CliTest::exitStatuses_data()
         "qv3307-cli: radio.txt: not a channel file; give a .F19 channel file or a .csv "
         "channel list");
     row("missing file", {"convert", "missing.F19", "out.csv"}, false, 5,
-        "qv3307-cli: missing.F19: File not found; check the file's name and folder and that "
-        "you may use them");
+        "qv3307-cli: missing.F19: there is no such file");
+    row("missing folder", {"convert", "a.F19", "nowhere/out.csv"}, false, 5,
+        "qv3307-cli: nowhere/out.csv: the folder nowhere does not exist");
     row("not a channel file", {"convert", "junk.F19", "out.csv"}, false, 5,
         "qv3307-cli: junk.F19, line 4: the file ends after line 1; this line should hold a "
         "language code (1 Chinese, 2 English)");
@@ -545,6 +548,49 @@ void CliTest::writeAcknowledgedTwiceFails()
     QVERIFY(run.radio().commands(RadioCommandKind::Write).size() <= 2);
 }
 
+// A file stands where the backups folder should be: a write stops before its first byte
+// and a read only warns, each naming that file, in the language asked for.
+void CliTest::fileWhereTheBackupsFolderShouldBe_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("writeRefused");
+    QTest::addColumn<QString>("readWarning");
+    QTest::newRow("english") << "english"
+                             << "(BACKUPS is a file where a folder should be), so nothing was "
+                                "written; put that right, or write with --no-backup"
+                             << "qv3307-cli: Backup not saved: BACKUPS is a file where a folder "
+                                "should be";
+    QTest::newRow("chinese") << "chinese"
+                             << QStringLiteral("（BACKUPS 是文件，而此处应为文件夹），因此未写入"
+                                               "任何数据；请先解决此问题，或用 --no-backup 写频")
+                             << QStringLiteral("qv3307-cli: 备份未保存：BACKUPS 是文件，而此处"
+                                               "应为文件夹");
+}
+
+void CliTest::fileWhereTheBackupsFolderShouldBe()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, writeRefused);
+    QFETCH(QString, readWarning);
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    QVERIFY(QDir().mkpath(QFileInfo(run.backupFolder()).path()));
+    writeAll(run.backupFolder(), "not a folder");
+    writeRefused.replace("BACKUPS", run.backupFolder());
+    readWarning.replace("BACKUPS", run.backupFolder());
+
+    const CliRun::Outcome write =
+        run.run({"write", "b.F19", "--port", "COM1", "--language", language});
+    QCOMPARE(write.status, 5);
+    QVERIFY2(write.firstErrLine().endsWith(writeRefused), write.err.constData());
+    QCOMPARE(run.radio().commands(RadioCommandKind::Write).size(), 0);
+
+    const CliRun::Outcome read = run.run({"read", "--port", "COM1", "--language", language});
+    QCOMPARE(read.status, 0);
+    QCOMPARE(read.firstErrLine(), readWarning);
+}
+
 // Bytes the program never reads, kept otherwise by the radio: verified, with a warning for
 // each, even with -q.
 void CliTest::writeWithUnusedBytesKeptDifferently()
@@ -715,9 +761,9 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
     const QStringList convert = {"convert", "list.csv", "out.F19"};
     const QString outsideRow =
         "list.csv, row 4: the frequency \"146.52\" is outside the band 400-470MHz";
-    const QString notWritten = "qv3307-cli: list.csv: 1 row(s) cannot become channels, so "
-                               "nothing was written to the radio; correct them, or give "
-                               "--skip-bad-rows to leave them out:";
+    const QString notWritten = "qv3307-cli: list.csv: 1 row cannot become a channel, so "
+                               "nothing was written to the radio; correct it, or give "
+                               "--skip-bad-rows to leave it out:";
 
     // The radio's band is read first; nothing is written.
     QTest::newRow("write: a row outside the radio's band")
@@ -748,8 +794,8 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
         << RadioUse::Nothing;
     QTest::newRow("convert: a row outside the band")
         << convert << outsideBand << 5 << QStringList()
-        << QStringList{"qv3307-cli: list.csv: 1 row(s) cannot become channels, so out.F19 was "
-                       "not written; correct them, or give --skip-bad-rows to leave them out:",
+        << QStringList{"qv3307-cli: list.csv: 1 row cannot become a channel, so out.F19 was "
+                       "not written; correct it, or give --skip-bad-rows to leave it out:",
                        outsideRow}
         << RadioUse::Nothing;
     QTest::newRow("convert --skip-bad-rows")
@@ -982,7 +1028,7 @@ void CliTest::outputThatCannotBeWritten()
     QCOMPARE(outcome.status, status);
     if (status == 5)
         QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1),
-                 QStringLiteral("qv3307-cli: cannot write to standard output: Disk full"));
+                 QStringLiteral("qv3307-cli: cannot write to standard output: the disk is full"));
     else
         QVERIFY2(!outcome.err.contains("standard output"), outcome.err.constData());
 }

@@ -1,3 +1,4 @@
+#include "cli/ChannelFiles.h"
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/ContentsTable.h"
@@ -7,9 +8,13 @@
 #include "support/TemporaryHome.h"
 #include "support/TemporaryProgramFolder.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 
 // The command line's parts that need no radio and no process of their own: what an
 // argument list means, and how differences and a radio's contents are printed.
@@ -94,6 +99,8 @@ private slots:
     void differenceLines();
     void contentsTableLinesUpItsColumns_data();
     void contentsTableLinesUpItsColumns();
+    void fileProblemsNameTheirCause_data();
+    void fileProblemsNameTheirCause();
 };
 
 void TestCommandLine::parsesWhatWasAsked_data()
@@ -160,8 +167,8 @@ void TestCommandLine::refusesAMistake_data()
     english("option of another command", {"verify", "a.F19", "--port", "COM1", "--no-backup"},
             "an option given does not belong to verify", "verify");
     english("one file too many", {"write", "a.F19", "b.F19", "--port", "COM1"},
-            "write takes 1 file name(s), not 2", "write");
-    english("no file", {"convert", "a.F19"}, "convert takes 2 file name(s), not 1", "convert");
+            "write takes 1 file name, not 2", "write");
+    english("no file", {"convert", "a.F19"}, "convert takes 2 file names, not 1", "convert");
     english("no port", {"verify", "a.F19"}, "verify needs --port COM1 to COM4 or a device path",
             "verify");
     english("power beyond a byte",
@@ -257,9 +264,28 @@ void TestCommandLine::differenceLines_data()
     QTest::newRow("channel field") << power << Language::English
                                    << "Channel 02, Power: \"High\" in radio.F19, \"Low\" in "
                                       "the radio";
+    // A setting by its value as the settings page shows it, not by its place in the list.
     QTest::newRow("setting") << squelch << Language::English
-                             << "Setting Squelch Level: position 5 in radio.F19, position 3 in "
-                                "the radio";
+                             << "Squelch Level: 5 in radio.F19, 3 in the radio";
+    ContentsDifference timeOut;
+    timeOut.place = Place::Setting;
+    timeOut.setting = FunctionSettings::TimeOut;
+    timeOut.written = QStringLiteral("3");
+    timeOut.held = QStringLiteral("0");
+    QTest::newRow("setting of words")
+        << timeOut << Language::English << "TX Time-out: 3 min in radio.F19, OFF in the radio";
+    QTest::newRow("setting of words in Chinese")
+        << timeOut << Language::Chinese
+        << QStringLiteral("超时禁发：radio.F19 中为 3分钟，the radio 中为 禁用");
+    // A radio may hold a position its list does not have.
+    ContentsDifference voice;
+    voice.place = Place::Setting;
+    voice.setting = FunctionSettings::VoicePrompt;
+    voice.written = QStringLiteral("1");
+    voice.held = QStringLiteral("12");
+    QTest::newRow("setting beyond its list")
+        << voice << Language::English
+        << "Voice Prompt: English in radio.F19, position 12 in the radio";
     QTest::newRow("VOX inhibit") << vox << Language::English
                                  << "VOX Inhibit on Receive: ON in radio.F19, OFF in the radio";
     QTest::newRow("band") << band << Language::English
@@ -277,6 +303,65 @@ void TestCommandLine::differenceLines()
     QCOMPARE(::differenceLines({difference}, QStringLiteral("radio.F19"),
                                QStringLiteral("the radio"), language),
              QStringList{line});
+}
+
+// What a file the command line cannot read or write is told: the folder or file at fault,
+// in the language asked for, never the system's English word alone.
+void TestCommandLine::fileProblemsNameTheirCause_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<int>("error");
+    // Under the scratch folder, which holds the file "plain".
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("missing folder") << Language::English << ENOENT << "nowhere/deeper/out.csv"
+                                    << "SCRATCH/nowhere/deeper/out.csv: the folder "
+                                       "SCRATCH/nowhere does not exist";
+    QTest::newRow("missing folder in Chinese")
+        << Language::Chinese << ENOENT << "nowhere/out.csv"
+        << QStringLiteral("SCRATCH/nowhere/out.csv：文件夹 SCRATCH/nowhere 不存在");
+    QTest::newRow("missing file") << Language::English << ENOENT << "missing.F19"
+                                  << "SCRATCH/missing.F19: there is no such file";
+    QTest::newRow("missing file in Chinese") << Language::Chinese << ENOENT << "missing.F19"
+                                             << QStringLiteral("SCRATCH/missing.F19：没有这个文件");
+    QTest::newRow("file where a folder should be")
+        << Language::English << EEXIST << "plain/backup.F19"
+        << "SCRATCH/plain/backup.F19: SCRATCH/plain is a file where a folder should be";
+    QTest::newRow("file on the way to a folder")
+        << Language::Chinese << ENOTDIR << "plain/more/backup.F19"
+        << QStringLiteral("SCRATCH/plain/more/backup.F19：SCRATCH/plain 是文件，而此处应为文件夹");
+    QTest::newRow("disk full") << Language::English << ENOSPC << "out.csv"
+                               << "SCRATCH/out.csv: the disk is full";
+    QTest::newRow("disk full in Chinese")
+        << Language::Chinese << ENOSPC << "out.csv" << QStringLiteral("SCRATCH/out.csv：磁盘已满");
+    QTest::newRow("permission") << Language::English << EACCES << "out.csv"
+                                << "SCRATCH/out.csv: permission denied";
+    QTest::newRow("another error in Chinese")
+        << Language::Chinese << EIO << "out.csv"
+        << QStringLiteral("SCRATCH/out.csv：系统错误 %1").arg(EIO);
+}
+
+void TestCommandLine::fileProblemsNameTheirCause()
+{
+    QFETCH(Language, language);
+    QFETCH(int, error);
+    QFETCH(QString, path);
+    QFETCH(QString, text);
+
+    const TemporaryHome home;
+    TemporaryProgramFolder program;
+    QTemporaryDir scratch;
+    QFile plain(QDir(scratch.path()).filePath(QStringLiteral("plain")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    CommandLine line;
+    line.command = Command::Convert;
+    line.language = language;
+    const CliContext context(program.path(), line);
+    text.replace(QStringLiteral("SCRATCH"), scratch.path());
+    QCOMPARE(ChannelFiles::ioProblemText(context, error, QDir(scratch.path()).filePath(path)),
+             text);
 }
 
 void TestCommandLine::contentsTableLinesUpItsColumns_data()

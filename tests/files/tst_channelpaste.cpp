@@ -181,7 +181,7 @@ void TestChannelPaste::anUnclosedQuoteSkipsOnlyItsLine()
     QCOMPARE(pasted.skipped[0].line, skippedLine);
     QCOMPARE(pasted.skipped[0].reason, Reason::UnclosedQuote);
     QCOMPARE(ChannelPaste::skippedText(pasted.skipped, Band, Language::English),
-             QString("1 pasted lines did not fit and were skipped:\n"
+             QString("1 pasted line did not fit and was skipped:\n"
                      "line %1: a quoted cell opens in it and is never closed")
                  .arg(skippedLine));
     QCOMPARE(ChannelPaste::skippedText(pasted.skipped, Band, Language::Chinese),
@@ -219,6 +219,9 @@ void TestChannelPaste::skippedLinesAreListedInOneMessage()
              "第 2 行：接收频率“480”超出频段 400-470MHz\n"
              "第 3 行：接收亚音“88.4”不是本机支持的亚音");
     QCOMPARE(ChannelPaste::skippedText({}, Band, Language::English), QString());
+    QCOMPARE(ChannelPaste::skippedText(pasted.skipped.mid(0, 1), Band, Language::English),
+             "1 pasted line did not fit and was skipped:\n"
+             "line 2: RX Freq \"480\" is outside the band 400-470MHz");
 }
 
 void TestChannelPaste::aLongListIsCutShort_data()
