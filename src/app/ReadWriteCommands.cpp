@@ -6,7 +6,6 @@
 #include "backups/SafeWriteText.h"
 #include "channels/ChannelEditor.h"
 #include "link/Link.h"
-#include "link/PortDiagnostics.h"
 #include "link/PortProblemText.h"
 #include "link/ReadWriteDialog.h"
 #include "link/WriteProblemText.h"
@@ -136,9 +135,8 @@ void ReadWriteCommands::tellOutcome(const SafeWriteOutcome& outcome)
         m_messenger.errorBox(writeProblemText(outcome.problems, language));
         break;
     case Ending::WriteFailed:
-        m_messenger.showFromDialog(
-            Message::CommunicationTitle, Message::RadioNotAnswering,
-            PortProblemText::causeOf(PortDiagnostics::noAnswer(m_link.devicePath())));
+        m_messenger.showFromDialog(Message::CommunicationTitle, Message::RadioNotAnswering,
+                                   PortProblemText::causeOf(m_link.failure()));
         break;
     case Ending::Verified:
         m_dialog.setStatusText(SafeWriteText::verifiedReport(outcome, language));

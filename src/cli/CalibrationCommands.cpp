@@ -24,7 +24,7 @@ ExitStatus runService(CliContext& context,
         return ExitStatus::Done;
     if (context.interrupted())
         return RadioSteps::interrupted(context, whenInterrupted);
-    context.error(RadioSteps::noAnswerText(context, port));
+    context.error(RadioSteps::transferFailedText(context, port));
     return ExitStatus::TransferFailed;
 }
 

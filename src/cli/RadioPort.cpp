@@ -59,5 +59,6 @@ void RadioPort::close()
 
 QString RadioPort::openingProblem(Language language) const
 {
-    return PortProblemText::cause(PortDiagnostics().diagnoseOpening(devicePath()), language);
+    return PortProblemText::cause(PortDiagnostics().diagnoseOpening(devicePath()), language,
+                                  PortProblemText::Face::CommandLine);
 }

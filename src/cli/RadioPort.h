@@ -26,6 +26,7 @@ public:
     QString devicePath() const;
 
     Link& link() { return m_connection.link(); }
+    const Link& link() const { return m_connection.link(); }
     // Checks that the port can be opened, then opens it.
     bool open();
     // Why the port could not be opened, after open() failed: the cause and what to do.

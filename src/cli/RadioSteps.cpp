@@ -55,13 +55,12 @@ ExitStatus interrupted(CliContext& context, LeftAs state)
     return ExitStatus::Interrupted;
 }
 
-QString noAnswerText(const CliContext& context, const RadioPort& port)
+QString transferFailedText(const CliContext& context, const RadioPort& port)
 {
-    return inLanguage(context.language(),
-                      QStringLiteral("%1: the radio did not answer or the transfer failed. %2"),
-                      QStringLiteral("%1：电台没有应答或传输失败。%2"))
-        .arg(port.description(),
-             PortProblemText::radioDidNotAnswer(port.devicePath(), context.language()));
+    return inLanguage(context.language(), QStringLiteral("%1: the transfer failed. %2"),
+                      QStringLiteral("%1：传输失败。%2"))
+        .arg(port.description(), PortProblemText::cause(port.link().failure(), context.language(),
+                                                        PortProblemText::Face::CommandLine));
 }
 
 std::unique_ptr<RadioPort> port(CliContext& context)
@@ -106,7 +105,7 @@ ExitStatus read(CliContext& context, RadioPort& port, const QString& stage)
     if (read.result == RadioExchange::Result::Quit && context.interrupted())
         return interrupted(context, LeftAs::Unchanged);
     if (read.result != RadioExchange::Result::Done) {
-        context.error(noAnswerText(context, port));
+        context.error(transferFailedText(context, port));
         return ExitStatus::TransferFailed;
     }
     // The read itself went well: a backup that cannot be kept is only a warning.

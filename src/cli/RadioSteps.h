@@ -41,6 +41,8 @@ ExitStatus readNamedPort(CliContext& context);
 // listing each channel and field, setting or band: FileProblem.
 ExitStatus checkWritable(CliContext& context, const QString& path);
 
-QString noAnswerText(const CliContext& context, const RadioPort& port);
+// "COM1 (/dev/ttyUSB0): the transfer failed. Cause: …", right after an exchange failed: the
+// radio did not answer, or something answered otherwise than the radio does.
+QString transferFailedText(const CliContext& context, const RadioPort& port);
 
 } // namespace RadioSteps

@@ -200,17 +200,15 @@ private:
             return ExitStatus::TransferFailed;
         case Ending::WriteFailed:
             // As message 60 says in the window: what went before the failing block stays.
-            m_context.error(RadioSteps::noAnswerText(m_context, port) + QLatin1Char(' ') +
-                            inLanguage(m_context.language(),
-                                       QStringLiteral("The write stopped half way: only part "
-                                                      "of the radio has been written; write "
-                                                      "it again."),
-                                       QStringLiteral("写入中途失败：电台只写入了一部分，"
-                                                      "请重新写入。")));
+            m_context.error(RadioSteps::transferFailedText(m_context, port) +
+                            inLanguage(language,
+                                       " The write stopped half way: only part of the radio has "
+                                       "been written; write it again.",
+                                       "写入中途失败：电台只写入了一部分，请重新写入。"));
             return ExitStatus::TransferFailed;
         case Ending::BackupReadFailed:
         case Ending::Quit:
-            m_context.error(RadioSteps::noAnswerText(m_context, port));
+            m_context.error(RadioSteps::transferFailedText(m_context, port));
             return ExitStatus::TransferFailed;
         case Ending::Refused:
             break;

@@ -100,6 +100,17 @@ bool Link::arrivedEarly() const
     return m_paced && !answerTookAtLeast(m_requestLength + 1);
 }
 
+PortDiagnosis Link::failure() const
+{
+    PortDiagnosis diagnosis;
+    diagnosis.device = devicePath();
+    const bool somethingCame =
+        m_refusedUnread || m_receivedSinceRequest > 0 || m_port.bytesAvailable() > 0;
+    diagnosis.cause =
+        somethingCame ? PortDiagnosis::Cause::WrongAnswer : PortDiagnosis::Cause::NoAnswer;
+    return diagnosis;
+}
+
 bool Link::acknowledged() const
 {
     return answered(Frame::AcknowledgementLength) && quint8(m_receivedBytes.front()) == AckByte;
@@ -161,7 +172,8 @@ bool Link::beginRequest(UnreadInput unread)
     m_receivedSinceRequest = 0;
     m_firstArrivalNs = -1;
     m_dataArrived = false;
-    return nothingUnread || unread == UnreadInput::Discard;
+    m_refusedUnread = !nothingUnread && unread == UnreadInput::Refuse;
+    return !m_refusedUnread;
 }
 
 void Link::sendRequest(const QByteArray& bytes)

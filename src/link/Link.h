@@ -87,6 +87,11 @@ public:
     std::optional<qint64> answerDelayNs() const;
     // Did the radio answer the last request with its 06 and nothing else?
     bool acknowledged() const;
+    // Why the exchange that has just failed did, asked before the next request: nothing
+    // came after the last request (NoAnswer), or something came that is not the radio's
+    // answer (WrongAnswer): bytes too many or too few, wrong ones, or a byte left over that
+    // the request refused to go out with.
+    PortDiagnosis failure() const;
 
     // The COM port number the radio commands use: 1 to 4 as a rule, though a settings file
     // may hold any number and it is then used as it stands.
@@ -176,6 +181,8 @@ private:
     // 9600 baud.
     bool m_paced = false;
     bool m_dataArrived = false;
+    // The last request did not go out: bytes were waiting unread that it refused.
+    bool m_refusedUnread = false;
     bool m_quitting = false;
     bool m_interrupted = false;
     // From a hello to the exit or aging command: the radio may be in programming mode.

@@ -23,7 +23,8 @@ struct PortDiagnosis
         PermissionDenied, // the user may not open the device (the dialout group)
         Busy,             // another process holds the device
         NoAnswer,         // the port opened, but the radio did not answer
-        Unusable,         // the device opened, but not as a serial port
+        WrongAnswer,      // something answered, but not as the radio does
+        Unusable,         // the device is no serial port, or did not open as one
     };
 
     Cause cause = Cause::Missing;

@@ -85,6 +85,12 @@ PortDiagnosis PortDiagnostics::diagnoseOpening(const QString& devicePath) const
     default:
         break;
     }
+    // A file or a device that is no terminal (/dev/null) is no serial port, however many
+    // programs have it open.
+    if (error == 0 && !terminal) {
+        diagnosis.cause = PortDiagnosis::Cause::Unusable;
+        return diagnosis;
+    }
     // Root opens a device another process has opened exclusively, and QSerialPort then
     // refuses it for its lock file: look for the holder whatever the open said.
     diagnosis.holder = holderOf(devicePath);
@@ -93,9 +99,9 @@ PortDiagnosis PortDiagnostics::diagnoseOpening(const QString& devicePath) const
         return diagnosis;
     }
     // A terminal that opens here but not for the serial port is held in a way that cannot be
-    // seen from here (another user's lock file, say); anything else is no serial port.
-    diagnosis.cause =
-        error == 0 && terminal ? PortDiagnosis::Cause::Busy : PortDiagnosis::Cause::Unusable;
+    // seen from here (another user's lock file, say); a device that does not open for
+    // another reason cannot be used as a serial port.
+    diagnosis.cause = error == 0 ? PortDiagnosis::Cause::Busy : PortDiagnosis::Cause::Unusable;
     return diagnosis;
 }
 

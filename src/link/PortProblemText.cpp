@@ -15,21 +15,23 @@ bool isCableProber(const QString& program)
 
 namespace PortProblemText {
 
-QString cause(const PortDiagnosis& diagnosis, Language language)
+QString cause(const PortDiagnosis& diagnosis, Language language, Face face)
 {
     switch (diagnosis.cause) {
     case PortDiagnosis::Cause::Missing:
-        return missingDevice(diagnosis.device, diagnosis.presentDevices, language);
+        return missingDevice(diagnosis.device, diagnosis.presentDevices, language, face);
     case PortDiagnosis::Cause::PermissionDenied:
         return permissionDenied(diagnosis.device, language);
     case PortDiagnosis::Cause::Busy:
         return heldByAnotherProcess(diagnosis.device, diagnosis.holder, language);
     case PortDiagnosis::Cause::NoAnswer:
         return radioDidNotAnswer(diagnosis.device, language);
+    case PortDiagnosis::Cause::WrongAnswer:
+        return wrongAnswer(diagnosis.device, language);
     case PortDiagnosis::Cause::Unusable:
         break;
     }
-    return notASerialPort(diagnosis.device, language);
+    return notASerialPort(diagnosis.device, language, face);
 }
 
 Messenger::Cause causeOf(const PortDiagnosis& diagnosis)
@@ -37,7 +39,8 @@ Messenger::Cause causeOf(const PortDiagnosis& diagnosis)
     return [diagnosis](Language language) { return cause(diagnosis, language); };
 }
 
-QString missingDevice(const QString& device, const QList<SerialDevice>& present, Language language)
+QString missingDevice(const QString& device, const QList<SerialDevice>& present, Language language,
+                      Face face)
 {
     QStringList lines;
     lines << inLanguage(language,
@@ -49,11 +52,14 @@ QString missingDevice(const QString& device, const QList<SerialDevice>& present,
     if (present.isEmpty())
         lines << inLanguage(language, "No serial device is present: plug the cable in.",
                             "当前没有任何串口设备：请插上写频线。");
-    else
+    else if (face == Face::Window)
         lines << inLanguage(language,
                             "Serial devices present (choose one on the COM Port page under "
                             "Options):",
                             "当前的串口设备（请在“选项”的“通信端口”页中选择）：");
+    else
+        lines << inLanguage(language, "Serial devices present (give one with --port):",
+                            "当前的串口设备（请用 --port 指定其中之一）：");
     for (const SerialDevice& serial : present)
         lines << QStringLiteral("  ") + serial.nameAndLabel();
     return lines.join(QLatin1Char('\n'));
@@ -113,14 +119,34 @@ QString radioDidNotAnswer(const QString& device, Language language)
         .arg(device);
 }
 
-QString notASerialPort(const QString& device, Language language)
+QString wrongAnswer(const QString& device, Language language)
 {
     return inLanguage(language,
-                      QStringLiteral("Cause: %1 could not be opened as a serial port. Choose the "
-                                     "cable's device on the COM Port page under Options."),
-                      QStringLiteral("原因：%1 无法作为串口打开。请在“选项”的“通信端口”页中选择"
-                                     "写频线的设备。"))
+                      QStringLiteral("Cause: something answered on %1, but not as the radio does: "
+                                     "bytes were missing, wrong or too many. The line is "
+                                     "disturbed, or the port leads to another device. Check that "
+                                     "the plug is pushed fully into the radio and that this is the "
+                                     "radio's programming cable, then try again."),
+                      QStringLiteral("原因：%1 上收到了应答，但与电台的应答不符：字节缺少、错误或"
+                                     "多余。线路受到干扰，或者该端口连接的不是电台。请确认写频线"
+                                     "插头已完全插入电台，并且使用的是本电台的写频线，然后重试。"))
         .arg(device);
+}
+
+QString notASerialPort(const QString& device, Language language, Face face)
+{
+    const QString cause = inLanguage(language, QStringLiteral("Cause: %1 is not a serial port. "),
+                                     QStringLiteral("原因：%1 不是串口。"))
+                              .arg(device);
+    if (face == Face::Window)
+        return cause + inLanguage(language,
+                                  "Choose the cable's device on the COM Port page under Options.",
+                                  "请在“选项”的“通信端口”页中选择写频线的设备。");
+    return cause +
+           inLanguage(language,
+                      "Give the cable's device with --port; qv3307-cli ports lists the "
+                      "serial devices.",
+                      "请用 --port 指定写频线的设备；qv3307-cli ports 会列出所有串口设备。");
 }
 
 } // namespace PortProblemText

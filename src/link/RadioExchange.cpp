@@ -3,7 +3,6 @@
 #include "link/Frames.h"
 #include "link/HexText.h"
 #include "link/Link.h"
-#include "link/PortDiagnostics.h"
 #include "link/PortProblemText.h"
 #include "link/ProgressDisplay.h"
 #include "workspace/MessageIds.h"
@@ -188,9 +187,8 @@ RadioExchange::Result RadioExchange::finish(Result result)
         break;
     case Result::Failed:
         if (m_messenger)
-            m_messenger->showFromDialog(
-                Message::CommunicationTitle, Message::RadioNotAnswering,
-                PortProblemText::causeOf(PortDiagnostics::noAnswer(m_link.devicePath())));
+            m_messenger->showFromDialog(Message::CommunicationTitle, Message::RadioNotAnswering,
+                                        PortProblemText::causeOf(m_link.failure()));
         break;
     case Result::Quit:
         break;

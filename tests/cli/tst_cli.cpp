@@ -216,15 +216,19 @@ void CliTest::exitStatuses_data()
         "/nonexistent/ttyQV9 does not exist. The cable is not plugged in, or the port leads to "
         "another device.");
     row("silent radio", {"read", "--port", "COM1"}, true, 4,
-        "qv3307-cli: COM1 (DEVICE): the radio did not answer or the transfer failed. Cause: the "
-        "port DEVICE opened, but the radio did not answer. Check that the radio is switched on "
-        "with a charged battery, that the plug is pushed fully into the radio, and that this is "
-        "the radio's programming cable.");
+        "qv3307-cli: COM1 (DEVICE): the transfer failed. Cause: the port DEVICE opened, but the "
+        "radio did not answer. Check that the radio is switched on with a charged battery, that "
+        "the plug is pushed fully into the radio, and that this is the radio's programming "
+        "cable.");
     row("silent radio, calibration", {"calibration", "read", "--port", "COM1"}, true, 4,
-        "qv3307-cli: COM1 (DEVICE): the radio did not answer or the transfer failed. Cause: the "
-        "port DEVICE opened, but the radio did not answer. Check that the radio is switched on "
-        "with a charged battery, that the plug is pushed fully into the radio, and that this is "
-        "the radio's programming cable.");
+        "qv3307-cli: COM1 (DEVICE): the transfer failed. Cause: the port DEVICE opened, but the "
+        "radio did not answer. Check that the radio is switched on with a charged battery, that "
+        "the plug is pushed fully into the radio, and that this is the radio's programming "
+        "cable.");
+    // Not a serial port, however many programs hold /dev/null open.
+    row("a device that is no serial port", {"read", "--port", "/dev/null"}, false, 3,
+        "qv3307-cli: /dev/null: the port cannot be opened. Cause: /dev/null is not a serial "
+        "port. Give the cable's device with --port; qv3307-cli ports lists the serial devices.");
     row("output of no known kind", {"read", "--port", "COM1", "-o", "radio.txt"}, false, 5,
         "qv3307-cli: radio.txt: not a channel file; give a .F19 channel file or a .csv "
         "channel list");
@@ -545,6 +549,10 @@ void CliTest::writeAcknowledgedTwiceFails()
                                   "written; write it again."),
              outcome.err.constData());
     QVERIFY(!outcome.err.contains("Written"));
+    // The radio answered, with a byte too many: nothing sends the user to its battery.
+    QVERIFY2(outcome.err.contains("the transfer failed. Cause: something answered on"),
+             outcome.err.constData());
+    QVERIFY(!outcome.err.contains("battery"));
     QVERIFY(run.radio().commands(RadioCommandKind::Write).size() <= 2);
 }
 

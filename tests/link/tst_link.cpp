@@ -164,6 +164,7 @@ void TestLink::answerCountsOnlyWithItsExactLength_data()
     QTest::addColumn<QList<QByteArray>>("deliveries");
     QTest::addColumn<bool>("answered");
     const QByteArray reply = QByteArray::fromHex("5703E008004000 47FFFFFFFF");
+    QTest::newRow("nothing") << QList<QByteArray>{} << false;
     QTest::newRow("12 bytes") << QList<QByteArray>{reply} << true;
     QTest::newRow("12 bytes in two parts")
         << QList<QByteArray>{reply.left(5), reply.mid(5)} << true;
@@ -186,6 +187,10 @@ void TestLink::answerCountsOnlyWithItsExactLength()
     for (const QByteArray& bytes : deliveries)
         m_port->deliver(bytes);
     QCOMPARE(m_link->answered(Frame::ReadReplyLength), answered);
+    // An exchange that fails here says why: silence, or an answer the radio does not give.
+    if (!answered)
+        QCOMPARE(m_link->failure().cause, deliveries.isEmpty() ? PortDiagnosis::Cause::NoAnswer
+                                                               : PortDiagnosis::Cause::WrongAnswer);
 }
 
 void TestLink::unreadInputNeverReachesTheNextAnswer_data()
@@ -205,6 +210,9 @@ void TestLink::unreadInputNeverReachesTheNextAnswer()
     QCOMPARE(m_link->sendFrame(Frame::readRequest(0x03E0), unread), sent);
     QCOMPARE(m_port->output, sent ? QByteArray::fromHex("5203E008") : QByteArray());
     QCOMPARE(m_port->bytesAvailable(), 0);
+    // A request refused for a stray byte is a wrong answer of the radio's, not silence.
+    if (!sent)
+        QCOMPARE(m_link->failure().cause, PortDiagnosis::Cause::WrongAnswer);
 
     // Either way the stray byte is gone: the next request's answer is whole.
     const QByteArray reply = QByteArray::fromHex("5703E008004000 47FFFFFFFF");

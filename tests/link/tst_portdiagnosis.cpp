@@ -30,6 +30,10 @@ private slots:
     void causeTexts_data();
     void causeTexts();
     void missingDeviceText();
+    void whatIsNoTerminalIsNoSerialPort_data();
+    void whatIsNoTerminalIsNoSerialPort();
+    void eachFaceNamesItsOwnWayToChoose_data();
+    void eachFaceNamesItsOwnWayToChoose();
 };
 
 namespace {
@@ -243,6 +247,8 @@ void TestPortDiagnosis::causeTexts_data()
                               << QStringList{"brltty", rule} << true;
         row("no answer") << int(Cause::NoAnswer) << QString() << language
                          << QStringList{"/dev/ttyUSB0"} << false;
+        row("wrong answer") << int(Cause::WrongAnswer) << QString() << language
+                            << QStringList{"/dev/ttyUSB0"} << false;
         row("not a serial port") << int(Cause::Unusable) << QString() << language
                                  << QStringList{"/dev/ttyUSB0"} << false;
     }
@@ -291,6 +297,74 @@ void TestPortDiagnosis::missingDeviceText()
         PortProblemText::missingDevice("/dev/ttyUSB0", {cable()}, Language::Chinese);
     QVERIFY(chinese.contains("通信端口"));
     QVERIFY(chinese.contains(cable().stableName));
+}
+
+// /dev/null, a file: opened by many programs perhaps, but none of them holds a serial port.
+void TestPortDiagnosis::whatIsNoTerminalIsNoSerialPort_data()
+{
+    QTest::addColumn<bool>("nullDevice");
+    QTest::newRow("/dev/null") << true;
+    QTest::newRow("a file") << false;
+}
+
+void TestPortDiagnosis::whatIsNoTerminalIsNoSerialPort()
+{
+    QFETCH(bool, nullDevice);
+    TemporaryProgramFolder folder;
+    const QString path = nullDevice ? QStringLiteral("/dev/null") : folder.filePath("ttyQV0");
+    if (!nullDevice) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const DeviceUser user(path);
+    QTRY_VERIFY(!PortDiagnostics().processesUsing(path).isEmpty());
+    const PortDiagnosis diagnosis = diagnosticsSeeing({}, folder.path()).diagnoseOpening(path);
+    QCOMPARE(diagnosis.cause, PortDiagnosis::Cause::Unusable);
+    QVERIFY(!diagnosis.holder);
+    const QString text = PortProblemText::cause(diagnosis, Language::English);
+    QVERIFY2(text.startsWith("Cause: " + path + " is not a serial port."), qPrintable(text));
+}
+
+void TestPortDiagnosis::eachFaceNamesItsOwnWayToChoose_data()
+{
+    QTest::addColumn<int>("cause");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<PortProblemText::Face>("face");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("otherWay");
+
+    using Cause = PortDiagnosis::Cause;
+    using Face = PortProblemText::Face;
+    for (const Cause cause : {Cause::Missing, Cause::Unusable}) {
+        const QByteArray name = cause == Cause::Missing ? "missing" : "not a serial port";
+        QTest::newRow(name + ", window")
+            << int(cause) << Language::English << Face::Window << "COM Port page"
+            << "--port";
+        QTest::newRow(name + ", window, chinese") << int(cause) << Language::Chinese << Face::Window
+                                                  << QStringLiteral("通信端口") << "--port";
+        QTest::newRow(name + ", command line")
+            << int(cause) << Language::English << Face::CommandLine << "--port"
+            << "COM Port";
+        QTest::newRow(name + ", command line, chinese")
+            << int(cause) << Language::Chinese << Face::CommandLine << "--port"
+            << QStringLiteral("通信端口");
+    }
+}
+
+void TestPortDiagnosis::eachFaceNamesItsOwnWayToChoose()
+{
+    QFETCH(int, cause);
+    QFETCH(Language, language);
+    QFETCH(PortProblemText::Face, face);
+    QFETCH(QString, way);
+    QFETCH(QString, otherWay);
+    PortDiagnosis diagnosis;
+    diagnosis.cause = PortDiagnosis::Cause(cause);
+    diagnosis.device = "/dev/ttyUSB0";
+    diagnosis.presentDevices = {cable()};
+    const QString text = PortProblemText::cause(diagnosis, language, face);
+    QVERIFY2(text.contains(way), qPrintable(text));
+    QVERIFY2(!text.contains(otherWay), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestPortDiagnosis)
