@@ -497,7 +497,7 @@ void CliTest::writeWhoseReadBackDiffers()
              QStringLiteral("Channel 01, Power: \"High\" in b.F19, \"Low\" in the radio\n"));
     QCOMPARE(outcome.firstErrLine(),
              QStringLiteral("qv3307-cli: COM1 (%1): the radio was written, but reading it back "
-                            "shows 1 difference(s) from b.F19; write it again")
+                            "shows 1 difference from b.F19; write it again")
                  .arg(run.radio().slavePath()));
 }
 
