@@ -97,6 +97,19 @@ void writeChannelFiles(const CliRun& run)
     QCOMPARE(run.run({"convert", "a.F19", "a.csv", "-q"}).status, 0);
 }
 
+// Starts the radio, silent or not, with COM2 leading to no device, and junk.F19 (no channel
+// file) beside the files writeChannelFiles() makes.
+void startWithFiles(CliRun& run, bool silentRadio)
+{
+    RadioFaults faults;
+    faults.silent = silentRadio;
+    run.radio().setFaults(faults);
+    QVERIFY(run.start());
+    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
+    writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
+    writeChannelFiles(run);
+}
+
 // The lock file QSerialPort keeps for the device while it has it open, wherever it is.
 QString lockFileOf(const QString& devicePath)
 {
@@ -111,6 +124,20 @@ QString lockFileOf(const QString& devicePath)
 // A radio that answers each request well within the program's waits, but slowly enough
 // that a run lasts seconds: a signal sent once the radio has seen a few commands surely
 // finds the run still going, however busy the machine.
+// Channel lists for list.csv, whose rows name their channels.
+namespace Lists {
+const QByteArray Header = "Location,Frequency,Tone,rToneFreq\r\n";
+const QByteArray Good = Header + "1,440.5,,\r\n2,441.5,,\r\n";
+const QByteArray OutsideBand = Good + "3,146.52,,\r\n";
+const QByteArray NoSuchTone = Good + "3,442.5,Tone,88.4\r\n";
+const QString NoSuchToneRow =
+    "list.csv, row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio";
+const QByteArray LocationZero = Header + "0,440.5,,\r\n1,441.5,,\r\n";
+const QString LocationZeroError =
+    "qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 to 16; the list "
+    "may be for another radio: give --in-file-order to fill channels 1 to 16 in the list's order";
+} // namespace Lists
+
 RadioFaults slowRadio(bool silent)
 {
     RadioFaults faults;
@@ -184,9 +211,9 @@ void CliTest::exitStatuses_data()
     };
     row("version", {"--version"}, false, 0, "qv3307-cli 1.0.0");
     row("help of a command", {"read", "--help"}, false, 0,
-        "Usage: qv3307-cli read --port PORT [-o FILE]");
+        "Usage: qv3307-cli read --port PORT [-o FILE | --json]");
     row("help of both calibration commands", {"calibration", "--help"}, false, 0,
-        "Usage: qv3307-cli calibration read --port PORT");
+        "Usage: qv3307-cli calibration read --port PORT [--json]");
     row("read", {"read", "--port", "COM1"}, false, 0, "Band: 400-470MHz");
     row("read by device path", {"read", "--port", "DEVICE"}, false, 0, "Band: 400-470MHz");
     row("files without differences", {"diff", "a.F19", "a.csv"}, false, 0, "");
@@ -267,13 +294,9 @@ void CliTest::exitStatuses()
     QFETCH(QString, firstLine);
 
     CliRun run(SampleRadio::image());
-    RadioFaults faults;
-    faults.silent = silentRadio;
-    run.radio().setFaults(faults);
-    QVERIFY(run.start());
-    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
-    writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
-    writeChannelFiles(run);
+    startWithFiles(run, silentRadio);
+    if (QTest::currentTestFailed())
+        return;
     writeAll(run.file(QStringLiteral("junk.csv")), "hello\r\n");
     writeAll(run.file(QStringLiteral("cut.F19")),
              cutShort(readAll(run.file(QStringLiteral("a.F19")))));
@@ -715,11 +738,11 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
     QTest::addColumn<QStringList>("err");
     QTest::addColumn<RadioUse>("radio");
 
-    const QByteArray header = "Location,Frequency,Tone,rToneFreq\r\n";
-    const QByteArray good = header + "1,440.5,,\r\n2,441.5,,\r\n";
-    const QByteArray outsideBand = good + "3,146.52,,\r\n";
-    const QByteArray noSuchTone = good + "3,442.5,Tone,88.4\r\n";
-    const QByteArray locationZero = header + "0,440.5,,\r\n1,441.5,,\r\n";
+    using namespace Lists;
+    const QByteArray& header = Header;
+    const QByteArray& outsideBand = OutsideBand;
+    const QByteArray& noSuchTone = NoSuchTone;
+    const QByteArray& locationZero = LocationZero;
     const QStringList write = {"write", "list.csv", "--port", "COM1"};
     const QStringList convert = {"convert", "list.csv", "out.F19"};
     const QString outsideRow =
@@ -734,19 +757,13 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
         << RadioUse::ReadOnly;
     // A row no band holds stops the write before the port is opened.
     QTest::newRow("write: a tone no radio has")
-        << write << noSuchTone << 5 << QStringList()
-        << QStringList{notWritten,
-                       "list.csv, row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio"}
+        << write << noSuchTone << 5 << QStringList() << QStringList{notWritten, NoSuchToneRow}
         << RadioUse::Nothing;
     QTest::newRow("write --skip-bad-rows")
         << write + QStringList{"--skip-bad-rows"} << outsideBand << 0 << QStringList()
         << QStringList{outsideRow, "Written and verified"} << RadioUse::Written;
-    QTest::newRow("write: Location 0")
-        << write << locationZero << 5 << QStringList()
-        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
-                       "to 16; the list may be for another radio: give --in-file-order to fill "
-                       "channels 1 to 16 in the list's order"}
-        << RadioUse::Nothing;
+    QTest::newRow("write: Location 0") << write << locationZero << 5 << QStringList()
+                                       << QStringList{LocationZeroError} << RadioUse::Nothing;
     QTest::newRow("write --in-file-order")
         << write + QStringList{"--in-file-order"} << locationZero << 0 << QStringList()
         << QStringList{"Written and verified"} << RadioUse::Written;
@@ -778,10 +795,7 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
         << QStringList{outsideRow, outsideRow} << QStringList() << RadioUse::Nothing;
     QTest::newRow("verify: Location 0")
         << QStringList{"verify", "list.csv", "--port", "COM1"} << locationZero << 5 << QStringList()
-        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
-                       "to 16; the list may be for another radio: give --in-file-order to fill "
-                       "channels 1 to 16 in the list's order"}
-        << RadioUse::Nothing;
+        << QStringList{LocationZeroError} << RadioUse::Nothing;
     QTest::newRow("diff --skip-bad-rows is no option of diff")
         << QStringList{"diff", "list.csv", "list.csv", "--skip-bad-rows"} << outsideBand << 2
         << QStringList()
@@ -1155,13 +1169,9 @@ void CliTest::jsonDocumentOnStandardOutput()
     QFETCH(QString, errorLine);
 
     CliRun run(SampleRadio::image());
-    RadioFaults faults;
-    faults.silent = silentRadio;
-    run.radio().setFaults(faults);
-    QVERIFY(run.start());
-    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
-    writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
-    writeChannelFiles(run);
+    startWithFiles(run, silentRadio);
+    if (QTest::currentTestFailed())
+        return;
     value.replace(QStringLiteral("DEVICE"), run.radio().slavePath());
     errorLine.replace(QStringLiteral("BACKUPS"), run.backupFolder());
 
@@ -1218,12 +1228,7 @@ void CliTest::dryRunSendsNothing_data()
     // Lines the error output holds, its last line last.
     QTest::addColumn<QStringList>("err");
 
-    const QByteArray header = "Location,Frequency,Tone,rToneFreq\r\n";
-    const QByteArray good = header + "1,440.5,,\r\n2,441.5,,\r\n";
-    const QByteArray noSuchTone = good + "3,442.5,Tone,88.4\r\n";
-    const QByteArray locationZero = header + "0,440.5,,\r\n1,441.5,,\r\n";
-    const QString noSuchToneRow =
-        "list.csv, row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio";
+    using namespace Lists;
     const QString nothingSent = "Dry run: nothing was sent to the radio";
     const auto write = [](const char* file, QStringList more = {}) {
         return QStringList{"write", file, "--port", "COM1", "--dry-run"} + more;
@@ -1234,27 +1239,23 @@ void CliTest::dryRunSendsNothing_data()
         << QStringList{"Dry run: b.F19 can be written to COM1 (DEVICE), which is present and "
                        "free; nothing was sent to the radio"};
     QTest::newRow("channel list")
-        << write("list.csv") << good << false << 0
+        << write("list.csv") << Good << false << 0
         << QStringList{"Dry run: a write reads the radio's band first, and a row outside it "
                        "stops the write then",
                        "Dry run: list.csv can be written to COM1 (DEVICE), which is present and "
                        "free; nothing was sent to the radio"};
     QTest::newRow("a row of a tone no radio has")
-        << write("list.csv") << noSuchTone << false << 5
+        << write("list.csv") << NoSuchTone << false << 5
         << QStringList{"qv3307-cli: list.csv: 1 row(s) cannot become channels, so nothing was "
                        "written to the radio; correct them, or give --skip-bad-rows to leave "
                        "them out:",
-                       noSuchToneRow, nothingSent};
+                       NoSuchToneRow, nothingSent};
     QTest::newRow("the row left out")
-        << write("list.csv", {"--skip-bad-rows"}) << noSuchTone << false << 0
-        << QStringList{noSuchToneRow, "Dry run: list.csv can be written to COM1 (DEVICE), which "
+        << write("list.csv", {"--skip-bad-rows"}) << NoSuchTone << false << 0
+        << QStringList{NoSuchToneRow, "Dry run: list.csv can be written to COM1 (DEVICE), which "
                                       "is present and free; nothing was sent to the radio"};
-    QTest::newRow("Location 0")
-        << write("list.csv") << locationZero << false << 5
-        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
-                       "to 16; the list may be for another radio: give --in-file-order to fill "
-                       "channels 1 to 16 in the list's order",
-                       nothingSent};
+    QTest::newRow("Location 0") << write("list.csv") << LocationZero << false << 5
+                                << QStringList{LocationZeroError, nothingSent};
     QTest::newRow("a value the radio cannot store")
         << write("odd.F19") << QByteArray() << false << 5
         << QStringList{"qv3307-cli: odd.F19: Nothing was written to the radio: these values are "
@@ -1293,10 +1294,9 @@ void CliTest::dryRunSendsNothing()
     QFETCH(QStringList, err);
 
     CliRun run(SampleRadio::image());
-    QVERIFY(run.start());
-    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
-    writeChannelFiles(run);
-    writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
+    startWithFiles(run, false);
+    if (QTest::currentTestFailed())
+        return;
     writeAll(run.file(QStringLiteral("odd.F19")),
              readAll(run.file(QStringLiteral("a.F19")))
                  .replace("CH01 | 435.12500 | 131.8 | 436.02500 | D023N | Low |",

@@ -475,22 +475,23 @@ void TestCommandLine::differencesDocument_data()
     QTest::addColumn<QJsonObject>("entry");
 
     using Place = ContentsDifference::Place;
-    const auto channel = [](int row, int column, const char* written, const char* held) {
-        ContentsDifference difference;
-        difference.row = row;
-        difference.column = column;
+    const auto sides = [](ContentsDifference difference, const char* written, const char* held) {
         difference.written = QString::fromUtf8(written);
         difference.held = QString::fromUtf8(held);
         return difference;
     };
-    const auto setting = [](Place place, FunctionSettings::Setting which, const char* written,
-                            const char* held) {
+    const auto channel = [&sides](int row, int column, const char* written, const char* held) {
+        ContentsDifference difference;
+        difference.row = row;
+        difference.column = column;
+        return sides(difference, written, held);
+    };
+    const auto setting = [&sides](Place place, FunctionSettings::Setting which, const char* written,
+                                  const char* held) {
         ContentsDifference difference;
         difference.place = place;
         difference.setting = which;
-        difference.written = QString::fromUtf8(written);
-        difference.held = QString::fromUtf8(held);
-        return difference;
+        return sides(difference, written, held);
     };
     const auto entry = [](const QString& json) {
         return QJsonDocument::fromJson(json.toUtf8()).object();
