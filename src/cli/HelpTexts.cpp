@@ -41,14 +41,26 @@ QString commandHelp(CommandLine::Command command, Language language)
         return english
                    ? QStringLiteral(
                          "Usage: qv3307-cli read --port PORT [-o FILE]\n"
+                         "       qv3307-cli read --port PORT --port PORT... [-o NAME{port}.F19]\n"
+                         "       qv3307-cli read --all-ports [-o NAME{port}.F19]\n"
                          "Reads the radio. With -o, saves it as FILE (.F19 channel file or .csv\n"
                          "channel list, by the extension); without, prints the band, the 16\n"
                          "channels and the settings. Every complete read is also kept in the\n"
-                         "backups folder.\n")
+                         "backups folder.\n"
+                         "With several ports (--all-ports: every COM port whose device is\n"
+                         "present) the radios are read at once, a line for each as it ends\n"
+                         "naming its backup; -o then needs {port}, which becomes each radio's\n"
+                         "port (COM2, or the device's name).\n")
                    : QStringLiteral("用法：qv3307-cli read --port PORT [-o 文件]\n"
+                                    "      qv3307-cli read --port PORT --port PORT... "
+                                    "[-o 名称{port}.F19]\n"
+                                    "      qv3307-cli read --all-ports [-o 名称{port}.F19]\n"
                                     "读取电台。带 -o 时按扩展名保存为 .F19 信道文件或 .csv "
                                     "信道列表；否则显示频段、16 个信道和功能设置。\n"
-                                    "每次完整读取的内容也会保存在备份文件夹中。\n");
+                                    "每次完整读取的内容也会保存在备份文件夹中。\n"
+                                    "给出多个端口（--all-ports：所有设备已连接的 COM 端口）时，"
+                                    "各电台同时读取，每台结束时显示一行并注明其备份；"
+                                    "此时 -o 须含 {port}，代表各电台的端口（COM2 或设备名）。\n");
     case Command::Write:
         return english
                    ? QStringLiteral(
@@ -61,10 +73,15 @@ QString commandHelp(CommandLine::Command command, Language language)
                          "cannot become a channel stops the write before anything is written.\n"
                          "  --no-backup      skip the backup read\n"
                          "  --no-verify      skip the read-back\n"
-                         "  --repeat         after each radio, ask for the next one\n"
+                         "  --repeat         after each radio (or set of radios), ask for the\n"
+                         "                   next\n"
                          "  --skip-bad-rows  leave out the .csv rows that cannot become channels\n"
                          "  --in-file-order  fill channels 1 to 16 in the .csv's row order,\n"
-                         "                   whatever its Location column says\n")
+                         "                   whatever its Location column says\n"
+                         "Give --port more than once, or --all-ports (every COM port whose\n"
+                         "device is present), to write several radios at once: a line for each\n"
+                         "as it ends, then \"Radios written: N, verified: N, failed: N\". Each\n"
+                         "radio of such a run, and of --repeat, gets a row in fleet-log.csv.\n")
                    : QStringLiteral("用法：qv3307-cli write 文件 --port PORT [--no-backup] "
                                     "[--no-verify] [--repeat]\n"
                                     "                        [--skip-bad-rows] "
@@ -76,15 +93,22 @@ QString commandHelp(CommandLine::Command command, Language language)
                                     "则在写入任何数据之前停止。\n"
                                     "  --no-backup      不先备份\n"
                                     "  --no-verify      写后不读回校验\n"
-                                    "  --repeat         每写完一台，等待下一台\n"
+                                    "  --repeat         每写完一台（或一批），等待下一台（批）\n"
                                     "  --skip-bad-rows  略过 .csv 中无法成为信道的行\n"
                                     "  --in-file-order  按 .csv 的行顺序填入信道 1 至 16，"
-                                    "不论 Location 列如何\n");
+                                    "不论 Location 列如何\n"
+                                    "多次给出 --port，或给出 --all-ports（所有设备已连接的 COM "
+                                    "端口），可同时写入多台电台：每台结束时显示一行，最后显示"
+                                    "“已写入电台：N，已校验：N，失败：N”。此类写频及 --repeat "
+                                    "的每台电台都会在 fleet-log.csv 中记录一行。\n");
     case Command::Verify:
         return english
                    ? QStringLiteral("Usage: qv3307-cli verify FILE --port PORT [--in-file-order]\n"
                                     "Reads the radio and lists every difference from FILE.\n"
                                     "A .csv row that cannot become a channel is one too.\n"
+                                    "With several ports (or --all-ports) the radios are read "
+                                    "at once,\n"
+                                    "each one's differences under its line.\n"
                                     "  --in-file-order  read a .csv in its row order, "
                                     "whatever its Location\n"
                                     "                   column says\n")
@@ -92,6 +116,8 @@ QString commandHelp(CommandLine::Command command, Language language)
                                     "[--in-file-order]\n"
                                     "读取电台，列出与文件的每一处差异。"
                                     ".csv 中无法成为信道的行也算作差异。\n"
+                                    "给出多个端口（或 --all-ports）时各电台同时读取，"
+                                    "各自的差异列在其行下。\n"
                                     "  --in-file-order  按 .csv 的行顺序读取，"
                                     "不论 Location 列如何\n");
     case Command::Diff:

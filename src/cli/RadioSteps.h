@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backups/SafeWriteReport.h"
 #include "cli/ExitStatus.h"
 
 #include <QString>
@@ -7,6 +8,7 @@
 #include <memory>
 
 class CliContext;
+struct PortDiagnosis;
 class RadioPort;
 
 // The steps of the radio commands, each of which says in one line what failed and what to
@@ -21,6 +23,12 @@ enum class LeftAs {
     CalibrationUnsure,  // a calibration write was under way
     BetweenRadios,      // no radio was in hand
 };
+// What a stop during a checked write's stage left the radio holding: only the write stage
+// changes it.
+LeftAs leftAfter(SafeWriteStage stage);
+// What the radio holds after the stop, such as "the radio is partly written; write it
+// again"; empty between radios.
+QString leftAsText(const CliContext& context, LeftAs state);
 // Says that the command was interrupted and what the radio holds now: Interrupted.
 ExitStatus interrupted(CliContext& context, LeftAs state);
 
@@ -42,5 +50,10 @@ ExitStatus readNamedPort(CliContext& context);
 ExitStatus checkWritable(CliContext& context, const QString& path);
 
 QString noAnswerText(const CliContext& context, const RadioPort& port);
+QString noAnswerText(const CliContext& context, const QString& description,
+                     const QString& devicePath);
+// "COM1 (/dev/ttyUSB0): the port cannot be opened." and the cause, with what to do.
+QString portProblemText(const CliContext& context, const QString& description,
+                        const PortDiagnosis& diagnosis);
 
 } // namespace RadioSteps

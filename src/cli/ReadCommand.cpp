@@ -2,6 +2,7 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/ContentsTable.h"
+#include "cli/FleetCommands.h"
 #include "cli/RadioSteps.h"
 
 ExitStatus Commands::read(CliContext& context)
@@ -12,6 +13,8 @@ ExitStatus Commands::read(CliContext& context)
         context.error(ChannelFiles::unknownKindText(context, output));
         return ExitStatus::FileProblem;
     }
+    if (context.line().isFleet())
+        return FleetCommands::read(context);
     if (const ExitStatus read = RadioSteps::readNamedPort(context); read != ExitStatus::Done)
         return read;
 

@@ -5,6 +5,8 @@
 #include "workspace/Workspace.h"
 
 #include "CliRun.h"
+#include "files/CsvRecords.h"
+#include "support/FleetRadios.h"
 #include "support/PseudoTerminal.h"
 #include "support/SampleRadio.h"
 
@@ -146,6 +148,8 @@ private slots:
     void stopSignalEndsTheRunInOrder();
     void secondStopSignalEndsAtOnce();
     void stopSignalAtTheNextRadioPrompt();
+    void fleetWriteFourRadiosOneFaulty();
+    void fleetVerifyAndRead();
     void outputThatCannotBeWritten_data();
     void outputThatCannotBeWritten();
     void standardInputStandsForAFile_data();
@@ -597,8 +601,12 @@ void CliTest::repeatWritesRadioAfterRadio()
         {"write", "a.F19", "--port", "COM1", "--repeat", "--no-backup", "--language", "english"},
         answers);
     QCOMPARE(outcome.status, 0);
+    // A line for each radio as it ends, then the count.
+    const QString radioLine = QStringLiteral("COM1 (%1): written and verified (no backup)\n")
+                                  .arg(run.radio().slavePath());
     QCOMPARE(QString::fromUtf8(outcome.out),
-             QStringLiteral("Radios written: %1, verified: %1, failed: 0\n").arg(radios));
+             radioLine.repeated(radios) +
+                 QStringLiteral("Radios written: %1, verified: %1, failed: 0\n").arg(radios));
     QCOMPARE(outcome.err.count("Connect the next radio and press Enter (q and Enter to stop)"),
              radios);
     QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2 * radios);
@@ -766,10 +774,12 @@ void CliTest::stopSignalEndsTheRunInOrder_data()
         << "qv3307-cli: Interrupted: the radio was written but not verified; check it with "
            "verify"
         << "" << false;
+    // Each radio's line says what the stop left it holding.
     QTest::newRow("SIGINT during a write of many radios")
         << QStringList{"write", "b.F19", "--port", "COM1", "--no-backup", "--repeat"} << SIGINT
-        << RadioCommandKind::Write << 4 << partlyWritten
-        << "Radios written: 0, verified: 0, failed: 1\n"
+        << RadioCommandKind::Write << 4 << "qv3307-cli: Interrupted"
+        << "COM1 ({device}): interrupted: the radio is partly written; write it again (no "
+           "backup)\nRadios written: 0, verified: 0, failed: 1\n"
         << false;
     // While the program greets a radio that does not answer.
     QTest::newRow("SIGINT during a calibration read")
@@ -803,7 +813,8 @@ void CliTest::stopSignalEndsTheRunInOrder()
     const CliRun::Outcome outcome = CliRun::finish(*process);
     QCOMPARE(outcome.status, 130);
     QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1), message);
-    QCOMPARE(QString::fromUtf8(outcome.out), output);
+    QCOMPARE(QString::fromUtf8(outcome.out),
+             QString(output).replace(QStringLiteral("{device}"), run.radio().slavePath()));
     // The last bytes the program sent are the exit command (which may still be on its way
     // to the radio as the program ends).
     QTRY_VERIFY2(run.radio().received().endsWith(QByteArray::fromHex("646F")),
@@ -857,8 +868,126 @@ void CliTest::stopSignalAtTheNextRadioPrompt()
     QCOMPARE(QString::fromUtf8(errors + outcome.err).trimmed().section(QLatin1Char('\n'), -1),
              QStringLiteral("qv3307-cli: Interrupted"));
     QCOMPARE(QString::fromUtf8(outcome.out),
-             QStringLiteral("Radios written: 1, verified: 1, failed: 0\n"));
+             QStringLiteral("COM1 (%1): written and verified (no backup)\nRadios written: 1, "
+                            "verified: 1, failed: 0\n")
+                 .arg(run.radio().slavePath()));
     QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2);
+}
+
+namespace {
+// COM2 to COM4 of the run lead to three more simulated radios, each holding `image`.
+bool startThreeMore(CliRun& run, FleetRadios& more, const QByteArray& image)
+{
+    if (!more.start(3, image))
+        return false;
+    for (int index = 0; index < 3; ++index)
+        run.program().mapComPort(index + 2, more.radio(index).slavePath());
+    return true;
+}
+
+// The radio lines of a fleet command's output, by their first word: the port (or "Radios"
+// for the count).
+QMap<QString, QString> radioLines(const QByteArray& out)
+{
+    QMap<QString, QString> byPort;
+    for (const QString& line : QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (!line.startsWith(QLatin1Char(' ')))
+            byPort.insert(line.section(QLatin1Char(' '), 0, 0), line);
+    return byPort;
+}
+} // namespace
+
+// Four radios written at once, one of them switched off: it fails, the three others are
+// backed up, written and verified, the status is that of the failure, and each radio has
+// its row in the fleet log.
+void CliTest::fleetWriteFourRadiosOneFaulty()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    FleetRadios more;
+    QVERIFY(startThreeMore(run, more, SampleRadio::image()));
+    RadioFaults silent;
+    silent.silent = true;
+    more.radio(1).setFaults(silent); // COM3
+
+    const CliRun::Outcome outcome =
+        run.run({"write", "b.F19", "--all-ports", "--language", "english"});
+    QCOMPARE(outcome.status, 4);
+    QMap<QString, QString> lines = radioLines(outcome.out);
+    QVERIFY(outcome.out.endsWith("\nRadios written: 3, verified: 3, failed: 1\n"));
+    lines.remove(QStringLiteral("Radios"));
+    QCOMPARE(lines.keys(), (QStringList{"COM1", "COM2", "COM3", "COM4"}));
+    const QString silentDevice = more.radio(1).slavePath();
+    QCOMPARE(lines.value("COM3"),
+             QStringLiteral("COM3 (%1): the radio did not answer; nothing was written (no backup)")
+                 .arg(silentDevice));
+    QVERIFY2(outcome.err.contains(
+                 QStringLiteral("COM3 (%1): the radio did not answer or the transfer failed.")
+                     .arg(silentDevice)
+                     .toUtf8()),
+             outcome.err.constData());
+    const QRegularExpression verified(
+        QStringLiteral(R"(^COM\d \(/dev/pts/\d+\): written and verified \(backup (.+)\)$)"));
+    for (const QString port : {"COM1", "COM2", "COM4"})
+        QVERIFY2(verified.match(lines.value(port)).hasMatch(), qPrintable(lines.value(port)));
+
+    const CsvRecords::Split log = CsvRecords::split(QString::fromUtf8(
+        readAll(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv"))));
+    QCOMPARE(log.records.size(), 5);
+    QCOMPARE(log.records[0].fields,
+             (QStringList{"Time", "Port", "Device", "File written", "Result", "Backup file"}));
+    QMap<QString, QStringList> rows;
+    for (const CsvRecords::Record& record : log.records.mid(1))
+        rows.insert(record.fields.value(1), record.fields);
+    QCOMPARE(rows.keys(), lines.keys());
+    for (auto row = rows.cbegin(); row != rows.cend(); ++row) {
+        const QStringList& fields = row.value();
+        QCOMPARE(fields.size(), 6);
+        QCOMPARE(fields[3], run.file("b.F19"));
+        const bool faulty = row.key() == QLatin1String("COM3");
+        QCOMPARE(fields[4], faulty ? QStringLiteral("no answer") : QStringLiteral("verified"));
+        QCOMPARE(fields[5].isEmpty(), faulty);
+        if (!faulty) {
+            QVERIFY(QFileInfo::exists(fields[5]));
+            QVERIFY(lines.value(row.key()).contains(fields[5]));
+        }
+    }
+    QCOMPARE(more.radio(1).commands(RadioCommandKind::Write).size(), 0);
+}
+
+// verify and read of several radios: each radio's differences under its line, and each read
+// saved under its own name.
+void CliTest::fleetVerifyAndRead()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    FleetRadios more;
+    QVERIFY(startThreeMore(run, more, SampleRadio::image()));
+    QCOMPARE(run.run({"write", "a.F19", "--port", "COM1", "--port", "COM2", "-q"}).status, 0);
+    QCOMPARE(run.run({"write", "b.F19", "--port", "COM3", "-q"}).status, 0);
+
+    const CliRun::Outcome verified = run.run(
+        {"verify", "a.F19", "--port", "COM1", "--port", "COM2", "--port", "COM3", "--language",
+         "english"});
+    QCOMPARE(verified.status, 1);
+    const QStringList out = QString::fromUtf8(verified.out).split(QLatin1Char('\n'));
+    const int differing = int(out.indexOf(QRegularExpression(QStringLiteral("^COM3 .*"))));
+    QVERIFY2(differing >= 0, verified.out.constData());
+    QVERIFY2(out[differing].contains(QStringLiteral(": differs from a.F19 (backup ")),
+             qPrintable(out[differing]));
+    QCOMPARE(out.value(differing + 1),
+             QStringLiteral("  Channel 01, Power: \"Low\" in a.F19, \"High\" in the radio"));
+    QVERIFY(radioLines(verified.out).value("COM1").contains(": holds what a.F19 holds"));
+
+    const CliRun::Outcome read = run.run(
+        {"read", "--port", "COM2", "--port", "COM3", "-o", "radio-{port}.F19", "-q"});
+    QCOMPARE(read.status, 0);
+    QCOMPARE(channelsOf(readAll(run.file("radio-COM2.F19"))),
+             channelsOf(readAll(run.file("a.F19"))));
+    QCOMPARE(channelsOf(readAll(run.file("radio-COM3.F19"))),
+             channelsOf(readAll(run.file("b.F19"))));
 }
 
 void CliTest::outputThatCannotBeWritten_data()
