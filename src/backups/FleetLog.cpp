@@ -1,6 +1,7 @@
 #include "backups/FleetLog.h"
 
 #include "files/CsvRecords.h"
+#include "workspace/FileIo.h"
 #include "workspace/UserFolders.h"
 
 #include <QDir>
@@ -23,23 +24,6 @@ bool startsLikeAFormula(const QString& field)
     return !field.isEmpty() && formulaStarts.contains(field.front());
 }
 
-int writeAll(int descriptor, const QByteArray& bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written =
-            ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return errno;
-        if (written == 0)
-            return ENOSPC;
-        done += written;
-    }
-    return 0;
-}
-
 // Whether the file, not empty, ends without a line break: a row typed in by hand, say. The
 // new row must not run on from it.
 bool endsMidLine(int descriptor, off_t size)
@@ -56,9 +40,9 @@ FleetLog FleetLog::standard()
 
 QStringList FleetLog::header()
 {
-    return {QStringLiteral("Time"),         QStringLiteral("Port"),
-            QStringLiteral("Device"),       QStringLiteral("File written"),
-            QStringLiteral("Result"),       QStringLiteral("Backup file")};
+    return {QStringLiteral("Time"),   QStringLiteral("Port"),
+            QStringLiteral("Device"), QStringLiteral("File written"),
+            QStringLiteral("Result"), QStringLiteral("Backup file")};
 }
 
 QString FleetLog::timeText(const QDateTime& time)
@@ -110,8 +94,8 @@ QString FleetLog::resultOf(const FleetRadioOutcome& outcome)
 FleetLog::Row FleetLog::rowOf(const FleetRadioOutcome& outcome, const QString& file,
                               const QDateTime& time)
 {
-    return {time,   outcome.port.name,   outcome.port.devicePath,
-            file,   resultOf(outcome),   outcome.backupPath()};
+    return {time, outcome.port.name, outcome.port.devicePath,
+            file, resultOf(outcome), outcome.backupPath()};
 }
 
 int FleetLog::append(const Row& row) const
@@ -121,8 +105,7 @@ int FleetLog::append(const Row& row) const
     if (!QDir().mkpath(folder))
         return errno != 0 ? errno : EACCES;
     const QByteArray name = QFile::encodeName(m_path);
-    const int descriptor =
-        ::open(name.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    const int descriptor = ::open(name.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (descriptor < 0)
         return errno;
     int error = 0;
@@ -135,9 +118,8 @@ int FleetLog::append(const Row& row) const
             bytes += line(header());
         else if (endsMidLine(descriptor, status.st_size))
             bytes += LineEnd;
-        bytes += line({timeText(row.time), row.port, row.device, row.file, row.result,
-                       row.backup});
-        error = writeAll(descriptor, bytes);
+        bytes += line({timeText(row.time), row.port, row.device, row.file, row.result, row.backup});
+        error = FileIo::writeDescriptor(descriptor, bytes);
     }
     if (error == 0 && ::fsync(descriptor) != 0)
         error = errno;

@@ -24,10 +24,10 @@ struct CommandLine
     };
 
     Command command = Command::None;
-    QStringList files; // the file of write and verify, the two of diff and convert
-    QStringList ports; // each COM1 to COM4 or a device path, in the order given
+    QStringList files;     // the file of write and verify, the two of diff and convert
+    QStringList ports;     // each COM1 to COM4 or a device path, in the order given
     bool allPorts = false; // every COM port whose device is present
-    QString output;    // read -o
+    QString output;        // read -o
     bool noBackup = false;
     bool noVerify = false;
     bool repeat = false;

@@ -48,9 +48,10 @@ std::optional<QStringList> outputNames(CliContext& context, const QList<FleetPor
         QString name = output;
         name.replace(CommandLine::PortPlaceholder, portInFileName(port));
         if (!output.isEmpty() && names.contains(name)) {
-            context.error(context.say(QStringLiteral("two radios would be saved to %1; give "
-                                                     "their ports by other names"),
-                                      QStringLiteral("两台电台会保存到同一个 %1；请换用其他端口名"))
+            context.error(context
+                              .say(QStringLiteral("two radios would be saved to %1; give "
+                                                  "their ports by other names"),
+                                   QStringLiteral("两台电台会保存到同一个 %1；请换用其他端口名"))
                               .arg(name));
             return std::nullopt;
         }
@@ -81,14 +82,16 @@ ExitStatus FleetCommands::read(CliContext& context)
                 context.error(saved.errorText());
                 status = ExitStatus::FileProblem;
             } else {
-                result = context.say(QStringLiteral("read, saved to %1"),
-                                     QStringLiteral("已读取，已保存到 %1"))
+                result = context
+                             .say(QStringLiteral("read, saved to %1"),
+                                  QStringLiteral("已读取，已保存到 %1"))
                              .arg(output);
             }
         }
         FleetSteps::tell(context, outcome, result);
-        const QString logged =
-            output.isEmpty() || status != ExitStatus::Done ? QString() : FleetSteps::loggedName(context, output);
+        const QString logged = output.isEmpty() || status != ExitStatus::Done
+                                   ? QString()
+                                   : FleetSteps::loggedName(context, output);
         return FleetSteps::worse(status, FleetSteps::log(context, outcome, logged));
     });
 }
@@ -115,12 +118,12 @@ ExitStatus FleetCommands::verify(CliContext& context, const QString& path)
             return ExitStatus::FileProblem;
         }
         const bool same = comparison.same();
-        FleetSteps::tell(context, outcome,
-                         (same ? context.say(QStringLiteral("holds what %1 holds"),
-                                             QStringLiteral("内容与 %1 相同"))
-                               : context.say(QStringLiteral("differs from %1"),
-                                             QStringLiteral("与 %1 不同")))
-                             .arg(name));
+        FleetSteps::tell(
+            context, outcome,
+            (same ? context.say(QStringLiteral("holds what %1 holds"),
+                                QStringLiteral("内容与 %1 相同"))
+                  : context.say(QStringLiteral("differs from %1"), QStringLiteral("与 %1 不同")))
+                .arg(name));
         for (const QString& line :
              comparison.skippedRows +
                  differenceLines(comparison.differences, name, radio, context.language()))

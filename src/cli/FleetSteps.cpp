@@ -8,9 +8,7 @@
 #include "cli/CliContext.h"
 #include "cli/RadioPort.h"
 #include "cli/RadioSteps.h"
-#include "link/ComPortChoices.h"
-#include "link/ComPortDevices.h"
-#include "workspace/SettingsFile.h"
+#include "cli/WindowComPorts.h"
 
 #include <QFileInfo>
 
@@ -25,21 +23,17 @@ namespace {
 
 std::optional<QList<FleetPort>> presentPorts(CliContext& context, ExitStatus& failure)
 {
-    QList<int> numbers;
-    for (int number = 1; number <= ComPortDevices::PortCount; ++number)
-        numbers << number;
-    const ComPortChoices choices =
-        ComPortChoices::read(SettingsFile(context.settingsFolder()), numbers);
-    const ComPortDevices devices(context.programFolder(), QStringLiteral("/dev"), &choices);
+    const WindowComPorts com(context);
     QList<FleetPort> ports;
-    for (const int number : devices.presentPorts())
-        ports << FleetPort{QStringLiteral("COM%1").arg(number), devices.devicePath(number)};
+    for (const int number : com.devices.presentPorts())
+        ports << FleetPort{QStringLiteral("COM%1").arg(number), com.devices.devicePath(number)};
     if (!ports.isEmpty())
         return ports;
     context.error(context.say(
         QStringLiteral("no COM port leads to a device that is present; plug in the cables, "
                        "and see qv3307-cli ports"),
-        QStringLiteral("没有任何 COM 端口指向已连接的设备；请插好连接线，并参见 qv3307-cli ports")));
+        QStringLiteral(
+            "没有任何 COM 端口指向已连接的设备；请插好连接线，并参见 qv3307-cli ports")));
     failure = ExitStatus::PortUnavailable;
     return std::nullopt;
 }
@@ -48,15 +42,8 @@ std::optional<QList<FleetPort>> namedPorts(CliContext& context, ExitStatus& fail
 {
     QList<FleetPort> ports;
     for (const QString& name : context.line().ports) {
-        const std::unique_ptr<RadioPort> port =
-            RadioPort::create(context.programFolder(), context.settingsFolder(), name);
+        const std::unique_ptr<RadioPort> port = RadioSteps::portNamed(context, name);
         if (!port) {
-            context.error(context.say(
-                QStringLiteral("\"%1\" is not a port; give COM1 to COM4 or a device path such "
-                               "as /dev/ttyUSB0")
-                    .arg(name),
-                QStringLiteral("“%1”不是端口；请给出 COM1 至 COM4 或设备路径，如 /dev/ttyUSB0")
-                    .arg(name)));
             failure = ExitStatus::Usage;
             return std::nullopt;
         }
@@ -101,12 +88,10 @@ bool didNotAnswer(const FleetRadioOutcome& outcome)
 
 std::optional<QList<FleetPort>> ports(CliContext& context, ExitStatus& failure)
 {
-    return context.line().allPorts ? presentPorts(context, failure)
-                                   : namedPorts(context, failure);
+    return context.line().allPorts ? presentPorts(context, failure) : namedPorts(context, failure);
 }
 
-void run(CliContext& context, FleetRun& fleet, const QString& stage,
-         const RadioEnded& radioEnded)
+void run(CliContext& context, FleetRun& fleet, const QString& stage, const RadioEnded& radioEnded)
 {
     QList<int> percents(fleet.radioCount(), 0);
     TerminalProgress& progress = context.progress();

@@ -27,8 +27,7 @@ using RadioEnded = std::function<void(const FleetRadioOutcome& outcome)>;
 // Runs the fleet to its end: Ctrl+C stops every radio in order, the progress line (labelled
 // `stage`) shows how far the radios have come together, and `radioEnded` hears of each radio
 // as it ends.
-void run(CliContext& context, FleetRun& fleet, const QString& stage,
-         const RadioEnded& radioEnded);
+void run(CliContext& context, FleetRun& fleet, const QString& stage, const RadioEnded& radioEnded);
 
 // The exit status that stands for a radio's outcome.
 ExitStatus statusOf(const FleetRadioOutcome& outcome);

@@ -44,8 +44,8 @@ public:
 private:
     QString stage(int radios) const
     {
-        return m_context.say(QStringLiteral("Writing %1 radio(s)"),
-                             QStringLiteral("正在写入 %1 台电台"))
+        return m_context
+            .say(QStringLiteral("Writing %1 radio(s)"), QStringLiteral("正在写入 %1 台电台"))
             .arg(radios);
     }
 
@@ -57,8 +57,8 @@ private:
         FleetRun reads(FleetTask::Read, BackupFolder::standard());
         for (const FleetPort& port : ports)
             reads.addRadio(port, WorkspaceSnapshot::of(m_context.workspace()));
-        const QString reading = m_context.say(QStringLiteral("Reading the settings"),
-                                              QStringLiteral("读取功能设置"));
+        const QString reading =
+            m_context.say(QStringLiteral("Reading the settings"), QStringLiteral("读取功能设置"));
         QList<FleetRadioOutcome> read;
         FleetSteps::run(m_context, reads, reading,
                         [&read](const FleetRadioOutcome& outcome) { read << outcome; });
@@ -99,15 +99,16 @@ private:
         m_tally.count(outcome);
         FleetSteps::tell(m_context, outcome, FleetSteps::resultText(m_context, outcome));
         if (outcome.write.ending == Ending::Differences && !outcome.interrupted) {
-            const QString radio = m_context.say(QStringLiteral("the radio"), QStringLiteral("电台"));
-            for (const QString& line : differenceLines(outcome.write.differences, m_name, radio,
-                                                       m_context.language()))
+            const QString radio =
+                m_context.say(QStringLiteral("the radio"), QStringLiteral("电台"));
+            for (const QString& line :
+                 differenceLines(outcome.write.differences, m_name, radio, m_context.language()))
                 m_context.out() << "  " << line << '\n';
         }
         m_status = FleetSteps::worse(m_status, FleetSteps::statusOf(outcome));
-        m_status = FleetSteps::worse(
-            m_status,
-            FleetSteps::log(m_context, outcome, FleetSteps::loggedName(m_context, m_path)));
+        m_status =
+            FleetSteps::worse(m_status, FleetSteps::log(m_context, outcome,
+                                                        FleetSteps::loggedName(m_context, m_path)));
     }
 
     CliContext& m_context;
@@ -133,7 +134,8 @@ ExitStatus FleetCommands::write(CliContext& context, const QString& path)
             return status;
         if (ports) {
             radios = int(ports->size());
-            status = FleetSteps::worse(status, FleetWriter(context, path, tally).writeRound(*ports));
+            status =
+                FleetSteps::worse(status, FleetWriter(context, path, tally).writeRound(*ports));
         }
     } while (context.line().repeat && !context.interrupted() &&
              FleetSteps::nextRoundWanted(context, radios));

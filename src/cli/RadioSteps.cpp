@@ -82,9 +82,8 @@ QString portProblemText(const CliContext& context, const QString& description,
         .arg(description, PortProblemText::cause(diagnosis, context.language()));
 }
 
-std::unique_ptr<RadioPort> port(CliContext& context)
+std::unique_ptr<RadioPort> portNamed(CliContext& context, const QString& name)
 {
-    const QString name = context.line().ports.value(0);
     std::unique_ptr<RadioPort> port =
         RadioPort::create(context.programFolder(), context.settingsFolder(), name);
     if (!port)
@@ -94,7 +93,13 @@ std::unique_ptr<RadioPort> port(CliContext& context)
                 .arg(name),
             QStringLiteral("“%1”不是端口；请给出 COM1 至 COM4 或设备路径，如 /dev/ttyUSB0")
                 .arg(name)));
-    else
+    return port;
+}
+
+std::unique_ptr<RadioPort> port(CliContext& context)
+{
+    std::unique_ptr<RadioPort> port = portNamed(context, context.line().ports.value(0));
+    if (port)
         context.interruptOnStop(port->link());
     return port;
 }

@@ -35,6 +35,8 @@ ExitStatus interrupted(CliContext& context, LeftAs state);
 // The port the command line names, stopped by Ctrl+C; nothing, with a usage error said,
 // for a name that is neither COM1 to COM4 nor a device path.
 std::unique_ptr<RadioPort> port(CliContext& context);
+// The port of that name; nothing, with a usage error said, for a name that is neither.
+std::unique_ptr<RadioPort> portNamed(CliContext& context, const QString& name);
 // Opens the port; PortUnavailable when it cannot be opened, Interrupted after Ctrl+C.
 ExitStatus open(CliContext& context, RadioPort& port);
 // Reads the radio into the workspace, all of it or nothing, and keeps a backup of it (one

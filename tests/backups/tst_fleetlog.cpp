@@ -60,24 +60,31 @@ void TestFleetLog::headerOnlyTheFirstTime()
     QCOMPARE(log.append(row(QStringLiteral("/shop/club.F19"), QStringLiteral("no answer"))), 0);
     const QByteArray line = "2026-12-10 19:30:05,COM2,/dev/ttyUSB1,/shop/club.F19,%1,"
                             "/home/u/.local/share/qv3307/backups/2026-12-10_19-30-05.F19\r\n";
-    QCOMPARE(readAll(log.path()),
-             Header + QByteArray(line).replace("%1", "verified") +
-                 QByteArray(line).replace("%1", "no answer"));
+    QCOMPARE(readAll(log.path()), Header + QByteArray(line).replace("%1", "verified") +
+                                      QByteArray(line).replace("%1", "no answer"));
 }
 
 void TestFleetLog::fieldsReadBackAsGiven_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("readBack");
-    QTest::newRow("comma") << "/shop/club, north.F19" << "/shop/club, north.F19";
-    QTest::newRow("quotes") << "/shop/\"the\" club.F19" << "/shop/\"the\" club.F19";
-    QTest::newRow("line break") << "/shop/two\nlines.F19" << "/shop/two\nlines.F19";
-    QTest::newRow("Chinese") << "/商店/俱乐部.F19" << "/商店/俱乐部.F19";
+    QTest::newRow("comma") << "/shop/club, north.F19"
+                           << "/shop/club, north.F19";
+    QTest::newRow("quotes") << "/shop/\"the\" club.F19"
+                            << "/shop/\"the\" club.F19";
+    QTest::newRow("line break") << "/shop/two\nlines.F19"
+                                << "/shop/two\nlines.F19";
+    QTest::newRow("Chinese") << "/商店/俱乐部.F19"
+                             << "/商店/俱乐部.F19";
     // A spreadsheet would run these: they stay text.
-    QTest::newRow("formula") << "=HYPERLINK(\"/x\")" << "'=HYPERLINK(\"/x\")";
-    QTest::newRow("plus") << "+1" << "'+1";
-    QTest::newRow("at") << "@SUM(A1)" << "'@SUM(A1)";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("formula") << "=HYPERLINK(\"/x\")"
+                             << "'=HYPERLINK(\"/x\")";
+    QTest::newRow("plus") << "+1"
+                          << "'+1";
+    QTest::newRow("at") << "@SUM(A1)"
+                        << "'@SUM(A1)";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestFleetLog::fieldsReadBackAsGiven()

@@ -1,12 +1,12 @@
 #include "backups/FleetLog.h"
 #include "backups/FleetRun.h"
 #include "link/MemoryMap.h"
-#include "link/PortDiagnostics.h"
 #include "workspace/Workspace.h"
 #include "workspace/WorkspaceSnapshot.h"
 
 #include "RadioBeforeWrite.h"
 #include "support/FleetRadios.h"
+#include "support/LockFile.h"
 #include "support/SampleRadio.h"
 #include "support/TemporaryHome.h"
 
@@ -42,15 +42,6 @@ RadioFaults slowRadio()
     return faults;
 }
 
-QString lockFileOf(const QString& devicePath)
-{
-    for (const QString& folder : PortDiagnostics::defaultLockFolders()) {
-        const QString path = folder + QLatin1Char('/') + PortDiagnostics::lockFileName(devicePath);
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return {};
-}
 } // namespace
 
 // Several radios at once over real lines against simulated radios: each gets its whole run

@@ -1,12 +1,12 @@
 #include "files/ChannelFileParser.h"
 #include "files/ChannelFileWriter.h"
-#include "link/PortDiagnostics.h"
 #include "workspace/Localisation.h"
 #include "workspace/Workspace.h"
 
 #include "CliRun.h"
 #include "files/CsvRecords.h"
 #include "support/FleetRadios.h"
+#include "support/LockFile.h"
 #include "support/PseudoTerminal.h"
 #include "support/SampleRadio.h"
 
@@ -93,17 +93,6 @@ void writeChannelFiles(const CliRun& run)
     writeAll(run.file(QStringLiteral("a.F19")), channelFile);
     writeAll(run.file(QStringLiteral("b.F19")), withChannelOneHigh(channelFile));
     QCOMPARE(run.run({"convert", "a.F19", "a.csv", "-q"}).status, 0);
-}
-
-// The lock file QSerialPort keeps for the device while it has it open, wherever it is.
-QString lockFileOf(const QString& devicePath)
-{
-    for (const QString& folder : PortDiagnostics::defaultLockFolders()) {
-        const QString path = folder + QLatin1Char('/') + PortDiagnostics::lockFileName(devicePath);
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return {};
 }
 
 // A radio that answers each request well within the program's waits, but slowly enough
@@ -875,15 +864,24 @@ void CliTest::stopSignalAtTheNextRadioPrompt()
 }
 
 namespace {
-// COM2 to COM4 of the run lead to three more simulated radios, each holding `image`.
-bool startThreeMore(CliRun& run, FleetRadios& more, const QByteArray& image)
+// Four radios holding the sample on COM1 to COM4 of the run, and the channel files of
+// writeChannelFiles().
+struct FourRadios
 {
-    if (!more.start(3, image))
-        return false;
-    for (int index = 0; index < 3; ++index)
-        run.program().mapComPort(index + 2, more.radio(index).slavePath());
-    return true;
-}
+    CliRun run{SampleRadio::image()};
+    // COM2 to COM4.
+    FleetRadios more;
+
+    bool start()
+    {
+        if (!run.start() || !more.start(3, SampleRadio::image()))
+            return false;
+        for (int index = 0; index < 3; ++index)
+            run.program().mapComPort(index + 2, more.radio(index).slavePath());
+        writeChannelFiles(run);
+        return true;
+    }
+};
 
 // The radio lines of a fleet command's output, by their first word: the port (or "Radios"
 // for the count).
@@ -902,11 +900,10 @@ QMap<QString, QString> radioLines(const QByteArray& out)
 // its row in the fleet log.
 void CliTest::fleetWriteFourRadiosOneFaulty()
 {
-    CliRun run(SampleRadio::image());
-    QVERIFY(run.start());
-    writeChannelFiles(run);
-    FleetRadios more;
-    QVERIFY(startThreeMore(run, more, SampleRadio::image()));
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    FleetRadios& more = radios.more;
     RadioFaults silent;
     silent.silent = true;
     more.radio(1).setFaults(silent); // COM3
@@ -932,8 +929,8 @@ void CliTest::fleetWriteFourRadiosOneFaulty()
     for (const QString port : {"COM1", "COM2", "COM4"})
         QVERIFY2(verified.match(lines.value(port)).hasMatch(), qPrintable(lines.value(port)));
 
-    const CsvRecords::Split log = CsvRecords::split(QString::fromUtf8(
-        readAll(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv"))));
+    const CsvRecords::Split log = CsvRecords::split(
+        QString::fromUtf8(readAll(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv"))));
     QCOMPARE(log.records.size(), 5);
     QCOMPARE(log.records[0].fields,
              (QStringList{"Time", "Port", "Device", "File written", "Result", "Backup file"}));
@@ -960,17 +957,14 @@ void CliTest::fleetWriteFourRadiosOneFaulty()
 // saved under its own name.
 void CliTest::fleetVerifyAndRead()
 {
-    CliRun run(SampleRadio::image());
-    QVERIFY(run.start());
-    writeChannelFiles(run);
-    FleetRadios more;
-    QVERIFY(startThreeMore(run, more, SampleRadio::image()));
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
     QCOMPARE(run.run({"write", "a.F19", "--port", "COM1", "--port", "COM2", "-q"}).status, 0);
     QCOMPARE(run.run({"write", "b.F19", "--port", "COM3", "-q"}).status, 0);
 
-    const CliRun::Outcome verified = run.run(
-        {"verify", "a.F19", "--port", "COM1", "--port", "COM2", "--port", "COM3", "--language",
-         "english"});
+    const CliRun::Outcome verified = run.run({"verify", "a.F19", "--port", "COM1", "--port", "COM2",
+                                              "--port", "COM3", "--language", "english"});
     QCOMPARE(verified.status, 1);
     const QStringList out = QString::fromUtf8(verified.out).split(QLatin1Char('\n'));
     const int differing = int(out.indexOf(QRegularExpression(QStringLiteral("^COM3 .*"))));
@@ -981,8 +975,8 @@ void CliTest::fleetVerifyAndRead()
              QStringLiteral("  Channel 01, Power: \"Low\" in a.F19, \"High\" in the radio"));
     QVERIFY(radioLines(verified.out).value("COM1").contains(": holds what a.F19 holds"));
 
-    const CliRun::Outcome read = run.run(
-        {"read", "--port", "COM2", "--port", "COM3", "-o", "radio-{port}.F19", "-q"});
+    const CliRun::Outcome read =
+        run.run({"read", "--port", "COM2", "--port", "COM3", "-o", "radio-{port}.F19", "-q"});
     QCOMPARE(read.status, 0);
     QCOMPARE(channelsOf(readAll(run.file("radio-COM2.F19"))),
              channelsOf(readAll(run.file("a.F19"))));

@@ -193,7 +193,8 @@ void TestCommandLine::refusesAMistake_data()
             "--repeat reads its answers from standard input, so the file cannot come from "
             "there; give its name",
             "write");
-    english("two ports for a calibration", {"calibration", "read", "--port", "COM1", "--port", "COM2"},
+    english("two ports for a calibration",
+            {"calibration", "read", "--port", "COM1", "--port", "COM2"},
             "calibration read takes one --port", "calibration read");
     english("every port for a calibration", {"calibration", "write", "--all-ports"},
             "calibration write takes one --port", "calibration write");
