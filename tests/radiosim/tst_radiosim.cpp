@@ -399,12 +399,13 @@ void TestRadioSim::commandLine_data()
     QTest::addColumn<RadioFaults>("faults");
     QTest::addColumn<bool>("paced");
     QTest::addColumn<int>("port");
+    QTest::addColumn<int>("radios");
     RadioFaults faults;
-    QTest::newRow("nothing") << QStringList{} << faults << false << 1;
+    QTest::newRow("nothing") << QStringList{} << faults << false << 1 << 1;
     faults.noReplyAt = 0x0070;
     faults.acknowledgement = 0x15;
     QTest::newRow("address and byte in hex")
-        << QStringList{"--no-reply-at", "0070", "--ack", "15"} << faults << false << 1;
+        << QStringList{"--no-reply-at", "0070", "--ack", "15"} << faults << false << 1 << 1;
     faults = {};
     faults.replyDelayMs = 600;
     faults.hangUpAfter = 40;
@@ -414,30 +415,31 @@ void TestRadioSim::commandLine_data()
                                                "--delay",         "600",
                                                "--hang-up-after", "40",
                                                "--link",          "/tmp",
-                                               "--port",          "3"}
-                                << faults << true << 3;
+                                               "--port",          "3",
+                                               "--radios",        "4"}
+                                << faults << true << 3 << 4;
     faults = {};
     faults.answerFault = AnswerFault{Kind::Acknowledgement, 0x03E0, 300, 0x06, -2};
     QTest::newRow("one answer wrong")
         << QStringList{"--fault-at",   "ack:03e0", "--late-by",       "300",
                        "--stray-byte", "06",       "--length-change", "-2"}
-        << faults << false << 1;
+        << faults << false << 1 << 1;
     faults.answerFault = AnswerFault{.answerTo = Kind::Hello, .delayMs = 260};
     QTest::newRow("hello late") << QStringList{"--fault-at", "hello", "--late-by", "260"} << faults
-                                << false << 1;
+                                << false << 1 << 1;
     faults.answerFault = AnswerFault{.answerTo = Kind::Acknowledgement};
     faults.answerFault->lengthChange = 1;
     QTest::newRow("06 after the hello long")
-        << QStringList{"--fault-at", "ack", "--length-change", "1"} << faults << false << 1;
+        << QStringList{"--fault-at", "ack", "--length-change", "1"} << faults << false << 1 << 1;
     faults.answerFault = AnswerFault{.answerTo = Kind::Write, .address = 0x0078};
-    QTest::newRow("write answer") << QStringList{"--fault-at", "write:0078"} << faults << false
+    QTest::newRow("write answer") << QStringList{"--fault-at", "write:0078"} << faults << false << 1
                                   << 1;
     faults = {};
     faults.unstoredWriteAt = 0x0070;
     faults.alteredByte = RadioFaults::AlteredByte{0x03C1, 0x02};
     QTest::newRow("writes kept wrong")
         << QStringList{"--unstored-write", "0070", "--alter-byte", "03c1:02"} << faults << false
-        << 1;
+        << 1 << 1;
 }
 
 void TestRadioSim::commandLine()
@@ -446,11 +448,13 @@ void TestRadioSim::commandLine()
     QFETCH(RadioFaults, faults);
     QFETCH(bool, paced);
     QFETCH(int, port);
+    QFETCH(int, radios);
     RadioSimulatorOptions options;
     QVERIFY2(options.parse(QStringList{"qv3307-radiosim"} + arguments),
              qPrintable(options.error()));
     QCOMPARE(options.paced, paced);
     QCOMPARE(options.port, port);
+    QCOMPARE(options.radios, radios);
     QCOMPARE(options.faults.silent, faults.silent);
     QCOMPARE(options.faults.wrongHelloReply, faults.wrongHelloReply);
     QCOMPARE(options.faults.longHelloReply, faults.longHelloReply);
@@ -493,6 +497,11 @@ void TestRadioSim::badCommandLine_data()
     QTest::newRow("unstored address not hex") << QStringList{"--unstored-write", "g0"};
     QTest::newRow("length change too big")
         << QStringList{"--fault-at", "hello", "--length-change", "20"};
+    QTest::newRow("no radios") << QStringList{"--radios", "0"};
+    // One image is one radio's memory.
+    QTest::newRow("radios with one image") << QStringList{"--radios", "2", "--image", "r.img"};
+    QTest::newRow("radios past COM99")
+        << QStringList{"--link", "/tmp", "--port", "98", "--radios", "3"};
 }
 
 void TestRadioSim::badCommandLine()
