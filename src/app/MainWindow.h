@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileInGrid.h"
 #include "app/HelpWindow.h"
 #include "app/HoverNavigation.h"
 #include "app/Platform.h"
@@ -160,6 +161,7 @@ private:
     QTimer m_statusReportTimer;
     // What came of the running read's or write's backup or check, for its status report.
     QString m_transferNote;
+    FileInGrid m_fileInGrid;
     QPointer<HelpWindow> m_helpWindow;
 
     // Goes before the widgets it drives; they hold it through a QPointer, so the focus

@@ -31,8 +31,7 @@ QString writeResult(const SafeWriteOutcome& outcome, Language language)
                    QStringLiteral("已写入，但回读发现 %1 处差异；请重新写频"))
             .arg(outcome.differences.size());
     case Ending::NotVerified:
-        return say(language,
-                   QStringLiteral("written, but it could not be read back to verify it"),
+        return say(language, QStringLiteral("written, but it could not be read back to verify it"),
                    QStringLiteral("已写入，但无法回读校验"));
     case Ending::WriteFailed:
         return say(language,
@@ -104,6 +103,12 @@ QString logNotWritten(const QString& path, int error, Language language)
     return say(language, QStringLiteral("the fleet log %1 could not be written: %2"),
                QStringLiteral("无法写入批量写频记录 %1：%2"))
         .arg(path, ioErrorText(error, path));
+}
+
+QString noRadioConnected(Language language)
+{
+    return say(language, QStringLiteral("No COM port leads to a radio's cable now"),
+               QStringLiteral("当前没有任何 COM 端口连接着电台的连接线"));
 }
 
 } // namespace FleetText

@@ -17,4 +17,6 @@ QString radioLine(const FleetRadioOutcome& outcome, const QString& result, Langu
 QString summary(const FleetTally& tally, Language language);
 // "The fleet log could not be written to …: …".
 QString logNotWritten(const QString& path, int error, Language language);
+// Said when a write to every connected radio finds no COM port whose device is present.
+QString noRadioConnected(Language language);
 } // namespace FleetText
