@@ -1,6 +1,7 @@
 #include "BenchmarkList.h"
 
 #include "CliBenchmarks.h"
+#include "FleetBenchmarks.h"
 #include "LinkBenchmarks.h"
 #include "ReadWriteBenchmarks.h"
 #include "SettingsBenchmarks.h"
@@ -36,5 +37,7 @@ QList<Benchmark> benchmarkList()
         {QStringLiteral("settings_1000_bands_exit_ms"), [settings] { return settings->exitMs(); }},
         {QStringLiteral("cli_read_time_ratio"), &cliReadTimeRatio},
         {QStringLiteral("cli_start_ms"), &cliStartMs},
+        // Four radios backed up, written and verified at once, over one the same way.
+        {QStringLiteral("fleet_4_time_ratio"), &fleetFourTimeRatio},
     };
 }
