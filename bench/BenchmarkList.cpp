@@ -6,6 +6,7 @@
 #include "ReadWriteBenchmarks.h"
 #include "SettingsBenchmarks.h"
 #include "SoakBenchmarks.h"
+#include "WindowBenchmarks.h"
 
 #include <memory>
 
@@ -18,6 +19,7 @@ QList<Benchmark> benchmarkList()
     const auto checkedWrite = std::make_shared<ExchangeMeasurement>(Procedure::CheckedWrite);
     const auto soak = std::make_shared<SoakMeasurement>();
     const auto settings = std::make_shared<SettingsMeasurement>();
+    const auto window = std::make_shared<WindowStartMeasurement>();
     return {
         {QStringLiteral("handshake_silent_cpu_share"), &handshakeSilentCpuShare},
         {QStringLiteral("read_time_ratio"), [read] { return read->timeRatio(); }},
@@ -37,6 +39,11 @@ QList<Benchmark> benchmarkList()
         {QStringLiteral("settings_1000_bands_exit_ms"), [settings] { return settings->exitMs(); }},
         {QStringLiteral("cli_read_time_ratio"), &cliReadTimeRatio},
         {QStringLiteral("cli_start_ms"), &cliStartMs},
+        // The window's first frame against an empty window's, and the memory it takes.
+        {QStringLiteral("window_start_ratio"), [window] { return window->startRatio(); }},
+        {QStringLiteral("window_rss_extra_kb"), [window] { return window->rssExtraKb(); }},
+        {QStringLiteral("window_start_ms"), [window] { return window->programStartMs(); }},
+        {QStringLiteral("bare_window_start_ms"), [window] { return window->bareWindowStartMs(); }},
         // Four radios backed up, written and verified at once, over one the same way.
         {QStringLiteral("fleet_4_time_ratio"), &fleetFourTimeRatio},
     };

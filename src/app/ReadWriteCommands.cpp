@@ -155,8 +155,11 @@ void ReadWriteCommands::tellOutcome(const SafeWriteOutcome& outcome)
             PortProblemText::causeOf(PortDiagnostics::noAnswer(m_link.devicePath())));
         break;
     case Ending::Verified:
-        m_dialog.setStatusText(SafeWriteText::verified(language));
-        m_noteOutcome(SafeWriteText::verified(language));
+        m_dialog.setStatusText(SafeWriteText::verifiedReport(outcome, language));
+        m_noteOutcome(SafeWriteText::verifiedReport(outcome, language));
+        // Unused bytes kept otherwise: the box lists them (nothing to show otherwise).
+        if (const QString kept = SafeWriteText::outcomeMessage(outcome, language); !kept.isEmpty())
+            m_messenger.errorBox(kept);
         break;
     case Ending::BackupReadFailed:
     case Ending::BackupNotSaved:

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/RadioPort.h"
 #include "cli/RadioSteps.h"
+#include "service/CalibrationText.h"
 #include "service/ServiceCommands.h"
 #include "workspace/IoErrorText.h"
 #include "workspace/LanguageStrings.h"
@@ -40,15 +41,21 @@ ExitStatus Commands::readCalibration(CliContext& context)
         *port, RadioSteps::LeftAs::Unchanged);
     if (status != ExitStatus::Done)
         return status;
-    const PowerCalibrationValues& values = service.calibration().values();
+    const CalibrationReading& reading = service.lastReading();
+    const PowerCalibrationValues& values = reading.values;
     using namespace LanguageString;
     context.out() << context.text(LowPowerLabel) << ": " << values.lowPower << '\n'
                   << context.text(HighPowerLabel) << ": " << values.highPower << '\n'
-                  << context.text(LowVoltage) << ": " << values.lowVoltage << '\n';
+                  << context.text(LowVoltage) << ": "
+                  << CalibrationText::lowVoltage(reading, context.language()) << '\n';
+    if (reading.unnamedLowVoltage)
+        context.error(
+            context.say(QStringLiteral("warning: %1"), QStringLiteral("警告：%1"))
+                .arg(CalibrationText::unnamedLowVoltageWarning(reading, context.language())));
     // The calibration lives only in the radio: its log keeps the values should a later
     // write go wrong. A log that cannot be written does not undo the read.
     const BackupFolder folder = BackupFolder::standard();
-    if (const int error = folder.appendCalibration(values); error != 0)
+    if (const int error = folder.appendCalibration(reading); error != 0)
         context.error(context
                           .say(QStringLiteral("calibration not logged: %1"),
                                QStringLiteral("校准值未记入日志：%1"))

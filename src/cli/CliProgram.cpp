@@ -35,6 +35,10 @@ ExitStatus runCommand(CliContext& context)
         return Commands::readCalibration(context);
     case Command::CalibrationWrite:
         return Commands::writeCalibration(context);
+    case Command::Plan:
+        return Commands::plan(context);
+    case Command::Sheet:
+        return Commands::sheet(context);
     case Command::None:
         break;
     }
@@ -49,6 +53,11 @@ void removeOldBackups()
 }
 
 } // namespace
+
+bool CliProgram::paintsPages(const QStringList& arguments)
+{
+    return CommandLine::parse(arguments, Language::English).command == CommandLine::Command::Sheet;
+}
 
 ExitStatus CliProgram::run(const QString& programFolder, const QStringList& arguments)
 {

@@ -8,6 +8,8 @@ namespace {
 
 using Command = CommandLine::Command;
 
+constexpr int Channels = 16;
+
 // The options a command takes besides the ones every command takes.
 enum Option : unsigned {
     PortOption = 1 << 0,
@@ -17,6 +19,7 @@ enum Option : unsigned {
     SkipRowsOption = 1 << 4,
     FileOrderOption = 1 << 5,
     FleetOption = 1 << 6, // --port more than once, --all-ports
+    PlanOptions = 1 << 7, // --list, --first, --count, --channels, --tone, --tx-tone
 };
 
 struct CommandShape
@@ -37,6 +40,8 @@ constexpr CommandShape Shapes[] = {
     {Command::Convert, "convert", SkipRowsOption | FileOrderOption, 2},
     {Command::CalibrationRead, "calibration read", PortOption, 0},
     {Command::CalibrationWrite, "calibration write", PortOption | PowerOptions, 0},
+    {Command::Plan, "plan", OutputOption | PlanOptions, 1},
+    {Command::Sheet, "sheet", OutputOption, 1},
 };
 
 const CommandShape* shapeOf(Command command)
@@ -194,10 +199,40 @@ private:
             takeNumber(option, 255, m_line.highPower, PowerOptions);
         } else if (name == QLatin1String("--low-voltage")) {
             takeNumber(option, 2, m_line.lowVoltage, PowerOptions);
-        } else {
+        } else if (!takePlanOption(option)) {
             fail(QStringLiteral("unknown option %1").arg(argument),
                  QStringLiteral("未知选项 %1").arg(argument));
         }
+    }
+
+    bool takePlanOption(const SplitOption& option)
+    {
+        const QString& name = option.name;
+        const auto text = [&](QString& target) {
+            m_used |= PlanOptions;
+            if (const std::optional<QString> given = value(option))
+                target = *given;
+        };
+        if (name == QLatin1String("--list")) {
+            m_used |= PlanOptions;
+            if (option.value)
+                fail(QStringLiteral("%1 takes no value").arg(name),
+                     QStringLiteral("%1 不带值").arg(name));
+            m_line.listPlans = true;
+        } else if (name == QLatin1String("--first")) {
+            takeNumber(option, Channels, m_line.firstChannel, PlanOptions);
+        } else if (name == QLatin1String("--count")) {
+            takeNumber(option, Channels, m_line.channelCount, PlanOptions);
+        } else if (name == QLatin1String("--channels")) {
+            text(m_line.planChannels);
+        } else if (name == QLatin1String("--tone")) {
+            text(m_line.tone);
+        } else if (name == QLatin1String("--tx-tone")) {
+            text(m_line.txTone);
+        } else {
+            return false;
+        }
+        return true;
     }
 
     void takeWords(QStringList words)
@@ -236,6 +271,10 @@ private:
     {
         const CommandShape& shape = *shapeOf(m_line.command);
         const QString name = QString::fromLatin1(shape.name);
+        if (m_line.command == Command::Plan) {
+            checkPlan();
+            return;
+        }
         if (m_line.files.size() != shape.fileCount) {
             fail(QStringLiteral("%1 takes %2 file name(s), not %3")
                      .arg(name)
@@ -274,6 +313,28 @@ private:
                                 "cannot come from there; give its name"),
                  QStringLiteral("--repeat 从标准输入读取回答，因此文件不能来自标准输入；"
                                 "请给出文件名"));
+        if (m_line.command == Command::Sheet && m_line.output.isEmpty())
+            fail(QStringLiteral("sheet needs -o and the PDF file to write"),
+                 QStringLiteral("sheet 需要 -o 和要写入的 PDF 文件"));
+    }
+
+    // plan takes a plan's name, or --list and nothing else.
+    void checkPlan()
+    {
+        if (m_line.listPlans) {
+            if (!m_line.files.isEmpty() || m_used != PlanOptions)
+                fail(QStringLiteral("plan --list takes nothing else"),
+                     QStringLiteral("plan --list 不带其他参数"));
+            return;
+        }
+        if (m_line.files.size() != 1) {
+            fail(QStringLiteral("plan takes one plan's name, or --list"),
+                 QStringLiteral("plan 需要一个方案名称，或 --list"));
+            return;
+        }
+        if (m_line.firstChannel < 1)
+            fail(QStringLiteral("--first takes a channel from 1 to %1").arg(Channels),
+                 QStringLiteral("--first 须为 1 到 %1 的信道").arg(Channels));
     }
 
     // Several radios read cannot all go to one file: each needs a name of its own.

@@ -170,6 +170,49 @@ QString commandHelp(CommandLine::Command command, Language language)
                                     "读取或写入发射功率校准：低功率和高功率（0 至 255）及低电压"
                                     "设置（0、1 或 2）。每次读取也记入备份文件夹中的 "
                                     "calibration.log。\n");
+    case Command::Plan:
+        return english
+                   ? QStringLiteral(
+                         "Usage: qv3307-cli plan NAME [-o FILE] [--first N] [--count N]\n"
+                         "                       [--channels LIST] [--tone TONE] [--tx-tone TONE]\n"
+                         "       qv3307-cli plan --list\n"
+                         "Fills the channels from a plan: PMR446, FRS, or a channel file (.csv or\n"
+                         ".F19) of your own in ~/.local/share/qv3307/plans/. With -o, saves the\n"
+                         "result as FILE; without, prints it. The settings are the start-up ones\n"
+                         "and the band the one selected in the window; plan channels outside it\n"
+                         "are left out and listed.\n"
+                         "  --list           list the plans\n"
+                         "  --first N        the first channel to fill (default 1)\n"
+                         "  --count N        how many channels to fill (default: up to 16)\n"
+                         "  --channels LIST  the plan's channels to use, such as 1-7,15-22\n"
+                         "  --tone TONE      receive and transmit tone of every channel: OFF,\n"
+                         "                   67.0, D023N... (default: as in the plan)\n"
+                         "  --tx-tone TONE   a transmit tone that differs\n")
+                   : QStringLiteral("用法：qv3307-cli plan 名称 [-o 文件] [--first N] [--count N]\n"
+                                    "      [--channels 列表] [--tone 亚音] [--tx-tone 亚音]\n"
+                                    "      qv3307-cli plan --list\n"
+                                    "按频率方案填充信道：PMR446、FRS，或您放在 "
+                                    "~/.local/share/qv3307/plans/ 中的信道文件（.csv 或 .F19）。"
+                                    "带 -o 时保存为文件；否则显示结果。功能设置取启动时的值，"
+                                    "频段取窗口中选中的频段；超出频段的方案信道不填入，并列出。\n"
+                                    "  --list           列出所有方案\n"
+                                    "  --first N        从第几个信道开始填（默认 1）\n"
+                                    "  --count N        填充几个信道（默认：直到第 16 个）\n"
+                                    "  --channels 列表  使用方案中的哪些信道，如 1-7,15-22\n"
+                                    "  --tone 亚音      每个信道的接收和发射亚音：OFF、67.0、"
+                                    "D023N……（默认：按方案）\n"
+                                    "  --tx-tone 亚音   不同的发射亚音\n");
+    case Command::Sheet:
+        return english
+                   ? QStringLiteral(
+                         "Usage: qv3307-cli sheet FILE -o SHEET.pdf\n"
+                         "Writes the channel sheet of FILE (.F19 or .csv) as a one-page PDF: the\n"
+                         "band, the date, the 16 channels, the function settings and a box for\n"
+                         "the radio and its owner. A4, or Letter where the locale prints on it.\n")
+                   : QStringLiteral("用法：qv3307-cli sheet 文件 -o 信道表.pdf\n"
+                                    "把文件（.F19 或 .csv）的信道表写成一页 PDF：频段、日期、"
+                                    "16 个信道、功能设置，以及填写电台和机主的方框。"
+                                    "纸张为 A4，所在地区使用 Letter 时为 Letter。\n");
     case Command::None:
         break;
     }
@@ -185,6 +228,9 @@ QString commandHelp(CommandLine::Command command, Language language)
                      "  diff A B                       compare two channel files\n"
                      "  convert A B                    .F19 to .csv, or .csv to .F19\n"
                      "  calibration read|write ...     the transmitter power calibration\n"
+                     "  plan NAME [-o FILE]            fill the channels from a plan\n"
+                     "  plan --list                    list the plans\n"
+                     "  sheet FILE -o SHEET.pdf        write a channel sheet to print\n"
                      "  --version                      the program's version\n\n"
                      "qv3307-cli COMMAND --help tells more about a command.\n")
                : QStringLiteral("用法：qv3307-cli 命令 [选项]\n"
@@ -198,6 +244,9 @@ QString commandHelp(CommandLine::Command command, Language language)
                                 "  convert A B                    .F19 转 .csv，或 .csv 转 "
                                 ".F19\n"
                                 "  calibration read|write ...     发射功率校准\n"
+                                "  plan 名称 [-o 文件]            按频率方案填充信道\n"
+                                "  plan --list                    列出所有方案\n"
+                                "  sheet 文件 -o 信道表.pdf       写出可打印的信道表\n"
                                 "  --version                      程序版本\n\n"
                                 "qv3307-cli 命令 --help 显示该命令的详细说明。\n");
 }

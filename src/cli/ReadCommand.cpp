@@ -1,7 +1,7 @@
 #include "cli/ChannelFiles.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
-#include "cli/ContentsTable.h"
+#include "cli/ContentsOutput.h"
 #include "cli/FleetCommands.h"
 #include "cli/RadioSteps.h"
 
@@ -18,18 +18,5 @@ ExitStatus Commands::read(CliContext& context)
     if (const ExitStatus read = RadioSteps::readNamedPort(context); read != ExitStatus::Done)
         return read;
 
-    if (output.isEmpty()) {
-        context.out() << contentsTable(context);
-        return ExitStatus::Done;
-    }
-    if (const FileResult saved = ChannelFiles::save(context, output); !saved.ok()) {
-        context.error(saved.errorText());
-        return ExitStatus::FileProblem;
-    }
-    // On standard output the file speaks for itself.
-    if (output == ChannelFiles::StandardStream)
-        return ExitStatus::Done;
-    context.note(context.say(QStringLiteral("Saved %1").arg(output),
-                             QStringLiteral("已保存 %1").arg(output)));
-    return ExitStatus::Done;
+    return printOrSave(context, output);
 }

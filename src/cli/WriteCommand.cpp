@@ -124,7 +124,8 @@ private:
             m_context.note(m_context.say(QStringLiteral("Written"), QStringLiteral("写入完毕")));
             return ExitStatus::Done;
         case Ending::Verified:
-            m_context.note(SafeWriteText::verified(language));
+            warnKeptDifferently(outcome);
+            m_context.note(SafeWriteText::verifiedReport(outcome, language));
             return ExitStatus::Done;
         case Ending::Differences: {
             m_context.error(
@@ -143,6 +144,7 @@ private:
             for (const QString& line :
                  differenceLines(outcome.differences, m_name, radio, language))
                 m_context.out() << line << '\n';
+            warnKeptDifferently(outcome);
             return ExitStatus::Differences;
         }
         case Ending::BackupNotSaved:
@@ -160,8 +162,16 @@ private:
             m_context.error(QStringLiteral("%1: %2").arg(
                 port.description(), SafeWriteText::outcomeMessage(outcome, language)));
             return ExitStatus::TransferFailed;
-        case Ending::BackupReadFailed:
         case Ending::WriteFailed:
+            // As message 60 says in the window: what went before the failing block stays.
+            m_context.error(RadioSteps::noAnswerText(m_context, port) + QLatin1Char(' ') +
+                            m_context.say(QStringLiteral("The write stopped half way: only part "
+                                                         "of the radio has been written; write "
+                                                         "it again."),
+                                          QStringLiteral("写入中途失败：电台只写入了一部分，"
+                                                         "请重新写入。")));
+            return ExitStatus::TransferFailed;
+        case Ending::BackupReadFailed:
         case Ending::Quit:
             m_context.error(RadioSteps::noAnswerText(m_context, port));
             return ExitStatus::TransferFailed;
@@ -169,6 +179,13 @@ private:
             break;
         }
         return RadioSteps::checkWritable(m_context, m_name);
+    }
+
+    // Unused bytes the radio keeps otherwise: a warning each, shown even with -q.
+    void warnKeptDifferently(const SafeWriteOutcome& outcome)
+    {
+        for (const ContentsDifference& kept : outcome.keptDifferently)
+            m_context.error(SafeWriteText::keptDifferentlyWarning(kept, m_context.language()));
     }
 
     CliContext& m_context;

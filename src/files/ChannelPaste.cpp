@@ -217,6 +217,11 @@ QString paste(Workspace& workspace, const QString& text, int firstRow)
     return skippedText(pasted.skipped, band, workspace.checkedLanguage);
 }
 
+QString skippedReason(const SkippedPasteLine& line, const QString& band, Language language)
+{
+    return language == Language::English ? englishReason(line, band) : chineseReason(line, band);
+}
+
 QString skippedText(const QList<SkippedPasteLine>& skipped, const QString& band, Language language)
 {
     if (skipped.isEmpty())

@@ -63,6 +63,9 @@ PastedChannels read(const QString& text, int firstRow, const QString& band, cons
 // Gives the message that lists them, or nothing when every line fitted.
 QString paste(Workspace& workspace, const QString& text, int firstRow);
 
+// Why one line did not fit, without its number: `the receive frequency "4x" is not a number`.
+QString skippedReason(const SkippedPasteLine& line, const QString& band, Language language);
+
 // The one message for the lines that did not fit, in the interface's language: the first
 // lines of the list, each value cut short where it is long, so that the message stays of a
 // size to read.

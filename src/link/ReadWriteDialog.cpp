@@ -51,7 +51,7 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     m_status->setObjectName(QStringLiteral("statusBar"));
     m_status->setSizeGripEnabled(false);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
-    // The whole width, so that a longer status (a fleet's count) is not cut short.
+    // The whole width: a checked write's report, or a fleet's count, runs long.
     m_status->addWidget(m_statusPanel, 1);
     layOut();
 

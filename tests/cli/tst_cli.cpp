@@ -126,6 +126,10 @@ private slots:
     void writeIsChecked();
     void writeWhoseReadBackDiffers();
     void writeWhoseReadBackFails();
+    void writeAcknowledgedTwiceFails_data();
+    void writeAcknowledgedTwiceFails();
+    void writeWithUnusedBytesKeptDifferently();
+    void calibrationReadOfALowVoltageByteOfNoLevel();
     void channelListWriteKeepsTheRadiosSettings();
     void defaultLanguageFollowsTheInstallersLog();
     void verifyListsDifferences();
@@ -502,6 +506,88 @@ void CliTest::writeWhoseReadBackFails()
                  .arg(run.radio().slavePath()));
     QCOMPARE(run.radio().commands(RadioCommandKind::Write).size(),
              SampleRadio::writeAddresses().size());
+}
+
+// A radio that answers each write with 06 06 on a 9600-baud line: the second 06 would pass
+// for the next block's acknowledgement. The write stops, verified or not. (The backup read
+// shows the program the line's pace, byte by byte, however busy the machine.)
+void CliTest::writeAcknowledgedTwiceFails_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("backup and verify") << QStringList{};
+    QTest::newRow("no verify") << QStringList{"--no-verify"};
+}
+
+void CliTest::writeAcknowledgedTwiceFails()
+{
+    QFETCH(QStringList, options);
+    CliRun run(SampleRadio::image());
+    RadioFaults faults;
+    faults.doubledWriteAcknowledgement = true;
+    run.radio().setFaults(faults);
+    run.radio().setPaced(true);
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const CliRun::Outcome outcome = run.run(
+        QStringList{"write", "b.F19", "--port", "COM1", "--language", "english", "-q"} + options);
+    QCOMPARE(outcome.status, 4);
+    QVERIFY2(outcome.err.contains("The write stopped half way: only part of the radio has been "
+                                  "written; write it again."),
+             outcome.err.constData());
+    QVERIFY(!outcome.err.contains("Written"));
+    QVERIFY(run.radio().commands(RadioCommandKind::Write).size() <= 2);
+}
+
+// Bytes the program never reads, kept otherwise by the radio: verified, with a warning for
+// each, even with -q.
+void CliTest::writeWithUnusedBytesKeptDifferently()
+{
+    CliRun run(SampleRadio::image());
+    RadioFaults faults;
+    faults.keptDifferently = RadioFaults::KeptDifferently{0x001C, 0xF0};
+    faults.alteredByte = RadioFaults::AlteredByte{0x03C7, 0x00};
+    run.radio().setFaults(faults);
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const QStringList write{"write", "b.F19", "--port", "COM1", "--no-backup"};
+    const CliRun::Outcome outcome = run.run(write + QStringList{"--language", "english"});
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(QString::fromUtf8(outcome.err),
+             QStringLiteral("qv3307-cli: warning: Channel 01, byte 12 (001C): written FA, the "
+                            "radio holds 0A\n"
+                            "qv3307-cli: warning: Settings, byte 7 (03C7): written FF, the radio "
+                            "holds 00\n"
+                            "Written and verified, with 2 unused bytes kept differently\n"));
+    const CliRun::Outcome quiet = run.run(write + QStringList{"--language", "chinese", "-q"});
+    QCOMPARE(quiet.status, 0);
+    QCOMPARE(
+        QString::fromUtf8(quiet.err),
+        QStringLiteral("qv3307-cli: 警告：第 01 信道，第 12 字节（001C）：写入 FA，电台保存的是 "
+                       "0A\n"
+                       "qv3307-cli: 警告：功能选项，第 7 字节（03C7）：写入 FF，电台保存的是 "
+                       "00\n"));
+}
+
+// The position the read makes of it, the byte the radio held, a warning and the log.
+void CliTest::calibrationReadOfALowVoltageByteOfNoLevel()
+{
+    QByteArray image = SampleRadio::image();
+    image.replace(CalibrationAddress, 3, QByteArray::fromHex("4F3005"));
+    CliRun run(image);
+    QVERIFY(run.start());
+    const CliRun::Outcome read =
+        run.run({"calibration", "read", "--port", "COM1", "--language", "english"});
+    QCOMPARE(read.status, 0);
+    QCOMPARE(QString::fromUtf8(read.out),
+             QStringLiteral("Low Power: 79\nHigh Power: 48\nLow Voltage: 1 (byte 05)\n"));
+    QCOMPARE(read.firstErrLine(),
+             QStringLiteral("qv3307-cli: warning: The radio's low voltage byte is 05, which is "
+                            "none of the levels 00, 01 and 02; it is shown as 1. Check it before "
+                            "writing."));
+    const QByteArray log = readAll(run.backupFolder() + QStringLiteral("/calibration.log"));
+    QVERIFY2(log.endsWith("low power 79, high power 48, low voltage 1 (byte 05, no defined "
+                          "level)\n"),
+             log.constData());
 }
 
 // A channel list carries no settings or band: the radio's own are written back.
