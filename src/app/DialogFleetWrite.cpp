@@ -3,6 +3,7 @@
 #include "backups/FleetLog.h"
 #include "backups/FleetRun.h"
 #include "backups/FleetText.h"
+#include "backups/SafeWriteText.h"
 #include "link/ComPortDevices.h"
 #include "link/Link.h"
 #include "link/RadioProgressRows.h"
@@ -60,18 +61,27 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
             sum += each;
         m_dialog.setProgress(sum / int(percents.size()));
     });
-    QStringList failures;
+    // What the box at the end says: each radio that failed, each verified radio that keeps
+    // unused bytes otherwise (with those bytes), and each log row that could not be added.
+    QStringList told;
+    bool logFailed = false;
     const FleetLog log = FleetLog::standard();
     QObject::connect(&fleet, &FleetRun::radioFinished, &m_dialog,
                      [&](int radio, const FleetRadioOutcome& outcome) {
                          percents[radio] = 100;
                          const QString result = FleetText::result(outcome, language);
                          rows.setResult(radio, result, outcome.succeeded());
-                         if (!outcome.succeeded())
-                             failures << FleetText::radioLine(outcome, result, language);
+                         const QList<ContentsDifference>& kept = outcome.write.keptDifferently;
+                         if (!outcome.succeeded() || !kept.isEmpty())
+                             told << FleetText::radioLine(outcome, result, language);
+                         for (const ContentsDifference& byte : kept)
+                             told << QStringLiteral("  ") +
+                                         SafeWriteText::keptDifferentlyWarning(byte, language);
                          if (const int error = log.append(FleetLog::rowOf(outcome, fileWritten));
-                             error != 0)
-                             failures << FleetText::logNotWritten(log.path(), error, language);
+                             error != 0) {
+                             told << FleetText::logNotWritten(log.path(), error, language);
+                             logFailed = true;
+                         }
                      });
 
     // The checked port is held open while the dialog shows; the fleet opens every port
@@ -87,8 +97,8 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
     m_summary = FleetText::summary(tally, language);
     m_dialog.setProgress(100);
     m_dialog.setStatusText(m_summary);
-    if (!failures.isEmpty())
-        m_messenger.errorBox((failures + QStringList{m_summary}).join(QLatin1Char('\n')));
-    return tally.failed == 0 && failures.isEmpty() ? RadioExchange::Result::Done
-                                                   : RadioExchange::Result::Failed;
+    if (!told.isEmpty())
+        m_messenger.errorBox((told + QStringList{m_summary}).join(QLatin1Char('\n')));
+    return tally.failed == 0 && !logFailed ? RadioExchange::Result::Done
+                                           : RadioExchange::Result::Failed;
 }

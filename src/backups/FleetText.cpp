@@ -20,7 +20,8 @@ QString writeResult(const SafeWriteOutcome& outcome, Language language)
     using Ending = SafeWriteOutcome::Ending;
     switch (outcome.ending) {
     case Ending::Verified:
-        return SafeWriteText::verified(language).toLower();
+        // "written and verified", or with the count of unused bytes the radio keeps otherwise.
+        return SafeWriteText::verifiedReport(outcome, language).toLower();
     case Ending::Written:
         return say(language, QStringLiteral("written, not verified"),
                    QStringLiteral("已写入，未校验"));

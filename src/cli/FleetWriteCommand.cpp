@@ -1,6 +1,7 @@
 #include "backups/FleetLog.h"
 #include "backups/FleetRun.h"
 #include "backups/FleetText.h"
+#include "backups/SafeWriteText.h"
 #include "cli/ChannelFiles.h"
 #include "cli/CliContext.h"
 #include "cli/DifferenceLines.h"
@@ -105,6 +106,12 @@ private:
                  differenceLines(outcome.write.differences, m_name, radio, m_context.language()))
                 m_context.out() << "  " << line << '\n';
         }
+        // Unused bytes the radio keeps otherwise: a warning each, named by the radio's port.
+        if (!outcome.interrupted)
+            for (const ContentsDifference& kept : outcome.write.keptDifferently)
+                m_context.error(QStringLiteral("%1: %2").arg(
+                    outcome.port.description(),
+                    SafeWriteText::keptDifferentlyWarning(kept, m_context.language())));
         m_status = FleetSteps::worse(m_status, FleetSteps::statusOf(outcome));
         m_status =
             FleetSteps::worse(m_status, FleetSteps::log(m_context, outcome,

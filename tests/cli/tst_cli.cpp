@@ -143,6 +143,8 @@ private slots:
     void stopSignalAtTheNextRadioPrompt();
     void fleetWriteFourRadiosOneFaulty();
     void fleetVerifyAndRead();
+    void fleetRepeatRoundByRound();
+    void fleetStopSignalStopsEveryRadio();
     void outputThatCannotBeWritten_data();
     void outputThatCannotBeWritten();
     void standardInputStandsForAFile_data();
@@ -993,6 +995,10 @@ void CliTest::fleetWriteFourRadiosOneFaulty()
     RadioFaults silent;
     silent.silent = true;
     more.radio(1).setFaults(silent); // COM3
+    // COM2 keeps an unused byte otherwise: still verified, with a warning.
+    RadioFaults keeps;
+    keeps.keptDifferently = RadioFaults::KeptDifferently{0x001C, 0xF0};
+    more.radio(0).setFaults(keeps);
 
     const CliRun::Outcome outcome =
         run.run({"write", "b.F19", "--all-ports", "--language", "english"});
@@ -1011,9 +1017,18 @@ void CliTest::fleetWriteFourRadiosOneFaulty()
                      .toUtf8()),
              outcome.err.constData());
     const QRegularExpression verified(
-        QStringLiteral(R"(^COM\d \(/dev/pts/\d+\): written and verified \(backup (.+)\)$)"));
-    for (const QString port : {"COM1", "COM2", "COM4"})
-        QVERIFY2(verified.match(lines.value(port)).hasMatch(), qPrintable(lines.value(port)));
+        QStringLiteral(R"(^COM\d \(/dev/pts/\d+\): written and verified(, with 1 unused byte kept )"
+                       R"(differently)? \(backup (.+)\)$)"));
+    for (const QString port : {"COM1", "COM2", "COM4"}) {
+        const QRegularExpressionMatch match = verified.match(lines.value(port));
+        QVERIFY2(match.hasMatch(), qPrintable(lines.value(port)));
+        QCOMPARE(match.capturedLength(1) > 0, port == QLatin1String("COM2"));
+    }
+    QVERIFY2(outcome.err.contains(QStringLiteral("qv3307-cli: COM2 (%1): warning: Channel 01, "
+                                                 "byte 12 (001C): written FA, the radio holds 0A\n")
+                                      .arg(more.radio(0).slavePath())
+                                      .toUtf8()),
+             outcome.err.constData());
 
     const CsvRecords::Split log = CsvRecords::split(
         QString::fromUtf8(readAll(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv"))));
@@ -1068,6 +1083,95 @@ void CliTest::fleetVerifyAndRead()
              channelsOf(readAll(run.file("a.F19"))));
     QCOMPARE(channelsOf(readAll(run.file("radio-COM3.F19"))),
              channelsOf(readAll(run.file("b.F19"))));
+}
+
+// --repeat with several ports: each round writes every port at once, then asks for the next
+// radios; every radio has its line and its fleet-log row, and the count covers all rounds.
+void CliTest::fleetRepeatRoundByRound()
+{
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    const CliRun::Outcome outcome = run.run({"write", "a.F19", "--port", "COM1", "--port", "COM2",
+                                             "--repeat", "--no-backup", "--language", "english"},
+                                            "\nq\n");
+    QCOMPARE(outcome.status, 0);
+    QStringList out = QString::fromUtf8(outcome.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(out.takeLast(), QStringLiteral("Radios written: 4, verified: 4, failed: 0"));
+    out.sort();
+    const QString com1 =
+        QStringLiteral("COM1 (%1): written and verified (no backup)").arg(run.radio().slavePath());
+    const QString com2 = QStringLiteral("COM2 (%1): written and verified (no backup)")
+                             .arg(radios.more.radio(0).slavePath());
+    QCOMPARE(out, (QStringList{com1, com1, com2, com2}));
+    QCOMPARE(outcome.err.count("Connect the next radios and press Enter (q and Enter to stop)"), 2);
+    // Two rounds of a write and a read-back, each its own session.
+    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 4);
+    QCOMPARE(radios.more.radio(0).commands(RadioCommandKind::Exit).size(), 4);
+    QCOMPARE(radios.more.radio(1).commands(RadioCommandKind::Exit).size(), 0);
+
+    const CsvRecords::Split log = CsvRecords::split(
+        QString::fromUtf8(readAll(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv"))));
+    QCOMPARE(log.records.size(), 5);
+    QStringList logged;
+    for (const CsvRecords::Record& record : log.records.mid(1))
+        logged << record.fields.value(1) + QLatin1Char(' ') + record.fields.value(4);
+    logged.sort();
+    QCOMPARE(logged,
+             (QStringList{"COM1 verified", "COM1 verified", "COM2 verified", "COM2 verified"}));
+}
+
+// Ctrl+C during a write of four radios stops every radio where it stands: each is let out of
+// programming mode and its port given back, each line says what that radio holds, and each
+// radio's log row says it was interrupted.
+void CliTest::fleetStopSignalStopsEveryRadio()
+{
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    const auto radio = [&radios](int index) -> RadioSimulator& {
+        return index == 0 ? radios.run.radio() : radios.more.radio(index - 1);
+    };
+    for (int index = 0; index < 4; ++index)
+        radio(index).setFaults(slowRadio(false));
+    const std::unique_ptr<QProcess> process = run.start(
+        {"write", "b.F19", "--all-ports", "--no-backup", "--no-verify", "--language", "english"});
+    const auto everyRadioWriting = [&radio] {
+        for (int index = 0; index < 4; ++index)
+            if (radio(index).commands(RadioCommandKind::Write).size() < 2)
+                return false;
+        return true;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(everyRadioWriting(), 30000);
+    QStringList locks;
+    for (int index = 0; index < 4; ++index)
+        locks << lockFileOf(radio(index).slavePath());
+    QVERIFY2(!locks.contains(QString()), "a port is not locked while in use");
+
+    QCOMPARE(::kill(pid_t(process->processId()), SIGINT), 0);
+    const CliRun::Outcome outcome = CliRun::finish(*process);
+    QCOMPARE(outcome.status, 130);
+    QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1),
+             QStringLiteral("qv3307-cli: Interrupted"));
+    QMap<QString, QString> lines = radioLines(outcome.out);
+    QCOMPARE(lines.take(QStringLiteral("Radios")),
+             QStringLiteral("Radios written: 0, verified: 0, failed: 4"));
+    QCOMPARE(lines.size(), 4);
+    for (int index = 0; index < 4; ++index) {
+        const QString port = QStringLiteral("COM%1").arg(index + 1);
+        QCOMPARE(lines.value(port), QStringLiteral("%1 (%2): interrupted: the radio is partly "
+                                                   "written; write it again (no backup)")
+                                        .arg(port, radio(index).slavePath()));
+        QTRY_VERIFY2(radio(index).received().endsWith(QByteArray::fromHex("646F")),
+                     qPrintable(port));
+        QVERIFY(!radio(index).inProgrammingMode());
+        QVERIFY2(!QFileInfo::exists(locks[index]), qPrintable(locks[index]));
+    }
+    const CsvRecords::Split log = CsvRecords::split(
+        QString::fromUtf8(readAll(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv"))));
+    QCOMPARE(log.records.size(), 5);
+    for (const CsvRecords::Record& record : log.records.mid(1))
+        QCOMPARE(record.fields.value(4), QStringLiteral("interrupted"));
 }
 
 void CliTest::outputThatCannotBeWritten_data()
