@@ -42,6 +42,16 @@ RadioFaults slowRadio()
     return faults;
 }
 
+// Answers at once but for a few milliseconds per request, so that a whole run takes about
+// a second: radios started together surely overlap, however a busy machine schedules their
+// threads.
+RadioFaults unhurriedRadio()
+{
+    RadioFaults faults;
+    faults.replyDelayMs = 3;
+    return faults;
+}
+
 } // namespace
 
 // Several radios at once over real lines against simulated radios: each gets its whole run
@@ -91,6 +101,15 @@ void TestFleetRun::fourRadiosOneFaulty_data()
     unstored.unstoredWriteAt = MemoryMap::channelRecord(RadioBeforeWrite::EmptiedRow);
     QTest::newRow("a channel not stored")
         << unstored << false << Ending::Differences << "differences" << false;
+    // The reply checks every radio's link makes hold in a fleet too.
+    RadioFaults otherBlock;
+    otherBlock.otherBlock = RadioFaults::OtherBlock{0x0020, 0x0010};
+    QTest::newRow("answers with another block")
+        << otherBlock << false << Ending::BackupReadFailed << "no answer" << true;
+    RadioFaults doubled;
+    doubled.doubledWriteAcknowledgement = true;
+    QTest::newRow("acknowledges each write twice")
+        << doubled << false << Ending::WriteFailed << "write failed" << false;
     QTest::newRow("cable not plugged in")
         << RadioFaults{} << true << Ending::Refused << "port unavailable" << true;
 }
@@ -106,7 +125,7 @@ void TestFleetRun::fourRadiosOneFaulty()
     FleetRadios radios;
     QVERIFY(radios.start(RadioCount, RadioBeforeWrite::image()));
     for (int index = 0; index < RadioCount; ++index)
-        radios.radio(index).setFaults(index == Faulty ? faults : RadioFaults{});
+        radios.radio(index).setFaults(index == Faulty ? faults : unhurriedRadio());
     QList<FleetPort> ports = radios.ports();
     if (missing)
         ports[Faulty].devicePath = m_home->filePath(QStringLiteral("ttyNone"));
