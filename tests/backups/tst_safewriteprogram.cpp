@@ -9,8 +9,8 @@
 
 #include "RadioBeforeWrite.h"
 #include "backups/FleetLog.h"
-#include "files/CsvRecords.h"
 #include "link/RadioProgressRows.h"
+#include "support/FleetLogResults.h"
 #include "support/FleetRadios.h"
 #include "support/RunningProgram.h"
 #include "support/SampleRadio.h"
@@ -365,14 +365,7 @@ void TestSafeWriteProgram::writeToEveryConnectedRadio()
     QCOMPARE(backups(program).size(), 3);
     QVERIFY(program.window->serialPort().isOpen());
 
-    const CsvRecords::Split log =
-        CsvRecords::split(QString::fromUtf8(readAll(FleetLog::standard().path())));
-    QCOMPARE(log.records.size(), 5);
-    QStringList results;
-    for (const CsvRecords::Record& record : log.records.mid(1))
-        results << record.fields.value(1) + QLatin1Char(' ') + record.fields.value(4);
-    results.sort();
-    QCOMPARE(results,
+    QCOMPARE(fleetLogResults(FleetLog::standard().path()),
              (QStringList{"COM1 verified", "COM2 verified", "COM3 no answer", "COM4 verified"}));
 
     // A write to the one radio again leaves the rows.
