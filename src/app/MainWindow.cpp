@@ -380,6 +380,7 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
     });
     connect(m_menuPages->openButton(), &IconButton::clicked, this, [this] {
         if (const std::optional<QString> path = m_fileCommands->openFile()) {
+            m_fileInGrid.remember(*path, m_workspace);
             m_planCommands->setFileName(QFileInfo(*path).fileName());
             showStatusReport(
                 ShellTexts::openedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
@@ -387,6 +388,7 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
     });
     connect(m_menuPages->saveButton(), &IconButton::clicked, this, [this] {
         if (const std::optional<QString> path = m_fileCommands->saveFile()) {
+            m_fileInGrid.remember(*path, m_workspace);
             m_planCommands->setFileName(QFileInfo(*path).fileName());
             showStatusReport(
                 ShellTexts::savedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
@@ -543,8 +545,9 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
         dialog.applyCaptions(m_localisation.applied());
     // Lives with the dialog, which it drives.
     auto* commands = new ReadWriteCommands(
-        dialog, *this, m_workspace, m_connection.link(), m_messenger, *m_channelEditor,
-        m_localisation, *m_settingsFile, [this](const QString& note) { m_transferNote = note; });
+        dialog, *this, m_workspace, m_connection.link(), m_devices, m_messenger, *m_channelEditor,
+        m_localisation, *m_settingsFile, [this](const QString& note) { m_transferNote = note; },
+        [this] { return m_fileInGrid.pathIfHeld(m_workspace); });
     connect(m_menuPages->readButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::readCommand);
     connect(m_menuPages->writeButton(), &IconButton::clicked, commands,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileInGrid.h"
 #include "app/HelpWindow.h"
 #include "app/HoverNavigation.h"
 #include "app/Platform.h"
@@ -175,6 +176,7 @@ private:
     QTimer m_statusReportTimer;
     // What came of the running read's or write's backup or check, for its status report.
     QString m_transferNote;
+    FileInGrid m_fileInGrid;
     QPointer<HelpWindow> m_helpWindow;
     PlanCommands* m_planCommands = nullptr;
 

@@ -1,5 +1,7 @@
 #include "app/ReadWriteCommands.h"
 
+#include "app/DialogFleetWrite.h"
+
 #include "backups/BackedUpRead.h"
 #include "backups/BackupFolder.h"
 #include "backups/SafeWriteRun.h"
@@ -44,11 +46,14 @@ private:
 } // namespace
 
 ReadWriteCommands::ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindow,
-                                     Workspace& workspace, Link& link, Messenger& messenger,
+                                     Workspace& workspace, Link& link,
+                                     const ComPortDevices& devices, Messenger& messenger,
                                      ChannelEditor& editor, const Localisation& localisation,
-                                     SettingsFile& settingsFile, NoteOutcome noteOutcome)
-    : QObject(&dialog), m_dialog(dialog), m_workspace(workspace), m_link(link),
-      m_messenger(messenger), m_localisation(localisation), m_noteOutcome(std::move(noteOutcome))
+                                     SettingsFile& settingsFile, NoteOutcome noteOutcome,
+                                     FileInGrid fileInGrid)
+    : QObject(&dialog), m_dialog(dialog), m_workspace(workspace), m_link(link), m_devices(devices),
+      m_messenger(messenger), m_localisation(localisation), m_noteOutcome(std::move(noteOutcome)),
+      m_fileInGrid(std::move(fileInGrid))
 {
     const auto enableMainWindow = [&mainWindow, &dialog](bool enabled) {
         mainWindow.setEnabled(enabled);
@@ -95,6 +100,7 @@ void ReadWriteCommands::command(ReadWriteSession::Procedure procedure)
     const bool reading = procedure == ReadWriteSession::Read;
     const LanguageTable& captions = m_localisation.applied();
     m_dialog.showWriteChecks(!reading);
+    m_dialog.showRadioRows({});
     m_dialog.setStatusText({});
     m_session->command(procedure, captions.string(reading ? Read : Write),
                        captions.string(reading ? PowerRead : PowerWrite));
@@ -115,9 +121,17 @@ RadioExchange::Result ReadWriteCommands::read(RadioExchange& exchange)
 
 RadioExchange::Result ReadWriteCommands::write(RadioExchange& exchange)
 {
-    DialogReport report(m_dialog, m_workspace.checkedLanguage);
     const SafeWriteOptions options{m_dialog.backupCheckBox()->isChecked(),
                                    m_dialog.verifyCheckBox()->isChecked()};
+    if (m_dialog.everyRadioCheckBox()->isChecked()) {
+        DialogFleetWrite fleet(m_dialog, m_workspace, m_link, m_devices, m_messenger);
+        const RadioExchange::Result result = fleet.run(options, m_fileInGrid());
+        if (result != RadioExchange::Result::Quit)
+            m_noteOutcome(fleet.summary());
+        return result;
+    }
+    m_dialog.showRadioRows({});
+    DialogReport report(m_dialog, m_workspace.checkedLanguage);
     const SafeWriteOutcome outcome =
         SafeWriteRun(m_workspace, exchange.link(), report, BackupFolder::standard(), options).run();
     // Once the application is closing nothing may be touched: it is going away.

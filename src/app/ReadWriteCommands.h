@@ -8,6 +8,7 @@
 #include <functional>
 
 class ChannelEditor;
+class ComPortDevices;
 class Link;
 class Localisation;
 class Messenger;
@@ -22,7 +23,8 @@ struct SafeWriteOutcome;
 // captions: the Read or Write caption for the window, the service page's read or write
 // caption for the start button. Every complete read is also saved to the backups folder;
 // a write runs with the checks the dialog's boxes ask for (a backup first, a read-back
-// after), and the boxes are remembered in qv3307.ini once the user changes one. It lives
+// after), and the boxes are remembered in qv3307.ini once the user changes one; the box
+// for a write to every connected radio is not remembered, and starts cleared. It lives
 // with the dialog.
 class ReadWriteCommands : public QObject
 {
@@ -31,15 +33,17 @@ class ReadWriteCommands : public QObject
 public:
     // Hands the main window a word on a run's backup or check, for its status report.
     using NoteOutcome = std::function<void(const QString& text)>;
+    // The channel file the grid holds as it was opened or saved; empty when none does.
+    using FileInGrid = std::function<QString()>;
 
     static inline const QString SettingsSection = QStringLiteral("safewrite");
     static inline const QString BackupKey = QStringLiteral("backup");
     static inline const QString VerifyKey = QStringLiteral("verify");
 
     ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindow, Workspace& workspace,
-                      Link& link, Messenger& messenger, ChannelEditor& editor,
-                      const Localisation& localisation, SettingsFile& settingsFile,
-                      NoteOutcome noteOutcome);
+                      Link& link, const ComPortDevices& devices, Messenger& messenger,
+                      ChannelEditor& editor, const Localisation& localisation,
+                      SettingsFile& settingsFile, NoteOutcome noteOutcome, FileInGrid fileInGrid);
 
     ReadWriteSession& session() { return *m_session; }
 
@@ -56,8 +60,10 @@ private:
     ReadWriteDialog& m_dialog;
     Workspace& m_workspace;
     Link& m_link;
+    const ComPortDevices& m_devices;
     Messenger& m_messenger;
     const Localisation& m_localisation;
     NoteOutcome m_noteOutcome;
+    FileInGrid m_fileInGrid;
     ReadWriteSession* m_session = nullptr;
 };

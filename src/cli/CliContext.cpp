@@ -74,11 +74,16 @@ bool CliContext::interrupted() const
 
 void CliContext::interruptOnStop(Link& link)
 {
+    onStop(&link, [&link] { link.interrupt(); });
+}
+
+void CliContext::onStop(QObject* receiver, const std::function<void()>& stop)
+{
     if (!m_stopSignals)
         return;
-    QObject::connect(m_stopSignals.get(), &StopSignals::stopRequested, &link, &Link::interrupt);
+    QObject::connect(m_stopSignals.get(), &StopSignals::stopRequested, receiver, stop);
     if (m_stopSignals->requested())
-        link.interrupt();
+        stop();
 }
 
 std::optional<QByteArray> CliContext::readInputLine()

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QTextStream>
 
+#include <functional>
 #include <memory>
 
 class Link;
@@ -68,6 +69,9 @@ public:
     bool interrupted() const;
     // Interrupts the link's exchange at the first stop signal, or at once when one came.
     void interruptOnStop(Link& link);
+    // Calls `stop` (in `receiver`'s thread) at the first stop signal, or at once when one
+    // came.
+    void onStop(QObject* receiver, const std::function<void()>& stop);
     // For a command that uses the radio: waits for a line on standard input; nothing at
     // its end or when a stop signal comes.
     std::optional<QByteArray> readInputLine();

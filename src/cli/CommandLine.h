@@ -26,9 +26,10 @@ struct CommandLine
     };
 
     Command command = Command::None;
-    QStringList files; // the file of write and verify, the two of diff and convert
-    QString port;      // COM1 to COM4, or a device path
-    QString output;    // read, plan and sheet -o
+    QStringList files;     // the file of write and verify, the two of diff and convert
+    QStringList ports;     // each COM1 to COM4 or a device path, in the order given
+    bool allPorts = false; // every COM port whose device is present
+    QString output;        // read, plan and sheet -o
     bool noBackup = false;
     bool noVerify = false;
     bool repeat = false;
@@ -56,6 +57,11 @@ struct CommandLine
     QString error;
 
     bool usesRadio() const;
+    // Whether the command runs on several radios at once, each on its own port: more than
+    // one --port, --all-ports, or write --repeat (a round of every port, then the next).
+    bool isFleet() const;
+    // In the name given to read -o when several radios are read: each radio's port.
+    static inline const QString PortPlaceholder = QStringLiteral("{port}");
 
     // Parses the arguments after the program's name. `language` words the error.
     static CommandLine parse(const QStringList& arguments, Language language);

@@ -2,22 +2,17 @@
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
 #include "cli/PortsJson.h"
-#include "link/ComPortChoices.h"
-#include "link/ComPortDevices.h"
+#include "cli/WindowComPorts.h"
 #include "link/QtSerialPort.h"
 #include "link/SerialDeviceList.h"
-#include "workspace/SettingsFile.h"
 
 #include <QFileInfo>
 
 ExitStatus Commands::ports(CliContext& context)
 {
-    QList<int> portNumbers;
-    for (int number = 1; number <= ComPortDevices::PortCount; ++number)
-        portNumbers << number;
-    const ComPortChoices choices =
-        ComPortChoices::read(SettingsFile(context.settingsFolder()), portNumbers);
-    const ComPortDevices devices(context.programFolder(), QStringLiteral("/dev"), &choices);
+    const WindowComPorts com(context);
+    const QList<int>& portNumbers = com.numbers;
+    const ComPortDevices& devices = com.devices;
     const QList<SerialDevice> present = SerialDeviceList().devices();
     if (context.line().json) {
         JsonOutput::print(

@@ -12,7 +12,18 @@
 
 namespace RadioSteps {
 
-namespace {
+LeftAs leftAfter(SafeWriteStage stage)
+{
+    switch (stage) {
+    case SafeWriteStage::Backup:
+        break;
+    case SafeWriteStage::Write:
+        return LeftAs::PartlyWritten;
+    case SafeWriteStage::Verify:
+        return LeftAs::WrittenNotVerified;
+    }
+    return LeftAs::Unchanged;
+}
 
 QString leftAsText(const CliContext& context, LeftAs state)
 {
@@ -38,8 +49,6 @@ QString leftAsText(const CliContext& context, LeftAs state)
     return {};
 }
 
-} // namespace
-
 ExitStatus interrupted(CliContext& context, LeftAs state)
 {
     const QString left = leftAsText(context, state);
@@ -52,16 +61,29 @@ ExitStatus interrupted(CliContext& context, LeftAs state)
 
 QString noAnswerText(const CliContext& context, const RadioPort& port)
 {
+    return noAnswerText(context, port.description(), port.devicePath());
+}
+
+QString noAnswerText(const CliContext& context, const QString& description,
+                     const QString& devicePath)
+{
     return context
         .say(QStringLiteral("%1: the radio did not answer or the transfer failed. %2"),
              QStringLiteral("%1：电台没有应答或传输失败。%2"))
-        .arg(port.description(),
-             PortProblemText::radioDidNotAnswer(port.devicePath(), context.language()));
+        .arg(description, PortProblemText::radioDidNotAnswer(devicePath, context.language()));
 }
 
-std::unique_ptr<RadioPort> port(CliContext& context)
+QString portProblemText(const CliContext& context, const QString& description,
+                        const PortDiagnosis& diagnosis)
 {
-    const QString name = context.line().port;
+    return context
+        .say(QStringLiteral("%1: the port cannot be opened. %2"),
+             QStringLiteral("%1：端口无法打开。%2"))
+        .arg(description, PortProblemText::cause(diagnosis, context.language()));
+}
+
+std::unique_ptr<RadioPort> portNamed(CliContext& context, const QString& name)
+{
     std::unique_ptr<RadioPort> port =
         RadioPort::create(context.programFolder(), context.settingsFolder(), name);
     if (!port)
@@ -71,7 +93,13 @@ std::unique_ptr<RadioPort> port(CliContext& context)
                 .arg(name),
             QStringLiteral("“%1”不是端口；请给出 COM1 至 COM4 或设备路径，如 /dev/ttyUSB0")
                 .arg(name)));
-    else
+    return port;
+}
+
+std::unique_ptr<RadioPort> port(CliContext& context)
+{
+    std::unique_ptr<RadioPort> port = portNamed(context, context.line().ports.value(0));
+    if (port)
         context.interruptOnStop(port->link());
     return port;
 }
@@ -83,10 +111,7 @@ ExitStatus open(CliContext& context, RadioPort& port)
         return interrupted(context, LeftAs::Unchanged);
     if (port.open())
         return ExitStatus::Done;
-    context.error(context
-                      .say(QStringLiteral("%1: the port cannot be opened. %2"),
-                           QStringLiteral("%1：端口无法打开。%2"))
-                      .arg(port.description(), port.openingProblem(context.language())));
+    context.error(portProblemText(context, port.description(), port.diagnoseOpening()));
     return ExitStatus::PortUnavailable;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/ContentsJson.h"
 #include "cli/ContentsOutput.h"
+#include "cli/FleetCommands.h"
 #include "cli/JsonOutput.h"
 #include "cli/RadioSteps.h"
 
@@ -14,6 +15,8 @@ ExitStatus Commands::read(CliContext& context)
         context.error(ChannelFiles::unknownKindText(context, output));
         return ExitStatus::FileProblem;
     }
+    if (context.line().isFleet())
+        return FleetCommands::read(context);
     if (const ExitStatus read = RadioSteps::readNamedPort(context); read != ExitStatus::Done)
         return read;
 

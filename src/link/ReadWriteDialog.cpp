@@ -1,5 +1,6 @@
 #include "link/ReadWriteDialog.h"
 
+#include "link/RadioProgressRows.h"
 #include "workspace/BuiltInLanguages.h"
 #include "workspace/LanguageStrings.h"
 #include "workspace/LanguageTable.h"
@@ -18,42 +19,69 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
           new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ReadWriteExit), this)),
       m_status(new QStatusBar(this)), m_statusPanel(new QLabel(m_status)),
       m_backup(new QCheckBox(BuiltInLanguages::defaultCaption(LanguageString::BackUpFirst), this)),
-      m_verify(
-          new QCheckBox(BuiltInLanguages::defaultCaption(LanguageString::VerifyAfterWriting), this))
+      m_verify(new QCheckBox(BuiltInLanguages::defaultCaption(LanguageString::VerifyAfterWriting),
+                             this)),
+      m_everyRadio(
+          new QCheckBox(BuiltInLanguages::defaultCaption(LanguageString::WriteToEveryRadio), this)),
+      m_radioRows(new RadioProgressRows(this))
 {
     setObjectName(QStringLiteral("readWriteDialog"));
     setWindowTitle(QStringLiteral("ReadWrite"));
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(377, 232);
 
     m_percent->setObjectName(QStringLiteral("percentLabel"));
     m_percent->setAlignment(Qt::AlignCenter);
-    m_percent->setGeometry(20, 20, 337, 24);
     m_progress->setObjectName(QStringLiteral("readWriteProgress"));
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
-    m_progress->setGeometry(20, 52, 337, 22);
     m_backup->setObjectName(QStringLiteral("backupCheckBox"));
     m_backup->setGeometry(20, 80, 337, 22);
     m_backup->setChecked(true);
     m_verify->setObjectName(QStringLiteral("verifyCheckBox"));
     m_verify->setGeometry(20, 102, 337, 22);
     m_verify->setChecked(true);
+    m_everyRadio->setObjectName(QStringLiteral("everyRadioCheckBox"));
+    m_everyRadio->setGeometry(20, 124, 337, 22);
+    m_everyRadio->setChecked(false);
     m_start->setObjectName(QStringLiteral("startButton"));
-    m_start->setGeometry(70, 134, 100, 30);
     m_exit->setObjectName(QStringLiteral("exitButton"));
-    m_exit->setGeometry(207, 134, 100, 30);
     m_status->setObjectName(QStringLiteral("statusBar"));
     m_status->setSizeGripEnabled(false);
-    m_status->setGeometry(0, 232 - 24, 377, 24);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
-    // The whole width: a checked write's report runs long.
+    // The whole width: a checked write's report, or a fleet's count, runs long.
     m_status->addWidget(m_statusPanel, 1);
+    layOut();
 
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void ReadWriteDialog::layOut()
+{
+    // Wider while it shows a row per radio, so that each radio's result can be read.
+    const int width = m_radioRows->count() > 0 ? 540 : 377;
+    constexpr int RowsTop = 150;
+    const int rowsHeight = m_radioRows->count() * RadioProgressRows::RowHeight;
+    m_percent->setGeometry(20, 20, width - 40, 24);
+    m_progress->setGeometry(20, 52, width - 40, 22);
+    m_radioRows->setGeometry(20, RowsTop, width - 40, rowsHeight);
+    const int buttonsTop = RowsTop + 6 + rowsHeight;
+    const int centre = width / 2;
+    m_start->setGeometry(centre - 118, buttonsTop, 100, 30);
+    m_exit->setGeometry(centre + 19, buttonsTop, 100, 30);
+    const int height = buttonsTop + 30 + 44 + 24;
+    m_status->setGeometry(0, height - 24, width, 24);
+    setFixedSize(width, height);
+}
+
+void ReadWriteDialog::showRadioRows(const QStringList& names)
+{
+    // The rows are laid out across the width they will have.
+    m_radioRows->resize(names.isEmpty() ? 337 : 500, m_radioRows->height());
+    m_radioRows->setRadios(names);
+    layOut();
 }
 
 void ReadWriteDialog::setSession(ReadWriteSession* session)
@@ -90,12 +118,16 @@ void ReadWriteDialog::setStartEnabled(bool enabled)
     // A run's checks stay as they were when it started.
     m_backup->setEnabled(enabled);
     m_verify->setEnabled(enabled);
+    m_everyRadio->setEnabled(enabled);
 }
 
 void ReadWriteDialog::showWriteChecks(bool shown)
 {
     m_backup->setVisible(shown);
     m_verify->setVisible(shown);
+    m_everyRadio->setVisible(shown);
+    if (!shown)
+        showRadioRows({});
 }
 
 void ReadWriteDialog::setStatusText(const QString& text)
@@ -128,4 +160,5 @@ void ReadWriteDialog::applyCaptions(const LanguageTable& table)
     m_statusPanel->setText(m_statusCaption);
     m_backup->setText(table.string(LanguageString::BackUpFirst));
     m_verify->setText(table.string(LanguageString::VerifyAfterWriting));
+    m_everyRadio->setText(table.string(LanguageString::WriteToEveryRadio));
 }

@@ -12,6 +12,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
+class RadioProgressRows;
 
 // The small window that shows the progress of a read or a write. It lives as long as the
 // program; its session decides what the start button runs and whether it may close.
@@ -35,6 +36,13 @@ public:
     // A write's checks: read the radio into a backup first, read it back afterwards.
     QCheckBox* backupCheckBox() const { return m_backup; }
     QCheckBox* verifyCheckBox() const { return m_verify; }
+    // Off unless the user checks it: a write goes to every radio connected on a COM port at
+    // once, each with the checks above, a bar of its own and its result.
+    QCheckBox* everyRadioCheckBox() const { return m_everyRadio; }
+    RadioProgressRows* radioRows() const { return m_radioRows; }
+    // A row for each radio a write to every radio runs on; none takes them away. The
+    // dialog grows to hold them.
+    void showRadioRows(const QStringList& names);
 
     // The check boxes are there for a write only: a read needs neither.
     void showWriteChecks(bool shown);
@@ -57,6 +65,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void layOut();
+
     QLabel* m_percent;
     QProgressBar* m_progress;
     QPushButton* m_start;
@@ -65,6 +75,8 @@ private:
     QLabel* m_statusPanel;
     QCheckBox* m_backup;
     QCheckBox* m_verify;
+    QCheckBox* m_everyRadio;
+    RadioProgressRows* m_radioRows;
     QString m_statusCaption;
     QPointer<ReadWriteSession> m_session;
 };

@@ -8,6 +8,10 @@
 #include "service/ServiceCommands.h"
 
 #include "RadioBeforeWrite.h"
+#include "backups/FleetLog.h"
+#include "link/RadioProgressRows.h"
+#include "support/FleetLogResults.h"
+#include "support/FleetRadios.h"
 #include "support/RunningProgram.h"
 #include "support/SampleRadio.h"
 
@@ -76,6 +80,7 @@ private slots:
     void lowVoltageByteOfNoLevelIsShown();
     void openStartsInTheBackupsUntilAFileIsOpened();
     void oldBackupsGoAtStartUp();
+    void writeToEveryConnectedRadio();
 };
 
 void TestSafeWriteProgram::readIsBackedUpAsSaveWritesIt()
@@ -305,6 +310,69 @@ void TestSafeWriteProgram::oldBackupsGoAtStartUp()
     program.start();
     QVERIFY(!QFile::exists(oldBackup));
     QVERIFY(QFile::exists(usersFile));
+}
+
+// The dialog's write to every connected radio, with four radios of which one is switched
+// off: a row per radio with its bar and result, the count in the status line, one box for
+// the failure, a row per radio in the fleet log, and the chosen port open again after.
+void TestSafeWriteProgram::writeToEveryConnectedRadio()
+{
+    ProgramOptions options = ProgramOptions::withRadio(previousImage());
+    options.writeChecks = true;
+    RunningProgram program(options);
+    FleetRadios more;
+    QVERIFY(more.start(3, previousImage()));
+    for (int index = 0; index < 3; ++index)
+        program.folder.mapComPort(index + 2, more.radio(index).slavePath());
+    RadioFaults silent;
+    silent.silent = true;
+    more.radio(1).setFaults(silent); // COM3
+    SampleRadio::fill(program.workspace());
+
+    program.window->menuPages()->writeButton()->button()->click();
+    ReadWriteDialog& dialog = *program.dialog;
+    QCheckBox* everyRadio = dialog.everyRadioCheckBox();
+    QVERIFY(everyRadio->isVisible());
+    QVERIFY(!everyRadio->isChecked());
+    QCOMPARE(everyRadio->text(), QStringLiteral("Write to every connected radio"));
+    clickBox(everyRadio);
+    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.session()->running(), 60'000);
+
+    RadioProgressRows& rows = *dialog.radioRows();
+    QVERIFY(rows.isVisible());
+    QCOMPARE(rows.count(), 4);
+    for (int row = 0; row < 4; ++row) {
+        QCOMPARE(rows.nameLabel(row)->text(), QStringLiteral("COM%1").arg(row + 1));
+        const bool faulty = row == 2;
+        QCOMPARE(rows.resultLabel(row)->text(),
+                 faulty ? QStringLiteral("the radio did not answer; nothing was written")
+                        : QStringLiteral("written and verified"));
+        if (!faulty)
+            QCOMPARE(rows.progressBar(row)->value(), 100);
+    }
+    QCOMPARE(dialog.statusPanel()->text(),
+             QStringLiteral("Radios written: 3, verified: 3, failed: 1"));
+    QCOMPARE(program.messages.errors.size(), 1);
+    QVERIFY2(
+        program.messages.errors.first().startsWith(
+            QStringLiteral("COM3 (%1): the radio did not answer").arg(more.radio(1).slavePath())),
+        qPrintable(program.messages.errors.first()));
+    QCOMPARE(program.radio.memory().read(0, 1024), SampleRadio::image());
+    QCOMPARE(more.radio(0).memory().read(0, 1024), SampleRadio::image());
+    QCOMPARE(more.radio(1).memory().read(0, 1024), previousImage());
+    QCOMPARE(more.radio(2).memory().read(0, 1024), SampleRadio::image());
+    QCOMPARE(backups(program).size(), 3);
+    QVERIFY(program.window->serialPort().isOpen());
+
+    QCOMPARE(fleetLogResults(FleetLog::standard().path()),
+             (QStringList{"COM1 verified", "COM2 verified", "COM3 no answer", "COM4 verified"}));
+
+    // A write to the one radio again leaves the rows.
+    clickBox(everyRadio);
+    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.session()->running(), 60'000);
+    QVERIFY(!rows.isVisible());
 }
 
 QTEST_MAIN(TestSafeWriteProgram)

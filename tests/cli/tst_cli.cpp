@@ -1,11 +1,14 @@
 #include "files/ChannelFileParser.h"
 #include "files/ChannelFileWriter.h"
-#include "link/PortDiagnostics.h"
 #include "workspace/Localisation.h"
 #include "workspace/Workspace.h"
 
 #include "CliRun.h"
+#include "files/CsvRecords.h"
+#include "support/FleetLogResults.h"
+#include "support/FleetRadios.h"
 #include "support/HeldPort.h"
+#include "support/LockFile.h"
 #include "support/PseudoTerminal.h"
 #include "support/SampleRadio.h"
 
@@ -110,20 +113,6 @@ void startWithFiles(CliRun& run, bool silentRadio)
     writeChannelFiles(run);
 }
 
-// The lock file QSerialPort keeps for the device while it has it open, wherever it is.
-QString lockFileOf(const QString& devicePath)
-{
-    for (const QString& folder : PortDiagnostics::defaultLockFolders()) {
-        const QString path = folder + QLatin1Char('/') + PortDiagnostics::lockFileName(devicePath);
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return {};
-}
-
-// A radio that answers each request well within the program's waits, but slowly enough
-// that a run lasts seconds: a signal sent once the radio has seen a few commands surely
-// finds the run still going, however busy the machine.
 // Channel lists for list.csv, whose rows name their channels.
 namespace Lists {
 const QByteArray Header = "Location,Frequency,Tone,rToneFreq\r\n";
@@ -181,6 +170,10 @@ private slots:
     void stopSignalEndsTheRunInOrder();
     void secondStopSignalEndsAtOnce();
     void stopSignalAtTheNextRadioPrompt();
+    void fleetWriteFourRadiosOneFaulty();
+    void fleetVerifyAndRead();
+    void fleetRepeatRoundByRound();
+    void fleetStopSignalStopsEveryRadio();
     void outputThatCannotBeWritten_data();
     void outputThatCannotBeWritten();
     void standardInputStandsForAFile_data();
@@ -494,7 +487,8 @@ void CliTest::writeIsChecked()
         run.run(QStringList{"write", "b.F19", "--port", "COM1", "--language", "english"} + options);
     QCOMPARE(outcome.status, 0);
     QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1), lastNote);
-    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), sessions);
+    // The last exit command may still be on its way to the radio as the program ends.
+    QTRY_COMPARE(run.radio().commands(RadioCommandKind::Exit).size(), sessions);
     const QStringList saved = QDir(run.backupFolder()).entryList(QDir::Files);
     QCOMPARE(saved.size(), backups);
     if (backups == 1) // what the radio held before
@@ -715,11 +709,15 @@ void CliTest::repeatWritesRadioAfterRadio()
         {"write", "a.F19", "--port", "COM1", "--repeat", "--no-backup", "--language", "english"},
         answers);
     QCOMPARE(outcome.status, 0);
+    // A line for each radio as it ends, then the count.
+    const QString radioLine = QStringLiteral("COM1 (%1): written and verified (no backup)\n")
+                                  .arg(run.radio().slavePath());
     QCOMPARE(QString::fromUtf8(outcome.out),
-             QStringLiteral("Radios written: %1, verified: %1, failed: 0\n").arg(radios));
+             radioLine.repeated(radios) +
+                 QStringLiteral("Radios written: %1, verified: %1, failed: 0\n").arg(radios));
     QCOMPARE(outcome.err.count("Connect the next radio and press Enter (q and Enter to stop)"),
              radios);
-    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2 * radios);
+    QTRY_COMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2 * radios);
 }
 
 namespace {
@@ -875,10 +873,12 @@ void CliTest::stopSignalEndsTheRunInOrder_data()
         << "qv3307-cli: Interrupted: the radio was written but not verified; check it with "
            "verify"
         << "" << false;
+    // Each radio's line says what the stop left it holding.
     QTest::newRow("SIGINT during a write of many radios")
         << QStringList{"write", "b.F19", "--port", "COM1", "--no-backup", "--repeat"} << SIGINT
-        << RadioCommandKind::Write << 4 << partlyWritten
-        << "Radios written: 0, verified: 0, failed: 1\n"
+        << RadioCommandKind::Write << 4 << "qv3307-cli: Interrupted"
+        << "COM1 ({device}): interrupted: the radio is partly written; write it again (no "
+           "backup)\nRadios written: 0, verified: 0, failed: 1\n"
         << false;
     // While the program greets a radio that does not answer.
     QTest::newRow("SIGINT during a calibration read")
@@ -912,7 +912,8 @@ void CliTest::stopSignalEndsTheRunInOrder()
     const CliRun::Outcome outcome = CliRun::finish(*process);
     QCOMPARE(outcome.status, 130);
     QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1), message);
-    QCOMPARE(QString::fromUtf8(outcome.out), output);
+    QCOMPARE(QString::fromUtf8(outcome.out),
+             QString(output).replace(QStringLiteral("{device}"), run.radio().slavePath()));
     // The last bytes the program sent are the exit command (which may still be on its way
     // to the radio as the program ends).
     QTRY_VERIFY2(run.radio().received().endsWith(QByteArray::fromHex("646F")),
@@ -966,8 +967,224 @@ void CliTest::stopSignalAtTheNextRadioPrompt()
     QCOMPARE(QString::fromUtf8(errors + outcome.err).trimmed().section(QLatin1Char('\n'), -1),
              QStringLiteral("qv3307-cli: Interrupted"));
     QCOMPARE(QString::fromUtf8(outcome.out),
-             QStringLiteral("Radios written: 1, verified: 1, failed: 0\n"));
-    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2);
+             QStringLiteral("COM1 (%1): written and verified (no backup)\nRadios written: 1, "
+                            "verified: 1, failed: 0\n")
+                 .arg(run.radio().slavePath()));
+    QTRY_COMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2);
+}
+
+namespace {
+// Four radios holding the sample on COM1 to COM4 of the run, and the channel files of
+// writeChannelFiles().
+struct FourRadios
+{
+    CliRun run{SampleRadio::image()};
+    // COM2 to COM4.
+    FleetRadios more;
+
+    bool start()
+    {
+        if (!run.start() || !more.start(3, SampleRadio::image()))
+            return false;
+        for (int index = 0; index < 3; ++index)
+            run.program().mapComPort(index + 2, more.radio(index).slavePath());
+        writeChannelFiles(run);
+        return true;
+    }
+};
+
+// The radio lines of a fleet command's output, by their first word: the port (or "Radios"
+// for the count).
+QMap<QString, QString> radioLines(const QByteArray& out)
+{
+    QMap<QString, QString> byPort;
+    for (const QString& line : QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (!line.startsWith(QLatin1Char(' ')))
+            byPort.insert(line.section(QLatin1Char(' '), 0, 0), line);
+    return byPort;
+}
+} // namespace
+
+// Four radios written at once, one of them switched off: it fails, the three others are
+// backed up, written and verified, the status is that of the failure, and each radio has
+// its row in the fleet log.
+void CliTest::fleetWriteFourRadiosOneFaulty()
+{
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    FleetRadios& more = radios.more;
+    RadioFaults silent;
+    silent.silent = true;
+    more.radio(1).setFaults(silent); // COM3
+    // COM2 keeps an unused byte otherwise: still verified, with a warning.
+    RadioFaults keeps;
+    keeps.keptDifferently = RadioFaults::KeptDifferently{0x001C, 0xF0};
+    more.radio(0).setFaults(keeps);
+
+    const CliRun::Outcome outcome =
+        run.run({"write", "b.F19", "--all-ports", "--language", "english"});
+    QCOMPARE(outcome.status, 4);
+    QMap<QString, QString> lines = radioLines(outcome.out);
+    QVERIFY(outcome.out.endsWith("\nRadios written: 3, verified: 3, failed: 1\n"));
+    lines.remove(QStringLiteral("Radios"));
+    QCOMPARE(lines.keys(), (QStringList{"COM1", "COM2", "COM3", "COM4"}));
+    const QString silentDevice = more.radio(1).slavePath();
+    QCOMPARE(lines.value("COM3"),
+             QStringLiteral("COM3 (%1): the radio did not answer; nothing was written (no backup)")
+                 .arg(silentDevice));
+    QVERIFY2(outcome.err.contains(
+                 QStringLiteral("COM3 (%1): the radio did not answer or the transfer failed.")
+                     .arg(silentDevice)
+                     .toUtf8()),
+             outcome.err.constData());
+    const QRegularExpression verified(
+        QStringLiteral(R"(^COM\d \(/dev/pts/\d+\): written and verified(, with 1 unused byte kept )"
+                       R"(differently)? \(backup (.+)\)$)"));
+    for (const QString port : {"COM1", "COM2", "COM4"}) {
+        const QRegularExpressionMatch match = verified.match(lines.value(port));
+        QVERIFY2(match.hasMatch(), qPrintable(lines.value(port)));
+        QCOMPARE(match.capturedLength(1) > 0, port == QLatin1String("COM2"));
+    }
+    QVERIFY2(outcome.err.contains(QStringLiteral("qv3307-cli: COM2 (%1): warning: Channel 01, "
+                                                 "byte 12 (001C): written FA, the radio holds 0A\n")
+                                      .arg(more.radio(0).slavePath())
+                                      .toUtf8()),
+             outcome.err.constData());
+
+    const CsvRecords::Split log = CsvRecords::split(
+        QString::fromUtf8(readAll(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv"))));
+    QCOMPARE(log.records.size(), 5);
+    QCOMPARE(log.records[0].fields,
+             (QStringList{"Time", "Port", "Device", "File written", "Result", "Backup file"}));
+    QMap<QString, QStringList> rows;
+    for (const CsvRecords::Record& record : log.records.mid(1))
+        rows.insert(record.fields.value(1), record.fields);
+    QCOMPARE(rows.keys(), lines.keys());
+    for (auto row = rows.cbegin(); row != rows.cend(); ++row) {
+        const QStringList& fields = row.value();
+        QCOMPARE(fields.size(), 6);
+        QCOMPARE(fields[3], run.file("b.F19"));
+        const bool faulty = row.key() == QLatin1String("COM3");
+        QCOMPARE(fields[4], faulty ? QStringLiteral("no answer") : QStringLiteral("verified"));
+        QCOMPARE(fields[5].isEmpty(), faulty);
+        if (!faulty) {
+            QVERIFY(QFileInfo::exists(fields[5]));
+            QVERIFY(lines.value(row.key()).contains(fields[5]));
+        }
+    }
+    QCOMPARE(more.radio(1).commands(RadioCommandKind::Write).size(), 0);
+}
+
+// verify and read of several radios: each radio's differences under its line, and each read
+// saved under its own name.
+void CliTest::fleetVerifyAndRead()
+{
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    QCOMPARE(run.run({"write", "a.F19", "--port", "COM1", "--port", "COM2", "-q"}).status, 0);
+    QCOMPARE(run.run({"write", "b.F19", "--port", "COM3", "-q"}).status, 0);
+
+    const CliRun::Outcome verified = run.run({"verify", "a.F19", "--port", "COM1", "--port", "COM2",
+                                              "--port", "COM3", "--language", "english"});
+    QCOMPARE(verified.status, 1);
+    const QStringList out = QString::fromUtf8(verified.out).split(QLatin1Char('\n'));
+    const int differing = int(out.indexOf(QRegularExpression(QStringLiteral("^COM3 .*"))));
+    QVERIFY2(differing >= 0, verified.out.constData());
+    QVERIFY2(out[differing].contains(QStringLiteral(": differs from a.F19 (backup ")),
+             qPrintable(out[differing]));
+    QCOMPARE(out.value(differing + 1),
+             QStringLiteral("  Channel 01, Power: \"Low\" in a.F19, \"High\" in the radio"));
+    QVERIFY(radioLines(verified.out).value("COM1").contains(": holds what a.F19 holds"));
+
+    const CliRun::Outcome read =
+        run.run({"read", "--port", "COM2", "--port", "COM3", "-o", "radio-{port}.F19", "-q"});
+    QCOMPARE(read.status, 0);
+    QCOMPARE(channelsOf(readAll(run.file("radio-COM2.F19"))),
+             channelsOf(readAll(run.file("a.F19"))));
+    QCOMPARE(channelsOf(readAll(run.file("radio-COM3.F19"))),
+             channelsOf(readAll(run.file("b.F19"))));
+}
+
+// --repeat with several ports: each round writes every port at once, then asks for the next
+// radios; every radio has its line and its fleet-log row, and the count covers all rounds.
+void CliTest::fleetRepeatRoundByRound()
+{
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    const CliRun::Outcome outcome = run.run({"write", "a.F19", "--port", "COM1", "--port", "COM2",
+                                             "--repeat", "--no-backup", "--language", "english"},
+                                            "\nq\n");
+    QCOMPARE(outcome.status, 0);
+    QStringList out = QString::fromUtf8(outcome.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(out.takeLast(), QStringLiteral("Radios written: 4, verified: 4, failed: 0"));
+    out.sort();
+    const QString com1 =
+        QStringLiteral("COM1 (%1): written and verified (no backup)").arg(run.radio().slavePath());
+    const QString com2 = QStringLiteral("COM2 (%1): written and verified (no backup)")
+                             .arg(radios.more.radio(0).slavePath());
+    QCOMPARE(out, (QStringList{com1, com1, com2, com2}));
+    QCOMPARE(outcome.err.count("Connect the next radios and press Enter (q and Enter to stop)"), 2);
+    // Two rounds of a write and a read-back, each its own session.
+    QTRY_COMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 4);
+    QTRY_COMPARE(radios.more.radio(0).commands(RadioCommandKind::Exit).size(), 4);
+    QCOMPARE(radios.more.radio(1).commands(RadioCommandKind::Exit).size(), 0);
+
+    QCOMPARE(fleetLogResults(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv")),
+             (QStringList{"COM1 verified", "COM1 verified", "COM2 verified", "COM2 verified"}));
+}
+
+// Ctrl+C during a write of four radios stops every radio where it stands: each is let out of
+// programming mode and its port given back, each line says what that radio holds, and each
+// radio's log row says it was interrupted.
+void CliTest::fleetStopSignalStopsEveryRadio()
+{
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    const auto radio = [&radios](int index) -> RadioSimulator& {
+        return index == 0 ? radios.run.radio() : radios.more.radio(index - 1);
+    };
+    for (int index = 0; index < 4; ++index)
+        radio(index).setFaults(slowRadio(false));
+    const std::unique_ptr<QProcess> process = run.start(
+        {"write", "b.F19", "--all-ports", "--no-backup", "--no-verify", "--language", "english"});
+    const auto everyRadioWriting = [&radio] {
+        for (int index = 0; index < 4; ++index)
+            if (radio(index).commands(RadioCommandKind::Write).size() < 2)
+                return false;
+        return true;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(everyRadioWriting(), 30000);
+    QStringList locks;
+    for (int index = 0; index < 4; ++index)
+        locks << lockFileOf(radio(index).slavePath());
+    QVERIFY2(!locks.contains(QString()), "a port is not locked while in use");
+
+    QCOMPARE(::kill(pid_t(process->processId()), SIGINT), 0);
+    const CliRun::Outcome outcome = CliRun::finish(*process);
+    QCOMPARE(outcome.status, 130);
+    QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1),
+             QStringLiteral("qv3307-cli: Interrupted"));
+    QMap<QString, QString> lines = radioLines(outcome.out);
+    QCOMPARE(lines.take(QStringLiteral("Radios")),
+             QStringLiteral("Radios written: 0, verified: 0, failed: 4"));
+    QCOMPARE(lines.size(), 4);
+    for (int index = 0; index < 4; ++index) {
+        const QString port = QStringLiteral("COM%1").arg(index + 1);
+        QCOMPARE(lines.value(port), QStringLiteral("%1 (%2): interrupted: the radio is partly "
+                                                   "written; write it again (no backup)")
+                                        .arg(port, radio(index).slavePath()));
+        QTRY_VERIFY2(radio(index).received().endsWith(QByteArray::fromHex("646F")),
+                     qPrintable(port));
+        QVERIFY(!radio(index).inProgrammingMode());
+        QVERIFY2(!QFileInfo::exists(locks[index]), qPrintable(locks[index]));
+    }
+    QCOMPARE(fleetLogResults(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv")),
+             (QStringList{"COM1 interrupted", "COM2 interrupted", "COM3 interrupted",
+                          "COM4 interrupted"}));
 }
 
 void CliTest::outputThatCannotBeWritten_data()

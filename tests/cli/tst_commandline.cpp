@@ -35,8 +35,8 @@ QString described(const CommandLine& line)
     parts << CommandLine::commandName(line.command);
     if (!line.files.isEmpty())
         parts << QStringLiteral("files=") + line.files.join(QLatin1Char(','));
-    if (!line.port.isEmpty())
-        parts << QStringLiteral("port=") + line.port;
+    if (!line.ports.isEmpty())
+        parts << QStringLiteral("port=") + line.ports.join(QLatin1Char(','));
     if (!line.output.isEmpty())
         parts << QStringLiteral("output=") + line.output;
     const auto flag = [&parts](bool set, const char* name) {
@@ -48,6 +48,8 @@ QString described(const CommandLine& line)
     flag(line.repeat, "repeat");
     flag(line.json, "json");
     flag(line.dryRun, "dry-run");
+    flag(line.allPorts, "all-ports");
+    flag(line.isFleet(), "fleet");
     if (line.lowPower >= 0 || line.highPower >= 0 || line.lowVoltage >= 0)
         parts << QStringLiteral("power=%1,%2,%3")
                      .arg(line.lowPower)
@@ -153,7 +155,15 @@ void TestCommandLine::parsesWhatWasAsked_data()
     QTest::newRow("short options and every write option")
         << QStringList{"write",       "a.F19",       "-p",       "/dev/ttyUSB0",
                        "--no-backup", "--no-verify", "--repeat", "-q"}
-        << "write files=a.F19 port=/dev/ttyUSB0 no-backup no-verify repeat quiet";
+        << "write files=a.F19 port=/dev/ttyUSB0 no-backup no-verify repeat fleet quiet";
+    QTest::newRow("several ports")
+        << QStringList{"write", "a.F19", "--port", "COM1", "-p", "COM2", "--port=/dev/ttyUSB5"}
+        << "write files=a.F19 port=COM1,COM2,/dev/ttyUSB5 fleet";
+    QTest::newRow("every port present")
+        << QStringList{"verify", "a.F19", "--all-ports"} << "verify files=a.F19 all-ports fleet";
+    QTest::newRow("several radios read, a file for each port")
+        << QStringList{"read", "--port", "COM1", "--port", "COM2", "-o", "radio-{port}.F19"}
+        << "read port=COM1,COM2 output=radio-{port}.F19 fleet";
     QTest::newRow("options before the command")
         << QStringList{"-q", "--language", "English", "diff", "a.F19", "b.csv"}
         << "diff files=a.F19,b.csv english quiet";
@@ -252,6 +262,27 @@ void TestCommandLine::refusesAMistake_data()
     english("--dry-run of a read", {"read", "--port", "COM1", "--dry-run"},
             "an option given does not belong to read", "read");
     english("--json given a value", {"ports", "--json=yes"}, "--json takes no value", "ports");
+    english("two ports for a calibration",
+            {"calibration", "read", "--port", "COM1", "--port", "COM2"},
+            "calibration read takes one --port", "calibration read");
+    english("every port for a calibration", {"calibration", "write", "--all-ports"},
+            "calibration write takes one --port", "calibration write");
+    english("ports named and every port", {"write", "a.F19", "--port", "COM1", "--all-ports"},
+            "give --port or --all-ports, not both", "write");
+    english("several radios read to standard output",
+            {"read", "--port", "COM1", "--port", "COM2", "-o", "-"},
+            "several radios cannot all be read to standard output; give -o a name with {port} "
+            "in it, such as radio-{port}.F19",
+            "read");
+    english("several radios read to one file", {"read", "--all-ports", "-o", "radio.F19"},
+            "when several radios are read, -o needs {port} in its name for each radio's port, "
+            "such as radio-{port}.F19",
+            "read");
+    english("a document of several radios",
+            {"verify", "a.F19", "--port", "COM1", "--port", "COM2", "--json"},
+            "--json takes one --port at a time", "verify");
+    english("a dry run of several radios", {"write", "a.F19", "--all-ports", "--dry-run"},
+            "--dry-run takes one --port at a time", "write");
     // The first mistake is the one told.
     english("two mistakes", {"read", "--fast", "--slow", "--port", "COM1"}, "unknown option --fast",
             "read");

@@ -113,9 +113,9 @@ expect 'qv3307-cli -q calibration ' read write
 expect 'qv3307-cli calibration w' write
 # Options of each command, and those every command takes
 expect 'qv3307-cli -' "${common[@]}" --version
-expect 'qv3307-cli read -' --port -o --json "${common[@]}"
+expect 'qv3307-cli read -' --port --all-ports -o --json "${common[@]}"
 expect 'qv3307-cli write shop.F19 --no' --no-backup --no-verify
-expect 'qv3307-cli write shop.F19 --port COM1 --' --port --no-backup --no-verify --repeat \
+expect 'qv3307-cli write shop.F19 --port COM1 --' --port --all-ports --no-backup --no-verify --repeat \
     --skip-bad-rows --in-file-order --dry-run --language --quiet --help
 expect 'qv3307-cli calibration write --port COM1 --l' --language --low --low-voltage
 expect 'qv3307-cli calibration read -' --port --json "${common[@]}"
