@@ -8,6 +8,7 @@
 #include "app/MenuPages.h"
 #include "app/ReadWriteCommands.h"
 #include "app/SkinPage.h"
+#include "app/TransferWarning.h"
 #include "app/WorkPages.h"
 #include "backups/BackupFolder.h"
 #include "backups/SafeWriteText.h"
@@ -169,6 +170,8 @@ void MainWindow::buildPages()
     // At least 500 px, and the whole bar for a long report.
     m_statusPanel->setMinimumWidth(500);
     statusBar->addWidget(m_statusPanel, 1);
+    m_transferWarning = new TransferWarning(statusBar);
+    statusBar->addPermanentWidget(m_transferWarning);
 }
 
 void MainWindow::buildNavigation()
@@ -365,6 +368,10 @@ void MainWindow::connectLanguage()
     connect(&m_localisation, &Localisation::languageApplied, this,
             [this] { applyTooltips(m_workspace.checkedLanguage); });
     connect(&m_localisation, &Localisation::languageChecked, this, &MainWindow::applyTooltips);
+    connect(&m_localisation, &Localisation::languageApplied, m_transferWarning,
+            [this] { m_transferWarning->setLanguage(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, m_transferWarning,
+            &TransferWarning::setLanguage);
 }
 
 void MainWindow::connectFileCommands(FileDialogs& dialogs)
@@ -549,6 +556,10 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
             &ReadWriteCommands::readCommand);
     connect(m_menuPages->writeButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::writeCommand);
+    connect(commands, &ReadWriteCommands::ended, m_transferWarning,
+            [this](const TransferOutcome& outcome) {
+                m_transferWarning->setOutcome(outcome, m_workspace.checkedLanguage);
+            });
     ReadWriteSession* session = &commands->session();
     connect(session, &ReadWriteSession::finished, this,
             [this, session](RadioExchange::Result result) {

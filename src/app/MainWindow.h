@@ -40,6 +40,7 @@ class LanguageTable;
 class QLabel;
 class SettingsPage;
 class SkinPage;
+class TransferWarning;
 class SerialPort;
 class ServiceCommands;
 class WorkPages;
@@ -83,6 +84,8 @@ public:
     // The program's own help window, once it has been needed.
     HelpWindow* helpWindow() const { return m_helpWindow; }
     QLabel* statusPanel() const { return m_statusPanel; }
+    // The status bar's warning after a read or a write that failed.
+    TransferWarning* transferWarning() const { return m_transferWarning; }
     LanguagePage* languagePage() const;
     SkinPage* skinPage() const;
 
@@ -172,6 +175,7 @@ private:
     LanguagePage* m_languagePage = nullptr;
     SkinPage* m_skinPage = nullptr;
     QLabel* m_statusPanel = nullptr;
+    TransferWarning* m_transferWarning = nullptr;
     QTimer m_statusReportTimer;
     // What came of the running read's or write's backup or check, for its status report.
     QString m_transferNote;

@@ -6,6 +6,7 @@
 #include "workspace/WindowPlacement.h"
 
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,6 +18,7 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
       m_exit(
           new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ReadWriteExit), this)),
       m_status(new QStatusBar(this)), m_statusPanel(new QLabel(m_status)),
+      m_outcomeIcon(new QLabel(this)), m_outcome(new QLabel(this)),
       m_backup(new QCheckBox(BuiltInLanguages::defaultCaption(LanguageString::BackUpFirst), this)),
       m_verify(
           new QCheckBox(BuiltInLanguages::defaultCaption(LanguageString::VerifyAfterWriting), this))
@@ -26,7 +28,7 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(377, 232);
+    setFixedSize(Width, Height);
 
     m_percent->setObjectName(QStringLiteral("percentLabel"));
     m_percent->setAlignment(Qt::AlignCenter);
@@ -46,9 +48,20 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     m_start->setGeometry(70, 134, 100, 30);
     m_exit->setObjectName(QStringLiteral("exitButton"));
     m_exit->setGeometry(207, 134, 100, 30);
+    // Three lines under the buttons: a failure's words name the file or the cause.
+    m_outcomeIcon->setObjectName(QStringLiteral("outcomeIcon"));
+    m_outcomeIcon->setPixmap(QIcon(QStringLiteral(":/icons/warning.svg")).pixmap(16, 16));
+    m_outcomeIcon->setGeometry(20, 172, 16, 16);
+    m_outcomeIcon->hide();
+    m_outcome->setObjectName(QStringLiteral("outcomeLabel"));
+    m_outcome->setWordWrap(true);
+    m_outcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_outcome->setGeometry(42, 172, 315, 56);
+    m_outcome->hide();
     m_status->setObjectName(QStringLiteral("statusBar"));
     m_status->setSizeGripEnabled(false);
-    m_status->setGeometry(0, 232 - 24, 377, 24);
+    m_status->setGeometry(0, Height - 24, Width, 24);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
     // The whole width: a checked write's report runs long.
     m_status->addWidget(m_statusPanel, 1);
@@ -67,6 +80,8 @@ void ReadWriteDialog::setSession(ReadWriteSession* session)
 
 void ReadWriteDialog::setProgress(int percent)
 {
+    m_outcomeIcon->hide();
+    m_outcome->hide();
     m_progress->setValue(percent);
     m_percent->setText(QString::number(m_progress->value()) + QLatin1Char('%'));
 }
@@ -101,6 +116,15 @@ void ReadWriteDialog::showWriteChecks(bool shown)
 void ReadWriteDialog::setStatusText(const QString& text)
 {
     m_statusPanel->setText(text.isEmpty() ? m_statusCaption : text);
+}
+
+void ReadWriteDialog::showFailure(const QString& stage, const QString& detail)
+{
+    m_percent->setText(stage);
+    m_outcome->setText(detail);
+    m_outcome->setToolTip(detail);
+    m_outcomeIcon->show();
+    m_outcome->show();
 }
 
 void ReadWriteDialog::showEvent(QShowEvent* event)

@@ -20,6 +20,9 @@ class ReadWriteDialog : public QDialog, public ReadWriteView
     Q_OBJECT
 
 public:
+    static constexpr int Width = 377;
+    static constexpr int Height = 264;
+
     explicit ReadWriteDialog(QWidget* parent = nullptr);
 
     // The start button runs the session; closing asks it first and tells it afterwards.
@@ -32,6 +35,9 @@ public:
     QPushButton* exitButton() const { return m_exit; }
     QStatusBar* statusBar() const { return m_status; }
     QLabel* statusPanel() const { return m_statusPanel; }
+    // How the last run failed, with a warning sign; hidden after one that went well.
+    QLabel* outcomeIcon() const { return m_outcomeIcon; }
+    QLabel* outcomeLabel() const { return m_outcome; }
     // A write's checks: read the radio into a backup first, read it back afterwards.
     QCheckBox* backupCheckBox() const { return m_backup; }
     QCheckBox* verifyCheckBox() const { return m_verify; }
@@ -40,8 +46,11 @@ public:
     void showWriteChecks(bool shown);
     // The status line: the stage a run is in, or how it ended. Empty: the usual caption.
     void setStatusText(const QString& text);
+    // After a run that failed: the stage it failed in takes the percentage's place, and
+    // what it left behind stands under the buttons, until the next run starts.
+    void showFailure(const QString& stage, const QString& detail);
 
-    // Sets the bar and the label ("35%").
+    // Sets the bar and the label ("35%"); a run starting takes the last one's failure away.
     void setProgress(int percent) override;
     void setCaptions(const QString& caption, const QString& startCaption) override;
     void showDialog() override;
@@ -63,6 +72,8 @@ private:
     QPushButton* m_exit;
     QStatusBar* m_status;
     QLabel* m_statusPanel;
+    QLabel* m_outcomeIcon;
+    QLabel* m_outcome;
     QCheckBox* m_backup;
     QCheckBox* m_verify;
     QString m_statusCaption;
