@@ -61,6 +61,7 @@ void CliContext::note(const QString& text)
 
 void CliContext::error(const QString& text)
 {
+    m_lastError = text;
     m_progress.endLine();
     m_out.flush();
     m_err << "qv3307-cli: " << text << Qt::endl;

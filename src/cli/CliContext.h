@@ -58,6 +58,8 @@ public:
     void note(const QString& text);
     // An error on standard error, always shown.
     void error(const QString& text);
+    // The last error said, for the JSON document of a command that failed.
+    const QString& lastError() const { return m_lastError; }
 
     // Puts the language in use back on the workspace after a channel file switched it.
     void restoreLanguage();
@@ -87,4 +89,5 @@ private:
     QTextStream m_out{&m_standardOutput};
     mutable std::optional<FileIo::ReadOutcome> m_standardInput;
     QTextStream m_err{stderr};
+    QString m_lastError;
 };

@@ -19,6 +19,8 @@ enum Option : unsigned {
     SkipRowsOption = 1 << 4,
     FileOrderOption = 1 << 5,
     PlanOptions = 1 << 6, // --list, --first, --count, --channels, --tone, --tx-tone
+    JsonOption = 1 << 7,
+    DryRunOption = 1 << 8,
 };
 
 struct CommandShape
@@ -30,13 +32,14 @@ struct CommandShape
 };
 
 constexpr CommandShape Shapes[] = {
-    {Command::Ports, "ports", 0, 0},
-    {Command::Read, "read", PortOption | OutputOption, 0},
-    {Command::Write, "write", PortOption | BackupOptions | SkipRowsOption | FileOrderOption, 1},
-    {Command::Verify, "verify", PortOption | FileOrderOption, 1},
-    {Command::Diff, "diff", FileOrderOption, 2},
+    {Command::Ports, "ports", JsonOption, 0},
+    {Command::Read, "read", PortOption | OutputOption | JsonOption, 0},
+    {Command::Write, "write",
+     PortOption | BackupOptions | SkipRowsOption | FileOrderOption | DryRunOption, 1},
+    {Command::Verify, "verify", PortOption | FileOrderOption | JsonOption, 1},
+    {Command::Diff, "diff", FileOrderOption | JsonOption, 2},
     {Command::Convert, "convert", SkipRowsOption | FileOrderOption, 2},
-    {Command::CalibrationRead, "calibration read", PortOption, 0},
+    {Command::CalibrationRead, "calibration read", PortOption | JsonOption, 0},
     {Command::CalibrationWrite, "calibration write", PortOption | PowerOptions, 0},
     {Command::Plan, "plan", OutputOption | PlanOptions, 1},
     {Command::Sheet, "sheet", OutputOption, 1},
@@ -187,6 +190,10 @@ private:
             flag(m_line.skipBadRows, SkipRowsOption);
         } else if (name == QLatin1String("--in-file-order")) {
             flag(m_line.inFileOrder, FileOrderOption);
+        } else if (name == QLatin1String("--json")) {
+            flag(m_line.json, JsonOption);
+        } else if (name == QLatin1String("--dry-run")) {
+            flag(m_line.dryRun, DryRunOption);
         } else if (name == QLatin1String("--low")) {
             takeNumber(option, 255, m_line.lowPower, PowerOptions);
         } else if (name == QLatin1String("--high")) {
@@ -297,6 +304,16 @@ private:
                                 "cannot come from there; give its name"),
                  QStringLiteral("--repeat 从标准输入读取回答，因此文件不能来自标准输入；"
                                 "请给出文件名"));
+        if (m_line.json && !m_line.output.isEmpty())
+            fail(QStringLiteral("--json prints what %1 finds on standard output, so it does "
+                                "not go with -o")
+                     .arg(name),
+                 QStringLiteral("--json 把 %1 的结果输出到标准输出，因此不能与 -o 同用").arg(name));
+        if (m_line.dryRun && m_line.repeat)
+            fail(QStringLiteral("--dry-run checks one write and sends nothing, so it does not go "
+                                "with --repeat"),
+                 QStringLiteral("--dry-run 只检查一次写入且不发送任何数据，因此不能与 --repeat "
+                                "同用"));
         if (m_line.command == Command::Sheet && m_line.output.isEmpty())
             fail(QStringLiteral("sheet needs -o and the PDF file to write"),
                  QStringLiteral("sheet 需要 -o 和要写入的 PDF 文件"));
@@ -355,6 +372,11 @@ std::optional<Language> CommandLine::requestedLanguage(const QStringList& argume
             requested = languageNamed(arguments.at(i + 1));
     }
     return requested;
+}
+
+bool CommandLine::requestedJson(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--json"));
 }
 
 QString CommandLine::commandName(Command command)

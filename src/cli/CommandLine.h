@@ -35,6 +35,8 @@ struct CommandLine
     bool skipBadRows =
         false; // write and convert a channel list leaving out the rows that do not fit
     bool inFileOrder = false; // a channel list fills channels 1 to 16 in its order
+    bool json = false;        // what the command found as one JSON document on standard output
+    bool dryRun = false;      // write: every check before the first byte, and nothing sent
     int lowPower = -1;
     int highPower = -1;
     int lowVoltage = -1;
@@ -60,6 +62,8 @@ struct CommandLine
     // The language a --language option asks for, before anything else is parsed, so that
     // a usage error already speaks it.
     static std::optional<Language> requestedLanguage(const QStringList& arguments);
+    // Whether --json was given, so that a usage error too can be told as a JSON document.
+    static bool requestedJson(const QStringList& arguments);
 
     // The help of the command, or of the program when there is none.
     static QString helpText(Command command, Language language);

@@ -1,7 +1,10 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
+#include "cli/PortsJson.h"
 #include "link/ComPortChoices.h"
 #include "link/ComPortDevices.h"
+#include "link/QtSerialPort.h"
 #include "link/SerialDeviceList.h"
 #include "workspace/SettingsFile.h"
 
@@ -16,6 +19,11 @@ ExitStatus Commands::ports(CliContext& context)
         ComPortChoices::read(SettingsFile(context.settingsFolder()), portNumbers);
     const ComPortDevices devices(context.programFolder(), QStringLiteral("/dev"), &choices);
     const QList<SerialDevice> present = SerialDeviceList().devices();
+    if (context.line().json) {
+        JsonOutput::print(
+            context, PortsJson::ports(present, devices, &QtSerialPort::probe, PortDiagnostics()));
+        return ExitStatus::Done;
+    }
 
     QTextStream& out = context.out();
     if (present.isEmpty())
@@ -23,10 +31,7 @@ ExitStatus Commands::ports(CliContext& context)
                            QStringLiteral("当前没有任何串口设备。"))
             << '\n';
     for (const SerialDevice& device : present) {
-        QStringList ports;
-        for (const int number : portNumbers)
-            if (SerialDeviceList::find({device}, devices.devicePath(number)))
-                ports << QStringLiteral("COM%1").arg(number);
+        const QStringList ports = PortsJson::comPortsLeadingTo(device, devices);
         out << device.path;
         if (!device.stableName.isEmpty())
             out << "  " << device.stableName;

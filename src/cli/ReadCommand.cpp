@@ -1,7 +1,9 @@
 #include "cli/ChannelFiles.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/ContentsJson.h"
 #include "cli/ContentsOutput.h"
+#include "cli/JsonOutput.h"
 #include "cli/RadioSteps.h"
 
 ExitStatus Commands::read(CliContext& context)
@@ -15,5 +17,11 @@ ExitStatus Commands::read(CliContext& context)
     if (const ExitStatus read = RadioSteps::readNamedPort(context); read != ExitStatus::Done)
         return read;
 
+    if (context.line().json) {
+        const Workspace& workspace = context.workspace();
+        JsonOutput::print(context,
+                          ContentsJson::contents(workspace.radioContents(), workspace.words));
+        return ExitStatus::Done;
+    }
     return printOrSave(context, output);
 }

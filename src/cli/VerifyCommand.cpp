@@ -3,6 +3,8 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/DifferenceLines.h"
+#include "cli/DifferencesJson.h"
+#include "cli/JsonOutput.h"
 #include "cli/RadioSteps.h"
 #include "link/WritePlan.h"
 
@@ -60,12 +62,22 @@ ExitStatus Commands::verify(CliContext& context)
     }
 
     const QList<ContentsDifference> differences = compareContents(expected, inRadio);
+    if (context.line().json) {
+        QJsonObject document = DifferencesJson::comparison(
+            DifferencesJson::differences(differences, context.workspace().words,
+                                         QStringLiteral("file"), QStringLiteral("radio")),
+            skippedRows);
+        document.insert(QStringLiteral("file"), path);
+        JsonOutput::print(context, document);
+    }
     const QString radio = context.say(QStringLiteral("the radio"), QStringLiteral("电台"));
     const QString name = ChannelFiles::displayName(context, path);
-    for (const QString& line : skippedRows)
-        context.out() << line << '\n';
-    for (const QString& line : differenceLines(differences, name, radio, context.language()))
-        context.out() << line << '\n';
+    if (!context.line().json) {
+        for (const QString& line : skippedRows)
+            context.out() << line << '\n';
+        for (const QString& line : differenceLines(differences, name, radio, context.language()))
+            context.out() << line << '\n';
+    }
     if (differences.isEmpty() && skippedRows.isEmpty()) {
         context.note(context.say(QStringLiteral("The radio holds what %1 holds").arg(name),
                                  QStringLiteral("电台内容与 %1 相同").arg(name)));

@@ -6,6 +6,7 @@
 #include "cli/DifferenceLines.h"
 #include "cli/RadioPort.h"
 #include "cli/RadioSteps.h"
+#include "cli/WriteDryRun.h"
 #include "workspace/IoErrorText.h"
 
 #include <cstdio>
@@ -74,7 +75,14 @@ public:
             // Rows that fit no band stop the write before the port is opened; the ones
             // outside the radio's band are known once its band has been read.
             const ChannelFiles::Loaded list = ChannelFiles::checkChannelList(m_context, m_path);
-            return refused(list) ? ExitStatus::FileProblem : ExitStatus::Done;
+            if (refused(list))
+                return ExitStatus::FileProblem;
+            // A write names the rows it leaves out once it has read the radio; a dry run
+            // reads nothing.
+            if (m_context.line().dryRun)
+                for (const QString& row : list.skippedRows)
+                    m_context.note(row);
+            return ExitStatus::Done;
         }
         case ChannelFiles::Kind::ChannelFile:
             break;
@@ -259,7 +267,10 @@ ExitStatus Commands::write(CliContext& context)
 {
     const QString path = context.line().files.at(0);
     RadioWriter writer(context, path);
-    if (const ExitStatus prepared = writer.prepare(); prepared != ExitStatus::Done)
+    const ExitStatus prepared = writer.prepare();
+    if (context.line().dryRun)
+        return WriteDryRun::finish(context, path, prepared);
+    if (prepared != ExitStatus::Done)
         return prepared;
     const std::unique_ptr<RadioPort> port = RadioSteps::port(context);
     if (!port)

@@ -5,12 +5,16 @@
 #include "workspace/Workspace.h"
 
 #include "CliRun.h"
+#include "support/HeldPort.h"
 #include "support/PseudoTerminal.h"
 #include "support/SampleRadio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -93,6 +97,19 @@ void writeChannelFiles(const CliRun& run)
     QCOMPARE(run.run({"convert", "a.F19", "a.csv", "-q"}).status, 0);
 }
 
+// Starts the radio, silent or not, with COM2 leading to no device, and junk.F19 (no channel
+// file) beside the files writeChannelFiles() makes.
+void startWithFiles(CliRun& run, bool silentRadio)
+{
+    RadioFaults faults;
+    faults.silent = silentRadio;
+    run.radio().setFaults(faults);
+    QVERIFY(run.start());
+    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
+    writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
+    writeChannelFiles(run);
+}
+
 // The lock file QSerialPort keeps for the device while it has it open, wherever it is.
 QString lockFileOf(const QString& devicePath)
 {
@@ -107,6 +124,20 @@ QString lockFileOf(const QString& devicePath)
 // A radio that answers each request well within the program's waits, but slowly enough
 // that a run lasts seconds: a signal sent once the radio has seen a few commands surely
 // finds the run still going, however busy the machine.
+// Channel lists for list.csv, whose rows name their channels.
+namespace Lists {
+const QByteArray Header = "Location,Frequency,Tone,rToneFreq\r\n";
+const QByteArray Good = Header + "1,440.5,,\r\n2,441.5,,\r\n";
+const QByteArray OutsideBand = Good + "3,146.52,,\r\n";
+const QByteArray NoSuchTone = Good + "3,442.5,Tone,88.4\r\n";
+const QString NoSuchToneRow =
+    "list.csv, row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio";
+const QByteArray LocationZero = Header + "0,440.5,,\r\n1,441.5,,\r\n";
+const QString LocationZeroError =
+    "qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 to 16; the list "
+    "may be for another radio: give --in-file-order to fill channels 1 to 16 in the list's order";
+} // namespace Lists
+
 RadioFaults slowRadio(bool silent)
 {
     RadioFaults faults;
@@ -157,6 +188,11 @@ private slots:
     void standardOutputStandsForAFile_data();
     void standardOutputStandsForAFile();
     void relativeDataHomeIsIgnored();
+    void jsonDocumentOnStandardOutput_data();
+    void jsonDocumentOnStandardOutput();
+    void jsonReadShowsProgressOnStandardError();
+    void dryRunSendsNothing_data();
+    void dryRunSendsNothing();
 };
 
 void CliTest::exitStatuses_data()
@@ -175,9 +211,9 @@ void CliTest::exitStatuses_data()
     };
     row("version", {"--version"}, false, 0, "qv3307-cli 1.0.0");
     row("help of a command", {"read", "--help"}, false, 0,
-        "Usage: qv3307-cli read --port PORT [-o FILE]");
+        "Usage: qv3307-cli read --port PORT [-o FILE | --json]");
     row("help of both calibration commands", {"calibration", "--help"}, false, 0,
-        "Usage: qv3307-cli calibration read --port PORT");
+        "Usage: qv3307-cli calibration read --port PORT [--json]");
     row("read", {"read", "--port", "COM1"}, false, 0, "Band: 400-470MHz");
     row("read by device path", {"read", "--port", "DEVICE"}, false, 0, "Band: 400-470MHz");
     row("files without differences", {"diff", "a.F19", "a.csv"}, false, 0, "");
@@ -258,13 +294,9 @@ void CliTest::exitStatuses()
     QFETCH(QString, firstLine);
 
     CliRun run(SampleRadio::image());
-    RadioFaults faults;
-    faults.silent = silentRadio;
-    run.radio().setFaults(faults);
-    QVERIFY(run.start());
-    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
-    writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
-    writeChannelFiles(run);
+    startWithFiles(run, silentRadio);
+    if (QTest::currentTestFailed())
+        return;
     writeAll(run.file(QStringLiteral("junk.csv")), "hello\r\n");
     writeAll(run.file(QStringLiteral("cut.F19")),
              cutShort(readAll(run.file(QStringLiteral("a.F19")))));
@@ -706,11 +738,11 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
     QTest::addColumn<QStringList>("err");
     QTest::addColumn<RadioUse>("radio");
 
-    const QByteArray header = "Location,Frequency,Tone,rToneFreq\r\n";
-    const QByteArray good = header + "1,440.5,,\r\n2,441.5,,\r\n";
-    const QByteArray outsideBand = good + "3,146.52,,\r\n";
-    const QByteArray noSuchTone = good + "3,442.5,Tone,88.4\r\n";
-    const QByteArray locationZero = header + "0,440.5,,\r\n1,441.5,,\r\n";
+    using namespace Lists;
+    const QByteArray& header = Header;
+    const QByteArray& outsideBand = OutsideBand;
+    const QByteArray& noSuchTone = NoSuchTone;
+    const QByteArray& locationZero = LocationZero;
     const QStringList write = {"write", "list.csv", "--port", "COM1"};
     const QStringList convert = {"convert", "list.csv", "out.F19"};
     const QString outsideRow =
@@ -725,19 +757,13 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
         << RadioUse::ReadOnly;
     // A row no band holds stops the write before the port is opened.
     QTest::newRow("write: a tone no radio has")
-        << write << noSuchTone << 5 << QStringList()
-        << QStringList{notWritten,
-                       "list.csv, row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio"}
+        << write << noSuchTone << 5 << QStringList() << QStringList{notWritten, NoSuchToneRow}
         << RadioUse::Nothing;
     QTest::newRow("write --skip-bad-rows")
         << write + QStringList{"--skip-bad-rows"} << outsideBand << 0 << QStringList()
         << QStringList{outsideRow, "Written and verified"} << RadioUse::Written;
-    QTest::newRow("write: Location 0")
-        << write << locationZero << 5 << QStringList()
-        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
-                       "to 16; the list may be for another radio: give --in-file-order to fill "
-                       "channels 1 to 16 in the list's order"}
-        << RadioUse::Nothing;
+    QTest::newRow("write: Location 0") << write << locationZero << 5 << QStringList()
+                                       << QStringList{LocationZeroError} << RadioUse::Nothing;
     QTest::newRow("write --in-file-order")
         << write + QStringList{"--in-file-order"} << locationZero << 0 << QStringList()
         << QStringList{"Written and verified"} << RadioUse::Written;
@@ -769,10 +795,7 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
         << QStringList{outsideRow, outsideRow} << QStringList() << RadioUse::Nothing;
     QTest::newRow("verify: Location 0")
         << QStringList{"verify", "list.csv", "--port", "COM1"} << locationZero << 5 << QStringList()
-        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
-                       "to 16; the list may be for another radio: give --in-file-order to fill "
-                       "channels 1 to 16 in the list's order"}
-        << RadioUse::Nothing;
+        << QStringList{LocationZeroError} << RadioUse::Nothing;
     QTest::newRow("diff --skip-bad-rows is no option of diff")
         << QStringList{"diff", "list.csv", "list.csv", "--skip-bad-rows"} << outsideBand << 2
         << QStringList()
@@ -1088,6 +1111,219 @@ void CliTest::relativeDataHomeIsIgnored()
                  .size(),
              1);
     QVERIFY(!QFileInfo::exists(run.file(QStringLiteral("data"))));
+}
+
+void CliTest::jsonDocumentOnStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("silentRadio");
+    QTest::addColumn<int>("status");
+    // A value in the document, at a path such as "channels/0/power", as compact JSON.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("value");
+    // A line the error output holds; empty: none is looked for.
+    QTest::addColumn<QString>("errorLine");
+
+    const auto row = [](const char* name, const QStringList& arguments, bool silent, int status,
+                        const char* path, const QString& value, const QString& errorLine = {}) {
+        QTest::newRow(name) << arguments << silent << status << QString::fromLatin1(path) << value
+                            << errorLine;
+    };
+    // The simulated radio's pseudo-terminal, which it keeps open itself, is free to use.
+    row("ports", {"ports"}, false, 0, "ports/0",
+        R"({"cable":null,"device":"DEVICE","heldBy":null,"port":"COM1","present":true,)"
+        R"("source":"link","state":"free"})");
+    row("read", {"read", "--port", "COM1"}, false, 0, "channels/0/power", R"("low")",
+        "Backup saved: BACKUPS/");
+    row("verify", {"verify", "b.F19", "--port", "COM1"}, false, 1, "differences/0",
+        R"({"channel":1,"field":"power","file":"high","place":"channel","radio":"low"})");
+    row("diff with differences", {"diff", "a.F19", "b.F19"}, false, 1, "differences/0",
+        R"({"channel":1,"field":"power","first":"low","place":"channel","second":"high"})");
+    row("diff without", {"diff", "a.F19", "a.csv"}, false, 0, "result", R"("same")");
+    // The sample radio's calibration block is unprogrammed: FF.
+    row("calibration read", {"calibration", "read", "--port", "COM1"}, false, 0, "lowVoltageByte",
+        "255",
+        "qv3307-cli: warning: The radio's low voltage byte is FF, which is none of the levels 00, "
+        "01 and 02; it is shown as 1. Check it before writing.");
+    // A failure is a document too, with the error standard error gives.
+    row("silent radio", {"read", "--port", "COM1"}, true, 4, "exitStatus", "4");
+    row("port that cannot be opened", {"calibration", "read", "--port", "COM2"}, false, 3,
+        "exitStatus", "3");
+    row("file that is none", {"verify", "junk.F19", "--port", "COM1"}, false, 5, "error",
+        "\"junk.F19, line 4: the file ends after line 1; this line should hold a language code "
+        "(1 Chinese, 2 English)\"");
+    row("usage", {"read"}, false, 2, "error",
+        R"("read needs --port COM1 to COM4 or a device path; see qv3307-cli read --help")",
+        "qv3307-cli: read needs --port COM1 to COM4 or a device path; see qv3307-cli read --help");
+}
+
+// Standard output holds one JSON document and nothing else; notes, warnings and errors go
+// to standard error as without --json.
+void CliTest::jsonDocumentOnStandardOutput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, silentRadio);
+    QFETCH(int, status);
+    QFETCH(QString, path);
+    QFETCH(QString, value);
+    QFETCH(QString, errorLine);
+
+    CliRun run(SampleRadio::image());
+    startWithFiles(run, silentRadio);
+    if (QTest::currentTestFailed())
+        return;
+    value.replace(QStringLiteral("DEVICE"), run.radio().slavePath());
+    errorLine.replace(QStringLiteral("BACKUPS"), run.backupFolder());
+
+    const CliRun::Outcome outcome =
+        run.run(arguments + QStringList{"--json", "--language", "english"});
+    QCOMPARE(outcome.status, status);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(outcome.out, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError && document.isObject(),
+             outcome.out.constData());
+    QJsonValue found = document.object();
+    for (const QString& step : path.split(QLatin1Char('/'))) {
+        bool index = false;
+        const int number = step.toInt(&index);
+        found = index ? found.toArray().at(number) : found.toObject().value(step);
+    }
+    const QByteArray foundText =
+        QJsonDocument(QJsonArray{found}).toJson(QJsonDocument::Compact).chopped(1).mid(1);
+    QCOMPARE(QString::fromUtf8(foundText), value);
+    if (status >= 2)
+        QCOMPARE(document.object().value(QStringLiteral("exitStatus")).toInt(), status);
+    const QStringList errorLines = QString::fromUtf8(outcome.err).split(QLatin1Char('\n'));
+    if (!errorLine.isEmpty())
+        QVERIFY2(std::any_of(errorLines.begin(), errorLines.end(),
+                             [&](const QString& line) { return line.startsWith(errorLine); }),
+                 outcome.err.constData());
+}
+
+// The transfer's progress shows on a terminal while the document goes to standard output.
+void CliTest::jsonReadShowsProgressOnStandardError()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    PseudoTerminal terminal;
+    QVERIFY(terminal.isValid());
+    const CliRun::Outcome outcome =
+        run.run({"read", "--port", "COM1", "--json"}, {}, terminal.slavePath());
+    QCOMPARE(outcome.status, 0);
+    QByteArray shownProgress;
+    QTRY_VERIFY2((shownProgress += terminal.readAvailable()).contains("100%"),
+                 shownProgress.constData());
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(outcome.out, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(document.object().value(QStringLiteral("channels")).toArray().size(), 16);
+}
+
+void CliTest::dryRunSendsNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("list"); // list.csv
+    QTest::addColumn<bool>("portHeld");
+    QTest::addColumn<int>("status");
+    // Lines the error output holds, its last line last.
+    QTest::addColumn<QStringList>("err");
+
+    using namespace Lists;
+    const QString nothingSent = "Dry run: nothing was sent to the radio";
+    const auto write = [](const char* file, QStringList more = {}) {
+        return QStringList{"write", file, "--port", "COM1", "--dry-run"} + more;
+    };
+
+    QTest::newRow("channel file")
+        << write("b.F19") << QByteArray() << false << 0
+        << QStringList{"Dry run: b.F19 can be written to COM1 (DEVICE), which is present and "
+                       "free; nothing was sent to the radio"};
+    QTest::newRow("channel list")
+        << write("list.csv") << Good << false << 0
+        << QStringList{"Dry run: a write reads the radio's band first, and a row outside it "
+                       "stops the write then",
+                       "Dry run: list.csv can be written to COM1 (DEVICE), which is present and "
+                       "free; nothing was sent to the radio"};
+    QTest::newRow("a row of a tone no radio has")
+        << write("list.csv") << NoSuchTone << false << 5
+        << QStringList{"qv3307-cli: list.csv: 1 row(s) cannot become channels, so nothing was "
+                       "written to the radio; correct them, or give --skip-bad-rows to leave "
+                       "them out:",
+                       NoSuchToneRow, nothingSent};
+    QTest::newRow("the row left out")
+        << write("list.csv", {"--skip-bad-rows"}) << NoSuchTone << false << 0
+        << QStringList{NoSuchToneRow, "Dry run: list.csv can be written to COM1 (DEVICE), which "
+                                      "is present and free; nothing was sent to the radio"};
+    QTest::newRow("Location 0") << write("list.csv") << LocationZero << false << 5
+                                << QStringList{LocationZeroError, nothingSent};
+    QTest::newRow("a value the radio cannot store")
+        << write("odd.F19") << QByteArray() << false << 5
+        << QStringList{"qv3307-cli: odd.F19: Nothing was written to the radio: these values are "
+                       "not in a form the radio can store:",
+                       nothingSent};
+    QTest::newRow("no channel file")
+        << write("junk.F19") << QByteArray() << false << 5
+        << QStringList{"qv3307-cli: junk.F19, line 4: the file ends after line 1; this line "
+                       "should hold a language code (1 Chinese, 2 English)",
+                       nothingSent};
+    QTest::newRow("no such port")
+        << QStringList{"write", "b.F19", "--port", "COM2", "--dry-run"} << QByteArray() << false
+        << 3
+        << QStringList{"qv3307-cli: COM2 (PROGRAM/dosdevices/com2): the port cannot be opened. "
+                       "Cause: the device PROGRAM/dosdevices/com2 does not exist. The cable is "
+                       "not plugged in, or the port leads to another device.",
+                       nothingSent};
+    QTest::newRow("port held by another program")
+        << write("b.F19") << QByteArray() << true << 3 << QStringList{nothingSent};
+    QTest::newRow("not a port")
+        << QStringList{"write", "b.F19", "--port", "COM9", "--dry-run"} << QByteArray() << false
+        << 2
+        << QStringList{"qv3307-cli: \"COM9\" is not a port; give COM1 to COM4 or a device path "
+                       "such as /dev/ttyUSB0",
+                       nothingSent};
+}
+
+// A dry run makes the write's checks, opens and locks the port and lets it go, and sends
+// nothing: not even the hello. It keeps no backup and leaves no lock.
+void CliTest::dryRunSendsNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, list);
+    QFETCH(bool, portHeld);
+    QFETCH(int, status);
+    QFETCH(QStringList, err);
+
+    CliRun run(SampleRadio::image());
+    startWithFiles(run, false);
+    if (QTest::currentTestFailed())
+        return;
+    writeAll(run.file(QStringLiteral("odd.F19")),
+             readAll(run.file(QStringLiteral("a.F19")))
+                 .replace("CH01 | 435.12500 | 131.8 | 436.02500 | D023N | Low |",
+                          "CH01 | 435.12500 | 131.8 | 436.02500 | D023N | Medium |"));
+    if (!list.isEmpty())
+        writeAll(run.file(QStringLiteral("list.csv")), list);
+    std::unique_ptr<HeldPort> holder;
+    if (portHeld) {
+        holder = std::make_unique<HeldPort>(run.radio().slavePath());
+        QVERIFY(holder->holding());
+    }
+    err.replaceInStrings(QStringLiteral("DEVICE"), run.radio().slavePath());
+    err.replaceInStrings(QStringLiteral("PROGRAM"), run.program().path());
+
+    const CliRun::Outcome outcome = run.run(arguments + QStringList{"--language", "english"});
+    QCOMPARE(outcome.status, status);
+    QVERIFY(outcome.out.isEmpty());
+    const QStringList errLines = QString::fromUtf8(outcome.err).split('\n', Qt::SkipEmptyParts);
+    for (const QString& line : err)
+        QVERIFY2(errLines.contains(line), outcome.err.constData());
+    QCOMPARE(errLines.value(errLines.size() - 1), err.last());
+
+    QCOMPARE(run.radio().received(), QByteArray());
+    QCOMPARE(run.radio().memory().read(0, 0x400), SampleRadio::image());
+    QVERIFY(!QFileInfo::exists(run.backupFolder()));
+    if (!portHeld)
+        QCOMPARE(lockFileOf(run.radio().slavePath()), QString());
 }
 
 QTEST_GUILESS_MAIN(CliTest)
