@@ -66,6 +66,10 @@ ReadWriteCommands::ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindo
         [this](RadioExchange& exchange) { return write(exchange); },
         [&editor] { return editor.commitEditedCell(); }, enableMainWindow, this);
     dialog.setSession(m_session);
+    connect(m_session, &ReadWriteSession::finished, this, [this] {
+        if (m_outcome)
+            emit ended(*m_outcome);
+    });
     rememberChecks(settingsFile);
 }
 
@@ -110,17 +114,21 @@ void ReadWriteCommands::command(ReadWriteSession::Procedure procedure)
 // that cannot be saved costs the read nothing, the status bar just says so.
 RadioExchange::Result ReadWriteCommands::read(RadioExchange& exchange)
 {
+    m_outcome.reset();
     const BackedUpRead read = BackedUpRead::run(m_workspace, exchange, BackupFolder::standard());
     if (const std::optional<BackupFolder::SaveOutcome>& saved = read.backup)
         m_noteOutcome(saved->saved()
                           ? SafeWriteText::backupSaved(QFileInfo(saved->path).fileName(),
                                                        m_workspace.checkedLanguage)
                           : SafeWriteText::backupNotSaved(*saved, m_workspace.checkedLanguage));
+    m_outcome = TransferOutcome::ofRead(read.result, read.backup);
+    showFailure();
     return read.result;
 }
 
 RadioExchange::Result ReadWriteCommands::write(RadioExchange& exchange)
 {
+    m_outcome.reset();
     const SafeWriteOptions options{m_dialog.backupCheckBox()->isChecked(),
                                    m_dialog.verifyCheckBox()->isChecked()};
     if (m_dialog.everyRadioCheckBox()->isChecked()) {
@@ -135,7 +143,8 @@ RadioExchange::Result ReadWriteCommands::write(RadioExchange& exchange)
     const SafeWriteOutcome outcome =
         SafeWriteRun(m_workspace, exchange.link(), report, BackupFolder::standard(), options).run();
     // Once the application is closing nothing may be touched: it is going away.
-    if (outcome.ending != SafeWriteOutcome::Ending::Quit)
+    m_outcome = TransferOutcome::ofWrite(outcome);
+    if (m_outcome)
         tellOutcome(outcome);
     return outcome.result();
 }
@@ -145,6 +154,8 @@ void ReadWriteCommands::tellOutcome(const SafeWriteOutcome& outcome)
     using Ending = SafeWriteOutcome::Ending;
     const Language language = m_workspace.checkedLanguage;
     m_dialog.setStatusText({});
+    // Behind the box, the dialog already says where the write failed.
+    showFailure();
     switch (outcome.ending) {
     case Ending::Refused:
         m_messenger.errorBox(writeProblemText(outcome.problems, language));
@@ -168,7 +179,18 @@ void ReadWriteCommands::tellOutcome(const SafeWriteOutcome& outcome)
         m_messenger.errorBox(SafeWriteText::outcomeMessage(outcome, language));
         break;
     case Ending::Written:
+        m_dialog.setStatusText(SafeWriteText::writtenNotVerified(language));
+        break;
     case Ending::Quit:
         break;
     }
+}
+
+void ReadWriteCommands::showFailure()
+{
+    if (!m_outcome || !m_outcome->failed())
+        return;
+    const Language language = m_workspace.checkedLanguage;
+    m_dialog.showFailure(SafeWriteText::failedAt(*m_outcome, language),
+                         SafeWriteText::outcomeDetail(*m_outcome, language));
 }

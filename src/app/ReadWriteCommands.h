@@ -1,11 +1,13 @@
 #pragma once
 
+#include "backups/TransferOutcome.h"
 #include "link/ReadWriteSession.h"
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class ChannelEditor;
 class ComPortDevices;
@@ -24,8 +26,8 @@ struct SafeWriteOutcome;
 // caption for the start button. Every complete read is also saved to the backups folder;
 // a write runs with the checks the dialog's boxes ask for (a backup first, a read-back
 // after), and the boxes are remembered in qv3307.ini once the user changes one; the box
-// for a write to every connected radio is not remembered, and starts cleared. It lives
-// with the dialog.
+// for a write to every connected radio is not remembered, and starts cleared. A run that
+// failed shows its stage in the dialog until the next run starts. It lives with the dialog.
 class ReadWriteCommands : public QObject
 {
     Q_OBJECT
@@ -50,11 +52,17 @@ public:
     void readCommand();
     void writeCommand();
 
+signals:
+    // A read or a write has ended, however it went (not when the application is closing).
+    void ended(const TransferOutcome& outcome);
+
 private:
     void command(ReadWriteSession::Procedure procedure);
     RadioExchange::Result read(RadioExchange& exchange);
     RadioExchange::Result write(RadioExchange& exchange);
     void tellOutcome(const SafeWriteOutcome& outcome);
+    // The stage and the words of a run that failed, in the dialog.
+    void showFailure();
     void rememberChecks(SettingsFile& settingsFile);
 
     ReadWriteDialog& m_dialog;
@@ -66,4 +74,6 @@ private:
     NoteOutcome m_noteOutcome;
     FileInGrid m_fileInGrid;
     ReadWriteSession* m_session = nullptr;
+    // How the run going or last ended went; none while it goes, or after a quit.
+    std::optional<TransferOutcome> m_outcome;
 };

@@ -7,6 +7,7 @@
 #include "workspace/WindowPlacement.h"
 
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,6 +19,7 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
       m_exit(
           new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ReadWriteExit), this)),
       m_status(new QStatusBar(this)), m_statusPanel(new QLabel(m_status)),
+      m_outcomeIcon(new QLabel(this)), m_outcome(new QLabel(this)),
       m_backup(new QCheckBox(BuiltInLanguages::defaultCaption(LanguageString::BackUpFirst), this)),
       m_verify(new QCheckBox(BuiltInLanguages::defaultCaption(LanguageString::VerifyAfterWriting),
                              this)),
@@ -48,6 +50,15 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     m_everyRadio->setChecked(false);
     m_start->setObjectName(QStringLiteral("startButton"));
     m_exit->setObjectName(QStringLiteral("exitButton"));
+    // Three lines under the buttons: a failure's words name the file or the cause.
+    m_outcomeIcon->setObjectName(QStringLiteral("outcomeIcon"));
+    m_outcomeIcon->setPixmap(QIcon(QStringLiteral(":/icons/warning.svg")).pixmap(16, 16));
+    m_outcomeIcon->hide();
+    m_outcome->setObjectName(QStringLiteral("outcomeLabel"));
+    m_outcome->setWordWrap(true);
+    m_outcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_outcome->hide();
     m_status->setObjectName(QStringLiteral("statusBar"));
     m_status->setSizeGripEnabled(false);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
@@ -71,7 +82,10 @@ void ReadWriteDialog::layOut()
     const int centre = width / 2;
     m_start->setGeometry(centre - 118, buttonsTop, 100, 30);
     m_exit->setGeometry(centre + 19, buttonsTop, 100, 30);
-    const int height = buttonsTop + 30 + 44 + 24;
+    const int outcomeTop = buttonsTop + 38;
+    m_outcomeIcon->setGeometry(20, outcomeTop, 16, 16);
+    m_outcome->setGeometry(42, outcomeTop, width - 62, 56);
+    const int height = outcomeTop + 56 + 4 + 24;
     m_status->setGeometry(0, height - 24, width, 24);
     setFixedSize(width, height);
 }
@@ -95,6 +109,8 @@ void ReadWriteDialog::setSession(ReadWriteSession* session)
 
 void ReadWriteDialog::setProgress(int percent)
 {
+    m_outcomeIcon->hide();
+    m_outcome->hide();
     m_progress->setValue(percent);
     m_percent->setText(QString::number(m_progress->value()) + QLatin1Char('%'));
 }
@@ -133,6 +149,15 @@ void ReadWriteDialog::showWriteChecks(bool shown)
 void ReadWriteDialog::setStatusText(const QString& text)
 {
     m_statusPanel->setText(text.isEmpty() ? m_statusCaption : text);
+}
+
+void ReadWriteDialog::showFailure(const QString& stage, const QString& detail)
+{
+    m_percent->setText(stage);
+    m_outcome->setText(detail);
+    m_outcome->setToolTip(detail);
+    m_outcomeIcon->show();
+    m_outcome->show();
 }
 
 void ReadWriteDialog::showEvent(QShowEvent* event)

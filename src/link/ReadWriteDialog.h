@@ -33,6 +33,9 @@ public:
     QPushButton* exitButton() const { return m_exit; }
     QStatusBar* statusBar() const { return m_status; }
     QLabel* statusPanel() const { return m_statusPanel; }
+    // How the last run failed, with a warning sign; hidden after one that went well.
+    QLabel* outcomeIcon() const { return m_outcomeIcon; }
+    QLabel* outcomeLabel() const { return m_outcome; }
     // A write's checks: read the radio into a backup first, read it back afterwards.
     QCheckBox* backupCheckBox() const { return m_backup; }
     QCheckBox* verifyCheckBox() const { return m_verify; }
@@ -48,8 +51,11 @@ public:
     void showWriteChecks(bool shown);
     // The status line: the stage a run is in, or how it ended. Empty: the usual caption.
     void setStatusText(const QString& text);
+    // After a run that failed: the stage it failed in takes the percentage's place, and
+    // what it left behind stands under the buttons, until the next run starts.
+    void showFailure(const QString& stage, const QString& detail);
 
-    // Sets the bar and the label ("35%").
+    // Sets the bar and the label ("35%"); a run starting takes the last one's failure away.
     void setProgress(int percent) override;
     void setCaptions(const QString& caption, const QString& startCaption) override;
     void showDialog() override;
@@ -73,6 +79,8 @@ private:
     QPushButton* m_exit;
     QStatusBar* m_status;
     QLabel* m_statusPanel;
+    QLabel* m_outcomeIcon;
+    QLabel* m_outcome;
     QCheckBox* m_backup;
     QCheckBox* m_verify;
     QCheckBox* m_everyRadio;
