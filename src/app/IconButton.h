@@ -25,9 +25,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QToolButton* m_button;
     QLabel* m_label;
+    QString m_iconName; // empty once the icon is read
     bool m_captionClickable = false;
 };

@@ -20,8 +20,7 @@ bool drawIcon(const QString& svgPath, int size, const QString& pngPath)
 {
     QSvgRenderer drawing(svgPath);
     if (!drawing.isValid()) {
-        std::fprintf(stderr, "qv3307-iconraster: %s is not an SVG drawing\n",
-                     qPrintable(svgPath));
+        std::fprintf(stderr, "qv3307-iconraster: %s is not an SVG drawing\n", qPrintable(svgPath));
         return false;
     }
     // As the SVG icon engine draws an icon: on a transparent square of the asked size.
