@@ -138,7 +138,9 @@ void MainWindow::buildPages()
     m_workPages = new WorkPages(this);
     m_workPages->setGeometry(174, pagesTop, 649, pagesHeight);
 
-    m_channelPage = new ChannelPage(m_workspace.table, m_workspace.tones);
+    // Each page is made inside the page control: a page made on its own would be styled
+    // once alone and again, widget by widget, when the control takes it in.
+    m_channelPage = new ChannelPage(m_workspace.table, m_workspace.tones, m_workPages);
     m_workPages->addPage(QStringLiteral("channelPage"), m_channelPage);
     // The first frame shows the channels; the other pages wait until they are needed.
     m_workPages->addPageBuiltLater(QStringLiteral("settingsPage"),
@@ -261,7 +263,7 @@ SkinPage* MainWindow::skinPage() const
 // follows them as the pages built at once do.
 QWidget* MainWindow::buildSettingsPage()
 {
-    m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
+    m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands, m_workPages);
     m_channelEditorView->setBandBox(m_settingsPage->bandBox());
     if (m_localisation.hasApplied())
         m_settingsPage->applyCaptions(m_localisation.applied());
@@ -273,7 +275,7 @@ QWidget* MainWindow::buildSettingsPage()
 
 QWidget* MainWindow::buildPowerPage()
 {
-    m_powerPage = new PowerPage(*m_serviceCommands);
+    m_powerPage = new PowerPage(*m_serviceCommands, m_workPages);
     if (m_localisation.hasApplied())
         m_powerPage->applyCaptions(m_localisation.applied());
     connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
@@ -288,7 +290,7 @@ QWidget* MainWindow::buildPowerPage()
 
 QWidget* MainWindow::buildComPortPage()
 {
-    m_comPortPage = new ComPortPage(m_portPageState);
+    m_comPortPage = new ComPortPage(m_portPageState, m_workPages);
     m_comPortPage->checkPort(m_connection.link().portNumber());
     m_comPortPage->setLanguage(m_workspace.checkedLanguage);
     connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
@@ -315,7 +317,7 @@ QWidget* MainWindow::buildComPortPage()
 
 QWidget* MainWindow::buildLanguagePage()
 {
-    m_languagePage = new LanguagePage;
+    m_languagePage = new LanguagePage(m_workPages);
     m_languagePage->check(m_workspace.checkedLanguage);
     if (m_localisation.hasApplied())
         m_languagePage->applyCaptions(m_localisation.applied());
@@ -335,7 +337,7 @@ QWidget* MainWindow::buildLanguagePage()
 
 QWidget* MainWindow::buildSkinPage()
 {
-    m_skinPage = new SkinPage;
+    m_skinPage = new SkinPage(m_workPages);
     m_skinPage->skinList()->setCurrentIndex(m_workspace.themeIndex());
     if (m_localisation.hasApplied())
         m_skinPage->applyCaptions(m_localisation.applied());
