@@ -96,8 +96,13 @@ void Link::setReceiveThreshold(int count)
 
 bool Link::beginRequest(UnreadInput unread)
 {
+    // A byte can land between the look and the discard. Thrown away then, it would never be
+    // seen, and a reply one byte too long would pass. So a request that refuses unread input
+    // discards only what it saw: a byte that lands after the look stays, and spoils this
+    // request's answer instead.
     const bool nothingUnread = m_port.bytesAvailable() == 0;
-    m_port.discardInput();
+    if (!nothingUnread || unread == UnreadInput::Discard)
+        m_port.discardInput();
     m_receivedSinceRequest = 0;
     m_dataArrived = false;
     return nothingUnread || unread == UnreadInput::Discard;

@@ -42,6 +42,7 @@ private slots:
     void answerCountsOnlyWithItsExactLength();
     void unreadInputNeverReachesTheNextAnswer_data();
     void unreadInputNeverReachesTheNextAnswer();
+    void byteLandingAsARequestGoesOutIsNotLost();
     void probeAndOpenUseTheSamePort();
     void failedOpenIsReported();
 
@@ -215,6 +216,18 @@ void TestLink::unreadInputNeverReachesTheNextAnswer()
 
     // Nothing waits now, so a refusing request goes out too.
     QVERIFY(m_link->sendAcknowledgement(Link::UnreadInput::Refuse));
+}
+
+void TestLink::byteLandingAsARequestGoesOutIsNotLost()
+{
+    // The 13th byte of a reply taken as whole lands while the acknowledgement goes out: the
+    // answer to the acknowledgement then holds it, and is no lone 06.
+    m_link->setReceiveThreshold(Frame::AcknowledgementLength);
+    m_port->landingAfterLook = QByteArray::fromHex("FF");
+    QVERIFY(m_link->sendAcknowledgement(Link::UnreadInput::Refuse));
+    m_port->deliver(Ack);
+    QCOMPARE(m_link->receivedBytes(), QByteArray::fromHex("FF06"));
+    QVERIFY(!m_link->acknowledged());
 }
 
 void TestLink::probeAndOpenUseTheSamePort()
