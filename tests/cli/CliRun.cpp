@@ -1,16 +1,9 @@
 #include "CliRun.h"
 
+#include "support/RadioImage.h"
+
 #include <QDir>
 #include <QProcess>
-
-namespace {
-RadioMemory memoryOf(const QByteArray& image)
-{
-    RadioMemory memory;
-    memory.write(0, image);
-    return memory;
-}
-} // namespace
 
 QString CliRun::Outcome::firstLine(const QByteArray& bytes)
 {

@@ -74,6 +74,9 @@ struct RunningProgram
     // Runs a read or a write the way the user does: the command, then (when the dialog came
     // up) its start button, waiting for the run to end, then its close button.
     void readOrWrite(IconButton* command);
+    // The same from the menu button itself, which must bring up the dialog; the dialog
+    // stays open when the run has ended.
+    void runFromMenu(IconButton* command);
     // The eight field texts of a row.
     QStringList row(int row);
 
