@@ -126,9 +126,10 @@ void TestLinkRadio::helloRepliesThatDoNotCount()
     RadioLine line;
     QVERIFY(line.open(faults));
     QVERIFY(!line.link->handshake(Link::Wait::UntilData));
-    // Every try was answered, none counted, and no acknowledgement followed.
+    // Every try was answered, none counted, and no acknowledgement followed. The last try's
+    // wait may have ended before the radio took it.
+    QTRY_COMPARE(line.radio.received(), times(HelloBytes, Link::HandshakeTries));
     QCOMPARE(line.radio.commands(Kind::Hello).size(), Link::HandshakeTries);
-    QCOMPARE(line.radio.received(), times(HelloBytes, Link::HandshakeTries));
 }
 
 void TestLinkRadio::replyAfterItsWaitIsKept()
