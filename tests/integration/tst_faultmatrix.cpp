@@ -76,7 +76,12 @@ struct Program : RunningProgram
     Program(const QByteArray& image, const RadioFaults& faults)
         : RunningProgram(ProgramOptions::withRadio(image, faults))
     {
+        // No row here depends on how long the waits are (tst_answerfaults pins them), so
+        // they run shorter, still long enough for a prompt radio on a busy machine.
+        window->link().setWaitLengthsForTests(ShortWaitHere, LongWaitHere);
     }
+    static constexpr int ShortWaitHere = 100;
+    static constexpr int LongWaitHere = 150;
 
     ServiceCommands& service() { return window->serviceCommands(); }
     QByteArray memory(int address, int size = MemoryMap::BlockSize)

@@ -51,6 +51,8 @@ private slots:
     void dialogWaitEndsWhenDataArrives();
     void dialogWaitEnteredWithDataDispatchesOnceAndReturns();
     void mainWindowWaitRunsItsFullLength();
+    void testWaitLengthsReplaceOnlyTheTwoWaits_data();
+    void testWaitLengthsReplaceOnlyTheTwoWaits();
     void handshakeRetriesUntilTheReply();
     void handshakeTakesOnlyTheExactReply_data();
     void handshakeTakesOnlyTheExactReply();
@@ -311,6 +313,29 @@ void TestLink::mainWindowWaitRunsItsFullLength()
     // The reply was received during the wait, which went on regardless.
     QVERIFY(m_link->hasDataArrived());
     QCOMPARE(m_link->receivedBytes(), Ack);
+}
+
+void TestLink::testWaitLengthsReplaceOnlyTheTwoWaits_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("waited");
+    QTest::newRow("short wait") << Link::ShortWait << 10;
+    QTest::newRow("long wait") << Link::LongWait << 20;
+    QTest::newRow("any other length") << 90 << 90;
+}
+
+void TestLink::testWaitLengthsReplaceOnlyTheTwoWaits()
+{
+    QFETCH(int, asked);
+    QFETCH(int, waited);
+    m_link->setWaitLengthsForTests(10, 20);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(m_link->wait(asked, Link::Wait::FullLength), Link::WaitEnd::Time);
+    // Far shorter than the real wait, as even a busy machine shows.
+    QVERIFY2(clock.elapsed() >= waited, qPrintable(QString::number(clock.elapsed())));
+    if (waited < asked)
+        QVERIFY2(clock.elapsed() < asked, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestLink::handshakeRetriesUntilTheReply()
