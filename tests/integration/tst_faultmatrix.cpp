@@ -78,10 +78,10 @@ struct Program : RunningProgram
     {
         // No row here depends on how long the waits are (tst_answerfaults pins them), so
         // they run shorter, still long enough for a prompt radio on a busy machine.
-        window->link().setWaitLengthsForTests(ShortWaitHere, LongWaitHere);
+        window->link().setWaitLengthsForTests(ShortWaitMs, LongWaitMs);
     }
-    static constexpr int ShortWaitHere = 100;
-    static constexpr int LongWaitHere = 150;
+    static constexpr int ShortWaitMs = 100;
+    static constexpr int LongWaitMs = 150;
 
     ServiceCommands& service() { return window->serviceCommands(); }
     QByteArray memory(int address, int size = MemoryMap::BlockSize)
