@@ -5,6 +5,7 @@
 #include "ReadWriteBenchmarks.h"
 #include "SettingsBenchmarks.h"
 #include "SoakBenchmarks.h"
+#include "WindowBenchmarks.h"
 
 #include <memory>
 
@@ -17,6 +18,7 @@ QList<Benchmark> benchmarkList()
     const auto checkedWrite = std::make_shared<ExchangeMeasurement>(Procedure::CheckedWrite);
     const auto soak = std::make_shared<SoakMeasurement>();
     const auto settings = std::make_shared<SettingsMeasurement>();
+    const auto window = std::make_shared<WindowStartMeasurement>();
     return {
         {QStringLiteral("handshake_silent_cpu_share"), &handshakeSilentCpuShare},
         {QStringLiteral("read_time_ratio"), [read] { return read->timeRatio(); }},
@@ -36,5 +38,10 @@ QList<Benchmark> benchmarkList()
         {QStringLiteral("settings_1000_bands_exit_ms"), [settings] { return settings->exitMs(); }},
         {QStringLiteral("cli_read_time_ratio"), &cliReadTimeRatio},
         {QStringLiteral("cli_start_ms"), &cliStartMs},
+        // The window's first frame against an empty window's, and the memory it takes.
+        {QStringLiteral("window_start_ratio"), [window] { return window->startRatio(); }},
+        {QStringLiteral("window_rss_extra_kb"), [window] { return window->rssExtraKb(); }},
+        {QStringLiteral("window_start_ms"), [window] { return window->programStartMs(); }},
+        {QStringLiteral("bare_window_start_ms"), [window] { return window->bareWindowStartMs(); }},
     };
 }

@@ -1,5 +1,5 @@
 // A channel list of any content, imported against a band; what it imports must export and
-// import back to the same channels.
+// import back to the same channels, each on its own channel.
 #include "files/ChannelListCsv.h"
 #include "files/ChannelListCsvText.h"
 
@@ -27,8 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                           QStringLiteral("Low")};
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
-    const ImportedChannelList imported = ChannelListCsv::read(bytes, band, words);
+    ImportedChannelList imported = ChannelListCsv::read(bytes, band, words);
     describe(imported, band);
+    // Locations that do not fit leave the choice of file order to the user.
+    if (imported.problem && imported.problem->isLocationProblem()) {
+        imported = ChannelListCsv::read(bytes, band, words, ChannelListCsv::Placement::FileOrder);
+        describe(imported, band);
+    }
     if (!imported.ok())
         return 0;
     const ExportedChannelList exported = ChannelListCsv::write(imported.channels, words);

@@ -3,6 +3,7 @@
 #include "link/CalibrationCodec.h"
 #include "link/ChannelCodec.h"
 #include "link/HexText.h"
+#include "link/ReplyAddresses.h"
 #include "link/SettingsCodec.h"
 #include "workspace/CellWords.h"
 #include "workspace/ChannelTable.h"
@@ -33,6 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         SettingsCodec::decode(reply, settings);
         BandCodec::isBand(BandCodec::decode(reply));
         CalibrationCodec::decode(reply);
+        CalibrationCodec::read(reply);
+        ChannelCodec::frequenciesReadable(QStringView(reply).left(half));
+        ChannelCodec::tonesReadable(QStringView(reply).left(half), QStringView(reply).mid(half));
         // What was decoded must encode again or be refused, never overrun.
         ChannelCodec::firstBlock(table, 1);
         ChannelCodec::secondBlock(table, 1, words);
@@ -40,5 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         bool ok = false;
         hexToBytes(reply, &ok);
     }
+    // The raw bytes as replies whose header may or may not name a block, and as a record.
+    ReplyAddresses addresses;
+    addresses.accepts(bytes, 0x03E0);
+    addresses.accepts(bytes.mid(1), 0x0010);
+    ChannelCodec::decodedBits(bytes);
     return 0;
 }

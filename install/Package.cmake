@@ -17,12 +17,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the programs link come from dpkg-shlibdeps. Qt loads the SVG icon engine
-# as a plugin, which no binary names, so its package is listed here; the Chinese captions
-# want a font with Chinese characters, and the manual opens in the browser through
-# xdg-open.
+# as a plugin, which no binary names, so its package is listed here. The channel sheet is
+# set in DejaVu Sans with Chinese from Droid Sans Fallback, whose characters read back
+# from the PDF as they were written, and the Chinese captions want Noto Sans CJK. The
+# manual opens in the browser through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6svg6, fonts-dejavu-core, fonts-droid-fallback, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 # The first line of the Description field is the project's description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Reads the memory of a QV3307 16-channel two-way radio over its USB-serial

@@ -15,12 +15,13 @@
 #include "channels/ChannelEditorView.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelPage.h"
+#include "channels/ChannelRowsMenu.h"
 #include "channels/SettingsPage.h"
 #include "files/ChannelPaste.h"
 #include "files/FileCommands.h"
 #include "files/QtFileDialogs.h"
-#include "link/QtSerialPort.h"
 #include "link/ReadWriteDialog.h"
+#include "plans/PlanCommands.h"
 #include "service/PowerPage.h"
 #include "service/ServiceCommands.h"
 #include "workspace/LanguageStrings.h"
@@ -62,13 +63,18 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
                                            ? SerialDeviceList::ByIdFolder
                                            : platform.serialByIdFolder,
                                        platform.systemSerialPorts)),
-      m_serialPort(std::make_unique<QtSerialPort>(m_devices)),
-      m_link(std::make_unique<Link>(*m_serialPort, m_devices)),
-      m_serviceCommands(std::make_unique<ServiceCommands>(*m_link, m_messenger))
+      m_connection(m_devices),
+      m_serviceCommands(std::make_unique<ServiceCommands>(m_connection.link(), m_messenger))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setFixedSize(ClientSize);
     setWindowTitle(m_workspace.title());
+    m_settingsFile = std::make_unique<SettingsFile>(
+        SettingsLocation::prepareFolder(m_platform.programFolder, m_platform.configFolder));
+    const StoredChoices stored = StoredChoices::read(*m_settingsFile);
+    // The stored skin comes before the widgets, so that each is styled once.
+    m_workspace.setThemeIndex(stored.skinIndex(Skins::Count));
+    applySkin(m_workspace.themeIndex());
     buildPages();
     buildNavigation();
     createChannelEditor();
@@ -78,21 +84,22 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
         m_ownFileDialogs = std::make_unique<QtFileDialogs>(this);
     connectFileCommands(platform.fileDialogs ? *platform.fileDialogs : *m_ownFileDialogs);
     connectEditing();
-    restoreStoredChoices();
+    connectPlans();
+    restoreStoredChoices(stored);
     // Backups are kept for a year; nothing else in their folder is ever removed.
     BackupFolder::standard().removeOldBackups();
     m_fileCommands->setFirstOpenFolder(BackupFolder::standard().path());
     // The transmitter calibration lives only in the radio: every value read is kept.
     connect(m_serviceCommands.get(), &ServiceCommands::calibrationRead, this,
-            [this](const PowerCalibrationValues& values) { logCalibration(values); });
+            [this](const CalibrationReading& reading) { logCalibration(reading); });
     // What start-up set up is where undo stops.
     m_workspace.startEditHistory();
 }
 
-void MainWindow::logCalibration(const PowerCalibrationValues& values)
+void MainWindow::logCalibration(const CalibrationReading& reading)
 {
     const BackupFolder folder = BackupFolder::standard();
-    if (const int error = folder.appendCalibration(values); error != 0)
+    if (const int error = folder.appendCalibration(reading); error != 0)
         showStatusReport(SafeWriteText::backupNotSaved({folder.calibrationLogPath(), error},
                                                        m_workspace.checkedLanguage));
 }
@@ -115,8 +122,7 @@ void MainWindow::setEnabledAroundBox(bool enabled)
 
 void MainWindow::createChannelEditor()
 {
-    m_channelEditorView =
-        std::make_unique<ChannelEditorView>(*m_channelPage, *m_settingsPage->bandBox());
+    m_channelEditorView = std::make_unique<ChannelEditorView>(*m_channelPage);
     m_channelEditor =
         std::make_unique<ChannelEditor>(m_workspace, m_messenger, *m_channelEditorView);
     m_channelPage->setEditor(m_channelEditor.get());
@@ -141,17 +147,17 @@ void MainWindow::buildPages()
     m_workPages->setGeometry(174, pagesTop, 649, pagesHeight);
 
     m_channelPage = new ChannelPage(m_workspace.table, m_workspace.tones);
-    m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
-    m_powerPage = new PowerPage(*m_serviceCommands);
-    m_comPortPage = new ComPortPage(m_portPageState);
-    m_languagePage = new LanguagePage;
-    m_skinPage = new SkinPage;
     m_workPages->addPage(QStringLiteral("channelPage"), m_channelPage);
-    m_workPages->addPage(QStringLiteral("settingsPage"), m_settingsPage);
-    m_workPages->addPage(QStringLiteral("powerPage"), m_powerPage);
-    m_workPages->addPage(QStringLiteral("comPortPage"), m_comPortPage);
-    m_workPages->addPage(QStringLiteral("languagePage"), m_languagePage);
-    m_workPages->addPage(QStringLiteral("skinPage"), m_skinPage);
+    // The first frame shows the channels; the other pages wait until they are needed.
+    m_workPages->addPageBuiltLater(QStringLiteral("settingsPage"),
+                                   [this] { return buildSettingsPage(); });
+    m_workPages->addPageBuiltLater(QStringLiteral("powerPage"),
+                                   [this] { return buildPowerPage(); });
+    m_workPages->addPageBuiltLater(QStringLiteral("comPortPage"),
+                                   [this] { return buildComPortPage(); });
+    m_workPages->addPageBuiltLater(QStringLiteral("languagePage"),
+                                   [this] { return buildLanguagePage(); });
+    m_workPages->addPageBuiltLater(QStringLiteral("skinPage"), [this] { return buildSkinPage(); });
 
     auto* statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("statusBar"));
@@ -160,8 +166,9 @@ void MainWindow::buildPages()
                            ClientSize.height() - pagesTop - pagesHeight);
     m_statusPanel = new QLabel(statusBar);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
-    m_statusPanel->setFixedWidth(500);
-    statusBar->addWidget(m_statusPanel);
+    // At least 500 px, and the whole bar for a long report.
+    m_statusPanel->setMinimumWidth(500);
+    statusBar->addWidget(m_statusPanel, 1);
 }
 
 void MainWindow::buildNavigation()
@@ -200,30 +207,15 @@ void MainWindow::connectActions()
     connect(m_menuPages->channelsButton(), &IconButton::clicked, this,
             [this] { m_workPages->showPage(m_channelPage); });
     connect(m_menuPages->settingsButton(), &IconButton::clicked, this,
-            [this] { m_workPages->showPage(m_settingsPage); });
+            [this] { m_workPages->showPage(settingsPage()); });
     connect(m_menuPages->powerButton(), &IconButton::clicked, this,
-            [this] { m_workPages->showPage(m_powerPage); });
+            [this] { m_workPages->showPage(powerPage()); });
     connect(m_menuPages->comPortButton(), &IconButton::clicked, this,
-            [this] { m_workPages->showPage(m_comPortPage); });
+            [this] { m_workPages->showPage(comPortPage()); });
     connect(m_menuPages->languageButton(), &IconButton::clicked, this,
-            [this] { m_workPages->showPage(m_languagePage); });
+            [this] { m_workPages->showPage(languagePage()); });
     connect(m_menuPages->skinButton(), &IconButton::clicked, this,
-            [this] { m_workPages->showPage(m_skinPage); });
-
-    connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
-    connect(m_comPortPage, &ComPortPage::useRequested, this, [this](int port, int deviceIndex) {
-        const bool saved = m_portPageState.use(*m_settingsFile, port, deviceIndex);
-        m_comPortPage->refreshDevices();
-        if (!saved)
-            tellPortChoiceNotSaved();
-    });
-    connect(m_comPortPage, &ComPortPage::forgetRequested, this, [this](int port) {
-        const bool saved = m_portPageState.forget(*m_settingsFile, port);
-        m_comPortPage->refreshDevices();
-        if (!saved)
-            tellPortChoiceNotSaved();
-    });
-    connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
+            [this] { m_workPages->showPage(skinPage()); });
     connect(m_menuPages->helpButton(), &IconButton::clicked, this, &MainWindow::openHelp);
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     helpKey->setObjectName(QStringLiteral("helpShortcut"));
@@ -244,8 +236,98 @@ void MainWindow::tellPortChoiceNotSaved()
         ShellTexts::portChoiceNotSaved(m_settingsFile->path(), m_workspace.checkedLanguage));
 }
 
-void MainWindow::connectLanguage()
+SettingsPage* MainWindow::settingsPage() const
 {
+    m_workPages->pageAt(int(WorkPage::Settings));
+    return m_settingsPage;
+}
+
+PowerPage* MainWindow::powerPage() const
+{
+    m_workPages->pageAt(int(WorkPage::Power));
+    return m_powerPage;
+}
+
+ComPortPage* MainWindow::comPortPage() const
+{
+    m_workPages->pageAt(int(WorkPage::ComPort));
+    return m_comPortPage;
+}
+
+LanguagePage* MainWindow::languagePage() const
+{
+    m_workPages->pageAt(int(WorkPage::Language));
+    return m_languagePage;
+}
+
+SkinPage* MainWindow::skinPage() const
+{
+    m_workPages->pageAt(int(WorkPage::Skin));
+    return m_skinPage;
+}
+
+// A page built after start-up takes the language and the choices as they stand, then
+// follows them as the pages built at once do.
+QWidget* MainWindow::buildSettingsPage()
+{
+    m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
+    m_channelEditorView->setBandBox(m_settingsPage->bandBox());
+    if (m_localisation.hasApplied())
+        m_settingsPage->applyCaptions(m_localisation.applied());
+    connect(&m_localisation, &Localisation::languageApplied, m_settingsPage,
+            &SettingsPage::applyCaptions);
+    connect(m_settingsPage, &SettingsPage::settingChosen, &m_workspace, &Workspace::recordEdit);
+    return m_settingsPage;
+}
+
+QWidget* MainWindow::buildPowerPage()
+{
+    m_powerPage = new PowerPage(*m_serviceCommands);
+    if (m_localisation.hasApplied())
+        m_powerPage->applyCaptions(m_localisation.applied());
+    connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
+            &PowerPage::applyCaptions);
+    // The page's own warning speaks the checked language, as the message boxes do.
+    m_powerPage->setLanguage(m_workspace.checkedLanguage);
+    connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
+            [this] { m_powerPage->setLanguage(m_workspace.checkedLanguage); });
+    applyPageTooltips(m_workspace.checkedLanguage);
+    return m_powerPage;
+}
+
+QWidget* MainWindow::buildComPortPage()
+{
+    m_comPortPage = new ComPortPage(m_portPageState);
+    m_comPortPage->checkPort(m_connection.link().portNumber());
+    m_comPortPage->setLanguage(m_workspace.checkedLanguage);
+    connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
+    connect(m_comPortPage, &ComPortPage::useRequested, this, [this](int port, int deviceIndex) {
+        const bool saved = m_portPageState.use(*m_settingsFile, port, deviceIndex);
+        m_comPortPage->refreshDevices();
+        if (!saved)
+            tellPortChoiceNotSaved();
+    });
+    connect(m_comPortPage, &ComPortPage::forgetRequested, this, [this](int port) {
+        const bool saved = m_portPageState.forget(*m_settingsFile, port);
+        m_comPortPage->refreshDevices();
+        if (!saved)
+            tellPortChoiceNotSaved();
+    });
+    // The page's own texts speak the checked language, as the message boxes do.
+    connect(&m_localisation, &Localisation::languageApplied, m_comPortPage,
+            [this] { m_comPortPage->setLanguage(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, m_comPortPage,
+            &ComPortPage::setLanguage);
+    applyPageTooltips(m_workspace.checkedLanguage);
+    return m_comPortPage;
+}
+
+QWidget* MainWindow::buildLanguagePage()
+{
+    m_languagePage = new LanguagePage;
+    m_languagePage->check(m_workspace.checkedLanguage);
+    if (m_localisation.hasApplied())
+        m_languagePage->applyCaptions(m_localisation.applied());
     connect(m_languagePage->chineseButton(), &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
             checkLanguageButton(Language::Chinese);
@@ -255,7 +337,24 @@ void MainWindow::connectLanguage()
             checkLanguageButton(Language::English);
     });
     connect(&m_localisation, &Localisation::languageChecked, m_languagePage, &LanguagePage::check);
+    connect(&m_localisation, &Localisation::languageApplied, m_languagePage,
+            &LanguagePage::applyCaptions);
+    return m_languagePage;
+}
 
+QWidget* MainWindow::buildSkinPage()
+{
+    m_skinPage = new SkinPage;
+    m_skinPage->skinList()->setCurrentIndex(m_workspace.themeIndex());
+    if (m_localisation.hasApplied())
+        m_skinPage->applyCaptions(m_localisation.applied());
+    connect(m_skinPage->skinList(), &QComboBox::activated, this, &MainWindow::chooseSkin);
+    connect(&m_localisation, &Localisation::languageApplied, m_skinPage, &SkinPage::applyCaptions);
+    return m_skinPage;
+}
+
+void MainWindow::connectLanguage()
+{
     connect(&m_localisation, &Localisation::languageApplied, this, &MainWindow::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_controlBar,
             &ControlBar::applyCaptions);
@@ -263,18 +362,6 @@ void MainWindow::connectLanguage()
             &MenuPages::applyCaptions);
     connect(&m_localisation, &Localisation::languageApplied, m_channelPage,
             &ChannelPage::applyCaptions);
-    connect(&m_localisation, &Localisation::languageApplied, m_settingsPage,
-            &SettingsPage::applyCaptions);
-    connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
-            &PowerPage::applyCaptions);
-    connect(&m_localisation, &Localisation::languageApplied, m_languagePage,
-            &LanguagePage::applyCaptions);
-    connect(&m_localisation, &Localisation::languageApplied, m_skinPage, &SkinPage::applyCaptions);
-    // The page's own texts speak the checked language, as the message boxes do.
-    connect(&m_localisation, &Localisation::languageApplied, m_comPortPage,
-            [this] { m_comPortPage->setLanguage(m_workspace.checkedLanguage); });
-    connect(&m_localisation, &Localisation::languageChecked, m_comPortPage,
-            &ComPortPage::setLanguage);
     connect(&m_localisation, &Localisation::languageApplied, this,
             [this] { applyTooltips(m_workspace.checkedLanguage); });
     connect(&m_localisation, &Localisation::languageChecked, this, &MainWindow::applyTooltips);
@@ -286,17 +373,24 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
     m_fileCommands =
         std::make_unique<FileCommands>(m_workspace, m_localisation, m_messenger, dialogs,
                                        [editor] { editor->closeCellEditors(); });
-    connect(m_menuPages->newButton(), &IconButton::clicked, this,
-            [this] { m_fileCommands->newFile(); });
+    // The channel sheet names the file last opened or saved.
+    connect(m_menuPages->newButton(), &IconButton::clicked, this, [this] {
+        if (m_fileCommands->newFile())
+            m_planCommands->setFileName({});
+    });
     connect(m_menuPages->openButton(), &IconButton::clicked, this, [this] {
-        if (const std::optional<QString> path = m_fileCommands->openFile())
+        if (const std::optional<QString> path = m_fileCommands->openFile()) {
+            m_planCommands->setFileName(QFileInfo(*path).fileName());
             showStatusReport(
                 ShellTexts::openedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
+        }
     });
     connect(m_menuPages->saveButton(), &IconButton::clicked, this, [this] {
-        if (const std::optional<QString> path = m_fileCommands->saveFile())
+        if (const std::optional<QString> path = m_fileCommands->saveFile()) {
+            m_planCommands->setFileName(QFileInfo(*path).fileName());
             showStatusReport(
                 ShellTexts::savedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
+        }
     });
 }
 
@@ -314,9 +408,31 @@ void MainWindow::connectEditing()
     connect(redo, &QAction::triggered, editor, &ChannelEditor::redo);
     addActions({undo, redo});
 
-    connect(m_settingsPage, &SettingsPage::settingChosen, &m_workspace, &Workspace::recordEdit);
     connect(m_channelPage->grid(), &ChannelGrid::copyRequested, this, &MainWindow::copyChannels);
     connect(m_channelPage->grid(), &ChannelGrid::pasteRequested, this, &MainWindow::pasteChannels);
+}
+
+void MainWindow::connectPlans()
+{
+    m_planCommands =
+        new PlanCommands(m_workspace, m_localisation, m_messenger, *m_channelEditor, this);
+    auto* rowsMenu =
+        new ChannelRowsMenu(*m_channelPage->grid(), *m_channelEditor, m_workspace, this);
+    connect(rowsMenu, &ChannelRowsMenu::fillFromPlanRequested, m_planCommands,
+            &PlanCommands::fillFromPlan);
+    connect(m_channelPage, &ChannelPage::fillFromPlanRequested, m_planCommands,
+            &PlanCommands::fillFromPlan);
+    connect(m_planCommands, &PlanCommands::reported, this, &MainWindow::showStatusReport);
+    connect(m_menuPages->printButton(), &IconButton::clicked, m_planCommands,
+            &PlanCommands::printSheet);
+    auto* printKey = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_P), this);
+    printKey->setObjectName(QStringLiteral("printShortcut"));
+    printKey->setContext(Qt::WindowShortcut);
+    connect(printKey, &QShortcut::activated, m_planCommands, &PlanCommands::printSheet);
+    connect(&m_localisation, &Localisation::languageApplied, m_channelPage,
+            [this] { m_channelPage->setLanguage(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, m_channelPage,
+            &ChannelPage::setLanguage);
 }
 
 void MainWindow::copyChannels(int firstRow, int lastRow)
@@ -336,26 +452,17 @@ void MainWindow::pasteChannels(int firstRow)
         m_messenger.errorBox(skipped);
 }
 
-void MainWindow::restoreStoredChoices()
+void MainWindow::restoreStoredChoices(const StoredChoices& stored)
 {
     EditorState& editor = m_workspace.editor;
     editor.startingUp = true;
-    m_menuPages->showPage(m_menuPages->helpMenu());
+    // A restored skin other than the first leaves the options menu up, as choosing it does.
+    m_menuPages->showPage(m_workspace.themeIndex() == 0 ? m_menuPages->helpMenu()
+                                                        : m_menuPages->optionsMenu());
     m_workPages->showPage(m_channelPage);
-    applySkin(m_workspace.themeIndex());
-
-    m_settingsFile = std::make_unique<SettingsFile>(
-        SettingsLocation::prepareFolder(m_platform.programFolder, m_platform.configFolder));
-    const StoredChoices stored = StoredChoices::read(*m_settingsFile);
 
     m_portChoices = ComPortChoices::read(*m_settingsFile, {1, 2, 3, 4, stored.port});
-    m_link->setPortNumber(stored.port);
-    m_comPortPage->checkPort(stored.port);
-    m_comPortPage->refreshDevices();
-
-    const int skin = stored.skinIndex(Skins::Count);
-    if (skin != m_workspace.themeIndex())
-        chooseSkin(skin);
+    m_connection.link().setPortNumber(stored.port);
 
     for (const QString& band : stored.bands)
         m_workspace.bands.append(band);
@@ -386,7 +493,7 @@ void MainWindow::showFirstTime()
 void MainWindow::storeChoices()
 {
     StoredChoices choices;
-    choices.port = m_link->portNumber();
+    choices.port = m_connection.link().portNumber();
     choices.skin = m_workspace.themeIndex();
     choices.selectedBand = m_workspace.bands.selectedIndex();
     choices.bands = m_workspace.bands.entries();
@@ -396,7 +503,8 @@ void MainWindow::storeChoices()
 
 void MainWindow::chooseSkin(int index)
 {
-    m_skinPage->skinList()->setCurrentIndex(index);
+    if (m_skinPage)
+        m_skinPage->skinList()->setCurrentIndex(index);
     m_workspace.setThemeIndex(index);
     m_menuPages->showPage(m_menuPages->optionsMenu());
 }
@@ -408,7 +516,7 @@ void MainWindow::applySkin(int index)
 
 void MainWindow::choosePort(int portNumber)
 {
-    m_link->setPortNumber(portNumber);
+    m_connection.link().setPortNumber(portNumber);
 }
 
 // A language button that becomes checked runs its switch, unless the switch itself
@@ -434,9 +542,9 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
     if (m_localisation.hasApplied())
         dialog.applyCaptions(m_localisation.applied());
     // Lives with the dialog, which it drives.
-    auto* commands = new ReadWriteCommands(dialog, *this, m_workspace, *m_link, m_messenger,
-                                           *m_channelEditor, m_localisation, *m_settingsFile,
-                                           [this](const QString& note) { m_transferNote = note; });
+    auto* commands = new ReadWriteCommands(
+        dialog, *this, m_workspace, m_connection.link(), m_messenger, *m_channelEditor,
+        m_localisation, *m_settingsFile, [this](const QString& note) { m_transferNote = note; });
     connect(m_menuPages->readButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::readCommand);
     connect(m_menuPages->writeButton(), &IconButton::clicked, commands,
@@ -447,9 +555,12 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
                 const QString note = std::exchange(m_transferNote, QString());
                 if (result != RadioExchange::Result::Done)
                     return;
+                // The channels a read brings are in no file.
+                if (session->procedure() == ReadWriteSession::Read)
+                    m_planCommands->setFileName({});
                 const Language language = m_workspace.checkedLanguage;
                 const int channels = m_workspace.table.programmedChannelCount();
-                const int port = m_link->portNumber();
+                const int port = m_connection.link().portNumber();
                 const QString report = session->procedure() == ReadWriteSession::Read
                                            ? ShellTexts::readReport(channels, port, language)
                                            : ShellTexts::writtenReport(channels, port, language);
@@ -469,7 +580,7 @@ void MainWindow::showMenuPages(HoverNavigation::Menu menu)
         break;
     case HoverNavigation::Menu::Options:
         m_menuPages->showPage(m_menuPages->optionsMenu());
-        m_workPages->showPage(m_comPortPage);
+        m_workPages->showPage(comPortPage());
         break;
     case HoverNavigation::Menu::Help:
         m_menuPages->showPage(m_menuPages->helpMenu());
@@ -554,21 +665,30 @@ void MainWindow::applyTooltips(Language language)
     const T menus[] = {T::FileMenu, T::ProgramMenu, T::OptionsMenu, T::HelpMenu};
     for (int menu = 0; menu < ControlBar::MenuCount; ++menu)
         m_controlBar->menuButton(menu)->setToolTip(ShellTexts::tooltip(menus[menu], language));
-    const std::pair<QAbstractButton*, T> buttons[] = {
-        {m_powerPage->readButton(), T::CalibrationRead},
-        {m_powerPage->writeButton(), T::CalibrationWrite},
-        {m_powerPage->agingButton(), T::AgingTest},
-        {m_comPortPage->useButton(), T::UseDevice},
-        {m_comPortPage->forgetButton(), T::ForgetDevice},
-    };
-    for (const auto& [button, tip] : buttons)
-        button->setToolTip(ShellTexts::tooltip(tip, language));
+    applyPageTooltips(language);
     if (m_readWriteDialog) {
         m_readWriteDialog->startButton()->setToolTip(
             ShellTexts::tooltip(T::StartTransfer, language));
         m_readWriteDialog->exitButton()->setToolTip(
             ShellTexts::tooltip(T::CloseTransfer, language));
     }
+}
+
+void MainWindow::applyPageTooltips(Language language)
+{
+    using T = ShellTexts::Tip;
+    QList<std::pair<QAbstractButton*, T>> buttons;
+    if (m_powerPage) {
+        buttons += {{m_powerPage->readButton(), T::CalibrationRead},
+                    {m_powerPage->writeButton(), T::CalibrationWrite},
+                    {m_powerPage->agingButton(), T::AgingTest}};
+    }
+    if (m_comPortPage) {
+        buttons += {{m_comPortPage->useButton(), T::UseDevice},
+                    {m_comPortPage->forgetButton(), T::ForgetDevice}};
+    }
+    for (const auto& [button, tip] : buttons)
+        button->setToolTip(ShellTexts::tooltip(tip, language));
 }
 
 void MainWindow::showStatusReport(const QString& text)

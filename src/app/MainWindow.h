@@ -6,6 +6,7 @@
 #include "app/ShortcutButtons.h"
 #include "app/Skins.h"
 #include "link/ComPortChoices.h"
+#include "link/ComPortConnection.h"
 #include "link/ComPortDevices.h"
 #include "link/ComPortPageState.h"
 #include "link/Link.h"
@@ -32,8 +33,9 @@ class FileCommands;
 class FileDialogs;
 class LanguagePage;
 class MenuPages;
+class PlanCommands;
 class PowerPage;
-struct PowerCalibrationValues;
+struct CalibrationReading;
 class LanguageTable;
 class QLabel;
 class SettingsPage;
@@ -61,9 +63,10 @@ public:
     ChannelEditor& channelEditor() { return *m_channelEditor; }
     Localisation& localisation() { return m_localisation; }
     FileCommands& fileCommands() { return *m_fileCommands; }
-    SerialPort& serialPort() { return *m_serialPort; }
-    Link& link() { return *m_link; }
+    SerialPort& serialPort() { return m_connection.serialPort(); }
+    Link& link() { return m_connection.link(); }
     ServiceCommands& serviceCommands() { return *m_serviceCommands; }
+    PlanCommands& planCommands() { return *m_planCommands; }
 
     ControlBar* controlBar() const { return m_controlBar; }
     QWidget* toolbar() const;
@@ -73,14 +76,15 @@ public:
     MenuPages* menuPages() const { return m_menuPages; }
     WorkPages* workPages() const { return m_workPages; }
     ChannelPage* channelPage() const { return m_channelPage; }
-    SettingsPage* settingsPage() const { return m_settingsPage; }
-    PowerPage* powerPage() const { return m_powerPage; }
-    ComPortPage* comPortPage() const { return m_comPortPage; }
+    // These pages are built when first shown, or here when asked for before.
+    SettingsPage* settingsPage() const;
+    PowerPage* powerPage() const;
+    ComPortPage* comPortPage() const;
     // The program's own help window, once it has been needed.
     HelpWindow* helpWindow() const { return m_helpWindow; }
     QLabel* statusPanel() const { return m_statusPanel; }
-    LanguagePage* languagePage() const { return m_languagePage; }
-    SkinPage* skinPage() const { return m_skinPage; }
+    LanguagePage* languagePage() const;
+    SkinPage* skinPage() const;
 
     // The read/write dialog, created after this window, takes its captions from the
     // language as the pages do; the read and write icons open it.
@@ -92,19 +96,29 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The work pages in their cycling order.
+    enum class WorkPage { Channels, Settings, Power, ComPort, Language, Skin };
+
     void buildNavigation();
     void buildPages();
+    QWidget* buildSettingsPage();
+    QWidget* buildPowerPage();
+    QWidget* buildComPortPage();
+    QWidget* buildLanguagePage();
+    QWidget* buildSkinPage();
     void connectActions();
     void createChannelEditor();
     void setEnabledAroundBox(bool enabled);
     void connectLanguage();
     void connectFileCommands(FileDialogs& dialogs);
     void connectEditing();
+    void connectPlans();
     void copyChannels(int firstRow, int lastRow);
     void pasteChannels(int firstRow);
 
-    // Restores the port, the skin and the band list when the window is created.
-    void restoreStoredChoices();
+    // Restores the port and the band list when the window is created; the skin is applied
+    // before the widgets are built.
+    void restoreStoredChoices(const StoredChoices& stored);
     // The first showing centres the window and lets the installer's log pick the language.
     void showFirstTime();
     // Writes the port, the skin and the band list back when the window is destroyed.
@@ -117,6 +131,8 @@ private:
     // The manual in a window of the program's own, for a desktop that cannot show it.
     void showHelpWindow(const QUrl& manual);
     void applyTooltips(Language language);
+    // The tooltips on the work pages built so far.
+    void applyPageTooltips(Language language);
     // Says what a command did for a few seconds, then the usual status text comes back.
     void showStatusReport(const QString& text);
     void applySkin(int index);
@@ -124,7 +140,7 @@ private:
     void tellPortChoiceNotSaved();
     void checkLanguageButton(Language language);
     void applyCaptions(const LanguageTable& table);
-    void logCalibration(const PowerCalibrationValues& values);
+    void logCalibration(const CalibrationReading& reading);
 
     Platform m_platform;
     Workspace m_workspace;
@@ -134,8 +150,7 @@ private:
     ComPortChoices m_portChoices;
     ComPortDevices m_devices;
     ComPortPageState m_portPageState;
-    std::unique_ptr<SerialPort> m_serialPort;
-    std::unique_ptr<Link> m_link;
+    ComPortConnection m_connection;
     std::unique_ptr<ServiceCommands> m_serviceCommands;
     std::unique_ptr<SettingsFile> m_settingsFile;
     std::unique_ptr<FileDialogs> m_ownFileDialogs;
@@ -161,6 +176,7 @@ private:
     // What came of the running read's or write's backup or check, for its status report.
     QString m_transferNote;
     QPointer<HelpWindow> m_helpWindow;
+    PlanCommands* m_planCommands = nullptr;
 
     // Goes before the widgets it drives; they hold it through a QPointer, so the focus
     // events of the window's teardown find it gone rather than dangling.

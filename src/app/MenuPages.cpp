@@ -1,5 +1,6 @@
 #include "app/MenuPages.h"
 
+#include "plans/PlanTexts.h"
 #include "workspace/ShellTexts.h"
 
 #include "app/IconButton.h"
@@ -32,6 +33,8 @@ MenuPages::MenuPages(QWidget* parent) : PageControl(parent)
     m_exit = addButton(m_fileMenu, 3, QStringLiteral("exitButton"), QStringLiteral("exit"),
                        defaultCaption(Exit));
     m_exit->setCaptionClickable(true);
+    m_print = addButton(m_fileMenu, 4, QStringLiteral("printButton"), QStringLiteral("print"),
+                        PlanTexts::text(PlanTexts::Text::PrintSheetLabel, Language::Chinese));
 
     m_read = addButton(m_programMenu, 0, QStringLiteral("readButton"), QStringLiteral("read"),
                        defaultCaption(Read));
@@ -99,6 +102,11 @@ void MenuPages::applyTooltips(Language language)
         button->setToolTip(text);
         button->button()->setToolTip(text);
     }
+    m_print->setCaption(PlanTexts::text(PlanTexts::Text::PrintSheetLabel, language));
+    const QString printTip =
+        PlanTexts::text(PlanTexts::Text::PrintSheet, language) + QStringLiteral(" (Ctrl+P)");
+    m_print->setToolTip(printTip);
+    m_print->button()->setToolTip(printTip);
 }
 
 QWidget* MenuPages::addMenuPage(const QString& name)

@@ -25,6 +25,7 @@ public:
     IconButton* openButton() const { return m_open; }
     IconButton* saveButton() const { return m_save; }
     IconButton* exitButton() const { return m_exit; }
+    IconButton* printButton() const { return m_print; }
     IconButton* readButton() const { return m_read; }
     IconButton* writeButton() const { return m_write; }
     IconButton* channelsButton() const { return m_channels; }
@@ -37,7 +38,8 @@ public:
     IconButton* aboutButton() const { return m_about; }
 
     void applyCaptions(const LanguageTable& table);
-    // Each icon's tooltip: what it does and its shortcut.
+    // Each icon's tooltip: what it does and its shortcut; and the label of the print icon,
+    // which no language table numbers.
     void applyTooltips(Language language);
 
 private:
@@ -53,6 +55,7 @@ private:
     IconButton* m_open;
     IconButton* m_save;
     IconButton* m_exit;
+    IconButton* m_print;
     IconButton* m_read;
     IconButton* m_write;
     IconButton* m_channels;

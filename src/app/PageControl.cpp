@@ -29,5 +29,5 @@ void PageControl::showNextPage(bool forward)
     if (count() == 0)
         return;
     const int step = forward ? 1 : count() - 1;
-    setCurrentIndex((currentIndex() + step) % count());
+    setCurrentWidget(pageAt((currentIndex() + step) % count()));
 }

@@ -13,6 +13,8 @@ public:
 
     void showPage(QWidget* page);
     void showNextPage(bool forward);
+    // The page at `index` (the work pages build some only when first needed).
+    virtual QWidget* pageAt(int index) { return widget(index); }
 
 signals:
     // Another page came up (the show event of each page).

@@ -1,14 +1,13 @@
 #include "app/ReadWriteCommands.h"
 
+#include "backups/BackedUpRead.h"
 #include "backups/BackupFolder.h"
 #include "backups/SafeWriteRun.h"
 #include "backups/SafeWriteText.h"
 #include "channels/ChannelEditor.h"
-#include "files/ChannelFileWriter.h"
 #include "link/Link.h"
 #include "link/PortDiagnostics.h"
 #include "link/PortProblemText.h"
-#include "link/ReadProcedure.h"
 #include "link/ReadWriteDialog.h"
 #include "link/WriteProblemText.h"
 #include "workspace/LanguageStrings.h"
@@ -105,16 +104,13 @@ void ReadWriteCommands::command(ReadWriteSession::Procedure procedure)
 // that cannot be saved costs the read nothing, the status bar just says so.
 RadioExchange::Result ReadWriteCommands::read(RadioExchange& exchange)
 {
-    const RadioExchange::Result result = ReadProcedure(m_workspace, exchange).run();
-    if (result != RadioExchange::Result::Done)
-        return result;
-    const BackupFolder::SaveOutcome saved =
-        BackupFolder::standard().save(ChannelFileWriter(m_workspace).contents());
-    m_noteOutcome(saved.saved()
-                      ? SafeWriteText::backupSaved(QFileInfo(saved.path).fileName(),
-                                                   m_workspace.checkedLanguage)
-                      : SafeWriteText::backupNotSaved(saved, m_workspace.checkedLanguage));
-    return result;
+    const BackedUpRead read = BackedUpRead::run(m_workspace, exchange, BackupFolder::standard());
+    if (const std::optional<BackupFolder::SaveOutcome>& saved = read.backup)
+        m_noteOutcome(saved->saved()
+                          ? SafeWriteText::backupSaved(QFileInfo(saved->path).fileName(),
+                                                       m_workspace.checkedLanguage)
+                          : SafeWriteText::backupNotSaved(*saved, m_workspace.checkedLanguage));
+    return read.result;
 }
 
 RadioExchange::Result ReadWriteCommands::write(RadioExchange& exchange)
@@ -145,8 +141,11 @@ void ReadWriteCommands::tellOutcome(const SafeWriteOutcome& outcome)
             PortProblemText::causeOf(PortDiagnostics::noAnswer(m_link.devicePath())));
         break;
     case Ending::Verified:
-        m_dialog.setStatusText(SafeWriteText::verified(language));
-        m_noteOutcome(SafeWriteText::verified(language));
+        m_dialog.setStatusText(SafeWriteText::verifiedReport(outcome, language));
+        m_noteOutcome(SafeWriteText::verifiedReport(outcome, language));
+        // Unused bytes kept otherwise: the box lists them (nothing to show otherwise).
+        if (const QString kept = SafeWriteText::outcomeMessage(outcome, language); !kept.isEmpty())
+            m_messenger.errorBox(kept);
         break;
     case Ending::BackupReadFailed:
     case Ending::BackupNotSaved:

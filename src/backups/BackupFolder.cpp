@@ -1,11 +1,11 @@
 #include "backups/BackupFolder.h"
 
 #include "workspace/FileIo.h"
+#include "workspace/UserFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -38,8 +38,7 @@ int reserve(const QString& path)
 
 BackupFolder BackupFolder::standard()
 {
-    return BackupFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                        QStringLiteral("/qv3307/backups"));
+    return BackupFolder(UserFolders::dataHome() + QStringLiteral("/qv3307/backups"));
 }
 
 bool BackupFolder::exists() const
@@ -95,21 +94,27 @@ BackupFolder::SaveOutcome BackupFolder::save(const QByteArray& channelFile,
     return outcome;
 }
 
-QString BackupFolder::calibrationLine(const PowerCalibrationValues& values, const QDateTime& when)
+QString BackupFolder::calibrationLine(const CalibrationReading& reading, const QDateTime& when)
 {
-    return QStringLiteral("%1 low power %2, high power %3, low voltage %4")
-        .arg(when.toLocalTime().toString(LogTimeFormat))
-        .arg(values.lowPower)
-        .arg(values.highPower)
-        .arg(values.lowVoltage);
+    const PowerCalibrationValues& values = reading.values;
+    QString line = QStringLiteral("%1 low power %2, high power %3, low voltage %4")
+                       .arg(when.toLocalTime().toString(LogTimeFormat))
+                       .arg(values.lowPower)
+                       .arg(values.highPower)
+                       .arg(values.lowVoltage);
+    if (reading.unnamedLowVoltage) {
+        const QString byte =
+            QStringLiteral("%1").arg(*reading.unnamedLowVoltage, 2, 16, QLatin1Char('0')).toUpper();
+        line += QStringLiteral(" (byte %1, no defined level)").arg(byte);
+    }
+    return line;
 }
 
-int BackupFolder::appendCalibration(const PowerCalibrationValues& values,
-                                    const QDateTime& when) const
+int BackupFolder::appendCalibration(const CalibrationReading& reading, const QDateTime& when) const
 {
     if (const int error = createFolder(); error != 0)
         return error;
-    const QByteArray line = calibrationLine(values, when).toLatin1() + '\n';
+    const QByteArray line = calibrationLine(reading, when).toLatin1() + '\n';
     const QByteArray name = QFile::encodeName(calibrationLogPath());
     const int descriptor =
         ::open(name.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);

@@ -20,7 +20,8 @@ public:
     static inline const QString CalibrationLogName = QStringLiteral("calibration.log");
 
     explicit BackupFolder(QString path) : m_path(std::move(path)) {}
-    // $XDG_DATA_HOME/qv3307/backups, by default ~/.local/share/qv3307/backups.
+    // $XDG_DATA_HOME/qv3307/backups, by default (or when that is relative)
+    // ~/.local/share/qv3307/backups.
     static BackupFolder standard();
 
     const QString& path() const { return m_path; }
@@ -45,10 +46,11 @@ public:
                      const QDateTime& when = QDateTime::currentDateTime()) const;
 
     // Appends "2026-12-10 19:30:05 low power 79, high power 48, low voltage 1" to
-    // calibration.log. Returns 0 when done, else the errno of the failing call.
-    int appendCalibration(const PowerCalibrationValues& values,
+    // calibration.log, followed by " (byte 05, no defined level)" when the radio's low
+    // voltage byte named none. Returns 0 when done, else the errno of the failing call.
+    int appendCalibration(const CalibrationReading& reading,
                           const QDateTime& when = QDateTime::currentDateTime()) const;
-    static QString calibrationLine(const PowerCalibrationValues& values, const QDateTime& when);
+    static QString calibrationLine(const CalibrationReading& reading, const QDateTime& when);
 
     // Removes the backups taken more than KeepDays before `now`: plain files named as
     // backups whose name and modification time are both that old. Links, folders and every

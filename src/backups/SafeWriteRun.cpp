@@ -6,8 +6,44 @@
 #include "link/WriteProcedure.h"
 #include "workspace/Workspace.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int FullProgress = 100;
+
+// Compares the read-back with the plan, field by field and byte by byte, and says how the
+// run ended.
+void compareReadBack(const WritePlan& plan, const CellWords& words, const RadioContents& readBack,
+                     const RadioBlocks& blocks, SafeWriteOutcome& outcome)
+{
+    using Place = ContentsDifference::Place;
+    outcome.differences = compareContents(plan.expectedReadBack(words), readBack);
+    const StoredByteDifferences bytes = compareStoredBytes(plan.writtenBlocks(), blocks);
+    // A stored byte of a field says more only where no field of its channel, the settings
+    // or the band already shows a difference.
+    const auto shown = [&outcome](const ContentsDifference& byte) {
+        return std::any_of(outcome.differences.cbegin(), outcome.differences.cend(),
+                           [&byte](const ContentsDifference& field) {
+                               switch (byte.place) {
+                               case Place::ChannelByte:
+                                   return field.place == Place::Channel && field.row == byte.row;
+                               case Place::SettingsByte:
+                                   return field.place == Place::Setting ||
+                                          field.place == Place::VoxInhibit;
+                               default:
+                                   return field.place == Place::Band;
+                               }
+                           });
+    };
+    QList<ContentsDifference> unexplained;
+    for (const ContentsDifference& byte : bytes.decoded)
+        if (!shown(byte))
+            unexplained.append(byte);
+    outcome.differences += unexplained;
+    outcome.keptDifferently = bytes.unused;
+    outcome.ending = outcome.differences.isEmpty() ? SafeWriteOutcome::Ending::Verified
+                                                   : SafeWriteOutcome::Ending::Differences;
+}
 } // namespace
 
 bool SafeWriteOutcome::written() const
@@ -84,20 +120,20 @@ SafeWriteOutcome SafeWriteRun::run()
 
     startStage(SafeWriteStage::Verify);
     RadioContents readBack;
-    if (const Result read = readRadio(readBack); read != Result::Done) {
+    RadioBlocks blocks;
+    if (const Result read = readRadio(readBack, &blocks); read != Result::Done) {
         outcome.ending = read == Result::Quit ? Ending::Quit : Ending::NotVerified;
         return outcome;
     }
-    outcome.differences = compareContents(plan.expectedReadBack(m_workspace.words), readBack);
-    outcome.ending = outcome.differences.isEmpty() ? Ending::Verified : Ending::Differences;
+    compareReadBack(plan, m_workspace.words, readBack, blocks, outcome);
     return outcome;
 }
 
-RadioExchange::Result SafeWriteRun::readRadio(RadioContents& contents)
+RadioExchange::Result SafeWriteRun::readRadio(RadioContents& contents, RadioBlocks* blocks)
 {
     RadioExchange exchange(m_link, m_stageProgress);
     exchange.begin();
-    return exchange.finish(ReadProcedure(m_workspace, exchange).read(contents));
+    return exchange.finish(ReadProcedure(m_workspace, exchange).read(contents, blocks));
 }
 
 RadioExchange::Result SafeWriteRun::writeRadio(const WritePlan& plan)

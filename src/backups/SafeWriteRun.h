@@ -30,7 +30,8 @@ struct SafeWriteOutcome
         BackupNotSaved,   // the backup could not be saved: nothing was written
         WriteFailed,      // the write stopped; what was written before stays written
         Written,          // written, not verified (the user did not ask for it)
-        Verified,         // written, and the radio holds exactly what was written
+        Verified,         // written, and the radio holds what was written (keptDifferently
+                          // lists the bytes of unused parts it keeps otherwise)
         Differences,      // written, but the radio holds something else (differences)
         NotVerified,      // written, but the radio could not be read back
         Quit,             // the application is closing: nothing more may be touched
@@ -41,7 +42,13 @@ struct SafeWriteOutcome
     // The backup saved, or the one that could not be (with the errno of the failing call).
     QString backupPath;
     int backupError = 0;
+    // Fields the radio holds otherwise, and stored bytes that stand for such fields although
+    // they read the same.
     QList<ContentsDifference> differences;
+    // The stored bytes of unused parts (a channel's fill, the high digit of its flags,
+    // settings byte 7) the radio keeps otherwise than they were written: worth a warning,
+    // but nothing the program reads is different.
+    QList<ContentsDifference> keptDifferently;
 
     bool written() const;
     // What the read/write session makes of it: Done only when the write went through and
@@ -51,7 +58,8 @@ struct SafeWriteOutcome
 
 // A write with its checks: a complete read of the radio saved as a backup (into a copy,
 // the window's data untouched), the write of the workspace's channels, settings and band,
-// and a complete read of the radio compared with what the write's requests decode to. Each
+// and a complete read of the radio compared with what the write's requests decode to and,
+// byte for byte, with what they carried. Each
 // stage is a programming session of its own, its bytes exactly those of a plain read or
 // write: a read request after writes in the same session is not something the radio
 // defines, and a read after the exit command shows what the radio has kept. Every value is
@@ -72,7 +80,7 @@ public:
 private:
     using Result = RadioExchange::Result;
 
-    Result readRadio(RadioContents& contents);
+    Result readRadio(RadioContents& contents, RadioBlocks* blocks = nullptr);
     Result writeRadio(const WritePlan& plan);
     void startStage(SafeWriteStage stage);
     // A stage's 0 to 100 as its share of the whole bar.

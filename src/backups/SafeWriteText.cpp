@@ -20,6 +20,31 @@ QString caption(int number, Language language)
     return BuiltInLanguages::table(language).string(number);
 }
 
+// "Channel 01, byte 12 (001C)", "Settings, byte 7 (03C7)", "Band, byte 5 (03E5)".
+QString storedBytePlace(const ContentsDifference& difference, Language language)
+{
+    using Place = ContentsDifference::Place;
+    const QString address =
+        QStringLiteral("%1").arg(difference.address(), 4, 16, QLatin1Char('0')).toUpper();
+    QString block;
+    if (difference.place == Place::ChannelByte) {
+        const QString channel = QStringLiteral("%1").arg(difference.row, 2, 10, QLatin1Char('0'));
+        block = english(language) ? QStringLiteral("Channel %1").arg(channel)
+                                  : QStringLiteral("第 %1 信道").arg(channel);
+    } else if (difference.place == Place::SettingsByte) {
+        block = english(language) ? QStringLiteral("Settings")
+                                  : caption(LanguageString::FunctionSettingsTitle, language);
+    } else {
+        block = caption(LanguageString::Band, language);
+    }
+    return english(language)
+               ? QStringLiteral("%1, byte %2 (%3)").arg(block).arg(difference.byte).arg(address)
+               : QStringLiteral("%1，第 %2 字节（%3）")
+                     .arg(block)
+                     .arg(difference.byte)
+                     .arg(address);
+}
+
 QString place(const ContentsDifference& difference, Language language)
 {
     using Place = ContentsDifference::Place;
@@ -41,6 +66,10 @@ QString place(const ContentsDifference& difference, Language language)
         return caption(LanguageString::VoxInhibit, language);
     case Place::Band:
         return caption(LanguageString::Band, language);
+    case Place::ChannelByte:
+    case Place::SettingsByte:
+    case Place::BandByte:
+        return storedBytePlace(difference, language);
     }
     return {};
 }
@@ -55,6 +84,10 @@ QString value(const ContentsDifference& difference, const QString& text, Languag
         const bool on = text == QStringLiteral("1");
         return caption(on ? LanguageString::OnWord : LanguageString::OffWord, language);
     }
+    if (difference.storedByte())
+        return text.isEmpty()
+                   ? (english(language) ? QStringLiteral("nothing") : QStringLiteral("无"))
+                   : text;
     return english(language) ? QStringLiteral("\"%1\"").arg(text)
                              : QStringLiteral("“%1”").arg(text);
 }
@@ -69,18 +102,45 @@ QString differenceLine(const ContentsDifference& difference, Language language)
                                    .arg(place(difference, language), written, held);
 }
 
-QString differencesMessage(const QList<ContentsDifference>& differences, Language language)
+// The unused bytes the radio keeps otherwise, after a line that says what they are.
+QStringList keptDifferentlyLines(const QList<ContentsDifference>& kept, Language language)
+{
+    QStringList lines;
+    if (kept.isEmpty())
+        return lines;
+    lines << (english(language) ? QStringLiteral("The radio keeps these bytes, which the program "
+                                                 "never reads, otherwise than they were written:")
+                                : QStringLiteral("电台保存的以下字节与写入的不同（程序从不读取"
+                                                 "这些字节）："));
+    for (const ContentsDifference& difference : kept)
+        lines << differenceLine(difference, language);
+    return lines;
+}
+
+QString differencesMessage(const SafeWriteOutcome& outcome, Language language)
 {
     QStringList lines;
     lines << (english(language)
                   ? QStringLiteral("The radio was written, but reading it back shows it does not "
                                    "hold what was written:")
                   : QStringLiteral("写频已完成，但回读电台发现其保存的内容与写入的不同："));
-    for (const ContentsDifference& difference : differences)
+    for (const ContentsDifference& difference : outcome.differences)
         lines << differenceLine(difference, language);
+    lines << keptDifferentlyLines(outcome.keptDifferently, language);
     lines << (english(language) ? QStringLiteral("Write the radio again, or read it to see what "
                                                  "it holds")
                                 : QStringLiteral("请重新写频，或读频查看电台保存的内容"));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString keptDifferentlyMessage(const SafeWriteOutcome& outcome, Language language)
+{
+    QStringList lines;
+    lines << SafeWriteText::verifiedReport(outcome, language);
+    lines << keptDifferentlyLines(outcome.keptDifferently, language);
+    lines << (english(language) ? QStringLiteral("The channels, the settings and the band are as "
+                                                 "they were written.")
+                                : QStringLiteral("信道、功能选项和型号都与写入的一致。"));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -106,6 +166,20 @@ QString SafeWriteText::verified(Language language)
 {
     return english(language) ? QStringLiteral("Written and verified")
                              : QStringLiteral("写入并校验完毕");
+}
+
+QString SafeWriteText::verifiedReport(const SafeWriteOutcome& outcome, Language language)
+{
+    const qsizetype kept = outcome.keptDifferently.size();
+    if (kept == 0)
+        return verified(language);
+    if (english(language))
+        return kept == 1
+                   ? QStringLiteral("Written and verified, with 1 unused byte kept differently")
+                   : QStringLiteral("Written and verified, with %1 unused bytes kept "
+                                    "differently")
+                         .arg(kept);
+    return QStringLiteral("写入并校验完毕，有 %1 个未用字节保存得不同").arg(kept);
 }
 
 QString SafeWriteText::backupSaved(const QString& fileName, Language language)
@@ -150,11 +224,14 @@ QString SafeWriteText::outcomeMessage(const SafeWriteOutcome& outcome, Language 
                    : QStringLiteral("写频已完成，但无法回读电台，因此未能校验。请读频查看电台保存"
                                     "的内容");
     case Ending::Differences:
-        return differencesMessage(outcome.differences, language);
+        return differencesMessage(outcome, language);
+    case Ending::Verified:
+        if (!outcome.keptDifferently.isEmpty())
+            return keptDifferentlyMessage(outcome, language);
+        break;
     case Ending::Refused:
     case Ending::WriteFailed:
     case Ending::Written:
-    case Ending::Verified:
     case Ending::Quit:
         break;
     }
@@ -170,4 +247,11 @@ QString SafeWriteText::differenceValue(const ContentsDifference& difference, con
                                        Language language)
 {
     return value(difference, text, language);
+}
+
+QString SafeWriteText::keptDifferentlyWarning(const ContentsDifference& difference,
+                                              Language language)
+{
+    return (english(language) ? QStringLiteral("warning: %1") : QStringLiteral("警告：%1"))
+        .arg(differenceLine(difference, language));
 }

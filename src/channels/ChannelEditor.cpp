@@ -1,10 +1,14 @@
 #include "channels/ChannelEditor.h"
 
+#include "channels/BandRange.h"
 #include "channels/FrequencyNormaliser.h"
 #include "channels/FrequencyTyping.h"
+#include "channels/RowEditTexts.h"
 #include "workspace/MessageIds.h"
 #include "workspace/Messenger.h"
 #include "workspace/Workspace.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -209,7 +213,6 @@ void ChannelEditor::gridClick(int row, int column)
     // On an empty channel only the receive frequency reacts.
     if (column != Column::RxFrequency && table().isEmptyChannel(row))
         return;
-    const CellWords& words = m_workspace.words;
     switch (column) {
     case Column::RxFrequency:
     case Column::TxFrequency:
@@ -219,11 +222,8 @@ void ChannelEditor::gridClick(int row, int column)
     case Column::TxTone:
         openTonePicker(row, column);
         break;
-    case Column::Power:
-        toggleFlag(row, column, words.highWord, words.lowWord);
-        break;
     default:
-        toggleFlag(row, column, words.offWord, words.onWord);
+        toggleFlag(row, column);
         break;
     }
 }
@@ -240,18 +240,30 @@ void ChannelEditor::openTonePicker(int row, int column)
     m_view.showTonePicker({row, column}, entry);
     state().currentColumn = column;
     state().pickerRow = row;
+    m_toneFirstRow = row;
+    m_toneLastRow = row;
 }
 
-// `word` becomes `otherWord`; anything else, even a word of the other language, becomes
-// `word`. A move onto the cell by key or wheel only uses up suppressToggle.
-void ChannelEditor::toggleFlag(int row, int column, const QString& word, const QString& otherWord)
+// A move onto the cell by key or wheel only uses up suppressToggle.
+void ChannelEditor::toggleFlag(int row, int column)
 {
     if (state().suppressToggle) {
         state().suppressToggle = false;
         return;
     }
-    table().setText(row, column, table().text(row, column) == word ? otherWord : word);
+    table().setText(row, column, toggledWord(row, column));
     m_workspace.recordEdit();
+}
+
+// High becomes low and off becomes on; anything else, even a word of the other language,
+// becomes high or off.
+QString ChannelEditor::toggledWord(int row, int column) const
+{
+    const CellWords& words = m_workspace.words;
+    const bool power = column == Column::Power;
+    const QString& word = power ? words.highWord : words.offWord;
+    const QString& otherWord = power ? words.lowWord : words.onWord;
+    return table().text(row, column) == word ? otherWord : word;
 }
 
 void ChannelEditor::gridKeyDown(Qt::Key key)
@@ -325,7 +337,12 @@ void ChannelEditor::tonePickerLeft()
 
 void ChannelEditor::handOverTone()
 {
-    table().setText(state().pickerRow, state().currentColumn, m_view.tonePickerText());
+    const int row = state().pickerRow;
+    const int column = state().currentColumn;
+    const QString tone = m_view.tonePickerText();
+    if (row >= m_toneFirstRow && row <= m_toneLastRow)
+        setProgrammedRows(m_toneFirstRow, m_toneLastRow, column, tone);
+    table().setText(row, column, tone);
     m_workspace.recordEdit();
 }
 
@@ -398,6 +415,105 @@ void ChannelEditor::deleteChannel()
     if (Row::isChannel(state().currentRow))
         table().clearChannel(state().currentRow);
     m_workspace.recordEdit();
+}
+
+// --- Several channels at once ------------------------------------------------------
+
+bool ChannelEditor::prepareRowsEdit()
+{
+    if (!commitEditedCell())
+        return false;
+    closeCellEditors();
+    return true;
+}
+
+void ChannelEditor::setProgrammedRows(int firstRow, int lastRow, int column, const QString& text)
+{
+    for (int row = std::max(firstRow, int(Row::FirstChannel));
+         row <= std::min(lastRow, int(Row::LastChannel)); ++row) {
+        if (!table().isEmptyChannel(row))
+            table().setText(row, column, text);
+    }
+}
+
+void ChannelEditor::setRowsWord(int firstRow, int lastRow, int column, const QString& word)
+{
+    if (!Column::isFlag(column) || !prepareRowsEdit())
+        return;
+    setProgrammedRows(firstRow, lastRow, column, word);
+    m_workspace.recordEdit();
+}
+
+void ChannelEditor::setRowsTone(int firstRow, int lastRow, int column, const QString& tone)
+{
+    if (!Column::isTone(column) || !prepareRowsEdit())
+        return;
+    setProgrammedRows(firstRow, lastRow, column, tone);
+    m_workspace.recordEdit();
+}
+
+void ChannelEditor::selectionClick(int firstRow, int lastRow, int row, int column)
+{
+    if (!Column::isFlag(column)) {
+        gridClick(row, column);
+        if (Column::isTone(column) && m_view.isTonePickerShown()) {
+            m_toneFirstRow = firstRow;
+            m_toneLastRow = lastRow;
+        }
+        return;
+    }
+    closeTonePicker();
+    m_view.hideFrequencyEditor();
+    state().currentColumn = column;
+    state().currentRow = row;
+    if (!Row::isChannel(row) || table().isEmptyChannel(row))
+        return;
+    // A click inside a selection is the user's own, never a move by key or wheel, so it
+    // always switches; the word the clicked cell switches to goes into every row.
+    state().suppressToggle = false;
+    setProgrammedRows(firstRow, lastRow, column, toggledWord(row, column));
+    m_workspace.recordEdit();
+}
+
+std::optional<QList<ChannelEditor::LeftOutFrequency>>
+ChannelEditor::fillFrequencies(int firstRow, int lastRow, const QString& start, qint64 step)
+{
+    if (!prepareRowsEdit())
+        return std::nullopt;
+    const std::optional<qint64> first = FrequencyNormaliser::toChannelStep(start);
+    if (!first) {
+        conversionFailed(start);
+        return std::nullopt;
+    }
+    const QString band = m_workspace.bands.selectedText();
+    const std::optional<BandRange> range = BandRange::of(band);
+    const QChar separator = FrequencyNormaliser::separator();
+    QList<LeftOutFrequency> leftOut;
+    qint64 next = *first;
+    for (int row = std::max(firstRow, int(Row::FirstChannel));
+         row <= std::min(lastRow, int(Row::LastChannel)); ++row, next += step) {
+        // What typing this frequency would give.
+        const qint64 frequency =
+            *FrequencyNormaliser::toChannelStep(FrequencyNormaliser::toText(next, u'.'));
+        if (!range || !range->holds(frequency)) {
+            leftOut.append({row, frequency});
+            continue;
+        }
+        const QString text = FrequencyNormaliser::toText(frequency, separator);
+        table().setText(row, Column::RxFrequency, text);
+        table().setText(row, Column::TxFrequency, text);
+        writeNewChannelWords(row);
+    }
+    m_workspace.recordEdit();
+    if (!leftOut.isEmpty()) {
+        QList<RowEditTexts::Frequency> listed;
+        for (const LeftOutFrequency& frequency : leftOut)
+            listed.append(
+                {frequency.row, FrequencyNormaliser::toText(frequency.frequency, separator)});
+        m_messenger.errorBox(
+            RowEditTexts::frequenciesLeftOut(listed, band, m_workspace.checkedLanguage));
+    }
+    return leftOut;
 }
 
 // --- The band -----------------------------------------------------------------------

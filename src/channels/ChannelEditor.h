@@ -2,8 +2,11 @@
 
 #include "channels/CellEditorView.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class ChannelTable;
 struct CellWords;
@@ -66,6 +69,33 @@ public:
     void channelDown();
     void deleteChannel();
 
+    // --- Several channels at once: rows firstRow to lastRow, each edit one undo step. The
+    // cell being edited is committed first; a commit that fails stops the edit.
+
+    // The power or an option word for every programmed row; empty channels stay empty.
+    void setRowsWord(int firstRow, int lastRow, int column, const QString& word);
+    // A receive or transmit tone (an entry of the tone list) for every programmed row.
+    void setRowsTone(int firstRow, int lastRow, int column, const QString& tone);
+    // A click on a power, option or tone cell inside a selection of several rows: the cell
+    // switches, or its tone picker opens, as for one cell, and what it gets goes into
+    // every programmed row of the selection.
+    void selectionClick(int firstRow, int lastRow, int row, int column);
+
+    // The steps "Fill frequencies" offers: 5, 6.25, 12.5 and 25 kHz.
+    static constexpr qint64 FillSteps[] = {500, 625, 1250, 2500};
+    struct LeftOutFrequency
+    {
+        int row = 0;
+        qint64 frequency = 0;
+    };
+    // Receive and transmit frequency of every row from `start` up in steps of `step`
+    // (10 Hz units). Each frequency goes onto the channel step as typing it would; one
+    // outside the band is left out, its row kept as it was, and the message lists it. An
+    // empty row becomes a new channel with the default words. Gives what was left out;
+    // nothing when the start does not read as a number (the error box has said so).
+    std::optional<QList<LeftOutFrequency>> fillFrequencies(int firstRow, int lastRow,
+                                                           const QString& start, qint64 step);
+
     // The band box's selection changed, by the user or by the program.
     void bandChanged();
 
@@ -96,14 +126,22 @@ private:
 
     void openFrequencyEditor(int row, int column);
     void openTonePicker(int row, int column);
-    void toggleFlag(int row, int column, const QString& word, const QString& otherWord);
+    void toggleFlag(int row, int column);
+    QString toggledWord(int row, int column) const;
     void closeTonePicker();
     void handOverTone();
 
     bool currentCellMoves() const;
     void swapChannels(int row, int otherRow);
 
+    bool prepareRowsEdit();
+    void setProgrammedRows(int firstRow, int lastRow, int column, const QString& text);
+
     Workspace& m_workspace;
     Messenger& m_messenger;
     CellEditorView& m_view;
+    // The rows a tone chosen in the picker goes to: the picker's own row, or the selection
+    // it was opened in.
+    int m_toneFirstRow = 0;
+    int m_toneLastRow = 0;
 };

@@ -5,9 +5,13 @@
 #include "channels/FrequencyEditor.h"
 #include "channels/TonePicker.h"
 
-ChannelEditorView::ChannelEditorView(ChannelPage& page, QWidget& bandBox)
-    : m_page(page), m_bandBox(bandBox)
+ChannelEditorView::ChannelEditorView(ChannelPage& page) : m_page(page) {}
+
+void ChannelEditorView::setBandBox(QWidget* bandBox)
 {
+    m_bandBox = bandBox;
+    if (m_bandBox)
+        m_bandBox->setEnabled(m_bandBoxEnabled);
 }
 
 void ChannelEditorView::layOver(QWidget& widget, Cell cell) const
@@ -91,5 +95,7 @@ void ChannelEditorView::focusGrid()
 
 void ChannelEditorView::setBandBoxEnabled(bool enabled)
 {
-    m_bandBox.setEnabled(enabled);
+    m_bandBoxEnabled = enabled;
+    if (m_bandBox)
+        m_bandBox->setEnabled(enabled);
 }

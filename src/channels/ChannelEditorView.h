@@ -2,16 +2,21 @@
 
 #include "channels/CellEditorView.h"
 
+#include <QPointer>
+#include <QWidget>
+
 class ChannelPage;
-class QWidget;
 
 // The channel editor's view of the real widgets: the frequency editor and the tone picker
 // on the channel page, laid over a cell where the grid draws it, and the band box on the
-// settings page.
+// settings page, once that page is built.
 class ChannelEditorView : public CellEditorView
 {
 public:
-    ChannelEditorView(ChannelPage& page, QWidget& bandBox);
+    explicit ChannelEditorView(ChannelPage& page);
+
+    // The band box takes the enabled state the editor last asked for.
+    void setBandBox(QWidget* bandBox);
 
     void showFrequencyEditor(Cell cell, const QString& text) override;
     void hideFrequencyEditor() override;
@@ -34,5 +39,6 @@ private:
     void layOver(QWidget& widget, Cell cell) const;
 
     ChannelPage& m_page;
-    QWidget& m_bandBox;
+    QPointer<QWidget> m_bandBox;
+    bool m_bandBoxEnabled = true;
 };

@@ -6,6 +6,7 @@
 #include "workspace/ChannelColumn.h"
 #include "workspace/ChannelTable.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QKeyEvent>
@@ -148,9 +149,52 @@ void ChannelGrid::mousePressEvent(QMouseEvent* event)
         clickChannelNumber(index.row(), event->modifiers());
         return;
     }
+    if (clickInSelection(index))
+        return;
     // A click asks the editor even on the current cell, so a flag cell toggles on every
     // click.
     moveCurrentCellTo(index);
+}
+
+bool ChannelGrid::isInSeveralSelectedRows(const QModelIndex& index) const
+{
+    const Rows rows = selectedRows();
+    return m_anchorRow != 0 && rows.first != rows.last && index.isValid() &&
+           index.row() >= rows.first && index.row() <= rows.last;
+}
+
+// A power, option or tone cell clicked inside a selection of several rows sets every
+// selected channel, and the selection stays for the next such click.
+bool ChannelGrid::clickInSelection(const QModelIndex& index)
+{
+    const int column = index.column();
+    if (!m_editor || !isInSeveralSelectedRows(index) ||
+        !(Column::isFlag(column) || Column::isTone(column)))
+        return false;
+    if (!m_editor->gridMayMoveCell())
+        return true;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    const Rows rows = selectedRows();
+    m_editor->selectionClick(rows.first, rows.last, index.row(), column);
+    return true;
+}
+
+void ChannelGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    Rows rows = selectedRows();
+    QPoint position = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex index = indexAt(event->pos());
+        if (!index.isValid() || !Row::isChannel(index.row()))
+            return;
+        if (!isInSeveralSelectedRows(index))
+            rows = {index.row(), index.row()};
+    } else {
+        position = viewport()->mapToGlobal(visualRect(currentIndex()).center());
+    }
+    if (!Row::isChannel(rows.first))
+        return;
+    emit rowsMenuRequested(rows.first, rows.last, position);
 }
 
 bool ChannelGrid::clipboardKey(QKeyEvent* event)

@@ -43,12 +43,16 @@ public:
         int last = 0;
     };
     Rows selectedRows() const;
+    bool hasRowSelection() const { return m_anchorRow != 0; }
     void selectRows(int anchorRow, int endRow);
 
 signals:
     // Ctrl+C and Ctrl+V; the window moves the text to and from the clipboard.
     void copyRequested(int firstRow, int lastRow);
     void pasteRequested(int firstRow);
+    // The context menu on the selected rows (or on the row clicked outside them), by the
+    // right button or the menu key; `globalPosition` is where it opens.
+    void rowsMenuRequested(int firstRow, int lastRow, const QPoint& globalPosition);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -60,6 +64,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     static bool isDataCell(const QModelIndex& index);
@@ -68,6 +73,8 @@ private:
     void moveCurrentCellTo(const QModelIndex& index);
     void moveCurrentRow(int step);
     void clickChannelNumber(int row, Qt::KeyboardModifiers modifiers);
+    bool isInSeveralSelectedRows(const QModelIndex& index) const;
+    bool clickInSelection(const QModelIndex& index);
     bool clipboardKey(QKeyEvent* event);
     void extendSelection(int step);
 

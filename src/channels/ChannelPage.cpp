@@ -2,12 +2,14 @@
 
 #include "channels/ChannelGrid.h"
 #include "channels/FrequencyEditor.h"
+#include "channels/RowEditTexts.h"
 #include "channels/TonePicker.h"
 #include "workspace/BuiltInLanguages.h"
 #include "workspace/LanguageStrings.h"
 #include "workspace/LanguageTable.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 ChannelPage::ChannelPage(ChannelTable& table, const ToneList& tones, QWidget* parent)
     : QWidget(parent), m_grid(new ChannelGrid(table, this)),
@@ -15,7 +17,8 @@ ChannelPage::ChannelPage(ChannelTable& table, const ToneList& tones, QWidget* pa
       m_up(new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ChannelUp), this)),
       m_down(new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ChannelDown), this)),
       m_delete(
-          new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::DeleteChannel), this))
+          new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::DeleteChannel), this)),
+      m_plan(new QPushButton(this))
 {
     m_grid->move(GridOffset);
     const int buttonsY = m_grid->geometry().bottom() + 16;
@@ -28,6 +31,27 @@ ChannelPage::ChannelPage(ChannelTable& table, const ToneList& tones, QWidget* pa
         button->setFocusPolicy(Qt::NoFocus);
         x += 126;
     }
+    m_plan->setObjectName(QStringLiteral("fillFromPlanButton"));
+    m_plan->setGeometry(x, buttonsY, m_grid->geometry().right() - x, 30);
+    m_plan->setFocusPolicy(Qt::NoFocus);
+    setLanguage(Language::Chinese);
+    // From the first selected row, or from channel 1.
+    const auto fillFromPlan = [this] {
+        emit fillFromPlanRequested(m_grid->hasRowSelection() ? m_grid->selectedRows().first
+                                                             : int(Row::FirstChannel));
+    };
+    connect(m_plan, &QPushButton::clicked, this, fillFromPlan);
+    auto* planKey =
+        new QShortcut(QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_F), this);
+    planKey->setObjectName(QStringLiteral("fillFromPlanShortcut"));
+    planKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(planKey, &QShortcut::activated, this, fillFromPlan);
+}
+
+void ChannelPage::setLanguage(Language language)
+{
+    m_plan->setText(RowEditTexts::text(RowEditTexts::Text::FillFromPlan, language));
+    m_plan->setToolTip(m_plan->text() + QStringLiteral(" (Ctrl+Shift+F)"));
 }
 
 void ChannelPage::setEditor(ChannelEditor* editor)

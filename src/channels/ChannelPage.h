@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/Language.h"
+
 #include <QWidget>
 
 class ChannelEditor;
@@ -12,7 +14,8 @@ class TonePicker;
 class ToneList;
 
 // The channel page: the channel grid, the frequency editor and the tone picker that lie
-// over its cells, and, under it, the channel up, channel down and delete buttons.
+// over its cells, and, under it, the channel up, channel down and delete buttons and
+// "Fill from a plan…" (also Ctrl+Shift+F anywhere on the page).
 class ChannelPage : public QWidget
 {
     Q_OBJECT
@@ -32,8 +35,15 @@ public:
     QPushButton* upButton() const { return m_up; }
     QPushButton* downButton() const { return m_down; }
     QPushButton* deleteButton() const { return m_delete; }
+    QPushButton* planButton() const { return m_plan; }
 
     void applyCaptions(const LanguageTable& table);
+    // The texts no language table numbers, in the checked language.
+    void setLanguage(Language language);
+
+signals:
+    // The button or its key; the window fills from the selected rows, or the current one.
+    void fillFromPlanRequested(int firstRow);
 
 private:
     ChannelGrid* m_grid;
@@ -42,4 +52,5 @@ private:
     QPushButton* m_up;
     QPushButton* m_down;
     QPushButton* m_delete;
+    QPushButton* m_plan;
 };

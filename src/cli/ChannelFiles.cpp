@@ -1,6 +1,7 @@
 #include "cli/ChannelFiles.h"
 
 #include "cli/CliContext.h"
+#include "files/ChannelFileLayout.h"
 #include "files/ChannelFileReader.h"
 #include "files/ChannelFileWriter.h"
 #include "files/ChannelListCsv.h"
@@ -19,6 +20,59 @@ FileResult ioFailure(const CliContext& context, int error, const QString& path)
     return FileResult::failed(ioProblemText(context, error, path));
 }
 
+FileIo::ReadOutcome readInput(const CliContext& context, const QString& path)
+{
+    return path == StandardStream ? context.standardInput() : FileIo::readFile(path);
+}
+
+// 0 when done, else the errno of the failing call. A failed write to standard output is
+// told once, when the command ends.
+int writeOutput(CliContext& context, const QString& path, const QByteArray& bytes)
+{
+    if (path != StandardStream)
+        return FileIo::replaceFile(path, bytes);
+    context.writeOutput(bytes);
+    return 0;
+}
+
+// The name a channel file's or list's problem text gives the file.
+QString fileNameOf(const CliContext& context, const QString& path)
+{
+    return path == StandardStream ? displayName(context, path) : QFileInfo(path).fileName();
+}
+
+ChannelListCsv::Placement placement(const CliContext& context)
+{
+    return context.line().inFileOrder ? ChannelListCsv::Placement::FileOrder
+                                      : ChannelListCsv::Placement::ByLocation;
+}
+
+// Why a file is no channel list to take; for Locations that do not fit, with the way to
+// take it all the same.
+FileResult listProblem(const CliContext& context, const QString& path,
+                       const ChannelListCsvProblem& problem)
+{
+    QString text =
+        channelListCsvProblemText(fileNameOf(context, path), problem, context.language());
+    if (problem.isLocationProblem())
+        text += context.say(
+            QStringLiteral("; the list may be for another radio: give --in-file-order to fill "
+                           "channels 1 to 16 in the list's order"),
+            QStringLiteral("；该列表可能是为其他电台制作的：如需按列表顺序填入信道 1 至 16，"
+                           "请加 --in-file-order"));
+    return FileResult::failed(text);
+}
+
+QStringList skippedRowLines(const CliContext& context, const QString& path,
+                            const QList<SkippedCsvRow>& skipped, const QString& band)
+{
+    QStringList lines;
+    for (const SkippedCsvRow& row : skipped)
+        lines << QStringLiteral("%1, %2").arg(fileNameOf(context, path),
+                                              skippedCsvRowText(row, band, context.language()));
+    return lines;
+}
+
 ChannelRows channelRows(const Workspace& workspace)
 {
     ChannelRows rows;
@@ -34,7 +88,30 @@ QString ioProblemText(const CliContext& context, int error, const QString& path)
     return context
         .say(QStringLiteral("%1: %2; check the file's name and folder and that you may use them"),
              QStringLiteral("%1：%2；请检查文件名和文件夹，以及您是否有权使用它们"))
-        .arg(path, ioErrorText(error, path));
+        .arg(displayName(context, path), ioErrorText(error, path));
+}
+
+QString displayName(const CliContext& context, const QString& path)
+{
+    return path == StandardStream
+               ? context.say(QStringLiteral("standard input"), QStringLiteral("标准输入"))
+               : path;
+}
+
+Kind kindToRead(const CliContext& context, const QString& path)
+{
+    if (path != StandardStream)
+        return kindOf(path);
+    const std::string_view header = ChannelFileLayout::Header;
+    return context.standardInput().bytes.startsWith(
+               QByteArrayView(header.data(), qsizetype(header.size())))
+               ? Kind::ChannelFile
+               : Kind::ChannelList;
+}
+
+Kind kindToWrite(const QString& path, Kind forStandardOutput)
+{
+    return path == StandardStream ? forStandardOutput : kindOf(path);
 }
 
 Kind kindOf(const QString& path)
@@ -55,71 +132,82 @@ QString unknownKindText(const CliContext& context, const QString& path)
         QStringLiteral("%1：不是信道文件；请给出 .F19 信道文件或 .csv 信道列表").arg(path));
 }
 
-FileResult loadChannels(CliContext& context, const QString& path)
+Loaded loadChannels(CliContext& context, const QString& path)
 {
-    const FileIo::ReadOutcome file = FileIo::readFile(path);
+    const FileIo::ReadOutcome file = readInput(context, path);
     if (file.error != 0)
-        return ioFailure(context, file.error, path);
+        return {ioFailure(context, file.error, path), {}};
     Workspace& workspace = context.workspace();
     const QString band = workspace.bands.selectedText();
-    const ImportedChannelList list = ChannelListCsv::read(file.bytes, band, workspace.words);
+    const ImportedChannelList list =
+        ChannelListCsv::read(file.bytes, band, workspace.words, placement(context));
     if (!list.ok())
-        return FileResult::failed(channelListCsvProblemText(QFileInfo(path).fileName(),
-                                                            *list.problem, context.language()));
-    for (const SkippedCsvRow& skipped : list.skipped)
-        context.note(QStringLiteral("%1, %2").arg(
-            QFileInfo(path).fileName(), skippedCsvRowText(skipped, band, context.language())));
+        return {listProblem(context, path, *list.problem), {}};
     for (int row = Row::FirstChannel; row <= Row::LastChannel; ++row) {
         const QStringList& fields = list.channels[size_t(row - Row::FirstChannel)];
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
             workspace.table.setText(row, column, fields.value(column - Column::FirstField));
     }
-    return FileResult::done();
+    return {FileResult::done(), skippedRowLines(context, path, list.skipped, band)};
 }
 
-FileResult checkChannelList(const CliContext& context, const QString& path)
+Loaded checkChannelList(const CliContext& context, const QString& path)
 {
-    const FileIo::ReadOutcome file = FileIo::readFile(path);
+    const FileIo::ReadOutcome file = readInput(context, path);
     if (file.error != 0)
-        return ioFailure(context, file.error, path);
-    const Workspace& workspace = context.workspace();
+        return {ioFailure(context, file.error, path), {}};
     const ImportedChannelList list =
-        ChannelListCsv::read(file.bytes, workspace.bands.selectedText(), workspace.words);
-    using Kind = ChannelListCsvProblem::Kind;
-    if (list.ok() || list.problem->kind == Kind::NothingImported ||
-        list.problem->kind == Kind::BandUnreadable)
-        return FileResult::done();
-    return FileResult::failed(
-        channelListCsvProblemText(QFileInfo(path).fileName(), *list.problem, context.language()));
+        ChannelListCsv::readInAnyBand(file.bytes, context.workspace().words, placement(context));
+    if (!list.ok())
+        return {listProblem(context, path, *list.problem), {}};
+    return {FileResult::done(),
+            skippedRowLines(context, path, list.skipped, ChannelListCsv::AnyBand)};
 }
 
-FileResult load(CliContext& context, const QString& path)
+FileResult refuseSkippedRows(const CliContext& context, const QString& path,
+                             const QStringList& skippedRows, const QString& notDone)
 {
-    switch (kindOf(path)) {
+    if (skippedRows.isEmpty() || context.line().skipBadRows)
+        return FileResult::done();
+    const QString count = QString::number(skippedRows.size());
+    const QString name = fileNameOf(context, path);
+    const QString heading = context.say(
+        QStringLiteral("%1: %2 row(s) cannot become channels, so %3; correct them, or give "
+                       "--skip-bad-rows to leave them out:")
+            .arg(name, count, notDone),
+        QStringLiteral("%1：有 %2 行无法成为信道，因此%3；请更正这些行，或加 --skip-bad-rows "
+                       "略过它们：")
+            .arg(name, count, notDone));
+    return FileResult::failed((QStringList{heading} + skippedRows).join(u'\n'));
+}
+
+Loaded load(CliContext& context, const QString& path)
+{
+    switch (kindToRead(context, path)) {
     case Kind::ChannelFile: {
-        const FileIo::ReadOutcome file = FileIo::readFile(path);
+        const FileIo::ReadOutcome file = readInput(context, path);
         if (file.error != 0)
-            return ioFailure(context, file.error, path);
+            return {ioFailure(context, file.error, path), {}};
         const FileResult result = ChannelFileReader(context.workspace(), context.localisation())
-                                      .read(file.bytes, QFileInfo(path).fileName());
+                                      .read(file.bytes, fileNameOf(context, path));
         // The file may have switched the language to its own.
         context.restoreLanguage();
-        return result;
+        return {result, {}};
     }
     case Kind::ChannelList:
         return loadChannels(context, path);
     case Kind::Unknown:
         break;
     }
-    return FileResult::failed(unknownKindText(context, path));
+    return {FileResult::failed(unknownKindText(context, path)), {}};
 }
 
-FileResult save(CliContext& context, const QString& path)
+FileResult save(CliContext& context, const QString& path, Kind forStandardOutput)
 {
-    switch (kindOf(path)) {
+    switch (kindToWrite(path, forStandardOutput)) {
     case Kind::ChannelFile:
         if (const int error =
-                FileIo::replaceFile(path, ChannelFileWriter(context.workspace()).contents());
+                writeOutput(context, path, ChannelFileWriter(context.workspace()).contents());
             error != 0)
             return ioFailure(context, error, path);
         return FileResult::done();
@@ -129,7 +217,7 @@ FileResult save(CliContext& context, const QString& path)
         if (!list.ok())
             return FileResult::failed(QStringLiteral("%1: %2").arg(
                 path, channelListCsvExportProblemText(*list.problem, context.language())));
-        if (const int error = FileIo::replaceFile(path, list.bytes); error != 0)
+        if (const int error = writeOutput(context, path, list.bytes); error != 0)
             return ioFailure(context, error, path);
         return FileResult::done();
     }

@@ -1,8 +1,12 @@
 #include "cli/CliContext.h"
 
 #include "cli/Wording.h"
+#include "link/Link.h"
+#include "workspace/IoErrorText.h"
+
 #include "workspace/SettingsFile.h"
 #include "workspace/SettingsLocation.h"
+#include <unistd.h>
 
 CliContext::CliContext(const QString& programFolder, const CommandLine& line)
     : m_programFolder(programFolder),
@@ -21,6 +25,10 @@ CliContext::CliContext(const QString& programFolder, const CommandLine& line)
     }
     restoreLanguage();
     restoreStoredBands();
+    // Only a radio command has an exchange worth ending in order; the others end at once,
+    // as programs do.
+    if (line.usesRadio())
+        m_stopSignals = std::make_unique<StopSignals>();
 }
 
 void CliContext::restoreStoredBands()
@@ -56,4 +64,50 @@ void CliContext::error(const QString& text)
     m_progress.endLine();
     m_out.flush();
     m_err << "qv3307-cli: " << text << Qt::endl;
+}
+
+bool CliContext::interrupted() const
+{
+    return m_stopSignals && m_stopSignals->requested();
+}
+
+void CliContext::interruptOnStop(Link& link)
+{
+    if (!m_stopSignals)
+        return;
+    QObject::connect(m_stopSignals.get(), &StopSignals::stopRequested, &link, &Link::interrupt);
+    if (m_stopSignals->requested())
+        link.interrupt();
+}
+
+std::optional<QByteArray> CliContext::readInputLine()
+{
+    // Only the commands that use the radio ask.
+    return m_stopSignals ? m_stopSignals->readLine(STDIN_FILENO) : std::nullopt;
+}
+
+void CliContext::writeOutput(const QByteArray& bytes)
+{
+    m_out.flush();
+    m_standardOutput.write(bytes);
+}
+
+const FileIo::ReadOutcome& CliContext::standardInput() const
+{
+    if (!m_standardInput)
+        m_standardInput = FileIo::readDescriptor(STDIN_FILENO);
+    return *m_standardInput;
+}
+
+ExitStatus CliContext::finishOutput(ExitStatus status)
+{
+    m_out.flush();
+    const int failure = m_standardOutput.error();
+    if (failure == 0)
+        return status;
+    error(say(QStringLiteral("cannot write to standard output: %1"),
+              QStringLiteral("无法写入标准输出：%1"))
+              .arg(ioErrorText(failure, QStringLiteral("-"))));
+    return status == ExitStatus::Done || status == ExitStatus::Differences ? ExitStatus::FileProblem
+                                                                           : status;
 }

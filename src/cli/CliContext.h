@@ -1,8 +1,12 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "cli/ExitStatus.h"
 #include "cli/RecordedMessages.h"
+#include "cli/StandardOutput.h"
+#include "cli/StopSignals.h"
 #include "cli/TerminalProgress.h"
+#include "workspace/FileIo.h"
 #include "workspace/Localisation.h"
 #include "workspace/Messenger.h"
 #include "workspace/Workspace.h"
@@ -10,10 +14,15 @@
 #include <QString>
 #include <QTextStream>
 
+#include <memory>
+
+class Link;
+
 // What every command works with: the program folder, the window's data as a plain
 // workspace in the language asked for (the band list and selected band read from the
 // window's settings file, which the command line never writes), the core's messages, the
-// output streams and the progress display.
+// output streams and the progress display, and for a command that uses the radio the
+// watch for Ctrl+C.
 class CliContext
 {
 public:
@@ -37,6 +46,14 @@ public:
     QString say(const QString& english, const QString& chinese) const;
 
     QTextStream& out() { return m_out; }
+    // Bytes as they are on standard output (a file written to "-"), after the text before.
+    void writeOutput(const QByteArray& bytes);
+    // Standard input, read whole the first time it is asked for (a file read from "-").
+    const FileIo::ReadOutcome& standardInput() const;
+    // Sends what is left of the output. When some of it could not be written, says why and
+    // turns a status that reports success or differences into FileProblem: the caller did
+    // not get what the status promises.
+    ExitStatus finishOutput(ExitStatus status);
     // A note on standard error, left out with -q.
     void note(const QString& text);
     // An error on standard error, always shown.
@@ -44,6 +61,14 @@ public:
 
     // Puts the language in use back on the workspace after a channel file switched it.
     void restoreLanguage();
+
+    // Whether Ctrl+C (or SIGTERM, SIGHUP) came during a command that uses the radio.
+    bool interrupted() const;
+    // Interrupts the link's exchange at the first stop signal, or at once when one came.
+    void interruptOnStop(Link& link);
+    // For a command that uses the radio: waits for a line on standard input; nothing at
+    // its end or when a stop signal comes.
+    std::optional<QByteArray> readInputLine();
 
 private:
     void restoreStoredBands();
@@ -57,6 +82,9 @@ private:
     Localisation m_localisation;
     Language m_language = Language::Chinese;
     TerminalProgress m_progress;
-    QTextStream m_out{stdout};
+    std::unique_ptr<StopSignals> m_stopSignals;
+    StandardOutput m_standardOutput;
+    QTextStream m_out{&m_standardOutput};
+    mutable std::optional<FileIo::ReadOutcome> m_standardInput;
     QTextStream m_err{stderr};
 };

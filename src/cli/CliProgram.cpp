@@ -4,9 +4,14 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 
+#include "workspace/FileIo.h"
+#include "workspace/IoErrorText.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +35,10 @@ ExitStatus runCommand(CliContext& context)
         return Commands::readCalibration(context);
     case Command::CalibrationWrite:
         return Commands::writeCalibration(context);
+    case Command::Plan:
+        return Commands::plan(context);
+    case Command::Sheet:
+        return Commands::sheet(context);
     case Command::None:
         break;
     }
@@ -45,13 +54,24 @@ void removeOldBackups()
 
 } // namespace
 
+bool CliProgram::paintsPages(const QStringList& arguments)
+{
+    return CommandLine::parse(arguments, Language::English).command == CommandLine::Command::Sheet;
+}
+
 ExitStatus CliProgram::run(const QString& programFolder, const QStringList& arguments)
 {
     // Parsed once to learn the language; a usage error is worded again in it below.
     CommandLine line = CommandLine::parse(arguments, Language::English);
     if (line.version && line.error.isEmpty()) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                    qPrintable(QCoreApplication::applicationVersion()));
+        const QString version = QStringLiteral("%1 %2\n").arg(
+            QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+        if (const int error = FileIo::writeDescriptor(STDOUT_FILENO, version.toUtf8());
+            error != 0) {
+            std::fprintf(stderr, "qv3307-cli: cannot write to standard output: %s\n",
+                         qPrintable(ioErrorText(error, QStringLiteral("-"))));
+            return ExitStatus::FileProblem;
+        }
         return ExitStatus::Done;
     }
     if (!line.language)
@@ -70,9 +90,9 @@ ExitStatus CliProgram::run(const QString& programFolder, const QStringList& argu
     }
     if (line.help) {
         context.out() << CommandLine::helpText(line.command, context.language());
-        return ExitStatus::Done;
+        return context.finishOutput(ExitStatus::Done);
     }
     if (line.usesRadio())
         removeOldBackups();
-    return runCommand(context);
+    return context.finishOutput(runCommand(context));
 }

@@ -8,12 +8,17 @@ namespace {
 
 using Command = CommandLine::Command;
 
+constexpr int Channels = 16;
+
 // The options a command takes besides the ones every command takes.
 enum Option : unsigned {
     PortOption = 1 << 0,
     OutputOption = 1 << 1,
     BackupOptions = 1 << 2, // --no-backup, --no-verify, --repeat
     PowerOptions = 1 << 3,  // --low, --high, --low-voltage
+    SkipRowsOption = 1 << 4,
+    FileOrderOption = 1 << 5,
+    PlanOptions = 1 << 6, // --list, --first, --count, --channels, --tone, --tx-tone
 };
 
 struct CommandShape
@@ -27,12 +32,14 @@ struct CommandShape
 constexpr CommandShape Shapes[] = {
     {Command::Ports, "ports", 0, 0},
     {Command::Read, "read", PortOption | OutputOption, 0},
-    {Command::Write, "write", PortOption | BackupOptions, 1},
-    {Command::Verify, "verify", PortOption, 1},
-    {Command::Diff, "diff", 0, 2},
-    {Command::Convert, "convert", 0, 2},
+    {Command::Write, "write", PortOption | BackupOptions | SkipRowsOption | FileOrderOption, 1},
+    {Command::Verify, "verify", PortOption | FileOrderOption, 1},
+    {Command::Diff, "diff", FileOrderOption, 2},
+    {Command::Convert, "convert", SkipRowsOption | FileOrderOption, 2},
     {Command::CalibrationRead, "calibration read", PortOption, 0},
     {Command::CalibrationWrite, "calibration write", PortOption | PowerOptions, 0},
+    {Command::Plan, "plan", OutputOption | PlanOptions, 1},
+    {Command::Sheet, "sheet", OutputOption, 1},
 };
 
 const CommandShape* shapeOf(Command command)
@@ -176,16 +183,50 @@ private:
             flag(m_line.noVerify, BackupOptions);
         } else if (name == QLatin1String("--repeat")) {
             flag(m_line.repeat, BackupOptions);
+        } else if (name == QLatin1String("--skip-bad-rows")) {
+            flag(m_line.skipBadRows, SkipRowsOption);
+        } else if (name == QLatin1String("--in-file-order")) {
+            flag(m_line.inFileOrder, FileOrderOption);
         } else if (name == QLatin1String("--low")) {
             takeNumber(option, 255, m_line.lowPower, PowerOptions);
         } else if (name == QLatin1String("--high")) {
             takeNumber(option, 255, m_line.highPower, PowerOptions);
         } else if (name == QLatin1String("--low-voltage")) {
             takeNumber(option, 2, m_line.lowVoltage, PowerOptions);
-        } else {
+        } else if (!takePlanOption(option)) {
             fail(QStringLiteral("unknown option %1").arg(argument),
                  QStringLiteral("未知选项 %1").arg(argument));
         }
+    }
+
+    bool takePlanOption(const SplitOption& option)
+    {
+        const QString& name = option.name;
+        const auto text = [&](QString& target) {
+            m_used |= PlanOptions;
+            if (const std::optional<QString> given = value(option))
+                target = *given;
+        };
+        if (name == QLatin1String("--list")) {
+            m_used |= PlanOptions;
+            if (option.value)
+                fail(QStringLiteral("%1 takes no value").arg(name),
+                     QStringLiteral("%1 不带值").arg(name));
+            m_line.listPlans = true;
+        } else if (name == QLatin1String("--first")) {
+            takeNumber(option, Channels, m_line.firstChannel, PlanOptions);
+        } else if (name == QLatin1String("--count")) {
+            takeNumber(option, Channels, m_line.channelCount, PlanOptions);
+        } else if (name == QLatin1String("--channels")) {
+            text(m_line.planChannels);
+        } else if (name == QLatin1String("--tone")) {
+            text(m_line.tone);
+        } else if (name == QLatin1String("--tx-tone")) {
+            text(m_line.txTone);
+        } else {
+            return false;
+        }
+        return true;
     }
 
     void takeWords(QStringList words)
@@ -224,6 +265,10 @@ private:
     {
         const CommandShape& shape = *shapeOf(m_line.command);
         const QString name = QString::fromLatin1(shape.name);
+        if (m_line.command == Command::Plan) {
+            checkPlan();
+            return;
+        }
         if (m_line.files.size() != shape.fileCount) {
             fail(QStringLiteral("%1 takes %2 file name(s), not %3")
                      .arg(name)
@@ -247,6 +292,33 @@ private:
             (m_line.lowPower < 0 || m_line.highPower < 0 || m_line.lowVoltage < 0))
             fail(QStringLiteral("%1 needs --low, --high and --low-voltage").arg(name),
                  QStringLiteral("%1 需要 --low、--high 和 --low-voltage").arg(name));
+        if (m_line.repeat && m_line.files.contains(QStringLiteral("-")))
+            fail(QStringLiteral("--repeat reads its answers from standard input, so the file "
+                                "cannot come from there; give its name"),
+                 QStringLiteral("--repeat 从标准输入读取回答，因此文件不能来自标准输入；"
+                                "请给出文件名"));
+        if (m_line.command == Command::Sheet && m_line.output.isEmpty())
+            fail(QStringLiteral("sheet needs -o and the PDF file to write"),
+                 QStringLiteral("sheet 需要 -o 和要写入的 PDF 文件"));
+    }
+
+    // plan takes a plan's name, or --list and nothing else.
+    void checkPlan()
+    {
+        if (m_line.listPlans) {
+            if (!m_line.files.isEmpty() || m_used != PlanOptions)
+                fail(QStringLiteral("plan --list takes nothing else"),
+                     QStringLiteral("plan --list 不带其他参数"));
+            return;
+        }
+        if (m_line.files.size() != 1) {
+            fail(QStringLiteral("plan takes one plan's name, or --list"),
+                 QStringLiteral("plan 需要一个方案名称，或 --list"));
+            return;
+        }
+        if (m_line.firstChannel < 1)
+            fail(QStringLiteral("--first takes a channel from 1 to %1").arg(Channels),
+                 QStringLiteral("--first 须为 1 到 %1 的信道").arg(Channels));
     }
 
     const QStringList& m_arguments;

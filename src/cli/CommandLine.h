@@ -21,18 +21,30 @@ struct CommandLine
         Convert,
         CalibrationRead,
         CalibrationWrite,
+        Plan,
+        Sheet,
     };
 
     Command command = Command::None;
     QStringList files; // the file of write and verify, the two of diff and convert
     QString port;      // COM1 to COM4, or a device path
-    QString output;    // read -o
+    QString output;    // read, plan and sheet -o
     bool noBackup = false;
     bool noVerify = false;
     bool repeat = false;
+    bool skipBadRows =
+        false; // write and convert a channel list leaving out the rows that do not fit
+    bool inFileOrder = false; // a channel list fills channels 1 to 16 in its order
     int lowPower = -1;
     int highPower = -1;
     int lowVoltage = -1;
+    // plan: --list, or the plan's name in `files` and how it fills.
+    bool listPlans = false;
+    int firstChannel = 1;
+    int channelCount = 0; // as many as there are channels from the first
+    QString planChannels; // such as "1-7,15-22"; all of the plan's when empty
+    QString tone;         // for receive and transmit; the plan's own when empty
+    QString txTone;       // for transmit, when it differs
 
     std::optional<Language> language;
     bool quiet = false;

@@ -15,4 +15,6 @@ ExitStatus convert(CliContext& context);
 ExitStatus readCalibration(CliContext& context);
 ExitStatus writeCalibration(CliContext& context);
 ExitStatus ports(CliContext& context);
+ExitStatus plan(CliContext& context);
+ExitStatus sheet(CliContext& context);
 } // namespace Commands

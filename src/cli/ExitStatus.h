@@ -9,4 +9,5 @@ enum class ExitStatus : int {
     PortUnavailable = 3, // the port cannot be opened
     TransferFailed = 4,  // the radio did not answer, or the transfer (or read-back) failed
     FileProblem = 5,     // a file cannot be read or written, or is not a channel file
+    Interrupted = 130,   // Ctrl+C, SIGTERM or SIGHUP, as a shell reports a program SIGINT ended
 };

@@ -10,8 +10,10 @@ const char* const EnglishCommon =
     "  -q, --quiet                 no progress and no notes, only errors\n"
     "  -h, --help                  this help\n"
     "PORT is COM1 to COM4, found as the window finds it, or a device path such as\n"
-    "/dev/ttyUSB0. Exit status: 0 done, 1 differences, 2 usage, 3 port cannot be opened,\n"
-    "4 radio did not answer or transfer failed, 5 file cannot be read or written.\n";
+    "/dev/ttyUSB0. A FILE of - is standard input or output. Ctrl+C stops a transfer\n"
+    "in order and says what the radio holds. Exit status: 0 done, 1 differences,\n"
+    "2 usage, 3 port cannot be opened, 4 radio did not answer or transfer failed,\n"
+    "5 file (or standard output) cannot be read or written, 130 interrupted.\n";
 
 const char* const ChineseCommon =
     "\n每个命令还接受：\n"
@@ -20,8 +22,9 @@ const char* const ChineseCommon =
     "  -q, --quiet                 不显示进度和提示，只显示错误\n"
     "  -h, --help                  本帮助\n"
     "PORT 为 COM1 至 COM4（查找方式与窗口相同），或设备路径，如 /dev/ttyUSB0。\n"
+    "文件为 - 时表示标准输入或标准输出。Ctrl+C 会有序地停止传输，并说明电台中的内容。\n"
     "退出状态：0 完成，1 有差异，2 用法错误，3 端口无法打开，4 电台无应答或传输失败，\n"
-    "5 文件无法读写。\n";
+    "5 文件（或标准输出）无法读写，130 已中断。\n";
 
 QString commandHelp(CommandLine::Command command, Language language)
 {
@@ -50,43 +53,81 @@ QString commandHelp(CommandLine::Command command, Language language)
         return english
                    ? QStringLiteral(
                          "Usage: qv3307-cli write FILE --port PORT [--no-backup] [--no-verify]\n"
-                         "                        [--repeat]\n"
+                         "                        [--repeat] [--skip-bad-rows] [--in-file-order]\n"
                          "Writes FILE (.F19 or .csv) into the radio: first a backup of what the\n"
                          "radio holds, then the write, then a read-back compared with the file.\n"
                          "A .csv changes only the channels: the radio's settings and band stay.\n"
-                         "  --no-backup  skip the backup read\n"
-                         "  --no-verify  skip the read-back\n"
-                         "  --repeat     after each radio, ask for the next one\n")
+                         "Each of its rows goes to the channel its Location names; a row that\n"
+                         "cannot become a channel stops the write before anything is written.\n"
+                         "  --no-backup      skip the backup read\n"
+                         "  --no-verify      skip the read-back\n"
+                         "  --repeat         after each radio, ask for the next one\n"
+                         "  --skip-bad-rows  leave out the .csv rows that cannot become channels\n"
+                         "  --in-file-order  fill channels 1 to 16 in the .csv's row order,\n"
+                         "                   whatever its Location column says\n")
                    : QStringLiteral("用法：qv3307-cli write 文件 --port PORT [--no-backup] "
                                     "[--no-verify] [--repeat]\n"
+                                    "                        [--skip-bad-rows] "
+                                    "[--in-file-order]\n"
                                     "把文件（.F19 或 .csv）写入电台：先备份电台现有内容，"
                                     "再写入，再读回与文件比较。\n"
-                                    ".csv 只改变信道：电台的功能设置和频段保持不变。\n"
-                                    "  --no-backup  不先备份\n"
-                                    "  --no-verify  写后不读回校验\n"
-                                    "  --repeat     每写完一台，等待下一台\n");
+                                    ".csv 只改变信道：电台的功能设置和频段保持不变。"
+                                    "其每一行写入 Location 列所指的信道；若有无法成为信道的行，"
+                                    "则在写入任何数据之前停止。\n"
+                                    "  --no-backup      不先备份\n"
+                                    "  --no-verify      写后不读回校验\n"
+                                    "  --repeat         每写完一台，等待下一台\n"
+                                    "  --skip-bad-rows  略过 .csv 中无法成为信道的行\n"
+                                    "  --in-file-order  按 .csv 的行顺序填入信道 1 至 16，"
+                                    "不论 Location 列如何\n");
     case Command::Verify:
-        return english ? QStringLiteral("Usage: qv3307-cli verify FILE --port PORT\n"
-                                        "Reads the radio and lists every difference from FILE.\n")
-                       : QStringLiteral("用法：qv3307-cli verify 文件 --port PORT\n"
-                                        "读取电台，列出与文件的每一处差异。\n");
+        return english
+                   ? QStringLiteral("Usage: qv3307-cli verify FILE --port PORT [--in-file-order]\n"
+                                    "Reads the radio and lists every difference from FILE.\n"
+                                    "A .csv row that cannot become a channel is one too.\n"
+                                    "  --in-file-order  read a .csv in its row order, "
+                                    "whatever its Location\n"
+                                    "                   column says\n")
+                   : QStringLiteral("用法：qv3307-cli verify 文件 --port PORT "
+                                    "[--in-file-order]\n"
+                                    "读取电台，列出与文件的每一处差异。"
+                                    ".csv 中无法成为信道的行也算作差异。\n"
+                                    "  --in-file-order  按 .csv 的行顺序读取，"
+                                    "不论 Location 列如何\n");
     case Command::Diff:
-        return english ? QStringLiteral("Usage: qv3307-cli diff A B\n"
+        return english ? QStringLiteral("Usage: qv3307-cli diff A B [--in-file-order]\n"
                                         "Lists the differences between two channel files "
-                                        "(.F19 or .csv).\n")
-                       : QStringLiteral("用法：qv3307-cli diff A B\n"
-                                        "列出两个信道文件（.F19 或 .csv）之间的差异。\n");
+                                        "(.F19 or .csv).\n"
+                                        "A .csv row that cannot become a channel is one too.\n"
+                                        "  --in-file-order  read a .csv in its row order, "
+                                        "whatever its Location\n"
+                                        "                   column says\n")
+                       : QStringLiteral("用法：qv3307-cli diff A B [--in-file-order]\n"
+                                        "列出两个信道文件（.F19 或 .csv）之间的差异。"
+                                        ".csv 中无法成为信道的行也算作差异。\n"
+                                        "  --in-file-order  按 .csv 的行顺序读取，"
+                                        "不论 Location 列如何\n");
     case Command::Convert:
         return english
                    ? QStringLiteral(
-                         "Usage: qv3307-cli convert A B\n"
+                         "Usage: qv3307-cli convert A B [--skip-bad-rows] [--in-file-order]\n"
                          "Converts between a .F19 channel file and a .csv channel list. A .csv\n"
                          "holds no settings or band: a .F19 made from one gets the start-up\n"
-                         "settings and the band selected in the window.\n")
-                   : QStringLiteral("用法：qv3307-cli convert A B\n"
+                         "settings and the band selected in the window. Each .csv row goes to\n"
+                         "the channel its Location names; a row that cannot become a channel\n"
+                         "stops the conversion before B is written.\n"
+                         "  --skip-bad-rows  leave out the .csv rows that cannot become channels\n"
+                         "  --in-file-order  fill channels 1 to 16 in the .csv's row order,\n"
+                         "                   whatever its Location column says\n")
+                   : QStringLiteral("用法：qv3307-cli convert A B [--skip-bad-rows] "
+                                    "[--in-file-order]\n"
                                     "在 .F19 信道文件和 .csv 信道列表之间转换。.csv "
                                     "不含功能设置和频段：由它生成的 .F19 取启动时的功能设置"
-                                    "和窗口中选中的频段。\n");
+                                    "和窗口中选中的频段。.csv 的每一行转入 Location 列所指的"
+                                    "信道；若有无法成为信道的行，则在写出 B 之前停止。\n"
+                                    "  --skip-bad-rows  略过 .csv 中无法成为信道的行\n"
+                                    "  --in-file-order  按 .csv 的行顺序填入信道 1 至 16，"
+                                    "不论 Location 列如何\n");
     case Command::CalibrationRead:
     case Command::CalibrationWrite:
         return english
@@ -103,6 +144,49 @@ QString commandHelp(CommandLine::Command command, Language language)
                                     "读取或写入发射功率校准：低功率和高功率（0 至 255）及低电压"
                                     "设置（0、1 或 2）。每次读取也记入备份文件夹中的 "
                                     "calibration.log。\n");
+    case Command::Plan:
+        return english
+                   ? QStringLiteral(
+                         "Usage: qv3307-cli plan NAME [-o FILE] [--first N] [--count N]\n"
+                         "                       [--channels LIST] [--tone TONE] [--tx-tone TONE]\n"
+                         "       qv3307-cli plan --list\n"
+                         "Fills the channels from a plan: PMR446, FRS, or a channel file (.csv or\n"
+                         ".F19) of your own in ~/.local/share/qv3307/plans/. With -o, saves the\n"
+                         "result as FILE; without, prints it. The settings are the start-up ones\n"
+                         "and the band the one selected in the window; plan channels outside it\n"
+                         "are left out and listed.\n"
+                         "  --list           list the plans\n"
+                         "  --first N        the first channel to fill (default 1)\n"
+                         "  --count N        how many channels to fill (default: up to 16)\n"
+                         "  --channels LIST  the plan's channels to use, such as 1-7,15-22\n"
+                         "  --tone TONE      receive and transmit tone of every channel: OFF,\n"
+                         "                   67.0, D023N... (default: as in the plan)\n"
+                         "  --tx-tone TONE   a transmit tone that differs\n")
+                   : QStringLiteral("用法：qv3307-cli plan 名称 [-o 文件] [--first N] [--count N]\n"
+                                    "      [--channels 列表] [--tone 亚音] [--tx-tone 亚音]\n"
+                                    "      qv3307-cli plan --list\n"
+                                    "按频率方案填充信道：PMR446、FRS，或您放在 "
+                                    "~/.local/share/qv3307/plans/ 中的信道文件（.csv 或 .F19）。"
+                                    "带 -o 时保存为文件；否则显示结果。功能设置取启动时的值，"
+                                    "频段取窗口中选中的频段；超出频段的方案信道不填入，并列出。\n"
+                                    "  --list           列出所有方案\n"
+                                    "  --first N        从第几个信道开始填（默认 1）\n"
+                                    "  --count N        填充几个信道（默认：直到第 16 个）\n"
+                                    "  --channels 列表  使用方案中的哪些信道，如 1-7,15-22\n"
+                                    "  --tone 亚音      每个信道的接收和发射亚音：OFF、67.0、"
+                                    "D023N……（默认：按方案）\n"
+                                    "  --tx-tone 亚音   不同的发射亚音\n");
+    case Command::Sheet:
+        return english
+                   ? QStringLiteral(
+                         "Usage: qv3307-cli sheet FILE -o SHEET.pdf\n"
+                         "Writes the channel sheet of FILE (.F19 or .csv) as a one-page PDF: the\n"
+                         "band, the date, the 16 channels, the function settings and a box for\n"
+                         "the radio and its owner. A4, or Letter where the locale prints on it.\n")
+                   : QStringLiteral("用法：qv3307-cli sheet 文件 -o 信道表.pdf\n"
+                                    "把文件（.F19 或 .csv）的信道表写成一页 PDF：频段、日期、"
+                                    "16 个信道、功能设置，以及填写电台和机主的方框。"
+                                    "纸张为 A4，所在地区使用 Letter 时为 Letter。\n");
     case Command::None:
         break;
     }
@@ -118,6 +202,9 @@ QString commandHelp(CommandLine::Command command, Language language)
                      "  diff A B                       compare two channel files\n"
                      "  convert A B                    .F19 to .csv, or .csv to .F19\n"
                      "  calibration read|write ...     the transmitter power calibration\n"
+                     "  plan NAME [-o FILE]            fill the channels from a plan\n"
+                     "  plan --list                    list the plans\n"
+                     "  sheet FILE -o SHEET.pdf        write a channel sheet to print\n"
                      "  --version                      the program's version\n\n"
                      "qv3307-cli COMMAND --help tells more about a command.\n")
                : QStringLiteral("用法：qv3307-cli 命令 [选项]\n"
@@ -131,6 +218,9 @@ QString commandHelp(CommandLine::Command command, Language language)
                                 "  convert A B                    .F19 转 .csv，或 .csv 转 "
                                 ".F19\n"
                                 "  calibration read|write ...     发射功率校准\n"
+                                "  plan 名称 [-o 文件]            按频率方案填充信道\n"
+                                "  plan --list                    列出所有方案\n"
+                                "  sheet 文件 -o 信道表.pdf       写出可打印的信道表\n"
                                 "  --version                      程序版本\n\n"
                                 "qv3307-cli 命令 --help 显示该命令的详细说明。\n");
 }

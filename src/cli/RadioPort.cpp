@@ -32,16 +32,13 @@ std::unique_ptr<RadioPort> RadioPort::create(const QString& programFolder,
 RadioPort::RadioPort(const QString& name, const QString& folder, ComPortChoices choices,
                      int portNumber)
     : m_name(name), m_choices(std::move(choices)),
-      m_devices(folder, QStringLiteral("/dev"), &m_choices), m_portNumber(portNumber),
-      m_serialPort(std::make_unique<QtSerialPort>(m_devices)),
-      m_link(std::make_unique<Link>(*m_serialPort, m_devices))
+      m_connection(ComPortDevices(folder, QStringLiteral("/dev"), &m_choices), portNumber)
 {
-    m_link->setPortNumber(portNumber);
 }
 
 QString RadioPort::devicePath() const
 {
-    return m_devices.devicePath(m_portNumber);
+    return m_connection.link().devicePath();
 }
 
 QString RadioPort::description() const
@@ -52,12 +49,12 @@ QString RadioPort::description() const
 
 bool RadioPort::open()
 {
-    return m_link->probePort() && m_link->openPort();
+    return link().probePort() && link().openPort();
 }
 
 void RadioPort::close()
 {
-    m_link->closePort();
+    link().closePort();
 }
 
 QString RadioPort::openingProblem(Language language) const

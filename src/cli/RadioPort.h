@@ -1,9 +1,7 @@
 #pragma once
 
 #include "link/ComPortChoices.h"
-#include "link/ComPortDevices.h"
-#include "link/Link.h"
-#include "link/QtSerialPort.h"
+#include "link/ComPortConnection.h"
 
 #include "workspace/Language.h"
 
@@ -27,7 +25,7 @@ public:
     QString description() const;
     QString devicePath() const;
 
-    Link& link() { return *m_link; }
+    Link& link() { return m_connection.link(); }
     // Checks that the port can be opened, then opens it.
     bool open();
     // Why the port could not be opened, after open() failed: the cause and what to do.
@@ -38,9 +36,7 @@ private:
     RadioPort(const QString& name, const QString& folder, ComPortChoices choices, int portNumber);
 
     QString m_name;
+    // The connection's devices look the port's choice up here.
     ComPortChoices m_choices;
-    ComPortDevices m_devices;
-    int m_portNumber = 1;
-    std::unique_ptr<QtSerialPort> m_serialPort;
-    std::unique_ptr<Link> m_link;
+    ComPortConnection m_connection;
 };

@@ -1,17 +1,54 @@
 #include "cli/RadioSteps.h"
 
+#include "backups/BackedUpRead.h"
 #include "backups/BackupFolder.h"
-#include "backups/SafeWriteRun.h"
 #include "backups/SafeWriteText.h"
 #include "cli/CliContext.h"
 #include "cli/RadioPort.h"
 #include "link/PortProblemText.h"
 #include "link/RadioExchange.h"
-#include "link/ReadProcedure.h"
 #include "link/WritePlan.h"
 #include "link/WriteProblemText.h"
 
 namespace RadioSteps {
+
+namespace {
+
+QString leftAsText(const CliContext& context, LeftAs state)
+{
+    switch (state) {
+    case LeftAs::Unchanged:
+        return context.say(QStringLiteral("nothing was changed; the radio holds what it held"),
+                           QStringLiteral("未做任何改动；电台内容与之前相同"));
+    case LeftAs::PartlyWritten:
+        return context.say(QStringLiteral("the radio is partly written; write it again"),
+                           QStringLiteral("电台只写入了一部分；请重新写频"));
+    case LeftAs::WrittenNotVerified:
+        return context.say(
+            QStringLiteral("the radio was written but not verified; check it with verify"),
+            QStringLiteral("电台已写入但未校验；请用 verify 命令核对"));
+    case LeftAs::CalibrationUnsure:
+        return context.say(QStringLiteral("the calibration may or may not have been written; "
+                                          "`calibration read` shows what the radio holds"),
+                           QStringLiteral("校准值可能已写入，也可能未写入；"
+                                          "用 `calibration read` 查看电台中的值"));
+    case LeftAs::BetweenRadios:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+ExitStatus interrupted(CliContext& context, LeftAs state)
+{
+    const QString left = leftAsText(context, state);
+    context.error(left.isEmpty()
+                      ? context.say(QStringLiteral("Interrupted"), QStringLiteral("已中断"))
+                      : context.say(QStringLiteral("Interrupted: %1"), QStringLiteral("已中断：%1"))
+                            .arg(left));
+    return ExitStatus::Interrupted;
+}
 
 QString noAnswerText(const CliContext& context, const RadioPort& port)
 {
@@ -34,11 +71,16 @@ std::unique_ptr<RadioPort> port(CliContext& context)
                 .arg(name),
             QStringLiteral("“%1”不是端口；请给出 COM1 至 COM4 或设备路径，如 /dev/ttyUSB0")
                 .arg(name)));
+    else
+        context.interruptOnStop(port->link());
     return port;
 }
 
 ExitStatus open(CliContext& context, RadioPort& port)
 {
+    // Not a byte to a radio once the user asked to stop.
+    if (context.interrupted())
+        return interrupted(context, LeftAs::Unchanged);
     if (port.open())
         return ExitStatus::Done;
     context.error(context
@@ -52,17 +94,20 @@ ExitStatus read(CliContext& context, RadioPort& port, const QString& stage)
 {
     context.progress().setStage(stage);
     RadioExchange exchange(port.link(), context.progress());
-    exchange.begin();
-    RadioContents contents;
-    const RadioExchange::Result result =
-        exchange.finish(ReadProcedure(context.workspace(), exchange).read(contents));
+    const BackedUpRead read =
+        BackedUpRead::run(context.workspace(), exchange, BackupFolder::standard());
     context.progress().endLine();
-    if (result != RadioExchange::Result::Done) {
+    if (read.result == RadioExchange::Result::Quit && context.interrupted())
+        return interrupted(context, LeftAs::Unchanged);
+    if (read.result != RadioExchange::Result::Done) {
         context.error(noAnswerText(context, port));
         return ExitStatus::TransferFailed;
     }
-    context.workspace().takeRadioContents(contents);
-    keepBackup(context, contents);
+    // The read itself went well: a backup that cannot be kept is only a warning.
+    if (!read.backup->saved())
+        context.error(SafeWriteText::backupNotSaved(*read.backup, context.language()));
+    else
+        context.note(SafeWriteText::backupSaved(read.backup->path, context.language()));
     return ExitStatus::Done;
 }
 
@@ -77,17 +122,6 @@ ExitStatus readNamedPort(CliContext& context)
         read(context, *named, context.say(QStringLiteral("Reading"), QStringLiteral("读取")));
     named->close();
     return status;
-}
-
-void keepBackup(CliContext& context, const RadioContents& contents)
-{
-    const BackupFolder::SaveOutcome saved =
-        BackupFolder::standard().save(SafeWriteRun::backupFile(context.workspace(), contents));
-    // The read itself went well: a backup that cannot be kept is only a warning.
-    if (!saved.saved())
-        context.error(SafeWriteText::backupNotSaved(saved, context.language()));
-    else
-        context.note(SafeWriteText::backupSaved(saved.path, context.language()));
 }
 
 ExitStatus checkWritable(CliContext& context, const QString& path)

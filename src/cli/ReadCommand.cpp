@@ -1,29 +1,19 @@
 #include "cli/ChannelFiles.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
-#include "cli/ContentsTable.h"
+#include "cli/ContentsOutput.h"
 #include "cli/RadioSteps.h"
 
 ExitStatus Commands::read(CliContext& context)
 {
     const QString output = context.line().output;
     // Known before the radio is touched, so that a read is never lost to a wrong name.
-    if (!output.isEmpty() && ChannelFiles::kindOf(output) == ChannelFiles::Kind::Unknown) {
+    if (!output.isEmpty() && ChannelFiles::kindToWrite(output) == ChannelFiles::Kind::Unknown) {
         context.error(ChannelFiles::unknownKindText(context, output));
         return ExitStatus::FileProblem;
     }
     if (const ExitStatus read = RadioSteps::readNamedPort(context); read != ExitStatus::Done)
         return read;
 
-    if (output.isEmpty()) {
-        context.out() << contentsTable(context);
-        return ExitStatus::Done;
-    }
-    if (const FileResult saved = ChannelFiles::save(context, output); !saved.ok()) {
-        context.error(saved.errorText());
-        return ExitStatus::FileProblem;
-    }
-    context.note(context.say(QStringLiteral("Saved %1").arg(output),
-                             QStringLiteral("已保存 %1").arg(output)));
-    return ExitStatus::Done;
+    return printOrSave(context, output);
 }

@@ -22,18 +22,18 @@ RadioContents asWritten(const Workspace& workspace)
 ExitStatus Commands::verify(CliContext& context)
 {
     const QString path = context.line().files.at(0);
-    const ChannelFiles::Kind kind = ChannelFiles::kindOf(path);
+    const ChannelFiles::Kind kind = ChannelFiles::kindToRead(context, path);
     if (kind == ChannelFiles::Kind::Unknown) {
         context.error(ChannelFiles::unknownKindText(context, path));
         return ExitStatus::FileProblem;
     }
     // The file is read before the radio, so a file that does not read costs no transfer; a
     // channel list's rows need the radio's band, and are taken after the read.
-    const FileResult checked = kind == ChannelFiles::Kind::ChannelFile
-                                   ? ChannelFiles::load(context, path)
-                                   : ChannelFiles::checkChannelList(context, path);
-    if (!checked.ok()) {
-        context.error(checked.errorText());
+    const ChannelFiles::Loaded checked = kind == ChannelFiles::Kind::ChannelFile
+                                             ? ChannelFiles::load(context, path)
+                                             : ChannelFiles::checkChannelList(context, path);
+    if (!checked.result.ok()) {
+        context.error(checked.result.errorText());
         return ExitStatus::FileProblem;
     }
     const RadioContents fromFile = asWritten(context.workspace());
@@ -43,12 +43,17 @@ ExitStatus Commands::verify(CliContext& context)
     const RadioContents inRadio = context.workspace().radioContents();
 
     RadioContents expected = fromFile;
+    // A row that became no channel is a difference of its own: the radio cannot hold what
+    // the list says.
+    QStringList skippedRows;
     if (kind == ChannelFiles::Kind::ChannelList) {
         // A list holds channels only: the settings and band are the radio's own.
-        if (const FileResult loaded = ChannelFiles::loadChannels(context, path); !loaded.ok()) {
-            context.error(loaded.errorText());
+        const ChannelFiles::Loaded loaded = ChannelFiles::loadChannels(context, path);
+        if (!loaded.result.ok()) {
+            context.error(loaded.result.errorText());
             return ExitStatus::FileProblem;
         }
+        skippedRows = loaded.skippedRows;
         expected = asWritten(context.workspace());
         expected.settings = inRadio.settings;
         expected.band = inRadio.band;
@@ -56,11 +61,14 @@ ExitStatus Commands::verify(CliContext& context)
 
     const QList<ContentsDifference> differences = compareContents(expected, inRadio);
     const QString radio = context.say(QStringLiteral("the radio"), QStringLiteral("电台"));
-    for (const QString& line : differenceLines(differences, path, radio, context.language()))
+    const QString name = ChannelFiles::displayName(context, path);
+    for (const QString& line : skippedRows)
         context.out() << line << '\n';
-    if (differences.isEmpty()) {
-        context.note(context.say(QStringLiteral("The radio holds what %1 holds").arg(path),
-                                 QStringLiteral("电台内容与 %1 相同").arg(path)));
+    for (const QString& line : differenceLines(differences, name, radio, context.language()))
+        context.out() << line << '\n';
+    if (differences.isEmpty() && skippedRows.isEmpty()) {
+        context.note(context.say(QStringLiteral("The radio holds what %1 holds").arg(name),
+                                 QStringLiteral("电台内容与 %1 相同").arg(name)));
         return ExitStatus::Done;
     }
     return ExitStatus::Differences;

@@ -12,16 +12,25 @@ namespace Layout = ChannelFileLayout;
 
 namespace {
 
-// The lines are views into the file's bytes, which outlive the parser.
-QList<QByteArrayView> splitLines(QByteArrayView bytes, int count)
+struct Lines
 {
-    QList<QByteArrayView> lines;
+    // Views into the file's bytes, which outlive the parser.
+    QList<QByteArrayView> texts;
+    // The last line read has no line end: the file ends in it.
+    bool lastUnended = false;
+};
+
+Lines splitLines(QByteArrayView bytes, int count)
+{
+    Lines split;
+    QList<QByteArrayView>& lines = split.texts;
     lines.reserve(count);
     qsizetype start = 0;
     while (lines.size() < count && start < bytes.size()) {
         const qsizetype newline = bytes.indexOf('\n', start);
         if (newline < 0) {
             lines.append(bytes.sliced(start));
+            split.lastUnended = true;
             break;
         }
         qsizetype end = newline;
@@ -30,7 +39,7 @@ QList<QByteArrayView> splitLines(QByteArrayView bytes, int count)
         lines.append(bytes.sliced(start, end - start));
         start = newline + 1;
     }
-    return lines;
+    return split;
 }
 
 // Up to `length` bytes of `text` from `start`; empty where the text is shorter.
@@ -55,6 +64,64 @@ bool hasBareCarriageReturn(QByteArrayView bytes)
     return false;
 }
 
+// Walks a channel line's cells as the reader takes them: from the receive frequency's
+// place up to the line's last character (the space after the final bar), each cell ending
+// at its first space, the bar and space after it stepped over.
+class ChannelCells
+{
+public:
+    explicit ChannelCells(QByteArrayView line)
+    {
+        const qsizetype start = Layout::RxFrequencyPosition - 1;
+        m_rest = part(line, start, line.size() - start - 1);
+    }
+
+    // The next cell; nothing once no space is left, for this cell and the ones after it.
+    std::optional<QByteArrayView> next()
+    {
+        const qsizetype space = m_rest.indexOf(' ');
+        if (space < 0) {
+            m_rest = {};
+            return std::nullopt;
+        }
+        const QByteArrayView cell = m_rest.first(space);
+        m_rest = part(m_rest, space + qsizetype(Layout::Separator.size()), m_rest.size());
+        return cell;
+    }
+
+private:
+    QByteArrayView m_rest;
+};
+
+constexpr int CellCount = Column::LastField - Column::FirstField + 1;
+
+// Whether a line the file ends in, without a line end, still holds all the reader takes
+// from it. A settings value is one character at its place, the band at most ten; the VOX
+// inhibit line is compared whole, so a beginning of "VoxInhibit 1" is cut; a channel line
+// is whole once each of its eight cells ends in a space, as the final " | " gives it.
+bool holdsAllItsValues(int number, QByteArrayView text)
+{
+    if (number == Layout::LanguageLine)
+        return text.size() >= Layout::valuePosition(Layout::LanguageLabel);
+    if (number == Layout::BandLine)
+        return text.size() >= Layout::valuePosition(Layout::BandLabel) - 1 + Layout::BandLength;
+    const int setting = number - Layout::FirstSettingLine;
+    if (setting >= 0 && setting < int(Layout::SettingLines.size()))
+        return text.size() >= Layout::valuePosition(Layout::SettingLines[size_t(setting)].label);
+    if (number == Layout::VoxInhibitLine)
+        return text.size() >= qsizetype(Layout::VoxInhibitOn.size()) ||
+               !view(Layout::VoxInhibitOn).startsWith(text);
+    const int channel = number - Layout::FirstChannelLine;
+    if (channel >= 0 && channel < ChannelFileContent::ChannelCount) {
+        ChannelCells cells(text);
+        for (int cell = 0; cell < CellCount; ++cell) {
+            if (!cells.next())
+                return false;
+        }
+    }
+    return true;
+}
+
 // The character that starts at `index`: one byte, or the two of a GBK character.
 QByteArray characterStartingAt(QByteArrayView line, qsizetype index)
 {
@@ -68,16 +135,25 @@ QByteArray characterStartingAt(QByteArrayView line, qsizetype index)
 class Parser
 {
 public:
-    explicit Parser(QByteArrayView bytes)
-        : m_bytes(bytes), m_lines(splitLines(bytes, Layout::LineCount))
+    explicit Parser(QByteArrayView bytes) : m_bytes(bytes)
     {
+        const Lines lines = splitLines(bytes, Layout::LineCount);
+        m_lines = lines.texts;
+        if (lines.lastUnended && !holdsAllItsValues(int(m_lines.size()), m_lines.last()))
+            m_cutLine = int(m_lines.size());
     }
 
     ParsedChannelFile parse()
     {
         ParsedChannelFile parsed;
         ChannelFileContent& content = parsed.content;
-        if (!readLanguage(content) || !readSettings(content)) {
+        const bool valuesRead = readLanguage(content) && readSettings(content);
+        // The first problem in file order; a value the cut took away is the cut's.
+        if (m_cutLine > 0 && (valuesRead || m_problem.line >= m_cutLine)) {
+            parsed.problem = cutShort();
+            return parsed;
+        }
+        if (!valuesRead) {
             parsed.problem = m_problem;
             return parsed;
         }
@@ -88,6 +164,19 @@ public:
     }
 
 private:
+    ChannelFileProblem cutShort() const
+    {
+        ChannelFileProblem problem;
+        problem.kind = ChannelFileProblem::Kind::CutShort;
+        problem.line = m_cutLine;
+        const int setting = m_cutLine - Layout::FirstSettingLine;
+        if (setting >= 0 && setting < int(Layout::SettingLines.size()))
+            problem.setting = Layout::SettingLines[size_t(setting)].setting;
+        problem.linesInFile = int(m_lines.size());
+        problem.binary = m_bytes.contains('\0');
+        return problem;
+    }
+
     // Line `number` (from 1) without its line end; a line past the end of the file is empty.
     QByteArrayView line(int number) const
     {
@@ -172,7 +261,7 @@ private:
         for (int index = 0; index < ChannelFileContent::ChannelCount; ++index) {
             const int number = Layout::FirstChannelLine + index;
             content.channels[size_t(index)] =
-                number <= m_lines.size() ? channelFields(line(number)) : QStringList(8);
+                number <= m_lines.size() ? channelFields(line(number)) : QStringList(CellCount);
         }
     }
 
@@ -180,26 +269,21 @@ private:
     {
         // A row written without a receive frequency has a space where the frequency
         // starts; it stays empty, whatever its other cells held.
-        const qsizetype start = Layout::RxFrequencyPosition - 1;
-        if (part(text, start, 1) == " ")
-            return QStringList(8);
-        // The cells run up to the line's last character, the space after the final bar.
-        // Each ends at its first space, and the bar and space after it are stepped over;
-        // once no space is left, this cell and the ones after it are empty.
-        QByteArrayView rest = part(text, start, text.size() - start - 1);
-        const qsizetype separatorLength = qsizetype(Layout::Separator.size());
+        if (part(text, Layout::RxFrequencyPosition - 1, 1) == " ")
+            return QStringList(CellCount);
+        ChannelCells cells(text);
         QStringList fields;
-        fields.reserve(Column::LastField - Column::FirstField + 1);
-        for (int column = Column::FirstField; column <= Column::LastField; ++column) {
-            const qsizetype space = rest.indexOf(' ');
-            fields << (space < 0 ? QString() : Gbk::decode(rest.first(space)));
-            rest = space < 0 ? QByteArrayView() : part(rest, space + separatorLength, rest.size());
+        fields.reserve(CellCount);
+        for (int cell = 0; cell < CellCount; ++cell) {
+            const std::optional<QByteArrayView> bytes = cells.next();
+            fields << (bytes ? Gbk::decode(*bytes) : QString());
         }
         return fields;
     }
 
     QByteArrayView m_bytes;
     QList<QByteArrayView> m_lines;
+    int m_cutLine = 0; // the line the file is cut short in; 0 when it is not
     ChannelFileProblem m_problem;
 };
 

@@ -7,13 +7,18 @@
 #include <optional>
 
 // Why a channel file does not convert: the first value that is not what its line should
-// hold. Only the language line and the settings lines hold values that must convert.
+// hold. Only the language line and the settings lines hold values that must convert; any
+// line the reader takes something from must not be cut short.
 struct ChannelFileProblem
 {
     enum class Kind {
         WrongCharacter, // the value's character is not a digit the value allows
         LineTooShort,   // the line ends before the value's character
         FileTooShort,   // the file ends before the value's line
+        // The file ends, without a line end, in the middle of a line whose values count
+        // (the language, band, settings or a channel line): a copy cut short, which would
+        // otherwise read as empty channels and settings.
+        CutShort,
     };
 
     Kind kind = Kind::WrongCharacter;

@@ -1,5 +1,6 @@
 #include "files/ChannelFileProblemText.h"
 
+#include "files/ChannelFileLayout.h"
 #include "workspace/Gbk.h"
 
 namespace {
@@ -53,6 +54,22 @@ QString expectedValue(const ChannelFileProblem& problem, Language language)
     return settingValue(*problem.setting).in(language) + range.arg(last);
 }
 
+// What a line the file is cut short in should have held.
+QString cutLineContents(const ChannelFileProblem& problem, Language language)
+{
+    const bool english = language == Language::English;
+    if (problem.line == ChannelFileLayout::BandLine)
+        return english ? QStringLiteral("the band, such as \"400-470MHz\"")
+                       : QStringLiteral("频段，如“400-470MHz”");
+    if (problem.line == ChannelFileLayout::VoxInhibitLine)
+        return english ? QStringLiteral("\"VoxInhibit 1\" or \"VoxInhibit 0\"")
+                       : QStringLiteral("“VoxInhibit 1”或“VoxInhibit 0”");
+    if (problem.line >= ChannelFileLayout::FirstChannelLine)
+        return english ? QStringLiteral("a whole channel line, ending in \" | \"")
+                       : QStringLiteral("完整的信道行，以“ | ”结尾");
+    return expectedValue(problem, language);
+}
+
 // The character found, quoted as the user would see it in an editor; a byte that shows as
 // nothing (a control character, a stray byte of a binary file) by its number instead.
 QString foundCharacter(const QByteArray& found, Language language)
@@ -86,6 +103,10 @@ QString englishProblem(const ChannelFileProblem& problem)
             return QStringLiteral("the file is empty; this line should hold %1").arg(expected);
         return QStringLiteral("the file ends after line %1; this line should hold %2")
             .arg(QString::number(problem.linesInFile), expected);
+    case ChannelFileProblem::Kind::CutShort:
+        return QStringLiteral("the file is cut short: it ends in the middle of this line, which "
+                              "should hold %1")
+            .arg(cutLineContents(problem, Language::English));
     }
     return {};
 }
@@ -105,6 +126,9 @@ QString chineseProblem(const ChannelFileProblem& problem)
             return QStringLiteral("文件为空，此行应为%1").arg(expected);
         return QStringLiteral("文件在第 %1 行后结束，此行应为%2")
             .arg(QString::number(problem.linesInFile), expected);
+    case ChannelFileProblem::Kind::CutShort:
+        return QStringLiteral("文件不完整：在此行中间结束，此行应为%1")
+            .arg(cutLineContents(problem, Language::Chinese));
     }
     return {};
 }

@@ -354,24 +354,24 @@ class CsvRow
 {
 public:
     CsvRow(const QHash<QString, qsizetype>& columns, const CsvRecords::Record& record)
-        : m_columns(columns), m_record(record)
+        : m_columns(&columns), m_record(&record)
     {
     }
 
-    int number() const { return m_record.row; }
+    int number() const { return m_record->row; }
 
     // The field under `name`, trimmed; `otherwise` when the field is empty or the file has
     // no such column.
     QString field(const QString& name, const QString& otherwise = {}) const
     {
-        const qsizetype index = m_columns.value(name.toLower(), -1);
-        const QString text = index < 0 ? QString() : m_record.fields.value(index).trimmed();
+        const qsizetype index = m_columns->value(name.toLower(), -1);
+        const QString text = index < 0 ? QString() : m_record->fields.value(index).trimmed();
         return text.isEmpty() ? otherwise : text;
     }
 
 private:
-    const QHash<QString, qsizetype>& m_columns;
-    const CsvRecords::Record& m_record;
+    const QHash<QString, qsizetype>* m_columns;
+    const CsvRecords::Record* m_record;
 };
 
 // Reads one row into the eight cells of a channel, or notes why it cannot.
@@ -607,33 +607,62 @@ private:
     SkippedCsvRow m_skipped;
 };
 
-ImportedChannelList failed(ChannelListCsvProblem::Kind kind, int row = 0, const QString& found = {})
+ImportedChannelList failed(ChannelListCsvProblem problem)
 {
     ImportedChannelList imported;
-    imported.problem = ChannelListCsvProblem{kind, row, found};
+    imported.problem = problem;
     return imported;
 }
 
-} // namespace
-
-namespace ChannelListCsv {
-
-const QStringList Header = {
-    QStringLiteral("Location"),     QStringLiteral("Name"),       QStringLiteral("Frequency"),
-    QStringLiteral("Duplex"),       QStringLiteral("Offset"),     QStringLiteral("Tone"),
-    QStringLiteral("rToneFreq"),    QStringLiteral("cToneFreq"),  QStringLiteral("DtcsCode"),
-    QStringLiteral("DtcsPolarity"), QStringLiteral("RxDtcsCode"), QStringLiteral("CrossMode"),
-    QStringLiteral("Mode"),         QStringLiteral("TStep"),      QStringLiteral("Skip"),
-    QStringLiteral("Power"),        QStringLiteral("Comment"),    QStringLiteral("URCALL"),
-    QStringLiteral("RPT1CALL"),     QStringLiteral("RPT2CALL"),   QStringLiteral("DVCODE"),
-};
-
-ExportedChannelList write(const ChannelRows& channels, const CellWords& words)
+ImportedChannelList failed(ChannelListCsvProblem::Kind kind, int row = 0, const QString& found = {})
 {
-    return Exporter(words).write(channels);
+    return failed(ChannelListCsvProblem{kind, row, found});
 }
 
-ImportedChannelList read(const QByteArray& bytes, const QString& band, const CellWords& words)
+// A Location's channel, from 0; nothing for a text that is not a whole number from 1 to 16.
+std::optional<size_t> channelOfLocation(const QString& text)
+{
+    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    bool converted = false;
+    const int location = digits ? text.toInt(&converted) : 0;
+    if (!converted || location < 1 || location > ChannelFileContent::ChannelCount)
+        return std::nullopt;
+    return size_t(location - 1);
+}
+
+// The channel of each row, in order, by the rows' Locations; or the first row whose
+// Location does not give it a channel of its own.
+std::variant<QList<size_t>, ChannelListCsvProblem> channelsByLocation(const QList<CsvRow>& rows)
+{
+    using Kind = ChannelListCsvProblem::Kind;
+    QList<size_t> channels;
+    std::array<int, ChannelFileContent::ChannelCount> rowOfChannel{};
+    for (const CsvRow& row : rows) {
+        const QString location = row.field(QStringLiteral("Location"));
+        const std::optional<size_t> channel = channelOfLocation(location);
+        if (!channel)
+            return ChannelListCsvProblem{Kind::LocationNotAChannel, row.number(), location};
+        if (rowOfChannel[*channel] != 0)
+            return ChannelListCsvProblem{Kind::LocationRepeated, row.number(), location,
+                                         rowOfChannel[*channel]};
+        rowOfChannel[*channel] = row.number();
+        channels << *channel;
+    }
+    return channels;
+}
+
+// The band limits rows are checked against, in the normaliser's units; the upper one is
+// no usable frequency.
+struct Limits
+{
+    qint64 lower = 0;
+    qint64 upper = 0;
+};
+
+ImportedChannelList importList(const QByteArray& bytes, const std::optional<QString>& band,
+                               const CellWords& words, ChannelListCsv::Placement placement)
 {
     using Kind = ChannelListCsvProblem::Kind;
     const QByteArray body = bytes.startsWith(ByteOrderMark) ? bytes.mid(3) : bytes;
@@ -658,36 +687,85 @@ ImportedChannelList read(const QByteArray& bytes, const QString& band, const Cel
     if (!columns.contains(QStringLiteral("frequency")))
         return failed(Kind::NoFrequencyColumn, header->row, header->fields.join(u','));
 
-    const std::optional<qint64> lower =
-        FrequencyNormaliser::toBandLimit(FrequencyNormaliser::lowerLimitText(band));
-    const std::optional<qint64> upper =
-        FrequencyNormaliser::toBandLimit(FrequencyNormaliser::upperLimitText(band));
-    if (!lower || !upper)
-        return failed(Kind::BandUnreadable, 0, band);
+    Limits limits{FrequencyNormaliser::Lowest, FrequencyNormaliser::Highest + 1};
+    if (band) {
+        const std::optional<qint64> lower =
+            FrequencyNormaliser::toBandLimit(FrequencyNormaliser::lowerLimitText(*band));
+        const std::optional<qint64> upper =
+            FrequencyNormaliser::toBandLimit(FrequencyNormaliser::upperLimitText(*band));
+        if (!lower || !upper)
+            return failed(Kind::BandUnreadable, 0, *band);
+        limits = {*lower, *upper};
+    }
+
+    QList<CsvRow> rows;
+    for (auto record = std::next(header); record != split.records.end(); ++record) {
+        if (!isBlank(record->fields))
+            rows.append(CsvRow(columns, *record));
+    }
+    if (rows.isEmpty())
+        return failed(Kind::NoRows);
+
+    std::optional<QList<size_t>> byLocation;
+    if (placement == ChannelListCsv::Placement::ByLocation &&
+        columns.contains(QStringLiteral("location"))) {
+        auto channels = channelsByLocation(rows);
+        if (const auto* problem = std::get_if<ChannelListCsvProblem>(&channels))
+            return failed(*problem);
+        byLocation = std::get<QList<size_t>>(std::move(channels));
+    }
 
     ImportedChannelList imported;
     imported.channels.fill(QStringList(ChannelFieldCount));
-    int filled = 0;
-    for (auto record = std::next(header); record != split.records.end(); ++record) {
-        if (isBlank(record->fields))
-            continue;
-        if (filled == ChannelFileContent::ChannelCount) {
-            imported.skipped.append({record->row, Reason::NoChannelLeft, {}, {}});
+    size_t filled = 0;
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        const CsvRow& row = rows[index];
+        if (!byLocation && filled == imported.channels.size()) {
+            imported.skipped.append({row.number(), Reason::NoChannelLeft, {}, {}});
             continue;
         }
-        const CsvRow row(columns, *record);
-        RowReader reader(row, *lower, *upper, words);
+        RowReader reader(row, limits.lower, limits.upper, words);
         if (const std::optional<QStringList> cells = reader.read())
-            imported.channels[size_t(filled++)] = *cells;
+            imported.channels[byLocation ? byLocation->at(index) : filled++] = *cells;
         else
             imported.skipped.append(reader.skipped());
     }
     // Replacing every channel with nothing because no row fits (the wrong band selected,
     // say) would only lose the user's channels.
-    if (filled == 0 && !imported.skipped.isEmpty()) {
+    if (imported.skipped.size() == rows.size())
         imported.problem = ChannelListCsvProblem{Kind::NothingImported, 0, {}};
-    }
     return imported;
+}
+
+} // namespace
+
+namespace ChannelListCsv {
+
+const QStringList Header = {
+    QStringLiteral("Location"),     QStringLiteral("Name"),       QStringLiteral("Frequency"),
+    QStringLiteral("Duplex"),       QStringLiteral("Offset"),     QStringLiteral("Tone"),
+    QStringLiteral("rToneFreq"),    QStringLiteral("cToneFreq"),  QStringLiteral("DtcsCode"),
+    QStringLiteral("DtcsPolarity"), QStringLiteral("RxDtcsCode"), QStringLiteral("CrossMode"),
+    QStringLiteral("Mode"),         QStringLiteral("TStep"),      QStringLiteral("Skip"),
+    QStringLiteral("Power"),        QStringLiteral("Comment"),    QStringLiteral("URCALL"),
+    QStringLiteral("RPT1CALL"),     QStringLiteral("RPT2CALL"),   QStringLiteral("DVCODE"),
+};
+
+ExportedChannelList write(const ChannelRows& channels, const CellWords& words)
+{
+    return Exporter(words).write(channels);
+}
+
+ImportedChannelList read(const QByteArray& bytes, const QString& band, const CellWords& words,
+                         Placement placement)
+{
+    return importList(bytes, band, words, placement);
+}
+
+ImportedChannelList readInAnyBand(const QByteArray& bytes, const CellWords& words,
+                                  Placement placement)
+{
+    return importList(bytes, std::nullopt, words, placement);
 }
 
 } // namespace ChannelListCsv

@@ -12,12 +12,23 @@ struct ChannelListCsvProblem
         NoFrequencyColumn, // the header line has no "Frequency" column
         UnclosedQuote,     // a quoted field runs to the end of the file
         BandUnreadable,    // the selected band gives no limits to check frequencies against
+        NoRows,            // a header line and not one channel row
         NothingImported,   // it has channel rows, but not one of them converts
+        // The Locations do not give each row a channel of its own, as a list made for
+        // another radio's memory does not: reading it in file order is the user's choice.
+        LocationNotAChannel, // `found`: a Location that is not a channel from 1 to 16
+        LocationRepeated,    // `found`: the Location `earlierRow` has already
     };
 
     Kind kind = Kind::Empty;
     int row = 0;   // the row at fault, from 1; 0 when no single row is
-    QString found; // the header line, or the band text
+    QString found; // the header line, the band text, or the Location
+    int earlierRow = 0;
+
+    bool isLocationProblem() const
+    {
+        return kind == Kind::LocationNotAChannel || kind == Kind::LocationRepeated;
+    }
 };
 
 // A row of the file that did not become a channel, and why.

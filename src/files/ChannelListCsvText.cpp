@@ -1,6 +1,7 @@
 #include "files/ChannelListCsvText.h"
 
 #include "files/ChannelCellName.h"
+#include "files/SkippedLinesText.h"
 #include "workspace/ChannelColumn.h"
 
 namespace {
@@ -39,8 +40,18 @@ QString englishProblem(const ChannelListCsvProblem& problem)
     case Kind::BandUnreadable:
         return QStringLiteral("the selected band %1 gives no frequency limits")
             .arg(quoted(problem.found, Language::English));
+    case Kind::NoRows:
+        return QStringLiteral("it has a header line but no channel rows; nothing was changed");
     case Kind::NothingImported:
         return QStringLiteral("not one of its rows can become a channel; nothing was changed");
+    case Kind::LocationNotAChannel:
+        if (problem.found.isEmpty())
+            return QStringLiteral("the Location is empty, not a channel from 1 to 16");
+        return QStringLiteral("the Location %1 is not a channel from 1 to 16")
+            .arg(quoted(SkippedLinesText::valueExcerpt(problem.found), Language::English));
+    case Kind::LocationRepeated:
+        return QStringLiteral("the Location %1 is also that of row %2")
+            .arg(quoted(problem.found, Language::English), QString::number(problem.earlierRow));
     }
     return {};
 }
@@ -63,8 +74,18 @@ QString chineseProblem(const ChannelListCsvProblem& problem)
     case Kind::BandUnreadable:
         return QStringLiteral("所选频段%1无法给出频率范围")
             .arg(quoted(problem.found, Language::Chinese));
+    case Kind::NoRows:
+        return QStringLiteral("只有标题行，没有信道行；未做任何更改");
     case Kind::NothingImported:
         return QStringLiteral("没有任何一行可以成为信道；未做任何更改");
+    case Kind::LocationNotAChannel:
+        if (problem.found.isEmpty())
+            return QStringLiteral("Location 为空，不是 1 至 16 的信道号");
+        return QStringLiteral("Location %1不是 1 至 16 的信道号")
+            .arg(quoted(SkippedLinesText::valueExcerpt(problem.found), Language::Chinese));
+    case Kind::LocationRepeated:
+        return QStringLiteral("Location %1与第 %2 行重复")
+            .arg(quoted(problem.found, Language::Chinese), QString::number(problem.earlierRow));
     }
     return {};
 }
@@ -72,7 +93,7 @@ QString chineseProblem(const ChannelListCsvProblem& problem)
 QString englishSkipped(const SkippedCsvRow& skipped, const QString& band)
 {
     using Reason = SkippedCsvRow::Reason;
-    const QString value = quoted(skipped.value, Language::English);
+    const QString value = quoted(SkippedLinesText::valueExcerpt(skipped.value), Language::English);
     switch (skipped.reason) {
     case Reason::NoReceiveFrequency:
         return QStringLiteral("it has no frequency");
@@ -97,7 +118,7 @@ QString englishSkipped(const SkippedCsvRow& skipped, const QString& band)
 QString chineseSkipped(const SkippedCsvRow& skipped, const QString& band)
 {
     using Reason = SkippedCsvRow::Reason;
-    const QString value = quoted(skipped.value, Language::Chinese);
+    const QString value = quoted(SkippedLinesText::valueExcerpt(skipped.value), Language::Chinese);
     switch (skipped.reason) {
     case Reason::NoReceiveFrequency:
         return QStringLiteral("没有频率");

@@ -2,8 +2,11 @@
 
 #include "files/ChannelListCsv.h"
 #include "files/ChannelListCsvText.h"
+#include "files/SkippedLinesText.h"
 #include "workspace/FileIo.h"
 #include "workspace/IoErrorText.h"
+#include "workspace/MessageIds.h"
+#include "workspace/Messenger.h"
 #include "workspace/Workspace.h"
 
 #include <QFileInfo>
@@ -16,12 +19,14 @@ QString skippedSummary(const QString& fileName, const QList<SkippedCsvRow>& skip
     if (skipped.isEmpty())
         return {};
     const QString count = QString::number(skipped.size());
-    QStringList lines{language == Language::English
-                          ? QStringLiteral("%1: %2 rows were not imported:").arg(fileName, count)
-                          : QStringLiteral("%1：有 %2 行未导入：").arg(fileName, count)};
-    for (const SkippedCsvRow& row : skipped)
+    const QString heading =
+        language == Language::English
+            ? QStringLiteral("%1: %2 rows were not imported:").arg(fileName, count)
+            : QStringLiteral("%1：有 %2 行未导入：").arg(fileName, count);
+    QStringList lines;
+    for (const SkippedCsvRow& row : skipped.mid(0, SkippedLinesText::ListedLines))
         lines << skippedCsvRowText(row, band, language);
-    return lines.join(u'\n');
+    return SkippedLinesText::listed(heading, lines, skipped.size(), language);
 }
 
 } // namespace
@@ -48,7 +53,7 @@ FileResult exportTo(const Workspace& workspace, const QString& path)
     return FileResult::done();
 }
 
-Imported importFrom(Workspace& workspace, const QString& path)
+Imported importFrom(Workspace& workspace, const QString& path, Messenger& messenger)
 {
     const FileIo::ReadOutcome file = FileIo::readFile(path);
     if (file.error != 0)
@@ -56,7 +61,18 @@ Imported importFrom(Workspace& workspace, const QString& path)
     const QString band = workspace.bands.selectedText();
     const Language language = workspace.checkedLanguage;
     const QString fileName = QFileInfo(path).fileName();
-    const ImportedChannelList list = ChannelListCsv::read(file.bytes, band, workspace.words);
+    ImportedChannelList list = ChannelListCsv::read(file.bytes, band, workspace.words);
+    if (!list.ok() && list.problem->isLocationProblem()) {
+        const ChannelListCsvProblem problem = *list.problem;
+        const bool fileOrder = messenger.show(
+            Message::PromptTitle, Message::ConfirmListInFileOrder, [&](Language shownIn) {
+                return channelListCsvProblemText(fileName, problem, shownIn);
+            });
+        if (!fileOrder)
+            return {FileResult::done(), {}, true};
+        list = ChannelListCsv::read(file.bytes, band, workspace.words,
+                                    ChannelListCsv::Placement::FileOrder);
+    }
     const QString summary = skippedSummary(fileName, list.skipped, band, language);
     if (!list.ok()) {
         QString text = channelListCsvProblemText(fileName, *list.problem, language);

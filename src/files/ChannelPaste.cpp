@@ -4,6 +4,7 @@
 #include "channels/FrequencyNormaliser.h"
 #include "files/ChannelCellName.h"
 #include "files/CsvRecords.h"
+#include "files/SkippedLinesText.h"
 #include "workspace/ChannelTable.h"
 #include "workspace/LanguageWords.h"
 #include "workspace/ToneList.h"
@@ -113,7 +114,7 @@ private:
 
 QString englishReason(const SkippedPasteLine& line, const QString& band)
 {
-    const QString value = QStringLiteral("\"%1\"").arg(line.value);
+    const QString value = QStringLiteral("\"%1\"").arg(SkippedLinesText::valueExcerpt(line.value));
     const QString cell = channelCellName(line.column, Language::English);
     switch (line.reason) {
     case Reason::NoReceiveFrequency:
@@ -130,13 +131,15 @@ QString englishReason(const SkippedPasteLine& line, const QString& band)
         return QStringLiteral("it has more than 8 cells");
     case Reason::NoChannelLeft:
         return QStringLiteral("the radio has only 16 channels");
+    case Reason::UnclosedQuote:
+        return QStringLiteral("a quoted cell opens in it and is never closed");
     }
     return {};
 }
 
 QString chineseReason(const SkippedPasteLine& line, const QString& band)
 {
-    const QString value = QStringLiteral("“%1”").arg(line.value);
+    const QString value = QStringLiteral("“%1”").arg(SkippedLinesText::valueExcerpt(line.value));
     const QString cell = channelCellName(line.column, Language::Chinese);
     switch (line.reason) {
     case Reason::NoReceiveFrequency:
@@ -153,6 +156,8 @@ QString chineseReason(const SkippedPasteLine& line, const QString& band)
         return QStringLiteral("超过 8 个单元格");
     case Reason::NoChannelLeft:
         return QStringLiteral("本机只有 16 个信道");
+    case Reason::UnclosedQuote:
+        return QStringLiteral("其中的引号单元格没有结束引号");
     }
     return {};
 }
@@ -181,6 +186,11 @@ PastedChannels read(const QString& text, int firstRow, const QString& band, cons
             pasted.skipped.append({line, 0, Reason::NoChannelLeft, {}});
             continue;
         }
+        if (record.unclosedQuote) {
+            pasted.skipped.append({line, 0, Reason::UnclosedQuote, {}});
+            ++row;
+            continue;
+        }
         LineReader reader(limits, words);
         if (const std::optional<RadioContents::Channel> channel = reader.read(record.fields)) {
             pasted.lines.append({row, *channel});
@@ -207,21 +217,27 @@ QString paste(Workspace& workspace, const QString& text, int firstRow)
     return skippedText(pasted.skipped, band, workspace.checkedLanguage);
 }
 
+QString skippedReason(const SkippedPasteLine& line, const QString& band, Language language)
+{
+    return language == Language::English ? englishReason(line, band) : chineseReason(line, band);
+}
+
 QString skippedText(const QList<SkippedPasteLine>& skipped, const QString& band, Language language)
 {
     if (skipped.isEmpty())
         return {};
     const bool english = language == Language::English;
     const QString count = QString::number(skipped.size());
-    QStringList lines{
+    const QString heading =
         english ? QStringLiteral("%1 pasted lines did not fit and were skipped:").arg(count)
-                : QStringLiteral("粘贴的内容中有 %1 行不符合要求，已跳过：").arg(count)};
-    for (const SkippedPasteLine& line : skipped) {
+                : QStringLiteral("粘贴的内容中有 %1 行不符合要求，已跳过：").arg(count);
+    QStringList lines;
+    for (const SkippedPasteLine& line : skipped.mid(0, SkippedLinesText::ListedLines)) {
         const QString number = QString::number(line.line);
         lines << (english ? QStringLiteral("line %1: %2").arg(number, englishReason(line, band))
                           : QStringLiteral("第 %1 行：%2").arg(number, chineseReason(line, band)));
     }
-    return lines.join(u'\n');
+    return SkippedLinesText::listed(heading, lines, skipped.size(), language);
 }
 
 } // namespace ChannelPaste

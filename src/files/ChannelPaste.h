@@ -28,6 +28,7 @@ struct SkippedPasteLine
         NotAWord,           // a power or option cell that holds neither of its words
         TooManyCells,       // text beyond the eighth cell
         NoChannelLeft,      // the line would go below channel 16
+        UnclosedQuote,      // a quoted cell opens in the line and is never closed
     };
 
     int line = 0;   // from 1
@@ -54,14 +55,20 @@ QString copiedText(const ChannelTable& table, int firstRow, int lastRow);
 // must lie in `band`, a tone must be one of the radio's, a power or option cell one of its
 // words. Missing cells take what a new channel starts with, the transmit frequency that
 // of receiving; a line of empty cells empties its channel. Line ends may be CR LF or LF,
-// cells may be quoted.
+// cells may be quoted; a line with a quote that is never closed does not fit, and the lines
+// after it are read as they stand.
 PastedChannels read(const QString& text, int firstRow, const QString& band, const CellWords& words);
 
 // Pastes into the workspace as one undo step; the lines that did not fit change nothing.
 // Gives the message that lists them, or nothing when every line fitted.
 QString paste(Workspace& workspace, const QString& text, int firstRow);
 
-// The one message for the lines that did not fit, in the interface's language.
+// Why one line did not fit, without its number: `the receive frequency "4x" is not a number`.
+QString skippedReason(const SkippedPasteLine& line, const QString& band, Language language);
+
+// The one message for the lines that did not fit, in the interface's language: the first
+// lines of the list, each value cut short where it is long, so that the message stays of a
+// size to read.
 QString skippedText(const QList<SkippedPasteLine>& skipped, const QString& band, Language language);
 
 } // namespace ChannelPaste

@@ -23,7 +23,7 @@ public:
             const QChar character = m_text[m_at];
             if (character == Quote && m_field.isEmpty() && !m_fieldQuoted) {
                 if (!readQuoted())
-                    return m_split;
+                    skipUnclosedQuote();
             } else if (character == m_separator) {
                 endField();
                 ++m_at;
@@ -47,6 +47,7 @@ private:
     bool readQuoted()
     {
         const int openedOnRow = m_row;
+        m_quoteOpenedAt = m_at;
         m_fieldQuoted = true;
         ++m_at;
         while (m_at < m_text.size()) {
@@ -73,8 +74,27 @@ private:
             m_field += character;
             ++m_at;
         }
-        m_split.unclosedQuoteRow = openedOnRow;
+        if (!m_split.unclosedQuoteRow)
+            m_split.unclosedQuoteRow = openedOnRow;
+        m_quoteOpenedOnRow = openedOnRow;
         return false;
+    }
+
+    // A quote that is never closed would swallow the rest of the text: its record is marked
+    // as such and reading goes on after the line the quote opened on, so that the lines
+    // below it are still read.
+    void skipUnclosedQuote()
+    {
+        m_split.records.append({m_recordRow, {}, true});
+        m_fields.clear();
+        m_field.clear();
+        m_fieldQuoted = false;
+        m_row = m_quoteOpenedOnRow;
+        m_at = m_quoteOpenedAt;
+        while (m_at < m_text.size() && !isLineBreak(m_text[m_at]))
+            ++m_at;
+        if (m_at < m_text.size())
+            skipLineBreak();
     }
 
     void skipLineBreak()
@@ -102,6 +122,8 @@ private:
     QStringView m_text;
     QChar m_separator;
     qsizetype m_at = 0;
+    qsizetype m_quoteOpenedAt = 0;
+    int m_quoteOpenedOnRow = 1;
     int m_row = 1;
     int m_recordRow = 1;
     QString m_field;

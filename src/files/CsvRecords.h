@@ -22,13 +22,16 @@ struct Record
     // line an editor shows.
     int row = 0;
     QStringList fields;
+    // A quoted field opened in this record and was never closed. The record holds no
+    // fields; reading went on at the line after the one where the quote opened.
+    bool unclosedQuote = false;
 };
 
 struct Split
 {
     QList<Record> records;
-    // The row where a quoted field opens that the text never closes: the rest of the text
-    // would have been swallowed into it.
+    // The row where the first quoted field opens that the text never closes: the rest of
+    // the text would have been swallowed into it.
     std::optional<int> unclosedQuoteRow;
 };
 

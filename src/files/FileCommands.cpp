@@ -40,15 +40,17 @@ void FileCommands::closeCellEditors()
         m_closeCellEditors();
 }
 
-void FileCommands::newFile()
+bool FileCommands::newFile()
 {
     closeCellEditors();
-    if (m_messenger.show(Message::PromptTitle, Message::ConfirmNew)) {
+    const bool confirmed = m_messenger.show(Message::PromptTitle, Message::ConfirmNew);
+    if (confirmed) {
         m_workspace.settings.reset(FunctionSettings::StartupPositions);
         m_workspace.table.clearTable();
         m_workspace.recordEdit();
     }
     closeCellEditors();
+    return confirmed;
 }
 
 std::optional<QString> FileCommands::openFile()
@@ -66,7 +68,9 @@ std::optional<QString> FileCommands::openFile()
         m_fileOpened = true;
         if (ChannelListFile::isChannelList(*path)) {
             const ChannelListFile::Imported imported =
-                ChannelListFile::importFrom(m_workspace, *path);
+                ChannelListFile::importFrom(m_workspace, *path, m_messenger);
+            if (imported.declined)
+                return std::nullopt;
             result = imported.result;
             summary = imported.summary;
         } else {

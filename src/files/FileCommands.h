@@ -24,7 +24,8 @@ public:
 
     // After the user confirms: the function settings back at their start-up positions and
     // every channel emptied, as one undo step. The band, the title and the language stay.
-    void newFile();
+    // Returns whether the user confirmed.
+    bool newFile();
     // Reads a channel file, replacing channels and settings without a question, once the
     // whole file has converted; a file that does not changes nothing. The band box stays
     // quiet throughout: loading is held for the whole command. A ".csv" file is imported

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <optional>
 
 // The band block at 03E0: the lower and the upper band edge, each four BCD digits in
@@ -13,6 +14,10 @@
 namespace BandCodec {
 // What a radio with an unprogrammed band block reports.
 inline const QString& NoBand = RadioContents::NoBand;
+
+// Which bits of each byte of the block a read looks at: the three digits of each edge
+// (the high digit of bytes 0 and 2, all of bytes 1 and 3), never the fill.
+constexpr std::array<quint8, 8> DecodedBits = {0xF0, 0xFF, 0xF0, 0xFF, 0x00, 0x00, 0x00, 0x00};
 
 // The band text of a read reply of the block; NoBand for a reply too short to hold it.
 QString decode(QStringView reply);

@@ -30,15 +30,27 @@ QString twoDigits(int value)
 
 std::optional<PowerCalibrationValues> CalibrationCodec::decode(QStringView reply)
 {
+    const std::optional<CalibrationReading> reading = read(reply);
+    if (!reading)
+        return std::nullopt;
+    return reading->values;
+}
+
+std::optional<CalibrationReading> CalibrationCodec::read(QStringView reply)
+{
     if (reply.size() < ReplyLengthNeeded ||
         !isHexDigits(reply.left(ReplyLengthNeeded), ReplyLengthNeeded))
         return std::nullopt;
-    PowerCalibrationValues values;
+    CalibrationReading reading;
+    PowerCalibrationValues& values = reading.values;
     values.lowPower = 16 * digitAt(reply, LowPowerHigh) + digitAt(reply, LowPowerLow);
     values.highPower = 16 * digitAt(reply, HighPowerHigh) + digitAt(reply, HighPowerLow);
     const int lowVoltage = digitAt(reply, LowVoltageDigit);
     values.lowVoltage = lowVoltage <= MaxLowVoltage ? lowVoltage : UnknownLowVoltagePosition;
-    return values;
+    const int lowVoltageByte = 16 * digitAt(reply, LowVoltageDigit - 1) + lowVoltage;
+    if (lowVoltageByte > MaxLowVoltage)
+        reading.unnamedLowVoltage = quint8(lowVoltageByte);
+    return reading;
 }
 
 std::optional<QString> CalibrationCodec::encode(const PowerCalibrationValues& values)

@@ -3,6 +3,8 @@
 #include "link/HexText.h"
 #include "workspace/ChannelTable.h"
 
+#include <algorithm>
+
 namespace {
 // `count` characters from the 1-based `position`; nothing past the end of the text.
 QStringView at(QStringView text, int position, int count = 1)
@@ -165,6 +167,81 @@ std::optional<QString> ChannelCodec::secondBlock(const ChannelTable& table, int 
     if (!rxTone || !txTone)
         return std::nullopt;
     return *rxTone + *txTone + encodeFlags(table, row, words) + Fill;
+}
+
+namespace {
+bool decimalDigits(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+// A decoded frequency is its digits around a point.
+bool decimalFrequency(const QString& frequency)
+{
+    return frequency.size() == 9 && decimalDigits(QStringView(frequency).left(3)) &&
+           decimalDigits(QStringView(frequency).mid(4));
+}
+
+// The digits a tone's text shows: all of the word but its first for a tone below 100 Hz or
+// a DCS code (whose first says which), all four for a tone from 100 Hz, none for no tone or
+// a word this radio does not define.
+bool toneDigitsDecimal(QStringView stored)
+{
+    if (stored.size() < 4)
+        return false;
+    const QString word = (stored.mid(2, 2).toString() + stored.mid(0, 2).toString()).toUpper();
+    switch (ToneKind(word[0].unicode())) {
+    case ToneKind::CtcssBelow100:
+    case ToneKind::DcsNormal:
+    case ToneKind::DcsInverted:
+        return decimalDigits(QStringView(word).mid(1));
+    case ToneKind::Ctcss100:
+    case ToneKind::Ctcss200:
+        return decimalDigits(word);
+    case ToneKind::None:
+        break;
+    }
+    return true;
+}
+} // namespace
+
+std::array<quint8, 16> ChannelCodec::decodedBits(const QByteArray& record)
+{
+    // Record offsets: frequencies 0 and 4, tone words 8 and 10 (low byte first), flags 12.
+    constexpr int RxTone = 8;
+    constexpr int TxTone = 10;
+    constexpr int Flags = 12;
+    std::array<quint8, 16> bits{};
+    std::fill(bits.begin(), bits.begin() + RxTone, quint8(0xFF));
+    if (record.left(4) == QByteArray(4, char(0xFF))) {
+        std::fill(bits.begin() + 4, bits.end(), quint8(0));
+        return bits;
+    }
+    for (const int tone : {RxTone, TxTone}) {
+        const bool noTone = record.size() > tone + 1 && (quint8(record[tone + 1]) >> 4) == 0xF;
+        bits[size_t(tone)] = noTone ? 0x00 : 0xFF;
+        bits[size_t(tone) + 1] = noTone ? 0xF0 : 0xFF;
+    }
+    bits[Flags] = 0x0F;
+    return bits;
+}
+
+bool ChannelCodec::frequenciesReadable(QStringView firstReply)
+{
+    const QString rx = decodeFrequency(firstReply, RxFrequencyPosition);
+    if (rx.isEmpty())
+        return true;
+    const QString tx = decodeFrequency(firstReply, TxFrequencyPosition);
+    return decimalFrequency(rx) && (tx.isEmpty() || decimalFrequency(tx));
+}
+
+bool ChannelCodec::tonesReadable(QStringView firstReply, QStringView secondReply)
+{
+    if (decodeFrequency(firstReply, RxFrequencyPosition).isEmpty())
+        return true;
+    return toneDigitsDecimal(at(secondReply, RxTonePosition, 4)) &&
+           toneDigitsDecimal(at(secondReply, TxTonePosition, 4));
 }
 
 RadioContents::Channel ChannelCodec::decodeChannel(QStringView firstReply, QStringView secondReply,

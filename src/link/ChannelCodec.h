@@ -3,10 +3,12 @@
 #include "workspace/CellWords.h"
 #include "workspace/RadioContents.h"
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <optional>
 
 class ChannelTable;
@@ -49,6 +51,20 @@ QString encodeFlags(const ChannelTable& table, int row, const CellWords& words);
 // The 16 data digits of the record's first and second block.
 std::optional<QString> firstBlock(const ChannelTable& table, int row);
 std::optional<QString> secondBlock(const ChannelTable& table, int row, const CellWords& words);
+
+// Which bits of each of a record's 16 bytes a read looks at, for the record as written
+// (16 data bytes): the frequencies and tones, only the first digit of a tone word that
+// holds no tone, only the low digit of the flags byte, never the fill; for a channel that
+// is not programmed, only its receive frequency.
+std::array<quint8, 16> decodedBits(const QByteArray& record);
+
+// Whether the reply to a record's first block can hold a channel: its receive frequency
+// not programmed (FF FF FF FF, an empty channel, whatever else the record holds), or made
+// of the digits 0 to 9, and so its transmit frequency unless that is not programmed.
+bool frequenciesReadable(QStringView firstReply);
+// Whether the tones in the reply to a record's second block are made of the digits 0 to 9
+// wherever a tone's text shows its digits; always for an empty channel.
+bool tonesReadable(QStringView firstReply, QStringView secondReply);
 
 // The channel in the replies to both blocks. A channel whose receive frequency is not
 // programmed is empty whatever its other bytes hold.

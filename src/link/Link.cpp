@@ -16,7 +16,9 @@
 Link::Link(SerialPort& port, ComPortDevices devices, Probe probe, QObject* parent)
     : QObject(parent), m_port(port), m_devices(std::move(devices)), m_probe(std::move(probe))
 {
+    m_clock.start();
     connect(&m_port, &SerialPort::eventOccurred, this, &Link::onPortEvent);
+    connect(&m_port, &SerialPort::bytesArriving, this, &Link::noteArrival);
     if (auto* application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &Link::stopWaiting);
 }
@@ -26,12 +28,31 @@ Link::Link(SerialPort& port, ComPortDevices devices, QObject* parent)
 {
 }
 
+void Link::noteArrival()
+{
+    if (m_firstArrivalNs < 0)
+        m_firstArrivalNs = m_clock.nsecsElapsed();
+}
+
+void Link::notePace(qint64 eventNs)
+{
+    // Only an answer of exactly the length asked for: a radio simulated without pacing sends
+    // each answer in one piece, but a late byte and the next answer can come in two.
+    const qsizetype length = m_receivedBytes.size();
+    if (length >= 2 && length == m_port.receiveThreshold() && m_receivedSinceRequest == 0 &&
+        eventNs - m_firstArrivalNs >= ByteTimeNs)
+        m_paced = true;
+}
+
 void Link::onPortEvent()
 {
     if (m_port.lastEvent() != SerialPort::Event::Receive)
         return;
     m_dataArrived = true;
+    noteArrival();
+    const qint64 eventNs = m_clock.nsecsElapsed();
     m_receivedBytes = m_port.readAll();
+    notePace(eventNs);
     m_receivedSinceRequest += int(m_receivedBytes.size());
     emit dataArrived();
 }
@@ -42,11 +63,41 @@ void Link::stopWaiting()
     emit quitRequested();
 }
 
+void Link::interrupt()
+{
+    if (m_interrupted)
+        return;
+    m_interrupted = true;
+    emit quitRequested();
+}
+
 bool Link::answered(int length) const
 {
     // Bytes still waiting belong to the same answer: it was longer than `length`.
     return m_receivedSinceRequest == length && m_port.bytesAvailable() == 0 &&
-           (length == 0 || m_receivedBytes.size() == length);
+           (length == 0 || (m_receivedBytes.size() == length && !arrivedEarly()));
+}
+
+std::optional<qint64> Link::answerDelayNs() const
+{
+    if (m_firstArrivalNs < 0)
+        return std::nullopt;
+    return m_firstArrivalNs - m_requestSentNs;
+}
+
+bool Link::answerTookAtLeast(int bytes) const
+{
+    const std::optional<qint64> delay = answerDelayNs();
+    return !delay || *delay >= bytes * ByteTimeNs;
+}
+
+bool Link::arrivedEarly() const
+{
+    // The request's bytes must all have crossed the line before the radio can answer, and
+    // the first byte of its answer must cross back. The time noted for the request is
+    // before the port even took its bytes, and the time of the answer after the port has
+    // told of it, so a real answer is never early.
+    return m_paced && !answerTookAtLeast(m_requestLength + 1);
 }
 
 bool Link::acknowledged() const
@@ -81,11 +132,17 @@ PortDiagnosis Link::diagnosePort() const
 
 bool Link::openPort()
 {
+    // A port opened anew may lead to another line.
+    if (!m_port.isOpen())
+        m_paced = false;
     return m_port.open();
 }
 
 void Link::closePort()
 {
+    if (m_interrupted && m_programming && m_port.isOpen())
+        sendFrame(Frame::ExitCommand);
+    m_paced = false;
     m_port.close();
 }
 
@@ -96,16 +153,22 @@ void Link::setReceiveThreshold(int count)
 
 bool Link::beginRequest(UnreadInput unread)
 {
-    // A byte can land between the look and the discard. Thrown away then, it would never be
-    // seen, and a reply one byte too long would pass. So a request that refuses unread input
-    // discards only what it saw: a byte that lands after the look stays, and spoils this
-    // request's answer instead.
     const bool nothingUnread = m_port.bytesAvailable() == 0;
-    if (!nothingUnread || unread == UnreadInput::Discard)
+    // Only what was seen is thrown away: a byte that lands between the look and the flush
+    // would go without a trace, while left in place it spoils the answer it is not part of.
+    if (!nothingUnread)
         m_port.discardInput();
     m_receivedSinceRequest = 0;
+    m_firstArrivalNs = -1;
     m_dataArrived = false;
     return nothingUnread || unread == UnreadInput::Discard;
+}
+
+void Link::sendRequest(const QByteArray& bytes)
+{
+    m_requestLength = int(bytes.size());
+    m_requestSentNs = m_clock.nsecsElapsed();
+    m_port.send(bytes);
 }
 
 bool Link::sendFrame(const QString& text, UnreadInput unread)
@@ -114,7 +177,9 @@ bool Link::sendFrame(const QString& text, UnreadInput unread)
     m_lastRequest = hexToBytes(text, &hexText);
     if (!hexText || !beginRequest(unread))
         return false;
-    m_port.send(m_lastRequest);
+    sendRequest(m_lastRequest);
+    if (text == Frame::ExitCommand || text == Frame::AgingCommand)
+        m_programming = false;
     return true;
 }
 
@@ -122,7 +187,7 @@ bool Link::sendAcknowledgement(UnreadInput unread)
 {
     if (!beginRequest(unread))
         return false;
-    m_port.send(QByteArray(1, char(AckByte)));
+    sendRequest(QByteArray(1, char(AckByte)));
     return true;
 }
 
@@ -138,14 +203,14 @@ Link::WaitEnd Link::wait(int ms, Wait kind)
         ms = m_shortWait;
     else if (ms == LongWait)
         ms = m_longWait;
-    if (m_quitting)
+    if (quitting())
         return WaitEnd::Quit;
     if (ms <= 0)
         return WaitEnd::Time;
     const bool endsOnData = kind == Wait::UntilData;
     if (endsOnData && m_dataArrived) {
         QCoreApplication::processEvents();
-        return m_quitting ? WaitEnd::Quit : WaitEnd::Data;
+        return quitting() ? WaitEnd::Quit : WaitEnd::Data;
     }
 
     QEventLoop loop;
@@ -180,6 +245,7 @@ Link::WaitEnd Link::wait(int ms, Wait kind)
 
 bool Link::handshake(Wait waitKind)
 {
+    m_programming = true;
     bool answered = false;
     for (int attempt = 0; attempt < HandshakeTries && !answered; ++attempt) {
         setReceiveThreshold(Frame::HelloReplyLength);

@@ -4,10 +4,12 @@
 #include "link/PortDiagnosis.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class SerialPort;
 
@@ -31,6 +33,9 @@ public:
     // About five byte times at 9600 baud: long enough for a byte that follows an answer,
     // or the radio's answer to one more request, to show.
     static constexpr int SettleWait = 5;
+    // One byte on the radio's 9600-baud line (a start bit, 8 data bits, a stop bit), in
+    // nanoseconds.
+    static constexpr qint64 ByteTimeNs = 10'000'000'000LL / 9600;
 
     // The two waits: the read/write dialog's ends as soon as data has arrived, the main
     // window's always runs its full length.
@@ -65,8 +70,21 @@ public:
     void setDataArrived(bool arrived) { m_dataArrived = arrived; }
 
     // Did the answer to the last request come whole: exactly `length` bytes received
-    // since it went out, and nothing more waiting? With 0: has nothing come at all?
+    // since it went out, nothing more waiting, and not sooner than the line could have
+    // carried the request to the radio and an answer back? With 0: has nothing come at
+    // all?
     bool answered(int length) const;
+    // Did a byte arrive since the last request went out sooner than the line could have
+    // carried that request to the radio and a byte back? Such a byte was already on its
+    // way: it answers something earlier. Only on a line that has shown it carries bytes at
+    // the radio's pace: since the port was opened, an answer of several bytes (the hello
+    // reply, a block) came byte by byte, over a byte time or more. Where bytes come faster
+    // than that or in packets (a simulated radio without pacing, some cables), the time of
+    // an answer tells nothing.
+    bool arrivedEarly() const;
+    // How long after the last request its first answer bytes came; nothing before they
+    // have.
+    std::optional<qint64> answerDelayNs() const;
     // Did the radio answer the last request with its 06 and nothing else?
     bool acknowledged() const;
 
@@ -82,6 +100,9 @@ public:
     PortDiagnosis diagnosePort() const;
     // Opens the chosen port, the one probePort() looked at.
     bool openPort();
+    // Closes the port; after an interrupt, first sends the exit command to a radio a hello
+    // may have left in programming mode, so that it does not wait for requests that never
+    // come.
     void closePort();
     void setReceiveThreshold(int count);
 
@@ -100,8 +121,9 @@ public:
 
     // Waits `ms` milliseconds while events are dispatched. 0 or less returns at once.
     // UntilData entered with data already arrived dispatches pending events once and
-    // returns. Once the application is quitting every wait returns Quit at once; so does a
-    // wait during which the link itself was destroyed, and the caller must then stop.
+    // returns. Once the application is quitting (or the link interrupted) every wait
+    // returns Quit at once; so does a wait during which the link itself was destroyed, and
+    // the caller must then stop.
     WaitEnd wait(int ms, Wait kind);
 
     // Puts the radio into programming mode: up to six hellos until the exact reply comes
@@ -111,7 +133,15 @@ public:
     // application is quitting.
     bool handshake(Wait waitKind);
 
-    bool quitting() const { return m_quitting; }
+    // The application is closing, or the run was interrupted: every wait ends at once and
+    // the exchange must stop.
+    bool quitting() const { return m_quitting || m_interrupted; }
+
+    // Ends the running wait, and every later one, as the application's closing does, so
+    // the exchange stops where it stands; the user asked the run to stop. The link stays
+    // usable: closePort() then takes a radio it left in programming mode out of it.
+    void interrupt();
+    bool interrupted() const { return m_interrupted; }
 
 signals:
     // A receive event has stored new bytes.
@@ -121,11 +151,19 @@ signals:
 
 private:
     void onPortEvent();
+    // Notes when the first bytes after the last request came.
+    void noteArrival();
+    // Notes whether the answer a receive event brought at `eventNs` came byte by byte.
+    void notePace(qint64 eventNs);
     void stopWaiting();
     // A new request starts: nothing received before it counts, and the arrived flag is
     // cleared.
     // False when unread input was there to refuse.
     bool beginRequest(UnreadInput unread);
+    // Hands a request's bytes to the port and notes when.
+    void sendRequest(const QByteArray& bytes);
+    // Whether the answer to the last request took at least `bytes` byte times.
+    bool answerTookAtLeast(int bytes) const;
 
     SerialPort& m_port;
     ComPortDevices m_devices;
@@ -134,8 +172,20 @@ private:
     QByteArray m_receivedBytes;
     // How many bytes the receive events have brought since the last request went out.
     int m_receivedSinceRequest = 0;
+    // When the last request went out and how long it is, and when the first bytes after it
+    // came (-1: none yet), on m_clock in nanoseconds.
+    QElapsedTimer m_clock;
+    qint64 m_requestSentNs = 0;
+    int m_requestLength = 0;
+    qint64 m_firstArrivalNs = -1;
+    // The line has shown, since the port was opened, that it carries bytes at the radio's
+    // 9600 baud.
+    bool m_paced = false;
     bool m_dataArrived = false;
     bool m_quitting = false;
+    bool m_interrupted = false;
+    // From a hello to the exit or aging command: the radio may be in programming mode.
+    bool m_programming = false;
     int m_shortWait = ShortWait;
     int m_longWait = LongWait;
 };

@@ -94,6 +94,7 @@ void QtSerialPort::discardInput()
 
 void QtSerialPort::onReadyRead()
 {
+    emit bytesArriving();
     if (m_threshold <= 0 || m_port.bytesAvailable() < m_threshold)
         return;
     m_event = Event::Receive;

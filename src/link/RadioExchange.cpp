@@ -11,6 +11,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 namespace {
 constexpr int FullProgress = 100;
 } // namespace
@@ -36,9 +38,13 @@ void RadioExchange::begin()
 
 RadioExchange::Result RadioExchange::handshake()
 {
+    m_replyAddresses.restart();
+    m_slowestAcknowledgementNs = 0;
     const QPointer<Link> alive(&m_link);
-    if (m_link.handshake(Link::Wait::UntilData))
+    if (m_link.handshake(Link::Wait::UntilData)) {
+        noteAcknowledgementTime();
         return Result::Done;
+    }
     return !alive || m_link.quitting() ? Result::Quit : Result::Failed;
 }
 
@@ -65,6 +71,16 @@ RadioExchange::Result RadioExchange::awaitReply(int ms)
     return m_link.answered(m_answerLength) ? Result::Done : Result::Failed;
 }
 
+RadioExchange::Result RadioExchange::readBlock(int address, int ms)
+{
+    if (!send(Frame::readRequest(address), Frame::ReadReplyLength))
+        return Result::Failed;
+    if (const Result reply = awaitReply(ms); reply != Result::Done)
+        return reply;
+    return m_replyAddresses.accepts(m_link.receivedBytes(), address) ? Result::Done
+                                                                     : Result::Failed;
+}
+
 RadioExchange::Result RadioExchange::pause(int ms)
 {
     if (m_link.wait(ms, Link::Wait::UntilData) == Link::WaitEnd::Quit)
@@ -80,12 +96,19 @@ bool RadioExchange::sendAcknowledgement()
     return m_link.sendAcknowledgement(Link::UnreadInput::Refuse);
 }
 
+void RadioExchange::noteAcknowledgementTime()
+{
+    if (const std::optional<qint64> delay = m_link.answerDelayNs())
+        m_slowestAcknowledgementNs = qMax(m_slowestAcknowledgementNs, *delay);
+}
+
 RadioExchange::Result RadioExchange::acknowledge()
 {
     if (!sendAcknowledgement())
         return Result::Failed;
     if (const Result waited = pause(Link::ShortWait); waited != Result::Done)
         return waited;
+    noteAcknowledgementTime();
     return acknowledged() ? Result::Done : Result::Failed;
 }
 
@@ -95,6 +118,7 @@ RadioExchange::Result RadioExchange::acknowledgeLast()
         return Result::Failed;
     if (const Result waited = pause(Link::ShortWait); waited != Result::Done)
         return waited;
+    noteAcknowledgementTime();
     // An answer that never came cannot spoil anything: only the exit command follows.
     if (!m_link.hasDataArrived())
         return Result::Done;
@@ -111,9 +135,20 @@ RadioExchange::Result RadioExchange::leaveProgramming()
     m_exitSent = true;
     if (!m_settleDue)
         return Result::Done;
-    if (m_link.wait(Link::SettleWait, Link::Wait::FullLength) == Link::WaitEnd::Quit)
+    if (m_link.wait(settleWaitMs(), Link::Wait::FullLength) == Link::WaitEnd::Quit)
         return Result::Quit;
     return m_link.answered(0) ? Result::Done : Result::Failed;
+}
+
+int RadioExchange::settleWaitMs() const
+{
+    // A byte that trails the last answer follows it at once; one the radio sends as an
+    // answer of its own comes after its usual turnaround. Twice the slowest seen covers a
+    // radio that is slower now and then; the exit command has already left, so the watch
+    // costs the radio nothing.
+    constexpr qint64 NsPerMs = 1'000'000;
+    const qint64 twiceSlowest = (2 * m_slowestAcknowledgementNs + NsPerMs - 1) / NsPerMs;
+    return int(std::clamp<qint64>(twiceSlowest, Link::SettleWait, Link::ShortWait));
 }
 
 bool RadioExchange::acknowledged() const

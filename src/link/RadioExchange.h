@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/ReplyAddresses.h"
+
 #include <QString>
 
 class Link;
@@ -15,7 +17,11 @@ class ProgressDisplay;
 // receive event comes as soon as that many bytes are there, so a byte too many may still
 // be on its way: every request after one whose answer counted refuses to go out while
 // such a byte waits, and the bytes of a radio that is out of step then spoil the answer
-// to the next request instead, which does not count either.
+// to the next request instead, which does not count either. On a line that runs at the
+// radio's pace, an answer that comes sooner than its request could have reached the radio
+// does not count either (Link::arrivedEarly()): a byte that was on its way while the
+// program sent the request, such as the second 06 of a radio that acknowledges twice. A
+// read reply must also name its block where the radio names blocks (ReplyAddresses).
 class RadioExchange
 {
 public:
@@ -30,7 +36,9 @@ public:
 
     // Nothing received so far counts, and the bar starts at 0.
     void begin();
-    // Puts the radio into programming mode, with the wait that ends when data arrives.
+    // Puts the radio into programming mode, with the wait that ends when data arrives. A
+    // programming session starts: nothing is known yet of how its replies name their
+    // blocks or how long its acknowledgements take.
     Result handshake();
 
     // Sends a frame, ready for an answer of `answerLength` bytes. False, with nothing
@@ -42,6 +50,9 @@ public:
     bool sendUnchecked(const QString& frame, int answerLength);
     // Waits up to `ms` for the answer; Failed unless exactly the answer's bytes came.
     Result awaitReply(int ms);
+    // Sends the read request for the block at `address` and waits up to `ms` for its
+    // reply, which must come whole and, from a radio that names its blocks, name this one.
+    Result readBlock(int address, int ms);
     // Waits up to `ms`, whether or not an answer comes.
     Result pause(int ms);
     // Sends the program's 06 and gives the radio the short wait to answer with its own;
@@ -49,7 +60,7 @@ public:
     Result acknowledge();
     // The program's last 06 of a read: the radio's answer need not come, but whatever
     // comes must be its 06 alone. As no later answer would show a byte that follows it,
-    // leaveProgramming() then waits a few byte times for one.
+    // leaveProgramming() then watches the line for one.
     Result acknowledgeLast();
     // Did the radio answer the last request with its 06 alone?
     bool acknowledged() const;
@@ -60,8 +71,9 @@ public:
     void fillProgress();
 
     // Sends the exit command, to which nothing answers. After an acknowledgeLast() that
-    // was answered, a byte that comes within a few byte times belongs to the last answer,
-    // which then was not what it seemed: Failed.
+    // was answered, the line is watched as long as the radio's acknowledgements take
+    // (settleWaitMs()): a byte that comes then belongs to the last answer, which was not
+    // what it seemed, and the run has Failed.
     Result leaveProgramming();
 
     // The end of a run: the exit command (unless leaveProgramming() sent it) and a full bar
@@ -71,6 +83,12 @@ public:
 
 private:
     bool sendAcknowledgement();
+    // Notes how long the radio took to answer the 06 just sent, if it has.
+    void noteAcknowledgementTime();
+    // How long leaveProgramming() watches the line: twice the longest time one of this
+    // session's acknowledgements took, at least Link::SettleWait and at most the wait for
+    // an acknowledgement, in milliseconds.
+    int settleWaitMs() const;
     void showProgress();
 
     Link& m_link;
@@ -80,4 +98,6 @@ private:
     int m_answerLength = 0;
     bool m_settleDue = false;
     bool m_exitSent = false;
+    ReplyAddresses m_replyAddresses;
+    qint64 m_slowestAcknowledgementNs = 0;
 };

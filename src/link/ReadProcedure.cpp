@@ -23,8 +23,9 @@ RadioExchange::Result ReadProcedure::run()
     return m_exchange.finish(result);
 }
 
-RadioExchange::Result ReadProcedure::read(RadioContents& contents)
+RadioExchange::Result ReadProcedure::read(RadioContents& contents, RadioBlocks* blocks)
 {
+    m_blocks = blocks;
     Result result = m_exchange.handshake();
     if (result == Result::Done)
         result = readBand(contents);
@@ -53,9 +54,7 @@ RadioExchange::Result ReadProcedure::takeBand(RadioContents& contents)
     // late one would be taken for the start of the band block.
     if (!m_exchange.acknowledged())
         return Result::Failed;
-    if (!m_exchange.send(Frame::readRequest(MemoryMap::BandBlock), Frame::ReadReplyLength))
-        return Result::Failed;
-    if (const Result reply = m_exchange.awaitReply(Link::LongWait); reply != Result::Done)
+    if (const Result reply = readBlock(MemoryMap::BandBlock, Link::LongWait); reply != Result::Done)
         return reply;
     contents.band = BandCodec::decode(m_exchange.reply());
     if (!BandCodec::isBand(contents.band))
@@ -73,23 +72,27 @@ RadioExchange::Result ReadProcedure::readChannels(RadioContents& contents)
     return Result::Done;
 }
 
-// A record comes in two blocks, each answered by the program's 06 and the radio's own.
+// A record comes in two blocks, each answered by the program's 06 and the radio's own. A
+// block whose digits no channel has is taken for a reply that did not come: the radio is
+// not sent the 06 for it.
 RadioExchange::Result ReadProcedure::readChannel(int row, RadioContents::Channel& channel)
 {
-    if (!m_exchange.send(Frame::readRequest(MemoryMap::channelRecord(row)), Frame::ReadReplyLength))
-        return Result::Failed;
-    if (const Result reply = m_exchange.awaitReply(Link::LongWait); reply != Result::Done)
+    if (const Result reply = readBlock(MemoryMap::channelRecord(row), Link::LongWait);
+        reply != Result::Done)
         return reply;
     const QString firstHalf = m_exchange.reply();
+    if (!ChannelCodec::frequenciesReadable(firstHalf))
+        return Result::Failed;
     if (const Result answer = m_exchange.acknowledge(); answer != Result::Done)
         return answer;
 
-    if (!m_exchange.send(Frame::readRequest(MemoryMap::channelRecordSecondHalf(row)),
-                         Frame::ReadReplyLength))
-        return Result::Failed;
-    if (const Result reply = m_exchange.awaitReply(Link::ShortWait); reply != Result::Done)
+    if (const Result reply = readBlock(MemoryMap::channelRecordSecondHalf(row), Link::ShortWait);
+        reply != Result::Done)
         return reply;
-    channel = ChannelCodec::decodeChannel(firstHalf, m_exchange.reply(), m_workspace.words);
+    const QString secondHalf = m_exchange.reply();
+    if (!ChannelCodec::tonesReadable(firstHalf, secondHalf))
+        return Result::Failed;
+    channel = ChannelCodec::decodeChannel(firstHalf, secondHalf, m_workspace.words);
     const Result answer = m_exchange.acknowledge();
     if (answer == Result::Quit)
         return answer;
@@ -99,9 +102,8 @@ RadioExchange::Result ReadProcedure::readChannel(int row, RadioContents::Channel
 
 RadioExchange::Result ReadProcedure::readSettings(RadioContents& contents)
 {
-    if (!m_exchange.send(Frame::readRequest(MemoryMap::SettingsBlock), Frame::ReadReplyLength))
-        return Result::Failed;
-    if (const Result reply = m_exchange.awaitReply(Link::ShortWait); reply != Result::Done)
+    if (const Result reply = readBlock(MemoryMap::SettingsBlock, Link::ShortWait);
+        reply != Result::Done)
         return reply;
     const std::optional<SettingsValues> settings = SettingsCodec::decode(m_exchange.reply());
     if (!settings)
@@ -110,4 +112,12 @@ RadioExchange::Result ReadProcedure::readSettings(RadioContents& contents)
     m_exchange.advance(StageProgress);
     // Nothing needs the radio's answer to this last 06; only a byte too many counts.
     return m_exchange.acknowledgeLast();
+}
+
+RadioExchange::Result ReadProcedure::readBlock(int address, int ms)
+{
+    const Result reply = m_exchange.readBlock(address, ms);
+    if (reply == Result::Done && m_blocks)
+        m_blocks->insert(address, m_exchange.link().receivedBytes().mid(Frame::ReplyHeaderLength));
+    return reply;
 }

@@ -50,7 +50,8 @@ ReadWriteDialog::ReadWriteDialog(QWidget* parent)
     m_status->setSizeGripEnabled(false);
     m_status->setGeometry(0, 232 - 24, 377, 24);
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
-    m_status->addWidget(m_statusPanel);
+    // The whole width: a checked write's report runs long.
+    m_status->addWidget(m_statusPanel, 1);
 
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -43,4 +43,7 @@ public:
 
 signals:
     void eventOccurred();
+    // Bytes have come in, whether or not enough for a receive event: when the first of an
+    // answer came. A port that cannot tell need not say it.
+    void bytesArriving();
 };

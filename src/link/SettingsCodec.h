@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <optional>
 
 class FunctionSettings;
@@ -22,6 +23,10 @@ constexpr int VoxDelayLimit = 4;
 constexpr int VoicePromptLimit = 4;
 // What any digit outside a field's limit reads as.
 constexpr int OutOfLimitPosition = 2;
+
+// Which bits of each byte of the block a read looks at: the low digits of bytes 0 to 5,
+// all of byte 6, nothing of byte 7.
+constexpr std::array<quint8, 8> DecodedBits = {0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0xFF, 0x00};
 
 // A decimal digit not above the limit is the position; any other digit gives 2.
 int settingsDigit(QChar digit, int limit);

@@ -3,6 +3,7 @@
 #include "link/BandCodec.h"
 #include "link/ChannelCodec.h"
 #include "link/Frames.h"
+#include "link/HexText.h"
 #include "link/MemoryMap.h"
 #include "link/SettingsCodec.h"
 #include "workspace/ChannelTable.h"
@@ -132,4 +133,25 @@ RadioContents WritePlan::expectedReadBack(const CellWords& words) const
         contents.settings = *decoded;
     contents.band = BandCodec::decode(band);
     return contents;
+}
+
+RadioBlocks WritePlan::writtenBlocks() const
+{
+    // A write request: 57, the address high byte first, the length, then the data.
+    constexpr int DataStart = 4;
+    RadioBlocks blocks;
+    const auto add = [&blocks](const QString& request) {
+        const QByteArray bytes = hexToBytes(request);
+        if (bytes.size() <= DataStart)
+            return;
+        const int address = quint8(bytes[1]) * 256 + quint8(bytes[2]);
+        blocks.insert(address, bytes.mid(DataStart));
+    };
+    for (const ChannelRequests& requests : channels) {
+        add(requests.firstHalf);
+        add(requests.secondHalf);
+    }
+    add(settings);
+    add(band);
+    return blocks;
 }

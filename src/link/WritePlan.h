@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/RadioBlocks.h"
 #include "workspace/CellWords.h"
 #include "workspace/FunctionSettings.h"
 #include "workspace/RadioContents.h"
@@ -54,6 +55,9 @@ struct WritePlan
     // frequency, a band without digits, the words of one language rather than the other)
     // is expected as the radio gives it back. For a sendable plan only.
     RadioContents expectedReadBack(const CellWords& words) const;
+    // The data bytes every request carries, by the address of its block. For a sendable
+    // plan only.
+    RadioBlocks writtenBlocks() const;
 
     static WritePlan compose(const ChannelTable& table, const CellWords& words,
                              const FunctionSettings& settings, const QString& band);

@@ -75,7 +75,8 @@ RadioExchange::Result WriteProcedure::writeChannel(const WritePlan::ChannelReque
 
 RadioExchange::Result WriteProcedure::writeAcknowledged(const QString& request)
 {
-    // Only a 06 received after this request, and nothing with it, is its acknowledgement.
+    // Only a 06 received after this request could have reached the radio, and nothing with
+    // it, is its acknowledgement.
     if (!m_exchange.send(request, Frame::AcknowledgementLength))
         return Result::Failed;
     if (m_exchange.pause(Link::LongWait) == Result::Quit)
@@ -91,5 +92,12 @@ RadioExchange::Result WriteProcedure::writeUnchecked(const QString& request,
                           : m_exchange.sendUnchecked(request, Frame::AcknowledgementLength);
     if (!sent)
         return Result::Failed;
-    return m_exchange.pause(Link::ShortWait);
+    const Result waited = m_exchange.pause(Link::ShortWait);
+    // The answer is not looked at, but after a block whose answer counted, a byte that was
+    // already on its way when this request went out says the radio answered that block
+    // more than once, as a byte waiting unread before it would have.
+    if (waited == Result::Done && unread == Link::UnreadInput::Refuse &&
+        m_exchange.link().arrivedEarly())
+        return Result::Failed;
+    return waited;
 }

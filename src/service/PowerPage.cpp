@@ -1,5 +1,6 @@
 #include "service/PowerPage.h"
 
+#include "service/CalibrationText.h"
 #include "service/PowerSpinBox.h"
 #include "workspace/BuiltInLanguages.h"
 #include "workspace/LanguageStrings.h"
@@ -69,6 +70,15 @@ PowerPage::PowerPage(ServiceCommands& commands, QWidget* parent)
         addButton(this, QStringLiteral("agingButton"), QStringLiteral("老化"),
                   {m_powerGroup->geometry().right() + 24, 20, ButtonWidth, ButtonHeight});
 
+    // Below the group, as wide as the page: the warning names the byte and what it shows.
+    m_lowVoltageWarning = new QLabel(this);
+    m_lowVoltageWarning->setObjectName(QStringLiteral("lowVoltageWarning"));
+    m_lowVoltageWarning->setWordWrap(true);
+    m_lowVoltageWarning->setStyleSheet(QStringLiteral("color: #e05050;"));
+    m_lowVoltageWarning->setGeometry(16, m_powerGroup->geometry().bottom() + 12,
+                                     m_agingButton->geometry().right() - 16, 48);
+    m_lowVoltageWarning->hide();
+
     showValues(commands.calibration().values());
     showRunning(commands.running());
     m_writeButton->setEnabled(commands.writeEnabled());
@@ -110,6 +120,11 @@ void PowerPage::connectCommands()
     connect(&m_commands, &ServiceCommands::runningChanged, this, &PowerPage::showRunning);
     connect(&m_commands, &ServiceCommands::writeEnabledChanged, m_writeButton,
             &QPushButton::setEnabled);
+    connect(&m_commands, &ServiceCommands::calibrationRead, this,
+            [this](const CalibrationReading& reading) {
+                m_reading = reading;
+                showLowVoltageWarning();
+            });
 
     ServiceCommands* commands = &m_commands;
     connect(m_readButton, &QPushButton::clicked, commands,
@@ -130,6 +145,19 @@ void PowerPage::applyCaptions(const LanguageTable& table)
     m_lowVoltageLabel->setText(table.string(LanguageString::LowVoltage));
     m_readButton->setText(table.string(LanguageString::PowerRead));
     m_writeButton->setText(table.string(LanguageString::PowerWrite));
+}
+
+void PowerPage::setLanguage(Language language)
+{
+    m_language = language;
+    showLowVoltageWarning();
+}
+
+void PowerPage::showLowVoltageWarning()
+{
+    const QString warning = CalibrationText::unnamedLowVoltageWarning(m_reading, m_language);
+    m_lowVoltageWarning->setText(warning);
+    m_lowVoltageWarning->setVisible(!warning.isEmpty());
 }
 
 void PowerPage::showValues(const PowerCalibrationValues& values)

@@ -2,6 +2,7 @@
 
 #include "link/CalibrationCodec.h"
 #include "service/ServiceCommands.h"
+#include "workspace/Language.h"
 
 #include <QWidget>
 
@@ -33,9 +34,14 @@ public:
     QLabel* lowPowerLabel() const { return m_lowPowerLabel; }
     QLabel* highPowerLabel() const { return m_highPowerLabel; }
     QLabel* lowVoltageLabel() const { return m_lowVoltageLabel; }
+    // Says which byte the radio held when its low voltage byte named no level; hidden
+    // otherwise.
+    QLabel* lowVoltageWarning() const { return m_lowVoltageWarning; }
 
     // The aging button keeps "老化" in every language.
     void applyCaptions(const LanguageTable& table);
+    // The language of the page's own texts, the low voltage warning's.
+    void setLanguage(Language language);
 
 private:
     QLabel* addLabel(int row, const QString& objectName, const QString& caption);
@@ -46,6 +52,7 @@ private:
     void showValues(const PowerCalibrationValues& values);
     void showRunning(ServiceCommands::Command command);
     void commitPowerBoxes();
+    void showLowVoltageWarning();
 
     ServiceCommands& m_commands;
     QGroupBox* m_powerGroup = nullptr;
@@ -58,4 +65,7 @@ private:
     QPushButton* m_readButton = nullptr;
     QPushButton* m_writeButton = nullptr;
     QPushButton* m_agingButton = nullptr;
+    QLabel* m_lowVoltageWarning = nullptr;
+    CalibrationReading m_reading;
+    Language m_language = Language::Chinese;
 };

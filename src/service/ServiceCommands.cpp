@@ -56,12 +56,12 @@ ServiceCommands::Outcome ServiceCommands::readCalibration()
         // Only the whole reply to this request counts: its 12 bytes and nothing before or
         // after them. The bytes the handshake left behind, or a late 06 glued in front of
         // the reply, are no calibration.
-        const std::optional<PowerCalibrationValues> values =
+        const std::optional<CalibrationReading> reading =
             sent && link.answered(Frame::ReadReplyLength)
-                ? CalibrationCodec::decode(bytesToHex(link.receivedBytes()))
+                ? CalibrationCodec::read(bytesToHex(link.receivedBytes()))
                 : std::nullopt;
-        if (values)
-            m_calibration.setValues(*values);
+        if (reading)
+            m_calibration.setValues(reading->values);
 
         link.sendFrame(Frame::ExitCommand);
         link.setDataArrived(false);
@@ -69,10 +69,11 @@ ServiceCommands::Outcome ServiceCommands::readCalibration()
             return Outcome::Stopped;
         // The radio answered the greeting but not the read as it should: it is the radio, not
         // the port, that failed.
-        if (!values)
+        if (!reading)
             return fail(Message::PortUnavailable, radioDidNotAnswer());
+        m_lastReading = *reading;
         setWriteEnabled(true);
-        emit calibrationRead(*values);
+        emit calibrationRead(*reading);
         return Outcome::Done;
     });
 }

@@ -39,6 +39,8 @@ public:
 
     // Reads the calibration block into the values. A successful read enables writing.
     Outcome readCalibration();
+    // What the last successful read found, with a low voltage byte that names no level.
+    const CalibrationReading& lastReading() const { return m_lastReading; }
     // Writes the values to the radio, unverified. Every write, whatever its outcome, needs a
     // fresh read before the next one.
     Outcome writeCalibration();
@@ -53,7 +55,7 @@ signals:
     void runningChanged(ServiceCommands::Command command);
     void writeEnabledChanged(bool enabled);
     // A calibration read has succeeded with these values (already in calibration()).
-    void calibrationRead(const PowerCalibrationValues& values);
+    void calibrationRead(const CalibrationReading& reading);
 
 private:
     class Running;
@@ -73,6 +75,7 @@ private:
     Link& m_link;
     Messenger& m_messenger;
     PowerCalibration m_calibration;
+    CalibrationReading m_lastReading;
     Command m_running = Command::None;
     bool m_writeEnabled = false;
 };

@@ -141,7 +141,15 @@ ReadOutcome readFile(const QString& path, qint64 limit)
     struct stat status;
     if (::fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode))
         return {{}, closeKeepingError(descriptor, EISDIR)};
+    ReadOutcome outcome = readDescriptor(descriptor, limit);
+    outcome.error = closeKeepingError(descriptor, outcome.error);
+    if (outcome.error != 0)
+        outcome.bytes.clear();
+    return outcome;
+}
 
+ReadOutcome readDescriptor(int descriptor, qint64 limit)
+{
     ReadOutcome outcome;
     char buffer[8192];
     while (outcome.bytes.size() < limit) {
@@ -157,10 +165,14 @@ ReadOutcome readFile(const QString& path, qint64 limit)
             break;
         outcome.bytes.append(buffer, got);
     }
-    outcome.error = closeKeepingError(descriptor, outcome.error);
     if (outcome.error != 0)
         outcome.bytes.clear();
     return outcome;
+}
+
+int writeDescriptor(int descriptor, const QByteArray& bytes)
+{
+    return writeAll(descriptor, bytes);
 }
 
 int replaceFile(const QString& path, const QByteArray& bytes)

@@ -19,6 +19,12 @@ struct ReadOutcome
 
 // Reads the file's first `limit` bytes (all of a smaller file).
 ReadOutcome readFile(const QString& path, qint64 limit = ReadLimit);
+// The same from an open descriptor, such as standard input, until its end; the
+// descriptor stays open.
+ReadOutcome readDescriptor(int descriptor, qint64 limit = ReadLimit);
+// Writes all the bytes to an open descriptor, such as standard output. Returns 0 when
+// done, else the errno of the failing call.
+int writeDescriptor(int descriptor, const QByteArray& bytes);
 
 // Replaces the file at `path` with `bytes` as one step: the bytes go to a temporary file
 // beside it, which is flushed to the disk and renamed into place, so a failure (a full

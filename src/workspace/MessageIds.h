@@ -9,11 +9,14 @@ enum : int {
     PromptTitle = 62,
     ConfirmBandChange = 63, // question
     ConfirmNew = 64,        // question
+    // question: a channel list's Locations give no channel of its own to each row
+    ConfirmListInFileOrder = 65,
     FrequencyOutOfBand = 72,
 };
 
 constexpr bool isQuestion(int messageId)
 {
-    return messageId == ConfirmBandChange || messageId == ConfirmNew;
+    return messageId == ConfirmBandChange || messageId == ConfirmNew ||
+           messageId == ConfirmListInFileOrder;
 }
 } // namespace Message

@@ -37,6 +37,12 @@ constexpr Entry Entries[] = {
     {Message::ConfirmNew, "新建将把功能选项恢复为默认设置，并清空全部 16 个信道。\n\n是否继续？",
      "New resets the function settings and clears all 16 channels.\n\n"
      "Do you want to continue?"},
+    {Message::ConfirmListInFileOrder,
+     "此信道列表的 Location 列没有为每一行指定 1 至 16 之间各不相同的信道号，"
+     "为其他电台制作的列表常会如此。\n\n是否改为按列表中的顺序填入信道 1 至 16？",
+     "The Location column of this channel list does not give each row a channel of its own "
+     "from 1 to 16, as happens with a list made for another radio.\n\n"
+     "Fill channels 1 to 16 in the list's order instead?"},
     {Message::FrequencyOutOfBand,
      "输入的频率超出了所选型号的频段，已调整为频段内最接近的频率。\n\n"
      "如需使用其他频段，请在“功能选项”页的“型号”中选择。",

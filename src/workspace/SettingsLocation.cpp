@@ -2,11 +2,11 @@
 
 #include "workspace/FileIo.h"
 #include "workspace/SettingsFile.h"
+#include "workspace/UserFolders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -34,10 +34,7 @@ namespace {
 
 QString userFolder(const QString& configHome)
 {
-    const QString home =
-        configHome.isEmpty()
-            ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-            : configHome;
+    const QString home = configHome.isEmpty() ? UserFolders::configHome() : configHome;
     return QDir(home).filePath(SettingsLocation::UserFolderName);
 }
 

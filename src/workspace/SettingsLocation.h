@@ -5,8 +5,8 @@
 // Where qv3307.ini is kept. Beside the program while the user may write there (or may write
 // the file that stands there); otherwise, as with a program installed for every user of the
 // machine, in the user's configuration folder, $XDG_CONFIG_HOME/qv3307 (by default
-// ~/.config/qv3307). The language tables, help and skins stay in the program folder
-// whichever is chosen.
+// ~/.config/qv3307, also when that is relative). The language tables, help and skins stay in the
+// program folder whichever is chosen.
 namespace SettingsLocation {
 inline const QString UserFolderName = QStringLiteral("qv3307");
 

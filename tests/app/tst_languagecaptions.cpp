@@ -1,3 +1,4 @@
+#include "app/ComPortPage.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
 #include "app/MainWindow.h"
@@ -9,9 +10,12 @@
 #include "channels/TonePicker.h"
 #include "files/FileCommands.h"
 #include "files/FileDialogs.h"
+#include "link/ComPortPageState.h"
 #include "link/ReadWriteDialog.h"
+#include "service/PowerPage.h"
 #include "workspace/BuiltInLanguages.h"
 #include "workspace/LanguageStrings.h"
+#include "workspace/ShellTexts.h"
 
 #include "support/RunningProgram.h"
 
@@ -120,6 +124,7 @@ class TestLanguageCaptions : public QObject
 private slots:
     void startsInTheLanguageTheLogNames();
     void switchingRecaptionsEveryPage();
+    void pagesBuiltAfterASwitchSpeakItsLanguage();
     void channelFileLanguageMovesTheButtons();
     void unreadableLogLeavesTheWindowAsCreated();
 };
@@ -161,6 +166,34 @@ void TestLanguageCaptions::switchingRecaptionsEveryPage()
     QCOMPARE(workspace.table.text(1, Column::Power), QString("High"));
     QCOMPARE(tonePicker->itemText(0), QString("OFF"));
     QCOMPARE(tonePicker->count(), ToneList::Count);
+}
+
+// The window builds only the channel page at start; a page built later must still speak the
+// language switched to while it did not exist, and follow the switches after it.
+void TestLanguageCaptions::pagesBuiltAfterASwitchSpeakItsLanguage()
+{
+    Program program;
+    MainWindow& window = *program.window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    WorkPages* pages = window.workPages();
+    for (int page = 1; page < pages->count(); ++page)
+        QVERIFY2(pages->widget(page)->objectName().isEmpty(), "a page was built at start");
+
+    window.localisation().switchLanguage(Language::Chinese);
+    verifyCaptions(program, program.table("chinese"));
+    QVERIFY(window.languagePage()->chineseButton()->isChecked());
+    QCOMPARE(window.comPortPage()->useButton()->text(),
+             ComPortPageState::useCaption(1, Language::Chinese));
+    QCOMPARE(window.powerPage()->readButton()->toolTip(),
+             ShellTexts::tooltip(ShellTexts::Tip::CalibrationRead, Language::Chinese));
+
+    window.localisation().switchLanguage(Language::English);
+    verifyCaptions(program, program.table("english"));
+    QVERIFY(window.languagePage()->englishButton()->isChecked());
+    QCOMPARE(window.comPortPage()->useButton()->text(),
+             ComPortPageState::useCaption(1, Language::English));
+    QCOMPARE(window.powerPage()->readButton()->toolTip(),
+             ShellTexts::tooltip(ShellTexts::Tip::CalibrationRead, Language::English));
 }
 
 void TestLanguageCaptions::channelFileLanguageMovesTheButtons()

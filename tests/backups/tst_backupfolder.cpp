@@ -183,11 +183,15 @@ void TestBackupFolder::linksAndFoldersAreNeverRemoved()
 void TestBackupFolder::calibrationReadsAreLogged()
 {
     const BackupFolder folder(backups());
-    QCOMPARE(folder.appendCalibration({79, 48, 2}, Taken), 0);
-    QCOMPARE(folder.appendCalibration({255, 0, 0}, Taken.addSecs(61)), 0);
+    QCOMPARE(folder.appendCalibration({{79, 48, 2}, {}}, Taken), 0);
+    QCOMPARE(folder.appendCalibration({{255, 0, 0}, {}}, Taken.addSecs(61)), 0);
+    // A low voltage byte that names no level is kept beside the position it was shown as.
+    QCOMPARE(folder.appendCalibration({{79, 48, 1}, 0x12}, Taken.addSecs(122)), 0);
     QCOMPARE(readAll(folder.calibrationLogPath()),
              QByteArray("2026-03-04 05:06:07 low power 79, high power 48, low voltage 2\n"
-                        "2026-03-04 05:07:08 low power 255, high power 0, low voltage 0\n"));
+                        "2026-03-04 05:07:08 low power 255, high power 0, low voltage 0\n"
+                        "2026-03-04 05:08:09 low power 79, high power 48, low voltage 1 "
+                        "(byte 12, no defined level)\n"));
 }
 
 QTEST_GUILESS_MAIN(TestBackupFolder)

@@ -13,6 +13,7 @@
 #include "support/SampleRadio.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -59,6 +60,7 @@ private slots:
     void checkedWrites();
     void boxesAreRememberedOnceChanged();
     void calibrationReadsAreLogged();
+    void lowVoltageByteOfNoLevelIsShown();
     void openStartsInTheBackupsUntilAFileIsOpened();
     void oldBackupsGoAtStartUp();
 };
@@ -102,25 +104,43 @@ void TestSafeWriteProgram::checkedWrites_data()
     QTest::addColumn<bool>("backupBox");
     QTest::addColumn<QStringList>("errorParts"); // empty: no error box
     QTest::addColumn<bool>("written");           // whether any write request went out
+    // The report of a verified write; empty for the endings that are not.
+    QTest::addColumn<QString>("verified");
 
-    QTest::newRow("stored as written") << RadioFaults{} << true << QStringList{} << true;
+    const QString verified = QStringLiteral("Written and verified");
+    QTest::newRow("stored as written")
+        << RadioFaults{} << true << QStringList{} << true << verified;
+    // Channel 1's flags byte F2 kept as 02, the settings' last byte FF as 00: the program
+    // reads neither, so the write is verified, and both are named.
+    RadioFaults unused;
+    unused.keptDifferently = RadioFaults::KeptDifferently{MemoryMap::channelRecord(1) + 12, 0xF0};
+    unused.alteredByte = RadioFaults::AlteredByte{MemoryMap::SettingsBlock + 7, 0x00};
+    QTest::newRow("unused bytes kept differently")
+        << unused << true
+        << QStringList{"Written and verified, with 2 unused bytes kept differently",
+                       "Channel 01, byte 12 (001C): written F2, the radio holds 02",
+                       "Settings, byte 7 (03C7): written FF, the radio holds 00"}
+        << true << QStringLiteral("Written and verified, with 2 unused bytes kept differently");
     RadioFaults unstored;
     unstored.unstoredWriteAt = MemoryMap::channelRecord(EmptiedRow);
     QTest::newRow("channel acknowledged, not stored")
         << unstored << true
-        << QStringList{"Channel 07, RX Freq: written \"462.56250\", the radio holds \"\""} << true;
+        << QStringList{"Channel 07, RX Freq: written \"462.56250\", the radio holds \"\""} << true
+        << QString();
     RadioFaults altered;
     altered.alteredByte = RadioFaults::AlteredByte{MemoryMap::SettingsBlock + 1, 0x02};
     QTest::newRow("settings byte stored differently")
         << altered << true
         << QStringList{"Setting Squelch Level: written position 5, the radio holds position 2"}
-        << true;
+        << true << QString();
     const RadioFaults shortBand = RadioBeforeWrite::shortBandReply();
     QTest::newRow("backup read failing")
         << shortBand << true
-        << QStringList{"could not be read for its backup", "nothing was written"} << false;
+        << QStringList{"could not be read for its backup", "nothing was written"} << false
+        << QString();
     QTest::newRow("read-back failing")
-        << shortBand << false << QStringList{"The write finished", "could not be verified"} << true;
+        << shortBand << false << QStringList{"The write finished", "could not be verified"} << true
+        << QString();
 }
 
 void TestSafeWriteProgram::checkedWrites()
@@ -129,6 +149,7 @@ void TestSafeWriteProgram::checkedWrites()
     QFETCH(bool, backupBox);
     QFETCH(QStringList, errorParts);
     QFETCH(bool, written);
+    QFETCH(QString, verified);
     ProgramOptions options = ProgramOptions::withRadio(previousImage(), faults);
     options.writeChecks = true;
     RunningProgram program(options);
@@ -145,21 +166,21 @@ void TestSafeWriteProgram::checkedWrites()
 
     QVERIFY(program.messages.boxes.isEmpty());
     QCOMPARE(!program.radio.commands(RadioCommandKind::Write).isEmpty(), written);
-    if (errorParts.isEmpty()) {
-        QVERIFY(program.messages.errors.isEmpty());
-        QVERIFY2(program.window->statusPanel()->text().endsWith(" — Written and verified"),
+    if (!verified.isEmpty()) {
+        QVERIFY2(program.window->statusPanel()->text().endsWith(" — " + verified),
                  qPrintable(program.window->statusPanel()->text()));
-        QCOMPARE(program.dialog->statusPanel()->text(), "Written and verified");
+        QCOMPARE(program.dialog->statusPanel()->text(), verified);
         QCOMPARE(program.dialog->progressBar()->value(), 100);
-        QCOMPARE(program.radio.memory().image(), SampleRadio::image());
         QCOMPARE(backups(program).size(), 1);
-        return;
+        if (!faults.keptDifferently)
+            QCOMPARE(program.radio.memory().image(), SampleRadio::image());
+    } else {
+        QVERIFY(!program.window->statusPanel()->text().contains("Written and verified"));
     }
-    QCOMPARE(program.messages.errors.size(), 1);
+    QCOMPARE(program.messages.errors.size(), errorParts.isEmpty() ? 0 : 1);
     for (const QString& part : errorParts)
         QVERIFY2(program.messages.errors.first().contains(part),
                  qPrintable(program.messages.errors.first()));
-    QVERIFY(!program.window->statusPanel()->text().contains("Written and verified"));
 }
 
 void TestSafeWriteProgram::boxesAreRememberedOnceChanged()
@@ -194,6 +215,47 @@ void TestSafeWriteProgram::calibrationReadsAreLogged()
     QVERIFY(lines[0].endsWith(" low power 79, high power 48, low voltage 2"));
     QCOMPARE(lines[1].mid(19), lines[0].mid(19));
     QVERIFY(lines[2].isEmpty());
+}
+
+// A low voltage byte that names no level: the page shows the position the read makes of it
+// and says which byte the radio held, in the page's language, and the log keeps the byte. A
+// read of a named level takes the warning away.
+void TestSafeWriteProgram::lowVoltageByteOfNoLevelIsShown()
+{
+    QByteArray image = SampleRadio::image();
+    image.replace(MemoryMap::PowerCalibration, 3, QByteArray::fromHex("4F3005"));
+    RunningProgram program(ProgramOptions::withRadio(image));
+    ServiceCommands& service = program.window->serviceCommands();
+    QLabel* warning = program.window->powerPage()->lowVoltageWarning();
+    QVERIFY(warning->isHidden());
+
+    QCOMPARE(service.readCalibration(), ServiceCommands::Outcome::Done);
+    QVERIFY(program.messages.boxes.isEmpty());
+    QCOMPARE(program.window->powerPage()->lowVoltageBox()->currentIndex(), 1);
+    QVERIFY(!warning->isHidden());
+    QVERIFY2(warning->text().contains("05") && warning->text().contains("1"),
+             qPrintable(warning->text()));
+    program.window->powerPage()->setLanguage(Language::English);
+    QCOMPARE(warning->text(),
+             "The radio's low voltage byte is 05, which is none of the levels 00, 01 and 02; it "
+             "is shown as 1. Check it before writing.");
+    program.window->powerPage()->setLanguage(Language::Chinese);
+    QCOMPARE(warning->text(), "电台的低电压字节为 05，不是规定的等级 00、01、02 之一；显示为 1。"
+                              "写入前请核对。");
+
+    RadioMemory memory = program.radio.memory();
+    memory.write(MemoryMap::PowerCalibration + 2, QByteArray::fromHex("02"));
+    program.radio.setMemory(memory);
+    QCOMPARE(service.readCalibration(), ServiceCommands::Outcome::Done);
+    QVERIFY(warning->isHidden());
+    const QList<QByteArray> lines =
+        readAll(program.backupFolder() + QStringLiteral("/calibration.log")).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[0].endsWith(" low power 79, high power 48, low voltage 1 (byte 05, no defined "
+                               "level)"),
+             lines[0].constData());
+    QVERIFY2(lines[1].endsWith(" low power 79, high power 48, low voltage 2"),
+             lines[1].constData());
 }
 
 void TestSafeWriteProgram::openStartsInTheBackupsUntilAFileIsOpened()

@@ -3,6 +3,7 @@
 #include "files/ChannelFileWriter.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
+#include "link/ReadProcedure.h"
 #include "workspace/Workspace.h"
 
 #include "RadioBeforeWrite.h"
@@ -63,6 +64,12 @@ private slots:
     void endings();
     void valueTheRadioCannotTakeStopsBeforeTheBackup();
     void expectedReadBackIsWhatTheRadioGivesBack();
+    void readBackComparesEveryByte_data();
+    void readBackComparesEveryByte();
+    void replyOfAnotherBlockStopsTheRun_data();
+    void replyOfAnotherBlockStopsTheRun();
+    void doubledAcknowledgementStopsTheWrite_data();
+    void doubledAcknowledgementStopsTheWrite();
 
 private:
     std::unique_ptr<TemporaryHome> m_home;
@@ -246,6 +253,191 @@ void TestSafeWriteRun::expectedReadBackIsWhatTheRadioGivesBack()
     QCOMPARE(expected.channel(1), workspace.radioContents().channel(1));
     QCOMPARE(expected.settings, workspace.radioContents().settings);
     QCOMPARE(expected.band, SampleRadio::Band);
+}
+
+namespace {
+RadioFaults keptDifferently(int address, quint8 mask)
+{
+    RadioFaults faults;
+    faults.keptDifferently = RadioFaults::KeptDifferently{address, mask};
+    return faults;
+}
+
+ContentsDifference channelByte(int row, int byte, const char* written, const char* held)
+{
+    return {Place::ChannelByte, row, 0, {}, written, held, byte};
+}
+
+ContentsDifference blockByte(Place place, int byte, const char* written, const char* held)
+{
+    return {place, 0, 0, {}, written, held, byte};
+}
+
+// Every block of the image is either as it was or as it was to be written.
+void verifyBlocksOldOrNew(const QByteArray& image, const QByteArray& before,
+                          const QByteArray& written)
+{
+    for (int address = 0; address < MemoryMap::ImageSize; address += MemoryMap::BlockSize) {
+        const QByteArray block = image.mid(address, MemoryMap::BlockSize);
+        QVERIFY2(block == before.mid(address, MemoryMap::BlockSize) ||
+                     block == written.mid(address, MemoryMap::BlockSize),
+                 qPrintable(QString::number(address, 16)));
+    }
+}
+} // namespace
+
+// The read-back is compared byte for byte with what each written block carried. A radio
+// that keeps only unused bits otherwise (the high digit of the flags, the fill, settings
+// byte 7, the band's fill) holds what was written, with those bytes named; a byte whose
+// bits a read looks at is a difference even when it reads as the same text.
+void TestSafeWriteRun::readBackComparesEveryByte_data()
+{
+    QTest::addColumn<RadioFaults>("faults");
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<QList<ContentsDifference>>("differences");
+    QTest::addColumn<QList<ContentsDifference>>("kept");
+    using List = QList<ContentsDifference>;
+
+    QTest::newRow("unused half of the flags") << keptDifferently(0x001C, 0xF0) << Ending::Verified
+                                              << List{} << List{channelByte(1, 12, "F2", "02")};
+    QTest::newRow("fill of a channel") << keptDifferently(0x001D, 0xFF) << Ending::Verified
+                                       << List{} << List{channelByte(1, 13, "FF", "00")};
+    // Channel 2 has no receive tone: only the first digit of its word is read.
+    QTest::newRow("digits of no tone") << keptDifferently(0x0028, 0x0F) << Ending::Verified
+                                       << List{} << List{channelByte(2, 8, "FF", "F0")};
+    // Channel 3 is not programmed: only its receive frequency is read.
+    QTest::newRow("a channel that is not programmed")
+        << keptDifferently(0x0034, 0x0F) << Ending::Verified << List{}
+        << List{channelByte(3, 4, "FF", "F0")};
+    QTest::newRow("settings byte 7") << keptDifferently(0x03C7, 0xFF) << Ending::Verified << List{}
+                                     << List{blockByte(Place::SettingsByte, 7, "FF", "00")};
+    QTest::newRow("band fill") << keptDifferently(0x03E5, 0x01) << Ending::Verified << List{}
+                               << List{blockByte(Place::BandByte, 5, "FF", "FE")};
+    QTest::newRow("band digit never read")
+        << keptDifferently(0x03E0, 0x0F) << Ending::Verified << List{}
+        << List{blockByte(Place::BandByte, 0, "00", "0F")};
+    // Scan on is FE; FD reads as on too, but the radio holds another value than written.
+    QTest::newRow("scan byte that reads the same")
+        << keptDifferently(0x03C6, 0x03) << Ending::Differences
+        << List{blockByte(Place::SettingsByte, 6, "FE", "FD")} << List{};
+    // The field names the difference; its byte is not listed again.
+    QTest::newRow("frequency digit")
+        << keptDifferently(0x0010, 0x01) << Ending::Differences
+        << List{{Place::Channel, 1, Column::RxFrequency, {}, "435.12500", "435.12501"}} << List{};
+}
+
+void TestSafeWriteRun::readBackComparesEveryByte()
+{
+    QFETCH(RadioFaults, faults);
+    QFETCH(Ending, ending);
+    QFETCH(QList<ContentsDifference>, differences);
+    QFETCH(QList<ContentsDifference>, kept);
+    SimulatedLine line(memoryOf(previousImage()));
+    line.radio.setFaults(faults);
+    QVERIFY(line.connect());
+    QVERIFY(line.link->openPort());
+    Workspace workspace;
+    SampleRadio::fill(workspace);
+    RecordingReport report;
+    const SafeWriteOutcome outcome =
+        SafeWriteRun(workspace, *line.link, report, BackupFolder::standard(), {false, true}).run();
+    QCOMPARE(outcome.ending, ending);
+    QCOMPARE(outcome.differences, differences);
+    QCOMPARE(outcome.keptDifferently, kept);
+    QCOMPARE(outcome.result(), ending == Ending::Verified ? RadioExchange::Result::Done
+                                                          : RadioExchange::Result::Failed);
+}
+
+// A reply that names another block than the one asked for, from a radio that names them,
+// stops the read it belongs to: the backup (nothing is written) or the read-back (the write
+// cannot be verified). A radio that names no block is read as it answers.
+void TestSafeWriteRun::replyOfAnotherBlockStopsTheRun_data()
+{
+    QTest::addColumn<RadioFaults>("faults");
+    QTest::addColumn<bool>("backup");
+    QTest::addColumn<Ending>("ending");
+    RadioFaults otherBlock;
+    otherBlock.otherBlock =
+        RadioFaults::OtherBlock{MemoryMap::channelRecord(2), MemoryMap::channelRecord(1)};
+    QTest::newRow("backup: channel 2 answered with channel 1's block")
+        << otherBlock << true << Ending::BackupReadFailed;
+    QTest::newRow("read-back: channel 2 answered with channel 1's block")
+        << otherBlock << false << Ending::NotVerified;
+    RadioFaults stale;
+    stale.staleReplyAt = MemoryMap::channelRecord(2);
+    QTest::newRow("backup: stale reply at channel 2") << stale << true << Ending::BackupReadFailed;
+    stale.staleReplyAt = MemoryMap::SettingsBlock;
+    QTest::newRow("read-back: stale reply at the settings")
+        << stale << false << Ending::NotVerified;
+    RadioFaults anonymous;
+    anonymous.anonymousReplies = true;
+    QTest::newRow("radio naming no block") << anonymous << true << Ending::Verified;
+}
+
+void TestSafeWriteRun::replyOfAnotherBlockStopsTheRun()
+{
+    QFETCH(RadioFaults, faults);
+    QFETCH(bool, backup);
+    QFETCH(Ending, ending);
+    SimulatedLine line(memoryOf(previousImage()));
+    line.radio.setFaults(faults);
+    QVERIFY(line.connect());
+    QVERIFY(line.link->openPort());
+    Workspace workspace;
+    SampleRadio::fill(workspace);
+    RecordingReport report;
+    const SafeWriteOutcome outcome =
+        SafeWriteRun(workspace, *line.link, report, BackupFolder::standard(), {backup, true}).run();
+    QCOMPARE(outcome.ending, ending);
+    const bool written = ending != Ending::BackupReadFailed;
+    QCOMPARE(line.radio.memory().image(), written ? SampleRadio::image() : previousImage());
+    QCOMPARE(line.radio.commands(RadioCommandKind::Write).isEmpty(), !written);
+    // A failed read saves no backup.
+    QCOMPARE(QDir(m_home->backupFolder()).entryList(QDir::Files).size(), backup && written ? 1 : 0);
+}
+
+// A radio that answers each write with 06 06: the second 06 comes while the next request is
+// on its way and would pass for its acknowledgement. On a line at the radio's pace it fails
+// the write at once, with or without verification. The program learns the pace from answers
+// that come byte by byte; a write alone has only the hello reply for that, which a starved
+// machine may hear in one piece, so the plain write follows a read, as it does in the window.
+void TestSafeWriteRun::doubledAcknowledgementStopsTheWrite_data()
+{
+    QTest::addColumn<bool>("backup");
+    QTest::addColumn<bool>("verify");
+    QTest::newRow("backup, write, verify") << true << true;
+    QTest::newRow("backup and write") << true << false;
+    QTest::newRow("plain write after a read") << false << false;
+}
+
+void TestSafeWriteRun::doubledAcknowledgementStopsTheWrite()
+{
+    QFETCH(bool, backup);
+    QFETCH(bool, verify);
+    SimulatedLine line(memoryOf(previousImage()));
+    RadioFaults faults;
+    faults.doubledWriteAcknowledgement = true;
+    line.radio.setFaults(faults);
+    line.radio.setPaced(true);
+    QVERIFY(line.connect());
+    QVERIFY(line.link->openPort());
+    Workspace workspace;
+    RecordingReport report;
+    if (!backup) {
+        RadioExchange exchange(*line.link, report);
+        RadioContents held;
+        QCOMPARE(ReadProcedure(workspace, exchange).read(held), RadioExchange::Result::Done);
+    }
+    SampleRadio::fill(workspace);
+    const SafeWriteOutcome outcome =
+        SafeWriteRun(workspace, *line.link, report, BackupFolder::standard(), {backup, verify})
+            .run();
+    QCOMPARE(outcome.ending, Ending::WriteFailed);
+    QCOMPARE(outcome.result(), RadioExchange::Result::Failed);
+    // The second block at the latest: its 06 is the first one's second.
+    QVERIFY(line.radio.commands(RadioCommandKind::Write).size() <= 2);
+    QCOMPARE(line.radio.commands(RadioCommandKind::Exit).size(), 1);
+    verifyBlocksOldOrNew(line.radio.memory().image(), previousImage(), SampleRadio::image());
 }
 
 QTEST_GUILESS_MAIN(TestSafeWriteRun)

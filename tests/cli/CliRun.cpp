@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QProcess>
 
+#include <csignal>
+
 QString CliRun::Outcome::firstLine(const QByteArray& bytes)
 {
     return QString::fromUtf8(bytes).section(QLatin1Char('\n'), 0, 0);
@@ -40,23 +42,51 @@ QProcessEnvironment CliRun::environment() const
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                        m_home.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
+    environment.insert(m_extraEnvironment);
     return environment;
 }
 
+void CliRun::setEnvironment(const QString& name, const QString& value)
+{
+    m_extraEnvironment.insert(name, value);
+}
+
 CliRun::Outcome CliRun::run(const QStringList& arguments, const QByteArray& input,
-                            const QString& errorDevice) const
+                            const QString& errorDevice, const QString& outputDevice) const
 {
     QProcess process;
     process.setProcessEnvironment(environment());
     process.setWorkingDirectory(m_home.filePath(QStringLiteral("scratch")));
     if (!errorDevice.isEmpty())
         process.setStandardErrorFile(errorDevice, QIODevice::Append);
+    if (!outputDevice.isEmpty())
+        process.setStandardOutputFile(outputDevice, QIODevice::Append);
     process.start(m_program.filePath(QStringLiteral("qv3307-cli")), arguments);
-    Outcome outcome;
     if (!process.waitForStarted())
-        return outcome;
+        return {};
     process.write(input);
     process.closeWriteChannel();
+    return finish(process);
+}
+
+std::unique_ptr<QProcess> CliRun::start(const QStringList& arguments) const
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment());
+    process->setWorkingDirectory(m_home.filePath(QStringLiteral("scratch")));
+    // A test run in the background of a shell inherits these signals ignored, and a
+    // program leaves an ignored signal ignored.
+    process->setChildProcessModifier([] {
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, SIG_DFL);
+    });
+    process->start(m_program.filePath(QStringLiteral("qv3307-cli")), arguments);
+    return process;
+}
+
+CliRun::Outcome CliRun::finish(QProcess& process)
+{
+    Outcome outcome;
     if (!process.waitForFinished(60000))
         return outcome;
     outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

@@ -4,9 +4,12 @@
 #include "support/TemporaryProgramFolder.h"
 
 #include <QByteArray>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
 
 // A copy of the program folder, qv3307-cli included, whose COM1 leads to a simulated radio
 // on a pseudo-terminal, and a home folder of its own (backups and settings land there).
@@ -36,9 +39,19 @@ public:
     QString file(const QString& name) const;
 
     // Runs qv3307-cli with `arguments`, `input` on its standard input. Standard error goes
-    // to `errorDevice` instead when one is given (a terminal, say).
+    // to `errorDevice` instead when one is given (a terminal, say), standard output to
+    // `outputDevice` (/dev/full, say).
     Outcome run(const QStringList& arguments, const QByteArray& input = {},
-                const QString& errorDevice = {}) const;
+                const QString& errorDevice = {}, const QString& outputDevice = {}) const;
+
+    // Starts qv3307-cli with `arguments` and leaves it running, its standard input open,
+    // with Ctrl+C and the other stop signals as a terminal would deliver them.
+    std::unique_ptr<QProcess> start(const QStringList& arguments) const;
+    // Waits for a run that start() began to end.
+    static Outcome finish(QProcess& process);
+
+    // Sets an environment variable for the runs after this, such as XDG_DATA_HOME.
+    void setEnvironment(const QString& name, const QString& value);
 
 private:
     QProcessEnvironment environment() const;
@@ -46,4 +59,5 @@ private:
     RadioSimulator m_radio;
     TemporaryProgramFolder m_program;
     QTemporaryDir m_home;
+    QProcessEnvironment m_extraEnvironment;
 };

@@ -1,5 +1,6 @@
 #include "files/ChannelFileParser.h"
 #include "files/ChannelFileWriter.h"
+#include "link/PortDiagnostics.h"
 #include "workspace/Localisation.h"
 #include "workspace/Workspace.h"
 
@@ -10,7 +11,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <csignal>
 
 namespace {
 
@@ -37,23 +42,28 @@ QList<QStringList> sampleChannels()
 }
 
 // A channel file in English with the start-up settings and only channels a channel list
-// can carry (in the band, tones of the radio's list), from channel 1 on without a gap.
+// can carry (in the band, tones of the radio's list), each on its own channel: channels 4
+// and 16, outside the band, are left empty.
 QByteArray representableChannelFile(const QString& programFolder)
 {
     Workspace workspace;
     Localisation(workspace, programFolder).switchLanguage(Language::English);
     workspace.bands.append(SampleRadio::Band);
     workspace.bands.select(0);
-    // A list fills channels in its order, so they follow one another from channel 1.
-    int row = Row::FirstChannel;
     for (const SampleRadio::Channel& channel : SampleRadio::channels()) {
         if (channel.row == 4 || channel.row == 16)
             continue; // outside the band
         for (int column = Column::FirstField; column <= Column::LastField; ++column)
-            workspace.table.setText(row, column, channel.texts.value(column - Column::FirstField));
-        ++row;
+            workspace.table.setText(channel.row, column,
+                                    channel.texts.value(column - Column::FirstField));
     }
     return ChannelFileWriter(workspace).contents();
+}
+
+// The channel file cut short in the middle of channel 2's line, as a copy broken off.
+QByteArray cutShort(const QByteArray& channelFile)
+{
+    return channelFile.left(channelFile.indexOf("\r\nCH02 | ") + 10);
 }
 
 QByteArray withChannelOneHigh(QByteArray channelFile)
@@ -69,6 +79,28 @@ void writeChannelFiles(const CliRun& run)
     writeAll(run.file(QStringLiteral("a.F19")), channelFile);
     writeAll(run.file(QStringLiteral("b.F19")), withChannelOneHigh(channelFile));
     QCOMPARE(run.run({"convert", "a.F19", "a.csv", "-q"}).status, 0);
+}
+
+// The lock file QSerialPort keeps for the device while it has it open, wherever it is.
+QString lockFileOf(const QString& devicePath)
+{
+    for (const QString& folder : PortDiagnostics::defaultLockFolders()) {
+        const QString path = folder + QLatin1Char('/') + PortDiagnostics::lockFileName(devicePath);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+// A radio that answers each request well within the program's waits, but slowly enough
+// that a run lasts seconds: a signal sent once the radio has seen a few commands surely
+// finds the run still going, however busy the machine.
+RadioFaults slowRadio(bool silent)
+{
+    RadioFaults faults;
+    faults.replyDelayMs = 60;
+    faults.silent = silent;
+    return faults;
 }
 
 } // namespace
@@ -91,11 +123,28 @@ private slots:
     void writeIsChecked();
     void writeWhoseReadBackDiffers();
     void writeWhoseReadBackFails();
+    void writeAcknowledgedTwiceFails_data();
+    void writeAcknowledgedTwiceFails();
+    void writeWithUnusedBytesKeptDifferently();
+    void calibrationReadOfALowVoltageByteOfNoLevel();
     void channelListWriteKeepsTheRadiosSettings();
     void defaultLanguageFollowsTheInstallersLog();
     void verifyListsDifferences();
     void repeatWritesRadioAfterRadio_data();
     void repeatWritesRadioAfterRadio();
+    void listRowsThatDoNotFitStopTheCommand_data();
+    void listRowsThatDoNotFitStopTheCommand();
+    void stopSignalEndsTheRunInOrder_data();
+    void stopSignalEndsTheRunInOrder();
+    void secondStopSignalEndsAtOnce();
+    void stopSignalAtTheNextRadioPrompt();
+    void outputThatCannotBeWritten_data();
+    void outputThatCannotBeWritten();
+    void standardInputStandsForAFile_data();
+    void standardInputStandsForAFile();
+    void standardOutputStandsForAFile_data();
+    void standardOutputStandsForAFile();
+    void relativeDataHomeIsIgnored();
 };
 
 void CliTest::exitStatuses_data()
@@ -180,6 +229,13 @@ void CliTest::exitStatuses_data()
     row("not a channel list", {"convert", "junk.csv", "out.F19"}, false, 5,
         "qv3307-cli: junk.csv, row 1: the header line has no \"Frequency\" column; it reads "
         "\"hello\"");
+    const QString cut = "qv3307-cli: cut.F19, line 19: the file is cut short: it ends in the "
+                        "middle of this line, which should hold a whole channel line, ending in "
+                        "\" | \"";
+    row("convert of a channel file cut short", {"convert", "cut.F19", "out.csv"}, false, 5, cut);
+    row("write of a channel file cut short", {"write", "cut.F19", "--port", "COM1"}, false, 5, cut);
+    row("verify of a channel file cut short", {"verify", "cut.F19", "--port", "COM1"}, false, 5,
+        cut);
 }
 
 void CliTest::exitStatuses()
@@ -198,6 +254,8 @@ void CliTest::exitStatuses()
     writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
     writeChannelFiles(run);
     writeAll(run.file(QStringLiteral("junk.csv")), "hello\r\n");
+    writeAll(run.file(QStringLiteral("cut.F19")),
+             cutShort(readAll(run.file(QStringLiteral("a.F19")))));
     arguments.replaceInStrings(QStringLiteral("DEVICE"), run.radio().slavePath());
     firstLine.replace(QStringLiteral("DEVICE"), run.radio().slavePath());
     firstLine.replace(QStringLiteral("PROGRAM"), run.program().path());
@@ -306,7 +364,8 @@ void CliTest::progressOnlyOnATerminal()
 }
 
 // A channel file whose channels a channel list can carry comes back byte for byte, since
-// it has the start-up settings and the band a channel file made from a list gets.
+// it has the start-up settings and the band a channel file made from a list gets; its
+// empty channel 4 stays where it is.
 void CliTest::channelListRoundTrip()
 {
     CliRun run(SampleRadio::image());
@@ -322,6 +381,8 @@ void CliTest::channelListRoundTrip()
     QCOMPARE(run.run(QStringList{"convert", "b.F19", "b.csv"} + english).status, 0);
     QCOMPARE(readAll(run.file(QStringLiteral("b.csv"))),
              readAll(run.file(QStringLiteral("a.csv"))));
+    QVERIFY(original.contains("\r\nCH04 |  |"));
+    QCOMPARE(readAll(run.file(QStringLiteral("b.F19"))), original);
 }
 
 void CliTest::calibrationWriteThenRead()
@@ -444,6 +505,88 @@ void CliTest::writeWhoseReadBackFails()
              SampleRadio::writeAddresses().size());
 }
 
+// A radio that answers each write with 06 06 on a 9600-baud line: the second 06 would pass
+// for the next block's acknowledgement. The write stops, verified or not. (The backup read
+// shows the program the line's pace, byte by byte, however busy the machine.)
+void CliTest::writeAcknowledgedTwiceFails_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("backup and verify") << QStringList{};
+    QTest::newRow("no verify") << QStringList{"--no-verify"};
+}
+
+void CliTest::writeAcknowledgedTwiceFails()
+{
+    QFETCH(QStringList, options);
+    CliRun run(SampleRadio::image());
+    RadioFaults faults;
+    faults.doubledWriteAcknowledgement = true;
+    run.radio().setFaults(faults);
+    run.radio().setPaced(true);
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const CliRun::Outcome outcome = run.run(
+        QStringList{"write", "b.F19", "--port", "COM1", "--language", "english", "-q"} + options);
+    QCOMPARE(outcome.status, 4);
+    QVERIFY2(outcome.err.contains("The write stopped half way: only part of the radio has been "
+                                  "written; write it again."),
+             outcome.err.constData());
+    QVERIFY(!outcome.err.contains("Written"));
+    QVERIFY(run.radio().commands(RadioCommandKind::Write).size() <= 2);
+}
+
+// Bytes the program never reads, kept otherwise by the radio: verified, with a warning for
+// each, even with -q.
+void CliTest::writeWithUnusedBytesKeptDifferently()
+{
+    CliRun run(SampleRadio::image());
+    RadioFaults faults;
+    faults.keptDifferently = RadioFaults::KeptDifferently{0x001C, 0xF0};
+    faults.alteredByte = RadioFaults::AlteredByte{0x03C7, 0x00};
+    run.radio().setFaults(faults);
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const QStringList write{"write", "b.F19", "--port", "COM1", "--no-backup"};
+    const CliRun::Outcome outcome = run.run(write + QStringList{"--language", "english"});
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(QString::fromUtf8(outcome.err),
+             QStringLiteral("qv3307-cli: warning: Channel 01, byte 12 (001C): written FA, the "
+                            "radio holds 0A\n"
+                            "qv3307-cli: warning: Settings, byte 7 (03C7): written FF, the radio "
+                            "holds 00\n"
+                            "Written and verified, with 2 unused bytes kept differently\n"));
+    const CliRun::Outcome quiet = run.run(write + QStringList{"--language", "chinese", "-q"});
+    QCOMPARE(quiet.status, 0);
+    QCOMPARE(
+        QString::fromUtf8(quiet.err),
+        QStringLiteral("qv3307-cli: 警告：第 01 信道，第 12 字节（001C）：写入 FA，电台保存的是 "
+                       "0A\n"
+                       "qv3307-cli: 警告：功能选项，第 7 字节（03C7）：写入 FF，电台保存的是 "
+                       "00\n"));
+}
+
+// The position the read makes of it, the byte the radio held, a warning and the log.
+void CliTest::calibrationReadOfALowVoltageByteOfNoLevel()
+{
+    QByteArray image = SampleRadio::image();
+    image.replace(CalibrationAddress, 3, QByteArray::fromHex("4F3005"));
+    CliRun run(image);
+    QVERIFY(run.start());
+    const CliRun::Outcome read =
+        run.run({"calibration", "read", "--port", "COM1", "--language", "english"});
+    QCOMPARE(read.status, 0);
+    QCOMPARE(QString::fromUtf8(read.out),
+             QStringLiteral("Low Power: 79\nHigh Power: 48\nLow Voltage: 1 (byte 05)\n"));
+    QCOMPARE(read.firstErrLine(),
+             QStringLiteral("qv3307-cli: warning: The radio's low voltage byte is 05, which is "
+                            "none of the levels 00, 01 and 02; it is shown as 1. Check it before "
+                            "writing."));
+    const QByteArray log = readAll(run.backupFolder() + QStringLiteral("/calibration.log"));
+    QVERIFY2(log.endsWith("low power 79, high power 48, low voltage 1 (byte 05, no defined "
+                          "level)\n"),
+             log.constData());
+}
+
 // A channel list carries no settings or band: the radio's own are written back.
 void CliTest::channelListWriteKeepsTheRadiosSettings()
 {
@@ -535,6 +678,406 @@ void CliTest::repeatWritesRadioAfterRadio()
     QCOMPARE(outcome.err.count("Connect the next radio and press Enter (q and Enter to stop)"),
              radios);
     QTRY_COMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2 * radios);
+}
+
+namespace {
+// What the simulated radio was sent by a command.
+enum class RadioUse { Nothing, ReadOnly, Written };
+} // namespace
+Q_DECLARE_METATYPE(RadioUse)
+
+void CliTest::listRowsThatDoNotFitStopTheCommand_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("list"); // list.csv
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("out");
+    // Lines the error output holds; for a failure, the first is its first error.
+    QTest::addColumn<QStringList>("err");
+    QTest::addColumn<RadioUse>("radio");
+
+    const QByteArray header = "Location,Frequency,Tone,rToneFreq\r\n";
+    const QByteArray good = header + "1,440.5,,\r\n2,441.5,,\r\n";
+    const QByteArray outsideBand = good + "3,146.52,,\r\n";
+    const QByteArray noSuchTone = good + "3,442.5,Tone,88.4\r\n";
+    const QByteArray locationZero = header + "0,440.5,,\r\n1,441.5,,\r\n";
+    const QStringList write = {"write", "list.csv", "--port", "COM1"};
+    const QStringList convert = {"convert", "list.csv", "out.F19"};
+    const QString outsideRow =
+        "list.csv, row 4: the frequency \"146.52\" is outside the band 400-470MHz";
+    const QString notWritten = "qv3307-cli: list.csv: 1 row(s) cannot become channels, so "
+                               "nothing was written to the radio; correct them, or give "
+                               "--skip-bad-rows to leave them out:";
+
+    // The radio's band is read first; nothing is written.
+    QTest::newRow("write: a row outside the radio's band")
+        << write << outsideBand << 5 << QStringList() << QStringList{notWritten, outsideRow}
+        << RadioUse::ReadOnly;
+    // A row no band holds stops the write before the port is opened.
+    QTest::newRow("write: a tone no radio has")
+        << write << noSuchTone << 5 << QStringList()
+        << QStringList{notWritten,
+                       "list.csv, row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio"}
+        << RadioUse::Nothing;
+    QTest::newRow("write --skip-bad-rows")
+        << write + QStringList{"--skip-bad-rows"} << outsideBand << 0 << QStringList()
+        << QStringList{outsideRow, "Written and verified"} << RadioUse::Written;
+    QTest::newRow("write: Location 0")
+        << write << locationZero << 5 << QStringList()
+        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
+                       "to 16; the list may be for another radio: give --in-file-order to fill "
+                       "channels 1 to 16 in the list's order"}
+        << RadioUse::Nothing;
+    QTest::newRow("write --in-file-order")
+        << write + QStringList{"--in-file-order"} << locationZero << 0 << QStringList()
+        << QStringList{"Written and verified"} << RadioUse::Written;
+    QTest::newRow("write: a header and no rows")
+        << write << header << 5 << QStringList()
+        << QStringList{"qv3307-cli: list.csv: it has a header line but no channel rows; nothing "
+                       "was changed"}
+        << RadioUse::Nothing;
+    QTest::newRow("convert: a row outside the band")
+        << convert << outsideBand << 5 << QStringList()
+        << QStringList{"qv3307-cli: list.csv: 1 row(s) cannot become channels, so out.F19 was "
+                       "not written; correct them, or give --skip-bad-rows to leave them out:",
+                       outsideRow}
+        << RadioUse::Nothing;
+    QTest::newRow("convert --skip-bad-rows")
+        << convert + QStringList{"--skip-bad-rows"} << outsideBand << 0 << QStringList()
+        << QStringList{outsideRow} << RadioUse::Nothing;
+    QTest::newRow("convert: a header and no rows")
+        << convert << header << 5 << QStringList()
+        << QStringList{"qv3307-cli: list.csv: it has a header line but no channel rows; nothing "
+                       "was changed"}
+        << RadioUse::Nothing;
+    // The radio, written with the rows that fit, does not hold what the list says.
+    QTest::newRow("verify: a row outside the band is a difference")
+        << QStringList{"verify", "list.csv", "--port", "COM1"} << outsideBand << 1
+        << QStringList{outsideRow} << QStringList() << RadioUse::ReadOnly;
+    QTest::newRow("diff: a row outside the band is a difference")
+        << QStringList{"diff", "list.csv", "list.csv"} << outsideBand << 1
+        << QStringList{outsideRow, outsideRow} << QStringList() << RadioUse::Nothing;
+    QTest::newRow("verify: Location 0")
+        << QStringList{"verify", "list.csv", "--port", "COM1"} << locationZero << 5 << QStringList()
+        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
+                       "to 16; the list may be for another radio: give --in-file-order to fill "
+                       "channels 1 to 16 in the list's order"}
+        << RadioUse::Nothing;
+    QTest::newRow("diff --skip-bad-rows is no option of diff")
+        << QStringList{"diff", "list.csv", "list.csv", "--skip-bad-rows"} << outsideBand << 2
+        << QStringList()
+        << QStringList{"qv3307-cli: an option given does not belong to diff; see qv3307-cli diff "
+                       "--help"}
+        << RadioUse::Nothing;
+}
+
+void CliTest::listRowsThatDoNotFitStopTheCommand()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, list);
+    QFETCH(int, status);
+    QFETCH(QStringList, out);
+    QFETCH(QStringList, err);
+    QFETCH(RadioUse, radio);
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeAll(run.file(QStringLiteral("list.csv")), list);
+    if (arguments.first() == QLatin1String("verify") && status == 1) {
+        // The radio holds the rows that fit, and only those.
+        QCOMPARE(run.run({"write", "list.csv", "--port", "COM1", "--skip-bad-rows", "-q"}).status,
+                 0);
+        run.radio().clearLog();
+    }
+    const QByteArray before = run.radio().memory().read(0, 0x400);
+
+    const CliRun::Outcome outcome = run.run(arguments + QStringList{"--language", "english"});
+    QCOMPARE(outcome.status, status);
+    const QStringList outLines = QString::fromUtf8(outcome.out).split('\n', Qt::SkipEmptyParts);
+    if (!out.isEmpty())
+        QCOMPARE(outLines, out);
+    const QStringList errLines = QString::fromUtf8(outcome.err).split('\n', Qt::SkipEmptyParts);
+    if (status >= 2) {
+        const qsizetype error = errLines.indexOf(QRegularExpression("qv3307-cli: .*"));
+        QCOMPARE(errLines.mid(error, err.size()), err);
+    }
+    for (const QString& line : err)
+        QVERIFY2(errLines.contains(line), outcome.err.constData());
+
+    QCOMPARE(run.radio().received().isEmpty(), radio == RadioUse::Nothing);
+    QCOMPARE(run.radio().commands(RadioCommandKind::Write).isEmpty(), radio != RadioUse::Written);
+    if (radio != RadioUse::Written)
+        QCOMPARE(run.radio().memory().read(0, 0x400), before);
+    if (arguments.first() == QLatin1String("convert"))
+        QCOMPARE(QFile::exists(run.file(QStringLiteral("out.F19"))), status == 0);
+}
+
+void CliTest::stopSignalEndsTheRunInOrder_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("signal");
+    // The signal goes once the radio has received this many commands of this kind.
+    QTest::addColumn<RadioCommandKind>("after");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("silentRadio");
+
+    const QString unchanged =
+        "qv3307-cli: Interrupted: nothing was changed; the radio holds what it held";
+    const QString partlyWritten =
+        "qv3307-cli: Interrupted: the radio is partly written; write it again";
+    QTest::newRow("SIGINT during a read")
+        << QStringList{"read", "--port", "COM1"} << SIGINT << RadioCommandKind::Read << 4
+        << unchanged << "" << false;
+    QTest::newRow("SIGINT during a write")
+        << QStringList{"write", "b.F19", "--port", "COM1", "--no-backup", "--no-verify"} << SIGINT
+        << RadioCommandKind::Write << 4 << partlyWritten << "" << false;
+    QTest::newRow("SIGTERM during the backup before a write")
+        << QStringList{"write", "b.F19", "--port", "COM1"} << SIGTERM << RadioCommandKind::Read << 4
+        << unchanged << "" << false;
+    QTest::newRow("SIGHUP during the read-back")
+        << QStringList{"write", "b.F19", "--port", "COM1", "--no-backup"} << SIGHUP
+        << RadioCommandKind::Read << 4
+        << "qv3307-cli: Interrupted: the radio was written but not verified; check it with "
+           "verify"
+        << "" << false;
+    QTest::newRow("SIGINT during a write of many radios")
+        << QStringList{"write", "b.F19", "--port", "COM1", "--no-backup", "--repeat"} << SIGINT
+        << RadioCommandKind::Write << 4 << partlyWritten
+        << "Radios written: 0, verified: 0, failed: 1\n"
+        << false;
+    // While the program greets a radio that does not answer.
+    QTest::newRow("SIGINT during a calibration read")
+        << QStringList{"calibration", "read", "--port", "COM1"} << SIGINT << RadioCommandKind::Hello
+        << 2 << unchanged << "" << true;
+}
+
+// The exchange ends where it stands, the radio is let out of programming mode, the port and
+// its lock are given back, and the user learns what the radio holds.
+void CliTest::stopSignalEndsTheRunInOrder()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, signal);
+    QFETCH(RadioCommandKind, after);
+    QFETCH(int, count);
+    QFETCH(QString, message);
+    QFETCH(QString, output);
+    QFETCH(bool, silentRadio);
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    run.radio().setFaults(slowRadio(silentRadio));
+    const std::unique_ptr<QProcess> process =
+        run.start(arguments << QStringLiteral("--language") << QStringLiteral("english"));
+    QTRY_VERIFY_WITH_TIMEOUT(run.radio().commands(after).size() >= count, 30000);
+    const QString lock = lockFileOf(run.radio().slavePath());
+    QVERIFY2(!lock.isEmpty(), "the port is not locked while in use");
+
+    QCOMPARE(::kill(pid_t(process->processId()), signal), 0);
+    const CliRun::Outcome outcome = CliRun::finish(*process);
+    QCOMPARE(outcome.status, 130);
+    QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1), message);
+    QCOMPARE(QString::fromUtf8(outcome.out), output);
+    // The last bytes the program sent are the exit command (which may still be on its way
+    // to the radio as the program ends).
+    QTRY_VERIFY2(run.radio().received().endsWith(QByteArray::fromHex("646F")),
+                 run.radio().received().right(16).toHex(' ').constData());
+    QVERIFY(!run.radio().inProgrammingMode());
+    QVERIFY2(!QFileInfo::exists(lock), qPrintable(lock));
+    // An interrupted read keeps no backup: it holds only part of the radio.
+    if (message.endsWith(QLatin1String("what it held")) && after == RadioCommandKind::Read)
+        QCOMPARE(QDir(run.backupFolder()).entryList(QDir::Files), QStringList());
+}
+
+// The user who presses Ctrl+C again does not wait for the orderly end. Both signals are
+// held back until the program runs on, so that the second surely comes during the first's
+// handling.
+void CliTest::secondStopSignalEndsAtOnce()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    run.radio().setFaults(slowRadio(false));
+    const std::unique_ptr<QProcess> process =
+        run.start({"write", "b.F19", "--port", "COM1", "--no-backup", "--no-verify", "--language",
+                   "english"});
+    QTRY_VERIFY_WITH_TIMEOUT(run.radio().commands(RadioCommandKind::Write).size() >= 2, 30000);
+    const pid_t pid = pid_t(process->processId());
+    QCOMPARE(::kill(pid, SIGSTOP), 0);
+    QCOMPARE(::kill(pid, SIGINT), 0);
+    QCOMPARE(::kill(pid, SIGTERM), 0);
+    QCOMPARE(::kill(pid, SIGCONT), 0);
+    const CliRun::Outcome outcome = CliRun::finish(*process);
+    QCOMPARE(outcome.status, 130);
+    QVERIFY2(!outcome.err.contains("Interrupted"), outcome.err.constData());
+    QVERIFY(run.radio().commands(RadioCommandKind::Write).size() <
+            SampleRadio::writeAddresses().size());
+}
+
+// Between radios, Ctrl+C ends the run as q does, and the count is still given.
+void CliTest::stopSignalAtTheNextRadioPrompt()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const std::unique_ptr<QProcess> process = run.start(
+        {"write", "a.F19", "--port", "COM1", "--repeat", "--no-backup", "--language", "english"});
+    QByteArray errors;
+    QTRY_VERIFY_WITH_TIMEOUT((errors += process->readAllStandardError()).contains("press Enter"),
+                             30000);
+    QCOMPARE(::kill(pid_t(process->processId()), SIGINT), 0);
+    const CliRun::Outcome outcome = CliRun::finish(*process);
+    QCOMPARE(outcome.status, 130);
+    QCOMPARE(QString::fromUtf8(errors + outcome.err).trimmed().section(QLatin1Char('\n'), -1),
+             QStringLiteral("qv3307-cli: Interrupted"));
+    QCOMPARE(QString::fromUtf8(outcome.out),
+             QStringLiteral("Radios written: 1, verified: 1, failed: 0\n"));
+    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2);
+}
+
+void CliTest::outputThatCannotBeWritten_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("read") << QStringList{"read", "--port", "COM1"} << 5;
+    QTest::newRow("read into standard output")
+        << QStringList{"read", "--port", "COM1", "-o", "-"} << 5;
+    QTest::newRow("ports") << QStringList{"ports"} << 5;
+    QTest::newRow("version") << QStringList{"--version"} << 5;
+    QTest::newRow("help") << QStringList{"write", "--help"} << 5;
+    QTest::newRow("differences") << QStringList{"diff", "a.F19", "b.F19"} << 5;
+    QTest::newRow("conversion") << QStringList{"convert", "a.F19", "-"} << 5;
+    // A failure stays the failure it was.
+    QTest::newRow("port that cannot be opened")
+        << QStringList{"verify", "a.F19", "--port", "COM2"} << 3;
+}
+
+void CliTest::outputThatCannotBeWritten()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        QSKIP("This system has no /dev/full");
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
+    writeChannelFiles(run);
+    const CliRun::Outcome outcome = run.run(arguments << "--language"
+                                                      << "english",
+                                            {}, {}, QStringLiteral("/dev/full"));
+    QCOMPARE(outcome.status, status);
+    if (status == 5)
+        QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1),
+                 QStringLiteral("qv3307-cli: cannot write to standard output: Disk full"));
+    else
+        QVERIFY2(!outcome.err.contains("standard output"), outcome.err.constData());
+}
+
+void CliTest::standardInputStandsForAFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // A file of the run's scratch folder, or the bytes themselves.
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("status");
+    // The first line of the output for status 0 and 1, of the error output otherwise.
+    QTest::addColumn<QString>("firstLine");
+    // A file the radio then holds; empty: not looked at.
+    QTest::addColumn<QString>("radioHolds");
+
+    QTest::newRow("channel file") << QStringList{"diff", "-", "b.F19"} << "a.F19" << 1
+                                  << "Channel 01, Power: \"Low\" in standard input, \"High\" in "
+                                     "b.F19"
+                                  << "";
+    QTest::newRow("channel list") << QStringList{"diff", "a.F19", "-"} << "a.csv" << 0 << ""
+                                  << "";
+    QTest::newRow("write") << QStringList{"write", "-", "--port", "COM1", "-q"} << "b.F19" << 0
+                           << ""
+                           << "b.F19";
+    QTest::newRow("neither") << QStringList{"convert", "-", "c.F19"} << "hello\r\n"
+                             << 5
+                             << "qv3307-cli: standard input, row 1: the header line has no "
+                                "\"Frequency\" column; it reads \"hello\""
+                             << "";
+    // Its answers come from standard input.
+    QTest::newRow("write of many radios")
+        << QStringList{"write", "-", "--port", "COM1", "--repeat"} << "b.F19" << 2
+        << "qv3307-cli: --repeat reads its answers from standard input, so the file cannot come "
+           "from there; give its name; see qv3307-cli write --help"
+        << "";
+}
+
+void CliTest::standardInputStandsForAFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, input);
+    QFETCH(int, status);
+    QFETCH(QString, firstLine);
+    QFETCH(QString, radioHolds);
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    const QByteArray bytes =
+        QFileInfo::exists(run.file(input)) ? readAll(run.file(input)) : input.toUtf8();
+    const CliRun::Outcome outcome =
+        run.run(arguments << QStringLiteral("--language") << QStringLiteral("english"), bytes);
+    QCOMPARE(outcome.status, status);
+    const bool found = status == 0 || status == 1;
+    QCOMPARE(found ? outcome.firstOutLine() : outcome.firstErrLine(), firstLine);
+    if (!radioHolds.isEmpty())
+        QCOMPARE(run.run({"verify", radioHolds, "--port", "COM1", "-q"}).status, 0);
+}
+
+void CliTest::standardOutputStandsForAFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // What the output must hold: the bytes of this file as the run made it.
+    QTest::addColumn<QString>("sameAs");
+
+    QTest::newRow("read") << QStringList{"read", "--port", "COM1", "-o", "-"} << "BACKUP";
+    // Conversion goes to the other kind.
+    QTest::newRow("channel file to list") << QStringList{"convert", "a.F19", "-"} << "a.csv";
+    QTest::newRow("list to channel file") << QStringList{"convert", "a.csv", "-"} << "c.F19";
+}
+
+void CliTest::standardOutputStandsForAFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, sameAs);
+
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    writeChannelFiles(run);
+    QCOMPARE(run.run({"convert", "a.csv", "c.F19", "-q"}).status, 0);
+    const CliRun::Outcome outcome = run.run(arguments);
+    QCOMPARE(outcome.status, 0);
+    if (sameAs == QLatin1String("BACKUP")) {
+        const QStringList backups = QDir(run.backupFolder()).entryList(QDir::Files);
+        QCOMPARE(backups.size(), 1);
+        sameAs = run.backupFolder() + QLatin1Char('/') + backups.at(0);
+    } else {
+        sameAs = run.file(sameAs);
+    }
+    QCOMPARE(outcome.out, readAll(sameAs));
+}
+
+// A relative XDG_DATA_HOME would put the backups below whatever folder the command runs
+// in: as the XDG rules say, it is ignored.
+void CliTest::relativeDataHomeIsIgnored()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    run.setEnvironment(QStringLiteral("XDG_DATA_HOME"), QStringLiteral("data"));
+    QCOMPARE(run.run({"read", "--port", "COM1", "-q"}).status, 0);
+    QCOMPARE(QDir(run.home() + QStringLiteral("/.local/share/qv3307/backups"))
+                 .entryList(QDir::Files)
+                 .size(),
+             1);
+    QVERIFY(!QFileInfo::exists(run.file(QStringLiteral("data"))));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

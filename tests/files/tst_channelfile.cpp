@@ -338,6 +338,15 @@ void TestChannelFile::channelLinesAreReadByPosition_data()
         << sixteenEmpty + writtenLine + "\r\n" + writtenLine + "\r\n"
         << QList<QStringList>{};
     QTest::newRow("no channel lines at all") << QByteArray() << QList<QStringList>{};
+
+    // A file may end without a line end once its last line is whole.
+    QTest::newRow("no line end after a whole channel line")
+        << writtenLine + "\n" + writtenLine << QList<QStringList>{written, written};
+    QTest::newRow("no line end, and no space after the last bar")
+        << writtenLine.chopped(1) << QList<QStringList>{written};
+    QTest::newRow("cut between CR and LF") << writtenLine + "\r" << QList<QStringList>{written};
+    QTest::newRow("cut in a line after the sixteenth channel")
+        << sixteenEmpty + "CH17 | 430.1" << QList<QStringList>{};
 }
 
 void TestChannelFile::channelLinesAreReadByPosition()
@@ -587,6 +596,50 @@ void TestChannelFile::aFileThatDoesNotConvertChangesNothing_data()
         << "radio.F19, line 4: the file ends after line 3; this line should hold a language "
            "code (1 Chinese, 2 English). It does not look like a channel file: it holds binary "
            "data";
+    // Files cut short in the middle of a line whose values count: reading them would
+    // empty or change what the lost part held.
+    const QByteArray head = crlfLines(lines) + "\r\n\r\n";
+    const QByteArray channel =
+        "CH01 | 430.12500 | 67.0 | 430.12500 | 67.0 | High | ON | OFF | ON | ";
+    QTest::newRow("cut in a channel's frequency")
+        << english << head + channel + "\r\nCH02 | 445.50"
+        << "radio.F19, line 19: the file is cut short: it ends in the middle of this line, "
+           "which should hold a whole channel line, ending in \" | \"";
+    QTest::newRow("cut before a channel's last cell ends")
+        << english << head + channel.chopped(3)
+        << "radio.F19, line 18: the file is cut short: it ends in the middle of this line, "
+           "which should hold a whole channel line, ending in \" | \"";
+    QTest::newRow("cut in an empty channel's line")
+        << english << head + channel + "\r\nCH02 |  |  |"
+        << "radio.F19, line 19: the file is cut short: it ends in the middle of this line, "
+           "which should hold a whole channel line, ending in \" | \"";
+    QTest::newRow("cut in a channel's label") << english << head + "CH"
+                                              << "radio.F19, line 18: the file is cut short: it "
+                                                 "ends in the middle of this line, which should "
+                                                 "hold a whole channel line, ending in \" | \"";
+    QTest::newRow("cut in a GBK word")
+        << english << head + "CH01 | 430.12500 | 67.0 | 430.12500 | 67.0 | " + High.left(3)
+        << "radio.F19, line 18: the file is cut short: it ends in the middle of this line, "
+           "which should hold a whole channel line, ending in \" | \"";
+    QTest::newRow("cut in the VOX inhibit line")
+        << english << crlfLines(lines.mid(0, 14)) + "VoxInhib"
+        << "radio.F19, line 15: the file is cut short: it ends in the middle of this line, "
+           "which should hold \"VoxInhibit 1\" or \"VoxInhibit 0\"";
+    QTest::newRow("cut before the VOX delay digit")
+        << english << crlfLines(lines.mid(0, 13)) + "VoxDelay "
+        << "radio.F19, line 14: the file is cut short: it ends in the middle of this line, "
+           "which should hold a VOX delay time (0–3)";
+    QTest::newRow("cut in the band")
+        << english << crlfLines(lines.mid(0, 4)) + "BAND 136-17"
+        << "radio.F19, line 5: the file is cut short: it ends in the middle of this line, "
+           "which should hold the band, such as \"400-470MHz\"";
+    QTest::newRow("a wrong value before the cut is named first")
+        << english << changed(6, "Squelch x 2").left(head.size() + 10)
+        << R"(radio.F19, line 6: "x" is not a squelch level (0–9))";
+    QTest::newRow("chinese: cut in a channel line")
+        << chinese << head + channel.left(20)
+        << "radio.F19，第 18 行：文件不完整：在此行中间结束，此行应为完整的信道行，以“ | ”结尾";
+
     QTest::newRow("binary bytes where the language belongs")
         << english << bytesOf("\0\n\0\n\0\nLanguage \xFF\0\n")
         << "radio.F19, line 4: byte 0xFF is not a language code (1 Chinese, 2 English). It does "

@@ -70,6 +70,7 @@ QList<int> skippedRowNumbers(const ImportedChannelList& imported)
 } // namespace
 
 Q_DECLARE_METATYPE(CellWords)
+Q_DECLARE_METATYPE(ChannelListCsv::Placement)
 
 class TestChannelListCsv : public QObject
 {
@@ -90,6 +91,9 @@ private slots:
     void importReadsFilesOfOtherTools();
     void importRefusesWhatIsNoChannelList_data();
     void importRefusesWhatIsNoChannelList();
+    void rowsGoWhereTheirLocationsSay_data();
+    void rowsGoWhereTheirLocationsSay();
+    void readingInAnyBandSkipsOnlyWhatNoBandHolds();
     void rowsBeyondSixteenAreListed();
     void importWritesTheLocaleSeparatorAndActiveWords();
     void textsNameTheRowAndTheValue();
@@ -131,7 +135,10 @@ void TestChannelListCsv::roundTripKeepsRepresentableChannels_data()
         }
     }
     QTest::newRow("five channels, Chinese words") << chinese << ChineseWords;
-    QTest::newRow("no channels") << QList<QStringList>() << EnglishWords;
+    // Each channel keeps its number through its Location.
+    QList<QStringList> gaps = english.mid(0, 12);
+    gaps[2] = gaps[10] = QStringList(8);
+    QTest::newRow("empty channels between set ones") << gaps << EnglishWords;
 }
 
 void TestChannelListCsv::roundTripKeepsRepresentableChannels()
@@ -144,7 +151,9 @@ void TestChannelListCsv::roundTripKeepsRepresentableChannels()
     const ChannelRows rows = rowsOf(channels);
     const ExportedChannelList exported = ChannelListCsv::write(rows, words);
     QVERIFY(exported.ok());
-    QCOMPARE(exported.bytes.count('\n'), channels.size() + 1);
+    const auto isSet = [](const QStringList& channel) { return !channel.first().isEmpty(); };
+    QCOMPARE(exported.bytes.count('\n'),
+             std::count_if(channels.begin(), channels.end(), isSet) + 1);
 
     const ImportedChannelList imported = ChannelListCsv::read(exported.bytes, band, words);
     QVERIFY(imported.ok());
@@ -407,7 +416,8 @@ void TestChannelListCsv::importReadsEachForm()
     QFETCH(QString, column);
     QFETCH(QString, value);
 
-    // A good row after it shows that a skipped row takes no channel.
+    // A good row after it shows that a skipped row leaves its own channel empty and moves no
+    // other row.
     const QByteArray good = "2,430.000000,,0,,,,,,,,FM,High,";
     const ImportedChannelList imported =
         ChannelListCsv::read(withHeader(ShortHeader, {line, good}), Band, EnglishWords);
@@ -425,30 +435,22 @@ void TestChannelListCsv::importReadsEachForm()
         QCOMPARE(int(skipped.reason), reason);
         QCOMPARE(skipped.column, column);
         QCOMPARE(skipped.value, value);
-        QCOMPARE(imported.channels[0], goodChannel);
-        QCOMPARE(imported.channels[1], QStringList(8));
+        QCOMPARE(imported.channels[0], QStringList(8));
+        QCOMPARE(imported.channels[1], goodChannel);
     }
 }
 
 void TestChannelListCsv::importReadsFilesOfOtherTools_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("receiveFrequencies");
+    QTest::addColumn<QStringList>("receiveFrequencies"); // of channels 1 to 16
     QTest::addColumn<QList<int>>("skippedRows");
-
-    const QByteArray fromZero = withHeader(
-        FullHeader, {"0,Home,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,"
-                     "High,,,,,",
-                     "1,Club,438.500000,-,7.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,"
-                     "12.50,,High,,,,,"});
-    QTest::newRow("list from Location 0")
-        << fromZero << QStringList{"446.00625", "438.50000"} << QList<int>{};
 
     QTest::newRow("reordered and extra columns")
         << QByteArray("Power,Comment,Frequency,Bandwidth,Location\n"
                       "Low,,446.1,12.5kHz,7\n"
                       "High,,446.2,25kHz,9\n")
-        << QStringList{"446.10000", "446.20000"} << QList<int>{};
+        << QStringList{"", "", "", "", "", "", "446.10000", "", "446.20000"} << QList<int>{};
 
     QTest::newRow("quoted names with commas, quotes and a line break")
         << QByteArray("Location,Name,Frequency\r\n"
@@ -469,9 +471,6 @@ void TestChannelListCsv::importReadsFilesOfOtherTools_data()
     QTest::newRow("blank lines and rows of commas are no rows")
         << QByteArray("\r\nLocation,Frequency\r\n\r\n1,446.1\r\n,,\r\n2,446.2\r\n\r\n")
         << QStringList{"446.10000", "446.20000"} << QList<int>{};
-
-    QTest::newRow("header only") << QByteArray("Location,Frequency\r\n") << QStringList{}
-                                 << QList<int>{};
 }
 
 void TestChannelListCsv::importReadsFilesOfOtherTools()
@@ -515,6 +514,11 @@ void TestChannelListCsv::importRefusesWhatIsNoChannelList_data()
         << int(Kind::NothingImported) << 0;
     QTest::newRow("band without limits") << QByteArray("Location,Frequency\r\n1,446.1\r\n")
                                          << QStringLiteral("UHF") << int(Kind::BandUnreadable) << 0;
+    // A list without rows would only empty every channel.
+    QTest::newRow("header only") << QByteArray("Location,Frequency\r\n") << Band
+                                 << int(Kind::NoRows) << 0;
+    QTest::newRow("header and blank rows")
+        << QByteArray("Frequency\r\n\r\n,\r\n \r\n") << Band << int(Kind::NoRows) << 0;
 }
 
 void TestChannelListCsv::importRefusesWhatIsNoChannelList()
@@ -532,6 +536,107 @@ void TestChannelListCsv::importRefusesWhatIsNoChannelList()
         QCOMPARE(skippedRowNumbers(imported), (QList<int>{2, 3}));
 }
 
+void TestChannelListCsv::rowsGoWhereTheirLocationsSay_data()
+{
+    using Placement = ChannelListCsv::Placement;
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Placement>("placement");
+    QTest::addColumn<QStringList>("receiveFrequencies"); // of channels 1 to 16
+    QTest::addColumn<int>("problem");                    // -1: none
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<int>("earlierRow");
+
+    const auto list = [](const QList<QByteArray>& locations) {
+        QList<QByteArray> lines;
+        for (qsizetype index = 0; index < locations.size(); ++index)
+            lines << locations[index] + ",44" + QByteArray::number(index) + ".5";
+        return withHeader("Location,Frequency", lines);
+    };
+    const auto placed = [](const char* name, const QByteArray& file, Placement placement,
+                           const QStringList& frequencies) {
+        QTest::newRow(name) << file << placement << frequencies << -1 << 0 << QString() << 0;
+    };
+    const auto refused = [](const char* name, const QByteArray& file, Kind kind, int row,
+                            const QString& found, int earlierRow = 0) {
+        QTest::newRow(name) << file << Placement::ByLocation << QStringList() << int(kind) << row
+                            << found << earlierRow;
+    };
+    const QString a = "440.50000", b = "441.50000", c = "442.50000", d = "443.50000",
+                  e = "444.50000";
+
+    placed("Locations 1, 2, 5, 9, 16", list({"1", "2", "5", "9", "16"}), Placement::ByLocation,
+           {a, b, "", "", c, "", "", "", d, "", "", "", "", "", "", e});
+    placed("Locations in another order", list({"3", "1", "2"}), Placement::ByLocation, {b, c, a});
+    placed("leading zeros and spaces", list({"02", " 4 "}), Placement::ByLocation, {"", a, "", b});
+    placed("no Location column: file order", withHeader("Frequency,Name", {"440.5,x", "441.5,y"}),
+           Placement::ByLocation, {a, b});
+    placed("file order asked for", list({"0", "9", "9", "x"}), Placement::FileOrder, {a, b, c, d});
+
+    // Typical of a list made for another radio's memory.
+    refused("Location 0", list({"0", "1"}), Kind::LocationNotAChannel, 2, "0");
+    refused("Location 17", list({"1", "17"}), Kind::LocationNotAChannel, 3, "17");
+    refused("Location repeated", list({"4", "5", "4"}), Kind::LocationRepeated, 4, "4", 2);
+    refused("Location not a whole number", list({"1", "2.0"}), Kind::LocationNotAChannel, 3, "2.0");
+    refused("Location with a sign", list({"+1"}), Kind::LocationNotAChannel, 2, "+1");
+    refused("Location empty", list({"1", ""}), Kind::LocationNotAChannel, 3, "");
+    refused("Location of a row that would be skipped",
+            withHeader("Location,Frequency", {"1,146.5", "1,440.5"}), Kind::LocationRepeated, 3,
+            "1", 2);
+}
+
+void TestChannelListCsv::rowsGoWhereTheirLocationsSay()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(ChannelListCsv::Placement, placement);
+    QFETCH(QStringList, receiveFrequencies);
+    QFETCH(int, problem);
+    QFETCH(int, row);
+    QFETCH(QString, found);
+    QFETCH(int, earlierRow);
+
+    const ImportedChannelList imported = ChannelListCsv::read(file, Band, EnglishWords, placement);
+    if (problem >= 0) {
+        QVERIFY(!imported.ok());
+        QCOMPARE(int(imported.problem->kind), problem);
+        QCOMPARE(imported.problem->row, row);
+        QCOMPARE(imported.problem->found, found);
+        QCOMPARE(imported.problem->earlierRow, earlierRow);
+        QVERIFY(imported.problem->isLocationProblem());
+        // Read in file order instead, the same list fills channels from 1.
+        const ImportedChannelList inFileOrder =
+            ChannelListCsv::read(file, Band, EnglishWords, ChannelListCsv::Placement::FileOrder);
+        QVERIFY(inFileOrder.ok());
+        QVERIFY(!inFileOrder.channels[0].first().isEmpty());
+        return;
+    }
+    QVERIFY(imported.ok());
+    QVERIFY(imported.skipped.isEmpty());
+    for (int index = 0; index < ChannelFileContent::ChannelCount; ++index)
+        QCOMPARE(imported.channels[size_t(index)].first(), receiveFrequencies.value(index));
+}
+
+// Before the radio's band is known, only what fits no band at all can be told.
+void TestChannelListCsv::readingInAnyBandSkipsOnlyWhatNoBandHolds()
+{
+    const QByteArray file =
+        withHeader("Location,Frequency,Tone,rToneFreq",
+                   {"1,146.52,,", "2,99.995,,", "3,550.00001,,", "4,440,Tone,88.4", "5,549.99,,"});
+    const ImportedChannelList anyBand = ChannelListCsv::readInAnyBand(file, EnglishWords);
+    QVERIFY(anyBand.ok());
+    QCOMPARE(skippedRowNumbers(anyBand), (QList<int>{3, 4, 5}));
+    QCOMPARE(anyBand.channels[0].first(), QStringLiteral("146.52000"));
+    QCOMPARE(anyBand.channels[4].first(), QStringLiteral("549.99000"));
+    QCOMPARE(skippedCsvRowText(anyBand.skipped[0], ChannelListCsv::AnyBand, Language::English),
+             QStringLiteral("row 3: the frequency \"99.995\" is outside the band 100-550MHz"));
+
+    // A list none of whose rows any band holds is refused already.
+    const ImportedChannelList nothing =
+        ChannelListCsv::readInAnyBand(withHeader("Frequency", {"40", "600"}), EnglishWords);
+    QVERIFY(!nothing.ok());
+    QCOMPARE(nothing.problem->kind, Kind::NothingImported);
+}
+
 void TestChannelListCsv::rowsBeyondSixteenAreListed()
 {
     QList<QByteArray> lines;
@@ -539,7 +644,8 @@ void TestChannelListCsv::rowsBeyondSixteenAreListed()
         lines << "x," + QByteArray::number(430 + location);
     lines[3] = "x,146.52"; // skipped, so the 17th row still finds a channel
     const ImportedChannelList imported =
-        ChannelListCsv::read(withHeader("Location,Frequency", lines), Band, EnglishWords);
+        ChannelListCsv::read(withHeader("Location,Frequency", lines), Band, EnglishWords,
+                             ChannelListCsv::Placement::FileOrder);
 
     QVERIFY(imported.ok());
     QCOMPARE(skippedRowNumbers(imported), (QList<int>{5, 19, 20, 21}));
@@ -586,6 +692,32 @@ void TestChannelListCsv::textsNameTheRowAndTheValue()
                              QStringLiteral("146.52")};
     QCOMPARE(skippedCsvRowText(band, Band, Language::Chinese),
              QStringLiteral("第 7 行：频率“146.52”超出频段 400-470MHz"));
+
+    const ChannelListCsvProblem location{Kind::LocationNotAChannel, 2, QStringLiteral("0")};
+    QCOMPARE(channelListCsvProblemText(QStringLiteral("list.csv"), location, Language::English),
+             QStringLiteral("list.csv, row 2: the Location \"0\" is not a channel from 1 to 16"));
+    QCOMPARE(channelListCsvProblemText(QStringLiteral("list.csv"), location, Language::Chinese),
+             QStringLiteral("list.csv，第 2 行：Location “0”不是 1 至 16 的信道号"));
+    const ChannelListCsvProblem noLocation{Kind::LocationNotAChannel, 4, {}};
+    QCOMPARE(channelListCsvProblemText(QStringLiteral("list.csv"), noLocation, Language::English),
+             QStringLiteral("list.csv, row 4: the Location is empty, not a channel from 1 to 16"));
+    const ChannelListCsvProblem repeated{Kind::LocationRepeated, 5, QStringLiteral("2"), 3};
+    QCOMPARE(channelListCsvProblemText(QStringLiteral("list.csv"), repeated, Language::English),
+             QStringLiteral("list.csv, row 5: the Location \"2\" is also that of row 3"));
+    QCOMPARE(channelListCsvProblemText(QStringLiteral("list.csv"), repeated, Language::Chinese),
+             QStringLiteral("list.csv，第 5 行：Location “2”与第 3 行重复"));
+    const ChannelListCsvProblem noRows{Kind::NoRows, 0, {}};
+    QCOMPARE(channelListCsvProblemText(QStringLiteral("list.csv"), noRows, Language::English),
+             QStringLiteral("list.csv: it has a header line but no channel rows; nothing was "
+                            "changed"));
+    QCOMPARE(channelListCsvProblemText(QStringLiteral("list.csv"), noRows, Language::Chinese),
+             QStringLiteral("list.csv：只有标题行，没有信道行；未做任何更改"));
+
+    // A long value is quoted only in part, so one row stays one line.
+    const SkippedCsvRow longValue{9, Reason::NotANumber, QStringLiteral("Frequency"),
+                                  QString(50, u'9') + u'x'};
+    QCOMPARE(skippedCsvRowText(longValue, Band, Language::English),
+             QStringLiteral("row 9: \"%1…\" (Frequency) is not a number").arg(QString(40, u'9')));
 
     const ChannelListCsvExportProblem halfTyped{3, Column::RxFrequency, QStringLiteral("44")};
     QCOMPARE(channelListCsvExportProblemText(halfTyped, Language::English),

@@ -31,8 +31,12 @@ private slots:
     void linesThatDoNotFit_data();
     void linesThatDoNotFit();
     void spreadsheetText();
+    void anUnclosedQuoteSkipsOnlyItsLine_data();
+    void anUnclosedQuoteSkipsOnlyItsLine();
     void copiedRowsPasteBackAsTheyWere();
     void skippedLinesAreListedInOneMessage();
+    void aLongListIsCutShort_data();
+    void aLongListIsCutShort();
 };
 
 void TestChannelPaste::linesThatFit_data()
@@ -145,6 +149,47 @@ void TestChannelPaste::spreadsheetText()
     QCOMPARE(pasted.skipped[1].reason, Reason::NoChannelLeft);
 }
 
+void TestChannelPaste::anUnclosedQuoteSkipsOnlyItsLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("pastedRows"); // from row 1
+    QTest::addColumn<int>("skippedLine");
+
+    QTest::newRow("between good lines") << "440\n\"441\tOFF\n442\n" << QList<int>{1, 3} << 2;
+    QTest::newRow("on the first line") << "\"440\r\n441\r\n442" << QList<int>{2, 3} << 1;
+    QTest::newRow("on the last line, without a line end")
+        << "440\n441\t\"OFF" << QList<int>{1} << 2;
+    QTest::newRow("after a line with a quoted cell")
+        << "440\t\"OFF\"\n\"441\n442" << QList<int>{1, 3} << 2;
+    QTest::newRow("lines after it with doubled quotes")
+        << "\"440\n441\t\"\"\n442" << QList<int>{2, 3} << 1;
+}
+
+// A quote that is never closed would swallow every line after it.
+void TestChannelPaste::anUnclosedQuoteSkipsOnlyItsLine()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, pastedRows);
+    QFETCH(int, skippedLine);
+
+    const PastedChannels pasted = ChannelPaste::read(text, 1, Band, English);
+    QList<int> rows;
+    for (const PastedLine& line : pasted.lines)
+        rows << line.row;
+    QCOMPARE(rows, pastedRows);
+    QCOMPARE(pasted.skipped.size(), 1);
+    QCOMPARE(pasted.skipped[0].line, skippedLine);
+    QCOMPARE(pasted.skipped[0].reason, Reason::UnclosedQuote);
+    QCOMPARE(ChannelPaste::skippedText(pasted.skipped, Band, Language::English),
+             QString("1 pasted lines did not fit and were skipped:\n"
+                     "line %1: a quoted cell opens in it and is never closed")
+                 .arg(skippedLine));
+    QCOMPARE(ChannelPaste::skippedText(pasted.skipped, Band, Language::Chinese),
+             QString("粘贴的内容中有 1 行不符合要求，已跳过：\n"
+                     "第 %1 行：其中的引号单元格没有结束引号")
+                 .arg(skippedLine));
+}
+
 void TestChannelPaste::copiedRowsPasteBackAsTheyWere()
 {
     ChannelTable table;
@@ -174,6 +219,44 @@ void TestChannelPaste::skippedLinesAreListedInOneMessage()
              "第 2 行：接收频率“480”超出频段 400-470MHz\n"
              "第 3 行：接收亚音“88.4”不是本机支持的亚音");
     QCOMPARE(ChannelPaste::skippedText({}, Band, Language::English), QString());
+}
+
+void TestChannelPaste::aLongListIsCutShort_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<QString>("lastLine");
+
+    const QString value = QString(40, u'9');
+    QTest::newRow("english") << Language::English << "30 pasted lines did not fit and were skipped:"
+                             << "line 1: the receive frequency \"" + value + "…\" is not a number"
+                             << "and 10 more";
+    QTest::newRow("chinese") << Language::Chinese << "粘贴的内容中有 30 行不符合要求，已跳过："
+                             << "第 1 行：接收频率“" + value + "…”不是数字"
+                             << "另有 10 行未列出";
+}
+
+// A paste of a whole document gives a message of a size to read: its first lines, each
+// value cut short.
+void TestChannelPaste::aLongListIsCutShort()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, heading);
+    QFETCH(QString, firstLine);
+    QFETCH(QString, lastLine);
+
+    QString text;
+    for (int line = 0; line < 30; ++line)
+        text += QString(100, u'9') + "x\n";
+    const PastedChannels pasted = ChannelPaste::read(text, 1, Band, English);
+    QCOMPARE(pasted.skipped.size(), 30);
+    const QStringList lines = ChannelPaste::skippedText(pasted.skipped, Band, language).split('\n');
+    QCOMPARE(lines.size(), 22);
+    QCOMPARE(lines.first(), heading);
+    QCOMPARE(lines.at(1), firstLine);
+    QVERIFY(lines.at(20).contains("20"));
+    QCOMPARE(lines.last(), lastLine);
 }
 
 QTEST_MAIN(TestChannelPaste)

@@ -100,6 +100,8 @@ private slots:
     void eachCommandIsOneUndoStep();
     void aChannelListRoundTripGivesBackTheSameFile();
     void aChannelListImportListsTheRowsItSkipped();
+    void aListWhoseLocationsDoNotFitAsksFirst_data();
+    void aListWhoseLocationsDoNotFitAsksFirst();
     void aCellTheListCannotHoldWritesNothing();
 };
 
@@ -297,11 +299,12 @@ void TestFileCommands::eachCommandIsOneUndoStep_data()
     QTest::newRow("channel file") << "radio.F19" << channelFile("Squelch 4 4") << 1;
     QTest::newRow("channel list") << "list.csv"
                                   << header +
-                                         "0,,145.000000,,0.000000,,88.5,88.5,023,NN,023,,FM\r\n"
+                                         "1,,145.000000,,0.000000,,88.5,88.5,023,NN,023,,FM\r\n"
                                   << 1;
     QTest::newRow("refused channel file") << "radio.F19" << channelFile("Squelch x 4") << 0;
     QTest::newRow("refused channel list") << "list.csv" << QByteArray("Name,Freq\n") << 0;
-    QTest::newRow("list with no row that fits") << "list.csv" << header + "0,,441.000000\r\n" << 0;
+    QTest::newRow("list with no row that fits") << "list.csv" << header + "1,,441.000000\r\n" << 0;
+    QTest::newRow("list with a header and no rows") << "list.csv" << header << 0;
 }
 
 void TestFileCommands::eachCommandIsOneUndoStep()
@@ -385,10 +388,10 @@ void TestFileCommands::aChannelListImportListsTheRowsItSkipped()
     desk.workspace.editor.loading = false;
     desk.workspace.startEditHistory();
     const QByteArray list = "Location,Frequency,Tone,rToneFreq\r\n"
-                            "0,440.000000,,\r\n"
-                            "1,145.000000,,\r\n"
-                            "2,441.000000,Tone,88.4\r\n"
-                            "3,442.000000,,\r\n";
+                            "1,440.000000,,\r\n"
+                            "2,145.000000,,\r\n"
+                            "3,441.000000,Tone,88.4\r\n"
+                            "4,442.000000,,\r\n";
     desk.dialogs.openAnswer = desk.writeFile("list.csv", list);
     desk.commands.openFile();
 
@@ -396,10 +399,81 @@ void TestFileCommands::aChannelListImportListsTheRowsItSkipped()
              QStringList{"list.csv: 2 rows were not imported:\n"
                          "row 3: the frequency \"145.000000\" is outside the band 400-470MHz\n"
                          "row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio"});
+    // The rows skipped leave their channels empty; the others keep their Locations.
     QCOMPARE(desk.workspace.table.text(1, Column::RxFrequency), "440.00000");
-    QCOMPARE(desk.workspace.table.text(2, Column::RxFrequency), "442.00000");
+    QVERIFY(desk.workspace.table.isEmptyChannel(2));
     QVERIFY(desk.workspace.table.isEmptyChannel(3));
+    QCOMPARE(desk.workspace.table.text(4, Column::RxFrequency), "442.00000");
     QCOMPARE(desk.workspace.undoableEdits(), 1);
+}
+
+void TestFileCommands::aListWhoseLocationsDoNotFitAsksFirst_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("cause");           // empty: no question
+    QTest::addColumn<QStringList>("frequencies"); // of channels 1 to 3; empty: unchanged
+
+    const QString english = "list.csv, row 2: the Location \"0\" is not a channel from 1 to 16";
+    QTest::newRow("Locations that fit: no question")
+        << QByteArray("Location,Frequency\r\n3,440\r\n1,441\r\n") << Language::English << true
+        << QString() << QStringList{"441.00000", "", "440.00000"};
+    QTest::newRow("no Location column: file order, no question")
+        << QByteArray("Frequency\r\n440\r\n441\r\n") << Language::English << true << QString()
+        << QStringList{"440.00000", "441.00000", ""};
+    QTest::newRow("Location 0, yes: file order")
+        << QByteArray("Location,Frequency\r\n0,440\r\n1,441\r\n") << Language::English << true
+        << english << QStringList{"440.00000", "441.00000", ""};
+    QTest::newRow("Location 0, no: nothing changes")
+        << QByteArray("Location,Frequency\r\n0,440\r\n1,441\r\n") << Language::English << false
+        << english << QStringList{};
+    QTest::newRow("chinese: a repeated Location")
+        << QByteArray("Location,Frequency\r\n1,440\r\n1,441\r\n") << Language::Chinese << true
+        << "list.csv，第 3 行：Location “1”与第 2 行重复"
+        << QStringList{"440.00000", "441.00000", ""};
+}
+
+void TestFileCommands::aListWhoseLocationsDoNotFitAsksFirst()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(Language, language);
+    QFETCH(bool, answer);
+    QFETCH(QString, cause);
+    QFETCH(QStringList, frequencies);
+
+    Desk desk;
+    desk.fillEverything();
+    desk.fixture.localisation.switchLanguage(language);
+    desk.workspace.editor.loading = true;
+    desk.workspace.bands.select(0); // 400-470MHz
+    desk.workspace.editor.loading = false;
+    desk.workspace.startEditHistory();
+    desk.messages.answers = {answer};
+    desk.dialogs.openAnswer = desk.writeFile("list.csv", list);
+    const std::optional<QString> opened = desk.commands.openFile();
+
+    QVERIFY(desk.messages.errors.isEmpty());
+    if (cause.isEmpty()) {
+        QVERIFY(desk.messages.boxes.isEmpty());
+    } else {
+        QCOMPARE(desk.messages.messageIds(), QList<int>{Message::ConfirmListInFileOrder});
+        QCOMPARE(desk.messages.boxes[0].titleId, int(Message::PromptTitle));
+        QCOMPARE(desk.messages.boxes[0].cause, cause);
+        QCOMPARE(desk.events.filter("box"), QStringList{"box, window disabled"});
+    }
+    QVERIFY(desk.windowEnabled);
+    QVERIFY(!desk.workspace.editor.loading);
+    if (frequencies.isEmpty()) {
+        QVERIFY(!opened);
+        QCOMPARE(desk.workspace.undoableEdits(), 0);
+        QCOMPARE(desk.workspace.table.text(1, Column::RxFrequency), "x");
+        return;
+    }
+    QVERIFY(opened);
+    QCOMPARE(desk.workspace.undoableEdits(), 1);
+    for (int row = 1; row <= 3; ++row)
+        QCOMPARE(desk.workspace.table.text(row, Column::RxFrequency), frequencies[row - 1]);
 }
 
 void TestFileCommands::aCellTheListCannotHoldWritesNothing()

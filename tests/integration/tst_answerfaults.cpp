@@ -16,13 +16,16 @@
 #include "support/RunningProgram.h"
 #include "support/SampleRadio.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
+#include <optional>
 
-// A radio that answers late, sends a stray byte before an answer, or gives a read reply of
-// 11 or 13 bytes, at every stage of every exchange, through the real program over a
+// A radio that answers late, sends a stray byte before an answer, gives a read reply of 11
+// or 13 bytes, answers with another block or a stale reply, or acknowledges a write twice,
+// at every stage of every exchange, through the real program over a
 // pseudo-terminal. Every row ends either with the right data and no message, or with the
 // failure message and nothing changed: not the grid, the settings, the band list, the
 // title or qv3307.ini after a read, not the radio after a calibration write or an aging
@@ -61,14 +64,21 @@ AnswerFault lengthChange(int address, int bytes)
 
 struct Case
 {
-    AnswerFault fault;
+    std::optional<AnswerFault> fault;
     Outcome outcome = Outcome::Failure;
     // On a 9600-baud line the bytes of an answer arrive one by one, so a reply of 13 bytes
     // comes as 12 and then 1.
     bool paced = false;
     // The radio's settings block, when not the sample's.
     QByteArray settingsBlock = {};
+    // Faults of whole replies, beside or instead of one answer's.
+    RadioFaults radio = {};
 };
+
+Case withRadio(const RadioFaults& radio, Outcome outcome, bool paced = false)
+{
+    return {std::nullopt, outcome, paced, {}, radio};
+}
 
 // Rows for the same answer late by each of the delays, with the outcome each gives.
 void lateRows(const char* procedure, const char* stage, Kind kind, int address,
@@ -147,6 +157,26 @@ void TestAnswerFaults::read_data()
         QTest::addRow("read: stray byte before settings that end in 06%s", line)
             << Case{strayByteBefore(Kind::Read, MemoryMap::SettingsBlock), F, paced,
                     QByteArray::fromHex("FD0503060301FE06")};
+        // From a radio that names its blocks in the reply header, a reply that names another
+        // block answers another request.
+        RadioFaults radio;
+        radio.otherBlock =
+            RadioFaults::OtherBlock{MemoryMap::channelRecord(2), MemoryMap::channelRecord(1)};
+        QTest::addRow("read: channel 2 answered with channel 1's block%s", line)
+            << withRadio(radio, F, paced);
+        radio = {};
+        radio.staleReplyAt = MemoryMap::channelRecord(2);
+        QTest::addRow("read: stale reply at channel 2%s", line) << withRadio(radio, F, paced);
+        radio.staleReplyAt = MemoryMap::SettingsBlock;
+        QTest::addRow("read: stale reply at the settings%s", line) << withRadio(radio, F, paced);
+        // A radio that names no block is read as it answers; a stale tone block taken for
+        // channel 2's frequencies still shows in its digits.
+        radio = {};
+        radio.anonymousReplies = true;
+        QTest::addRow("read: radio naming no block%s", line) << withRadio(radio, S, paced);
+        radio.staleReplyAt = MemoryMap::channelRecord(2);
+        QTest::addRow("read: radio naming no block, stale reply at channel 2%s", line)
+            << withRadio(radio, F, paced);
         for (const int bytes : {-1, 1}) {
             const int length = 12 + bytes;
             QTest::addRow("read: %d-byte band reply%s", length, line)
@@ -182,6 +212,11 @@ void TestAnswerFaults::write_data()
              {{260, S}, {300, S}, {400, S}, {600, S}});
     QTest::addRow("write: stray byte before the 06 for channel 7")
         << Case{strayByteBefore(Kind::Write, Channel7), F};
+    // The second 06 of each answer would pass for the next block's acknowledgement. Without
+    // pacing both come at once; on a 9600-baud line tst_safewriterun shows them apart.
+    RadioFaults doubled;
+    doubled.doubledWriteAcknowledgement = true;
+    QTest::addRow("write: every write acknowledged twice") << withRadio(doubled, F);
 }
 
 void TestAnswerFaults::calibrationRead_data()
@@ -239,8 +274,9 @@ void TestAnswerFaults::aging_data()
 void TestAnswerFaults::run(Procedure procedure)
 {
     QFETCH(Case, row);
-    RadioFaults faults;
-    faults.answerFault = row.fault;
+    RadioFaults faults = row.radio;
+    if (row.fault)
+        faults.answerFault = row.fault;
     const bool writing = procedure == Procedure::Write;
     QByteArray radioBefore = writing ? MarkerData::BlankRadio : MarkerData::sampleRadio();
     if (!row.settingsBlock.isEmpty())
@@ -311,6 +347,10 @@ void TestAnswerFaults::run(Procedure procedure)
     QCOMPARE(workspace.radioContents(), expected);
     QCOMPARE(workspace.bands.entries(), bandsExpected);
     QCOMPARE(workspace.title(), titleExpected);
+    // Only a complete read is kept as a backup (the writes here take none).
+    const QStringList backups =
+        QDir(program.backupFolder()).entryList({QStringLiteral("*.F19")}, QDir::Files);
+    QCOMPARE(backups.size(), procedure == Procedure::Read && succeeded ? 1 : 0);
     const bool calibrationTaken = procedure == Procedure::CalibrationRead && succeeded;
     QCOMPARE(service.calibration().values(),
              calibrationTaken ? MarkerData::RadioCalibration : MarkerData::BoxCalibration);

@@ -3,6 +3,7 @@
 #include "link/ChannelCodec.h"
 #include "link/Frames.h"
 #include "link/MemoryMap.h"
+#include "link/ReplyAddresses.h"
 #include "link/SettingsCodec.h"
 #include "workspace/ChannelTable.h"
 #include "workspace/FunctionSettings.h"
@@ -74,6 +75,10 @@ private slots:
     void channelWithoutReceiveFrequencyIsEmpty();
     void channelWithoutTransmitFrequencyKeepsTonesAndFlags();
     void channelRecordRefusesCellsThatDoNotFit();
+    void channelDigits_data();
+    void channelDigits();
+    void decodedBitsOfARecord_data();
+    void decodedBitsOfARecord();
 
     void options_data();
     void options();
@@ -94,6 +99,8 @@ private slots:
 
     void calibrationRead_data();
     void calibrationRead();
+    void replyAddresses_data();
+    void replyAddresses();
     void calibrationWrite_data();
     void calibrationWrite();
     void calibrationOutOfRangeIsRefused_data();
@@ -332,6 +339,63 @@ void TestRadioCodec::channelRecordRefusesCellsThatDoNotFit()
     QCOMPARE(ChannelCodec::secondBlock(table, 1, words), std::nullopt);
 }
 
+void TestRadioCodec::channelDigits_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("readable");
+    const QString tones = QStringLiteral("18132380F2FFFFFF"); // 131.8, D023N
+    QTest::newRow("programmed") << "0025514300256043" << tones << true;
+    QTest::newRow("no transmit frequency") << "00255143FFFFFFFF" << tones << true;
+    QTest::newRow("empty, whatever else it holds") << "FFFFFFFF1234ABCD"
+                                                   << "ABCDABCDFFFFFFFF" << true;
+    QTest::newRow("receive digit A") << "0A255143" + QString(8, u'F') << tones << false;
+    // A stale tone block read as a channel's first block.
+    QTest::newRow("FFF.FFFFA") << "AFFFFFFF00256043" << tones << false;
+    QTest::newRow("transmit digit F, not all F") << "00255143F0256043" << tones << false;
+    QTest::newRow("no tones") << "0025514300256043"
+                              << "FFFFFFFFF2FFFFFF" << true;
+    QTest::newRow("CTCSS digit B") << "0025514300256043"
+                                   << "1B13FFFFF2FFFFFF" << false;
+    QTest::newRow("CTCSS of 200 Hz") << "0025514300256043"
+                                     << "4125FFFFF2FFFFFF" << true;
+    QTest::newRow("DCS digit C") << "0025514300256043"
+                                 << "FFFF2C80F2FFFFFF" << false;
+    QTest::newRow("tone of no kind the radio defines") << "0025514300256043"
+                                                       << "FFFFAB5AF2FFFFFF" << true;
+}
+
+void TestRadioCodec::channelDigits()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(bool, readable);
+    QCOMPARE(ChannelCodec::frequenciesReadable(reply(first)) &&
+                 ChannelCodec::tonesReadable(reply(first), reply(second)),
+             readable);
+}
+
+void TestRadioCodec::decodedBitsOfARecord_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QByteArray>("bits");
+    const auto hex = [](const char* text) { return QByteArray::fromHex(text); };
+    QTest::newRow("programmed") << hex("002551430025604318132380F2FFFFFF")
+                                << hex("FFFFFFFFFFFFFFFFFFFFFFFF0F000000");
+    QTest::newRow("no tones") << hex("2506604425066044FFFFFFFFFFFFFFFF")
+                              << hex("FFFFFFFFFFFFFFFF00F000F00F000000");
+    QTest::newRow("empty") << hex("FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF")
+                           << hex("FFFFFFFF000000000000000000000000");
+}
+
+void TestRadioCodec::decodedBitsOfARecord()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(QByteArray, bits);
+    const std::array<quint8, 16> decoded = ChannelCodec::decodedBits(record);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(decoded.data()), 16).toHex(), bits.toHex());
+}
+
 void TestRadioCodec::options_data()
 {
     QTest::addColumn<QChar>("digit");
@@ -511,22 +575,82 @@ void TestRadioCodec::calibrationRead_data()
 {
     QTest::addColumn<QString>("data");
     QTest::addColumn<PowerCalibrationValues>("values");
-    QTest::newRow("defaults") << "4F3001FFFFFFFFFF" << PowerCalibrationValues{79, 48, 1};
-    QTest::newRow("limits") << "00FF00FFFFFFFFFF" << PowerCalibrationValues{0, 255, 0};
-    QTest::newRow("low voltage 2") << "101002FFFFFFFFFF" << PowerCalibrationValues{16, 16, 2};
+    // The low voltage byte when it names none of the levels 00, 01 and 02; -1 otherwise.
+    QTest::addColumn<int>("unnamed");
+    QTest::newRow("defaults") << "4F3001FFFFFFFFFF" << PowerCalibrationValues{79, 48, 1} << -1;
+    QTest::newRow("limits") << "00FF00FFFFFFFFFF" << PowerCalibrationValues{0, 255, 0} << -1;
+    QTest::newRow("low voltage 2") << "101002FFFFFFFFFF" << PowerCalibrationValues{16, 16, 2} << -1;
     QTest::newRow("only the low digit counts")
-        << "000012FFFFFFFFFF" << PowerCalibrationValues{0, 0, 2};
-    QTest::newRow("FF gives 1") << "0000FFFFFFFFFFFF" << PowerCalibrationValues{0, 0, 1};
-    QTest::newRow("05 gives 1") << "000005FFFFFFFFFF" << PowerCalibrationValues{0, 0, 1};
+        << "000012FFFFFFFFFF" << PowerCalibrationValues{0, 0, 2} << 0x12;
+    QTest::newRow("FF gives 1") << "0000FFFFFFFFFFFF" << PowerCalibrationValues{0, 0, 1} << 0xFF;
+    QTest::newRow("05 gives 1") << "000005FFFFFFFFFF" << PowerCalibrationValues{0, 0, 1} << 0x05;
+    QTest::newRow("03 gives 1") << "000003FFFFFFFFFF" << PowerCalibrationValues{0, 0, 1} << 0x03;
 }
 
 void TestRadioCodec::calibrationRead()
 {
     QFETCH(QString, data);
     QFETCH(PowerCalibrationValues, values);
+    QFETCH(int, unnamed);
     QCOMPARE(CalibrationCodec::decode(reply(data)), values);
+    const std::optional<CalibrationReading> reading = CalibrationCodec::read(reply(data));
+    QVERIFY(reading);
+    QCOMPARE(reading->values, values);
+    QCOMPARE(reading->unnamedLowVoltage,
+             unnamed < 0 ? std::nullopt : std::optional<quint8>(quint8(unnamed)));
     // A reply too short to hold the values (only the radio's 06) is no reading at all.
     QCOMPARE(CalibrationCodec::decode(u"06"), std::nullopt);
+}
+
+void TestRadioCodec::replyAddresses_data()
+{
+    // Each reply's header and the address asked for, in the order of a session.
+    QTest::addColumn<QList<std::pair<QByteArray, int>>>("replies");
+    QTest::addColumn<QList<bool>>("accepted");
+    const auto header = [](const char* hex) { return QByteArray::fromHex(hex); };
+    QTest::newRow("every reply names its block")
+        << QList<std::pair<QByteArray, int>>{{header("5703E008"), 0x03E0},
+                                             {header("57001008"), 0x0010},
+                                             {header("57001808"), 0x0018}}
+        << QList<bool>{true, true, true};
+    QTest::newRow("a later reply names another block")
+        << QList<std::pair<QByteArray, int>>{{header("5703E008"), 0x03E0},
+                                             {header("57001008"), 0x0010},
+                                             {header("57001008"), 0x0020},
+                                             {header("57002008"), 0x0020}}
+        << QList<bool>{true, true, false, true};
+    // Only the two address bytes count, high byte first.
+    QTest::newRow("address bytes swapped")
+        << QList<std::pair<QByteArray, int>>{{header("00001000"), 0x0010},
+                                             {header("00001000"), 0x1000},
+                                             {header("00100000"), 0x1000}}
+        << QList<bool>{true, false, true};
+    QTest::newRow("first reply names nothing")
+        << QList<std::pair<QByteArray, int>>{{header("57FFFF08"), 0x03E0},
+                                             {header("57001008"), 0x0020},
+                                             {header("00000000"), 0x0028}}
+        << QList<bool>{true, true, true};
+    // Taken for a radio that names nothing: the rest of the session is read as it comes.
+    QTest::newRow("first reply names another block")
+        << QList<std::pair<QByteArray, int>>{{header("5703C008"), 0x03E0},
+                                             {header("57001008"), 0x0020}}
+        << QList<bool>{true, true};
+}
+
+void TestRadioCodec::replyAddresses()
+{
+    QFETCH(QList<bool>, accepted);
+    using Replies = QList<std::pair<QByteArray, int>>;
+    QFETCH(Replies, replies);
+    ReplyAddresses addresses;
+    for (int round = 0; round < 2; ++round) {
+        QList<bool> taken;
+        for (const auto& [reply, address] : replies)
+            taken << addresses.accepts(reply + QByteArray(8, char(0xFF)), address);
+        QCOMPARE(taken, accepted);
+        // A new session learns afresh.
+        addresses.restart();
+    }
 }
 
 void TestRadioCodec::calibrationWrite_data()

@@ -217,6 +217,28 @@ void TestRadioSim::faults_data()
     faults = answerFault(Kind::Hello, -1);
     faults.answerFault->lengthChange = -1;
     QTest::newRow("7-byte hello reply") << faults << Hello << HelloReply.chopped(1);
+
+    // Whole replies of the wrong block, header and all.
+    faults = {};
+    faults.otherBlock = RadioFaults::OtherBlock{0x03E0, 0x03C0};
+    QTest::newRow("read answered with another block")
+        << faults << twoReads << HelloReply + settingsReply + settingsReply;
+    faults = {};
+    faults.staleReplyAt = 0x03E0;
+    QTest::newRow("stale reply") << faults << twoReads
+                                 << HelloReply + settingsReply + settingsReply;
+    QTest::newRow("stale reply with none sent before")
+        << faults << Hello + hex("5203E008") << HelloReply + bandReply;
+    faults = {};
+    faults.anonymousReplies = true;
+    QTest::newRow("replies naming no address")
+        << faults << twoReads
+        << HelloReply + hex("57FFFF08") + Unprogrammed + hex("57FFFF08") + Unprogrammed;
+    faults = {};
+    faults.doubledWriteAcknowledgement = true;
+    QTest::newRow("doubled write acknowledgement")
+        << faults << Hello + hex("06 57001008 0000000000000000 5203E008")
+        << HelloReply + hex("06 0606") + bandReply;
 }
 
 void TestRadioSim::faults()
@@ -239,19 +261,21 @@ void TestRadioSim::refusedWriteIsNotStored()
     QCOMPARE(radio.memory(), RadioMemory());
 }
 
-// Acknowledged like any write, yet the memory keeps its old block or one byte of its own.
+// Acknowledged like any write, yet the memory keeps its old block, one byte of its own, or
+// some bits of a written byte flipped.
 void TestRadioSim::acknowledgedWritesKeptWrong()
 {
     RadioFaults faults;
     faults.unstoredWriteAt = 0x0070;
     faults.alteredByte = RadioFaults::AlteredByte{0x0079, 0x42};
+    faults.keptDifferently = RadioFaults::KeptDifferently{0x007C, 0xF0};
     RadioProtocol radio;
     radio.setFaults(faults);
     QCOMPARE(
         answersTo(radio, Hello + hex("06 57007008 1111111111111111 57007808 2222222222222222")),
         HelloReply + hex("06 06 06"));
     QCOMPARE(radio.memory().read(0x70, 8), QByteArray(8, char(0xFF)));
-    QCOMPARE(radio.memory().read(0x78, 8), hex("2242222222222222"));
+    QCOMPARE(radio.memory().read(0x78, 8), hex("22422222D2222222"));
 }
 
 void TestRadioSim::freshMemoryIsUnprogrammed()
@@ -438,6 +462,15 @@ void TestRadioSim::commandLine_data()
     QTest::newRow("writes kept wrong")
         << QStringList{"--unstored-write", "0070", "--alter-byte", "03c1:02"} << faults << false
         << 1;
+    faults = {};
+    faults.keptDifferently = RadioFaults::KeptDifferently{0x001C, 0xF0};
+    faults.otherBlock = RadioFaults::OtherBlock{0x0020, 0x0010};
+    faults.staleReplyAt = 0x03C0;
+    faults.anonymousReplies = faults.doubledWriteAcknowledgement = true;
+    QTest::newRow("replies of other blocks")
+        << QStringList{"--keep-differently", "001c:f0", "--other-block",       "0020:0010",
+                       "--stale-reply",      "03C0",    "--anonymous-replies", "--double-ack"}
+        << faults << false << 1;
 }
 
 void TestRadioSim::commandLine()
@@ -464,6 +497,19 @@ void TestRadioSim::commandLine()
         QCOMPARE(options.faults.alteredByte->address, faults.alteredByte->address);
         QCOMPARE(options.faults.alteredByte->value, faults.alteredByte->value);
     }
+    QCOMPARE(options.faults.keptDifferently.has_value(), faults.keptDifferently.has_value());
+    if (faults.keptDifferently) {
+        QCOMPARE(options.faults.keptDifferently->address, faults.keptDifferently->address);
+        QCOMPARE(options.faults.keptDifferently->mask, faults.keptDifferently->mask);
+    }
+    QCOMPARE(options.faults.otherBlock.has_value(), faults.otherBlock.has_value());
+    if (faults.otherBlock) {
+        QCOMPARE(options.faults.otherBlock->address, faults.otherBlock->address);
+        QCOMPARE(options.faults.otherBlock->carried, faults.otherBlock->carried);
+    }
+    QCOMPARE(options.faults.staleReplyAt, faults.staleReplyAt);
+    QCOMPARE(options.faults.anonymousReplies, faults.anonymousReplies);
+    QCOMPARE(options.faults.doubledWriteAcknowledgement, faults.doubledWriteAcknowledgement);
     QCOMPARE(options.faults.answerFault.has_value(), faults.answerFault.has_value());
     if (faults.answerFault) {
         const AnswerFault& parsed = *options.faults.answerFault;
@@ -493,6 +539,9 @@ void TestRadioSim::badCommandLine_data()
     QTest::newRow("unstored address not hex") << QStringList{"--unstored-write", "g0"};
     QTest::newRow("length change too big")
         << QStringList{"--fault-at", "hello", "--length-change", "20"};
+    QTest::newRow("other block without the block carried") << QStringList{"--other-block", "0020"};
+    QTest::newRow("kept mask too big") << QStringList{"--keep-differently", "001C:100"};
+    QTest::newRow("stale address not hex") << QStringList{"--stale-reply", "03G0"};
 }
 
 void TestRadioSim::badCommandLine()

@@ -49,6 +49,29 @@ struct RadioFaults
         quint8 value = 0;
     };
     std::optional<AlteredByte> alteredByte;
+    // Stores what a write brings at this address with the bits of `mask` flipped, as a
+    // memory that keeps some bits of its own: only a read of the byte shows it.
+    struct KeptDifferently
+    {
+        int address = 0;
+        quint8 mask = 0;
+    };
+    std::optional<KeptDifferently> keptDifferently;
+    // Answers the read request at `address` with the reply to a read of `carried`, header
+    // and all: a radio that answers with another block.
+    struct OtherBlock
+    {
+        int address = 0;
+        int carried = 0;
+    };
+    std::optional<OtherBlock> otherBlock;
+    // Answers the read request at this address with the last read reply it sent again, as a
+    // radio whose answer was not brought up to date (the right reply when it has sent none).
+    std::optional<int> staleReplyAt;
+    // Starts every read reply with 57 FF FF 08: a header that names no address.
+    bool anonymousReplies = false;
+    // Acknowledges every write request with 06 06.
+    bool doubledWriteAcknowledgement = false;
     // The byte it acknowledges the program's 06 and write requests with.
     quint8 acknowledgement = 0x06;
     // Every answer leaves this long after the request has fully arrived.

@@ -151,17 +151,32 @@ RadioProtocol::Step RadioProtocol::acknowledgement()
             answer(QByteArray(1, char(m_faults.acknowledgement)))};
 }
 
+QByteArray RadioProtocol::readReply(int address, int length) const
+{
+    // The header repeats the request with W for R, unless the radio names no address.
+    const int named = m_faults.anonymousReplies ? 0xFFFF : address;
+    QByteArray reply;
+    reply.append(char(Write));
+    reply.append(char(named >> 8));
+    reply.append(char(named & 0xFF));
+    reply.append(char(length));
+    reply.append(m_memory.read(address, length));
+    return reply;
+}
+
 RadioProtocol::Step RadioProtocol::readRequest(int address, int length)
 {
     m_lastRequestAddress = address;
     Step step{Command{CommandKind::Read, address, {}}, {}};
     if (refusesAddress(address))
         return step;
-    step.reply.append(char(Write));
-    step.reply.append(char(address >> 8));
-    step.reply.append(char(address & 0xFF));
-    step.reply.append(char(length));
-    step.reply.append(m_memory.read(address, length));
+    if (m_faults.staleReplyAt == address && !m_lastReadReply.isEmpty())
+        step.reply = m_lastReadReply;
+    else if (const auto& other = m_faults.otherBlock; other && other->address == address)
+        step.reply = readReply(other->carried, length);
+    else
+        step.reply = readReply(address, length);
+    m_lastReadReply = step.reply;
     return step;
 }
 
@@ -173,10 +188,16 @@ RadioProtocol::Step RadioProtocol::writeRequest(int address, const QByteArray& d
         return step;
     if (!m_faults.unstoredWriteAt || *m_faults.unstoredWriteAt != address)
         m_memory.write(address, data);
+    if (const auto& kept = m_faults.keptDifferently;
+        kept && kept->address >= address && kept->address < address + data.size()) {
+        const quint8 written = quint8(data[kept->address - address]);
+        m_memory.write(kept->address, QByteArray(1, char(written ^ kept->mask)));
+    }
     if (const auto& altered = m_faults.alteredByte;
         altered && altered->address >= address && altered->address < address + data.size())
         m_memory.write(altered->address, QByteArray(1, char(altered->value)));
-    step.reply = QByteArray(1, char(m_faults.acknowledgement));
+    step.reply =
+        QByteArray(m_faults.doubledWriteAcknowledgement ? 2 : 1, char(m_faults.acknowledgement));
     return step;
 }
 

@@ -10,10 +10,10 @@
 
 // How the radio answers its programming protocol, one received byte at a time. Until a
 // hello has put it into programming mode it ignores everything else; in programming mode
-// it answers 06 with 06, a read request 52 AH AL LL with a 4-byte header (57 AH AL LL)
-// and the LL bytes of memory, and a write request 57 AH AL LL with LL data bytes by
-// storing them and answering 06. 64 6F leaves programming mode; 61 67 starts the aging
-// test, which leaves it too.
+// it answers 06 with 06, a read request 52 AH AL LL with a 4-byte header (57 AH AL LL,
+// naming the block) and the LL bytes of memory, and a write request 57 AH AL LL with LL data bytes
+// by storing them and answering 06. 64 6F leaves programming mode; 61 67 starts the aging test,
+// which leaves it too.
 class RadioProtocol
 {
 public:
@@ -60,6 +60,8 @@ private:
     Step parseCommand();
     Step hello();
     Step acknowledgement();
+    // A read reply as the radio gives it for the block at `address`.
+    QByteArray readReply(int address, int length) const;
     Step readRequest(int address, int length);
     Step writeRequest(int address, const QByteArray& data);
     Step leaveProgramming(CommandKind kind);
@@ -72,6 +74,8 @@ private:
     RadioFaults m_faults;
     QByteArray m_pending; // the bytes of the command being received
     int m_lastRequestAddress = -1;
+    // The last read reply sent, in this programming session or an earlier one.
+    QByteArray m_lastReadReply;
     bool m_programming = false;
     bool m_agingStarted = false;
 };

@@ -18,6 +18,11 @@ const QString StrayByte = QStringLiteral("stray-byte");
 const QString LengthChange = QStringLiteral("length-change");
 const QString UnstoredWrite = QStringLiteral("unstored-write");
 const QString AlterByte = QStringLiteral("alter-byte");
+const QString KeepDifferently = QStringLiteral("keep-differently");
+const QString OtherBlock = QStringLiteral("other-block");
+const QString StaleReply = QStringLiteral("stale-reply");
+const QString AnonymousReplies = QStringLiteral("anonymous-replies");
+const QString DoubleAck = QStringLiteral("double-ack");
 const QString LinkFolder = QStringLiteral("link");
 const QString Port = QStringLiteral("port");
 
@@ -52,6 +57,18 @@ QList<QCommandLineOption> optionList()
          "Acknowledge a write request at ADDRESS (hex) but keep what the block held.", "ADDRESS"},
         {AlterByte, "Hold VALUE at ADDRESS whatever a write brings (both hex, such as 03C1:02).",
          "ADDRESS:VALUE"},
+        {KeepDifferently,
+         "Store what a write brings at ADDRESS with the bits of MASK flipped (both hex, such "
+         "as 001C:F0 for the unused half of channel 1's flags).",
+         "ADDRESS:MASK"},
+        {OtherBlock,
+         "Answer the read of ADDRESS with the reply for OTHER, header and all (both hex, such "
+         "as 0020:0010).",
+         "ADDRESS:OTHER"},
+        {StaleReply, "Answer the read of ADDRESS (hex) with the last read reply sent again.",
+         "ADDRESS"},
+        {AnonymousReplies, "Start every read reply with 57 FF FF 08, naming no address."},
+        {DoubleAck, "Acknowledge every write request with 06 06."},
         {LinkFolder,
          "Create FOLDER/dosdevices/comN leading to the simulated radio, so the "
          "program in FOLDER finds it on COMN.",
@@ -90,19 +107,19 @@ std::optional<AnswerFault> answerNamed(const QString& text)
     return fault;
 }
 
-// "03C1:02": an address of the radio's memory and a byte.
-std::optional<RadioFaults::AlteredByte> alteredByteNamed(const QString& text)
+// "03C1:02": two numbers in hex, the first 0 to FFFF, the second 0 to `secondMax`.
+std::optional<std::pair<int, int>> hexPairNamed(const QString& text, int secondMax)
 {
     const QStringList parts = text.split(QLatin1Char(':'));
     if (parts.size() != 2)
         return std::nullopt;
-    bool addressOk = false;
-    bool valueOk = false;
-    const int address = parts[0].toInt(&addressOk, 16);
-    const int value = parts[1].toInt(&valueOk, 16);
-    if (!addressOk || !valueOk || address < 0 || address > 0xFFFF || value < 0 || value > 0xFF)
+    bool firstOk = false;
+    bool secondOk = false;
+    const int first = parts[0].toInt(&firstOk, 16);
+    const int second = parts[1].toInt(&secondOk, 16);
+    if (!firstOk || !secondOk || first < 0 || first > 0xFFFF || second < 0 || second > secondMax)
         return std::nullopt;
-    return RadioFaults::AlteredByte{address, quint8(value)};
+    return std::pair{first, second};
 }
 } // namespace
 
@@ -178,14 +195,39 @@ bool RadioSimulatorOptions::parse(const QStringList& arguments)
         return false;
     if (unstoredAt >= 0)
         faults.unstoredWriteAt = unstoredAt;
-    if (parser.isSet(AlterByte)) {
-        faults.alteredByte = alteredByteNamed(parser.value(AlterByte));
-        if (!faults.alteredByte) {
-            m_error = QStringLiteral("--%1: %2 is not ADDRESS:VALUE in hex")
-                          .arg(AlterByte, parser.value(AlterByte));
+    // An option whose value is two numbers in hex; false when it is set but wrong.
+    const auto hexPair = [&](const QString& name, const char* form, int secondMax,
+                             const auto& take) {
+        if (!parser.isSet(name))
+            return true;
+        const auto pair = hexPairNamed(parser.value(name), secondMax);
+        if (!pair) {
+            m_error = QStringLiteral("--%1: %2 is not %3 in hex")
+                          .arg(name, parser.value(name), QLatin1String(form));
             return false;
         }
-    }
+        take(pair->first, pair->second);
+        return true;
+    };
+    if (!hexPair(AlterByte, "ADDRESS:VALUE", 0xFF,
+                 [&](int address, int value) {
+                     faults.alteredByte = RadioFaults::AlteredByte{address, quint8(value)};
+                 }) ||
+        !hexPair(KeepDifferently, "ADDRESS:MASK", 0xFF,
+                 [&](int address, int mask) {
+                     faults.keptDifferently = RadioFaults::KeptDifferently{address, quint8(mask)};
+                 }) ||
+        !hexPair(OtherBlock, "ADDRESS:OTHER", 0xFFFF, [&](int address, int carried) {
+            faults.otherBlock = RadioFaults::OtherBlock{address, carried};
+        }))
+        return false;
+    int staleAt = -1;
+    if (!number(StaleReply, 16, 0, 0xFFFF, staleAt))
+        return false;
+    if (staleAt >= 0)
+        faults.staleReplyAt = staleAt;
+    faults.anonymousReplies = parser.isSet(AnonymousReplies);
+    faults.doubledWriteAcknowledgement = parser.isSet(DoubleAck);
     if (address >= 0)
         faults.noReplyAt = address;
     if (hangUpAfter >= 0)
