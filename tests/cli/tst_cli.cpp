@@ -1,10 +1,10 @@
-#include "files/ChannelFileParser.h"
 #include "files/ChannelFileWriter.h"
 #include "link/PortDiagnostics.h"
 #include "workspace/Localisation.h"
 #include "workspace/Workspace.h"
 
 #include "CliRun.h"
+#include "support/ChannelFileRows.h"
 #include "support/FileBytes.h"
 #include "support/PseudoTerminal.h"
 #include "support/SampleRadio.h"
@@ -20,18 +20,6 @@
 namespace {
 
 constexpr int CalibrationAddress = 0x03C8;
-
-// The channel texts of a channel file's rows 1 to 16.
-QList<QStringList> channelsOf(const QByteArray& channelFile)
-{
-    const ParsedChannelFile parsed = ChannelFileParser::parse(channelFile);
-    QList<QStringList> rows;
-    if (!parsed.ok())
-        return rows;
-    for (const QStringList& fields : parsed.content.channels)
-        rows << fields;
-    return rows;
-}
 
 QList<QStringList> sampleChannels()
 {

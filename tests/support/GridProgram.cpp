@@ -32,6 +32,14 @@ QString GridProgram::cell(int row, int column)
     return workspace().table.text(row, column);
 }
 
+QStringList GridProgram::column(int column, int firstRow, int lastRow)
+{
+    QStringList texts;
+    for (int row = firstRow; row <= lastRow; ++row)
+        texts << cell(row, column);
+    return texts;
+}
+
 QPoint GridProgram::cellCentre(int row, int column)
 {
     return grid()->visualRect(workspace().table.index(row, column)).center();

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class ChannelGrid;
 class ChannelPage;
@@ -21,6 +22,8 @@ struct GridProgram : RunningProgram
     FrequencyEditor* editor();
     TonePicker* picker();
     QString cell(int row, int column);
+    // The texts of one column from `firstRow` to `lastRow`.
+    QStringList column(int column, int firstRow, int lastRow);
     QPoint cellCentre(int row, int column);
     // The grid's current cell as (column, row).
     QPoint currentCell();
