@@ -325,7 +325,11 @@ void TestFaultMatrix::everyFaultAtEveryStage()
     QVERIFY(!program.service().busy());
     QVERIFY(!program.window->serialPort().isOpen());
     holder.reset();
-    if (!program.radio.hungUp())
+    // A radio that hangs up does so when it takes the byte, which may come after the
+    // program has given up on it; any other radio's port can be opened again.
+    if (fault.radio.hangUpAfter)
+        QTRY_VERIFY(program.radio.hungUp());
+    else
         QVERIFY(QtSerialPort::probe(program.radio.slavePath()));
 
     // The data, exactly as a failure at that stage leaves it.

@@ -319,8 +319,8 @@ void TestLink::testWaitLengthsReplaceOnlyTheTwoWaits_data()
 {
     QTest::addColumn<int>("asked");
     QTest::addColumn<int>("waited");
-    QTest::newRow("short wait") << Link::ShortWait << 10;
-    QTest::newRow("long wait") << Link::LongWait << 20;
+    QTest::newRow("short wait") << Link::ShortWait << 400;
+    QTest::newRow("long wait") << Link::LongWait << 700;
     QTest::newRow("any other length") << 90 << 90;
 }
 
@@ -328,14 +328,13 @@ void TestLink::testWaitLengthsReplaceOnlyTheTwoWaits()
 {
     QFETCH(int, asked);
     QFETCH(int, waited);
-    m_link->setWaitLengthsForTests(10, 20);
+    // Longer than the real waits, so that only a lower bound tells, which a busy machine
+    // cannot break.
+    m_link->setWaitLengthsForTests(400, 700);
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(m_link->wait(asked, Link::Wait::FullLength), Link::WaitEnd::Time);
-    // Far shorter than the real wait, as even a busy machine shows.
     QVERIFY2(clock.elapsed() >= waited, qPrintable(QString::number(clock.elapsed())));
-    if (waited < asked)
-        QVERIFY2(clock.elapsed() < asked, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestLink::handshakeRetriesUntilTheReply()
