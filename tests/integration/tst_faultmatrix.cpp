@@ -74,14 +74,16 @@ int writeChannelStart(int channel)
 struct Program : RunningProgram
 {
     Program(const QByteArray& image, const RadioFaults& faults)
-        : RunningProgram(ProgramOptions::withRadio(image, faults))
+        : RunningProgram(withShortWaits(ProgramOptions::withRadio(image, faults)))
     {
-        // No row here depends on how long the waits are (tst_answerfaults pins them), so
-        // they run shorter, still long enough for a prompt radio on a busy machine.
-        window->link().setWaitLengthsForTests(ShortWaitMs, LongWaitMs);
     }
-    static constexpr int ShortWaitMs = 100;
-    static constexpr int LongWaitMs = 150;
+    // No row here depends on how long the waits are (tst_answerfaults pins them), so they
+    // run shorter, still long enough for a prompt radio on a busy machine.
+    static ProgramOptions withShortWaits(ProgramOptions options)
+    {
+        options.shortWaits = true;
+        return options;
+    }
 
     ServiceCommands& service() { return window->serviceCommands(); }
     QByteArray memory(int address, int size = MemoryMap::BlockSize)

@@ -74,6 +74,10 @@ void RunningProgram::start()
         m_themedBoxes->setParentWindow(window.get());
     dialog = new ReadWriteDialog(window.get());
     window->attachReadWriteDialog(*dialog);
+    if (m_options.shortWaits) {
+        window->link().setWaitLengthsForTests(ProgramOptions::ShortWaitMs,
+                                              ProgramOptions::LongWaitMs);
+    }
     if (!m_options.writeChecks) {
         dialog->backupCheckBox()->setChecked(false);
         dialog->verifyCheckBox()->setChecked(false);

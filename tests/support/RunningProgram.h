@@ -45,6 +45,12 @@ struct ProgramOptions
     // as qv3307.ini says (checked unless it says otherwise); without, both are cleared
     // (not remembered), so that a write is the plain write alone.
     bool writeChecks = false;
+    // The link's two waits run ShortWaitMs and LongWaitMs long instead of 250 and 550 ms
+    // (Link::setWaitLengthsForTests), for a table whose rows do not depend on how long the
+    // program waits: a silent radio fails sooner.
+    bool shortWaits = false;
+    static constexpr int ShortWaitMs = 100;
+    static constexpr int LongWaitMs = 150;
 
     static ProgramOptions withRadio(const QByteArray& image, const RadioFaults& faults = {},
                                     Language language = Language::English);
