@@ -11,6 +11,7 @@
 #include "support/TemporaryProgramFolder.h"
 
 #include "support/HeldPort.h"
+#include <QElapsedTimer>
 #include <QTest>
 
 using Kind = RadioProtocol::CommandKind;
@@ -95,18 +96,22 @@ void TestLinkRadio::silentRadioGetsSixHellosThenFailure()
     silent.silent = true;
     RadioLine line;
     QVERIFY(line.open(silent));
+    QElapsedTimer clock;
+    clock.start();
     QVERIFY(!line.link->handshake(wait));
+    // Each hello's wait runs its full length; only a lower bound, as the machine is shared.
+    QVERIFY2(clock.elapsed() >= Link::HandshakeTries * Link::ShortWait,
+             qPrintable(QString::number(clock.elapsed())));
     QTRY_COMPARE(line.radio.received(), times(HelloBytes, Link::HandshakeTries));
 
     const auto hellos = line.radio.commands(Kind::Hello);
     QCOMPARE(hellos.size(), Link::HandshakeTries);
-    for (qsizetype i = 1; i < hellos.size(); ++i) {
-        // 250 ms apart; loose bounds, as the machine is shared.
-        const auto gap = std::chrono::duration_cast<std::chrono::milliseconds>(hellos[i].time -
-                                                                               hellos[i - 1].time);
-        QVERIFY2(gap.count() >= 200 && gap.count() <= 600,
-                 qPrintable(QString::number(gap.count())));
-    }
+    // 250 ms apart. The radio notes a hello when its thread takes it, which a busy machine
+    // may delay for one hello and not the next, so the mean gap is checked, with loose bounds.
+    const auto span = std::chrono::duration_cast<std::chrono::milliseconds>(hellos.last().time -
+                                                                            hellos.first().time);
+    const auto meanGap = span.count() / (hellos.size() - 1);
+    QVERIFY2(meanGap >= 200 && meanGap <= 600, qPrintable(QString::number(meanGap)));
 }
 
 void TestLinkRadio::helloRepliesThatDoNotCount_data()
