@@ -11,6 +11,7 @@
 #include "RadioBeforeWrite.h"
 #include "backups/FleetLog.h"
 #include "link/RadioProgressRows.h"
+#include "support/FileBytes.h"
 #include "support/FleetLogResults.h"
 #include "support/FleetRadios.h"
 #include "support/RunningProgram.h"
@@ -31,24 +32,10 @@ namespace {
 using RadioBeforeWrite::EmptiedRow;
 const auto previousImage = RadioBeforeWrite::image;
 
-void runFromMenu(RunningProgram& program, IconButton* command)
-{
-    command->button()->click();
-    QVERIFY(program.dialog->isVisible());
-    QTest::mouseClick(program.dialog->startButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!program.dialog->session()->running(), 30'000);
-}
-
 // On the box itself, where a user clicks.
 void clickBox(QCheckBox* box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList backups(const RunningProgram& program)
@@ -111,7 +98,7 @@ private slots:
 void TestSafeWriteProgram::readIsBackedUpAsSaveWritesIt()
 {
     RunningProgram program(ProgramOptions::withRadio(SampleRadio::image()));
-    runFromMenu(program, program.window->menuPages()->readButton());
+    program.runFromMenu(program.window->menuPages()->readButton());
     QVERIFY(program.messages.errors.isEmpty());
     QCOMPARE(program.row(1), SampleRadio::rowTexts(1));
     QVERIFY(!program.dialog->backupCheckBox()->isVisible());
@@ -133,7 +120,7 @@ void TestSafeWriteProgram::readWhoseBackupCannotBeSavedStillReads()
 {
     RunningProgram program(ProgramOptions::withRadio(SampleRadio::image()));
     blockBackupFolder(program);
-    runFromMenu(program, program.window->menuPages()->readButton());
+    program.runFromMenu(program.window->menuPages()->readButton());
     QVERIFY(program.messages.errors.isEmpty());
     QVERIFY(program.messages.boxes.isEmpty());
     QCOMPARE(program.row(1), SampleRadio::rowTexts(1));

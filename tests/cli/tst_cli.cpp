@@ -1,10 +1,11 @@
-#include "files/ChannelFileParser.h"
 #include "files/ChannelFileWriter.h"
 #include "workspace/Localisation.h"
 #include "workspace/Workspace.h"
 
 #include "CliRun.h"
 #include "files/CsvRecords.h"
+#include "support/ChannelFileRows.h"
+#include "support/FileBytes.h"
 #include "support/FleetLogResults.h"
 #include "support/FleetRadios.h"
 #include "support/HeldPort.h"
@@ -26,31 +27,6 @@
 namespace {
 
 constexpr int CalibrationAddress = 0x03C8;
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-// The channel texts of a channel file's rows 1 to 16.
-QList<QStringList> channelsOf(const QByteArray& channelFile)
-{
-    const ParsedChannelFile parsed = ChannelFileParser::parse(channelFile);
-    QList<QStringList> rows;
-    if (!parsed.ok())
-        return rows;
-    for (const QStringList& fields : parsed.content.channels)
-        rows << fields;
-    return rows;
-}
 
 QList<QStringList> sampleChannels()
 {
@@ -430,7 +406,8 @@ void CliTest::calibrationWriteThenRead()
         run.run({"calibration", "write", "--port", "COM1", "--low", "100", "--high", "200",
                  "--low-voltage", "2", "--language", "english", "-q"});
     QCOMPARE(written.status, 0);
-    QCOMPARE(run.radio().memory().read(CalibrationAddress, 3), QByteArray::fromHex("64C802"));
+    // Nothing waits for the radio to take the values.
+    QTRY_COMPARE(run.radio().memory().read(CalibrationAddress, 3), QByteArray::fromHex("64C802"));
 
     const CliRun::Outcome read =
         run.run({"calibration", "read", "--port", "COM1", "--language", "english"});
@@ -487,7 +464,7 @@ void CliTest::writeIsChecked()
         run.run(QStringList{"write", "b.F19", "--port", "COM1", "--language", "english"} + options);
     QCOMPARE(outcome.status, 0);
     QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1), lastNote);
-    // The last exit command may still be on its way to the radio as the program ends.
+    // The last exit command may still be on its way to the radio when the command ends.
     QTRY_COMPARE(run.radio().commands(RadioCommandKind::Exit).size(), sessions);
     const QStringList saved = QDir(run.backupFolder()).entryList(QDir::Files);
     QCOMPARE(saved.size(), backups);
