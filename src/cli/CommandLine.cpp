@@ -331,12 +331,12 @@ private:
                                 "同用"));
         // Several radios answer with a line each as they end, which one document cannot hold;
         // a dry run checks the one port a write would use.
-        if ((m_line.json || m_line.dryRun) && !m_line.repeat &&
-            (m_line.ports.size() > 1 || m_line.allPorts))
-            fail(QStringLiteral("%1 takes one --port at a time")
-                     .arg(m_line.json ? "--json" : "--dry-run"),
-                 QStringLiteral("%1 一次只能用于一个 --port")
-                     .arg(m_line.json ? "--json" : "--dry-run"));
+        if ((m_line.json || m_line.dryRun) && m_line.isFleet()) {
+            const QString option =
+                m_line.json ? QStringLiteral("--json") : QStringLiteral("--dry-run");
+            fail(QStringLiteral("%1 takes one --port at a time").arg(option),
+                 QStringLiteral("%1 一次只能用于一个 --port").arg(option));
+        }
         if (m_line.command == Command::Sheet && m_line.output.isEmpty())
             fail(QStringLiteral("sheet needs -o and the PDF file to write"),
                  QStringLiteral("sheet 需要 -o 和要写入的 PDF 文件"));
