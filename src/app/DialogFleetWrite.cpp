@@ -52,14 +52,9 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
     m_dialog.showRadioRows(names);
     m_dialog.setStatusText({});
 
-    QList<int> percents(fleet.radioCount(), 0);
     QObject::connect(&fleet, &FleetRun::progressChanged, &m_dialog, [&](int radio, int percent) {
-        percents[radio] = percent;
         rows.setProgress(radio, percent);
-        int sum = 0;
-        for (const int each : std::as_const(percents))
-            sum += each;
-        m_dialog.setProgress(sum / int(percents.size()));
+        m_dialog.setProgress(fleet.overallPercent());
     });
     // What the box at the end says: each radio that failed, each verified radio that keeps
     // unused bytes otherwise (with those bytes), and each log row that could not be added.
@@ -68,7 +63,6 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
     const FleetLog log = FleetLog::standard();
     QObject::connect(&fleet, &FleetRun::radioFinished, &m_dialog,
                      [&](int radio, const FleetRadioOutcome& outcome) {
-                         percents[radio] = 100;
                          const QString result = FleetText::result(outcome, language);
                          rows.setResult(radio, result, outcome.succeeded());
                          const QList<ContentsDifference>& kept = outcome.write.keptDifferently;

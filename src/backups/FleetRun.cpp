@@ -45,7 +45,7 @@ void FleetRun::start()
         FleetRadioRun* run = radio.run.get();
         connect(radio.thread.get(), &QThread::started, run, &FleetRadioRun::run);
         connect(run, &FleetRadioRun::stageStarted, this, &FleetRun::stageStarted);
-        connect(run, &FleetRadioRun::progressChanged, this, &FleetRun::progressChanged);
+        connect(run, &FleetRadioRun::progressChanged, this, &FleetRun::onProgressChanged);
         connect(run, &FleetRadioRun::finished, this, &FleetRun::onRadioFinished);
         if (m_stopRequested)
             run->stop();
@@ -87,12 +87,29 @@ void FleetRun::stop()
             radio.run->stop();
 }
 
+void FleetRun::onProgressChanged(int index, int percent)
+{
+    m_radios.at(size_t(index)).percent = percent;
+    emit progressChanged(index, percent);
+}
+
+int FleetRun::overallPercent() const
+{
+    if (m_radios.empty())
+        return 0;
+    int sum = 0;
+    for (const Radio& radio : m_radios)
+        sum += radio.percent;
+    return sum / radioCount();
+}
+
 void FleetRun::onRadioFinished(int index, const FleetRadioOutcome& outcome)
 {
     Radio& radio = m_radios.at(size_t(index));
     if (radio.ended)
         return;
     radio.ended = true;
+    radio.percent = 100;
     radio.outcome = outcome;
     ++m_ended;
     const QPointer<FleetRun> alive(this);

@@ -55,6 +55,8 @@ public:
     const FleetRadioOutcome& outcome(int radio) const { return m_radios.at(radio).outcome; }
     bool hasEnded(int radio) const { return m_radios.at(radio).ended; }
     FleetTally tally() const;
+    // The whole run's progress: the mean of the radios' own, an ended radio counting 100.
+    int overallPercent() const;
 
 signals:
     void stageStarted(int radio, SafeWriteStage stage);
@@ -70,10 +72,12 @@ private:
         std::unique_ptr<QThread> thread;
         std::unique_ptr<FleetRadioRun> run;
         FleetRadioOutcome outcome;
+        int percent = 0;
         bool ended = false;
     };
 
     void onRadioFinished(int radio, const FleetRadioOutcome& outcome);
+    void onProgressChanged(int radio, int percent);
     void joinThreads();
 
     FleetTask m_task;

@@ -13,7 +13,6 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <numeric>
 
 #include <unistd.h>
 
@@ -93,20 +92,11 @@ std::optional<QList<FleetPort>> ports(CliContext& context, ExitStatus& failure)
 
 void run(CliContext& context, FleetRun& fleet, const QString& stage, const RadioEnded& radioEnded)
 {
-    QList<int> percents(fleet.radioCount(), 0);
     TerminalProgress& progress = context.progress();
-    const auto showProgress = [&] {
-        if (!percents.isEmpty())
-            progress.setProgress(std::accumulate(percents.begin(), percents.end(), 0) /
-                                 int(percents.size()));
-    };
-    QObject::connect(&fleet, &FleetRun::progressChanged, &fleet, [&](int radio, int percent) {
-        percents[radio] = percent;
-        showProgress();
-    });
+    QObject::connect(&fleet, &FleetRun::progressChanged, &fleet,
+                     [&] { progress.setProgress(fleet.overallPercent()); });
     QObject::connect(&fleet, &FleetRun::radioFinished, &fleet,
-                     [&](int radio, const FleetRadioOutcome& outcome) {
-                         percents[radio] = 100;
+                     [&](int, const FleetRadioOutcome& outcome) {
                          progress.endLine();
                          radioEnded(outcome);
                      });
