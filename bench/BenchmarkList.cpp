@@ -1,6 +1,7 @@
 #include "BenchmarkList.h"
 
 #include "CliBenchmarks.h"
+#include "FleetBenchmarks.h"
 #include "LinkBenchmarks.h"
 #include "ReadWriteBenchmarks.h"
 #include "SettingsBenchmarks.h"
@@ -43,5 +44,7 @@ QList<Benchmark> benchmarkList()
         {QStringLiteral("window_rss_extra_kb"), [window] { return window->rssExtraKb(); }},
         {QStringLiteral("window_start_ms"), [window] { return window->programStartMs(); }},
         {QStringLiteral("bare_window_start_ms"), [window] { return window->bareWindowStartMs(); }},
+        // Four radios backed up, written and verified at once, over one the same way.
+        {QStringLiteral("fleet_4_time_ratio"), &fleetFourTimeRatio},
     };
 }

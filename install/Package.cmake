@@ -16,8 +16,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QV3307_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries the programs link come from dpkg-shlibdeps. Qt loads the SVG icon engine
-# as a plugin, which no binary names, so its package is listed here. The channel sheet is
+# The libraries the programs link come from dpkg-shlibdeps. Qt draws the SVG pictures left
+# (the About box's logo, the skins' arrows and ticks) through plugins, which no binary
+# names, so their package is listed here. The channel sheet is
 # set in DejaVu Sans with Chinese from Droid Sans Fallback, whose characters read back
 # from the PDF as they were written, and the Chinese captions want Noto Sans CJK. The
 # manual opens in the browser through xdg-open.

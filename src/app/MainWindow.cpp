@@ -1,23 +1,26 @@
 #include "app/MainWindow.h"
 
+#include "app/CalibrationLog.h"
+#include "app/ChannelClipboard.h"
 #include "app/ComPortPage.h"
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "app/IconButton.h"
 #include "app/LanguagePage.h"
+#include "app/MainStatusBar.h"
 #include "app/MenuPages.h"
 #include "app/ReadWriteCommands.h"
 #include "app/SkinPage.h"
+#include "app/TransferWarning.h"
+#include "app/WindowChoices.h"
 #include "app/WorkPages.h"
 #include "backups/BackupFolder.h"
-#include "backups/SafeWriteText.h"
 #include "channels/ChannelEditor.h"
 #include "channels/ChannelEditorView.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelPage.h"
 #include "channels/ChannelRowsMenu.h"
 #include "channels/SettingsPage.h"
-#include "files/ChannelPaste.h"
 #include "files/FileCommands.h"
 #include "files/QtFileDialogs.h"
 #include "link/ReadWriteDialog.h"
@@ -32,7 +35,6 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -42,10 +44,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QStatusBar>
 #include <QToolButton>
-
-#include <utility>
 
 MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     // Every decoration named, so that no window manager adds a maximise button to the
@@ -71,6 +70,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     setWindowTitle(m_workspace.title());
     m_settingsFile = std::make_unique<SettingsFile>(
         SettingsLocation::prepareFolder(m_platform.programFolder, m_platform.configFolder));
+    m_choices = std::make_unique<WindowChoices>(*m_settingsFile, m_workspace, m_connection.link(),
+                                                m_portChoices);
     const StoredChoices stored = StoredChoices::read(*m_settingsFile);
     // The stored skin comes before the widgets, so that each is styled once.
     m_workspace.setThemeIndex(stored.skinIndex(Skins::Count));
@@ -89,24 +90,15 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     // Backups are kept for a year; nothing else in their folder is ever removed.
     BackupFolder::standard().removeOldBackups();
     m_fileCommands->setFirstOpenFolder(BackupFolder::standard().path());
-    // The transmitter calibration lives only in the radio: every value read is kept.
-    connect(m_serviceCommands.get(), &ServiceCommands::calibrationRead, this,
-            [this](const CalibrationReading& reading) { logCalibration(reading); });
+    auto* calibrationLog = new CalibrationLog(*m_serviceCommands, m_workspace, this);
+    connect(calibrationLog, &CalibrationLog::notSaved, m_statusBar, &MainStatusBar::report);
     // What start-up set up is where undo stops.
     m_workspace.startEditHistory();
 }
 
-void MainWindow::logCalibration(const CalibrationReading& reading)
-{
-    const BackupFolder folder = BackupFolder::standard();
-    if (const int error = folder.appendCalibration(reading); error != 0)
-        showStatusReport(SafeWriteText::backupNotSaved({folder.calibrationLogPath(), error},
-                                                       m_workspace.checkedLanguage));
-}
-
 MainWindow::~MainWindow()
 {
-    storeChoices();
+    m_choices->store();
 }
 
 void MainWindow::setEnabledAroundBox(bool enabled)
@@ -146,7 +138,9 @@ void MainWindow::buildPages()
     m_workPages = new WorkPages(this);
     m_workPages->setGeometry(174, pagesTop, 649, pagesHeight);
 
-    m_channelPage = new ChannelPage(m_workspace.table, m_workspace.tones);
+    // Each page is made inside the page control: a page made on its own would be styled
+    // once alone and again, widget by widget, when the control takes it in.
+    m_channelPage = new ChannelPage(m_workspace.table, m_workspace.tones, m_workPages);
     m_workPages->addPage(QStringLiteral("channelPage"), m_channelPage);
     // The first frame shows the channels; the other pages wait until they are needed.
     m_workPages->addPageBuiltLater(QStringLiteral("settingsPage"),
@@ -159,16 +153,19 @@ void MainWindow::buildPages()
                                    [this] { return buildLanguagePage(); });
     m_workPages->addPageBuiltLater(QStringLiteral("skinPage"), [this] { return buildSkinPage(); });
 
-    auto* statusBar = new QStatusBar(this);
-    statusBar->setObjectName(QStringLiteral("statusBar"));
-    statusBar->setSizeGripEnabled(false);
-    statusBar->setGeometry(0, pagesTop + pagesHeight, ClientSize.width(),
-                           ClientSize.height() - pagesTop - pagesHeight);
-    m_statusPanel = new QLabel(statusBar);
-    m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
-    // At least 500 px, and the whole bar for a long report.
-    m_statusPanel->setMinimumWidth(500);
-    statusBar->addWidget(m_statusPanel, 1);
+    m_statusBar = new MainStatusBar(m_localisation, this);
+    m_statusBar->setGeometry(0, pagesTop + pagesHeight, ClientSize.width(),
+                             ClientSize.height() - pagesTop - pagesHeight);
+}
+
+QLabel* MainWindow::statusPanel() const
+{
+    return m_statusBar->panel();
+}
+
+TransferWarning* MainWindow::transferWarning() const
+{
+    return m_statusBar->transferWarning();
 }
 
 void MainWindow::buildNavigation()
@@ -221,10 +218,6 @@ void MainWindow::connectActions()
     helpKey->setObjectName(QStringLiteral("helpShortcut"));
     helpKey->setContext(Qt::WindowShortcut);
     connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
-    m_statusReportTimer.setSingleShot(true);
-    connect(&m_statusReportTimer, &QTimer::timeout, this, [this] {
-        m_statusPanel->setText(m_localisation.applied().string(LanguageString::StatusLine));
-    });
     connect(m_menuPages->aboutButton(), &IconButton::clicked, this,
             [this] { m_messenger.showAbout(); });
 }
@@ -270,7 +263,7 @@ SkinPage* MainWindow::skinPage() const
 // follows them as the pages built at once do.
 QWidget* MainWindow::buildSettingsPage()
 {
-    m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands);
+    m_settingsPage = new SettingsPage(m_workspace.settings, m_workspace.bands, m_workPages);
     m_channelEditorView->setBandBox(m_settingsPage->bandBox());
     if (m_localisation.hasApplied())
         m_settingsPage->applyCaptions(m_localisation.applied());
@@ -282,7 +275,7 @@ QWidget* MainWindow::buildSettingsPage()
 
 QWidget* MainWindow::buildPowerPage()
 {
-    m_powerPage = new PowerPage(*m_serviceCommands);
+    m_powerPage = new PowerPage(*m_serviceCommands, m_workPages);
     if (m_localisation.hasApplied())
         m_powerPage->applyCaptions(m_localisation.applied());
     connect(&m_localisation, &Localisation::languageApplied, m_powerPage,
@@ -297,7 +290,7 @@ QWidget* MainWindow::buildPowerPage()
 
 QWidget* MainWindow::buildComPortPage()
 {
-    m_comPortPage = new ComPortPage(m_portPageState);
+    m_comPortPage = new ComPortPage(m_portPageState, m_workPages);
     m_comPortPage->checkPort(m_connection.link().portNumber());
     m_comPortPage->setLanguage(m_workspace.checkedLanguage);
     connect(m_comPortPage, &ComPortPage::portChosen, this, &MainWindow::choosePort);
@@ -324,7 +317,7 @@ QWidget* MainWindow::buildComPortPage()
 
 QWidget* MainWindow::buildLanguagePage()
 {
-    m_languagePage = new LanguagePage;
+    m_languagePage = new LanguagePage(m_workPages);
     m_languagePage->check(m_workspace.checkedLanguage);
     if (m_localisation.hasApplied())
         m_languagePage->applyCaptions(m_localisation.applied());
@@ -344,7 +337,7 @@ QWidget* MainWindow::buildLanguagePage()
 
 QWidget* MainWindow::buildSkinPage()
 {
-    m_skinPage = new SkinPage;
+    m_skinPage = new SkinPage(m_workPages);
     m_skinPage->skinList()->setCurrentIndex(m_workspace.themeIndex());
     if (m_localisation.hasApplied())
         m_skinPage->applyCaptions(m_localisation.applied());
@@ -365,6 +358,10 @@ void MainWindow::connectLanguage()
     connect(&m_localisation, &Localisation::languageApplied, this,
             [this] { applyTooltips(m_workspace.checkedLanguage); });
     connect(&m_localisation, &Localisation::languageChecked, this, &MainWindow::applyTooltips);
+    connect(&m_localisation, &Localisation::languageApplied, m_statusBar,
+            [this] { transferWarning()->setLanguage(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, transferWarning(),
+            &TransferWarning::setLanguage);
 }
 
 void MainWindow::connectFileCommands(FileDialogs& dialogs)
@@ -380,15 +377,17 @@ void MainWindow::connectFileCommands(FileDialogs& dialogs)
     });
     connect(m_menuPages->openButton(), &IconButton::clicked, this, [this] {
         if (const std::optional<QString> path = m_fileCommands->openFile()) {
+            m_fileInGrid.remember(*path, m_workspace);
             m_planCommands->setFileName(QFileInfo(*path).fileName());
-            showStatusReport(
+            m_statusBar->report(
                 ShellTexts::openedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
         }
     });
     connect(m_menuPages->saveButton(), &IconButton::clicked, this, [this] {
         if (const std::optional<QString> path = m_fileCommands->saveFile()) {
+            m_fileInGrid.remember(*path, m_workspace);
             m_planCommands->setFileName(QFileInfo(*path).fileName());
-            showStatusReport(
+            m_statusBar->report(
                 ShellTexts::savedReport(QFileInfo(*path).fileName(), m_workspace.checkedLanguage));
         }
     });
@@ -408,8 +407,11 @@ void MainWindow::connectEditing()
     connect(redo, &QAction::triggered, editor, &ChannelEditor::redo);
     addActions({undo, redo});
 
-    connect(m_channelPage->grid(), &ChannelGrid::copyRequested, this, &MainWindow::copyChannels);
-    connect(m_channelPage->grid(), &ChannelGrid::pasteRequested, this, &MainWindow::pasteChannels);
+    auto* clipboard = new ChannelClipboard(m_workspace, *editor, m_messenger, this);
+    connect(m_channelPage->grid(), &ChannelGrid::copyRequested, clipboard,
+            &ChannelClipboard::copyChannels);
+    connect(m_channelPage->grid(), &ChannelGrid::pasteRequested, clipboard,
+            &ChannelClipboard::pasteChannels);
 }
 
 void MainWindow::connectPlans()
@@ -422,7 +424,7 @@ void MainWindow::connectPlans()
             &PlanCommands::fillFromPlan);
     connect(m_channelPage, &ChannelPage::fillFromPlanRequested, m_planCommands,
             &PlanCommands::fillFromPlan);
-    connect(m_planCommands, &PlanCommands::reported, this, &MainWindow::showStatusReport);
+    connect(m_planCommands, &PlanCommands::reported, m_statusBar, &MainStatusBar::report);
     connect(m_menuPages->printButton(), &IconButton::clicked, m_planCommands,
             &PlanCommands::printSheet);
     auto* printKey = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_P), this);
@@ -435,40 +437,13 @@ void MainWindow::connectPlans()
             &ChannelPage::setLanguage);
 }
 
-void MainWindow::copyChannels(int firstRow, int lastRow)
-{
-    QGuiApplication::clipboard()->setText(
-        ChannelPaste::copiedText(m_workspace.table, firstRow, lastRow));
-}
-
-void MainWindow::pasteChannels(int firstRow)
-{
-    if (!m_channelEditor->commitEditedCell())
-        return;
-    m_channelEditor->closeCellEditors();
-    const QString skipped =
-        ChannelPaste::paste(m_workspace, QGuiApplication::clipboard()->text(), firstRow);
-    if (!skipped.isEmpty())
-        m_messenger.errorBox(skipped);
-}
-
 void MainWindow::restoreStoredChoices(const StoredChoices& stored)
 {
-    EditorState& editor = m_workspace.editor;
-    editor.startingUp = true;
     // A restored skin other than the first leaves the options menu up, as choosing it does.
     m_menuPages->showPage(m_workspace.themeIndex() == 0 ? m_menuPages->helpMenu()
                                                         : m_menuPages->optionsMenu());
     m_workPages->showPage(m_channelPage);
-
-    m_portChoices = ComPortChoices::read(*m_settingsFile, {1, 2, 3, 4, stored.port});
-    m_connection.link().setPortNumber(stored.port);
-
-    for (const QString& band : stored.bands)
-        m_workspace.bands.append(band);
-    m_workspace.bands.select(stored.bandIndex());
-
-    editor.startingUp = false;
+    m_choices->restore(stored);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -488,17 +463,6 @@ void MainWindow::showFirstTime()
         return;
     m_menuPages->showPage(m_menuPages->programMenu());
     m_workPages->showPage(m_channelPage);
-}
-
-void MainWindow::storeChoices()
-{
-    StoredChoices choices;
-    choices.port = m_connection.link().portNumber();
-    choices.skin = m_workspace.themeIndex();
-    choices.selectedBand = m_workspace.bands.selectedIndex();
-    choices.bands = m_workspace.bands.entries();
-    if (!choices.write(*m_settingsFile))
-        qWarning("Could not write %s", qPrintable(m_settingsFile->path()));
 }
 
 void MainWindow::chooseSkin(int index)
@@ -529,8 +493,7 @@ void MainWindow::checkLanguageButton(Language language)
 
 void MainWindow::applyCaptions(const LanguageTable& table)
 {
-    if (!m_statusReportTimer.isActive())
-        m_statusPanel->setText(table.string(LanguageString::StatusLine));
+    m_statusBar->applyCaptions(table);
     if (m_readWriteDialog)
         m_readWriteDialog->applyCaptions(table);
 }
@@ -543,28 +506,29 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
         dialog.applyCaptions(m_localisation.applied());
     // Lives with the dialog, which it drives.
     auto* commands = new ReadWriteCommands(
-        dialog, *this, m_workspace, m_connection.link(), m_messenger, *m_channelEditor,
-        m_localisation, *m_settingsFile, [this](const QString& note) { m_transferNote = note; });
+        dialog, *this, m_workspace, m_connection.link(), m_devices, m_messenger, *m_channelEditor,
+        m_localisation, *m_settingsFile,
+        [this](const QString& note) { m_statusBar->noteTransfer(note); },
+        [this] { return m_fileInGrid.pathIfHeld(m_workspace); });
     connect(m_menuPages->readButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::readCommand);
     connect(m_menuPages->writeButton(), &IconButton::clicked, commands,
             &ReadWriteCommands::writeCommand);
+    connect(commands, &ReadWriteCommands::ended, transferWarning(),
+            [this](const TransferOutcome& outcome) {
+                transferWarning()->setOutcome(outcome, m_workspace.checkedLanguage);
+            });
     ReadWriteSession* session = &commands->session();
     connect(session, &ReadWriteSession::finished, this,
             [this, session](RadioExchange::Result result) {
-                const QString note = std::exchange(m_transferNote, QString());
-                if (result != RadioExchange::Result::Done)
-                    return;
+                const bool wentThrough = result == RadioExchange::Result::Done;
+                const bool read = session->procedure() == ReadWriteSession::Read;
                 // The channels a read brings are in no file.
-                if (session->procedure() == ReadWriteSession::Read)
+                if (wentThrough && read)
                     m_planCommands->setFileName({});
-                const Language language = m_workspace.checkedLanguage;
-                const int channels = m_workspace.table.programmedChannelCount();
-                const int port = m_connection.link().portNumber();
-                const QString report = session->procedure() == ReadWriteSession::Read
-                                           ? ShellTexts::readReport(channels, port, language)
-                                           : ShellTexts::writtenReport(channels, port, language);
-                showStatusReport(ShellTexts::withNote(report, note));
+                m_statusBar->transferEnded(
+                    wentThrough, read, m_workspace.table.programmedChannelCount(),
+                    m_connection.link().portNumber(), m_workspace.checkedLanguage);
             });
 }
 
@@ -689,10 +653,4 @@ void MainWindow::applyPageTooltips(Language language)
     }
     for (const auto& [button, tip] : buttons)
         button->setToolTip(ShellTexts::tooltip(tip, language));
-}
-
-void MainWindow::showStatusReport(const QString& text)
-{
-    m_statusPanel->setText(text);
-    m_statusReportTimer.start(ShellTexts::ReportMs);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileInGrid.h"
 #include "app/HelpWindow.h"
 #include "app/HoverNavigation.h"
 #include "app/Platform.h"
@@ -17,7 +18,6 @@
 #include "workspace/Workspace.h"
 
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -35,11 +35,13 @@ class LanguagePage;
 class MenuPages;
 class PlanCommands;
 class PowerPage;
-struct CalibrationReading;
 class LanguageTable;
 class QLabel;
 class SettingsPage;
 class SkinPage;
+class TransferWarning;
+class WindowChoices;
+class MainStatusBar;
 class SerialPort;
 class ServiceCommands;
 class WorkPages;
@@ -82,7 +84,10 @@ public:
     ComPortPage* comPortPage() const;
     // The program's own help window, once it has been needed.
     HelpWindow* helpWindow() const { return m_helpWindow; }
-    QLabel* statusPanel() const { return m_statusPanel; }
+    MainStatusBar* statusBar() const { return m_statusBar; }
+    QLabel* statusPanel() const;
+    // The status bar's warning after a read or a write that failed.
+    TransferWarning* transferWarning() const;
     LanguagePage* languagePage() const;
     SkinPage* skinPage() const;
 
@@ -113,16 +118,12 @@ private:
     void connectFileCommands(FileDialogs& dialogs);
     void connectEditing();
     void connectPlans();
-    void copyChannels(int firstRow, int lastRow);
-    void pasteChannels(int firstRow);
 
-    // Restores the port and the band list when the window is created; the skin is applied
-    // before the widgets are built.
+    // Restores the pages a skin leaves up, the port and the band list when the window is
+    // created; the skin is applied before the widgets are built.
     void restoreStoredChoices(const StoredChoices& stored);
     // The first showing centres the window and lets the installer's log pick the language.
     void showFirstTime();
-    // Writes the port, the skin and the band list back when the window is destroyed.
-    void storeChoices();
 
     void chooseSkin(int index);
     void showMenuPages(HoverNavigation::Menu menu);
@@ -133,14 +134,11 @@ private:
     void applyTooltips(Language language);
     // The tooltips on the work pages built so far.
     void applyPageTooltips(Language language);
-    // Says what a command did for a few seconds, then the usual status text comes back.
-    void showStatusReport(const QString& text);
     void applySkin(int index);
     void choosePort(int portNumber);
     void tellPortChoiceNotSaved();
     void checkLanguageButton(Language language);
     void applyCaptions(const LanguageTable& table);
-    void logCalibration(const CalibrationReading& reading);
 
     Platform m_platform;
     Workspace m_workspace;
@@ -153,6 +151,7 @@ private:
     ComPortConnection m_connection;
     std::unique_ptr<ServiceCommands> m_serviceCommands;
     std::unique_ptr<SettingsFile> m_settingsFile;
+    std::unique_ptr<WindowChoices> m_choices;
     std::unique_ptr<FileDialogs> m_ownFileDialogs;
     std::unique_ptr<FileCommands> m_fileCommands;
     QPointer<ReadWriteDialog> m_readWriteDialog;
@@ -171,10 +170,8 @@ private:
     ComPortPage* m_comPortPage = nullptr;
     LanguagePage* m_languagePage = nullptr;
     SkinPage* m_skinPage = nullptr;
-    QLabel* m_statusPanel = nullptr;
-    QTimer m_statusReportTimer;
-    // What came of the running read's or write's backup or check, for its status report.
-    QString m_transferNote;
+    MainStatusBar* m_statusBar = nullptr;
+    FileInGrid m_fileInGrid;
     QPointer<HelpWindow> m_helpWindow;
     PlanCommands* m_planCommands = nullptr;
 

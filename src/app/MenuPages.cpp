@@ -47,7 +47,7 @@ MenuPages::MenuPages(QWidget* parent) : PageControl(parent)
     m_power = addButton(m_programMenu, 4, QStringLiteral("powerButton"), QStringLiteral("power"),
                         defaultCaption(PowerAdjust));
     // The service page is for workshops: it is reached only with the page keys.
-    m_power->button()->setEnabled(false);
+    m_power->setButtonEnabled(false);
 
     m_comPort = addButton(m_optionsMenu, 0, QStringLiteral("comPortButton"),
                           QStringLiteral("comport"), defaultCaption(ComPort));
@@ -100,13 +100,13 @@ void MenuPages::applyTooltips(Language language)
     for (const auto& [button, tip] : tips) {
         const QString text = ShellTexts::tooltip(tip, language);
         button->setToolTip(text);
-        button->button()->setToolTip(text);
+        button->setButtonToolTip(text);
     }
     m_print->setCaption(PlanTexts::text(PlanTexts::Text::PrintSheetLabel, language));
     const QString printTip =
         PlanTexts::text(PlanTexts::Text::PrintSheet, language) + QStringLiteral(" (Ctrl+P)");
     m_print->setToolTip(printTip);
-    m_print->button()->setToolTip(printTip);
+    m_print->setButtonToolTip(printTip);
 }
 
 QWidget* MenuPages::addMenuPage(const QString& name)

@@ -1,5 +1,7 @@
 #include "app/ReadWriteCommands.h"
 
+#include "app/DialogFleetWrite.h"
+
 #include "backups/BackedUpRead.h"
 #include "backups/BackupFolder.h"
 #include "backups/SafeWriteRun.h"
@@ -43,11 +45,14 @@ private:
 } // namespace
 
 ReadWriteCommands::ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindow,
-                                     Workspace& workspace, Link& link, Messenger& messenger,
+                                     Workspace& workspace, Link& link,
+                                     const ComPortDevices& devices, Messenger& messenger,
                                      ChannelEditor& editor, const Localisation& localisation,
-                                     SettingsFile& settingsFile, NoteOutcome noteOutcome)
-    : QObject(&dialog), m_dialog(dialog), m_workspace(workspace), m_link(link),
-      m_messenger(messenger), m_localisation(localisation), m_noteOutcome(std::move(noteOutcome))
+                                     SettingsFile& settingsFile, NoteOutcome noteOutcome,
+                                     FileInGrid fileInGrid)
+    : QObject(&dialog), m_dialog(dialog), m_workspace(workspace), m_link(link), m_devices(devices),
+      m_messenger(messenger), m_localisation(localisation), m_noteOutcome(std::move(noteOutcome)),
+      m_fileInGrid(std::move(fileInGrid))
 {
     const auto enableMainWindow = [&mainWindow, &dialog](bool enabled) {
         mainWindow.setEnabled(enabled);
@@ -60,6 +65,10 @@ ReadWriteCommands::ReadWriteCommands(ReadWriteDialog& dialog, QWidget& mainWindo
         [this](RadioExchange& exchange) { return write(exchange); },
         [&editor] { return editor.commitEditedCell(); }, enableMainWindow, this);
     dialog.setSession(m_session);
+    connect(m_session, &ReadWriteSession::finished, this, [this] {
+        if (m_outcome)
+            emit ended(*m_outcome);
+    });
     rememberChecks(settingsFile);
 }
 
@@ -94,6 +103,7 @@ void ReadWriteCommands::command(ReadWriteSession::Procedure procedure)
     const bool reading = procedure == ReadWriteSession::Read;
     const LanguageTable& captions = m_localisation.applied();
     m_dialog.showWriteChecks(!reading);
+    m_dialog.showRadioRows({});
     m_dialog.setStatusText({});
     m_session->command(procedure, captions.string(reading ? Read : Write),
                        captions.string(reading ? PowerRead : PowerWrite));
@@ -103,24 +113,37 @@ void ReadWriteCommands::command(ReadWriteSession::Procedure procedure)
 // that cannot be saved costs the read nothing, the status bar just says so.
 RadioExchange::Result ReadWriteCommands::read(RadioExchange& exchange)
 {
+    m_outcome.reset();
     const BackedUpRead read = BackedUpRead::run(m_workspace, exchange, BackupFolder::standard());
     if (const std::optional<BackupFolder::SaveOutcome>& saved = read.backup)
         m_noteOutcome(saved->saved()
                           ? SafeWriteText::backupSaved(QFileInfo(saved->path).fileName(),
                                                        m_workspace.checkedLanguage)
                           : SafeWriteText::backupNotSaved(*saved, m_workspace.checkedLanguage));
+    m_outcome = TransferOutcome::ofRead(read.result, read.backup);
+    showFailure();
     return read.result;
 }
 
 RadioExchange::Result ReadWriteCommands::write(RadioExchange& exchange)
 {
-    DialogReport report(m_dialog, m_workspace.checkedLanguage);
+    m_outcome.reset();
     const SafeWriteOptions options{m_dialog.backupCheckBox()->isChecked(),
                                    m_dialog.verifyCheckBox()->isChecked()};
+    if (m_dialog.everyRadioCheckBox()->isChecked()) {
+        DialogFleetWrite fleet(m_dialog, m_workspace, m_link, m_devices, m_messenger);
+        const RadioExchange::Result result = fleet.run(options, m_fileInGrid());
+        if (result != RadioExchange::Result::Quit)
+            m_noteOutcome(fleet.summary());
+        return result;
+    }
+    m_dialog.showRadioRows({});
+    DialogReport report(m_dialog, m_workspace.checkedLanguage);
     const SafeWriteOutcome outcome =
         SafeWriteRun(m_workspace, exchange.link(), report, BackupFolder::standard(), options).run();
     // Once the application is closing nothing may be touched: it is going away.
-    if (outcome.ending != SafeWriteOutcome::Ending::Quit)
+    m_outcome = TransferOutcome::ofWrite(outcome);
+    if (m_outcome)
         tellOutcome(outcome);
     return outcome.result();
 }
@@ -130,6 +153,8 @@ void ReadWriteCommands::tellOutcome(const SafeWriteOutcome& outcome)
     using Ending = SafeWriteOutcome::Ending;
     const Language language = m_workspace.checkedLanguage;
     m_dialog.setStatusText({});
+    // Behind the box, the dialog already says where the write failed.
+    showFailure();
     switch (outcome.ending) {
     case Ending::Refused:
         m_messenger.errorBox(writeProblemText(outcome.problems, language));
@@ -152,7 +177,18 @@ void ReadWriteCommands::tellOutcome(const SafeWriteOutcome& outcome)
         m_messenger.errorBox(SafeWriteText::outcomeMessage(outcome, language));
         break;
     case Ending::Written:
+        m_dialog.setStatusText(SafeWriteText::writtenNotVerified(language));
+        break;
     case Ending::Quit:
         break;
     }
+}
+
+void ReadWriteCommands::showFailure()
+{
+    if (!m_outcome || !m_outcome->failed())
+        return;
+    const Language language = m_workspace.checkedLanguage;
+    m_dialog.showFailure(SafeWriteText::failedAt(*m_outcome, language),
+                         SafeWriteText::outcomeDetail(*m_outcome, language));
 }

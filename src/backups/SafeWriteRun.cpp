@@ -5,6 +5,7 @@
 #include "link/ReadProcedure.h"
 #include "link/WriteProcedure.h"
 #include "workspace/Workspace.h"
+#include "workspace/WorkspaceSnapshot.h"
 
 #include <algorithm>
 
@@ -162,17 +163,9 @@ void SafeWriteRun::showStageProgress(int percent)
 
 QByteArray SafeWriteRun::backupFile(const Workspace& workspace, const RadioContents& contents)
 {
+    WorkspaceSnapshot snapshot = WorkspaceSnapshot::of(workspace);
+    snapshot.contents = contents;
     Workspace copy;
-    copy.words = workspace.words;
-    copy.languageCode = workspace.languageCode;
-    copy.checkedLanguage = workspace.checkedLanguage;
-    for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting) {
-        const auto which = FunctionSettings::Setting(setting);
-        copy.settings.setEntries(which, workspace.settings.entries(which));
-    }
-    for (const QString& band : workspace.bands.entries())
-        copy.bands.append(band);
-    copy.bands.select(workspace.bands.selectedIndex());
-    copy.takeRadioContents(contents);
+    snapshot.restore(copy);
     return ChannelFileWriter(copy).contents();
 }

@@ -253,3 +253,123 @@ QString SafeWriteText::keptDifferentlyWarning(const ContentsDifference& differen
     return inLanguage(language, QStringLiteral("warning: %1"), QStringLiteral("警告：%1"))
         .arg(differenceLine(difference, language));
 }
+
+QString SafeWriteText::writtenNotVerified(Language language)
+{
+    const QString box = BuiltInLanguages::string(LanguageString::VerifyAfterWriting, language);
+    return inLanguage(language, QStringLiteral("Written, not verified: \"%1\" is off").arg(box),
+                      QStringLiteral("已写入，未校验：“%1”未勾选").arg(box));
+}
+
+QString SafeWriteText::stageName(TransferOutcome::Stage stage, Language language)
+{
+    using Stage = TransferOutcome::Stage;
+    switch (stage) {
+    case Stage::Backup:
+        return inLanguage(language, QStringLiteral("Backup"), QStringLiteral("备份"));
+    case Stage::Read:
+        return inLanguage(language, QStringLiteral("Read"), QStringLiteral("读频"));
+    case Stage::Write:
+        return inLanguage(language, QStringLiteral("Write"), QStringLiteral("写频"));
+    case Stage::ReadBack:
+        return inLanguage(language, QStringLiteral("Read-back"), QStringLiteral("回读"));
+    }
+    return {};
+}
+
+QString SafeWriteText::failedAt(const TransferOutcome& outcome, Language language)
+{
+    const QString stage = stageName(outcome.stage(), language);
+    return inLanguage(language, QStringLiteral("Failed at: %1").arg(stage),
+                      QStringLiteral("失败环节：%1").arg(stage));
+}
+
+QString SafeWriteText::outcomeDetail(const TransferOutcome& outcome, Language language)
+{
+    using Ending = TransferOutcome::Ending;
+    const QString reason = ioErrorCause(outcome.backup.error, outcome.backup.path, language);
+    switch (outcome.ending) {
+    case Ending::ReadNotBackedUp:
+        return inLanguage(language,
+                          QStringLiteral("The radio was read, but its backup could not be saved "
+                                         "to %1 (%2)")
+                              .arg(outcome.backup.path, reason),
+                          QStringLiteral("已读频，但无法将电台备份保存到 %1（%2）")
+                              .arg(outcome.backup.path, reason));
+    case Ending::ReadFailed:
+        return inLanguage(language,
+                          QStringLiteral("The read stopped: the radio did not answer as it "
+                                         "should. Nothing in the window has changed"),
+                          QStringLiteral("读频中止：电台未正确应答。窗口中的内容没有改变"));
+    case Ending::WriteRefused:
+        return inLanguage(language,
+                          QStringLiteral("Nothing was written: a value cannot be sent as it "
+                                         "stands"),
+                          QStringLiteral("未向电台写入任何数据：有数值无法按原样发送"));
+    case Ending::BackupReadFailed:
+        return inLanguage(language,
+                          QStringLiteral("Nothing was written: the radio could not be read for "
+                                         "its backup"),
+                          QStringLiteral("未向电台写入任何数据：无法读取电台进行备份"));
+    case Ending::BackupNotSaved:
+        return inLanguage(language,
+                          QStringLiteral("Nothing was written: the radio's backup could not be "
+                                         "saved to %1 (%2)")
+                              .arg(outcome.backup.path, reason),
+                          QStringLiteral("未向电台写入任何数据：无法将电台备份保存到 %1（%2）")
+                              .arg(outcome.backup.path, reason));
+    case Ending::WriteFailed:
+        return inLanguage(language,
+                          QStringLiteral("The write stopped: the radio did not answer as it "
+                                         "should, and may be partly written"),
+                          QStringLiteral("写频中止：电台未正确应答，可能只写入了一部分"));
+    case Ending::Differences:
+        return inLanguage(language,
+                          QStringLiteral("Written, but reading it back shows the radio holds "
+                                         "something else: %1"),
+                          QStringLiteral("已写入，但回读发现电台保存的内容与写入的不同：%1"))
+            .arg(counted(language, outcome.differenceCount, "difference", "differences", "处差异"));
+    case Ending::NotVerified:
+        return inLanguage(language,
+                          QStringLiteral("Written, but the radio could not be read back, so the "
+                                         "write is not verified"),
+                          QStringLiteral("已写入，但无法回读电台，因此写频未经校验"));
+    case Ending::Read:
+    case Ending::Written:
+    case Ending::Verified:
+        break;
+    }
+    return {};
+}
+
+QString SafeWriteText::outcomeWarning(const TransferOutcome& outcome, Language language)
+{
+    using Ending = TransferOutcome::Ending;
+    switch (outcome.ending) {
+    case Ending::ReadNotBackedUp:
+        return inLanguage(language, QStringLiteral("Last read: backup not saved"),
+                          QStringLiteral("上次读频：备份未保存"));
+    case Ending::ReadFailed:
+        return inLanguage(language, QStringLiteral("Last read failed"),
+                          QStringLiteral("上次读频失败"));
+    case Ending::WriteRefused:
+    case Ending::BackupReadFailed:
+    case Ending::BackupNotSaved:
+        return inLanguage(language, QStringLiteral("Last write: nothing written"),
+                          QStringLiteral("上次写频：未写入"));
+    case Ending::WriteFailed:
+        return inLanguage(language, QStringLiteral("Last write stopped partway"),
+                          QStringLiteral("上次写频中途停止"));
+    case Ending::Differences:
+        return inLanguage(language, QStringLiteral("Last write: the radio holds something else"),
+                          QStringLiteral("上次写频：电台内容与写入的不同"));
+    case Ending::NotVerified:
+        return inLanguage(language, QStringLiteral("Last write not verified"),
+                          QStringLiteral("上次写频未经校验"));
+    case Ending::Read:
+    case Ending::Written:
+    case Ending::Verified:
+        break;
+    }
+    return {};
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "backups/SafeWriteRun.h"
+#include "backups/TransferOutcome.h"
 #include "workspace/Language.h"
 
 #include <QString>
@@ -24,6 +25,19 @@ QString backupNotSaved(const BackupFolder::SaveOutcome& saved, Language language
 // kept differently (listing them); empty for the endings that need none (verified alone,
 // written, refused, a failed write and quitting, which have their own).
 QString outcomeMessage(const SafeWriteOutcome& outcome, Language language);
+// The read/write dialog's status line after a write the user chose not to read back.
+QString writtenNotVerified(Language language);
+// A stage of a read or a write: "Backup", "Read", "Write", "Read-back".
+QString stageName(TransferOutcome::Stage stage, Language language);
+// The read/write dialog's headline after a read or a write that failed, in place of its
+// percentage: "Failed at: Read-back".
+QString failedAt(const TransferOutcome& outcome, Language language);
+// What a read or a write that failed leaves behind, in a sentence: the read/write dialog's
+// status line, and the main window's warning when the mouse rests on it.
+QString outcomeDetail(const TransferOutcome& outcome, Language language);
+// The main window's standing warning after a read or a write that failed, until one
+// succeeds: "Last write not verified".
+QString outcomeWarning(const TransferOutcome& outcome, Language language);
 // A warning for one unused byte the radio keeps otherwise: "warning: Channel 01, byte 12
 // (001C): written FD, the radio holds 0D".
 QString keptDifferentlyWarning(const ContentsDifference& difference, Language language);

@@ -18,10 +18,12 @@
 ChannelGrid::ChannelGrid(ChannelTable& table, QWidget* parent) : QTableView(parent), m_table(table)
 {
     setObjectName(QStringLiteral("channelGrid"));
-    setModel(&table);
-    setItemDelegate(new ChannelCellDelegate(this));
+    // The header row and column are the table's own. The view's headers go before the
+    // table comes, so that they never measure its captions for a size they will not show.
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    setModel(&table);
+    setItemDelegate(new ChannelCellDelegate(this));
     for (int column = 0; column < Column::Count; ++column)
         setColumnWidth(column, ColumnWidths[column]);
     for (int row = 0; row < Row::Count; ++row)

@@ -1,6 +1,8 @@
 #include "backups/BackupFolder.h"
+#include "cli/CalibrationJson.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 #include "cli/RadioPort.h"
 #include "cli/RadioSteps.h"
 #include "service/CalibrationText.h"
@@ -44,10 +46,13 @@ ExitStatus Commands::readCalibration(CliContext& context)
     const CalibrationReading& reading = service.lastReading();
     const PowerCalibrationValues& values = reading.values;
     using namespace LanguageString;
-    context.out() << context.text(LowPowerLabel) << ": " << values.lowPower << '\n'
-                  << context.text(HighPowerLabel) << ": " << values.highPower << '\n'
-                  << context.text(LowVoltage) << ": "
-                  << CalibrationText::lowVoltage(reading, context.language()) << '\n';
+    if (context.line().json)
+        JsonOutput::print(context, calibrationJson(reading, context.language()));
+    else
+        context.out() << context.text(LowPowerLabel) << ": " << values.lowPower << '\n'
+                      << context.text(HighPowerLabel) << ": " << values.highPower << '\n'
+                      << context.text(LowVoltage) << ": "
+                      << CalibrationText::lowVoltage(reading, context.language()) << '\n';
     if (reading.unnamedLowVoltage)
         context.error(
             inLanguage(context.language(), QStringLiteral("warning: %1"),

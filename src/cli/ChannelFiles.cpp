@@ -184,6 +184,19 @@ FileResult refuseSkippedRows(const CliContext& context, const QString& path,
     return FileResult::failed((QStringList{heading} + skippedRows).join(u'\n'));
 }
 
+bool refusedForWriting(CliContext& context, const QString& path, const Loaded& loaded)
+{
+    FileResult result = loaded.result;
+    if (result.ok())
+        result = refuseSkippedRows(context, path, loaded.skippedRows,
+                                   inLanguage(context.language(),
+                                              QStringLiteral("nothing was written to the radio"),
+                                              QStringLiteral("未向电台写入任何数据")));
+    if (!result.ok())
+        context.error(result.errorText());
+    return !result.ok();
+}
+
 Loaded load(CliContext& context, const QString& path)
 {
     switch (kindToRead(context, path)) {

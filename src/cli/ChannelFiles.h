@@ -59,6 +59,11 @@ Loaded checkChannelList(const CliContext& context, const QString& path);
 FileResult refuseSkippedRows(const CliContext& context, const QString& path,
                              const QStringList& skippedRows, const QString& notDone);
 
+// Whether the file cannot be written into a radio as it was read: it did not read, or it is
+// a list with rows that did not become channels and --skip-bad-rows was not given. Says
+// why.
+bool refusedForWriting(CliContext& context, const QString& path, const Loaded& loaded);
+
 // Writes the workspace as the kind of file the name asks for, with the atomic save; to
 // standard output as `forStandardOutput`.
 FileResult save(CliContext& context, const QString& path,

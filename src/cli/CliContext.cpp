@@ -55,6 +55,7 @@ void CliContext::note(const QString& text)
 
 void CliContext::error(const QString& text)
 {
+    m_lastError = text;
     m_progress.endLine();
     m_out.flush();
     m_err << "qv3307-cli: " << text << Qt::endl;
@@ -67,11 +68,16 @@ bool CliContext::interrupted() const
 
 void CliContext::interruptOnStop(Link& link)
 {
+    onStop(&link, [&link] { link.interrupt(); });
+}
+
+void CliContext::onStop(QObject* receiver, const std::function<void()>& stop)
+{
     if (!m_stopSignals)
         return;
-    QObject::connect(m_stopSignals.get(), &StopSignals::stopRequested, &link, &Link::interrupt);
+    QObject::connect(m_stopSignals.get(), &StopSignals::stopRequested, receiver, stop);
     if (m_stopSignals->requested())
-        link.interrupt();
+        stop();
 }
 
 std::optional<QByteArray> CliContext::readInputLine()

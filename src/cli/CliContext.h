@@ -14,6 +14,7 @@
 #include <QString>
 #include <QTextStream>
 
+#include <functional>
 #include <memory>
 
 class Link;
@@ -57,6 +58,8 @@ public:
     void note(const QString& text);
     // An error on standard error, always shown.
     void error(const QString& text);
+    // The last error said, for the JSON document of a command that failed.
+    const QString& lastError() const { return m_lastError; }
 
     // Puts the language in use back on the workspace after a channel file switched it.
     void restoreLanguage();
@@ -65,6 +68,9 @@ public:
     bool interrupted() const;
     // Interrupts the link's exchange at the first stop signal, or at once when one came.
     void interruptOnStop(Link& link);
+    // Calls `stop` (in `receiver`'s thread) at the first stop signal, or at once when one
+    // came.
+    void onStop(QObject* receiver, const std::function<void()>& stop);
     // For a command that uses the radio: waits for a line on standard input; nothing at
     // its end or when a stop signal comes.
     std::optional<QByteArray> readInputLine();
@@ -86,4 +92,5 @@ private:
     QTextStream m_out{&m_standardOutput};
     mutable std::optional<FileIo::ReadOutcome> m_standardInput;
     QTextStream m_err{stderr};
+    QString m_lastError;
 };

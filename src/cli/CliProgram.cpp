@@ -3,6 +3,7 @@
 #include "backups/BackupFolder.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 
 #include "workspace/FileIo.h"
 #include "workspace/IoErrorText.h"
@@ -43,6 +44,15 @@ ExitStatus runCommand(CliContext& context)
         break;
     }
     return ExitStatus::Usage;
+}
+
+// With --json, a command that failed prints why as its document, so that the output is
+// one JSON document whatever happened.
+ExitStatus finish(CliContext& context, ExitStatus status, bool json)
+{
+    if (json && status != ExitStatus::Done && status != ExitStatus::Differences)
+        JsonOutput::print(context, JsonOutput::failure(status, context.lastError()));
+    return context.finishOutput(status);
 }
 
 // As the window does at start-up, a command that uses the radio clears backups older than
@@ -87,13 +97,14 @@ ExitStatus CliProgram::run(const QString& programFolder, const QStringList& argu
         context.error(inLanguage(context.language(),
                                  QStringLiteral("%1; see %2").arg(worded.error, help),
                                  QStringLiteral("%1；参见 %2").arg(worded.error, help)));
-        return ExitStatus::Usage;
+        return finish(context, ExitStatus::Usage, CommandLine::requestedJson(arguments));
     }
     if (line.help) {
         context.out() << CommandLine::helpText(line.command, context.language());
         return context.finishOutput(ExitStatus::Done);
     }
-    if (line.usesRadio())
+    // A dry run changes nothing, not even the backups folder.
+    if (line.usesRadio() && !line.dryRun)
         removeOldBackups();
-    return context.finishOutput(runCommand(context));
+    return finish(context, runCommand(context), line.json);
 }

@@ -16,7 +16,10 @@ enum Option : unsigned {
     PowerOptions = 1 << 3,  // --low, --high, --low-voltage
     SkipRowsOption = 1 << 4,
     FileOrderOption = 1 << 5,
-    PlanOptions = 1 << 6, // --list, --first, --count, --channels, --tone, --tx-tone
+    FleetOption = 1 << 6, // --port more than once, --all-ports
+    PlanOptions = 1 << 7, // --list, --first, --count, --channels, --tone, --tx-tone
+    JsonOption = 1 << 8,
+    DryRunOption = 1 << 9,
 };
 
 struct CommandShape
@@ -28,13 +31,14 @@ struct CommandShape
 };
 
 constexpr CommandShape Shapes[] = {
-    {Command::Ports, "ports", 0, 0},
-    {Command::Read, "read", PortOption | OutputOption, 0},
-    {Command::Write, "write", PortOption | BackupOptions | SkipRowsOption | FileOrderOption, 1},
-    {Command::Verify, "verify", PortOption | FileOrderOption, 1},
-    {Command::Diff, "diff", FileOrderOption, 2},
+    {Command::Ports, "ports", JsonOption, 0},
+    {Command::Read, "read", PortOption | FleetOption | OutputOption | JsonOption, 0},
+    {Command::Write, "write",
+     PortOption | FleetOption | BackupOptions | SkipRowsOption | FileOrderOption | DryRunOption, 1},
+    {Command::Verify, "verify", PortOption | FleetOption | FileOrderOption | JsonOption, 1},
+    {Command::Diff, "diff", FileOrderOption | JsonOption, 2},
     {Command::Convert, "convert", SkipRowsOption | FileOrderOption, 2},
-    {Command::CalibrationRead, "calibration read", PortOption, 0},
+    {Command::CalibrationRead, "calibration read", PortOption | JsonOption, 0},
     {Command::CalibrationWrite, "calibration write", PortOption | PowerOptions, 0},
     {Command::Plan, "plan", OutputOption | PlanOptions, 1},
     {Command::Sheet, "sheet", OutputOption, 1},
@@ -170,7 +174,11 @@ private:
         } else if (name == QLatin1String("-p") || name == QLatin1String("--port")) {
             m_used |= PortOption;
             if (const std::optional<QString> text = value(option))
-                m_line.port = *text;
+                m_line.ports << *text;
+            if (m_line.ports.size() > 1)
+                m_used |= FleetOption;
+        } else if (name == QLatin1String("--all-ports")) {
+            flag(m_line.allPorts, PortOption | FleetOption);
         } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
             m_used |= OutputOption;
             if (const std::optional<QString> text = value(option))
@@ -185,6 +193,10 @@ private:
             flag(m_line.skipBadRows, SkipRowsOption);
         } else if (name == QLatin1String("--in-file-order")) {
             flag(m_line.inFileOrder, FileOrderOption);
+        } else if (name == QLatin1String("--json")) {
+            flag(m_line.json, JsonOption);
+        } else if (name == QLatin1String("--dry-run")) {
+            flag(m_line.dryRun, DryRunOption);
         } else if (name == QLatin1String("--low")) {
             takeNumber(option, 255, m_line.lowPower, PowerOptions);
         } else if (name == QLatin1String("--high")) {
@@ -279,14 +291,24 @@ private:
                      .arg(m_line.files.size()));
             return;
         }
+        if ((m_used & FleetOption) && (shape.options & PortOption) &&
+            !(shape.options & FleetOption)) {
+            fail(QStringLiteral("%1 takes one --port").arg(name),
+                 QStringLiteral("%1 只接受一个 --port").arg(name));
+            return;
+        }
         if ((m_used & ~shape.options) != 0) {
             fail(QStringLiteral("an option given does not belong to %1").arg(name),
                  QStringLiteral("所给的选项不属于 %1").arg(name));
             return;
         }
-        if ((shape.options & PortOption) && m_line.port.isEmpty())
+        if ((shape.options & PortOption) && m_line.ports.isEmpty() && !m_line.allPorts)
             fail(QStringLiteral("%1 needs --port COM1 to COM4 or a device path").arg(name),
                  QStringLiteral("%1 需要 --port COM1 至 COM4 或设备路径").arg(name));
+        if (m_line.allPorts && !m_line.ports.isEmpty())
+            fail(QStringLiteral("give --port or --all-ports, not both"),
+                 QStringLiteral("请给出 --port 或 --all-ports，不能同时给出"));
+        checkFleetOutput();
         if ((shape.options & PowerOptions) &&
             (m_line.lowPower < 0 || m_line.highPower < 0 || m_line.lowVoltage < 0))
             fail(QStringLiteral("%1 needs --low, --high and --low-voltage").arg(name),
@@ -296,6 +318,24 @@ private:
                                 "cannot come from there; give its name"),
                  QStringLiteral("--repeat 从标准输入读取回答，因此文件不能来自标准输入；"
                                 "请给出文件名"));
+        if (m_line.json && !m_line.output.isEmpty())
+            fail(QStringLiteral("--json prints what %1 finds on standard output, so it does "
+                                "not go with -o")
+                     .arg(name),
+                 QStringLiteral("--json 把 %1 的结果输出到标准输出，因此不能与 -o 同用").arg(name));
+        if (m_line.dryRun && m_line.repeat)
+            fail(QStringLiteral("--dry-run checks one write and sends nothing, so it does not go "
+                                "with --repeat"),
+                 QStringLiteral("--dry-run 只检查一次写入且不发送任何数据，因此不能与 --repeat "
+                                "同用"));
+        // Several radios answer with a line each as they end, which one document cannot hold;
+        // a dry run checks the one port a write would use.
+        if ((m_line.json || m_line.dryRun) && m_line.isFleet()) {
+            const QString option =
+                m_line.json ? QStringLiteral("--json") : QStringLiteral("--dry-run");
+            fail(QStringLiteral("%1 takes one --port at a time").arg(option),
+                 QStringLiteral("%1 一次只能用于一个 --port").arg(option));
+        }
         if (m_line.command == Command::Sheet && m_line.output.isEmpty())
             fail(QStringLiteral("sheet needs -o and the PDF file to write"),
                  QStringLiteral("sheet 需要 -o 和要写入的 PDF 文件"));
@@ -320,6 +360,27 @@ private:
                  QStringLiteral("--first 须为 1 到 %1 的信道").arg(Channels));
     }
 
+    // Several radios read cannot all go to one file: each needs a name of its own.
+    void checkFleetOutput()
+    {
+        if (m_line.command != Command::Read || !m_line.isFleet() || m_line.output.isEmpty())
+            return;
+        if (m_line.output == QLatin1String("-"))
+            fail(QStringLiteral("several radios cannot all be read to standard output; give -o "
+                                "a name with %1 in it, such as radio-%1.F19")
+                     .arg(CommandLine::PortPlaceholder),
+                 QStringLiteral("多台电台不能都读到标准输出；请给 -o 一个含 %1 的名称，"
+                                "如 radio-%1.F19")
+                     .arg(CommandLine::PortPlaceholder));
+        else if (!m_line.output.contains(CommandLine::PortPlaceholder))
+            fail(QStringLiteral("when several radios are read, -o needs %1 in its name for each "
+                                "radio's port, such as radio-%1.F19")
+                     .arg(CommandLine::PortPlaceholder),
+                 QStringLiteral("读取多台电台时，-o 的名称中须含 %1 代表各电台的端口，"
+                                "如 radio-%1.F19")
+                     .arg(CommandLine::PortPlaceholder));
+    }
+
     const QStringList& m_arguments;
     Language m_language;
     qsizetype m_index = 0;
@@ -333,6 +394,11 @@ bool CommandLine::usesRadio() const
 {
     const CommandShape* shape = shapeOf(command);
     return shape && (shape->options & PortOption);
+}
+
+bool CommandLine::isFleet() const
+{
+    return ports.size() > 1 || allPorts || (command == Command::Write && repeat);
 }
 
 CommandLine CommandLine::parse(const QStringList& arguments, Language language)
@@ -354,6 +420,11 @@ std::optional<Language> CommandLine::requestedLanguage(const QStringList& argume
             requested = languageNamed(arguments.at(i + 1));
     }
     return requested;
+}
+
+bool CommandLine::requestedJson(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--json"));
 }
 
 QString CommandLine::commandName(Command command)

@@ -3,6 +3,8 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/DifferenceLines.h"
+#include "cli/DifferencesJson.h"
+#include "cli/JsonOutput.h"
 
 #include <optional>
 
@@ -48,12 +50,21 @@ ExitStatus Commands::diff(CliContext& context)
         compared.band = a->band;
     }
     const QList<ContentsDifference> differences = compareContents(*a, compared);
-    for (const QString& line : skippedRows)
-        context.out() << line << '\n';
-    for (const QString& line :
-         differenceLines(differences, ChannelFiles::displayName(context, first),
-                         ChannelFiles::displayName(context, second), context.language()))
-        context.out() << line << '\n';
+    if (context.line().json) {
+        QJsonObject document = DifferencesJson::comparison(
+            DifferencesJson::differences(differences, context.workspace().words,
+                                         QStringLiteral("first"), QStringLiteral("second")),
+            skippedRows);
+        document.insert(QStringLiteral("files"), QJsonArray{first, second});
+        JsonOutput::print(context, document);
+    } else {
+        for (const QString& line : skippedRows)
+            context.out() << line << '\n';
+        for (const QString& line :
+             differenceLines(differences, ChannelFiles::displayName(context, first),
+                             ChannelFiles::displayName(context, second), context.language()))
+            context.out() << line << '\n';
+    }
     return differences.isEmpty() && skippedRows.isEmpty() ? ExitStatus::Done
                                                           : ExitStatus::Differences;
 }

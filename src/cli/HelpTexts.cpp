@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "workspace/Language.h"
 
 namespace {
 
@@ -12,7 +13,9 @@ const char* const EnglishCommon =
     "/dev/ttyUSB0. A FILE of - is standard input or output. Ctrl+C stops a transfer\n"
     "in order and says what the radio holds. Exit status: 0 done, 1 differences,\n"
     "2 usage, 3 port cannot be opened, 4 radio did not answer or transfer failed,\n"
-    "5 file (or standard output) cannot be read or written, 130 interrupted.\n";
+    "5 file (or standard output) cannot be read or written, 130 interrupted.\n"
+    "With --json the output is one JSON document, also when the command fails\n"
+    "({\"exitStatus\": N, \"error\": \"...\"}); man qv3307-cli describes each.\n";
 
 const char* const ChineseCommon =
     "\n每个命令还接受：\n"
@@ -23,7 +26,9 @@ const char* const ChineseCommon =
     "PORT 为 COM1 至 COM4（查找方式与窗口相同），或设备路径，如 /dev/ttyUSB0。\n"
     "文件为 - 时表示标准输入或标准输出。Ctrl+C 会有序地停止传输，并说明电台中的内容。\n"
     "退出状态：0 完成，1 有差异，2 用法错误，3 端口无法打开，4 电台无应答或传输失败，\n"
-    "5 文件（或标准输出）无法读写，130 已中断。\n";
+    "5 文件（或标准输出）无法读写，130 已中断。\n"
+    "带 --json 时输出为一个 JSON 文档，命令失败时也是如此"
+    "（{\"exitStatus\": N, \"error\": \"...\"}）；各文档的说明见 man qv3307-cli。\n";
 
 QString commandHelp(CommandLine::Command command, Language language)
 {
@@ -32,28 +37,48 @@ QString commandHelp(CommandLine::Command command, Language language)
     case Command::Ports:
         return inLanguage(
             language,
-            QStringLiteral("Usage: qv3307-cli ports\n"
-                           "Lists the serial devices and which of COM1 to COM4 leads to each.\n"),
-            QStringLiteral("用法：qv3307-cli ports\n"
-                           "列出串口设备，以及 COM1 至 COM4 各指向哪个设备。\n"));
+            QStringLiteral("Usage: qv3307-cli ports [--json]\n"
+                           "Lists the serial devices and which of COM1 to COM4 leads to each.\n"
+                           "  --json  print them, with the state of each port, as one JSON\n"
+                           "          document\n"),
+            QStringLiteral("用法：qv3307-cli ports [--json]\n"
+                           "列出串口设备，以及 COM1 至 COM4 各指向哪个设备。\n"
+                           "  --json  以一个 JSON 文档输出，并给出每个端口的状态\n"));
     case Command::Read:
         return inLanguage(
             language,
-            QStringLiteral("Usage: qv3307-cli read --port PORT [-o FILE]\n"
+            QStringLiteral("Usage: qv3307-cli read --port PORT [-o FILE | --json]\n"
+                           "       qv3307-cli read --port PORT --port PORT... [-o NAME{port}.F19]\n"
+                           "       qv3307-cli read --all-ports [-o NAME{port}.F19]\n"
                            "Reads the radio. With -o, saves it as FILE (.F19 channel file or .csv\n"
                            "channel list, by the extension); without, prints the band, the 16\n"
                            "channels and the settings. Every complete read is also kept in the\n"
-                           "backups folder.\n"),
-            QStringLiteral("用法：qv3307-cli read --port PORT [-o 文件]\n"
+                           "backups folder.\n"
+                           "With several ports (--all-ports: every COM port whose device is\n"
+                           "present) the radios are read at once, a line for each as it ends\n"
+                           "naming its backup; -o then needs {port}, which becomes each radio's\n"
+                           "port (COM2, or the device's name).\n"
+                           "  --json  print the band, channels and settings as one JSON document\n"
+                           "          (one port only)\n"),
+            QStringLiteral("用法：qv3307-cli read --port PORT [-o 文件 | --json]\n"
+                           "      qv3307-cli read --port PORT --port PORT... "
+                           "[-o 名称{port}.F19]\n"
+                           "      qv3307-cli read --all-ports [-o 名称{port}.F19]\n"
                            "读取电台。带 -o 时按扩展名保存为 .F19 信道文件或 .csv "
                            "信道列表；否则显示频段、16 个信道和功能设置。\n"
-                           "每次完整读取的内容也会保存在备份文件夹中。\n"));
+                           "每次完整读取的内容也会保存在备份文件夹中。\n"
+                           "给出多个端口（--all-ports：所有设备已连接的 COM 端口）时，"
+                           "各电台同时读取，每台结束时显示一行并注明其备份；"
+                           "此时 -o 须含 {port}，代表各电台的端口（COM2 或设备名）。\n"
+                           "  --json  以一个 JSON 文档输出频段、信道和功能设置"
+                           "（仅限一个端口）\n"));
     case Command::Write:
         return inLanguage(
             language,
             QStringLiteral(
                 "Usage: qv3307-cli write FILE --port PORT [--no-backup] [--no-verify]\n"
                 "                        [--repeat] [--skip-bad-rows] [--in-file-order]\n"
+                "                        [--dry-run]\n"
                 "Writes FILE (.F19 or .csv) into the radio: first a backup of what the\n"
                 "radio holds, then the write, then a read-back compared with the file.\n"
                 "A .csv changes only the channels: the radio's settings and band stay.\n"
@@ -61,14 +86,22 @@ QString commandHelp(CommandLine::Command command, Language language)
                 "cannot become a channel stops the write before anything is written.\n"
                 "  --no-backup      skip the backup read\n"
                 "  --no-verify      skip the read-back\n"
-                "  --repeat         after each radio, ask for the next one\n"
+                "  --repeat         after each radio (or set of radios), ask for the\n"
+                "                   next\n"
                 "  --skip-bad-rows  leave out the .csv rows that cannot become channels\n"
                 "  --in-file-order  fill channels 1 to 16 in the .csv's row order,\n"
-                "                   whatever its Location column says\n"),
+                "                   whatever its Location column says\n"
+                "  --dry-run        make every check a write makes before its first\n"
+                "                   byte (the file, and the port opened and let go),\n"
+                "                   and send nothing (one port only)\n"
+                "Give --port more than once, or --all-ports (every COM port whose\n"
+                "device is present), to write several radios at once: a line for each\n"
+                "as it ends, then \"Radios written: N, verified: N, failed: N\". Each\n"
+                "radio of such a run, and of --repeat, gets a row in fleet-log.csv.\n"),
             QStringLiteral("用法：qv3307-cli write 文件 --port PORT [--no-backup] "
                            "[--no-verify] [--repeat]\n"
                            "                        [--skip-bad-rows] "
-                           "[--in-file-order]\n"
+                           "[--in-file-order] [--dry-run]\n"
                            "把文件（.F19 或 .csv）写入电台：先备份电台现有内容，"
                            "再写入，再读回与文件比较。\n"
                            ".csv 只改变信道：电台的功能设置和频段保持不变。"
@@ -76,39 +109,57 @@ QString commandHelp(CommandLine::Command command, Language language)
                            "则在写入任何数据之前停止。\n"
                            "  --no-backup      不先备份\n"
                            "  --no-verify      写后不读回校验\n"
-                           "  --repeat         每写完一台，等待下一台\n"
+                           "  --repeat         每写完一台（或一批），等待下一台（批）\n"
                            "  --skip-bad-rows  略过 .csv 中无法成为信道的行\n"
                            "  --in-file-order  按 .csv 的行顺序填入信道 1 至 16，"
-                           "不论 Location 列如何\n"));
+                           "不论 Location 列如何\n"
+                           "  --dry-run        只做写入在发送第一个字节之前的全部检查"
+                           "（文件，以及打开后即释放端口），不发送任何数据（仅限一个端口）\n"
+                           "多次给出 --port，或给出 --all-ports（所有设备已连接的 COM "
+                           "端口），可同时写入多台电台：每台结束时显示一行，最后显示"
+                           "“已写入电台：N，已校验：N，失败：N”。此类写频及 --repeat "
+                           "的每台电台都会在 fleet-log.csv 中记录一行。\n"));
     case Command::Verify:
         return inLanguage(
             language,
-            QStringLiteral("Usage: qv3307-cli verify FILE --port PORT [--in-file-order]\n"
+            QStringLiteral("Usage: qv3307-cli verify FILE --port PORT [--in-file-order] "
+                           "[--json]\n"
                            "Reads the radio and lists every difference from FILE.\n"
                            "A .csv row that cannot become a channel is one too.\n"
+                           "With several ports (or --all-ports) the radios are read "
+                           "at once,\n"
+                           "each one's differences under its line.\n"
                            "  --in-file-order  read a .csv in its row order, "
                            "whatever its Location\n"
-                           "                   column says\n"),
+                           "                   column says\n"
+                           "  --json           print the differences as one JSON "
+                           "document (one port only)\n"),
             QStringLiteral("用法：qv3307-cli verify 文件 --port PORT "
-                           "[--in-file-order]\n"
+                           "[--in-file-order] [--json]\n"
                            "读取电台，列出与文件的每一处差异。"
                            ".csv 中无法成为信道的行也算作差异。\n"
+                           "给出多个端口（或 --all-ports）时各电台同时读取，"
+                           "各自的差异列在其行下。\n"
                            "  --in-file-order  按 .csv 的行顺序读取，"
-                           "不论 Location 列如何\n"));
+                           "不论 Location 列如何\n"
+                           "  --json           以一个 JSON 文档输出差异（仅限一个端口）\n"));
     case Command::Diff:
         return inLanguage(language,
-                          QStringLiteral("Usage: qv3307-cli diff A B [--in-file-order]\n"
+                          QStringLiteral("Usage: qv3307-cli diff A B [--in-file-order] [--json]\n"
                                          "Lists the differences between two channel files "
                                          "(.F19 or .csv).\n"
                                          "A .csv row that cannot become a channel is one too.\n"
                                          "  --in-file-order  read a .csv in its row order, "
                                          "whatever its Location\n"
-                                         "                   column says\n"),
-                          QStringLiteral("用法：qv3307-cli diff A B [--in-file-order]\n"
+                                         "                   column says\n"
+                                         "  --json           print the differences as one JSON "
+                                         "document\n"),
+                          QStringLiteral("用法：qv3307-cli diff A B [--in-file-order] [--json]\n"
                                          "列出两个信道文件（.F19 或 .csv）之间的差异。"
                                          ".csv 中无法成为信道的行也算作差异。\n"
                                          "  --in-file-order  按 .csv 的行顺序读取，"
-                                         "不论 Location 列如何\n"));
+                                         "不论 Location 列如何\n"
+                                         "  --json           以一个 JSON 文档输出差异\n"));
     case Command::Convert:
         return inLanguage(
             language,
@@ -135,18 +186,20 @@ QString commandHelp(CommandLine::Command command, Language language)
     case Command::CalibrationWrite:
         return inLanguage(
             language,
-            QStringLiteral("Usage: qv3307-cli calibration read --port PORT\n"
+            QStringLiteral("Usage: qv3307-cli calibration read --port PORT [--json]\n"
                            "       qv3307-cli calibration write --port PORT --low N --high N\n"
                            "                                    --low-voltage N\n"
                            "Reads or writes the transmitter power calibration: low and high power\n"
                            "(0 to 255) and the low voltage setting (0, 1 or 2). A read is also\n"
-                           "noted in calibration.log in the backups folder.\n"),
-            QStringLiteral("用法：qv3307-cli calibration read --port PORT\n"
+                           "noted in calibration.log in the backups folder.\n"
+                           "  --json  print what a read finds as one JSON document\n"),
+            QStringLiteral("用法：qv3307-cli calibration read --port PORT [--json]\n"
                            "      qv3307-cli calibration write --port PORT --low N "
                            "--high N --low-voltage N\n"
                            "读取或写入发射功率校准：低功率和高功率（0 至 255）及低电压"
                            "设置（0、1 或 2）。每次读取也记入备份文件夹中的 "
-                           "calibration.log。\n"));
+                           "calibration.log。\n"
+                           "  --json  以一个 JSON 文档输出读取的结果\n"));
     case Command::Plan:
         return inLanguage(
             language,
@@ -234,5 +287,6 @@ QString commandHelp(CommandLine::Command command, Language language)
 
 QString CommandLine::helpText(Command command, Language language)
 {
-    return commandHelp(command, language) + inLanguage(language, EnglishCommon, ChineseCommon);
+    return commandHelp(command, language) +
+           inLanguage(language, QString::fromUtf8(EnglishCommon), QString::fromUtf8(ChineseCommon));
 }

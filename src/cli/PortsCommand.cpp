@@ -1,21 +1,24 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
-#include "link/ComPortChoices.h"
-#include "link/ComPortDevices.h"
+#include "cli/JsonOutput.h"
+#include "cli/PortsJson.h"
+#include "cli/WindowComPorts.h"
+#include "link/QtSerialPort.h"
 #include "link/SerialDeviceList.h"
-#include "workspace/SettingsFile.h"
 
 #include <QFileInfo>
 
 ExitStatus Commands::ports(CliContext& context)
 {
-    QList<int> portNumbers;
-    for (int number = 1; number <= ComPortDevices::PortCount; ++number)
-        portNumbers << number;
-    const ComPortChoices choices =
-        ComPortChoices::read(SettingsFile(context.settingsFolder()), portNumbers);
-    const ComPortDevices devices(context.programFolder(), QStringLiteral("/dev"), &choices);
+    const WindowComPorts com(context);
+    const QList<int>& portNumbers = com.numbers;
+    const ComPortDevices& devices = com.devices;
     const QList<SerialDevice> present = SerialDeviceList().devices();
+    if (context.line().json) {
+        JsonOutput::print(
+            context, PortsJson::ports(present, devices, &QtSerialPort::probe, PortDiagnostics()));
+        return ExitStatus::Done;
+    }
 
     QTextStream& out = context.out();
     if (present.isEmpty())
@@ -23,10 +26,7 @@ ExitStatus Commands::ports(CliContext& context)
                           QStringLiteral("当前没有任何串口设备。"))
             << '\n';
     for (const SerialDevice& device : present) {
-        QStringList ports;
-        for (const int number : portNumbers)
-            if (SerialDeviceList::find({device}, devices.devicePath(number)))
-                ports << QStringLiteral("COM%1").arg(number);
+        const QStringList ports = PortsJson::comPortsLeadingTo(device, devices);
         out << device.path;
         if (!device.stableName.isEmpty())
             out << "  " << device.stableName;

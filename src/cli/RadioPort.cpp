@@ -1,7 +1,6 @@
 #include "cli/RadioPort.h"
 
 #include "link/PortDiagnostics.h"
-#include "link/PortProblemText.h"
 #include "workspace/SettingsFile.h"
 
 #include <QRegularExpression>
@@ -57,8 +56,7 @@ void RadioPort::close()
     link().closePort();
 }
 
-QString RadioPort::openingProblem(Language language) const
+PortDiagnosis RadioPort::diagnoseOpening() const
 {
-    return PortProblemText::cause(PortDiagnostics().diagnoseOpening(devicePath()), language,
-                                  PortProblemText::Face::CommandLine);
+    return PortDiagnostics().diagnoseOpening(devicePath());
 }

@@ -3,7 +3,7 @@
 #include "link/ComPortChoices.h"
 #include "link/ComPortConnection.h"
 
-#include "workspace/Language.h"
+#include "link/PortDiagnosis.h"
 
 #include <QString>
 
@@ -21,6 +21,8 @@ public:
     static std::unique_ptr<RadioPort> create(const QString& programFolder,
                                              const QString& settingsFolder, const QString& name);
 
+    // How the user named it: "COM1", or the device path as given.
+    const QString& name() const { return m_name; }
     // How the user named it and the device it leads to, such as "COM1 (/dev/ttyUSB0)".
     QString description() const;
     QString devicePath() const;
@@ -29,8 +31,8 @@ public:
     const Link& link() const { return m_connection.link(); }
     // Checks that the port can be opened, then opens it.
     bool open();
-    // Why the port could not be opened, after open() failed: the cause and what to do.
-    QString openingProblem(Language language) const;
+    // Why the port could not be opened, after open() failed.
+    PortDiagnosis diagnoseOpening() const;
     void close();
 
 private:

@@ -12,7 +12,18 @@
 
 namespace RadioSteps {
 
-namespace {
+LeftAs leftAfter(SafeWriteStage stage)
+{
+    switch (stage) {
+    case SafeWriteStage::Backup:
+        break;
+    case SafeWriteStage::Write:
+        return LeftAs::PartlyWritten;
+    case SafeWriteStage::Verify:
+        return LeftAs::WrittenNotVerified;
+    }
+    return LeftAs::Unchanged;
+}
 
 QString leftAsText(const CliContext& context, LeftAs state)
 {
@@ -42,8 +53,6 @@ QString leftAsText(const CliContext& context, LeftAs state)
     return {};
 }
 
-} // namespace
-
 ExitStatus interrupted(CliContext& context, LeftAs state)
 {
     const QString left = leftAsText(context, state);
@@ -57,15 +66,29 @@ ExitStatus interrupted(CliContext& context, LeftAs state)
 
 QString transferFailedText(const CliContext& context, const RadioPort& port)
 {
-    return inLanguage(context.language(), QStringLiteral("%1: the transfer failed. %2"),
-                      QStringLiteral("%1：传输失败。%2"))
-        .arg(port.description(), PortProblemText::cause(port.link().failure(), context.language(),
-                                                        PortProblemText::Face::CommandLine));
+    return transferFailedText(context, port.description(), port.link().failure());
 }
 
-std::unique_ptr<RadioPort> port(CliContext& context)
+QString transferFailedText(const CliContext& context, const QString& description,
+                           const PortDiagnosis& failure)
 {
-    const QString name = context.line().port;
+    return inLanguage(context.language(), QStringLiteral("%1: the transfer failed. %2"),
+                      QStringLiteral("%1：传输失败。%2"))
+        .arg(description, PortProblemText::cause(failure, context.language(),
+                                                 PortProblemText::Face::CommandLine));
+}
+
+QString portProblemText(const CliContext& context, const QString& description,
+                        const PortDiagnosis& diagnosis)
+{
+    return inLanguage(context.language(), QStringLiteral("%1: the port cannot be opened. %2"),
+                      QStringLiteral("%1：端口无法打开。%2"))
+        .arg(description, PortProblemText::cause(diagnosis, context.language(),
+                                                 PortProblemText::Face::CommandLine));
+}
+
+std::unique_ptr<RadioPort> portNamed(CliContext& context, const QString& name)
+{
     std::unique_ptr<RadioPort> port =
         RadioPort::create(context.programFolder(), context.settingsFolder(), name);
     if (!port)
@@ -76,7 +99,13 @@ std::unique_ptr<RadioPort> port(CliContext& context)
                 .arg(name),
             QStringLiteral("“%1”不是端口；请给出 COM1 至 COM4 或设备路径，如 /dev/ttyUSB0")
                 .arg(name)));
-    else
+    return port;
+}
+
+std::unique_ptr<RadioPort> port(CliContext& context)
+{
+    std::unique_ptr<RadioPort> port = portNamed(context, context.line().ports.value(0));
+    if (port)
         context.interruptOnStop(port->link());
     return port;
 }
@@ -88,10 +117,7 @@ ExitStatus open(CliContext& context, RadioPort& port)
         return interrupted(context, LeftAs::Unchanged);
     if (port.open())
         return ExitStatus::Done;
-    context.error(inLanguage(context.language(),
-                             QStringLiteral("%1: the port cannot be opened. %2"),
-                             QStringLiteral("%1：端口无法打开。%2"))
-                      .arg(port.description(), port.openingProblem(context.language())));
+    context.error(portProblemText(context, port.description(), port.diagnoseOpening()));
     return ExitStatus::PortUnavailable;
 }
 

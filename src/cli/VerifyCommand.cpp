@@ -1,23 +1,12 @@
-#include "backups/ContentsDifference.h"
 #include "cli/ChannelFiles.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/DifferenceLines.h"
+#include "cli/DifferencesJson.h"
+#include "cli/FileComparison.h"
+#include "cli/FleetCommands.h"
+#include "cli/JsonOutput.h"
 #include "cli/RadioSteps.h"
-#include "link/WritePlan.h"
-
-namespace {
-
-// What the radio would give back had the workspace been written to it: the texts as the
-// radio decodes them, so a file is compared by what it programs, not by its spelling.
-RadioContents asWritten(const Workspace& workspace)
-{
-    const WritePlan plan = WritePlan::compose(workspace.table, workspace.words, workspace.settings,
-                                              workspace.bands.selectedText());
-    return plan.sendable() ? plan.expectedReadBack(workspace.words) : workspace.radioContents();
-}
-
-} // namespace
 
 ExitStatus Commands::verify(CliContext& context)
 {
@@ -36,38 +25,38 @@ ExitStatus Commands::verify(CliContext& context)
         context.error(checked.result.errorText());
         return ExitStatus::FileProblem;
     }
+    if (context.line().isFleet())
+        return FleetCommands::verify(context, path);
     const RadioContents fromFile = asWritten(context.workspace());
 
     if (const ExitStatus read = RadioSteps::readNamedPort(context); read != ExitStatus::Done)
         return read;
-    const RadioContents inRadio = context.workspace().radioContents();
-
-    RadioContents expected = fromFile;
-    // A row that became no channel is a difference of its own: the radio cannot hold what
-    // the list says.
-    QStringList skippedRows;
-    if (kind == ChannelFiles::Kind::ChannelList) {
-        // A list holds channels only: the settings and band are the radio's own.
-        const ChannelFiles::Loaded loaded = ChannelFiles::loadChannels(context, path);
-        if (!loaded.result.ok()) {
-            context.error(loaded.result.errorText());
-            return ExitStatus::FileProblem;
-        }
-        skippedRows = loaded.skippedRows;
-        expected = asWritten(context.workspace());
-        expected.settings = inRadio.settings;
-        expected.band = inRadio.band;
+    const FileComparison comparison =
+        FileComparison::of(context, path, fromFile, context.workspace().radioContents());
+    if (!comparison.result.ok()) {
+        context.error(comparison.result.errorText());
+        return ExitStatus::FileProblem;
     }
 
-    const QList<ContentsDifference> differences = compareContents(expected, inRadio);
+    if (context.line().json) {
+        QJsonObject document = DifferencesJson::comparison(
+            DifferencesJson::differences(comparison.differences, context.workspace().words,
+                                         QStringLiteral("file"), QStringLiteral("radio")),
+            comparison.skippedRows);
+        document.insert(QStringLiteral("file"), path);
+        JsonOutput::print(context, document);
+    }
     const QString radio =
         inLanguage(context.language(), QStringLiteral("the radio"), QStringLiteral("电台"));
     const QString name = ChannelFiles::displayName(context, path);
-    for (const QString& line : skippedRows)
-        context.out() << line << '\n';
-    for (const QString& line : differenceLines(differences, name, radio, context.language()))
-        context.out() << line << '\n';
-    if (differences.isEmpty() && skippedRows.isEmpty()) {
+    if (!context.line().json) {
+        for (const QString& line : comparison.skippedRows)
+            context.out() << line << '\n';
+        for (const QString& line :
+             differenceLines(comparison.differences, name, radio, context.language()))
+            context.out() << line << '\n';
+    }
+    if (comparison.same()) {
         context.note(inLanguage(context.language(),
                                 QStringLiteral("The radio holds what %1 holds").arg(name),
                                 QStringLiteral("电台内容与 %1 相同").arg(name)));

@@ -4,13 +4,11 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/DifferenceLines.h"
+#include "cli/FleetCommands.h"
 #include "cli/RadioPort.h"
 #include "cli/RadioSteps.h"
+#include "cli/WriteDryRun.h"
 #include "workspace/IoErrorText.h"
-
-#include <cstdio>
-
-#include <unistd.h>
 
 namespace {
 
@@ -29,30 +27,12 @@ public:
     }
     void setProgress(int percent) override { m_context.progress().setProgress(percent); }
 
-    // What an interrupted run left the radio holding: only the write stage changes it.
-    RadioSteps::LeftAs leftAs() const
-    {
-        switch (m_stage) {
-        case SafeWriteStage::Backup:
-            return RadioSteps::LeftAs::Unchanged;
-        case SafeWriteStage::Write:
-            return RadioSteps::LeftAs::PartlyWritten;
-        case SafeWriteStage::Verify:
-            return RadioSteps::LeftAs::WrittenNotVerified;
-        }
-        return RadioSteps::LeftAs::Unchanged;
-    }
+    // What an interrupted run left the radio holding.
+    RadioSteps::LeftAs leftAs() const { return RadioSteps::leftAfter(m_stage); }
 
 private:
     CliContext& m_context;
     SafeWriteStage m_stage = SafeWriteStage::Backup;
-};
-
-struct Tally
-{
-    int written = 0;
-    int verified = 0;
-    int failed = 0;
 };
 
 class RadioWriter
@@ -74,7 +54,14 @@ public:
             // Rows that fit no band stop the write before the port is opened; the ones
             // outside the radio's band are known once its band has been read.
             const ChannelFiles::Loaded list = ChannelFiles::checkChannelList(m_context, m_path);
-            return refused(list) ? ExitStatus::FileProblem : ExitStatus::Done;
+            if (refused(list))
+                return ExitStatus::FileProblem;
+            // A write names the rows it leaves out once it has read the radio; a dry run
+            // reads nothing.
+            if (m_context.line().dryRun)
+                for (const QString& row : list.skippedRows)
+                    m_context.note(row);
+            return ExitStatus::Done;
         }
         case ChannelFiles::Kind::ChannelFile:
             break;
@@ -84,14 +71,10 @@ public:
         return RadioSteps::checkWritable(m_context, m_name);
     }
 
-    // Whether the last radio was written, verified or not.
-    bool written() const { return m_written; }
-
     // Writes the radio on the port. A channel file stays as prepare() loaded it (a checked
-    // write reads the radio into copies); a channel list takes each radio's own settings.
+    // write reads the radio into copies); a channel list takes the radio's own settings.
     ExitStatus writeRadio(RadioPort& port)
     {
-        m_written = false;
         if (const ExitStatus opened = RadioSteps::open(m_context, port); opened != ExitStatus::Done)
             return opened;
         const ExitStatus status = writeOpenRadio(port);
@@ -100,19 +83,9 @@ public:
     }
 
 private:
-    // Whether the file cannot be written as it was read: it did not read, or it is a list
-    // with rows that did not become channels and --skip-bad-rows was not given. Says why.
     bool refused(const ChannelFiles::Loaded& loaded)
     {
-        FileResult result = loaded.result;
-        if (result.ok())
-            result = ChannelFiles::refuseSkippedRows(
-                m_context, m_path, loaded.skippedRows,
-                inLanguage(m_context.language(), QStringLiteral("nothing was written to the radio"),
-                           QStringLiteral("未向电台写入任何数据")));
-        if (!result.ok())
-            m_context.error(result.errorText());
-        return !result.ok();
+        return ChannelFiles::refusedForWriting(m_context, m_path, loaded);
     }
 
     // A channel list holds only channels: the radio's own settings and band are read first,
@@ -144,7 +117,6 @@ private:
                          {.backup = !line.noBackup, .verify = !line.noVerify});
         const SafeWriteOutcome outcome = run.run();
         m_context.progress().endLine();
-        m_written = outcome.written();
         if (outcome.ending == SafeWriteOutcome::Ending::Quit && m_context.interrupted())
             return RadioSteps::interrupted(m_context, report.leftAs());
         return tellOutcome(outcome, port);
@@ -227,31 +199,7 @@ private:
     QString m_path;
     // The file as messages name it.
     QString m_name;
-    bool m_written = false;
 };
-
-// Enter: the next radio; q (or the end of the input): stop.
-bool nextRadioWanted(CliContext& context)
-{
-    context.progress().endLine();
-    context.out().flush();
-    std::fprintf(stderr, "%s",
-                 qPrintable(inLanguage(
-                     context.language(),
-                     QStringLiteral("Connect the next radio and press Enter (q and Enter to "
-                                    "stop) "),
-                     QStringLiteral("请连接下一台电台并按回车（输入 q 并回车结束） "))));
-    std::fflush(stderr);
-    // Ctrl+C here ends the run as the end of the input does.
-    const std::optional<QByteArray> answer = context.readInputLine();
-    // A terminal echoes the Enter; an answer piped in, or Ctrl+C, leaves the line open.
-    if (isatty(fileno(stdin)) != 1 || !answer)
-        std::fputc('\n', stderr);
-    if (!answer)
-        return false;
-    return QString::fromLocal8Bit(*answer).trimmed().compare(QLatin1String("q"),
-                                                             Qt::CaseInsensitive) != 0;
-}
 
 } // namespace
 
@@ -259,34 +207,15 @@ ExitStatus Commands::write(CliContext& context)
 {
     const QString path = context.line().files.at(0);
     RadioWriter writer(context, path);
-    if (const ExitStatus prepared = writer.prepare(); prepared != ExitStatus::Done)
+    const ExitStatus prepared = writer.prepare();
+    if (context.line().dryRun)
+        return WriteDryRun::finish(context, path, prepared);
+    if (prepared != ExitStatus::Done)
         return prepared;
+    if (context.line().isFleet())
+        return FleetCommands::write(context, path);
     const std::unique_ptr<RadioPort> port = RadioSteps::port(context);
     if (!port)
         return ExitStatus::Usage;
-    if (!context.line().repeat)
-        return writer.writeRadio(*port);
-
-    Tally tally;
-    ExitStatus last = ExitStatus::Done;
-    do {
-        const ExitStatus status = writer.writeRadio(*port);
-        tally.written += writer.written() ? 1 : 0;
-        if (status == ExitStatus::Done && !context.line().noVerify)
-            ++tally.verified;
-        if (status != ExitStatus::Done) {
-            ++tally.failed;
-            last = status;
-        }
-    } while (!context.interrupted() && nextRadioWanted(context));
-    if (context.interrupted() && last != ExitStatus::Interrupted)
-        last = RadioSteps::interrupted(context, RadioSteps::LeftAs::BetweenRadios);
-    context.out() << inLanguage(context.language(),
-                                QStringLiteral("Radios written: %1, verified: %2, failed: %3"),
-                                QStringLiteral("已写入电台：%1，已校验：%2，失败：%3"))
-                         .arg(tally.written)
-                         .arg(tally.verified)
-                         .arg(tally.failed)
-                  << '\n';
-    return last;
+    return writer.writeRadio(*port);
 }

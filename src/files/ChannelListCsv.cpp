@@ -303,30 +303,40 @@ private:
         const qint64 receiveHz = *receive * HzPerUnit;
         const ToneFields tones = toneFields(*transmitTone, *receiveTone);
         const Flags flags = flagsOfRow(row, m_words);
-        return QStringList{
-            QString::number(channel),
-            QString(),
-            megahertzText(receiveHz),
-            duplex,
-            megahertzText(offsetHz),
-            tones.mode,
-            tones.rToneFreq,
-            tones.cToneFreq,
-            tones.dtcsCode,
-            tones.dtcsPolarity,
-            tones.rxDtcsCode,
-            tones.crossMode,
-            flags.wideband ? QStringLiteral("FM") : QStringLiteral("NFM"),
-            receiveHz % Step5kHzInHz == 0 ? QStringLiteral("5.00") : QStringLiteral("6.25"),
-            QString(),
-            flags.highPower ? QStringLiteral("High") : QStringLiteral("Low"),
-            QStringLiteral("BusyLock=%1 Scramble=%2")
-                .arg(onOff(flags.busyLock), onOff(flags.scramble)),
-            QString(),
-            QString(),
-            QString(),
-            QString(),
-        };
+        return lineOf({
+            {QStringLiteral("Location"), QString::number(channel)},
+            {QStringLiteral("Frequency"), megahertzText(receiveHz)},
+            {QStringLiteral("Duplex"), duplex},
+            {QStringLiteral("Offset"), megahertzText(offsetHz)},
+            {QStringLiteral("Tone"), tones.mode},
+            {QStringLiteral("rToneFreq"), tones.rToneFreq},
+            {QStringLiteral("cToneFreq"), tones.cToneFreq},
+            {QStringLiteral("DtcsCode"), tones.dtcsCode},
+            {QStringLiteral("DtcsPolarity"), tones.dtcsPolarity},
+            {QStringLiteral("RxDtcsCode"), tones.rxDtcsCode},
+            {QStringLiteral("CrossMode"), tones.crossMode},
+            {QStringLiteral("Mode"), flags.wideband ? QStringLiteral("FM") : QStringLiteral("NFM")},
+            {QStringLiteral("TStep"),
+             receiveHz % Step5kHzInHz == 0 ? QStringLiteral("5.00") : QStringLiteral("6.25")},
+            {QStringLiteral("Power"),
+             flags.highPower ? QStringLiteral("High") : QStringLiteral("Low")},
+            {QStringLiteral("Comment"), QStringLiteral("BusyLock=%1 Scramble=%2")
+                                            .arg(onOff(flags.busyLock), onOff(flags.scramble))},
+        });
+    }
+
+    // A line in the header's order from its cells by column name; the columns not named
+    // (Name, Skip and the digital voice calls) stay empty.
+    static QStringList lineOf(const QHash<QString, QString>& cells)
+    {
+        QStringList line;
+        line.reserve(ChannelListCsv::Header.size());
+        for (const QString& column : ChannelListCsv::Header)
+            line << cells.value(column);
+        Q_ASSERT(std::all_of(cells.keyBegin(), cells.keyEnd(), [](const QString& column) {
+            return ChannelListCsv::Header.contains(column);
+        }));
+        return line;
     }
 
     std::nullopt_t fail(int channel, int column, const QString& text)

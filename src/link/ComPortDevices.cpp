@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 ComPortDevices::ComPortDevices(QString programFolder, QString deviceRoot,
                                const ComPortChoices* choices)
@@ -35,4 +36,18 @@ ComPortDevices::Resolution ComPortDevices::resolve(int portNumber) const
     if (QFileInfo::exists(usb))
         return {usb, Source::UsbDevice};
     return {root.filePath(QStringLiteral("ttyS%1").arg(portNumber - 1)), Source::BuiltInPort};
+}
+
+QList<int> ComPortDevices::presentPorts() const
+{
+    QList<int> present;
+    QStringList devices;
+    for (int port = 1; port <= PortCount; ++port) {
+        const QString device = devicePath(port);
+        if (!QFileInfo::exists(device) || devices.contains(device))
+            continue;
+        devices << device;
+        present << port;
+    }
+    return present;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class ComPortChoices;
@@ -37,6 +38,9 @@ public:
     // error names a real path.
     Resolution resolve(int portNumber) const;
     QString devicePath(int portNumber) const { return resolve(portNumber).path; }
+    // The ports among COM1 to COM4 whose device is there now, each device once: a port that
+    // leads where an earlier one does is left out, as both cannot have it open.
+    QList<int> presentPorts() const;
     // The link the user can make to map a port: <program folder>/dosdevices/comN.
     QString linkPath(int portNumber) const;
 

@@ -203,8 +203,18 @@ bool Link::sendAcknowledgement(UnreadInput unread)
     return true;
 }
 
+void Link::setWaitLengthsForTests(int shortMs, int longMs)
+{
+    m_shortWait = shortMs;
+    m_longWait = longMs;
+}
+
 Link::WaitEnd Link::wait(int ms, Wait kind)
 {
+    if (ms == ShortWait)
+        ms = m_shortWait;
+    else if (ms == LongWait)
+        ms = m_longWait;
     if (quitting())
         return WaitEnd::Quit;
     if (ms <= 0)

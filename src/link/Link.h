@@ -118,6 +118,12 @@ public:
     // Sends the program's 06 as a new request, as sendFrame does.
     bool sendAcknowledgement(UnreadInput unread = UnreadInput::Discard);
 
+    // Only for tests whose rows do not depend on how long the waits are: runs ShortWait and
+    // LongWait as `shortMs` and `longMs`, so that a silent radio fails sooner. The programs
+    // never call it, and no option, file or environment variable reaches it: a radio always
+    // gets the real waits.
+    void setWaitLengthsForTests(int shortMs, int longMs);
+
     // Waits `ms` milliseconds while events are dispatched. 0 or less returns at once.
     // UntilData entered with data already arrived dispatches pending events once and
     // returns. Once the application is quitting (or the link interrupted) every wait
@@ -187,4 +193,6 @@ private:
     bool m_interrupted = false;
     // From a hello to the exit or aging command: the radio may be in programming mode.
     bool m_programming = false;
+    int m_shortWait = ShortWait;
+    int m_longWait = LongWait;
 };

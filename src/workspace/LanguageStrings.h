@@ -49,6 +49,7 @@ enum : int {
     Band = 70,
     BackUpFirst = 71, // the read/write dialog's check boxes for a write
     VerifyAfterWriting = 72,
+    WriteToEveryRadio = 73, // the read/write dialog's box for a write to every radio at once
 };
 
 constexpr int columnCaption(int column)

@@ -97,6 +97,9 @@ QList<QPair<QString, int>> captions(const Program& program)
         {program.dialog->exitButton()->text(), ReadWriteExit},
         {program.dialog->startButton()->text(), ReadWriteStart},
         {program.dialog->statusPanel()->text(), StatusLine},
+        {program.dialog->backupCheckBox()->text(), BackUpFirst},
+        {program.dialog->verifyCheckBox()->text(), VerifyAfterWriting},
+        {program.dialog->everyRadioCheckBox()->text(), WriteToEveryRadio},
     };
     for (int setting = 0; setting < FunctionSettings::SettingCount; ++setting) {
         const auto s = FunctionSettings::Setting(setting);

@@ -123,10 +123,11 @@ void TestNavigation::restingOverAMenuButtonShowsItsPages()
     program.enterToolbar(entry);
     program.mouse = atTimer;
     program.waitForTheHoverTimer();
-    QTest::qWait(20);
 
-    QTEST(program.menu()->currentWidget()->objectName(), "menuPage");
-    QTEST(program.work()->currentWidget()->objectName(), "workPage");
+    QFETCH(QString, menuPage);
+    QFETCH(QString, workPage);
+    QTRY_COMPARE(program.menu()->currentWidget()->objectName(), menuPage);
+    QTRY_COMPARE(program.work()->currentWidget()->objectName(), workPage);
 }
 
 void TestNavigation::movingToAnotherButtonWithinTheDelayShowsThatOne()

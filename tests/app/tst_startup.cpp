@@ -1,6 +1,7 @@
 #include "app/ComPortPage.h"
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
+#include "app/MenuIcon.h"
 #include "app/MenuPages.h"
 #include "app/SkinPage.h"
 #include "app/WorkPages.h"
@@ -52,6 +53,9 @@ private slots:
     void exitButtonClosesTheWindow();
     void settingsPageShowsTheTenFields();
     void gridHasItsGeometry();
+    void menuIconsShowTheirPictures();
+    void menuIconsHaveSharpPictures_data();
+    void menuIconsHaveSharpPictures();
 };
 
 void TestStartup::firstRunShowsTheDefaults()
@@ -221,6 +225,61 @@ void TestStartup::gridHasItsGeometry()
         QCOMPARE(grid->rowHeight(row), 21);
     QCOMPARE(grid->model()->data(grid->model()->index(16, 0)).toString(), QString("    16"));
     QCOMPARE(grid->palette().color(QPalette::Base), QColor(200, 200, 200));
+}
+
+namespace {
+
+// The part of `picture` that is drawn on, from 0 (nothing) to 1.
+double coverage(const QImage& picture)
+{
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            drawn += qAlpha(picture.pixel(x, y)) > 0;
+    }
+    return double(drawn) / (picture.width() * picture.height());
+}
+
+} // namespace
+
+void TestStartup::menuIconsShowTheirPictures()
+{
+    RunningProgram program;
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+    MenuPages* menus = program.window->menuPages();
+    const QList<IconButton*> icons = {
+        menus->newButton(),   menus->openButton(),     menus->saveButton(),
+        menus->exitButton(),  menus->printButton(),    menus->readButton(),
+        menus->writeButton(), menus->channelsButton(), menus->settingsButton(),
+        menus->powerButton(), menus->comPortButton(),  menus->languageButton(),
+        menus->skinButton(),  menus->helpButton(),     menus->aboutButton(),
+    };
+    for (IconButton* icon : icons) {
+        menus->showPage(icon->parentWidget());
+        const QImage picture = icon->button()->icon().pixmap(QSize(48, 48)).toImage();
+        QCOMPARE(picture.size(), QSize(48, 48));
+        // A tile fills most of the square; an empty or unreadable picture fills none.
+        QVERIFY2(coverage(picture) > 0.5, qPrintable(icon->objectName()));
+    }
+}
+
+void TestStartup::menuIconsHaveSharpPictures_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"about", "channels", "comport", "exit", "help", "language", "new",
+                             "open", "power", "print", "read", "save", "settings", "skin", "write"})
+        QTest::newRow(name) << QString(name);
+}
+
+// A screen of two device pixels to a pixel gets a picture drawn at that size, not one
+// blown up from the small one.
+void TestStartup::menuIconsHaveSharpPictures()
+{
+    QFETCH(QString, name);
+    QCOMPARE(MenuIcon::load(name, 1).availableSizes(), QList<QSize>{QSize(48, 48)});
+    const QIcon sharp = MenuIcon::load(name, 2);
+    QVERIFY(sharp.availableSizes().contains(QSize(96, 96)));
+    QVERIFY(coverage(sharp.pixmap(QSize(48, 48), 2).toImage()) > 0.5);
 }
 
 QTEST_MAIN(TestStartup)

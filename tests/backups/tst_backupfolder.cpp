@@ -1,5 +1,6 @@
 #include "backups/BackupFolder.h"
 
+#include "support/FileBytes.h"
 #include "support/TemporaryHome.h"
 
 #include <QDir>
@@ -11,19 +12,6 @@
 namespace {
 const QDateTime Taken(QDate(2026, 3, 4), QTime(5, 6, 7));
 const QByteArray Contents("a channel file\r\n");
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 void setModified(const QString& path, const QDateTime& when)
 {
@@ -83,7 +71,7 @@ void TestBackupFolder::backupsAreNamedAfterTheTimeAndNeverReplaceAFile()
     QCOMPARE(readAll(first.path), Contents);
 
     // A file the user put under the next name is kept as it is; the backup takes the next.
-    writeFile(backups() + QStringLiteral("/2026-03-04_05-06-07-2.F19"), "mine");
+    writeAll(backups() + QStringLiteral("/2026-03-04_05-06-07-2.F19"), "mine");
     const BackupFolder::SaveOutcome third = folder.save("third", Taken);
     QCOMPARE(third.path, backups() + QStringLiteral("/2026-03-04_05-06-07-3.F19"));
     QCOMPARE(readAll(third.path), QByteArray("third"));
@@ -117,7 +105,7 @@ void TestBackupFolder::aBlockedFolderSavesNothing()
 {
     // A file where the folder should be: neither it nor anything else is touched.
     QVERIFY(QDir().mkpath(m_home->filePath(QStringLiteral("data/qv3307"))));
-    writeFile(backups(), "in the way");
+    writeAll(backups(), "in the way");
     const BackupFolder folder(backups());
     const BackupFolder::SaveOutcome outcome = folder.save(Contents, Taken);
     QVERIFY(!outcome.saved());
@@ -158,11 +146,11 @@ void TestBackupFolder::onlyOldBackupsAreRemoved()
     if (name.isEmpty())
         name = BackupFolder::baseName(now.addDays(-nameAgeDays)) + BackupFolder::Extension;
     const QString path = backups() + QLatin1Char('/') + name;
-    writeFile(path, Contents);
+    writeAll(path, Contents);
     setModified(path, now.addDays(-modifiedAgeDays));
     const QString recent =
         backups() + QLatin1Char('/') + BackupFolder::baseName(now) + BackupFolder::Extension;
-    writeFile(recent, Contents);
+    writeAll(recent, Contents);
 
     const QStringList gone = BackupFolder(backups()).removeOldBackups(now);
     QCOMPARE(gone, removed ? QStringList{path} : QStringList());
@@ -177,7 +165,7 @@ void TestBackupFolder::linksAndFoldersAreNeverRemoved()
     QVERIFY(QDir().mkpath(backups()));
     // An old file outside the folder, reached by a link named as a backup.
     const QString outside = m_home->filePath(QStringLiteral("kept.F19"));
-    writeFile(outside, Contents);
+    writeAll(outside, Contents);
     setModified(outside, old);
     const QString link =
         backups() + QLatin1Char('/') + BackupFolder::baseName(old) + BackupFolder::Extension;

@@ -8,6 +8,7 @@
 
 #include "RadioBeforeWrite.h"
 #include "RadioSimulator.h"
+#include "support/RadioImage.h"
 #include "support/SampleRadio.h"
 #include "support/SimulatedLine.h"
 #include "support/TemporaryHome.h"
@@ -34,13 +35,6 @@ QByteArray withBytes(QByteArray image, int address, const QByteArray& bytes)
 {
     image.replace(address, bytes.size(), bytes);
     return image;
-}
-
-RadioMemory memoryOf(const QByteArray& image)
-{
-    RadioMemory memory;
-    memory.write(0, image);
-    return memory;
 }
 
 QByteArray failedReadFromProgram()

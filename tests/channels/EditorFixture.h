@@ -5,6 +5,7 @@
 #include "workspace/Messenger.h"
 #include "workspace/Workspace.h"
 
+#include "support/NewChannel.h"
 #include "support/RecordingMessageLibrary.h"
 
 #include <QList>
@@ -125,15 +126,7 @@ struct EditorFixture
     // A committed channel: normalised frequencies and the new-channel words.
     void putChannel(int row, const QString& frequency)
     {
-        ChannelTable& table = workspace.table;
-        table.setText(row, Column::RxFrequency, frequency);
-        table.setText(row, Column::RxTone, English.offWord);
-        table.setText(row, Column::TxFrequency, frequency);
-        table.setText(row, Column::TxTone, English.offWord);
-        table.setText(row, Column::Power, English.highWord);
-        table.setText(row, Column::Wideband, English.onWord);
-        table.setText(row, Column::BusyLock, English.offWord);
-        table.setText(row, Column::Scramble, English.offWord);
+        putNewChannel(workspace.table, row, frequency);
     }
 
     // Clicks a frequency cell, selects the editor's text and types `text` over it, key by

@@ -9,7 +9,8 @@
 #include "channels/TonePicker.h"
 #include "workspace/MessageIds.h"
 
-#include "support/RunningProgram.h"
+#include "support/GridProgram.h"
+#include "support/NewChannel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,51 +27,16 @@ namespace {
 
 const CellWords English{"OFF", "ON", "High", "Low"};
 
-// The eight cells of a channel just typed in English.
-QStringList newChannel(const QString& frequency)
-{
-    return {frequency, "OFF", frequency, "OFF", "High", "ON", "OFF", "OFF"};
-}
-
 // The program with the shipped companion files, shown, in English; the test drives its
 // channel grid.
-struct Program : RunningProgram
+struct Program : GridProgram
 {
-    ChannelPage* page() { return window->channelPage(); }
-    ChannelGrid* grid() { return page()->grid(); }
-    FrequencyEditor* editor() { return page()->frequencyEditor(); }
-    TonePicker* picker() { return page()->tonePicker(); }
-    QString cell(int row, int column) { return workspace().table.text(row, column); }
-
-    QPoint cellCentre(int row, int column)
-    {
-        return grid()->visualRect(workspace().table.index(row, column)).center();
-    }
-    void click(int row, int column)
-    {
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cellCentre(row, column));
-    }
-    // Keys go where the keyboard focus is, as the user's keys do.
-    void type(const QString& keys) { QTest::keyClicks(static_cast<QWidget*>(nullptr), keys); }
-    void press(Qt::Key key) { QTest::keyClick(static_cast<QWidget*>(nullptr), key); }
     void turnWheel(int notches)
     {
         const QPoint at = cellCentre(1, Column::RxFrequency);
         QWheelEvent event(at, grid()->viewport()->mapToGlobal(at), {}, {0, notches * 120},
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(grid()->viewport(), &event);
-    }
-    QPoint currentCell()
-    {
-        const QModelIndex current = grid()->currentIndex();
-        return {current.column(), current.row()};
-    }
-
-    void putChannel(int row, const QString& frequency)
-    {
-        const QStringList texts = newChannel(frequency);
-        for (int field = 0; field < texts.size(); ++field)
-            workspace().table.setText(row, Column::FirstField + field, texts[field]);
     }
 };
 

@@ -11,11 +11,6 @@ QStringList row(const EditorFixture& fixture, int row)
     return fixture.workspace.table.fields(row);
 }
 
-QStringList newChannel(const QString& frequency)
-{
-    return {frequency, "OFF", frequency, "OFF", "High", "ON", "OFF", "OFF"};
-}
-
 const QStringList EmptyRow(8);
 
 // Channel layouts for the move tests: one character per row 1 to 16, "." for an empty

@@ -1,18 +1,11 @@
 #include "CliRun.h"
 
+#include "support/RadioImage.h"
+
 #include <QDir>
 #include <QProcess>
 
 #include <csignal>
-
-namespace {
-RadioMemory memoryOf(const QByteArray& image)
-{
-    RadioMemory memory;
-    memory.write(0, image);
-    return memory;
-}
-} // namespace
 
 QString CliRun::Outcome::firstLine(const QByteArray& bytes)
 {

@@ -1,16 +1,24 @@
-#include "files/ChannelFileParser.h"
 #include "files/ChannelFileWriter.h"
-#include "link/PortDiagnostics.h"
 #include "workspace/Localisation.h"
 #include "workspace/Workspace.h"
 
 #include "CliRun.h"
+#include "files/CsvRecords.h"
+#include "support/ChannelFileRows.h"
+#include "support/FileBytes.h"
+#include "support/FleetLogResults.h"
+#include "support/FleetRadios.h"
+#include "support/HeldPort.h"
+#include "support/LockFile.h"
 #include "support/PseudoTerminal.h"
 #include "support/SampleRadio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -19,31 +27,6 @@
 namespace {
 
 constexpr int CalibrationAddress = 0x03C8;
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-// The channel texts of a channel file's rows 1 to 16.
-QList<QStringList> channelsOf(const QByteArray& channelFile)
-{
-    const ParsedChannelFile parsed = ChannelFileParser::parse(channelFile);
-    QList<QStringList> rows;
-    if (!parsed.ok())
-        return rows;
-    for (const QStringList& fields : parsed.content.channels)
-        rows << fields;
-    return rows;
-}
 
 QList<QStringList> sampleChannels()
 {
@@ -93,20 +76,33 @@ void writeChannelFiles(const CliRun& run)
     QCOMPARE(run.run({"convert", "a.F19", "a.csv", "-q"}).status, 0);
 }
 
-// The lock file QSerialPort keeps for the device while it has it open, wherever it is.
-QString lockFileOf(const QString& devicePath)
+// Starts the radio, silent or not, with COM2 leading to no device, and junk.F19 (no channel
+// file) beside the files writeChannelFiles() makes.
+void startWithFiles(CliRun& run, bool silentRadio)
 {
-    for (const QString& folder : PortDiagnostics::defaultLockFolders()) {
-        const QString path = folder + QLatin1Char('/') + PortDiagnostics::lockFileName(devicePath);
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return {};
+    RadioFaults faults;
+    faults.silent = silentRadio;
+    run.radio().setFaults(faults);
+    QVERIFY(run.start());
+    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
+    writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
+    writeChannelFiles(run);
 }
 
-// A radio that answers each request well within the program's waits, but slowly enough
-// that a run lasts seconds: a signal sent once the radio has seen a few commands surely
-// finds the run still going, however busy the machine.
+// Channel lists for list.csv, whose rows name their channels.
+namespace Lists {
+const QByteArray Header = "Location,Frequency,Tone,rToneFreq\r\n";
+const QByteArray Good = Header + "1,440.5,,\r\n2,441.5,,\r\n";
+const QByteArray OutsideBand = Good + "3,146.52,,\r\n";
+const QByteArray NoSuchTone = Good + "3,442.5,Tone,88.4\r\n";
+const QString NoSuchToneRow =
+    "list.csv, row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio";
+const QByteArray LocationZero = Header + "0,440.5,,\r\n1,441.5,,\r\n";
+const QString LocationZeroError =
+    "qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 to 16; the list "
+    "may be for another radio: give --in-file-order to fill channels 1 to 16 in the list's order";
+} // namespace Lists
+
 RadioFaults slowRadio(bool silent)
 {
     RadioFaults faults;
@@ -152,6 +148,10 @@ private slots:
     void stopSignalEndsTheRunInOrder();
     void secondStopSignalEndsAtOnce();
     void stopSignalAtTheNextRadioPrompt();
+    void fleetWriteFourRadiosOneFaulty();
+    void fleetVerifyAndRead();
+    void fleetRepeatRoundByRound();
+    void fleetStopSignalStopsEveryRadio();
     void outputThatCannotBeWritten_data();
     void outputThatCannotBeWritten();
     void standardInputStandsForAFile_data();
@@ -159,6 +159,11 @@ private slots:
     void standardOutputStandsForAFile_data();
     void standardOutputStandsForAFile();
     void relativeDataHomeIsIgnored();
+    void jsonDocumentOnStandardOutput_data();
+    void jsonDocumentOnStandardOutput();
+    void jsonReadShowsProgressOnStandardError();
+    void dryRunSendsNothing_data();
+    void dryRunSendsNothing();
 };
 
 void CliTest::exitStatuses_data()
@@ -177,9 +182,9 @@ void CliTest::exitStatuses_data()
     };
     row("version", {"--version"}, false, 0, "qv3307-cli 1.0.0");
     row("help of a command", {"read", "--help"}, false, 0,
-        "Usage: qv3307-cli read --port PORT [-o FILE]");
+        "Usage: qv3307-cli read --port PORT [-o FILE | --json]");
     row("help of both calibration commands", {"calibration", "--help"}, false, 0,
-        "Usage: qv3307-cli calibration read --port PORT");
+        "Usage: qv3307-cli calibration read --port PORT [--json]");
     row("read", {"read", "--port", "COM1"}, false, 0, "Band: 400-470MHz");
     row("read by device path", {"read", "--port", "DEVICE"}, false, 0, "Band: 400-470MHz");
     row("files without differences", {"diff", "a.F19", "a.csv"}, false, 0, "");
@@ -265,13 +270,9 @@ void CliTest::exitStatuses()
     QFETCH(QString, firstLine);
 
     CliRun run(SampleRadio::image());
-    RadioFaults faults;
-    faults.silent = silentRadio;
-    run.radio().setFaults(faults);
-    QVERIFY(run.start());
-    run.program().mapComPort(2, QStringLiteral("/nonexistent/ttyQV0"));
-    writeAll(run.file(QStringLiteral("junk.F19")), "hello\r\n");
-    writeChannelFiles(run);
+    startWithFiles(run, silentRadio);
+    if (QTest::currentTestFailed())
+        return;
     writeAll(run.file(QStringLiteral("junk.csv")), "hello\r\n");
     writeAll(run.file(QStringLiteral("cut.F19")),
              cutShort(readAll(run.file(QStringLiteral("a.F19")))));
@@ -412,7 +413,8 @@ void CliTest::calibrationWriteThenRead()
         run.run({"calibration", "write", "--port", "COM1", "--low", "100", "--high", "200",
                  "--low-voltage", "2", "--language", "english", "-q"});
     QCOMPARE(written.status, 0);
-    QCOMPARE(run.radio().memory().read(CalibrationAddress, 3), QByteArray::fromHex("64C802"));
+    // Nothing waits for the radio to take the values.
+    QTRY_COMPARE(run.radio().memory().read(CalibrationAddress, 3), QByteArray::fromHex("64C802"));
 
     const CliRun::Outcome read =
         run.run({"calibration", "read", "--port", "COM1", "--language", "english"});
@@ -469,7 +471,8 @@ void CliTest::writeIsChecked()
         run.run(QStringList{"write", "b.F19", "--port", "COM1", "--language", "english"} + options);
     QCOMPARE(outcome.status, 0);
     QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1), lastNote);
-    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), sessions);
+    // The last exit command may still be on its way to the radio when the command ends.
+    QTRY_COMPARE(run.radio().commands(RadioCommandKind::Exit).size(), sessions);
     const QStringList saved = QDir(run.backupFolder()).entryList(QDir::Files);
     QCOMPARE(saved.size(), backups);
     if (backups == 1) // what the radio held before
@@ -737,11 +740,15 @@ void CliTest::repeatWritesRadioAfterRadio()
         {"write", "a.F19", "--port", "COM1", "--repeat", "--no-backup", "--language", "english"},
         answers);
     QCOMPARE(outcome.status, 0);
+    // A line for each radio as it ends, then the count.
+    const QString radioLine = QStringLiteral("COM1 (%1): written and verified (no backup)\n")
+                                  .arg(run.radio().slavePath());
     QCOMPARE(QString::fromUtf8(outcome.out),
-             QStringLiteral("Radios written: %1, verified: %1, failed: 0\n").arg(radios));
+             radioLine.repeated(radios) +
+                 QStringLiteral("Radios written: %1, verified: %1, failed: 0\n").arg(radios));
     QCOMPARE(outcome.err.count("Connect the next radio and press Enter (q and Enter to stop)"),
              radios);
-    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2 * radios);
+    QTRY_COMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2 * radios);
 }
 
 namespace {
@@ -760,11 +767,11 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
     QTest::addColumn<QStringList>("err");
     QTest::addColumn<RadioUse>("radio");
 
-    const QByteArray header = "Location,Frequency,Tone,rToneFreq\r\n";
-    const QByteArray good = header + "1,440.5,,\r\n2,441.5,,\r\n";
-    const QByteArray outsideBand = good + "3,146.52,,\r\n";
-    const QByteArray noSuchTone = good + "3,442.5,Tone,88.4\r\n";
-    const QByteArray locationZero = header + "0,440.5,,\r\n1,441.5,,\r\n";
+    using namespace Lists;
+    const QByteArray& header = Header;
+    const QByteArray& outsideBand = OutsideBand;
+    const QByteArray& noSuchTone = NoSuchTone;
+    const QByteArray& locationZero = LocationZero;
     const QStringList write = {"write", "list.csv", "--port", "COM1"};
     const QStringList convert = {"convert", "list.csv", "out.F19"};
     const QString outsideRow =
@@ -779,19 +786,13 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
         << RadioUse::ReadOnly;
     // A row no band holds stops the write before the port is opened.
     QTest::newRow("write: a tone no radio has")
-        << write << noSuchTone << 5 << QStringList()
-        << QStringList{notWritten,
-                       "list.csv, row 4: the tone \"88.4\" (rToneFreq) is not a tone of this radio"}
+        << write << noSuchTone << 5 << QStringList() << QStringList{notWritten, NoSuchToneRow}
         << RadioUse::Nothing;
     QTest::newRow("write --skip-bad-rows")
         << write + QStringList{"--skip-bad-rows"} << outsideBand << 0 << QStringList()
         << QStringList{outsideRow, "Written and verified"} << RadioUse::Written;
-    QTest::newRow("write: Location 0")
-        << write << locationZero << 5 << QStringList()
-        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
-                       "to 16; the list may be for another radio: give --in-file-order to fill "
-                       "channels 1 to 16 in the list's order"}
-        << RadioUse::Nothing;
+    QTest::newRow("write: Location 0") << write << locationZero << 5 << QStringList()
+                                       << QStringList{LocationZeroError} << RadioUse::Nothing;
     QTest::newRow("write --in-file-order")
         << write + QStringList{"--in-file-order"} << locationZero << 0 << QStringList()
         << QStringList{"Written and verified"} << RadioUse::Written;
@@ -823,10 +824,7 @@ void CliTest::listRowsThatDoNotFitStopTheCommand_data()
         << QStringList{outsideRow, outsideRow} << QStringList() << RadioUse::Nothing;
     QTest::newRow("verify: Location 0")
         << QStringList{"verify", "list.csv", "--port", "COM1"} << locationZero << 5 << QStringList()
-        << QStringList{"qv3307-cli: list.csv, row 2: the Location \"0\" is not a channel from 1 "
-                       "to 16; the list may be for another radio: give --in-file-order to fill "
-                       "channels 1 to 16 in the list's order"}
-        << RadioUse::Nothing;
+        << QStringList{LocationZeroError} << RadioUse::Nothing;
     QTest::newRow("diff --skip-bad-rows is no option of diff")
         << QStringList{"diff", "list.csv", "list.csv", "--skip-bad-rows"} << outsideBand << 2
         << QStringList()
@@ -906,10 +904,12 @@ void CliTest::stopSignalEndsTheRunInOrder_data()
         << "qv3307-cli: Interrupted: the radio was written but not verified; check it with "
            "verify"
         << "" << false;
+    // Each radio's line says what the stop left it holding.
     QTest::newRow("SIGINT during a write of many radios")
         << QStringList{"write", "b.F19", "--port", "COM1", "--no-backup", "--repeat"} << SIGINT
-        << RadioCommandKind::Write << 4 << partlyWritten
-        << "Radios written: 0, verified: 0, failed: 1\n"
+        << RadioCommandKind::Write << 4 << "qv3307-cli: Interrupted"
+        << "COM1 ({device}): interrupted: the radio is partly written; write it again (no "
+           "backup)\nRadios written: 0, verified: 0, failed: 1\n"
         << false;
     // While the program greets a radio that does not answer.
     QTest::newRow("SIGINT during a calibration read")
@@ -943,7 +943,8 @@ void CliTest::stopSignalEndsTheRunInOrder()
     const CliRun::Outcome outcome = CliRun::finish(*process);
     QCOMPARE(outcome.status, 130);
     QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1), message);
-    QCOMPARE(QString::fromUtf8(outcome.out), output);
+    QCOMPARE(QString::fromUtf8(outcome.out),
+             QString(output).replace(QStringLiteral("{device}"), run.radio().slavePath()));
     // The last bytes the program sent are the exit command (which may still be on its way
     // to the radio as the program ends).
     QTRY_VERIFY2(run.radio().received().endsWith(QByteArray::fromHex("646F")),
@@ -997,8 +998,223 @@ void CliTest::stopSignalAtTheNextRadioPrompt()
     QCOMPARE(QString::fromUtf8(errors + outcome.err).trimmed().section(QLatin1Char('\n'), -1),
              QStringLiteral("qv3307-cli: Interrupted"));
     QCOMPARE(QString::fromUtf8(outcome.out),
-             QStringLiteral("Radios written: 1, verified: 1, failed: 0\n"));
-    QCOMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2);
+             QStringLiteral("COM1 (%1): written and verified (no backup)\nRadios written: 1, "
+                            "verified: 1, failed: 0\n")
+                 .arg(run.radio().slavePath()));
+    QTRY_COMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 2);
+}
+
+namespace {
+// Four radios holding the sample on COM1 to COM4 of the run, and the channel files of
+// writeChannelFiles().
+struct FourRadios
+{
+    CliRun run{SampleRadio::image()};
+    // COM2 to COM4.
+    FleetRadios more;
+
+    bool start()
+    {
+        if (!run.start() || !more.start(3, SampleRadio::image()))
+            return false;
+        for (int index = 0; index < 3; ++index)
+            run.program().mapComPort(index + 2, more.radio(index).slavePath());
+        writeChannelFiles(run);
+        return true;
+    }
+};
+
+// The radio lines of a fleet command's output, by their first word: the port (or "Radios"
+// for the count).
+QMap<QString, QString> radioLines(const QByteArray& out)
+{
+    QMap<QString, QString> byPort;
+    for (const QString& line : QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (!line.startsWith(QLatin1Char(' ')))
+            byPort.insert(line.section(QLatin1Char(' '), 0, 0), line);
+    return byPort;
+}
+} // namespace
+
+// Four radios written at once, one of them switched off: it fails, the three others are
+// backed up, written and verified, the status is that of the failure, and each radio has
+// its row in the fleet log.
+void CliTest::fleetWriteFourRadiosOneFaulty()
+{
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    FleetRadios& more = radios.more;
+    RadioFaults silent;
+    silent.silent = true;
+    more.radio(1).setFaults(silent); // COM3
+    // COM2 keeps an unused byte otherwise: still verified, with a warning.
+    RadioFaults keeps;
+    keeps.keptDifferently = RadioFaults::KeptDifferently{0x001C, 0xF0};
+    more.radio(0).setFaults(keeps);
+
+    const CliRun::Outcome outcome =
+        run.run({"write", "b.F19", "--all-ports", "--language", "english"});
+    QCOMPARE(outcome.status, 4);
+    QMap<QString, QString> lines = radioLines(outcome.out);
+    QVERIFY(outcome.out.endsWith("\nRadios written: 3, verified: 3, failed: 1\n"));
+    lines.remove(QStringLiteral("Radios"));
+    QCOMPARE(lines.keys(), (QStringList{"COM1", "COM2", "COM3", "COM4"}));
+    const QString silentDevice = more.radio(1).slavePath();
+    QCOMPARE(lines.value("COM3"),
+             QStringLiteral("COM3 (%1): the radio did not answer; nothing was written (no backup)")
+                 .arg(silentDevice));
+    QVERIFY2(
+        outcome.err.contains(
+            QStringLiteral("COM3 (%1): the transfer failed. Cause: ").arg(silentDevice).toUtf8()),
+        outcome.err.constData());
+    const QRegularExpression verified(
+        QStringLiteral(R"(^COM\d \(/dev/pts/\d+\): written and verified(, with 1 unused byte kept )"
+                       R"(differently)? \(backup (.+)\)$)"));
+    for (const QString port : {"COM1", "COM2", "COM4"}) {
+        const QRegularExpressionMatch match = verified.match(lines.value(port));
+        QVERIFY2(match.hasMatch(), qPrintable(lines.value(port)));
+        QCOMPARE(match.capturedLength(1) > 0, port == QLatin1String("COM2"));
+    }
+    QVERIFY2(outcome.err.contains(QStringLiteral("qv3307-cli: COM2 (%1): warning: Channel 01, "
+                                                 "byte 12 (001C): written FA, the radio holds 0A\n")
+                                      .arg(more.radio(0).slavePath())
+                                      .toUtf8()),
+             outcome.err.constData());
+
+    const CsvRecords::Split log = CsvRecords::split(
+        QString::fromUtf8(readAll(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv"))));
+    QCOMPARE(log.records.size(), 5);
+    QCOMPARE(log.records[0].fields,
+             (QStringList{"Time", "Port", "Device", "File written", "Result", "Backup file"}));
+    QMap<QString, QStringList> rows;
+    for (const CsvRecords::Record& record : log.records.mid(1))
+        rows.insert(record.fields.value(1), record.fields);
+    QCOMPARE(rows.keys(), lines.keys());
+    for (auto row = rows.cbegin(); row != rows.cend(); ++row) {
+        const QStringList& fields = row.value();
+        QCOMPARE(fields.size(), 6);
+        QCOMPARE(fields[3], run.file("b.F19"));
+        const bool faulty = row.key() == QLatin1String("COM3");
+        QCOMPARE(fields[4], faulty ? QStringLiteral("no answer") : QStringLiteral("verified"));
+        QCOMPARE(fields[5].isEmpty(), faulty);
+        if (!faulty) {
+            QVERIFY(QFileInfo::exists(fields[5]));
+            QVERIFY(lines.value(row.key()).contains(fields[5]));
+        }
+    }
+    QCOMPARE(more.radio(1).commands(RadioCommandKind::Write).size(), 0);
+}
+
+// verify and read of several radios: each radio's differences under its line, and each read
+// saved under its own name.
+void CliTest::fleetVerifyAndRead()
+{
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    QCOMPARE(run.run({"write", "a.F19", "--port", "COM1", "--port", "COM2", "-q"}).status, 0);
+    QCOMPARE(run.run({"write", "b.F19", "--port", "COM3", "-q"}).status, 0);
+
+    const CliRun::Outcome verified = run.run({"verify", "a.F19", "--port", "COM1", "--port", "COM2",
+                                              "--port", "COM3", "--language", "english"});
+    QCOMPARE(verified.status, 1);
+    const QStringList out = QString::fromUtf8(verified.out).split(QLatin1Char('\n'));
+    const int differing = int(out.indexOf(QRegularExpression(QStringLiteral("^COM3 .*"))));
+    QVERIFY2(differing >= 0, verified.out.constData());
+    QVERIFY2(out[differing].contains(QStringLiteral(": differs from a.F19 (backup ")),
+             qPrintable(out[differing]));
+    QCOMPARE(out.value(differing + 1),
+             QStringLiteral("  Channel 01, Power: \"Low\" in a.F19, \"High\" in the radio"));
+    QVERIFY(radioLines(verified.out).value("COM1").contains(": holds what a.F19 holds"));
+
+    const CliRun::Outcome read =
+        run.run({"read", "--port", "COM2", "--port", "COM3", "-o", "radio-{port}.F19", "-q"});
+    QCOMPARE(read.status, 0);
+    QCOMPARE(channelsOf(readAll(run.file("radio-COM2.F19"))),
+             channelsOf(readAll(run.file("a.F19"))));
+    QCOMPARE(channelsOf(readAll(run.file("radio-COM3.F19"))),
+             channelsOf(readAll(run.file("b.F19"))));
+}
+
+// --repeat with several ports: each round writes every port at once, then asks for the next
+// radios; every radio has its line and its fleet-log row, and the count covers all rounds.
+void CliTest::fleetRepeatRoundByRound()
+{
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    const CliRun::Outcome outcome = run.run({"write", "a.F19", "--port", "COM1", "--port", "COM2",
+                                             "--repeat", "--no-backup", "--language", "english"},
+                                            "\nq\n");
+    QCOMPARE(outcome.status, 0);
+    QStringList out = QString::fromUtf8(outcome.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(out.takeLast(), QStringLiteral("Radios written: 4, verified: 4, failed: 0"));
+    out.sort();
+    const QString com1 =
+        QStringLiteral("COM1 (%1): written and verified (no backup)").arg(run.radio().slavePath());
+    const QString com2 = QStringLiteral("COM2 (%1): written and verified (no backup)")
+                             .arg(radios.more.radio(0).slavePath());
+    QCOMPARE(out, (QStringList{com1, com1, com2, com2}));
+    QCOMPARE(outcome.err.count("Connect the next radios and press Enter (q and Enter to stop)"), 2);
+    // Two rounds of a write and a read-back, each its own session.
+    QTRY_COMPARE(run.radio().commands(RadioCommandKind::Exit).size(), 4);
+    QTRY_COMPARE(radios.more.radio(0).commands(RadioCommandKind::Exit).size(), 4);
+    QCOMPARE(radios.more.radio(1).commands(RadioCommandKind::Exit).size(), 0);
+
+    QCOMPARE(fleetLogResults(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv")),
+             (QStringList{"COM1 verified", "COM1 verified", "COM2 verified", "COM2 verified"}));
+}
+
+// Ctrl+C during a write of four radios stops every radio where it stands: each is let out of
+// programming mode and its port given back, each line says what that radio holds, and each
+// radio's log row says it was interrupted.
+void CliTest::fleetStopSignalStopsEveryRadio()
+{
+    FourRadios radios;
+    QVERIFY(radios.start());
+    CliRun& run = radios.run;
+    const auto radio = [&radios](int index) -> RadioSimulator& {
+        return index == 0 ? radios.run.radio() : radios.more.radio(index - 1);
+    };
+    for (int index = 0; index < 4; ++index)
+        radio(index).setFaults(slowRadio(false));
+    const std::unique_ptr<QProcess> process = run.start(
+        {"write", "b.F19", "--all-ports", "--no-backup", "--no-verify", "--language", "english"});
+    const auto everyRadioWriting = [&radio] {
+        for (int index = 0; index < 4; ++index)
+            if (radio(index).commands(RadioCommandKind::Write).size() < 2)
+                return false;
+        return true;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(everyRadioWriting(), 30000);
+    QStringList locks;
+    for (int index = 0; index < 4; ++index)
+        locks << lockFileOf(radio(index).slavePath());
+    QVERIFY2(!locks.contains(QString()), "a port is not locked while in use");
+
+    QCOMPARE(::kill(pid_t(process->processId()), SIGINT), 0);
+    const CliRun::Outcome outcome = CliRun::finish(*process);
+    QCOMPARE(outcome.status, 130);
+    QCOMPARE(QString::fromUtf8(outcome.err).trimmed().section(QLatin1Char('\n'), -1),
+             QStringLiteral("qv3307-cli: Interrupted"));
+    QMap<QString, QString> lines = radioLines(outcome.out);
+    QCOMPARE(lines.take(QStringLiteral("Radios")),
+             QStringLiteral("Radios written: 0, verified: 0, failed: 4"));
+    QCOMPARE(lines.size(), 4);
+    for (int index = 0; index < 4; ++index) {
+        const QString port = QStringLiteral("COM%1").arg(index + 1);
+        QCOMPARE(lines.value(port), QStringLiteral("%1 (%2): interrupted: the radio is partly "
+                                                   "written; write it again (no backup)")
+                                        .arg(port, radio(index).slavePath()));
+        QTRY_VERIFY2(radio(index).received().endsWith(QByteArray::fromHex("646F")),
+                     qPrintable(port));
+        QVERIFY(!radio(index).inProgrammingMode());
+        QVERIFY2(!QFileInfo::exists(locks[index]), qPrintable(locks[index]));
+    }
+    QCOMPARE(fleetLogResults(run.home() + QStringLiteral("/data/qv3307/fleet-log.csv")),
+             (QStringList{"COM1 interrupted", "COM2 interrupted", "COM3 interrupted",
+                          "COM4 interrupted"}));
 }
 
 void CliTest::outputThatCannotBeWritten_data()
@@ -1142,6 +1358,219 @@ void CliTest::relativeDataHomeIsIgnored()
                  .size(),
              1);
     QVERIFY(!QFileInfo::exists(run.file(QStringLiteral("data"))));
+}
+
+void CliTest::jsonDocumentOnStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("silentRadio");
+    QTest::addColumn<int>("status");
+    // A value in the document, at a path such as "channels/0/power", as compact JSON.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("value");
+    // A line the error output holds; empty: none is looked for.
+    QTest::addColumn<QString>("errorLine");
+
+    const auto row = [](const char* name, const QStringList& arguments, bool silent, int status,
+                        const char* path, const QString& value, const QString& errorLine = {}) {
+        QTest::newRow(name) << arguments << silent << status << QString::fromLatin1(path) << value
+                            << errorLine;
+    };
+    // The simulated radio's pseudo-terminal, which it keeps open itself, is free to use.
+    row("ports", {"ports"}, false, 0, "ports/0",
+        R"({"cable":null,"device":"DEVICE","heldBy":null,"port":"COM1","present":true,)"
+        R"("source":"link","state":"free"})");
+    row("read", {"read", "--port", "COM1"}, false, 0, "channels/0/power", R"("low")",
+        "Backup saved: BACKUPS/");
+    row("verify", {"verify", "b.F19", "--port", "COM1"}, false, 1, "differences/0",
+        R"({"channel":1,"field":"power","file":"high","place":"channel","radio":"low"})");
+    row("diff with differences", {"diff", "a.F19", "b.F19"}, false, 1, "differences/0",
+        R"({"channel":1,"field":"power","first":"low","place":"channel","second":"high"})");
+    row("diff without", {"diff", "a.F19", "a.csv"}, false, 0, "result", R"("same")");
+    // The sample radio's calibration block is unprogrammed: FF.
+    row("calibration read", {"calibration", "read", "--port", "COM1"}, false, 0, "lowVoltageByte",
+        "255",
+        "qv3307-cli: warning: The radio's low voltage byte is FF, which is none of the levels 00, "
+        "01 and 02; it is shown as 1. Check it before writing.");
+    // A failure is a document too, with the error standard error gives.
+    row("silent radio", {"read", "--port", "COM1"}, true, 4, "exitStatus", "4");
+    row("port that cannot be opened", {"calibration", "read", "--port", "COM2"}, false, 3,
+        "exitStatus", "3");
+    row("file that is none", {"verify", "junk.F19", "--port", "COM1"}, false, 5, "error",
+        "\"junk.F19, line 4: the file ends after line 1; this line should hold a language code "
+        "(1 Chinese, 2 English)\"");
+    row("usage", {"read"}, false, 2, "error",
+        R"("read needs --port COM1 to COM4 or a device path; see qv3307-cli read --help")",
+        "qv3307-cli: read needs --port COM1 to COM4 or a device path; see qv3307-cli read --help");
+}
+
+// Standard output holds one JSON document and nothing else; notes, warnings and errors go
+// to standard error as without --json.
+void CliTest::jsonDocumentOnStandardOutput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, silentRadio);
+    QFETCH(int, status);
+    QFETCH(QString, path);
+    QFETCH(QString, value);
+    QFETCH(QString, errorLine);
+
+    CliRun run(SampleRadio::image());
+    startWithFiles(run, silentRadio);
+    if (QTest::currentTestFailed())
+        return;
+    value.replace(QStringLiteral("DEVICE"), run.radio().slavePath());
+    errorLine.replace(QStringLiteral("BACKUPS"), run.backupFolder());
+
+    const CliRun::Outcome outcome =
+        run.run(arguments + QStringList{"--json", "--language", "english"});
+    QCOMPARE(outcome.status, status);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(outcome.out, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError && document.isObject(),
+             outcome.out.constData());
+    QJsonValue found = document.object();
+    for (const QString& step : path.split(QLatin1Char('/'))) {
+        bool index = false;
+        const int number = step.toInt(&index);
+        found = index ? found.toArray().at(number) : found.toObject().value(step);
+    }
+    const QByteArray foundText =
+        QJsonDocument(QJsonArray{found}).toJson(QJsonDocument::Compact).chopped(1).mid(1);
+    QCOMPARE(QString::fromUtf8(foundText), value);
+    if (status >= 2)
+        QCOMPARE(document.object().value(QStringLiteral("exitStatus")).toInt(), status);
+    const QStringList errorLines = QString::fromUtf8(outcome.err).split(QLatin1Char('\n'));
+    if (!errorLine.isEmpty())
+        QVERIFY2(std::any_of(errorLines.begin(), errorLines.end(),
+                             [&](const QString& line) { return line.startsWith(errorLine); }),
+                 outcome.err.constData());
+}
+
+// The transfer's progress shows on a terminal while the document goes to standard output.
+void CliTest::jsonReadShowsProgressOnStandardError()
+{
+    CliRun run(SampleRadio::image());
+    QVERIFY(run.start());
+    PseudoTerminal terminal;
+    QVERIFY(terminal.isValid());
+    const CliRun::Outcome outcome =
+        run.run({"read", "--port", "COM1", "--json"}, {}, terminal.slavePath());
+    QCOMPARE(outcome.status, 0);
+    QByteArray shownProgress;
+    QTRY_VERIFY2((shownProgress += terminal.readAvailable()).contains("100%"),
+                 shownProgress.constData());
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(outcome.out, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(document.object().value(QStringLiteral("channels")).toArray().size(), 16);
+}
+
+void CliTest::dryRunSendsNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("list"); // list.csv
+    QTest::addColumn<bool>("portHeld");
+    QTest::addColumn<int>("status");
+    // Lines the error output holds, its last line last.
+    QTest::addColumn<QStringList>("err");
+
+    using namespace Lists;
+    const QString nothingSent = "Dry run: nothing was sent to the radio";
+    const auto write = [](const char* file, QStringList more = {}) {
+        return QStringList{"write", file, "--port", "COM1", "--dry-run"} + more;
+    };
+
+    QTest::newRow("channel file")
+        << write("b.F19") << QByteArray() << false << 0
+        << QStringList{"Dry run: b.F19 can be written to COM1 (DEVICE), which is present and "
+                       "free; nothing was sent to the radio"};
+    QTest::newRow("channel list")
+        << write("list.csv") << Good << false << 0
+        << QStringList{"Dry run: a write reads the radio's band first, and a row outside it "
+                       "stops the write then",
+                       "Dry run: list.csv can be written to COM1 (DEVICE), which is present and "
+                       "free; nothing was sent to the radio"};
+    QTest::newRow("a row of a tone no radio has")
+        << write("list.csv") << NoSuchTone << false << 5
+        << QStringList{"qv3307-cli: list.csv: 1 row cannot become a channel, so nothing was "
+                       "written to the radio; correct it, or give --skip-bad-rows to leave it "
+                       "out:",
+                       NoSuchToneRow, nothingSent};
+    QTest::newRow("the row left out")
+        << write("list.csv", {"--skip-bad-rows"}) << NoSuchTone << false << 0
+        << QStringList{NoSuchToneRow, "Dry run: list.csv can be written to COM1 (DEVICE), which "
+                                      "is present and free; nothing was sent to the radio"};
+    QTest::newRow("Location 0") << write("list.csv") << LocationZero << false << 5
+                                << QStringList{LocationZeroError, nothingSent};
+    QTest::newRow("a value the radio cannot store")
+        << write("odd.F19") << QByteArray() << false << 5
+        << QStringList{"qv3307-cli: odd.F19: Nothing was written to the radio: these values are "
+                       "not in a form the radio can store:",
+                       nothingSent};
+    QTest::newRow("no channel file")
+        << write("junk.F19") << QByteArray() << false << 5
+        << QStringList{"qv3307-cli: junk.F19, line 4: the file ends after line 1; this line "
+                       "should hold a language code (1 Chinese, 2 English)",
+                       nothingSent};
+    QTest::newRow("no such port")
+        << QStringList{"write", "b.F19", "--port", "COM2", "--dry-run"} << QByteArray() << false
+        << 3
+        << QStringList{"qv3307-cli: COM2 (PROGRAM/dosdevices/com2): the port cannot be opened. "
+                       "Cause: the device PROGRAM/dosdevices/com2 does not exist. The cable is "
+                       "not plugged in, or the port leads to another device.",
+                       nothingSent};
+    QTest::newRow("port held by another program")
+        << write("b.F19") << QByteArray() << true << 3 << QStringList{nothingSent};
+    QTest::newRow("not a port")
+        << QStringList{"write", "b.F19", "--port", "COM9", "--dry-run"} << QByteArray() << false
+        << 2
+        << QStringList{"qv3307-cli: \"COM9\" is not a port; give COM1 to COM4 or a device path "
+                       "such as /dev/ttyUSB0",
+                       nothingSent};
+}
+
+// A dry run makes the write's checks, opens and locks the port and lets it go, and sends
+// nothing: not even the hello. It keeps no backup and leaves no lock.
+void CliTest::dryRunSendsNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, list);
+    QFETCH(bool, portHeld);
+    QFETCH(int, status);
+    QFETCH(QStringList, err);
+
+    CliRun run(SampleRadio::image());
+    startWithFiles(run, false);
+    if (QTest::currentTestFailed())
+        return;
+    writeAll(run.file(QStringLiteral("odd.F19")),
+             readAll(run.file(QStringLiteral("a.F19")))
+                 .replace("CH01 | 435.12500 | 131.8 | 436.02500 | D023N | Low |",
+                          "CH01 | 435.12500 | 131.8 | 436.02500 | D023N | Medium |"));
+    if (!list.isEmpty())
+        writeAll(run.file(QStringLiteral("list.csv")), list);
+    std::unique_ptr<HeldPort> holder;
+    if (portHeld) {
+        holder = std::make_unique<HeldPort>(run.radio().slavePath());
+        QVERIFY(holder->holding());
+    }
+    err.replaceInStrings(QStringLiteral("DEVICE"), run.radio().slavePath());
+    err.replaceInStrings(QStringLiteral("PROGRAM"), run.program().path());
+
+    const CliRun::Outcome outcome = run.run(arguments + QStringList{"--language", "english"});
+    QCOMPARE(outcome.status, status);
+    QVERIFY(outcome.out.isEmpty());
+    const QStringList errLines = QString::fromUtf8(outcome.err).split('\n', Qt::SkipEmptyParts);
+    for (const QString& line : err)
+        QVERIFY2(errLines.contains(line), outcome.err.constData());
+    QCOMPARE(errLines.value(errLines.size() - 1), err.last());
+
+    QCOMPARE(run.radio().received(), QByteArray());
+    QCOMPARE(run.radio().memory().read(0, 0x400), SampleRadio::image());
+    QVERIFY(!QFileInfo::exists(run.backupFolder()));
+    if (!portHeld)
+        QCOMPARE(lockFileOf(run.radio().slavePath()), QString());
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -1,6 +1,6 @@
-#include "files/ChannelFileParser.h"
-
 #include "CliRun.h"
+#include "support/ChannelFileRows.h"
+#include "support/FileBytes.h"
 #include "support/SampleRadio.h"
 
 #include <QDir>
@@ -10,24 +10,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The eight texts of each of a channel file's 16 rows.
-QList<QStringList> channelsOf(const QByteArray& channelFile)
-{
-    const ParsedChannelFile parsed = ChannelFileParser::parse(channelFile);
-    QList<QStringList> rows;
-    if (parsed.ok()) {
-        for (const QStringList& fields : parsed.content.channels)
-            rows << fields;
-    }
-    return rows;
-}
 
 QStringList channel(const QString& frequency, const QString& rxTone, const QString& txTone,
                     const QString& power)

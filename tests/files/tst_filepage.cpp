@@ -8,6 +8,7 @@
 #include "files/QtFileDialogs.h"
 #include "workspace/MessageIds.h"
 
+#include "support/ModalDialog.h"
 #include "support/RunningProgram.h"
 
 #include <QApplication>
@@ -50,22 +51,6 @@ void typeAndAccept(QFileDialog& dialog, const QString& name)
 {
     dialog.findChild<QLineEdit*>("fileNameEdit")->setText(name);
     static_cast<QDialog&>(dialog).accept(); // runs the file dialog's own accept
-}
-
-// Acts on the file dialog as soon as it is up. `act` must close it.
-void whenDialogShows(std::function<void(QFileDialog&)> act)
-{
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, qApp, [timer, act] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-    });
-    timer->start();
 }
 
 } // namespace
@@ -196,7 +181,7 @@ void TestFilePage::openDialogAcceptsAnyName()
     QtFileDialogs dialogs;
     QStringList filters;
     QFileDialog::FileMode mode = QFileDialog::Directory;
-    whenDialogShows([&](QFileDialog& dialog) {
+    whenModalShows<QFileDialog>([&](QFileDialog& dialog) {
         filters = shownFilters(dialog);
         mode = dialog.fileMode();
         typeAndAccept(dialog, typed);
@@ -206,7 +191,7 @@ void TestFilePage::openDialogAcceptsAnyName()
     QCOMPARE(filters, (QStringList{"QV3307  文件 (*.F19)", "Channel list CSV (*.csv)"}));
     QCOMPARE(mode, QFileDialog::AnyFile);
 
-    whenDialogShows([](QFileDialog& dialog) { dialog.reject(); });
+    whenModalShows<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     QCOMPARE(dialogs.openPath({}), std::nullopt);
 }
 
@@ -219,7 +204,7 @@ void TestFilePage::saveDialogAddsTheExtensionAndRemembersTheName()
     QtFileDialogs dialogs;
 
     QStringList filters;
-    whenDialogShows([&](QFileDialog& dialog) {
+    whenModalShows<QFileDialog>([&](QFileDialog& dialog) {
         filters = shownFilters(dialog);
         typeAndAccept(dialog, dir.filePath("radio"));
     });
@@ -227,7 +212,7 @@ void TestFilePage::saveDialogAddsTheExtensionAndRemembersTheName()
     QCOMPARE(filters, (QStringList{"QV3307  文件 (*.F19)", "Channel list CSV (*.csv)"}));
 
     // Under the channel list's filter a bare name becomes a channel list.
-    whenDialogShows([&](QFileDialog& dialog) {
+    whenModalShows<QFileDialog>([&](QFileDialog& dialog) {
         dialog.selectNameFilter(FileDialogs::ChannelListFilter);
         typeAndAccept(dialog, dir.filePath("list"));
     });
@@ -235,14 +220,14 @@ void TestFilePage::saveDialogAddsTheExtensionAndRemembersTheName()
 
     // The next save proposes that name; an existing file is taken without a question.
     QStringList proposed;
-    whenDialogShows([&](QFileDialog& dialog) {
+    whenModalShows<QFileDialog>([&](QFileDialog& dialog) {
         proposed = dialog.selectedFiles();
         typeAndAccept(dialog, dir.filePath("kept.F19"));
     });
     QCOMPARE(dialogs.savePath(), std::optional<QString>(dir.filePath("kept.F19")));
     QCOMPARE(proposed, QStringList{dir.filePath("list.csv")});
 
-    whenDialogShows([](QFileDialog& dialog) { dialog.reject(); });
+    whenModalShows<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     QCOMPARE(dialogs.savePath(), std::nullopt);
 }
 

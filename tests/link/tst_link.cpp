@@ -42,6 +42,7 @@ private slots:
     void answerCountsOnlyWithItsExactLength();
     void unreadInputNeverReachesTheNextAnswer_data();
     void unreadInputNeverReachesTheNextAnswer();
+    void byteLandingAsARequestGoesOutIsNotLost();
     void probeAndOpenUseTheSamePort();
     void failedOpenIsReported();
 
@@ -50,6 +51,8 @@ private slots:
     void dialogWaitEndsWhenDataArrives();
     void dialogWaitEnteredWithDataDispatchesOnceAndReturns();
     void mainWindowWaitRunsItsFullLength();
+    void testWaitLengthsReplaceOnlyTheTwoWaits_data();
+    void testWaitLengthsReplaceOnlyTheTwoWaits();
     void handshakeRetriesUntilTheReply();
     void handshakeTakesOnlyTheExactReply_data();
     void handshakeTakesOnlyTheExactReply();
@@ -225,6 +228,18 @@ void TestLink::unreadInputNeverReachesTheNextAnswer()
     QVERIFY(m_link->sendAcknowledgement(Link::UnreadInput::Refuse));
 }
 
+void TestLink::byteLandingAsARequestGoesOutIsNotLost()
+{
+    // The 13th byte of a reply taken as whole lands while the acknowledgement goes out: the
+    // answer to the acknowledgement then holds it, and is no lone 06.
+    m_link->setReceiveThreshold(Frame::AcknowledgementLength);
+    m_port->landingAfterLook = QByteArray::fromHex("FF");
+    QVERIFY(m_link->sendAcknowledgement(Link::UnreadInput::Refuse));
+    m_port->deliver(Ack);
+    QCOMPARE(m_link->receivedBytes(), QByteArray::fromHex("FF06"));
+    QVERIFY(!m_link->acknowledged());
+}
+
 void TestLink::probeAndOpenUseTheSamePort()
 {
     // A stored port number outside 1 to 4 checks no port button; the command must still
@@ -306,6 +321,28 @@ void TestLink::mainWindowWaitRunsItsFullLength()
     // The reply was received during the wait, which went on regardless.
     QVERIFY(m_link->hasDataArrived());
     QCOMPARE(m_link->receivedBytes(), Ack);
+}
+
+void TestLink::testWaitLengthsReplaceOnlyTheTwoWaits_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("waited");
+    QTest::newRow("short wait") << Link::ShortWait << 400;
+    QTest::newRow("long wait") << Link::LongWait << 700;
+    QTest::newRow("any other length") << 90 << 90;
+}
+
+void TestLink::testWaitLengthsReplaceOnlyTheTwoWaits()
+{
+    QFETCH(int, asked);
+    QFETCH(int, waited);
+    // Longer than the real waits, so that only a lower bound tells, which a busy machine
+    // cannot break.
+    m_link->setWaitLengthsForTests(400, 700);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(m_link->wait(asked, Link::Wait::FullLength), Link::WaitEnd::Time);
+    QVERIFY2(clock.elapsed() >= waited, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestLink::handshakeRetriesUntilTheReply()

@@ -11,6 +11,7 @@
 #include "support/TemporaryProgramFolder.h"
 
 #include "support/HeldPort.h"
+#include <QElapsedTimer>
 #include <QTest>
 
 using Kind = RadioProtocol::CommandKind;
@@ -95,18 +96,22 @@ void TestLinkRadio::silentRadioGetsSixHellosThenFailure()
     silent.silent = true;
     RadioLine line;
     QVERIFY(line.open(silent));
+    QElapsedTimer clock;
+    clock.start();
     QVERIFY(!line.link->handshake(wait));
+    // Each hello's wait runs its full length; only a lower bound, as the machine is shared.
+    QVERIFY2(clock.elapsed() >= Link::HandshakeTries * Link::ShortWait,
+             qPrintable(QString::number(clock.elapsed())));
     QTRY_COMPARE(line.radio.received(), times(HelloBytes, Link::HandshakeTries));
 
     const auto hellos = line.radio.commands(Kind::Hello);
     QCOMPARE(hellos.size(), Link::HandshakeTries);
-    for (qsizetype i = 1; i < hellos.size(); ++i) {
-        // 250 ms apart; loose bounds, as the machine is shared.
-        const auto gap = std::chrono::duration_cast<std::chrono::milliseconds>(hellos[i].time -
-                                                                               hellos[i - 1].time);
-        QVERIFY2(gap.count() >= 200 && gap.count() <= 600,
-                 qPrintable(QString::number(gap.count())));
-    }
+    // 250 ms apart. The radio notes a hello when its thread takes it, which a busy machine
+    // may delay for one hello and not the next, so the mean gap is checked, with loose bounds.
+    const auto span = std::chrono::duration_cast<std::chrono::milliseconds>(hellos.last().time -
+                                                                            hellos.first().time);
+    const auto meanGap = span.count() / (hellos.size() - 1);
+    QVERIFY2(meanGap >= 200 && meanGap <= 600, qPrintable(QString::number(meanGap)));
 }
 
 void TestLinkRadio::helloRepliesThatDoNotCount_data()
@@ -126,9 +131,10 @@ void TestLinkRadio::helloRepliesThatDoNotCount()
     RadioLine line;
     QVERIFY(line.open(faults));
     QVERIFY(!line.link->handshake(Link::Wait::UntilData));
-    // Every try was answered, none counted, and no acknowledgement followed.
+    // Every try was answered, none counted, and no acknowledgement followed. The last try's
+    // wait may have ended before the radio took it.
+    QTRY_COMPARE(line.radio.received(), times(HelloBytes, Link::HandshakeTries));
     QCOMPARE(line.radio.commands(Kind::Hello).size(), Link::HandshakeTries);
-    QCOMPARE(line.radio.received(), times(HelloBytes, Link::HandshakeTries));
 }
 
 void TestLinkRadio::replyAfterItsWaitIsKept()
@@ -243,7 +249,8 @@ void TestLinkRadio::hangUpEndsTheExchange()
     RadioLine line;
     QVERIFY(line.open(hangUp));
     QVERIFY(!line.link->handshake(Link::Wait::UntilData));
-    QVERIFY(line.radio.hungUp());
+    // The radio hangs up as it takes the third byte, on its own thread.
+    QTRY_VERIFY(line.radio.hungUp());
     QVERIFY(!line.port->isOpen());
 }
 

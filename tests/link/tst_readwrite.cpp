@@ -9,6 +9,7 @@
 #include "workspace/Workspace.h"
 
 #include "RadioSimulator.h"
+#include "support/RadioImage.h"
 #include "support/RecordingMessageLibrary.h"
 #include "support/SampleRadio.h"
 #include "support/SimulatedLine.h"
@@ -40,13 +41,6 @@ struct RecordingProgress : ProgressDisplay
     QList<int> values;
     std::function<void(int)> onProgress;
 };
-
-RadioMemory memoryOf(const QByteArray& image)
-{
-    RadioMemory memory;
-    memory.write(0, image);
-    return memory;
-}
 
 // The sample image, except that channel 3 has no receive frequency but other bytes set:
 // a read must leave that row empty whatever they hold.

@@ -5,7 +5,8 @@
 #include "plans/PlanCommands.h"
 #include "plans/PlanFillDialog.h"
 
-#include "support/RunningProgram.h"
+#include "support/GridProgram.h"
+#include "support/ModalDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,60 +22,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
 namespace {
 
 // The program, shown in English, driven with the user's mouse and keys.
-struct Program : RunningProgram
-{
-    using RunningProgram::RunningProgram;
-
-    ChannelGrid* grid() { return window->channelPage()->grid(); }
-    QString cell(int row, int column) { return workspace().table.text(row, column); }
-    QRect cellRect(int row, int column)
-    {
-        return grid()->visualRect(workspace().table.index(row, column));
-    }
-    void click(int row, int column, Qt::KeyboardModifiers modifiers = {},
-               Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseClick(grid()->viewport(), button, modifiers, cellRect(row, column).center());
-    }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
-    }
-    void typeChannel(int row, const QString& frequency)
-    {
-        click(row, Column::RxFrequency);
-        QTest::keyClicks(static_cast<QWidget*>(nullptr), frequency);
-        press(Qt::Key_Return);
-    }
-    QStringList column(int column, int firstRow, int lastRow)
-    {
-        QStringList texts;
-        for (int row = firstRow; row <= lastRow; ++row)
-            texts << cell(row, column);
-        return texts;
-    }
-};
-
-// Runs `act` on the modal dialog of type T as soon as it is up; `act` must close it.
-template <typename T> void whenModalShows(std::function<void(T&)> act)
-{
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, qApp, [timer, act] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-    });
-    timer->start();
-}
+using Program = GridProgram;
 
 // With QV3307_SCREENSHOTS naming a folder, the dialog is kept there as a picture to look at.
 void keepScreenshot(QWidget& widget, const QString& name)
@@ -203,8 +154,8 @@ void TestPlanWindow::theContextMenuSetsTheSelectedChannels()
     });
     timer->start();
     QContextMenuEvent event(
-        QContextMenuEvent::Mouse, program.cellRect(3, Column::Power).center(),
-        program.grid()->viewport()->mapToGlobal(program.cellRect(3, Column::Power).center()));
+        QContextMenuEvent::Mouse, program.cellCentre(3, Column::Power),
+        program.grid()->viewport()->mapToGlobal(program.cellCentre(3, Column::Power)));
     QApplication::sendEvent(program.grid()->viewport(), &event);
     QTRY_VERIFY(!entries.isEmpty());
 

@@ -423,12 +423,13 @@ void TestRadioSim::commandLine_data()
     QTest::addColumn<RadioFaults>("faults");
     QTest::addColumn<bool>("paced");
     QTest::addColumn<int>("port");
+    QTest::addColumn<int>("radios");
     RadioFaults faults;
-    QTest::newRow("nothing") << QStringList{} << faults << false << 1;
+    QTest::newRow("nothing") << QStringList{} << faults << false << 1 << 1;
     faults.noReplyAt = 0x0070;
     faults.acknowledgement = 0x15;
     QTest::newRow("address and byte in hex")
-        << QStringList{"--no-reply-at", "0070", "--ack", "15"} << faults << false << 1;
+        << QStringList{"--no-reply-at", "0070", "--ack", "15"} << faults << false << 1 << 1;
     faults = {};
     faults.replyDelayMs = 600;
     faults.hangUpAfter = 40;
@@ -438,30 +439,31 @@ void TestRadioSim::commandLine_data()
                                                "--delay",         "600",
                                                "--hang-up-after", "40",
                                                "--link",          "/tmp",
-                                               "--port",          "3"}
-                                << faults << true << 3;
+                                               "--port",          "3",
+                                               "--radios",        "4"}
+                                << faults << true << 3 << 4;
     faults = {};
     faults.answerFault = AnswerFault{Kind::Acknowledgement, 0x03E0, 300, 0x06, -2};
     QTest::newRow("one answer wrong")
         << QStringList{"--fault-at",   "ack:03e0", "--late-by",       "300",
                        "--stray-byte", "06",       "--length-change", "-2"}
-        << faults << false << 1;
+        << faults << false << 1 << 1;
     faults.answerFault = AnswerFault{.answerTo = Kind::Hello, .delayMs = 260};
     QTest::newRow("hello late") << QStringList{"--fault-at", "hello", "--late-by", "260"} << faults
-                                << false << 1;
+                                << false << 1 << 1;
     faults.answerFault = AnswerFault{.answerTo = Kind::Acknowledgement};
     faults.answerFault->lengthChange = 1;
     QTest::newRow("06 after the hello long")
-        << QStringList{"--fault-at", "ack", "--length-change", "1"} << faults << false << 1;
+        << QStringList{"--fault-at", "ack", "--length-change", "1"} << faults << false << 1 << 1;
     faults.answerFault = AnswerFault{.answerTo = Kind::Write, .address = 0x0078};
-    QTest::newRow("write answer") << QStringList{"--fault-at", "write:0078"} << faults << false
+    QTest::newRow("write answer") << QStringList{"--fault-at", "write:0078"} << faults << false << 1
                                   << 1;
     faults = {};
     faults.unstoredWriteAt = 0x0070;
     faults.alteredByte = RadioFaults::AlteredByte{0x03C1, 0x02};
     QTest::newRow("writes kept wrong")
         << QStringList{"--unstored-write", "0070", "--alter-byte", "03c1:02"} << faults << false
-        << 1;
+        << 1 << 1;
     faults = {};
     faults.keptDifferently = RadioFaults::KeptDifferently{0x001C, 0xF0};
     faults.otherBlock = RadioFaults::OtherBlock{0x0020, 0x0010};
@@ -470,7 +472,7 @@ void TestRadioSim::commandLine_data()
     QTest::newRow("replies of other blocks")
         << QStringList{"--keep-differently", "001c:f0", "--other-block",       "0020:0010",
                        "--stale-reply",      "03C0",    "--anonymous-replies", "--double-ack"}
-        << faults << false << 1;
+        << faults << false << 1 << 1;
 }
 
 void TestRadioSim::commandLine()
@@ -479,11 +481,13 @@ void TestRadioSim::commandLine()
     QFETCH(RadioFaults, faults);
     QFETCH(bool, paced);
     QFETCH(int, port);
+    QFETCH(int, radios);
     RadioSimulatorOptions options;
     QVERIFY2(options.parse(QStringList{"qv3307-radiosim"} + arguments),
              qPrintable(options.error()));
     QCOMPARE(options.paced, paced);
     QCOMPARE(options.port, port);
+    QCOMPARE(options.radios, radios);
     QCOMPARE(options.faults.silent, faults.silent);
     QCOMPARE(options.faults.wrongHelloReply, faults.wrongHelloReply);
     QCOMPARE(options.faults.longHelloReply, faults.longHelloReply);
@@ -542,6 +546,11 @@ void TestRadioSim::badCommandLine_data()
     QTest::newRow("other block without the block carried") << QStringList{"--other-block", "0020"};
     QTest::newRow("kept mask too big") << QStringList{"--keep-differently", "001C:100"};
     QTest::newRow("stale address not hex") << QStringList{"--stale-reply", "03G0"};
+    QTest::newRow("no radios") << QStringList{"--radios", "0"};
+    // One image is one radio's memory.
+    QTest::newRow("radios with one image") << QStringList{"--radios", "2", "--image", "r.img"};
+    QTest::newRow("radios past COM99")
+        << QStringList{"--link", "/tmp", "--port", "98", "--radios", "3"};
 }
 
 void TestRadioSim::badCommandLine()

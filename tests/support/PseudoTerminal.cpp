@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -45,6 +46,14 @@ QByteArray PseudoTerminal::readAvailable()
         bytes.append(buffer, count);
     }
     return bytes;
+}
+
+int PseudoTerminal::waitingAtProgramEnd() const
+{
+    int waiting = 0;
+    if (m_slave < 0 || ioctl(m_slave, FIONREAD, &waiting) != 0)
+        return -1;
+    return waiting;
 }
 
 void PseudoTerminal::hangUp()

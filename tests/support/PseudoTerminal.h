@@ -20,6 +20,9 @@ public:
     void write(const QByteArray& bytes);
     // Whatever the program has sent so far and the test has not read yet.
     QByteArray readAvailable();
+    // How many bytes the test has written that wait unread at the program's end. The
+    // kernel hands bytes across a little later, so a test waits for them with QTRY_.
+    int waitingAtProgramEnd() const;
     // Closes the master side, as a pulled cable does.
     void hangUp();
 

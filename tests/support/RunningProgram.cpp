@@ -3,6 +3,8 @@
 #include "app/Platform.h"
 #include "link/ReadWriteSession.h"
 
+#include "support/RadioImage.h"
+
 #include <QPushButton>
 #include <QTest>
 
@@ -33,9 +35,7 @@ RunningProgram::RunningProgram(const ProgramOptions& options) : m_options(option
         m_themedBoxes = std::make_unique<ThemedMessageBoxes>(*m_skins);
     }
     if (options.radio) {
-        RadioMemory memory;
-        memory.write(0, options.radioImage);
-        radio.setMemory(memory);
+        radio.setMemory(memoryOf(options.radioImage));
         radio.setFaults(options.radioFaults);
         m_radioStarted = radio.start();
         if (m_radioStarted)
@@ -74,6 +74,10 @@ void RunningProgram::start()
         m_themedBoxes->setParentWindow(window.get());
     dialog = new ReadWriteDialog(window.get());
     window->attachReadWriteDialog(*dialog);
+    if (m_options.shortWaits) {
+        window->link().setWaitLengthsForTests(ProgramOptions::ShortWaitMs,
+                                              ProgramOptions::LongWaitMs);
+    }
     if (!m_options.writeChecks) {
         dialog->backupCheckBox()->setChecked(false);
         dialog->verifyCheckBox()->setChecked(false);
@@ -103,6 +107,14 @@ void RunningProgram::readOrWrite(IconButton* command)
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->session()->running(), 30'000);
     QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
+}
+
+void RunningProgram::runFromMenu(IconButton* command)
+{
+    command->button()->click();
+    QVERIFY(dialog->isVisible());
+    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->session()->running(), 30'000);
 }
 
 QStringList RunningProgram::row(int row)

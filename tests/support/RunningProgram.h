@@ -45,6 +45,12 @@ struct ProgramOptions
     // as qv3307.ini says (checked unless it says otherwise); without, both are cleared
     // (not remembered), so that a write is the plain write alone.
     bool writeChecks = false;
+    // The link's two waits run ShortWaitMs and LongWaitMs long instead of 250 and 550 ms
+    // (Link::setWaitLengthsForTests), for a table whose rows do not depend on how long the
+    // program waits: a silent radio fails sooner.
+    bool shortWaits = false;
+    static constexpr int ShortWaitMs = 100;
+    static constexpr int LongWaitMs = 150;
 
     static ProgramOptions withRadio(const QByteArray& image, const RadioFaults& faults = {},
                                     Language language = Language::English);
@@ -74,6 +80,9 @@ struct RunningProgram
     // Runs a read or a write the way the user does: the command, then (when the dialog came
     // up) its start button, waiting for the run to end, then its close button.
     void readOrWrite(IconButton* command);
+    // The same from the menu button itself, which must bring up the dialog; the dialog
+    // stays open when the run has ended.
+    void runFromMenu(IconButton* command);
     // The eight field texts of a row.
     QStringList row(int row);
 

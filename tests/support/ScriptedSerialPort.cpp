@@ -15,6 +15,14 @@ void ScriptedSerialPort::send(const QByteArray& bytes)
         onOutput(bytes);
 }
 
+int ScriptedSerialPort::bytesAvailable() const
+{
+    const int waiting = int(m_waiting.size());
+    m_waiting += landingAfterLook;
+    landingAfterLook.clear();
+    return waiting;
+}
+
 QByteArray ScriptedSerialPort::readAll()
 {
     QByteArray bytes;

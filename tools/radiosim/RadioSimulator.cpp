@@ -153,16 +153,20 @@ void RadioSimulator::run()
         takeDueBytes(now);
         writeDueBytes(now);
         waitForWork(now);
-        readLine(Clock::now());
+        readLine();
     }
 }
 
-void RadioSimulator::readLine(Clock::time_point now)
+void RadioSimulator::readLine()
 {
     if (m_master < 0)
         return;
     char buffer[256];
     const ssize_t count = ::read(m_master, buffer, sizeof buffer);
+    // Taken once the bytes are in hand: a time taken before the read would come before
+    // bytes the program wrote while this thread waited for the processor, and on a paced
+    // line its answer would then leave sooner than the line could have carried the request.
+    const Clock::time_point now = Clock::now();
     for (ssize_t i = 0; i < count; ++i) {
         // On a paced line a byte has arrived only when the line could have carried it.
         m_receiveLine = m_paced ? std::max(now, m_receiveLine) + ByteTime : now;

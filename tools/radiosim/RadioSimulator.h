@@ -85,7 +85,7 @@ private:
     };
 
     void run();
-    void readLine(Clock::time_point now);
+    void readLine();
     void takeDueBytes(Clock::time_point now);
     // Queues an answer to leave from `start` on, after whatever is queued already.
     void answer(Clock::time_point start, const QByteArray& reply);

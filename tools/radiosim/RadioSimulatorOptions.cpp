@@ -25,6 +25,7 @@ const QString AnonymousReplies = QStringLiteral("anonymous-replies");
 const QString DoubleAck = QStringLiteral("double-ack");
 const QString LinkFolder = QStringLiteral("link");
 const QString Port = QStringLiteral("port");
+const QString Radios = QStringLiteral("radios");
 
 QList<QCommandLineOption> optionList()
 {
@@ -74,6 +75,10 @@ QList<QCommandLineOption> optionList()
          "program in FOLDER finds it on COMN.",
          "FOLDER"},
         {Port, "The N of --link (default 1).", "N"},
+        {Radios,
+         "Serve N radios at once, each on its own pseudo-terminal (with --link, on COMN, the "
+         "next port and so on; default 1).",
+         "N"},
     };
 }
 // "hello", "ack", "ack:ADDRESS", "read:ADDRESS" or "write:ADDRESS".
@@ -166,8 +171,20 @@ bool RadioSimulatorOptions::parse(const QStringList& arguments)
     int hangUpAfter = -1;
     if (!number(NoReplyAt, 16, 0, 0xFFFF, address) || !number(Ack, 16, 0, 0xFF, acknowledgement) ||
         !number(Delay, 10, 0, 3'600'000, faults.replyDelayMs) ||
-        !number(HangUpAfter, 10, 0, 1'000'000'000, hangUpAfter) || !number(Port, 10, 1, 99, port))
+        !number(HangUpAfter, 10, 0, 1'000'000'000, hangUpAfter) || !number(Port, 10, 1, 99, port) ||
+        !number(Radios, 10, 1, 64, radios))
         return false;
+    if (radios > 1 && !imagePath.isEmpty()) {
+        m_error = QStringLiteral("--%1 holds one radio's memory: run one simulator per image "
+                                 "instead of --%2")
+                      .arg(Image, Radios);
+        return false;
+    }
+    if (!programFolder.isEmpty() && port + radios - 1 > 99) {
+        m_error =
+            QStringLiteral("--%1 %2 from COM%3 goes past COM99").arg(Radios).arg(radios).arg(port);
+        return false;
+    }
     int lateBy = 0;
     int strayByte = -1;
     int lengthChange = 0;

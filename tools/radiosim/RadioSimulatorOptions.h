@@ -22,6 +22,9 @@ public:
     // Where to create dosdevices/comN; empty for no link.
     QString programFolder;
     int port = 1;
+    // How many radios to serve, each on a pseudo-terminal of its own (with --link on COM
+    // `port`, the next on the port after it, and so on), all with the same options.
+    int radios = 1;
 
 private:
     QString m_error;

@@ -11,7 +11,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <pthread.h>
+#include <vector>
 
 namespace {
 void print(const QString& line)
@@ -25,10 +27,12 @@ void printError(const QString& line)
     std::fprintf(stderr, "qv3307-radiosim: %s\n", qPrintable(line));
 }
 
-void printCommand(const RadioSimulator::CommandEntry& entry)
+// With several radios each line names the radio it is about ("radio 2: ").
+void printCommand(const QString& radioName, const RadioSimulator::CommandEntry& entry)
 {
     const double seconds = std::chrono::duration<double>(entry.time).count();
-    print(QStringLiteral("%1 s  %2")
+    print(QStringLiteral("%1%2 s  %3")
+              .arg(radioName)
               .arg(seconds, 9, 'f', 3)
               .arg(RadioProtocol::describe(entry.command)));
 }
@@ -69,34 +73,48 @@ int main(int argc, char* argv[])
     }
 
     const sigset_t stopSignals = blockStopSignals();
-    RadioSimulator radio(memory);
-    radio.setPaced(options.paced);
-    radio.setFaults(options.faults);
-    radio.onCommand = printCommand;
-    if (!radio.start()) {
-        printError(radio.errorString());
-        return 1;
-    }
-    print(QStringLiteral("Simulated radio on %1").arg(radio.slavePath()));
-
-    PortLink link;
-    if (!options.programFolder.isEmpty()) {
-        if (!link.create(options.programFolder, options.port, radio.slavePath(), &error)) {
-            printError(error);
+    std::vector<std::unique_ptr<RadioSimulator>> radios;
+    std::vector<std::unique_ptr<PortLink>> links;
+    for (int index = 0; index < options.radios; ++index) {
+        const QString name =
+            options.radios == 1 ? QString() : QStringLiteral("radio %1: ").arg(index + 1);
+        auto radio = std::make_unique<RadioSimulator>(memory);
+        radio->setPaced(options.paced);
+        radio->setFaults(options.faults);
+        radio->onCommand = [name](const RadioSimulator::CommandEntry& entry) {
+            printCommand(name, entry);
+        };
+        if (!radio->start()) {
+            printError(radio->errorString());
             return 1;
         }
-        print(QStringLiteral("COM%1 of the program in %2 leads to it (%3)")
-                  .arg(options.port)
-                  .arg(options.programFolder, link.path()));
+        print(QStringLiteral("%1Simulated radio on %2").arg(name, radio->slavePath()));
+
+        auto link = std::make_unique<PortLink>();
+        if (!options.programFolder.isEmpty()) {
+            const int port = options.port + index;
+            if (!link->create(options.programFolder, port, radio->slavePath(), &error)) {
+                printError(error);
+                return 1;
+            }
+            print(QStringLiteral("%1COM%2 of the program in %3 leads to it (%4)")
+                      .arg(name)
+                      .arg(port)
+                      .arg(options.programFolder, link->path()));
+        }
+        radios.push_back(std::move(radio));
+        links.push_back(std::move(link));
     }
     print(QStringLiteral("Press Ctrl+C to stop."));
 
     int signal = 0;
     sigwait(&stopSignals, &signal);
-    radio.stop();
-    link.remove();
+    for (size_t index = 0; index < radios.size(); ++index) {
+        radios[index]->stop();
+        links[index]->remove();
+    }
     if (!options.imagePath.isEmpty()) {
-        if (!radio.memory().save(options.imagePath, &error)) {
+        if (!radios.front()->memory().save(options.imagePath, &error)) {
             printError(error);
             return 1;
         }
