@@ -21,6 +21,7 @@ struct CountingMessages : MessageLibrary
         return true;
     }
     void errorBox(const QString&) override { ++boxes; }
+    void noticeBox(const QString&) override { ++boxes; }
     bool showAbout(Language, int) override { return true; }
     int boxes = 0;
 };

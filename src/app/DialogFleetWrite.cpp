@@ -59,13 +59,14 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
     // What the box at the end says: each radio that failed, each verified radio that keeps
     // unused bytes otherwise (with those bytes), and each log row that could not be added.
     QStringList told;
-    bool logFailed = false;
+    bool anyFailed = false;
     const FleetLog log = FleetLog::standard();
     QObject::connect(&fleet, &FleetRun::radioFinished, &m_dialog,
                      [&](int radio, const FleetRadioOutcome& outcome) {
                          const QString result = FleetText::result(outcome, language);
                          rows.setResult(radio, result, outcome.succeeded());
                          const QList<ContentsDifference>& kept = outcome.write.keptDifferently;
+                         anyFailed = anyFailed || !outcome.succeeded();
                          if (!outcome.succeeded() || !kept.isEmpty())
                              told << FleetText::radioLine(outcome, result, language);
                          for (const ContentsDifference& byte : kept)
@@ -74,7 +75,7 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
                          if (const int error = log.append(FleetLog::rowOf(outcome, fileWritten));
                              error != 0) {
                              told << FleetText::logNotWritten(log.path(), error, language);
-                             logFailed = true;
+                             anyFailed = true;
                          }
                      });
 
@@ -91,8 +92,12 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
     m_summary = FleetText::summary(tally, language);
     m_dialog.setProgress(100);
     m_dialog.setStatusText(m_summary);
-    if (!told.isEmpty())
-        m_messenger.errorBox((told + QStringList{m_summary}).join(QLatin1Char('\n')));
-    return tally.failed == 0 && !logFailed ? RadioExchange::Result::Done
-                                           : RadioExchange::Result::Failed;
+    // Only unused bytes kept otherwise, on radios that were all verified: worth a warning,
+    // not an error.
+    const QString box = (told + QStringList{m_summary}).join(QLatin1Char('\n'));
+    if (anyFailed)
+        m_messenger.errorBox(box);
+    else if (!told.isEmpty())
+        m_messenger.noticeBox(box);
+    return anyFailed ? RadioExchange::Result::Failed : RadioExchange::Result::Done;
 }

@@ -168,7 +168,7 @@ void ReadWriteCommands::tellOutcome(const SafeWriteOutcome& outcome)
         m_noteOutcome(SafeWriteText::verifiedReport(outcome, language));
         // Unused bytes kept otherwise: the box lists them (nothing to show otherwise).
         if (const QString kept = SafeWriteText::outcomeMessage(outcome, language); !kept.isEmpty())
-            m_messenger.errorBox(kept);
+            m_messenger.noticeBox(kept);
         break;
     case Ending::BackupReadFailed:
     case Ending::BackupNotSaved:

@@ -48,6 +48,8 @@ bool ThemedMessageBoxes::showMessage(Language language, int theme, int titleId, 
 QString ThemedMessageBoxes::withFullStop(const QString& text)
 {
     const char16_t last = text.isEmpty() ? u'.' : text.back().unicode();
+    if (text.isEmpty() || QStringView(u".!?。！？").contains(QChar(last)))
+        return text;
     const bool chinese = (last >= 0x3000 && last <= 0x9FFF) || (last >= 0xFF00 && last <= 0xFFEF);
     return text + (chinese ? QStringLiteral("。") : QStringLiteral("."));
 }
@@ -57,6 +59,14 @@ void ThemedMessageBoxes::errorBox(const QString& text)
     QMessageBox box(QMessageBox::Critical, programName(), withFullStop(text), QMessageBox::Ok,
                     ownerWindow());
     box.setObjectName(QStringLiteral("errorBox"));
+    box.exec();
+}
+
+void ThemedMessageBoxes::noticeBox(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, programName(), withFullStop(text), QMessageBox::Ok,
+                    ownerWindow());
+    box.setObjectName(QStringLiteral("noticeBox"));
     box.exec();
 }
 

@@ -19,10 +19,12 @@ public:
     bool showMessage(Language language, int theme, int titleId, int messageId,
                      const QString& cause) override;
     void errorBox(const QString& text) override;
+    void noticeBox(const QString& text) override;
     bool showAbout(Language language, int theme) override;
 
     static QString programName() { return QStringLiteral("QV3307"); }
-    // An error box's text: the error text and a full stop, a Chinese one after Chinese.
+    // A box's text ended as a sentence: a full stop (a Chinese one after Chinese) unless
+    // the text already ends in one, or in a question or exclamation mark.
     static QString withFullStop(const QString& text);
 
 private:

@@ -13,6 +13,8 @@ void RecordedMessages::errorBox(const QString& text)
     m_lastError = text;
 }
 
+void RecordedMessages::noticeBox(const QString&) {}
+
 bool RecordedMessages::showAbout(Language, int)
 {
     return true;

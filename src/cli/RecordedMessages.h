@@ -12,6 +12,8 @@ public:
     bool showMessage(Language language, int theme, int titleId, int messageId,
                      const QString& cause) override;
     void errorBox(const QString& text) override;
+    // The command prints its own warnings; nothing is kept.
+    void noticeBox(const QString& text) override;
     bool showAbout(Language language, int theme) override;
 
     // The number of the last numbered message, 0 when none came.

@@ -62,6 +62,9 @@ ServiceCommands::Outcome ServiceCommands::readCalibration()
                 : std::nullopt;
         if (reading)
             m_calibration.setValues(reading->values);
+        // Asked before the exit command: whether the reply was missing, or came otherwise
+        // than the radio sends it.
+        const PortDiagnosis failure = link.failure();
 
         link.sendFrame(Frame::ExitCommand);
         link.setDataArrived(false);
@@ -70,7 +73,7 @@ ServiceCommands::Outcome ServiceCommands::readCalibration()
         // The radio answered the greeting but not the read as it should: it is the radio, not
         // the port, that failed.
         if (!reading)
-            return fail(Message::PortUnavailable, radioDidNotAnswer());
+            return fail(Message::PortUnavailable, PortProblemText::causeOf(failure));
         m_lastReading = *reading;
         setWriteEnabled(true);
         emit calibrationRead(*reading);

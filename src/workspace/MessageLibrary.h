@@ -22,6 +22,10 @@ public:
     // An unexpected failure (file input and output, a number that does not convert):
     // the text, followed by a full stop, in an error box titled with the program's name.
     virtual void errorBox(const QString& text) = 0;
+    // What the user should know after something that went through (a write verified, with
+    // unused bytes the radio keeps otherwise): the text, ended as a sentence, with a warning
+    // sign rather than an error's.
+    virtual void noticeBox(const QString& text) = 0;
 
     // The About box: the program's name, version and licence. Returns true once the user
     // has closed it.

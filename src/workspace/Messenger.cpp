@@ -31,6 +31,11 @@ void Messenger::errorBox(const QString& text)
     m_library.errorBox(text);
 }
 
+void Messenger::noticeBox(const QString& text)
+{
+    m_library.noticeBox(text);
+}
+
 void Messenger::showAbout()
 {
     if (m_enableMainWindow)

@@ -28,6 +28,7 @@ public:
     bool showFromDialog(int titleId, int messageId, const Cause& cause = {});
 
     void errorBox(const QString& text);
+    void noticeBox(const QString& text);
 
     // The About box, with the main window disabled until the box is closed.
     void showAbout();

@@ -132,14 +132,16 @@ void TestSafeWriteProgram::checkedWrites_data()
 {
     QTest::addColumn<RadioFaults>("faults");
     QTest::addColumn<bool>("backupBox");
-    QTest::addColumn<QStringList>("errorParts"); // empty: no error box
-    QTest::addColumn<bool>("written");           // whether any write request went out
+    QTest::addColumn<QStringList>("boxParts"); // empty: no box
+    QTest::addColumn<bool>("written");         // whether any write request went out
     // The report of a verified write; empty for the endings that are not.
     QTest::addColumn<QString>("verified");
+    // The box warns of something worth knowing after a success, rather than an error.
+    QTest::addColumn<bool>("notice");
 
     const QString verified = QStringLiteral("Written and verified");
     QTest::newRow("stored as written")
-        << RadioFaults{} << true << QStringList{} << true << verified;
+        << RadioFaults{} << true << QStringList{} << true << verified << false;
     // Channel 1's flags byte F2 kept as 02, the settings' last byte FF as 00: the program
     // reads neither, so the write is verified, and both are named.
     RadioFaults unused;
@@ -150,35 +152,37 @@ void TestSafeWriteProgram::checkedWrites_data()
         << QStringList{"Written and verified, with 2 unused bytes kept differently",
                        "Channel 01, byte 12 (001C): written F2, the radio holds 02",
                        "Settings, byte 7 (03C7): written FF, the radio holds 00"}
-        << true << QStringLiteral("Written and verified, with 2 unused bytes kept differently");
+        << true << QStringLiteral("Written and verified, with 2 unused bytes kept differently")
+        << true;
     RadioFaults unstored;
     unstored.unstoredWriteAt = MemoryMap::channelRecord(EmptiedRow);
     QTest::newRow("channel acknowledged, not stored")
         << unstored << true
         << QStringList{"Channel 07, RX Freq: written \"462.56250\", the radio holds \"\""} << true
-        << QString();
+        << QString() << false;
     RadioFaults altered;
     altered.alteredByte = RadioFaults::AlteredByte{MemoryMap::SettingsBlock + 1, 0x02};
     QTest::newRow("settings byte stored differently")
         << altered << true << QStringList{"Squelch Level: written 5, the radio holds 2"} << true
-        << QString();
+        << QString() << false;
     const RadioFaults shortBand = RadioBeforeWrite::shortBandReply();
     QTest::newRow("backup read failing")
         << shortBand << true
         << QStringList{"could not be read for its backup", "nothing was written"} << false
-        << QString();
+        << QString() << false;
     QTest::newRow("read-back failing")
         << shortBand << false << QStringList{"The write finished", "could not be verified"} << true
-        << QString();
+        << QString() << false;
 }
 
 void TestSafeWriteProgram::checkedWrites()
 {
     QFETCH(RadioFaults, faults);
     QFETCH(bool, backupBox);
-    QFETCH(QStringList, errorParts);
+    QFETCH(QStringList, boxParts);
     QFETCH(bool, written);
     QFETCH(QString, verified);
+    QFETCH(bool, notice);
     ProgramOptions options = ProgramOptions::withRadio(previousImage(), faults);
     options.writeChecks = true;
     RunningProgram program(options);
@@ -206,10 +210,12 @@ void TestSafeWriteProgram::checkedWrites()
     } else {
         QVERIFY(!program.window->statusPanel()->text().contains("Written and verified"));
     }
-    QCOMPARE(program.messages.errors.size(), errorParts.isEmpty() ? 0 : 1);
-    for (const QString& part : errorParts)
-        QVERIFY2(program.messages.errors.first().contains(part),
-                 qPrintable(program.messages.errors.first()));
+    const QStringList& shown = notice ? program.messages.notices : program.messages.errors;
+    const QStringList& notShown = notice ? program.messages.errors : program.messages.notices;
+    QVERIFY(notShown.isEmpty());
+    QCOMPARE(shown.size(), boxParts.isEmpty() ? 0 : 1);
+    for (const QString& part : boxParts)
+        QVERIFY2(shown.first().contains(part), qPrintable(shown.first()));
 }
 
 // A run that failed names its stage in the dialog in place of the percentage, says what it

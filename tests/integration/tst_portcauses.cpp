@@ -1,6 +1,7 @@
 #include "app/IconButton.h"
 #include "app/MainWindow.h"
 #include "app/MenuPages.h"
+#include "link/MemoryMap.h"
 #include "link/ReadWriteDialog.h"
 #include "link/ReadWriteSession.h"
 #include "service/ServiceCommands.h"
@@ -24,7 +25,7 @@
 namespace {
 
 enum class Procedure { Read, Write, CalibrationRead };
-enum class Problem { Missing, PermissionDenied, Held, Silent };
+enum class Problem { Missing, PermissionDenied, Held, Silent, ShortReply };
 
 } // namespace
 
@@ -77,6 +78,14 @@ void TestPortCauses::causeStandsUnderTheMessage_data()
         row("silent radio, chinese")
             << p.procedure << Problem::Silent << chinese << p.silentMessage << "没有应答";
     }
+    // The radio answers the greeting, then sends a calibration reply a byte short: not silence
+    // but an answer unlike the radio's, and the cause says so.
+    QTest::newRow("calibration read: reply a byte short")
+        << Procedure::CalibrationRead << Problem::ShortReply << english
+        << int(Message::PortUnavailable) << "but not as the radio does";
+    QTest::newRow("calibration read: reply a byte short, chinese")
+        << Procedure::CalibrationRead << Problem::ShortReply << chinese
+        << int(Message::PortUnavailable) << "与电台的应答不符";
 }
 
 void TestPortCauses::causeStandsUnderTheMessage()
@@ -89,6 +98,9 @@ void TestPortCauses::causeStandsUnderTheMessage()
 
     RadioFaults faults;
     faults.silent = problem == Problem::Silent;
+    if (problem == Problem::ShortReply)
+        faults.answerFault =
+            AnswerFault{RadioCommandKind::Read, MemoryMap::PowerCalibration, 0, std::nullopt, -1};
     ProgramOptions options =
         ProgramOptions::withRadio(SampleRadio::image(), faults, Language(language));
     // The cause under the message does not depend on how long the program waited.
@@ -116,6 +128,7 @@ void TestPortCauses::causeStandsUnderTheMessage()
         QVERIFY(holder->holding());
         break;
     case Problem::Silent:
+    case Problem::ShortReply:
         break;
     }
 

@@ -15,6 +15,11 @@ void RecordingMessageLibrary::errorBox(const QString& text)
     errors.append(text);
 }
 
+void RecordingMessageLibrary::noticeBox(const QString& text)
+{
+    notices.append(text);
+}
+
 QList<int> RecordingMessageLibrary::messageIds() const
 {
     QList<int> ids;
@@ -27,6 +32,7 @@ void RecordingMessageLibrary::clear()
 {
     boxes.clear();
     errors.clear();
+    notices.clear();
     aboutBoxes.clear();
     answers.clear();
 }

@@ -25,6 +25,7 @@ public:
     bool showMessage(Language language, int theme, int titleId, int messageId,
                      const QString& cause) override;
     void errorBox(const QString& text) override;
+    void noticeBox(const QString& text) override;
     bool showAbout(Language language, int theme) override;
 
     // Answers for the coming questions, in order; once used up, questions get yes.
@@ -34,6 +35,7 @@ public:
 
     QList<Box> boxes;
     QStringList errors;
+    QStringList notices;
     QList<Box> aboutBoxes; // titleId and messageId unused
 
     QList<int> messageIds() const;
