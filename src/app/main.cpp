@@ -2,7 +2,6 @@
 #include "app/Platform.h"
 #include "app/Skins.h"
 #include "app/ThemedMessageBoxes.h"
-#include "link/ReadWriteDialog.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -52,8 +51,6 @@ int main(int argc, char* argv[])
 
     MainWindow form1(platform);
     messageBoxes.setParentWindow(&form1);
-    ReadWriteDialog readWrite(&form1);
-    form1.attachReadWriteDialog(readWrite);
     form1.show();
     const int result = application.exec();
     if (quitSignals >= 0)
