@@ -39,8 +39,9 @@ QList<Benchmark> benchmarkList()
         {QStringLiteral("settings_1000_bands_exit_ms"), [settings] { return settings->exitMs(); }},
         {QStringLiteral("cli_read_time_ratio"), &cliReadTimeRatio},
         {QStringLiteral("cli_start_ms"), &cliStartMs},
-        // The window's first frame against an empty window's, and the memory it takes.
+        // The window's first frame against a bare window's, and the memory it takes.
         {QStringLiteral("window_start_ratio"), [window] { return window->startRatio(); }},
+        {QStringLiteral("window_start_cpu_ratio"), [window] { return window->startCpuRatio(); }},
         {QStringLiteral("window_rss_extra_kb"), [window] { return window->rssExtraKb(); }},
         {QStringLiteral("window_start_ms"), [window] { return window->programStartMs(); }},
         {QStringLiteral("bare_window_start_ms"), [window] { return window->bareWindowStartMs(); }},

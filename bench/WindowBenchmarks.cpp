@@ -72,6 +72,19 @@ double residentKb(qint64 processId)
     return 0;
 }
 
+// The processor time the process's threads have taken so far, in milliseconds.
+double cpuMilliseconds(qint64 processId)
+{
+    const QDir threads(QStringLiteral("/proc/%1/task").arg(processId));
+    double nanoseconds = 0;
+    for (const QString& thread : threads.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile schedstat(threads.filePath(thread + QStringLiteral("/schedstat")));
+        if (schedstat.open(QIODevice::ReadOnly))
+            nanoseconds += schedstat.readAll().split(' ').front().toDouble();
+    }
+    return nanoseconds / 1e6;
+}
+
 bool copyFolder(const QString& from, const QString& to)
 {
     QDirIterator files(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -103,6 +116,7 @@ public:
     struct Launch
     {
         double milliseconds = 0;
+        double cpuMilliseconds = 0;
         double residentKb = 0;
         QSize windowSize;
     };
@@ -124,6 +138,7 @@ public:
         const bool drawn = m_watch.waitForDrawing(QDeadlineTimer(StartTimeoutMs));
         Launch launch;
         launch.milliseconds = double(timer.nsecsElapsed()) / 1e6;
+        launch.cpuMilliseconds = cpuMilliseconds(process.processId());
         launch.windowSize = m_watch.mappedWindowSize();
         if (drawn) {
             m_watch.watchUntil(QDeadlineTimer(SettleMs));
@@ -156,6 +171,14 @@ std::optional<double> WindowStartMeasurement::startRatio()
     if (!measured)
         return std::nullopt;
     return measured->program.milliseconds / measured->bareWindow.milliseconds;
+}
+
+std::optional<double> WindowStartMeasurement::startCpuRatio()
+{
+    const std::optional<Figures>& measured = figures();
+    if (!measured)
+        return std::nullopt;
+    return measured->program.cpuMilliseconds / measured->bareWindow.cpuMilliseconds;
 }
 
 std::optional<double> WindowStartMeasurement::rssExtraKb()
@@ -218,7 +241,7 @@ std::optional<WindowStartMeasurement::Figures> WindowStartMeasurement::measure()
 
     Launcher launcher(watch, environment);
     const QString program = QDir(programFolder).filePath(QStringLiteral("qv3307"));
-    std::vector<double> programMs, programKb, bareMs, bareKb;
+    std::vector<double> programMs, programCpuMs, programKb, bareMs, bareCpuMs, bareKb;
     for (int run = 0; run <= Runs; ++run) {
         const std::optional<Launcher::Launch> ours = launcher.run(program, {});
         if (!ours)
@@ -234,9 +257,12 @@ std::optional<WindowStartMeasurement::Figures> WindowStartMeasurement::measure()
         if (run == 0)
             continue; // warms the caches
         programMs.push_back(ours->milliseconds);
+        programCpuMs.push_back(ours->cpuMilliseconds);
         programKb.push_back(ours->residentKb);
         bareMs.push_back(bare->milliseconds);
+        bareCpuMs.push_back(bare->cpuMilliseconds);
         bareKb.push_back(bare->residentKb);
     }
-    return Figures{{median(programMs), median(programKb)}, {median(bareMs), median(bareKb)}};
+    return Figures{{median(programMs), median(programCpuMs), median(programKb)},
+                   {median(bareMs), median(bareCpuMs), median(bareKb)}};
 }

@@ -8,9 +8,9 @@
 // (a private Xvfb). Each run ends when the X server first receives drawing into a window
 // (see ScreenWatch); a program that draws nothing never ends it. The memory is the
 // process's resident set after its first frame and the work it does just after it. The
-// runs alternate between the program and qv3307-bare-window, an empty Qt Widgets window of
-// the size of the program's main window; the first run of each warms the caches and is not
-// counted, and each figure is the median of the runs that follow.
+// runs alternate between the program and qv3307-bare-window, a Qt Widgets window of the
+// size of the program's main window showing one line of text; the first run of each warms
+// the caches and is not counted, and each figure is the median of the runs that follow.
 class WindowStartMeasurement
 {
 public:
@@ -18,6 +18,9 @@ public:
 
     // The program's time to its first frame over the bare window's.
     std::optional<double> startRatio();
+    // The same with the processor time each process (all its threads) took until then: on
+    // a busy machine it swings less than the time on the clock.
+    std::optional<double> startCpuRatio();
     // The program's resident memory less the bare window's, in kB.
     std::optional<double> rssExtraKb();
     // Either program's time to its first frame, in milliseconds.
@@ -28,6 +31,7 @@ private:
     struct Start
     {
         double milliseconds = 0;
+        double cpuMilliseconds = 0;
         double residentKb = 0;
     };
     struct Figures

@@ -98,6 +98,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    // The dialog's commands hold the link and the workspace: they go before them.
+    delete m_readWriteDialog;
     m_choices->store();
 }
 
@@ -213,6 +215,11 @@ void MainWindow::connectActions()
             [this] { m_workPages->showPage(languagePage()); });
     connect(m_menuPages->skinButton(), &IconButton::clicked, this,
             [this] { m_workPages->showPage(skinPage()); });
+    // The read/write dialog is made when a read or a write first needs it.
+    connect(m_menuPages->readButton(), &IconButton::clicked, this,
+            [this] { readWriteCommands().readCommand(); });
+    connect(m_menuPages->writeButton(), &IconButton::clicked, this,
+            [this] { readWriteCommands().writeCommand(); });
     connect(m_menuPages->helpButton(), &IconButton::clicked, this, &MainWindow::openHelp);
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     helpKey->setObjectName(QStringLiteral("helpShortcut"));
@@ -498,9 +505,18 @@ void MainWindow::applyCaptions(const LanguageTable& table)
         m_readWriteDialog->applyCaptions(table);
 }
 
-void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
+ReadWriteDialog* MainWindow::readWriteDialog()
 {
-    m_readWriteDialog = &dialog;
+    readWriteCommands();
+    return m_readWriteDialog;
+}
+
+ReadWriteCommands& MainWindow::readWriteCommands()
+{
+    if (m_readWriteCommands)
+        return *m_readWriteCommands;
+    m_readWriteDialog = new ReadWriteDialog(this);
+    ReadWriteDialog& dialog = *m_readWriteDialog;
     applyTooltips(m_workspace.checkedLanguage);
     if (m_localisation.hasApplied())
         dialog.applyCaptions(m_localisation.applied());
@@ -510,10 +526,7 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
         m_localisation, *m_settingsFile,
         [this](const QString& note) { m_statusBar->noteTransfer(note); },
         [this] { return m_fileInGrid.pathIfHeld(m_workspace); });
-    connect(m_menuPages->readButton(), &IconButton::clicked, commands,
-            &ReadWriteCommands::readCommand);
-    connect(m_menuPages->writeButton(), &IconButton::clicked, commands,
-            &ReadWriteCommands::writeCommand);
+    m_readWriteCommands = commands;
     connect(commands, &ReadWriteCommands::ended, transferWarning(),
             [this](const TransferOutcome& outcome) {
                 transferWarning()->setOutcome(outcome, m_workspace.checkedLanguage);
@@ -530,6 +543,7 @@ void MainWindow::attachReadWriteDialog(ReadWriteDialog& dialog)
                     wentThrough, read, m_workspace.table.programmedChannelCount(),
                     m_connection.link().portNumber(), m_workspace.checkedLanguage);
             });
+    return *commands;
 }
 
 void MainWindow::showMenuPages(HoverNavigation::Menu menu)

@@ -11,7 +11,6 @@
 #include "link/ComPortDevices.h"
 #include "link/ComPortPageState.h"
 #include "link/Link.h"
-#include "link/ReadWriteDialog.h"
 #include "workspace/Localisation.h"
 #include "workspace/Messenger.h"
 #include "workspace/SettingsFile.h"
@@ -37,6 +36,8 @@ class PlanCommands;
 class PowerPage;
 class LanguageTable;
 class QLabel;
+class ReadWriteCommands;
+class ReadWriteDialog;
 class SettingsPage;
 class SkinPage;
 class TransferWarning;
@@ -91,10 +92,9 @@ public:
     LanguagePage* languagePage() const;
     SkinPage* skinPage() const;
 
-    // The read/write dialog, created after this window, takes its captions from the
-    // language as the pages do; the read and write icons open it.
-    void attachReadWriteDialog(ReadWriteDialog& dialog);
-    ReadWriteDialog* readWriteDialog() const { return m_readWriteDialog; }
+    // The read/write dialog, which the read and write icons open. It is made the first
+    // time it is needed, or here when asked for before.
+    ReadWriteDialog* readWriteDialog();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -139,6 +139,8 @@ private:
     void tellPortChoiceNotSaved();
     void checkLanguageButton(Language language);
     void applyCaptions(const LanguageTable& table);
+    // The read/write dialog and the commands that drive it, made on the first call.
+    ReadWriteCommands& readWriteCommands();
 
     Platform m_platform;
     Workspace m_workspace;
@@ -155,6 +157,7 @@ private:
     std::unique_ptr<FileDialogs> m_ownFileDialogs;
     std::unique_ptr<FileCommands> m_fileCommands;
     QPointer<ReadWriteDialog> m_readWriteDialog;
+    QPointer<ReadWriteCommands> m_readWriteCommands;
     bool m_shown = false;
     QPointer<QWidget> m_focusBeforeBox;
 

@@ -1,18 +1,22 @@
 #include "app/MenuIcon.h"
 
 #include <QImage>
-#include <QImageReader>
 #include <QPixmap>
+#include <QResource>
 
 namespace {
 
-// Read as PNG and nothing else: a reader left to find the format itself first loads every
-// image format plugin there is to ask whether it knows the file better.
-QPixmap readPicture(const QString& path, qreal devicePixelRatio)
+// A picture of `side` x `side` pixels made straight from the resource's bytes, which are
+// stored uncompressed: there is nothing to unpack and no image format to load.
+QPixmap readPicture(const QString& path, int side, qreal devicePixelRatio)
 {
-    QImageReader reader(path, QByteArrayLiteral("png"));
-    reader.setAutoDetectImageFormat(false);
-    QPixmap picture = QPixmap::fromImage(reader.read());
+    const QResource resource(path);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() != qint64(side) * side * 4)
+        return {};
+    const QImage pixels(reinterpret_cast<const uchar*>(resource.data()), side, side,
+                        QImage::Format_RGBA8888);
+    QPixmap picture = QPixmap::fromImage(pixels);
     picture.setDevicePixelRatio(devicePixelRatio);
     return picture;
 }
@@ -23,10 +27,12 @@ QIcon MenuIcon::load(const QString& name, qreal devicePixelRatio)
 {
     QIcon icon;
     const QString path = QStringLiteral(":/icons/%1").arg(name);
-    if (const QPixmap normal = readPicture(path + QStringLiteral(".png"), 1); !normal.isNull())
+    if (const QPixmap normal = readPicture(path + QStringLiteral(".rgba"), Size, 1);
+        !normal.isNull())
         icon.addPixmap(normal);
     if (devicePixelRatio > 1) {
-        if (const QPixmap sharp = readPicture(path + QStringLiteral("@2x.png"), 2); !sharp.isNull())
+        if (const QPixmap sharp = readPicture(path + QStringLiteral("@2x.rgba"), 2 * Size, 2);
+            !sharp.isNull())
             icon.addPixmap(sharp);
     }
     return icon;

@@ -11,7 +11,6 @@ TransferWarning::TransferWarning(QWidget* parent)
 {
     setObjectName(QStringLiteral("transferWarning"));
     m_icon->setObjectName(QStringLiteral("transferWarningIcon"));
-    m_icon->setPixmap(QIcon(QStringLiteral(":/icons/warning.svg")).pixmap(16, 16));
     m_text->setObjectName(QStringLiteral("transferWarningText"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 0);
@@ -43,6 +42,10 @@ void TransferWarning::showOutcome()
         hide();
         return;
     }
+    // The sign is drawn when there is first a failure to show: most sessions have none, and
+    // drawing an SVG picture loads the SVG library.
+    if (m_icon->pixmap().isNull())
+        m_icon->setPixmap(QIcon(QStringLiteral(":/icons/warning.svg")).pixmap(16, 16));
     m_text->setText(SafeWriteText::outcomeWarning(*m_outcome, m_language));
     setToolTip(SafeWriteText::failedAt(*m_outcome, m_language) + QLatin1Char('\n') +
                SafeWriteText::outcomeDetail(*m_outcome, m_language));

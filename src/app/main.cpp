@@ -2,7 +2,6 @@
 #include "app/Platform.h"
 #include "app/Skins.h"
 #include "app/ThemedMessageBoxes.h"
-#include "link/ReadWriteDialog.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -52,8 +51,6 @@ int main(int argc, char* argv[])
 
     MainWindow mainWindow(platform);
     messageBoxes.setParentWindow(&mainWindow);
-    ReadWriteDialog readWrite(&mainWindow);
-    mainWindow.attachReadWriteDialog(readWrite);
     mainWindow.show();
     const int result = application.exec();
     if (quitSignals >= 0)

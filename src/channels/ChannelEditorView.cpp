@@ -64,17 +64,20 @@ void ChannelEditorView::showTonePicker(Cell cell, int entry)
 
 void ChannelEditorView::hideTonePicker()
 {
-    m_page.tonePicker()->hide();
+    if (TonePicker* picker = m_page.tonePickerIfMade())
+        picker->hide();
 }
 
 bool ChannelEditorView::isTonePickerShown() const
 {
-    return !m_page.tonePicker()->isHidden();
+    const TonePicker* picker = m_page.tonePickerIfMade();
+    return picker && !picker->isHidden();
 }
 
 bool ChannelEditorView::tonePickerHasFocus() const
 {
-    return m_page.tonePicker()->hasFocus();
+    const TonePicker* picker = m_page.tonePickerIfMade();
+    return picker && picker->hasFocus();
 }
 
 QString ChannelEditorView::tonePickerText() const

@@ -12,8 +12,8 @@
 #include <QShortcut>
 
 ChannelPage::ChannelPage(ChannelTable& table, const ToneList& tones, QWidget* parent)
-    : QWidget(parent), m_grid(new ChannelGrid(table, this)),
-      m_frequencyEditor(new FrequencyEditor(this)), m_tonePicker(new TonePicker(tones, this)),
+    : QWidget(parent), m_tones(tones), m_grid(new ChannelGrid(table, this)),
+      m_frequencyEditor(new FrequencyEditor(this)),
       m_up(new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ChannelUp), this)),
       m_down(new QPushButton(BuiltInLanguages::defaultCaption(LanguageString::ChannelDown), this)),
       m_delete(
@@ -58,7 +58,23 @@ void ChannelPage::setEditor(ChannelEditor* editor)
 {
     m_grid->setEditor(editor);
     m_frequencyEditor->setEditor(editor);
-    m_tonePicker->setEditor(editor);
+    m_editor = editor;
+    if (m_tonePicker)
+        m_tonePicker->setEditor(editor);
+}
+
+TonePicker* ChannelPage::tonePicker()
+{
+    if (!m_tonePicker) {
+        m_tonePicker = new TonePicker(m_tones, this);
+        // Where it stood when the page made it with the rest: the page draws its controls
+        // in that order, and the picker's rounded corners show what lies under them; the
+        // focus moves on from it as it did.
+        m_tonePicker->stackUnder(m_up);
+        setTabOrder(m_frequencyEditor, m_tonePicker);
+        m_tonePicker->setEditor(m_editor);
+    }
+    return m_tonePicker;
 }
 
 void ChannelPage::applyCaptions(const LanguageTable& table)
@@ -66,6 +82,7 @@ void ChannelPage::applyCaptions(const LanguageTable& table)
     m_up->setText(table.string(LanguageString::ChannelUp));
     m_down->setText(table.string(LanguageString::ChannelDown));
     m_delete->setText(table.string(LanguageString::DeleteChannel));
-    // A language gives the tone list a new off word.
-    m_tonePicker->showOffEntry();
+    // A language gives the tone list a new off word; a picker made later lists it already.
+    if (m_tonePicker)
+        m_tonePicker->showOffEntry();
 }

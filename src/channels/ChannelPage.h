@@ -31,7 +31,10 @@ public:
 
     ChannelGrid* grid() const { return m_grid; }
     FrequencyEditor* frequencyEditor() const { return m_frequencyEditor; }
-    TonePicker* tonePicker() const { return m_tonePicker; }
+    // The tone picker is made the first time a tone cell is edited, or here when asked for
+    // before; tonePickerIfMade() is null until then.
+    TonePicker* tonePicker();
+    TonePicker* tonePickerIfMade() const { return m_tonePicker; }
     QPushButton* upButton() const { return m_up; }
     QPushButton* downButton() const { return m_down; }
     QPushButton* deleteButton() const { return m_delete; }
@@ -46,9 +49,11 @@ signals:
     void fillFromPlanRequested(int firstRow);
 
 private:
+    const ToneList& m_tones;
+    ChannelEditor* m_editor = nullptr;
     ChannelGrid* m_grid;
     FrequencyEditor* m_frequencyEditor;
-    TonePicker* m_tonePicker;
+    TonePicker* m_tonePicker = nullptr;
     QPushButton* m_up;
     QPushButton* m_down;
     QPushButton* m_delete;

@@ -8,14 +8,19 @@
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelPage.h"
 #include "channels/SettingsPage.h"
+#include "link/ReadWriteDialog.h"
+#include "link/ReadWriteSession.h"
 #include "link/SerialPort.h"
+#include "workspace/ShellTexts.h"
 
 #include "support/RunningProgram.h"
+#include "support/SampleRadio.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -56,6 +61,7 @@ private slots:
     void menuIconsShowTheirPictures();
     void menuIconsHaveSharpPictures_data();
     void menuIconsHaveSharpPictures();
+    void readWriteDialogIsMadeWhenFirstNeeded();
 };
 
 void TestStartup::firstRunShowsTheDefaults()
@@ -280,6 +286,38 @@ void TestStartup::menuIconsHaveSharpPictures()
     const QIcon sharp = MenuIcon::load(name, 2);
     QVERIFY(sharp.availableSizes().contains(QSize(96, 96)));
     QVERIFY(coverage(sharp.pixmap(QSize(48, 48), 2).toImage()) > 0.5);
+}
+
+// The first frame needs nothing of the read/write dialog: the first read or write makes
+// it, with its captions, its tooltips and the checks qv3307.ini keeps, and runs on it.
+void TestStartup::readWriteDialogIsMadeWhenFirstNeeded()
+{
+    ProgramOptions options = ProgramOptions::withRadio(SampleRadio::image());
+    options.readWriteDialog = false;
+    options.settingsFile = "[safewrite]\nbackup=0\n";
+    RunningProgram program(options);
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+    QVERIFY(program.window->findChildren<ReadWriteDialog*>().isEmpty());
+
+    IconButton* read = program.window->menuPages()->readButton();
+    read->button()->click();
+    ReadWriteDialog* dialog = program.window->findChild<ReadWriteDialog*>();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), read->label()->text());
+    QCOMPARE(dialog->startButton()->toolTip(),
+             ShellTexts::tooltip(ShellTexts::Tip::StartTransfer, Language::English));
+    QVERIFY(!dialog->backupCheckBox()->isChecked());
+    QVERIFY(dialog->verifyCheckBox()->isChecked());
+    QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->session()->running(), 30'000);
+    QCOMPARE(program.row(1), SampleRadio::rowTexts(1));
+    QTest::mouseClick(dialog->exitButton(), Qt::LeftButton);
+
+    // Later commands find it made.
+    program.window->menuPages()->writeButton()->button()->click();
+    QCOMPARE(program.window->findChildren<ReadWriteDialog*>(), QList<ReadWriteDialog*>{dialog});
+    QVERIFY(dialog->isVisible());
 }
 
 QTEST_MAIN(TestStartup)

@@ -360,6 +360,7 @@ void TestSafeWriteProgram::warningOutlastsReportsAndFollowsTheLanguage()
     program.readOrWrite(program.window->menuPages()->readButton());
     TransferWarning& standing = *program.window->transferWarning();
     QVERIFY(standing.isVisible());
+    QCOMPARE(standing.findChild<QLabel*>("transferWarningIcon")->pixmap().size(), QSize(16, 16));
 
     program.fileDialogs.answerBoth(program.folder.filePath(QStringLiteral("saved.F19")));
     program.window->menuPages()->saveButton()->button()->click();

@@ -410,9 +410,12 @@ void TestChannelEditing::chosenToneReachesTheCellWhenThePickerIsLeft()
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     program.putChannel(3, "440.00000");
     program.workspace().table.setText(3, Column::TxTone, "D023N");
+    // The first frame has no picker: the first tone cell edited makes it.
+    QVERIFY(!program.page()->tonePickerIfMade());
 
     program.click(3, Column::TxTone);
-    TonePicker* picker = program.picker();
+    TonePicker* picker = program.page()->tonePickerIfMade();
+    QVERIFY(picker);
     QVERIFY(picker->isVisible());
     QVERIFY(!picker->hasFocus());
     QCOMPARE(picker->currentText(), QString("D023N"));

@@ -72,13 +72,13 @@ void RunningProgram::start()
     window = std::make_unique<MainWindow>(platform);
     if (m_themedBoxes)
         m_themedBoxes->setParentWindow(window.get());
-    dialog = new ReadWriteDialog(window.get());
-    window->attachReadWriteDialog(*dialog);
+    if (m_options.readWriteDialog)
+        dialog = window->readWriteDialog();
     if (m_options.shortWaits) {
         window->link().setWaitLengthsForTests(ProgramOptions::ShortWaitMs,
                                               ProgramOptions::LongWaitMs);
     }
-    if (!m_options.writeChecks) {
+    if (dialog && !m_options.writeChecks) {
         dialog->backupCheckBox()->setChecked(false);
         dialog->verifyCheckBox()->setChecked(false);
     }
@@ -88,9 +88,7 @@ void RunningProgram::start()
 
 void RunningProgram::stop()
 {
-    // The dialog goes first, as in main().
-    delete dialog;
-    window.reset();
+    window.reset(); // the dialog with it
 }
 
 QByteArray RunningProgram::exitAndReadSettingsFile()

@@ -41,6 +41,9 @@ struct ProgramOptions
     bool themedMessageBoxes = false;
     // The main window is shown as soon as it is built.
     bool show = true;
+    // The read/write dialog is made with the window, for `dialog` to reach it; without, the
+    // program makes it when a read or a write first needs it, as it does on its own.
+    bool readWriteDialog = true;
     // The read/write dialog's boxes for a backup before a write and a check after it stay
     // as qv3307.ini says (checked unless it says otherwise); without, both are cleared
     // (not remembered), so that a write is the plain write alone.
@@ -56,10 +59,10 @@ struct ProgramOptions
                                     Language language = Language::English);
 };
 
-// The program as main() builds it, main window and read/write dialog, on a temporary
-// program folder. Message boxes are recorded (unless the options ask for the real ones),
-// the file dialogs answer from a script and documents the program opens (the help) are
-// noted instead of shown.
+// The program as main() builds it, on a temporary program folder, with its read/write
+// dialog made at once rather than when first needed, so that tests can reach it. Message boxes are
+// recorded (unless the options ask for the real ones), the file dialogs answer from a script and
+// documents the program opens (the help) are noted instead of shown.
 struct RunningProgram
 {
     explicit RunningProgram(const ProgramOptions& options = {});
