@@ -74,10 +74,7 @@ void RunningProgram::start()
         m_themedBoxes->setParentWindow(window.get());
     dialog = new ReadWriteDialog(window.get());
     window->attachReadWriteDialog(*dialog);
-    if (m_options.shortWaits) {
-        window->link().setWaitLengthsForTests(ProgramOptions::ShortWaitMs,
-                                              ProgramOptions::LongWaitMs);
-    }
+    window->link().setWaitLengthsForTests(m_options.linkWaits);
     if (!m_options.writeChecks) {
         dialog->backupCheckBox()->setChecked(false);
         dialog->verifyCheckBox()->setChecked(false);
