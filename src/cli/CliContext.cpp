@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 
+#include "backups/FleetRun.h"
 #include "cli/Wording.h"
 #include "link/Link.h"
 #include "workspace/IoErrorText.h"
@@ -8,10 +9,12 @@
 #include "workspace/SettingsLocation.h"
 #include <unistd.h>
 
-CliContext::CliContext(const QString& programFolder, const CommandLine& line)
+CliContext::CliContext(const QString& programFolder, const CommandLine& line,
+                       std::optional<Link::WaitLengths> testWaits)
     : m_programFolder(programFolder),
       m_settingsFolder(SettingsLocation::folderToRead(programFolder)), m_line(line),
-      m_localisation(m_workspace, programFolder), m_progress(stderr, line.quiet)
+      m_localisation(m_workspace, programFolder), m_progress(stderr, line.quiet),
+      m_testWaits(testWaits)
 {
     if (line.language) {
         m_language = *line.language;
@@ -116,4 +119,16 @@ ExitStatus CliContext::finishOutput(ExitStatus status)
               .arg(ioErrorText(failure, QStringLiteral("-"))));
     return status == ExitStatus::Done || status == ExitStatus::Differences ? ExitStatus::FileProblem
                                                                            : status;
+}
+
+void CliContext::applyTestWaits(Link& link) const
+{
+    if (m_testWaits)
+        link.setWaitLengthsForTests(*m_testWaits);
+}
+
+void CliContext::applyTestWaits(FleetRun& fleet) const
+{
+    if (m_testWaits)
+        fleet.setWaitLengthsForTests(*m_testWaits);
 }
