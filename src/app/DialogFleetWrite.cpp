@@ -37,6 +37,9 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
     }
 
     FleetRun fleet(FleetTask::Write, BackupFolder::standard(), options);
+    // The radios' links wait as long as the window's own, which only a test sets otherwise.
+    if (const Link::WaitLengths waits = m_link.waitLengths(); waits != Link::WaitLengths{})
+        fleet.setWaitLengthsForTests(waits);
     const WorkspaceSnapshot snapshot = WorkspaceSnapshot::of(m_workspace);
     QStringList names;
     for (const int number : m_devices.presentPorts()) {

@@ -69,6 +69,8 @@ void FleetRadioRun::run()
     QtSerialPort serialPort(devices);
     Link link(serialPort, devices);
     link.setPortNumber(PortNumber);
+    if (m_setup.testWaits)
+        link.setWaitLengthsForTests(*m_setup.testWaits);
     if (!link.probePort() || !link.openPort()) {
         outcome.portProblem = link.diagnosePort();
         outcome.write.ending = SafeWriteOutcome::Ending::Refused;

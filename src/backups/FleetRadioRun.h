@@ -3,13 +3,13 @@
 #include "backups/BackupFolder.h"
 #include "backups/FleetRadioOutcome.h"
 #include "backups/SafeWriteRun.h"
+#include "link/Link.h"
 #include "workspace/WorkspaceSnapshot.h"
 
 #include <QObject>
 
 #include <atomic>
-
-class Link;
+#include <optional>
 
 // One radio of a fleet on a thread of its own: it opens the port, runs the read or the
 // checked write over a serial port, link and workspace all made on that thread, closes the
@@ -29,6 +29,9 @@ public:
         WorkspaceSnapshot workspace;
         SafeWriteOptions options;
         BackupFolder folder{QString()};
+        // The link's waits, when a test runs them at other lengths than the real ones
+        // (Link::setWaitLengthsForTests).
+        std::optional<Link::WaitLengths> testWaits;
     };
 
     explicit FleetRadioRun(Setup setup);

@@ -37,8 +37,8 @@ void FleetRun::start()
     for (int index = 0; index < radioCount(); ++index) {
         Radio& radio = m_radios[size_t(index)];
         radio.ended = false;
-        radio.run = std::make_unique<FleetRadioRun>(
-            FleetRadioRun::Setup{index, radio.port, m_task, radio.workspace, m_options, m_folder});
+        radio.run = std::make_unique<FleetRadioRun>(FleetRadioRun::Setup{
+            index, radio.port, m_task, radio.workspace, m_options, m_folder, m_testWaits});
         radio.thread = std::make_unique<QThread>();
         radio.thread->setObjectName(QStringLiteral("fleet radio %1").arg(radio.port.name));
         radio.run->moveToThread(radio.thread.get());

@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class QThread;
 
@@ -38,6 +39,10 @@ public:
     int addRadio(const FleetPort& port, const WorkspaceSnapshot& workspace);
     int radioCount() const { return int(m_radios.size()); }
     const FleetPort& port(int radio) const { return m_radios.at(radio).port; }
+
+    // Only for tests: every radio's link runs its waits as Link::setWaitLengthsForTests()
+    // says. Before start() only.
+    void setWaitLengthsForTests(Link::WaitLengths lengths) { m_testWaits = lengths; }
 
     // Starts every radio; finished() follows once the last has ended (at once for none).
     void start();
@@ -87,4 +92,5 @@ private:
     int m_ended = 0;
     bool m_running = false;
     bool m_stopRequested = false;
+    std::optional<Link::WaitLengths> m_testWaits;
 };

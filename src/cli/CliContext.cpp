@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 
+#include "backups/FleetRun.h"
 #include "link/Link.h"
 #include "workspace/IoErrorText.h"
 
@@ -7,10 +8,12 @@
 #include "workspace/SettingsLocation.h"
 #include <unistd.h>
 
-CliContext::CliContext(const QString& programFolder, const CommandLine& line)
+CliContext::CliContext(const QString& programFolder, const CommandLine& line,
+                       std::optional<Link::WaitLengths> testWaits)
     : m_programFolder(programFolder),
       m_settingsFolder(SettingsLocation::folderToRead(programFolder)), m_line(line),
-      m_localisation(m_workspace, programFolder), m_progress(stderr, line.quiet)
+      m_localisation(m_workspace, programFolder), m_progress(stderr, line.quiet),
+      m_testWaits(testWaits)
 {
     if (line.language) {
         m_language = *line.language;
@@ -110,4 +113,16 @@ ExitStatus CliContext::finishOutput(ExitStatus status)
               .arg(ioErrorCause(failure, QStringLiteral("-"), m_language)));
     return status == ExitStatus::Done || status == ExitStatus::Differences ? ExitStatus::FileProblem
                                                                            : status;
+}
+
+void CliContext::applyTestWaits(Link& link) const
+{
+    if (m_testWaits)
+        link.setWaitLengthsForTests(*m_testWaits);
+}
+
+void CliContext::applyTestWaits(FleetRun& fleet) const
+{
+    if (m_testWaits)
+        fleet.setWaitLengthsForTests(*m_testWaits);
 }

@@ -6,6 +6,7 @@
 #include "cli/StandardOutput.h"
 #include "cli/StopSignals.h"
 #include "cli/TerminalProgress.h"
+#include "link/Link.h"
 #include "workspace/FileIo.h"
 #include "workspace/Localisation.h"
 #include "workspace/Messenger.h"
@@ -16,8 +17,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
-class Link;
+class FleetRun;
 
 // What every command works with: the program folder, the window's data as a plain
 // workspace in the language asked for (the band list and selected band read from the
@@ -27,7 +29,9 @@ class Link;
 class CliContext
 {
 public:
-    CliContext(const QString& programFolder, const CommandLine& line);
+    // `testWaits`: only from a test build of the command line (CliProgram::main).
+    CliContext(const QString& programFolder, const CommandLine& line,
+               std::optional<Link::WaitLengths> testWaits = std::nullopt);
 
     const QString& programFolder() const { return m_programFolder; }
     // Where the window keeps qv3307.ini for this user (read here, never written).
@@ -75,6 +79,11 @@ public:
     // its end or when a stop signal comes.
     std::optional<QByteArray> readInputLine();
 
+    // The link, or every link of the fleet, runs its waits as a test build asked; without
+    // one they keep the real waits.
+    void applyTestWaits(Link& link) const;
+    void applyTestWaits(FleetRun& fleet) const;
+
 private:
     void restoreStoredBands();
 
@@ -93,4 +102,5 @@ private:
     mutable std::optional<FileIo::ReadOutcome> m_standardInput;
     QTextStream m_err{stderr};
     QString m_lastError;
+    std::optional<Link::WaitLengths> m_testWaits;
 };

@@ -9,8 +9,10 @@
 #include "workspace/IoErrorText.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <memory>
 
 #include <unistd.h>
 
@@ -69,7 +71,29 @@ bool CliProgram::paintsPages(const QStringList& arguments)
     return CommandLine::parse(arguments, Language::English).command == CommandLine::Command::Sheet;
 }
 
-ExitStatus CliProgram::run(const QString& programFolder, const QStringList& arguments)
+int CliProgram::main(int argc, char* argv[], std::optional<Link::WaitLengths> testWaits)
+{
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    std::unique_ptr<QCoreApplication> application;
+    if (paintsPages(arguments)) {
+        // The sheet's text needs fonts, which come with a QGuiApplication; it paints into a
+        // file, so the offscreen platform serves without a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("qv3307-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QV3307_VERSION));
+    const ExitStatus status = run(QCoreApplication::applicationDirPath(),
+                                  QCoreApplication::arguments().mid(1), testWaits);
+    return int(status);
+}
+
+ExitStatus CliProgram::run(const QString& programFolder, const QStringList& arguments,
+                           std::optional<Link::WaitLengths> testWaits)
 {
     // Parsed once to learn the language; a usage error is worded again in it below.
     CommandLine line = CommandLine::parse(arguments, Language::English);
@@ -87,7 +111,7 @@ ExitStatus CliProgram::run(const QString& programFolder, const QStringList& argu
     if (!line.language)
         line.language = CommandLine::requestedLanguage(arguments);
 
-    CliContext context(programFolder, line);
+    CliContext context(programFolder, line, testWaits);
     if (!line.error.isEmpty()) {
         const CommandLine worded = CommandLine::parse(arguments, context.language());
         const QString command = CommandLine::commandName(worded.command);

@@ -103,6 +103,7 @@ void run(CliContext& context, FleetRun& fleet, const QString& stage, const Radio
                          radioEnded(outcome);
                      });
     context.onStop(&fleet, [&fleet] { fleet.stop(); });
+    context.applyTestWaits(fleet);
     progress.setStage(stage);
     fleet.run();
     progress.endLine();

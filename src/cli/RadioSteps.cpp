@@ -91,7 +91,7 @@ std::unique_ptr<RadioPort> portNamed(CliContext& context, const QString& name)
 {
     std::unique_ptr<RadioPort> port =
         RadioPort::create(context.programFolder(), context.settingsFolder(), name);
-    if (!port)
+    if (!port) {
         context.error(inLanguage(
             context.language(),
             QStringLiteral("\"%1\" is not a port; give COM1 to COM4 or a device path such as "
@@ -99,6 +99,9 @@ std::unique_ptr<RadioPort> portNamed(CliContext& context, const QString& name)
                 .arg(name),
             QStringLiteral("“%1”不是端口；请给出 COM1 至 COM4 或设备路径，如 /dev/ttyUSB0")
                 .arg(name)));
+        return port;
+    }
+    context.applyTestWaits(port->link());
     return port;
 }
 

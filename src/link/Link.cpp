@@ -203,18 +203,17 @@ bool Link::sendAcknowledgement(UnreadInput unread)
     return true;
 }
 
-void Link::setWaitLengthsForTests(int shortMs, int longMs)
+void Link::setWaitLengthsForTests(WaitLengths lengths)
 {
-    m_shortWait = shortMs;
-    m_longWait = longMs;
+    m_waitLengths = lengths;
 }
 
 Link::WaitEnd Link::wait(int ms, Wait kind)
 {
     if (ms == ShortWait)
-        ms = m_shortWait;
+        ms = m_waitLengths.shortMs;
     else if (ms == LongWait)
-        ms = m_longWait;
+        ms = m_waitLengths.longMs;
     if (quitting())
         return WaitEnd::Quit;
     if (ms <= 0)

@@ -118,11 +118,21 @@ public:
     // Sends the program's 06 as a new request, as sendFrame does.
     bool sendAcknowledgement(UnreadInput unread = UnreadInput::Discard);
 
+    // How long the two waits run, in milliseconds.
+    struct WaitLengths
+    {
+        int shortMs = ShortWait;
+        int longMs = LongWait;
+
+        friend bool operator==(const WaitLengths&, const WaitLengths&) = default;
+    };
     // Only for tests whose rows do not depend on how long the waits are: runs ShortWait and
-    // LongWait as `shortMs` and `longMs`, so that a silent radio fails sooner. The programs
-    // never call it, and no option, file or environment variable reaches it: a radio always
-    // gets the real waits.
-    void setWaitLengthsForTests(int shortMs, int longMs);
+    // LongWait as long as `lengths` says, shorter so that a silent radio fails sooner, or
+    // longer so that a simulated radio slowed down with the program (under the sanitizers)
+    // still answers in time. The programs never call it, and no option, file or environment
+    // variable reaches it: a radio always gets the real waits.
+    void setWaitLengthsForTests(WaitLengths lengths);
+    WaitLengths waitLengths() const { return m_waitLengths; }
 
     // Waits `ms` milliseconds while events are dispatched. 0 or less returns at once.
     // UntilData entered with data already arrived dispatches pending events once and
@@ -193,6 +203,5 @@ private:
     bool m_interrupted = false;
     // From a hello to the exit or aging command: the radio may be in programming mode.
     bool m_programming = false;
-    int m_shortWait = ShortWait;
-    int m_longWait = LongWait;
+    WaitLengths m_waitLengths;
 };

@@ -9,6 +9,7 @@
 #include "support/LockFile.h"
 #include "support/SampleRadio.h"
 #include "support/TemporaryHome.h"
+#include "support/TestWaits.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -131,6 +132,7 @@ void TestFleetRun::fourRadiosOneFaulty()
         ports[Faulty].devicePath = m_home->filePath(QStringLiteral("ttyNone"));
 
     FleetRun fleet(FleetTask::Write, BackupFolder(m_home->backupFolder()));
+    fleet.setWaitLengthsForTests(TestWaits::Prompt);
     for (const FleetPort& port : ports)
         fleet.addRadio(port, sample());
     QSignalSpy ended(&fleet, &FleetRun::radioFinished);
@@ -180,6 +182,7 @@ void TestFleetRun::readsEveryRadio()
         return memory;
     }());
     FleetRun fleet(FleetTask::Read, BackupFolder(m_home->backupFolder()));
+    fleet.setWaitLengthsForTests(TestWaits::Prompt);
     for (const FleetPort& port : radios.ports())
         fleet.addRadio(port, sample());
     QVERIFY(fleet.run());
@@ -208,6 +211,7 @@ void TestFleetRun::stopEndsEveryRadioInOrder()
     for (int index = 0; index < RadioCount; ++index)
         radios.radio(index).setFaults(slowRadio());
     FleetRun fleet(FleetTask::Write, BackupFolder(m_home->backupFolder()), {.backup = false});
+    fleet.setWaitLengthsForTests(TestWaits::Prompt);
     for (const FleetPort& port : radios.ports())
         fleet.addRadio(port, sample());
     QSignalSpy finished(&fleet, &FleetRun::finished);

@@ -3,6 +3,7 @@
 #include "support/RadioImage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 
 #include <csignal>
@@ -17,6 +18,12 @@ CliRun::CliRun(const QByteArray& image) : m_radio(memoryOf(image)) {}
 bool CliRun::start()
 {
     m_program.copyCompanionFiles();
+#ifdef TEST_WAITS_CLI
+    // The command line with the suites' link waits, in the program's place (TestWaitsCli.cpp).
+    const QString program = m_program.filePath(QStringLiteral("qv3307-cli"));
+    if (!QFile::remove(program) || !QFile::copy(QStringLiteral(TEST_WAITS_CLI), program))
+        return false;
+#endif
     if (!m_radio.start())
         return false;
     m_program.mapComPort(1, m_radio.slavePath());

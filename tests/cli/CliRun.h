@@ -13,6 +13,8 @@
 
 // A copy of the program folder, qv3307-cli included, whose COM1 leads to a simulated radio
 // on a pseudo-terminal, and a home folder of its own (backups and settings land there).
+// Under the sanitizers its qv3307-cli is the same program with the suites' link waits
+// (TestWaitsCli.cpp).
 class CliRun
 {
 public:

@@ -33,7 +33,9 @@
 // written. Never a success with wrong data. The rows also pin the wait lengths: an answer
 // 400 ms late passes where 550 ms are waited and fails where 250 ms are, a write's 06 at
 // 500 ms passes and at 600 ms fails. An answer 260 ms late at a 250 ms wait may still be
-// seen on a busy machine, so those rows accept either end.
+// seen on a busy machine, so those rows accept either end. Only the rows of a late answer
+// run the program's real waits; the others do not depend on them and run the suites' own
+// (TestWaits::Prompt).
 
 namespace {
 
@@ -73,6 +75,9 @@ struct Case
     QByteArray settingsBlock = {};
     // Faults of whole replies, beside or instead of one answer's.
     RadioFaults radio = {};
+    // The row tests how long the program waits: the link keeps its real waits. The others
+    // get the suites' own (TestWaits::Prompt), as they do not depend on them.
+    bool realWaits = false;
 };
 
 Case withRadio(const RadioFaults& radio, Outcome outcome, bool paced = false)
@@ -86,7 +91,7 @@ void lateRows(const char* procedure, const char* stage, Kind kind, int address,
 {
     for (const auto& [ms, outcome] : delays) {
         QTest::addRow("%s: %s %d ms late", procedure, stage, ms)
-            << Case{late(kind, address, ms), outcome};
+            << Case{.fault = late(kind, address, ms), .outcome = outcome, .realWaits = true};
     }
 }
 
@@ -282,7 +287,10 @@ void TestAnswerFaults::run(Procedure procedure)
     QByteArray radioBefore = writing ? MarkerData::BlankRadio : MarkerData::sampleRadio();
     if (!row.settingsBlock.isEmpty())
         radioBefore.replace(MemoryMap::SettingsBlock, MemoryMap::BlockSize, row.settingsBlock);
-    RunningProgram program(ProgramOptions::withRadio(radioBefore, faults));
+    ProgramOptions options = ProgramOptions::withRadio(radioBefore, faults);
+    if (row.realWaits)
+        options.linkWaits = {};
+    RunningProgram program(options);
     program.radio.setPaced(row.paced);
     QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
     Workspace& workspace = program.workspace();

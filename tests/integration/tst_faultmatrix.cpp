@@ -16,6 +16,7 @@
 #include "support/RunningProgram.h"
 #include "support/SampleRadio.h"
 #include "support/TemporaryProgramFolder.h"
+#include "support/TestWaits.h"
 
 #include "support/HeldPort.h"
 #include <QPushButton>
@@ -81,7 +82,7 @@ struct Program : RunningProgram
     // run shorter, still long enough for a prompt radio on a busy machine.
     static ProgramOptions withShortWaits(ProgramOptions options)
     {
-        options.shortWaits = true;
+        options.linkWaits = TestWaits::Short;
         return options;
     }
 
@@ -149,7 +150,7 @@ RadioFaults noReplyAt(int address)
 RadioFaults late()
 {
     RadioFaults faults;
-    faults.replyDelayMs = 2000;
+    faults.replyDelayMs = 2000 * TestWaits::Stretch;
     return faults;
 }
 // The line goes dead once the radio has received this many bytes: a pulled cable.

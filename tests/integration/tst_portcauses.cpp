@@ -11,6 +11,7 @@
 #include "support/PermissionsHonoured.h"
 #include "support/RunningProgram.h"
 #include "support/SampleRadio.h"
+#include "support/TestWaits.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -104,7 +105,7 @@ void TestPortCauses::causeStandsUnderTheMessage()
     ProgramOptions options =
         ProgramOptions::withRadio(SampleRadio::image(), faults, Language(language));
     // The cause under the message does not depend on how long the program waited.
-    options.shortWaits = true;
+    options.linkWaits = TestWaits::Short;
     RunningProgram program(options);
     QVERIFY(program.radioStarted());
     SampleRadio::fill(program.workspace());

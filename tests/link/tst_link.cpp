@@ -338,7 +338,7 @@ void TestLink::testWaitLengthsReplaceOnlyTheTwoWaits()
     QFETCH(int, waited);
     // Longer than the real waits, so that only a lower bound tells, which a busy machine
     // cannot break.
-    m_link->setWaitLengthsForTests(400, 700);
+    m_link->setWaitLengthsForTests({.shortMs = 400, .longMs = 700});
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(m_link->wait(asked, Link::Wait::FullLength), Link::WaitEnd::Time);

@@ -14,6 +14,7 @@
 #include "support/SampleRadio.h"
 #include "support/SimulatedLine.h"
 #include "support/TemporaryProgramFolder.h"
+#include "support/TestWaits.h"
 
 #include <QTest>
 #include <QTimer>
@@ -28,7 +29,7 @@ namespace {
 const QByteArray Ack(1, 0x06);
 const QStringList Previous = {"111.11111", "OFF", "111.11111", "OFF", "Low", "OFF", "OFF", "OFF"};
 // Well past the longest wait, so that a busy machine does not make it count as in time.
-constexpr int LateMs = 1000;
+constexpr int LateMs = 1000 * TestWaits::Stretch;
 
 struct RecordingProgress : ProgressDisplay
 {

@@ -290,7 +290,8 @@ void TestServiceCommands::agingSendsOnlyItsCommand()
     // After the acknowledgement come the handshake's wait and one more before the command.
     const auto acknowledged = line.radio.commands(Kind::Acknowledgement).front().time;
     const auto aging = line.radio.commands(Kind::Aging).front().time;
-    QVERIFY(aging - acknowledged >= std::chrono::milliseconds(2 * Link::ShortWait - 50));
+    const int shortWait = line.linkWaits.shortMs;
+    QVERIFY(aging - acknowledged >= std::chrono::milliseconds(2 * shortWait - 50));
 }
 
 void TestServiceCommands::portHeldByAnotherProgram_data()
@@ -355,7 +356,7 @@ void TestServiceCommands::silentRadio()
     QCOMPARE(hellosBeforeMessage, Link::HandshakeTries);
     // The opening wait and one wait per hello, each running its full length; only a lower
     // bound, as the machine is shared.
-    QVERIFY2(messageAfter >= (1 + Link::HandshakeTries) * Link::ShortWait - 20,
+    QVERIFY2(messageAfter >= (1 + Link::HandshakeTries) * line.linkWaits.shortMs - 20,
              qPrintable(QString::number(messageAfter)));
     QCOMPARE(line.radio.received(), HelloBytes.repeated(Link::HandshakeTries));
     QVERIFY(!line.port->isOpen());

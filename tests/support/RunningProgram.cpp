@@ -74,10 +74,7 @@ void RunningProgram::start()
         m_themedBoxes->setParentWindow(window.get());
     if (m_options.readWriteDialog)
         dialog = window->readWriteDialog();
-    if (m_options.shortWaits) {
-        window->link().setWaitLengthsForTests(ProgramOptions::ShortWaitMs,
-                                              ProgramOptions::LongWaitMs);
-    }
+    window->link().setWaitLengthsForTests(m_options.linkWaits);
     if (dialog && !m_options.writeChecks) {
         dialog->backupCheckBox()->setChecked(false);
         dialog->verifyCheckBox()->setChecked(false);

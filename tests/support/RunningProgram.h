@@ -13,6 +13,7 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/TemporaryHome.h"
 #include "support/TemporaryProgramFolder.h"
+#include "support/TestWaits.h"
 
 #include <QList>
 #include <QPoint>
@@ -48,12 +49,11 @@ struct ProgramOptions
     // as qv3307.ini says (checked unless it says otherwise); without, both are cleared
     // (not remembered), so that a write is the plain write alone.
     bool writeChecks = false;
-    // The link's two waits run ShortWaitMs and LongWaitMs long instead of 250 and 550 ms
-    // (Link::setWaitLengthsForTests), for a table whose rows do not depend on how long the
-    // program waits: a silent radio fails sooner.
-    bool shortWaits = false;
-    static constexpr int ShortWaitMs = 100;
-    static constexpr int LongWaitMs = 150;
+    // How long the link's two waits run (Link::setWaitLengthsForTests): long enough for a
+    // prompt radio however slow the build; TestWaits::Short for a table whose rows mostly
+    // end with a silent radio, which then fails sooner; the real 250 and 550 ms
+    // (Link::WaitLengths{}) for rows that test them.
+    Link::WaitLengths linkWaits = TestWaits::Prompt;
 
     static ProgramOptions withRadio(const QByteArray& image, const RadioFaults& faults = {},
                                     Language language = Language::English);

@@ -15,5 +15,6 @@ bool SimulatedLine::connect()
     port = std::make_unique<QtSerialPort>(devices);
     link = std::make_unique<Link>(*port, devices);
     link->setPortNumber(1);
+    link->setWaitLengthsForTests(linkWaits);
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "RadioSimulator.h"
 #include "support/TemporaryProgramFolder.h"
+#include "support/TestWaits.h"
 
 #include <memory>
 
@@ -16,6 +17,10 @@ struct SimulatedLine
     TemporaryProgramFolder program;
     std::unique_ptr<QtSerialPort> port;
     std::unique_ptr<Link> link;
+    // How long the link's two waits run, set before connect(): long enough for a prompt
+    // radio however slow the build; the real 250 and 550 ms (Link::WaitLengths{}) for
+    // checks of the waits themselves.
+    Link::WaitLengths linkWaits = TestWaits::Prompt;
 
     explicit SimulatedLine(RadioMemory memory = {}) : radio(std::move(memory)) {}
     ~SimulatedLine();
