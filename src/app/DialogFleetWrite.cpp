@@ -62,14 +62,13 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
     // What the box at the end says: each radio that failed, each verified radio that keeps
     // unused bytes otherwise (with those bytes), and each log row that could not be added.
     QStringList told;
-    bool anyFailed = false;
+    bool logFailed = false;
     const FleetLog log = FleetLog::standard();
     QObject::connect(&fleet, &FleetRun::radioFinished, &m_dialog,
                      [&](int radio, const FleetRadioOutcome& outcome) {
                          const QString result = FleetText::result(outcome, language);
                          rows.setResult(radio, result, outcome.succeeded());
                          const QList<ContentsDifference>& kept = outcome.write.keptDifferently;
-                         anyFailed = anyFailed || !outcome.succeeded();
                          if (!outcome.succeeded() || !kept.isEmpty())
                              told << FleetText::radioLine(outcome, result, language);
                          for (const ContentsDifference& byte : kept)
@@ -78,7 +77,7 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
                          if (const int error = log.append(FleetLog::rowOf(outcome, fileWritten));
                              error != 0) {
                              told << FleetText::logNotWritten(log.path(), error, language);
-                             anyFailed = true;
+                             logFailed = true;
                          }
                      });
 
@@ -97,10 +96,11 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
     m_dialog.setStatusText(m_summary);
     // Only unused bytes kept otherwise, on radios that were all verified: worth a warning,
     // not an error.
+    const bool failed = tally.failed > 0 || logFailed;
     const QString box = (told + QStringList{m_summary}).join(QLatin1Char('\n'));
-    if (anyFailed)
+    if (failed)
         m_messenger.errorBox(box);
     else if (!told.isEmpty())
         m_messenger.noticeBox(box);
-    return anyFailed ? RadioExchange::Result::Failed : RadioExchange::Result::Done;
+    return failed ? RadioExchange::Result::Failed : RadioExchange::Result::Done;
 }

@@ -47,26 +47,28 @@ bool ThemedMessageBoxes::showMessage(Language language, int theme, int titleId, 
 
 QString ThemedMessageBoxes::withFullStop(const QString& text)
 {
-    const char16_t last = text.isEmpty() ? u'.' : text.back().unicode();
-    if (text.isEmpty() || QStringView(u".!?。！？").contains(QChar(last)))
+    if (text.isEmpty() || QStringView(u".!?。！？").contains(text.back()))
         return text;
+    const char16_t last = text.back().unicode();
     const bool chinese = (last >= 0x3000 && last <= 0x9FFF) || (last >= 0xFF00 && last <= 0xFFEF);
     return text + (chinese ? QStringLiteral("。") : QStringLiteral("."));
 }
 
 void ThemedMessageBoxes::errorBox(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, programName(), withFullStop(text), QMessageBox::Ok,
-                    ownerWindow());
-    box.setObjectName(QStringLiteral("errorBox"));
-    box.exec();
+    showSentence(QMessageBox::Critical, QStringLiteral("errorBox"), text);
 }
 
 void ThemedMessageBoxes::noticeBox(const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, programName(), withFullStop(text), QMessageBox::Ok,
-                    ownerWindow());
-    box.setObjectName(QStringLiteral("noticeBox"));
+    showSentence(QMessageBox::Warning, QStringLiteral("noticeBox"), text);
+}
+
+void ThemedMessageBoxes::showSentence(QMessageBox::Icon icon, const QString& objectName,
+                                      const QString& text)
+{
+    QMessageBox box(icon, programName(), withFullStop(text), QMessageBox::Ok, ownerWindow());
+    box.setObjectName(objectName);
     box.exec();
 }
 

@@ -3,6 +3,7 @@
 #include "app/Skins.h"
 #include "workspace/MessageLibrary.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -29,6 +30,8 @@ public:
 
 private:
     QWidget* ownerWindow() const;
+    // The program's own boxes: the text as one sentence, under the program's name, with OK.
+    void showSentence(QMessageBox::Icon icon, const QString& objectName, const QString& text);
 
     const Skins& m_skins;
     QPointer<QWidget> m_parent;

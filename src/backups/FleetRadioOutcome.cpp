@@ -15,6 +15,17 @@ bool FleetRadioOutcome::succeeded() const
            write.ending == SafeWriteOutcome::Ending::Written;
 }
 
+bool FleetRadioOutcome::exchangeFailed() const
+{
+    using Ending = SafeWriteOutcome::Ending;
+    if (portProblem || interrupted)
+        return false;
+    if (task == FleetTask::Read)
+        return read == RadioExchange::Result::Failed;
+    return write.ending == Ending::BackupReadFailed || write.ending == Ending::WriteFailed ||
+           write.ending == Ending::NotVerified;
+}
+
 QString FleetRadioOutcome::backupPath() const
 {
     if (readBackup)

@@ -34,7 +34,8 @@ struct FleetRadioOutcome
     FleetPort port;
     // Why the port could not be opened; nothing was sent to it.
     std::optional<PortDiagnosis> portProblem;
-    // Why the last exchange failed, when one did: nothing came, or not what the radio sends.
+    // Why the exchange that failed did (see exchangeFailed()): nothing came, or not what
+    // the radio sends.
     std::optional<PortDiagnosis> transferFailure;
     // The run was told to stop before it ended; `stage` says where it stood.
     bool interrupted = false;
@@ -52,6 +53,9 @@ struct FleetRadioOutcome
     // The write went through (verified, or written when no read-back was asked for), or the
     // read did.
     bool succeeded() const;
+    // The radio's answers did not come as they should: in the read, or in the write's
+    // backup read, write or read-back. Not a port that would not open, nor a stop.
+    bool exchangeFailed() const;
     // The backup kept of the radio, when one was saved.
     QString backupPath() const;
 };

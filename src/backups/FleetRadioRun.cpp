@@ -83,7 +83,7 @@ void FleetRadioRun::run()
         m_link = &link;
         runOn(link, outcome);
         m_link = nullptr;
-        if (!outcome.succeeded())
+        if (outcome.exchangeFailed())
             outcome.transferFailure = link.failure();
         // A stop whose event the waits did not take: the port still closes as after a stop,
         // taking the radio out of programming mode.

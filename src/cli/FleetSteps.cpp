@@ -73,18 +73,6 @@ RadioSteps::LeftAs leftAs(const FleetRadioOutcome& outcome)
     return RadioSteps::leftAfter(*outcome.stage);
 }
 
-bool transferFailed(const FleetRadioOutcome& outcome)
-{
-    using Ending = SafeWriteOutcome::Ending;
-    if (outcome.portProblem || outcome.interrupted)
-        return false;
-    if (outcome.task == FleetTask::Read)
-        return outcome.read == RadioExchange::Result::Failed;
-    return outcome.write.ending == Ending::BackupReadFailed ||
-           outcome.write.ending == Ending::WriteFailed ||
-           outcome.write.ending == Ending::NotVerified;
-}
-
 } // namespace
 
 std::optional<QList<FleetPort>> ports(CliContext& context, ExitStatus& failure)
@@ -160,7 +148,7 @@ void tell(CliContext& context, const FleetRadioOutcome& outcome, const QString& 
     const QString description = outcome.port.description();
     if (outcome.portProblem)
         context.error(RadioSteps::portProblemText(context, description, *outcome.portProblem));
-    else if (transferFailed(outcome) && outcome.transferFailure)
+    else if (outcome.transferFailure)
         context.error(
             RadioSteps::transferFailedText(context, description, *outcome.transferFailure));
 }
