@@ -453,13 +453,17 @@ void MainWindow::restoreStoredChoices(const StoredChoices& stored)
     m_choices->restore(stored);
 }
 
-void MainWindow::showEvent(QShowEvent* event)
+void MainWindow::setVisible(bool visible)
 {
-    QWidget::showEvent(event);
-    if (!m_shown) {
+    // The first showing's choices are made before the controls come up, so that only the
+    // menu page the first frame shows has its icons made. The native window comes first,
+    // so that a message box about the installer's log belongs to it as before.
+    if (visible && !m_shown) {
         m_shown = true;
+        create();
         showFirstTime();
     }
+    QWidget::setVisible(visible);
 }
 
 void MainWindow::showFirstTime()

@@ -96,8 +96,9 @@ public:
     // time it is needed, or here when asked for before.
     ReadWriteDialog* readWriteDialog();
 
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
