@@ -179,7 +179,6 @@ void MainWindow::buildNavigation()
     m_focusSink->setReadOnly(true);
     m_focusSink->setGeometry(m_workPages->x() + 10, m_workPages->y() + 10, 0, 0);
     m_focusSink->lower();
-    m_shortcutButtons = new ShortcutButtons(this);
 
     m_hoverNavigation = std::make_unique<HoverNavigation>(
         [this] { return mapFromGlobal(m_platform.cursorPosition()); });
@@ -189,7 +188,7 @@ void MainWindow::buildNavigation()
     });
     connect(m_hoverNavigation.get(), &HoverNavigation::menuChosen, this,
             &MainWindow::showMenuPages);
-    connect(m_shortcutButtons, &ShortcutButtons::triggered, this, &MainWindow::runShortcut);
+    connect(new ShortcutKeys(this), &ShortcutKeys::triggered, this, &MainWindow::runShortcut);
 }
 
 QWidget* MainWindow::toolbar() const
@@ -572,9 +571,9 @@ void MainWindow::showMenuPages(HoverNavigation::Menu menu)
     }
 }
 
-void MainWindow::runShortcut(ShortcutButtons::Shortcut shortcut)
+void MainWindow::runShortcut(ShortcutKeys::Shortcut shortcut)
 {
-    using S = ShortcutButtons::Shortcut;
+    using S = ShortcutKeys::Shortcut;
     const auto iconButton = [this](S which) -> IconButton* {
         switch (which) {
         case S::Read:
@@ -612,8 +611,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::ShiftModifier;
     const QString text = event->text();
     if (!takesCharacters && modifiers == Qt::NoModifier && text.size() == 1) {
-        if (const auto shortcut = ShortcutButtons::forLetter(text.front())) {
-            m_shortcutButtons->button(*shortcut)->click();
+        if (const auto shortcut = ShortcutKeys::forLetter(text.front())) {
+            runShortcut(*shortcut);
             return;
         }
     }
