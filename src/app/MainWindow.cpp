@@ -365,9 +365,9 @@ void MainWindow::connectLanguage()
             [this] { applyTooltips(m_workspace.checkedLanguage); });
     connect(&m_localisation, &Localisation::languageChecked, this, &MainWindow::applyTooltips);
     connect(&m_localisation, &Localisation::languageApplied, m_statusBar,
-            [this] { transferWarning()->setLanguage(m_workspace.checkedLanguage); });
-    connect(&m_localisation, &Localisation::languageChecked, transferWarning(),
-            &TransferWarning::setLanguage);
+            [this] { m_statusBar->setWarningLanguage(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, m_statusBar,
+            &MainStatusBar::setWarningLanguage);
 }
 
 void MainWindow::connectFileCommands(FileDialogs& dialogs)
@@ -530,7 +530,7 @@ ReadWriteCommands& MainWindow::readWriteCommands()
         [this](const QString& note) { m_statusBar->noteTransfer(note); },
         [this] { return m_fileInGrid.pathIfHeld(m_workspace); });
     m_readWriteCommands = commands;
-    connect(commands, &ReadWriteCommands::ended, transferWarning(),
+    connect(commands, &ReadWriteCommands::ended, m_statusBar,
             [this](const TransferOutcome& outcome) {
                 transferWarning()->setOutcome(outcome, m_workspace.checkedLanguage);
             });
