@@ -11,8 +11,7 @@
 #include <utility>
 
 MainStatusBar::MainStatusBar(const Localisation& localisation, QWidget* parent)
-    : QStatusBar(parent), m_localisation(localisation), m_panel(new QLabel(this)),
-      m_transferWarning(new TransferWarning(this))
+    : QStatusBar(parent), m_localisation(localisation), m_panel(new QLabel(this))
 {
     setObjectName(QStringLiteral("statusBar"));
     setSizeGripEnabled(false);
@@ -20,11 +19,28 @@ MainStatusBar::MainStatusBar(const Localisation& localisation, QWidget* parent)
     // At least 500 px, and the whole bar for a long report.
     m_panel->setMinimumWidth(500);
     addWidget(m_panel, 1);
-    addPermanentWidget(m_transferWarning);
     m_reportTimer.setSingleShot(true);
     connect(&m_reportTimer, &QTimer::timeout, this, [this] {
         m_panel->setText(m_localisation.applied().string(LanguageString::StatusLine));
     });
+}
+
+TransferWarning* MainStatusBar::transferWarning()
+{
+    if (!m_transferWarning) {
+        // Hidden until there is a failure to show, it takes no room in the bar till then.
+        m_transferWarning = new TransferWarning(this);
+        m_transferWarning->setLanguage(m_warningLanguage);
+        addPermanentWidget(m_transferWarning);
+    }
+    return m_transferWarning;
+}
+
+void MainStatusBar::setWarningLanguage(Language language)
+{
+    m_warningLanguage = language;
+    if (m_transferWarning)
+        m_transferWarning->setLanguage(language);
 }
 
 void MainStatusBar::report(const QString& text)

@@ -21,7 +21,11 @@ public:
     MainStatusBar(const Localisation& localisation, QWidget* parent = nullptr);
 
     QLabel* panel() const { return m_panel; }
-    TransferWarning* transferWarning() const { return m_transferWarning; }
+    // The standing warning, made the first time it is needed: most sessions never show one,
+    // and every widget in the window, hidden or not, is styled when the window comes up.
+    TransferWarning* transferWarning();
+    // The language of the warning, whether it has been made yet or not.
+    void setWarningLanguage(Language language);
 
     // Says what a command did for a few seconds, then the usual text comes back.
     void report(const QString& text);
@@ -37,7 +41,8 @@ public:
 private:
     const Localisation& m_localisation;
     QLabel* m_panel;
-    TransferWarning* m_transferWarning;
+    TransferWarning* m_transferWarning = nullptr;
+    Language m_warningLanguage = Language::Chinese;
     QTimer m_reportTimer;
     QString m_transferNote;
 };

@@ -179,7 +179,6 @@ void MainWindow::buildNavigation()
     m_focusSink->setReadOnly(true);
     m_focusSink->setGeometry(m_workPages->x() + 10, m_workPages->y() + 10, 0, 0);
     m_focusSink->lower();
-    m_shortcutButtons = new ShortcutButtons(this);
 
     m_hoverNavigation = std::make_unique<HoverNavigation>(
         [this] { return mapFromGlobal(m_platform.cursorPosition()); });
@@ -189,7 +188,7 @@ void MainWindow::buildNavigation()
     });
     connect(m_hoverNavigation.get(), &HoverNavigation::menuChosen, this,
             &MainWindow::showMenuPages);
-    connect(m_shortcutButtons, &ShortcutButtons::triggered, this, &MainWindow::runShortcut);
+    connect(new ShortcutKeys(this), &ShortcutKeys::triggered, this, &MainWindow::runShortcut);
 }
 
 QWidget* MainWindow::toolbar() const
@@ -366,9 +365,9 @@ void MainWindow::connectLanguage()
             [this] { applyTooltips(m_workspace.checkedLanguage); });
     connect(&m_localisation, &Localisation::languageChecked, this, &MainWindow::applyTooltips);
     connect(&m_localisation, &Localisation::languageApplied, m_statusBar,
-            [this] { transferWarning()->setLanguage(m_workspace.checkedLanguage); });
-    connect(&m_localisation, &Localisation::languageChecked, transferWarning(),
-            &TransferWarning::setLanguage);
+            [this] { m_statusBar->setWarningLanguage(m_workspace.checkedLanguage); });
+    connect(&m_localisation, &Localisation::languageChecked, m_statusBar,
+            &MainStatusBar::setWarningLanguage);
 }
 
 void MainWindow::connectFileCommands(FileDialogs& dialogs)
@@ -453,13 +452,17 @@ void MainWindow::restoreStoredChoices(const StoredChoices& stored)
     m_choices->restore(stored);
 }
 
-void MainWindow::showEvent(QShowEvent* event)
+void MainWindow::setVisible(bool visible)
 {
-    QWidget::showEvent(event);
-    if (!m_shown) {
+    // The first showing's choices are made before the controls come up, so that only the
+    // menu page the first frame shows has its icons made. The native window comes first,
+    // so that a message box about the installer's log belongs to it as before.
+    if (visible && !m_shown) {
         m_shown = true;
+        create();
         showFirstTime();
     }
+    QWidget::setVisible(visible);
 }
 
 void MainWindow::showFirstTime()
@@ -527,7 +530,7 @@ ReadWriteCommands& MainWindow::readWriteCommands()
         [this](const QString& note) { m_statusBar->noteTransfer(note); },
         [this] { return m_fileInGrid.pathIfHeld(m_workspace); });
     m_readWriteCommands = commands;
-    connect(commands, &ReadWriteCommands::ended, transferWarning(),
+    connect(commands, &ReadWriteCommands::ended, m_statusBar,
             [this](const TransferOutcome& outcome) {
                 transferWarning()->setOutcome(outcome, m_workspace.checkedLanguage);
             });
@@ -568,9 +571,9 @@ void MainWindow::showMenuPages(HoverNavigation::Menu menu)
     }
 }
 
-void MainWindow::runShortcut(ShortcutButtons::Shortcut shortcut)
+void MainWindow::runShortcut(ShortcutKeys::Shortcut shortcut)
 {
-    using S = ShortcutButtons::Shortcut;
+    using S = ShortcutKeys::Shortcut;
     const auto iconButton = [this](S which) -> IconButton* {
         switch (which) {
         case S::Read:
@@ -608,8 +611,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::ShiftModifier;
     const QString text = event->text();
     if (!takesCharacters && modifiers == Qt::NoModifier && text.size() == 1) {
-        if (const auto shortcut = ShortcutButtons::forLetter(text.front())) {
-            m_shortcutButtons->button(*shortcut)->click();
+        if (const auto shortcut = ShortcutKeys::forLetter(text.front())) {
+            runShortcut(*shortcut);
             return;
         }
     }

@@ -4,7 +4,7 @@
 #include "app/HelpWindow.h"
 #include "app/HoverNavigation.h"
 #include "app/Platform.h"
-#include "app/ShortcutButtons.h"
+#include "app/ShortcutKeys.h"
 #include "app/Skins.h"
 #include "link/ComPortChoices.h"
 #include "link/ComPortConnection.h"
@@ -74,7 +74,6 @@ public:
     ControlBar* controlBar() const { return m_controlBar; }
     QWidget* toolbar() const;
     QLineEdit* focusSink() const { return m_focusSink; }
-    ShortcutButtons* shortcutButtons() const { return m_shortcutButtons; }
     HoverNavigation& hoverNavigation() { return *m_hoverNavigation; }
     MenuPages* menuPages() const { return m_menuPages; }
     WorkPages* workPages() const { return m_workPages; }
@@ -96,8 +95,9 @@ public:
     // time it is needed, or here when asked for before.
     ReadWriteDialog* readWriteDialog();
 
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -127,7 +127,7 @@ private:
 
     void chooseSkin(int index);
     void showMenuPages(HoverNavigation::Menu menu);
-    void runShortcut(ShortcutButtons::Shortcut shortcut);
+    void runShortcut(ShortcutKeys::Shortcut shortcut);
     void openHelp();
     // The manual in a window of the program's own, for a desktop that cannot show it.
     void showHelpWindow(const QUrl& manual);
@@ -163,7 +163,6 @@ private:
 
     ControlBar* m_controlBar = nullptr;
     QLineEdit* m_focusSink = nullptr;
-    ShortcutButtons* m_shortcutButtons = nullptr;
     std::unique_ptr<HoverNavigation> m_hoverNavigation;
     MenuPages* m_menuPages = nullptr;
     WorkPages* m_workPages = nullptr;

@@ -4,6 +4,7 @@
 #include "app/MenuIcon.h"
 #include "app/MenuPages.h"
 #include "app/SkinPage.h"
+#include "app/TransferWarning.h"
 #include "app/WorkPages.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelPage.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 #include <memory>
 
@@ -62,6 +64,7 @@ private slots:
     void menuIconsHaveSharpPictures_data();
     void menuIconsHaveSharpPictures();
     void readWriteDialogIsMadeWhenFirstNeeded();
+    void firstFrameHasNoWidgetsItDoesNotNeed();
 };
 
 void TestStartup::firstRunShowsTheDefaults()
@@ -318,6 +321,32 @@ void TestStartup::readWriteDialogIsMadeWhenFirstNeeded()
     program.window->menuPages()->writeButton()->button()->click();
     QCOMPARE(program.window->findChildren<ReadWriteDialog*>(), QList<ReadWriteDialog*>{dialog});
     QVERIFY(dialog->isVisible());
+}
+
+// Every widget in the window is styled when the window first comes up, seen or not, which
+// costs memory: the menu page the window is made with but replaces before its first frame
+// makes no icon buttons, the accelerators are no buttons, and the status bar's warning comes
+// when a read or a write first ends. The keys and the warning still work.
+void TestStartup::firstFrameHasNoWidgetsItDoesNotNeed()
+{
+    ProgramOptions options;
+    options.readWriteDialog = false;
+    RunningProgram program(options);
+    MainWindow& window = *program.window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.menuPages()->currentWidget(), window.menuPages()->programMenu());
+    QVERIFY(window.menuPages()->helpMenu()->findChildren<QToolButton*>().isEmpty());
+    const QList<QPushButton*> pushButtons = window.findChildren<QPushButton*>();
+    for (const QPushButton* button : pushButtons)
+        QVERIFY2(button->isVisible() && !button->size().isEmpty(),
+                 qPrintable(button->objectName()));
+    QVERIFY(window.findChildren<TransferWarning*>().isEmpty());
+
+    TransferOutcome failed;
+    failed.ending = TransferOutcome::Ending::ReadFailed;
+    window.transferWarning()->setOutcome(failed, Language::English);
+    QVERIFY(window.transferWarning()->isVisible());
+    QVERIFY(!window.transferWarning()->textLabel()->text().isEmpty());
 }
 
 QTEST_MAIN(TestStartup)
