@@ -37,11 +37,22 @@ int main(int argc, char* argv[])
 
     QSocketNotifier quitNotifier(quitSignals, QSocketNotifier::Read);
     quitNotifier.setEnabled(quitSignals >= 0);
-    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &application, [quitSignals] {
-        signalfd_siginfo info;
-        [[maybe_unused]] const ssize_t ignored = read(quitSignals, &info, sizeof info);
-        QApplication::quit();
-    });
+    // A quit can come while a box of the start-up is open, before the main loop runs.
+    // QApplication::quit() does nothing then: exit() ends the box's loop instead, and the
+    // main loop is not started after it.
+    bool quitAsked = false;
+    bool mainLoopEntered = false;
+    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &application,
+                     [quitSignals, &quitAsked, &mainLoopEntered] {
+                         signalfd_siginfo info;
+                         [[maybe_unused]] const ssize_t ignored =
+                             read(quitSignals, &info, sizeof info);
+                         quitAsked = true;
+                         if (mainLoopEntered)
+                             QApplication::quit();
+                         else
+                             QApplication::exit(0);
+                     });
 
     Platform platform;
     platform.programFolder = QApplication::applicationDirPath();
@@ -52,7 +63,8 @@ int main(int argc, char* argv[])
     MainWindow mainWindow(platform);
     messageBoxes.setParentWindow(&mainWindow);
     mainWindow.show();
-    const int result = application.exec();
+    mainLoopEntered = true;
+    const int result = quitAsked ? 0 : application.exec();
     if (quitSignals >= 0)
         close(quitSignals);
     return result;
