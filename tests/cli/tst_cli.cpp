@@ -1118,7 +1118,7 @@ void CliTest::fleetVerifyAndRead()
 
     const CliRun::Outcome verified = run.run({"verify", "a.F19", "--port", "COM1", "--port", "COM2",
                                               "--port", "COM3", "--language", "english"});
-    QCOMPARE(verified.status, 1);
+    QVERIFY2(verified.status == 1, verified.err.constData());
     const QStringList out = QString::fromUtf8(verified.out).split(QLatin1Char('\n'));
     const int differing = int(out.indexOf(QRegularExpression(QStringLiteral("^COM3 .*"))));
     QVERIFY2(differing >= 0, verified.out.constData());
