@@ -30,17 +30,21 @@ Link::Link(SerialPort& port, ComPortDevices devices, QObject* parent)
 
 void Link::noteArrival()
 {
-    if (m_firstArrivalNs < 0)
-        m_firstArrivalNs = m_clock.nsecsElapsed();
+    if (m_firstArrivalNs >= 0)
+        return;
+    m_firstArrivalNs = m_clock.nsecsElapsed();
+    m_bytesAtFirstArrival = m_port.bytesAvailable();
 }
 
 void Link::notePace(qint64 eventNs)
 {
     // Only an answer of exactly the length asked for: a radio simulated without pacing sends
-    // each answer in one piece, but a late byte and the next answer can come in two.
+    // each answer in one piece, but a late byte and the next answer can come in two. And only
+    // one that was not whole when its first bytes came: a busy machine can hold the program
+    // between seeing an answer and reading it, which says nothing of the line.
     const qsizetype length = m_receivedBytes.size();
     if (length >= 2 && length == m_port.receiveThreshold() && m_receivedSinceRequest == 0 &&
-        eventNs - m_firstArrivalNs >= ByteTimeNs)
+        m_bytesAtFirstArrival < length && eventNs - m_firstArrivalNs >= ByteTimeNs)
         m_paced = true;
 }
 

@@ -193,6 +193,8 @@ private:
     qint64 m_requestSentNs = 0;
     int m_requestLength = 0;
     qint64 m_firstArrivalNs = -1;
+    // How many bytes were there when the answer's first bytes came.
+    int m_bytesAtFirstArrival = 0;
     // The line has shown, since the port was opened, that it carries bytes at the radio's
     // 9600 baud.
     bool m_paced = false;

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 Q_DECLARE_METATYPE(Link::UnreadInput)
@@ -56,6 +57,7 @@ private slots:
     void handshakeRetriesUntilTheReply();
     void handshakeTakesOnlyTheExactReply_data();
     void handshakeTakesOnlyTheExactReply();
+    void answerInOnePieceCountsHoweverLateItIsRead();
     void linkDestroyedDuringAWaitEndsIt();
 
     // Ends the application's event loop: keep it last.
@@ -390,6 +392,23 @@ void TestLink::handshakeTakesOnlyTheExactReply()
     };
     QVERIFY(!m_link->handshake(Link::Wait::FullLength));
     QCOMPARE(m_port->output, sent);
+}
+
+// A busy machine can hold the program between the port's news of an answer and the reading
+// of it. An answer that came whole is no sign of a line that carries bytes one by one, so
+// a prompt answer still counts, on this try and the next ones.
+void TestLink::answerInOnePieceCountsHoweverLateItIsRead()
+{
+    m_port->onOutput = [&](const QByteArray& sent) {
+        if (sent == HelloBytes)
+            deliverLater(*m_port, HelloReplyBytes);
+        else if (sent == Ack)
+            deliverLater(*m_port, Ack);
+    };
+    connect(m_port.get(), &SerialPort::bytesArriving, this, [] { QThread::usleep(3000); });
+    QVERIFY(m_link->handshake(Link::Wait::UntilData));
+    QCOMPARE(m_port->output, HelloBytes + Ack);
+    QVERIFY(m_link->answered(Frame::AcknowledgementLength));
 }
 
 void TestLink::linkDestroyedDuringAWaitEndsIt()

@@ -33,6 +33,8 @@ QByteArray ScriptedSerialPort::readAll()
 void ScriptedSerialPort::deliver(const QByteArray& bytes)
 {
     m_waiting += bytes;
+    // As the real port tells of every arrival, before its receive event.
+    emit bytesArriving();
     if (m_threshold > 0 && m_waiting.size() >= m_threshold)
         raise(Event::Receive);
 }
