@@ -3,7 +3,6 @@
 #include "backups/FleetLog.h"
 #include "backups/FleetRun.h"
 #include "backups/FleetText.h"
-#include "backups/SafeWriteText.h"
 #include "link/ComPortDevices.h"
 #include "link/Link.h"
 #include "link/RadioProgressRows.h"
@@ -68,12 +67,7 @@ RadioExchange::Result DialogFleetWrite::run(const SafeWriteOptions& options,
                      [&](int radio, const FleetRadioOutcome& outcome) {
                          const QString result = FleetText::result(outcome, language);
                          rows.setResult(radio, result, outcome.succeeded());
-                         const QList<ContentsDifference>& kept = outcome.write.keptDifferently;
-                         if (!outcome.succeeded() || !kept.isEmpty())
-                             told << FleetText::radioLine(outcome, result, language);
-                         for (const ContentsDifference& byte : kept)
-                             told << QStringLiteral("  ") +
-                                         SafeWriteText::keptDifferentlyWarning(byte, language);
+                         told << FleetText::endOfWriteLines(outcome, result, language);
                          if (const int error = log.append(FleetLog::rowOf(outcome, fileWritten));
                              error != 0) {
                              told << FleetText::logNotWritten(log.path(), error, language);

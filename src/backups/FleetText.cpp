@@ -107,6 +107,18 @@ QString radioLine(const FleetRadioOutcome& outcome, const QString& result, Langu
         .arg(outcome.port.description(), result, kept);
 }
 
+QStringList endOfWriteLines(const FleetRadioOutcome& outcome, const QString& result,
+                            Language language)
+{
+    const QList<ContentsDifference>& kept = outcome.write.keptDifferently;
+    if (outcome.succeeded() && kept.isEmpty())
+        return {};
+    QStringList lines{radioLine(outcome, result, language)};
+    for (const ContentsDifference& byte : kept)
+        lines << QStringLiteral("  ") + SafeWriteText::keptDifferentlyWarning(byte, language);
+    return lines;
+}
+
 QString summary(const FleetTally& tally, Language language)
 {
     return inLanguage(language, QStringLiteral("Radios written: %1, verified: %2, failed: %3"),

@@ -18,3 +18,11 @@ QStringList differenceLines(const QList<ContentsDifference>& differences, const 
     }
     return lines;
 }
+
+QStringList differenceLinesWithRadio(const QList<ContentsDifference>& differences,
+                                     const QString& file, Language language)
+{
+    return differenceLines(
+        differences, file,
+        inLanguage(language, QStringLiteral("the radio"), QStringLiteral("电台")), language);
+}

@@ -9,3 +9,6 @@
 // `Channel 02, Power: "High" in radio.F19, "Low" in the radio`.
 QStringList differenceLines(const QList<ContentsDifference>& differences, const QString& first,
                             const QString& second, Language language);
+// The same between a file and the radio, which is called "the radio" in the language given.
+QStringList differenceLinesWithRadio(const QList<ContentsDifference>& differences,
+                                     const QString& file, Language language);

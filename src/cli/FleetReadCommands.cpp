@@ -104,8 +104,6 @@ ExitStatus FleetCommands::verify(CliContext& context, const QString& path)
     const RadioContents fromFile = asWritten(context.workspace());
     const QString name = ChannelFiles::displayName(context, path);
     const QString logged = FleetSteps::loggedName(context, path);
-    const QString radio =
-        inLanguage(context.language(), QStringLiteral("the radio"), QStringLiteral("电台"));
     return readFleet(context, *ports, [&](const FleetRadioOutcome& outcome) {
         if (!outcome.succeeded()) {
             FleetSteps::tell(context, outcome, FleetSteps::resultText(context, outcome));
@@ -127,7 +125,7 @@ ExitStatus FleetCommands::verify(CliContext& context, const QString& path)
                 .arg(name));
         for (const QString& line :
              comparison.skippedRows +
-                 differenceLines(comparison.differences, name, radio, context.language()))
+                 differenceLinesWithRadio(comparison.differences, name, context.language()))
             context.out() << "  " << line << '\n';
         const ExitStatus status =
             FleetSteps::log(context, outcome, logged,

@@ -101,10 +101,8 @@ private:
         m_tally.count(outcome);
         FleetSteps::tell(m_context, outcome, FleetSteps::resultText(m_context, outcome));
         if (outcome.write.ending == Ending::Differences && !outcome.interrupted) {
-            const QString radio = inLanguage(m_context.language(), QStringLiteral("the radio"),
-                                             QStringLiteral("电台"));
             for (const QString& line :
-                 differenceLines(outcome.write.differences, m_name, radio, m_context.language()))
+                 differenceLinesWithRadio(outcome.write.differences, m_name, m_context.language()))
                 m_context.out() << "  " << line << '\n';
         }
         // Unused bytes the radio keeps otherwise: a warning each, named by the radio's port.

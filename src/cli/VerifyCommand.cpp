@@ -46,14 +46,12 @@ ExitStatus Commands::verify(CliContext& context)
         document.insert(QStringLiteral("file"), path);
         JsonOutput::print(context, document);
     }
-    const QString radio =
-        inLanguage(context.language(), QStringLiteral("the radio"), QStringLiteral("电台"));
     const QString name = ChannelFiles::displayName(context, path);
     if (!context.line().json) {
         for (const QString& line : comparison.skippedRows)
             context.out() << line << '\n';
         for (const QString& line :
-             differenceLines(comparison.differences, name, radio, context.language()))
+             differenceLinesWithRadio(comparison.differences, name, context.language()))
             context.out() << line << '\n';
     }
     if (comparison.same()) {

@@ -147,10 +147,8 @@ private:
                          counted(language, outcome.differences.size(), "difference", "differences",
                                  "处差异"),
                          m_name));
-            const QString radio = inLanguage(m_context.language(), QStringLiteral("the radio"),
-                                             QStringLiteral("电台"));
             for (const QString& line :
-                 differenceLines(outcome.differences, m_name, radio, language))
+                 differenceLinesWithRadio(outcome.differences, m_name, language))
                 m_context.out() << line << '\n';
             warnKeptDifferently(outcome);
             return ExitStatus::Differences;
